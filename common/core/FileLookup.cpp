@@ -1,0 +1,94 @@
+#include "FileLookup.h"
+
+#include <algorithm>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace common {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+char lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::vector<std::string> components(std::string_view name)
+{
+    std::vector<std::string> parts;
+    std::string current;
+    for (char c : name) {
+        if (c == '\\' || c == '/') {
+            if (!current.empty())
+                parts.push_back(std::move(current));
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty())
+        parts.push_back(std::move(current));
+    return parts;
+}
+
+std::optional<fs::path> findEntry(const fs::path& dir, const std::string& part)
+{
+    std::error_code ec;
+    const fs::path exact = dir / part;
+    if (fs::exists(exact, ec))
+        return exact;
+    if (part == "." || part == "..")
+        return std::nullopt;
+    std::vector<fs::path> matches;
+    for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (equalsNoCase(it->path().filename().string(), part))
+            matches.push_back(dir / it->path().filename());
+    }
+    if (matches.empty())
+        return std::nullopt;
+    std::sort(matches.begin(), matches.end());
+    return matches.front();
+}
+
+} // namespace
+
+bool equalsNoCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return lower(x) == lower(y);
+    });
+}
+
+std::optional<fs::path> findNoCase(const fs::path& dir, std::string_view name)
+{
+    const auto parts = components(name);
+    if (parts.empty())
+        return std::nullopt;
+    fs::path current = dir;
+    for (const auto& part : parts) {
+        auto next = findEntry(current, part);
+        if (!next)
+            return std::nullopt;
+        current = *next;
+    }
+    return current;
+}
+
+fs::path resolveNoCase(const fs::path& dir, std::string_view name)
+{
+    if (auto found = findNoCase(dir, name))
+        return *found;
+    // A missing file goes into the existing folders whatever their spelling.
+    const auto parts = components(name);
+    fs::path result = dir;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        auto next = i + 1 < parts.size() ? findEntry(result, parts[i]) : std::nullopt;
+        result = next ? *next : result / parts[i];
+    }
+    return result;
+}
+
+} // namespace common

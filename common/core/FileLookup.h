@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace common {
+
+// Game files are found without regard to letter case, because an
+// installation copied from Windows keeps whatever spelling it had there.
+// `name` may hold several components separated by '\' or '/'. An exact
+// match is preferred; otherwise the first entry (in name order) that
+// matches case-insensitively is taken.
+std::optional<std::filesystem::path> findNoCase(const std::filesystem::path& dir, std::string_view name);
+
+// The existing file if one matches, else dir/name with the spelling given
+// (where a created file goes).
+std::filesystem::path resolveNoCase(const std::filesystem::path& dir, std::string_view name);
+
+// ASCII case-insensitive comparison, as the game's file names are ASCII.
+bool equalsNoCase(std::string_view a, std::string_view b);
+
+} // namespace common

@@ -1,0 +1,58 @@
+#include "IoError.h"
+
+#include <cerrno>
+
+namespace common {
+
+std::string ioErrorText(IoFailure failure, int code)
+{
+    switch (failure) {
+    case IoFailure::FileNotFound: return "File not found";
+    case IoFailure::InvalidFilename: return "Invalid filename";
+    case IoFailure::TooManyOpenFiles: return "Too many open files";
+    case IoFailure::AccessDenied: return "File access denied";
+    case IoFailure::ReadBeyondEnd: return "Read beyond end of file";
+    case IoFailure::DiskFull: return "Disk full";
+    case IoFailure::Other: break;
+    }
+    return "I/O error " + std::to_string(code);
+}
+
+IoFailure ioFailureFromErrno(int err)
+{
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+        return IoFailure::FileNotFound;
+    case ENAMETOOLONG:
+    case EINVAL:
+        return IoFailure::InvalidFilename;
+    case EMFILE:
+    case ENFILE:
+        return IoFailure::TooManyOpenFiles;
+    case EACCES:
+    case EISDIR: // opening a folder as a file is refused as on Windows
+    case EPERM:
+    case EROFS:
+        return IoFailure::AccessDenied;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return IoFailure::DiskFull;
+    default:
+        return IoFailure::Other;
+    }
+}
+
+IoError::IoError(IoFailure failure, int code)
+    : std::runtime_error(ioErrorText(failure, code)), failure_(failure), code_(code)
+{
+}
+
+IoError IoError::fromErrno(int err)
+{
+    return IoError(ioFailureFromErrno(err), err);
+}
+
+} // namespace common

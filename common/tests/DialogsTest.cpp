@@ -1,0 +1,80 @@
+#include "common/testing/ScriptedDialogs.h"
+#include "common/ui/HeadlessDialogs.h"
+#include "common/ui/WindowProgram.h"
+#include "common/testing/TempDir.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace common {
+namespace {
+
+TEST(ScriptedDialogs, AnswersInOrderAndLogsWhatWasShown)
+{
+    ScopedScriptedDialogs scripted;
+    scripted->answers = {Answer::Yes};
+    scripted->files = {QString("/tmp/a.mnu")};
+
+    dialogs().message(nullptr, "Warning", "FLT.CDF not found!", MessageIcon::Warning);
+    EXPECT_EQ(dialogs().question(nullptr, "Confirm", "Save?", MessageIcon::Question), Answer::Yes);
+    EXPECT_EQ(dialogs().question(nullptr, "Confirm", "Again?", MessageIcon::Question), Answer::No);
+    EXPECT_EQ(dialogs().saveFile(nullptr, {"Save", "*.mnu", "/tmp", "a.mnu"}), QString("/tmp/a.mnu"));
+    EXPECT_EQ(dialogs().openFile(nullptr, {"Open", "*.txt", "/tmp", ""}), std::nullopt);
+
+    EXPECT_EQ(scripted->texts(), QStringList({"FLT.CDF not found!", "Save?", "Again?"}));
+    EXPECT_EQ(scripted->unscripted, 2);
+    ASSERT_EQ(scripted->events.size(), 5u);
+    EXPECT_EQ(scripted->events[3].request.presetName, "a.mnu");
+}
+
+TEST(ScriptedDialogs, ModalHandlerWorksTheWindowsControls)
+{
+    ScopedScriptedDialogs scripted;
+    QDialog dialog;
+    dialog.setWindowTitle("Wingsmith");
+    auto* ok = new QPushButton("Ok", &dialog);
+    ok->setObjectName("Button1");
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    scripted->modals.push_back([](QDialog& d) {
+        d.findChild<QPushButton*>("Button1")->click();
+        return d.result();
+    });
+    EXPECT_EQ(dialogs().exec(dialog), QDialog::Accepted);
+    EXPECT_EQ(dialogs().exec(dialog), QDialog::Rejected);
+    EXPECT_EQ(scripted->events[0].title, "Wingsmith");
+}
+
+TEST(HeadlessDialogs, NeverWaitsAndTakesTheSafeAnswer)
+{
+    HeadlessDialogs headless;
+    testing::internal::CaptureStderr();
+    headless.message(nullptr, "Wingsmith", "FLT.CDF not found!", MessageIcon::Warning);
+    const Answer a = headless.question(nullptr, "Confirm", "Do you want to save changes?", MessageIcon::Question);
+    QDialog dialog;
+    dialog.setWindowTitle("Pick");
+    const int r = headless.exec(dialog);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(a, Answer::No);
+    EXPECT_EQ(r, QDialog::Rejected);
+    EXPECT_NE(err.find("FLT.CDF not found!"), std::string::npos);
+    EXPECT_NE(err.find("Do you want to save changes?"), std::string::npos);
+    EXPECT_NE(err.find("Pick"), std::string::npos);
+}
+
+TEST(WindowPicture, RendersTheWindowToPng)
+{
+    TempDir dir;
+    QLabel label("Vantor");
+    label.resize(120, 40);
+    const QString path = QString::fromStdString((dir / "shot.png").string());
+    ASSERT_TRUE(saveWindowPicture(label, path));
+    QImage image(path);
+    EXPECT_EQ(image.size(), QSize(120, 40));
+}
+
+} // namespace
+} // namespace common

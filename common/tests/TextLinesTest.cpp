@@ -1,0 +1,37 @@
+#include "common/core/TextLines.h"
+#include "common/testing/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace common {
+namespace {
+
+struct SplitCase {
+    const char* text;
+    std::vector<std::string> lines;
+};
+
+class SplitLines : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitLines, Splits)
+{
+    EXPECT_EQ(splitTextLines(GetParam().text), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, SplitLines,
+    ::testing::Values(SplitCase{"", {}}, SplitCase{"a\r\nb\r\n", {"a", "b"}}, SplitCase{"a\r\nb", {"a", "b"}},
+        SplitCase{"a\nb\n", {"a", "b"}}, SplitCase{"\r\n\r\n", {"", ""}}, SplitCase{"a\rb\r\n", {"a\rb"}},
+        SplitCase{"x,\"y\"\r\n\r\nz", {"x,\"y\"", "", "z"}}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
+
+TEST(TextLines, WritesCrlfAndReadsBack)
+{
+    TempDir dir;
+    const std::vector<std::string> lines{"first", "", "third \xE9"};
+    writeTextLines(dir / "t.txt", lines);
+    EXPECT_EQ(readAllText(dir / "t.txt"), "first\r\n\r\nthird \xE9\r\n");
+    EXPECT_EQ(readTextLines(dir / "t.txt"), lines);
+}
+
+} // namespace
+} // namespace common

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace common {
+
+enum class MessageIcon { Information, Warning, Error, Question };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;     // Qt filter text, e.g. "Pictures (*.bmp *.jpg)"
+    QString directory;  // initial directory
+    QString presetName; // preset file name
+};
+
+// Every message box, file dialog and modal window of the programs goes
+// through this interface, so tests can script the answers and the
+// screenshot mode can run without anyone at the keyboard.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A box with a single OK button.
+    virtual void message(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
+    // A box with Yes and No; returns Answer::Yes or Answer::No.
+    virtual Answer question(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
+
+    virtual std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& directory) = 0;
+
+    // Runs one of the programs' own modal windows; returns its result code
+    // (QDialog::Accepted or QDialog::Rejected).
+    virtual int exec(QDialog& dialog) = 0;
+};
+
+// The dialogs in use: the Qt implementation unless another was installed.
+Dialogs& dialogs();
+
+// Installs `replacement` (taking ownership) and returns the previous one.
+std::unique_ptr<Dialogs> installDialogs(std::unique_ptr<Dialogs> replacement);
+
+} // namespace common

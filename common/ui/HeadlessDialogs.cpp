@@ -1,0 +1,55 @@
+#include "HeadlessDialogs.h"
+
+#include <QDialog>
+
+#include <cstdio>
+
+namespace common {
+
+namespace {
+void report(const QString& kind, const QString& title, const QString& text)
+{
+    QString line = kind + ": " + title;
+    if (!text.isEmpty())
+        line += ": " + text;
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+} // namespace
+
+void HeadlessDialogs::message(QWidget*, const QString& title, const QString& text, MessageIcon)
+{
+    report("message", title, text);
+}
+
+Answer HeadlessDialogs::question(QWidget*, const QString& title, const QString& text, MessageIcon)
+{
+    report("question (answered No)", title, text);
+    return Answer::No;
+}
+
+std::optional<QString> HeadlessDialogs::openFile(QWidget*, const FileDialogRequest& request)
+{
+    report("open dialog (cancelled)", request.title, {});
+    return std::nullopt;
+}
+
+std::optional<QString> HeadlessDialogs::saveFile(QWidget*, const FileDialogRequest& request)
+{
+    report("save dialog (cancelled)", request.title, {});
+    return std::nullopt;
+}
+
+std::optional<QString> HeadlessDialogs::chooseFolder(QWidget*, const QString& title, const QString&)
+{
+    report("folder dialog (cancelled)", title, {});
+    return std::nullopt;
+}
+
+int HeadlessDialogs::exec(QDialog& dialog)
+{
+    report("window (cancelled)", dialog.windowTitle(), {});
+    return QDialog::Rejected;
+}
+
+} // namespace common

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Dialogs.h"
+
+namespace common {
+
+// The real thing: QMessageBox, QFileDialog and QDialog::exec.
+class QtDialogs : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) override;
+    Answer question(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) override;
+    std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& directory) override;
+    int exec(QDialog& dialog) override;
+};
+
+} // namespace common
