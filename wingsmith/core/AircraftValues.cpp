@@ -1,0 +1,12 @@
+#include "AircraftValues.h"
+
+#include <algorithm>
+
+namespace wingsmith {
+
+int usableGroupCount(int storedCount)
+{
+    return std::clamp(storedCount, 0, 6);
+}
+
+} // namespace wingsmith

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "AircraftValues.h"
+
+#include "common/core/BinaryFile.h"
+
+namespace wingsmith {
+
+// A flight record at `base` of a loose *.FLT file or of FLT.CDF. Only gun
+// groups 1..groupCount are touched. Values are stored as they are read, so a
+// failure (IoError) leaves those read before it in place.
+void readFlightRecord(common::BinaryFile& file, std::uint64_t base, int groupCount, FlightValues& values);
+void writeFlightRecord(common::BinaryFile& file, std::uint64_t base, const FlightValues& values, int groupCount);
+
+} // namespace wingsmith

@@ -1,0 +1,15 @@
+#include "GamePaths.h"
+
+#include "common/core/FileLookup.h"
+
+namespace wingsmith {
+
+std::filesystem::path gameFile(const std::string& resourcePath, std::string_view name)
+{
+    const std::filesystem::path dir = resourcePath.empty()
+        ? std::filesystem::current_path().root_path()
+        : std::filesystem::path(resourcePath);
+    return common::resolveNoCase(dir, name);
+}
+
+} // namespace wingsmith

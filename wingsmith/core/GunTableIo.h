@@ -1,0 +1,15 @@
+#pragma once
+
+#include "AircraftValues.h"
+
+#include "common/core/BinaryFile.h"
+
+namespace wingsmith {
+
+// A gun-table row at `base` of planes.dat or of DATA.CDF's image of it. Only
+// groups 1..gunGroupCount are touched. Each value is stored as soon as it is
+// read, so a failure (IoError) leaves the values read before it in place.
+void readGunTableRow(common::BinaryFile& file, std::uint64_t base, PlanesValues& values);
+void writeGunTableRow(common::BinaryFile& file, std::uint64_t base, const PlanesValues& values);
+
+} // namespace wingsmith

@@ -1,0 +1,255 @@
+#include "Workspace.h"
+
+#include "FlightRecordIo.h"
+#include "FltRecord.h"
+#include "GamePaths.h"
+#include "GunTableExtractionError.h"
+#include "GunTableIo.h"
+
+#include "common/core/BinaryFile.h"
+
+#include <cstring>
+#include <system_error>
+
+namespace wingsmith {
+
+using common::BinaryFile;
+using common::IoError;
+using common::IoFailure;
+
+namespace {
+
+std::uint64_t rowBase(int position)
+{
+    return GunTableRow::kSize * static_cast<std::uint64_t>(position);
+}
+
+std::uint64_t archiveRecordBase(int archiveIndex)
+{
+    return kFltCdfRecords + FltRecord::kSize * static_cast<std::uint64_t>(archiveIndex);
+}
+
+// Reads into the working copy and mirrors into the reference copy whatever
+// was read, also when the read stops half-way.
+template <typename Part, typename Read>
+void readIntoBoth(Part& working, Part& reference, Read&& read)
+{
+    try {
+        read(working);
+    } catch (...) {
+        reference = working;
+        throw;
+    }
+    reference = working;
+}
+
+// A directory name from FLT.CDF becomes a file name in the game folder; one
+// that could point anywhere else is refused.
+void checkLooseFileName(const std::string& name)
+{
+    if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\:") != std::string::npos)
+        throw IoError(IoFailure::InvalidFilename);
+}
+
+bool sameFloat(float a, float b)
+{
+    // Compared as numbers (so 0 equals -0); an identical pattern is always
+    // equal, so an untouched NaN never counts as a change.
+    return a == b || std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+template <std::size_t N>
+bool sameFloats(const std::array<float, N>& a, const std::array<float, N>& b)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (!sameFloat(a[i], b[i]))
+            return false;
+    return true;
+}
+
+bool flightDiffers(const FlightValues& w, const FlightValues& r)
+{
+    if (!sameFloats(w.stability, r.stability) || !sameFloat(w.engineBestAltitude, r.engineBestAltitude)
+        || !sameFloat(w.engineUnknown1, r.engineUnknown1) || !sameFloat(w.engineUnknown2, r.engineUnknown2)
+        || !sameFloats(w.controlSurfaces, r.controlSurfaces) || !sameFloats(w.flightLimits, r.flightLimits)
+        || !sameFloats(w.massValues, r.massValues) || !sameFloats(w.hitBubbles, r.hitBubbles))
+        return true;
+    for (std::size_t g = 0; g < w.fltGunGroups.size(); ++g) {
+        const auto& a = w.fltGunGroups[g];
+        const auto& b = r.fltGunGroups[g];
+        if (!sameFloats(a.values, b.values) || a.gunId != b.gunId || a.tracerRange != b.tracerRange)
+            return true;
+    }
+    return w.engineCount != r.engineCount || w.engineType != r.engineType || w.propellerFactor != r.propellerFactor
+        || w.torqueMultiplier != r.torqueMultiplier || w.collisionUnknown != r.collisionUnknown
+        || w.collisionRadius != r.collisionRadius;
+}
+
+bool planesDiffer(const PlanesValues& w, const PlanesValues& r)
+{
+    if (w.gunGroupCount != r.gunGroupCount || w.typeFlags != r.typeFlags || w.hitPoints != r.hitPoints)
+        return true;
+    for (std::size_t g = 0; g < w.planesGunGroups.size(); ++g) {
+        const auto& a = w.planesGunGroups[g];
+        const auto& b = r.planesGunGroups[g];
+        if (a.guns != b.guns || a.position != b.position || a.caliber != b.caliber || a.ammo != b.ammo
+            || a.sound != b.sound || a.smoke != b.smoke)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void extractGunTable(const std::string& resourcePath)
+{
+    std::vector<std::uint8_t> image;
+    try {
+        BinaryFile data = BinaryFile::open(gameFile(resourcePath, kDataCdfName), BinaryFile::Mode::Read);
+        image = data.read(kDataCdfGunTable, kGunTableSize);
+        data.close();
+    } catch (const IoError& e) {
+        throw GunTableExtractionError(e, false);
+    }
+    try {
+        BinaryFile planes = BinaryFile::open(gameFile(resourcePath, kPlanesDatName), BinaryFile::Mode::Create);
+        planes.write(0, image);
+        planes.close();
+    } catch (const IoError& e) {
+        throw GunTableExtractionError(e, true);
+    }
+}
+
+void Workspace::loadAircraft(const std::string& resourcePath, const std::string& fltName)
+{
+    const auto planesPath = gameFile(resourcePath, kPlanesDatName);
+    {
+        BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::Read);
+        for (int i = 0; i < kAircraftCount; ++i) {
+            auto idx = static_cast<std::size_t>(i);
+            readIntoBoth(working[idx].planes, reference[idx].planes,
+                [&](PlanesValues& v) { readGunTableRow(planes, rowBase(i), v); });
+        }
+        planes.close();
+    }
+
+    const int p = positionOfFltName(fltName);
+    const auto idx = static_cast<std::size_t>(p);
+    BinaryFile loose = BinaryFile::open(gameFile(resourcePath, fltName), BinaryFile::Mode::Read);
+    int groupCount = 0;
+    {
+        BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::Read);
+        groupCount = planes.readI16(rowBase(p) + GunTableRow::kGroupCount);
+        planes.close();
+    }
+    readIntoBoth(working[idx].flight, reference[idx].flight,
+        [&](FlightValues& v) { readFlightRecord(loose, 0, groupCount, v); });
+    loose.close();
+}
+
+void Workspace::extractFltFiles(const std::string& resourcePath)
+{
+    const auto fltPath = gameFile(resourcePath, kFltCdfName);
+    BinaryFile flt = BinaryFile::open(fltPath, BinaryFile::Mode::Read);
+    for (int k = 0; k < kAircraftCount; ++k) {
+        currentFltName.clear();
+        for (std::uint64_t pos = kFltCdfDirectoryEntry * static_cast<std::uint64_t>(k) + kFltCdfNameOffset;; ++pos) {
+            const std::uint8_t c = flt.readU8(pos);
+            if (c == 0)
+                break;
+            currentFltName += static_cast<char>(c);
+        }
+        checkLooseFileName(currentFltName);
+
+        std::error_code ec;
+        if (!std::filesystem::exists(gameFile(resourcePath, currentFltName), ec)) {
+            BinaryFile source = BinaryFile::open(fltPath, BinaryFile::Mode::Read);
+            const auto record = source.read(archiveRecordBase(k), FltRecord::kSize);
+            source.close();
+            BinaryFile loose = BinaryFile::open(gameFile(resourcePath, currentFltName), BinaryFile::Mode::Create);
+            loose.write(0, record);
+            loose.close();
+        }
+        loadAircraft(resourcePath, currentFltName);
+    }
+    flt.close();
+}
+
+void Workspace::compareValues()
+{
+    for (std::size_t i = 0; i < working.size(); ++i) {
+        fltChanged[i] = flightDiffers(working[i].flight, reference[i].flight);
+        planesChanged[i] = planesDiffer(working[i].planes, reference[i].planes);
+    }
+}
+
+bool Workspace::anyChanged() const
+{
+    for (std::size_t i = 0; i < fltChanged.size(); ++i)
+        if (fltChanged[i] || planesChanged[i])
+            return true;
+    return false;
+}
+
+void Workspace::save(const std::string& resourcePath)
+{
+    BinaryFile planes = BinaryFile::open(gameFile(resourcePath, kPlanesDatName), BinaryFile::Mode::ReadWrite);
+    for (int i = 0; i < kAircraftCount; ++i)
+        if (planesChanged[static_cast<std::size_t>(i)])
+            writeGunTableRow(planes, rowBase(i), working[static_cast<std::size_t>(i)].planes);
+    planes.close();
+
+    for (int i = 0; i < kAircraftCount; ++i) {
+        const auto idx = static_cast<std::size_t>(i);
+        if (!fltChanged[idx])
+            continue;
+        const auto path = gameFile(resourcePath, rosterByPosition(i).fltName);
+        BinaryFile loose = BinaryFile::open(path, BinaryFile::Mode::ReadWrite);
+        writeFlightRecord(loose, 0, working[idx].flight, working[idx].planes.gunGroupCount);
+        loose.close();
+    }
+    reference = working;
+}
+
+void Workspace::importArchives(const std::string& resourcePath)
+{
+    const auto dataPath = gameFile(resourcePath, kDataCdfName);
+    {
+        BinaryFile data = BinaryFile::open(dataPath, BinaryFile::Mode::Read);
+        for (int i = 0; i < kAircraftCount; ++i)
+            readGunTableRow(data, kDataCdfGunTable + rowBase(i), working[static_cast<std::size_t>(i)].planes);
+        data.close();
+    }
+    BinaryFile flt = BinaryFile::open(gameFile(resourcePath, kFltCdfName), BinaryFile::Mode::Read);
+    for (int i = 0; i < kAircraftCount; ++i) {
+        int groupCount = 0;
+        {
+            BinaryFile data = BinaryFile::open(dataPath, BinaryFile::Mode::Read);
+            groupCount = data.readI16(kDataCdfGunTable + rowBase(i) + GunTableRow::kGroupCount);
+            data.close();
+        }
+        readFlightRecord(flt, archiveRecordBase(rosterByPosition(i).archiveIndex), groupCount,
+            working[static_cast<std::size_t>(i)].flight);
+    }
+    flt.close();
+}
+
+void Workspace::exportArchives(const std::string& resourcePath) const
+{
+    {
+        BinaryFile data = BinaryFile::open(gameFile(resourcePath, kDataCdfName), BinaryFile::Mode::ReadWrite);
+        for (int i = 0; i < kAircraftCount; ++i)
+            writeGunTableRow(data, kDataCdfGunTable + rowBase(i), working[static_cast<std::size_t>(i)].planes);
+        data.close();
+    }
+    const auto fltPath = gameFile(resourcePath, kFltCdfName);
+    for (int i = 0; i < kAircraftCount; ++i) {
+        const auto idx = static_cast<std::size_t>(i);
+        BinaryFile flt = BinaryFile::open(fltPath, BinaryFile::Mode::ReadWrite);
+        writeFlightRecord(flt, archiveRecordBase(rosterByPosition(i).archiveIndex), working[idx].flight,
+            working[idx].planes.gunGroupCount);
+        flt.close();
+    }
+}
+
+} // namespace wingsmith

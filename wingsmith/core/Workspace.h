@@ -1,0 +1,50 @@
+#pragma once
+
+#include "AircraftValues.h"
+
+#include <array>
+#include <string>
+
+namespace wingsmith {
+
+// All aircraft data of one run: the working copy the window edits, the
+// reference copy as last loaded or saved, the change flags, and the name of
+// the flight-record file last worked on. The file operations throw
+// common::IoError and stop where they failed; nothing is rolled back.
+class Workspace {
+public:
+    AircraftSet working{};
+    AircraftSet reference{};
+    std::array<bool, kAircraftCount> fltChanged{};
+    std::array<bool, kAircraftCount> planesChanged{};
+    std::string currentFltName;
+
+    // Reads every gun-table row of planes.dat into both copies, then the
+    // loose flight record `fltName` into both copies of its list position.
+    void loadAircraft(const std::string& resourcePath, const std::string& fltName);
+
+    // Walks the 30 directory entries of FLT.CDF, creates each missing loose
+    // file from its archive record (never overwriting one), and loads it.
+    void extractFltFiles(const std::string& resourcePath);
+
+    // Sets both change flags of every aircraft afresh.
+    void compareValues();
+    bool anyChanged() const;
+
+    // Writes the changed aircraft into planes.dat and their loose files,
+    // then makes the working copy the reference.
+    void save(const std::string& resourcePath);
+
+    // Reads all aircraft from the two archives into the working copy.
+    void importArchives(const std::string& resourcePath);
+
+    // Writes all aircraft of the working copy into the two archives.
+    void exportArchives(const std::string& resourcePath) const;
+};
+
+// Creates planes.dat from the image of the gun table inside DATA.CDF.
+// Throws GunTableExtractionError, which tells whether creating planes.dat
+// or reading DATA.CDF failed.
+void extractGunTable(const std::string& resourcePath);
+
+} // namespace wingsmith
