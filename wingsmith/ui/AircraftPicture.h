@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace wingsmith {
+
+// The 120 x 120 sketch beside the hit-bubble grid: an aircraft seen from
+// above with the eight bubbles in their order.
+QPixmap aircraftPicture();
+
+} // namespace wingsmith

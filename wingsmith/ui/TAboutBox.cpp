@@ -1,0 +1,51 @@
+#include "TAboutBox.h"
+
+#include "AircraftPicture.h"
+
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace wingsmith {
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("AboutBox");
+    setWindowTitle("Wingsmith");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    auto* v = new QVBoxLayout(this);
+    auto* panel = new QFrame;
+    panel->setObjectName("Panel1");
+    panel->setStyleSheet("QFrame#Panel1 { background: #1c2530; border-radius: 4px; }");
+    auto* h = new QHBoxLayout(panel);
+    auto* icon = new QLabel;
+    icon->setObjectName("ProgramIcon");
+    icon->setPixmap(aircraftPicture().scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    h->addWidget(icon);
+    auto* title = new QLabel("Wingsmith v1.06");
+    title->setObjectName("ProductName");
+    title->setStyleSheet("color: white; font-size: 22pt; font-weight: bold;");
+    h->addWidget(title);
+    h->addStretch();
+    v->addWidget(panel);
+
+    for (const char* line : {"Flight model editor for Vantor.", "Edits the flight records and the gun table of the",
+             "thirty aircraft, in the loose files or the game's archives.", "",
+             "Written by the Vantor modding tools team.", "Back up your installation before you mod it."}) {
+        auto* l = new QLabel(line);
+        v->addWidget(l);
+    }
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    ok->setObjectName("OKButton");
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    v->addWidget(buttons);
+}
+
+} // namespace wingsmith

@@ -1,0 +1,611 @@
+#include "TForm1.h"
+
+#include "StringGrid.h"
+#include "TAboutBox.h"
+#include "TForm2.h"
+#include "UpDown.h"
+
+#include "wingsmith/core/GamePaths.h"
+#include "wingsmith/core/NumberFormat.h"
+#include "wingsmith/core/StartUpFiles.h"
+
+#include "common/core/IoError.h"
+#include "common/ui/Dialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace wingsmith {
+
+namespace {
+
+// First stability value of each of the six stability grids.
+constexpr int kStabilityFirst[7] = {0, 1, 6, 14, 20, 29, 35};
+
+// Byte and bit of each type check box.
+struct TypeBit {
+    int byteNumber;
+    std::uint8_t bit;
+};
+
+TypeBit typeBitOf(int box)
+{
+    static constexpr std::uint8_t kBits7[7] = {0x01, 0x02, 0x04, 0x10, 0x20, 0x40, 0x80};
+    if (box <= 8)
+        return {1, static_cast<std::uint8_t>(1u << (box - 1))};
+    if (box <= 15)
+        return {2, kBits7[box - 9]};
+    if (box <= 22)
+        return {3, kBits7[box - 16]};
+    return {4, static_cast<std::uint8_t>(1u << (box - 23))};
+}
+
+int caliberItem(std::int16_t code)
+{
+    switch (code) {
+    case 2: return 0;
+    case 4: return 1;
+    case 12: return 2;
+    case 24: return 3;
+    default: return -1;
+    }
+}
+
+constexpr std::int16_t kCaliberCodes[4] = {2, 4, 12, 24};
+
+} // namespace
+
+TForm1::TForm1(Settings settings, QWidget* parent) : QMainWindow(parent), settings_(std::move(settings))
+{
+    setObjectName("Form1");
+    setWindowTitle("Wingsmith");
+    buildMenus();
+    buildToolBar();
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(true);
+
+    auto* central = new QWidget;
+    auto* h = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    auto* available = new QLabel("Available Aircraft");
+    available->setObjectName("Label1");
+    left->addWidget(available);
+    ListBox1 = new QListWidget;
+    ListBox1->setObjectName("ListBox1");
+    for (int p = 0; p < kAircraftCount; ++p)
+        ListBox1->addItem(QString::fromUtf8(rosterByPosition(p).caption.data(),
+            static_cast<int>(rosterByPosition(p).caption.size())));
+    ListBox1->setFixedWidth(130);
+    left->addWidget(ListBox1);
+    h->addLayout(left);
+
+    PageControl1 = new QTabWidget;
+    PageControl1->setObjectName("PageControl1");
+    const std::pair<QWidget*, const char*> pages[] = {{buildStabilityPage(), "Flight stability data"},
+        {buildEnginePage(), "Engine data"}, {buildControlPage(), "Flight control data"}, {buildGunPage(), "Gun data"},
+        {buildTypePage(), "Aircraft type"}, {buildDamagePage(), "Damage data"}};
+    const int sheetNumbers[] = {1, 2, 3, 4, 7, 8};
+    for (int i = 0; i < 6; ++i) {
+        TabSheet[static_cast<std::size_t>(sheetNumbers[i])] = pages[i].first;
+        pages[i].first->setObjectName(QString("TabSheet%1").arg(sheetNumbers[i]));
+        PageControl1->addTab(pages[i].first, pages[i].second);
+    }
+    h->addWidget(PageControl1, 1);
+    setCentralWidget(central);
+
+    wireCommitOnLeave();
+    resize(1020, 700);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    StartUp();
+}
+
+TForm1::~TForm1()
+{
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
+void TForm1::wireCommitOnLeave()
+{
+    connect(qApp, &QApplication::focusChanged, this, &TForm1::onFocusChanged);
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!filling_ && row >= 0)
+            ListBox1Click();
+    });
+
+    // Engine page: lists on a choice, text fields at once, the count by its arrows.
+    connect(UpDown_[1], &UpDown::arrowClicked, this,
+        [this] { shown().flight.engineCount = static_cast<std::int16_t>(UpDown_[1]->position()); });
+    connect(ComboBox[1], &QComboBox::activated, this,
+        [this](int i) { shown().flight.engineType = static_cast<std::int16_t>(i); });
+    connect(Edit[2], &QLineEdit::textChanged, this, [this](const QString& t) { storeFloat(t, shown().flight.engineBestAltitude); });
+    connect(Edit[3], &QLineEdit::textChanged, this, [this](const QString& t) { storeFloat(t, shown().flight.engineUnknown1); });
+    connect(Edit[4], &QLineEdit::textChanged, this, [this](const QString& t) { storeFloat(t, shown().flight.engineUnknown2); });
+    connect(ComboBox[2], &QComboBox::activated, this, [this](int i) {
+        shown().flight.propellerFactor = EngineCodes::kPropellerPatterns[static_cast<std::size_t>(i)];
+    });
+    connect(ComboBox[3], &QComboBox::activated, this, [this](int i) {
+        shown().flight.torqueMultiplier = i == 0 ? EngineCodes::kTorqueProp : EngineCodes::kTorqueJet;
+    });
+
+    // Gun table page.
+    connect(Edit[5], &QLineEdit::textChanged, this, [this] {
+        GunGroupVisibility();
+        shown().planes.gunGroupCount = static_cast<std::int16_t>(UpDown_[2]->position());
+    });
+    for (int g = 1; g <= 6; ++g) {
+        const auto gi = static_cast<std::size_t>(g - 1);
+        const auto guns = static_cast<std::size_t>(6 + 2 * (g - 1));
+        const auto ammo = guns + 1;
+        const auto list = static_cast<std::size_t>(4 + 4 * (g - 1));
+        UpDown* gunsUp = UpDown_[static_cast<std::size_t>(3 + 2 * (g - 1))];
+        UpDown* ammoUp = UpDown_[static_cast<std::size_t>(4 + 2 * (g - 1))];
+        connect(Edit[guns], &QLineEdit::textChanged, this, [this, gi, gunsUp] {
+            shown().planes.planesGunGroups[gi].guns = static_cast<std::int16_t>(gunsUp->position());
+        });
+        connect(Edit[ammo], &QLineEdit::textChanged, this, [this, gi, ammoUp] {
+            shown().planes.planesGunGroups[gi].ammo = static_cast<std::int16_t>(ammoUp->position());
+        });
+        connect(ComboBox[list], &QComboBox::activated, this,
+            [this, gi](int i) { shown().planes.planesGunGroups[gi].position = static_cast<std::int16_t>(i); });
+        connect(ComboBox[list + 1], &QComboBox::activated, this,
+            [this, gi](int i) { shown().planes.planesGunGroups[gi].caliber = kCaliberCodes[i]; });
+        connect(ComboBox[list + 2], &QComboBox::activated, this,
+            [this, gi](int i) { shown().planes.planesGunGroups[gi].sound = static_cast<std::int16_t>(i); });
+        connect(ComboBox[list + 3], &QComboBox::activated, this,
+            [this, gi](int i) { shown().planes.planesGunGroups[gi].smoke = static_cast<std::int16_t>(i); });
+    }
+
+    // Hit points: the text as an integer, kept to its low 8 bits.
+    for (std::size_t i = 0; i < 12; ++i) {
+        connect(Edit[18 + i], &QLineEdit::textChanged, this, [this, i](const QString& t) {
+            storeInteger(t, [this, i](std::int32_t v) { shown().planes.hitPoints[i] = static_cast<std::uint8_t>(v & 0xFF); });
+        });
+    }
+}
+
+AircraftValues& TForm1::shown()
+{
+    return workspace_.working[static_cast<std::size_t>(std::clamp(shownPosition_, 0, kAircraftCount - 1))];
+}
+
+QChar TForm1::decimalSeparator() const
+{
+    const QString point = locale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? point[0] : QChar('.');
+}
+
+QString TForm1::general(float v) const
+{
+    return QString::fromStdString(formatGeneral(v, decimalSeparator().toLatin1()));
+}
+
+QString TForm1::fixed(float v, int decimals) const
+{
+    return QString::fromStdString(formatFixed(v, decimals, decimalSeparator().toLatin1()));
+}
+
+// ---- Start-up and paths ----
+
+bool TForm1::RestoreDir()
+{
+    resourcePath_ = settings_.resourcePath();
+    if (!resourcePath_.empty())
+        return true;
+    TForm2 dialog(this);
+    dialog.setDirectory(QString::fromStdString(std::filesystem::current_path().string()));
+    if (common::dialogs().exec(dialog) != QDialog::Accepted)
+        return false;
+    resourcePath_ = dialog.selectedDirectory().toStdString();
+    SaveDir();
+    return true;
+}
+
+void TForm1::SaveDir()
+{
+    try {
+        settings_.setResourcePath(resourcePath_);
+    } catch (const common::IoError& e) {
+        showIoError(e);
+    }
+}
+
+void TForm1::StartUp()
+{
+    setWindowTitle("Wingsmith");
+    RestoreDir();
+    const StartUpOutcome outcome = startUpFiles(workspace_, attributes_, resourcePath_);
+    for (const auto& m : outcome.messages) {
+        if (m.kind == StartUpMessage::Kind::Warning)
+            warn(QString::fromStdString(m.text));
+        else
+            common::dialogs().message(this, "Wingsmith", QString::fromStdString(m.text), common::MessageIcon::Error);
+    }
+    if (!outcome.completed)
+        return;
+    filling_ = true;
+    ListBox1->setCurrentRow(0);
+    filling_ = false;
+    ListBox1Click();
+    PageControl1->setCurrentWidget(TabSheet[1]);
+    PageControl2->setCurrentWidget(TabSheet[5]);
+}
+
+void TForm1::PathClick1Click()
+{
+    commitPending();
+    const std::string previous = settings_.resourcePath();
+    resourcePath_ = previous;
+    TForm2 dialog(this);
+    dialog.setDirectory(QString::fromStdString(resourcePath_));
+    if (common::dialogs().exec(dialog) != QDialog::Accepted)
+        return;
+
+    const std::string chosen = dialog.selectedDirectory().toStdString();
+    std::error_code ec;
+    if (!std::filesystem::exists(gameFile(chosen, kFltCdfName), ec))
+        warn("No FLT.CDF file found!");
+    // The offered save writes into the installation whose values are loaded,
+    // before the new path is stored: the settings still name the old one.
+    if (common::dialogs().question(this, "Information", "Do you want to save changes?", common::MessageIcon::Information)
+        == common::Answer::Yes)
+        BitBtn1Click();
+
+    // The old installation's archives get their permissions back before the
+    // new ones are taken.
+    attributes_.restore();
+    resourcePath_ = chosen;
+    SaveDir();
+    StartUp();
+}
+
+void TForm1::About2Click()
+{
+    TAboutBox box(this);
+    common::dialogs().exec(box);
+}
+
+// ---- Showing ----
+
+void TForm1::ListBox1Click()
+{
+    const int p = ListBox1->currentRow();
+    if (p < 0)
+        return;
+    commitPending();
+    shownPosition_ = p;
+    fillAircraft();
+}
+
+void TForm1::fillAircraft()
+{
+    const int p = shownPosition_;
+    const AircraftValues v = workspace_.working[static_cast<std::size_t>(p)];
+    const auto& row = rosterByPosition(p);
+    workspace_.currentFltName = std::string(row.fltName);
+
+    for (int n = 1; n <= 6; ++n)
+        for (int r = 0; r < StringGrid_[static_cast<std::size_t>(n)]->rowCount(); ++r)
+            StringGrid_[static_cast<std::size_t>(n)]->fillCell(r, 0,
+                general(v.flight.stability[static_cast<std::size_t>(kStabilityFirst[n] - 1 + r)]));
+
+    UpDown_[1]->setPosition(v.flight.engineCount);
+    ComboBox[1]->setCurrentIndex(v.flight.engineType == 0 || v.flight.engineType == 1 ? v.flight.engineType : -1);
+    // These three are read back from the text just written, so they keep
+    // only the precision shown.
+    const std::pair<QLineEdit*, QString> engineTexts[] = {{Edit[2], fixed(v.flight.engineBestAltitude, 0)},
+        {Edit[3], fixed(v.flight.engineUnknown1, 6)}, {Edit[4], fixed(v.flight.engineUnknown2, 6)}};
+    for (const auto& [edit, text] : engineTexts) {
+        if (edit->text() == text)
+            emit edit->textChanged(text);
+        else
+            edit->setText(text);
+    }
+    const auto& blades = EngineCodes::kPropellerPatterns;
+    if (auto it = std::find(blades.begin(), blades.end(), v.flight.propellerFactor); it != blades.end())
+        ComboBox[2]->setCurrentIndex(static_cast<int>(it - blades.begin()));
+    if (v.flight.torqueMultiplier == EngineCodes::kTorqueProp)
+        ComboBox[3]->setCurrentIndex(0);
+    else if (v.flight.torqueMultiplier == EngineCodes::kTorqueJet)
+        ComboBox[3]->setCurrentIndex(1);
+
+    for (int r = 0; r < 15; ++r)
+        StringGrid_[7]->fillCell(r, 0, fixed(v.flight.controlSurfaces[static_cast<std::size_t>(r)], 4));
+    for (int r = 0; r < 7; ++r)
+        StringGrid_[8]->fillCell(r, 0, fixed(v.flight.flightLimits[static_cast<std::size_t>(r)], 5));
+    for (int r = 0; r < 8; ++r)
+        StringGrid_[9]->fillCell(r, 0, fixed(v.flight.massValues[static_cast<std::size_t>(r)], 6));
+
+    PageControl2->setTabText(PageControl2->indexOf(TabSheet[6]), QString::fromStdString(workspace_.currentFltName));
+
+    UpDown_[2]->setPosition(v.planes.gunGroupCount);
+    for (int g = 1; g <= 6; ++g) {
+        const auto& group = v.planes.planesGunGroups[static_cast<std::size_t>(g - 1)];
+        const auto list = static_cast<std::size_t>(4 + 4 * (g - 1));
+        UpDown_[static_cast<std::size_t>(3 + 2 * (g - 1))]->setPosition(group.guns);
+        UpDown_[static_cast<std::size_t>(4 + 2 * (g - 1))]->setPosition(group.ammo);
+        ComboBox[list]->setCurrentIndex(group.position >= 0 && group.position < 14 ? group.position : -1);
+        ComboBox[list + 1]->setCurrentIndex(caliberItem(group.caliber));
+        ComboBox[list + 2]->setCurrentIndex(group.sound >= 0 && group.sound < 4 ? group.sound : -1);
+        ComboBox[list + 3]->setCurrentIndex(group.smoke == 0 || group.smoke == 1 ? group.smoke : -1);
+    }
+
+    for (int g = 1; g <= 6; ++g) {
+        const auto& group = v.flight.fltGunGroups[static_cast<std::size_t>(g - 1)];
+        StringGrid* grid = StringGrid_[static_cast<std::size_t>(9 + g)];
+        for (int r = 0; r < 10; ++r)
+            grid->fillCell(r, 0, general(group.values[static_cast<std::size_t>(r)]));
+        grid->fillCell(10, 0, QString::number(group.gunId));
+        grid->fillCell(11, 0, QString::number(group.tracerRange));
+    }
+
+    for (int i = 1; i <= 28; ++i) {
+        const TypeBit tb = typeBitOf(i);
+        CheckBox[static_cast<std::size_t>(i)]->setChecked(
+            (v.planes.typeFlags[static_cast<std::size_t>(tb.byteNumber - 1)] & tb.bit) != 0);
+    }
+
+    for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 4; ++c)
+            StringGrid_[16]->fillCell(r, c, general(v.flight.hitBubbles[static_cast<std::size_t>(4 * r + c)]));
+    StringGrid_[17]->fillCell(0, 0, QString::fromStdString(formatInteger(v.flight.collisionUnknown)));
+    StringGrid_[17]->fillCell(1, 0, QString::fromStdString(formatInteger(v.flight.collisionRadius)));
+    StringGrid_[17]->fillCell(2, 0, general(v.flight.hitBubbles[32]));
+    for (std::size_t i = 0; i < 12; ++i)
+        UpDown_[15 + i]->setPosition(v.planes.hitPoints[i]);
+
+    // Filling is not an edit.
+    pending_.clear();
+}
+
+void TForm1::GunGroupVisibility()
+{
+    const int n = UpDown_[2]->position();
+    for (int g = 1; g <= 6; ++g) {
+        const bool visible = g <= n;
+        const auto list = static_cast<std::size_t>(4 + 4 * (g - 1));
+        rowLabel_[static_cast<std::size_t>(g)]->setVisible(visible);
+        for (std::size_t e : {static_cast<std::size_t>(6 + 2 * (g - 1)), static_cast<std::size_t>(7 + 2 * (g - 1))})
+            Edit[e]->setVisible(visible);
+        for (std::size_t u : {static_cast<std::size_t>(3 + 2 * (g - 1)), static_cast<std::size_t>(4 + 2 * (g - 1))}) {
+            UpDown_[u]->setVisible(visible);
+            UpDown_[u]->setEnabled(visible);
+        }
+        for (std::size_t c = list; c < list + 4; ++c)
+            ComboBox[c]->setVisible(visible);
+        StringGrid_[static_cast<std::size_t>(9 + g)]->setVisible(visible);
+        groupHeader_[static_cast<std::size_t>(g)]->setVisible(visible);
+    }
+}
+
+// ---- Committing ----
+
+void TForm1::storeFloat(const QString& text, float& target)
+{
+    try {
+        target = parseFloat(text.toStdString(), decimalSeparator().toLatin1());
+    } catch (const ConversionError& e) {
+        showConversionError(e);
+    }
+}
+
+void TForm1::storeInteger(const QString& text, const std::function<void(std::int32_t)>& store)
+{
+    try {
+        store(parseInteger(text.toStdString()));
+    } catch (const ConversionError& e) {
+        showConversionError(e);
+    }
+}
+
+void TForm1::commitGrid(StringGrid* grid)
+{
+    pending_.erase(grid);
+    const int n = grid->objectName().mid(QStringLiteral("StringGrid").size()).toInt();
+    const char sep = decimalSeparator().toLatin1();
+    auto asFloat = [sep](const QString& t) { return parseFloat(t.toStdString(), sep); };
+    auto asInteger = [](const QString& t) { return parseInteger(t.toStdString()); };
+    FlightValues& f = shown().flight;
+
+    std::function<void(int, int, const QString&)> store;
+    if (n >= 1 && n <= 6) {
+        store = [&, n](int r, int, const QString& t) {
+            f.stability[static_cast<std::size_t>(kStabilityFirst[n] - 1 + r)] = asFloat(t);
+        };
+    } else if (n == 7) {
+        store = [&](int r, int, const QString& t) { f.controlSurfaces[static_cast<std::size_t>(r)] = asFloat(t); };
+    } else if (n == 8) {
+        store = [&](int r, int, const QString& t) { f.flightLimits[static_cast<std::size_t>(r)] = asFloat(t); };
+    } else if (n == 9) {
+        store = [&](int r, int, const QString& t) { f.massValues[static_cast<std::size_t>(r)] = asFloat(t); };
+    } else if (n >= 10 && n <= 15) {
+        FltGunGroup& g = f.fltGunGroups[static_cast<std::size_t>(n - 10)];
+        store = [&](int r, int, const QString& t) {
+            if (r < 10)
+                g.values[static_cast<std::size_t>(r)] = asFloat(t);
+            else if (r == 10)
+                g.gunId = static_cast<std::uint16_t>(asInteger(t) & 0xFFFF);
+            else
+                g.tracerRange = static_cast<std::uint16_t>(asInteger(t) & 0xFFFF);
+        };
+    } else if (n == 16) {
+        store = [&](int r, int c, const QString& t) { f.hitBubbles[static_cast<std::size_t>(4 * r + c)] = asFloat(t); };
+    } else {
+        store = [&](int r, int, const QString& t) {
+            if (r == 0)
+                f.collisionUnknown = asInteger(t);
+            else if (r == 1)
+                f.collisionRadius = asInteger(t);
+            else
+                f.hitBubbles[32] = asFloat(t);
+        };
+    }
+    try {
+        grid->commitEdits(store);
+    } catch (const ConversionError& e) {
+        showConversionError(e);
+    }
+}
+
+void TForm1::CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber)
+{
+    std::uint8_t& byte = shown().planes.typeFlags[static_cast<std::size_t>(byteNumber - 1)];
+    const bool set = (byte & bit) != 0;
+    if (set && !box->isChecked())
+        byte = static_cast<std::uint8_t>(byte - bit);
+    else if (!set && box->isChecked())
+        byte = static_cast<std::uint8_t>(byte + bit);
+}
+
+void TForm1::commitCheckBox(int index)
+{
+    QCheckBox* box = CheckBox[static_cast<std::size_t>(index)];
+    pending_.erase(box);
+    const TypeBit tb = typeBitOf(index);
+    CheckBoxRem(box, tb.bit, tb.byteNumber);
+}
+
+void TForm1::onFocusChanged(QWidget* from, QWidget* to)
+{
+    auto inside = [](QWidget* control, QWidget* w) { return w && (w == control || control->isAncestorOf(w)); };
+    for (int n = 1; n <= 17; ++n) {
+        StringGrid* grid = StringGrid_[static_cast<std::size_t>(n)];
+        if (inside(grid, from) && !inside(grid, to) && pending_.count(grid))
+            commitGrid(grid);
+    }
+    for (int i = 1; i <= 28; ++i) {
+        QCheckBox* box = CheckBox[static_cast<std::size_t>(i)];
+        if (from == box && to != box && pending_.count(box))
+            commitCheckBox(i);
+    }
+}
+
+void TForm1::commitPending()
+{
+    for (int n = 1; n <= 17; ++n)
+        StringGrid_[static_cast<std::size_t>(n)]->finishEditing();
+    for (int n = 1; n <= 17; ++n)
+        if (pending_.count(StringGrid_[static_cast<std::size_t>(n)]))
+            commitGrid(StringGrid_[static_cast<std::size_t>(n)]);
+    for (int i = 1; i <= 28; ++i)
+        if (pending_.count(CheckBox[static_cast<std::size_t>(i)]))
+            commitCheckBox(i);
+}
+
+void TForm1::Comparevalues()
+{
+    BitBtn1->setFocus();
+    commitPending();
+    workspace_.compareValues();
+}
+
+// ---- Operations ----
+
+bool TForm1::saveTo(const std::string& path)
+{
+    try {
+        workspace_.save(path);
+        return true;
+    } catch (const common::IoError& e) {
+        showIoError(e);
+        return false;
+    }
+}
+
+void TForm1::BitBtn1Click()
+{
+    RestoreDir();
+    Comparevalues();
+    saveTo(resourcePath_);
+}
+
+void TForm1::BitBtn2Click()
+{
+    commitPending();
+    RestoreDir();
+    try {
+        workspace_.importArchives(resourcePath_);
+    } catch (const common::IoError& e) {
+        showIoError(e);
+        return;
+    }
+    filling_ = true;
+    ListBox1->setCurrentRow(0);
+    filling_ = false;
+    ListBox1Click();
+}
+
+void TForm1::SavedatatoDATACDFandFLTCDF1Click()
+{
+    RestoreDir();
+    try {
+        workspace_.exportArchives(resourcePath_);
+    } catch (const common::IoError& e) {
+        showIoError(e);
+    }
+}
+
+bool TForm1::exitProgram()
+{
+    Comparevalues();
+    if (workspace_.anyChanged()
+        && common::dialogs().question(this, "Confirm",
+               "Exiting Wingsmith. Changes have been detected. Do you want to save changes?",
+               common::MessageIcon::Question)
+            == common::Answer::Yes) {
+        RestoreDir();
+        Comparevalues();
+        if (!saveTo(resourcePath_))
+            return false; // the program stays open, the attributes untouched
+    }
+    attributes_.restore();
+    return true;
+}
+
+void TForm1::Exit1Click()
+{
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (exited_ || exitProgram()) {
+        exited_ = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TForm1::showIoError(const std::exception& e)
+{
+    common::dialogs().message(this, "Wingsmith", QString::fromLocal8Bit(e.what()), common::MessageIcon::Error);
+}
+
+void TForm1::showConversionError(const std::exception& e)
+{
+    common::dialogs().message(this, "Wingsmith", QString::fromUtf8(e.what()), common::MessageIcon::Error);
+}
+
+void TForm1::warn(const QString& text)
+{
+    common::dialogs().message(this, "Warning", text, common::MessageIcon::Warning);
+}
+
+} // namespace wingsmith

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "wingsmith/core/ArchiveAttributes.h"
+#include "wingsmith/core/Settings.h"
+#include "wingsmith/core/Workspace.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <set>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace wingsmith {
+
+class StringGrid;
+class UpDown;
+
+// The main window: the aircraft list and six pages showing every value of
+// the aircraft picked, with the save, import, export and exit operations.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(Settings settings, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Handlers, public so tests can drive the window as a user would.
+    void StartUp();
+    void ListBox1Click();
+    void GunGroupVisibility();
+    void Comparevalues();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void SavedatatoDATACDFandFLTCDF1Click();
+    void PathClick1Click();
+    void Exit1Click();
+    void About2Click();
+
+    bool RestoreDir();
+    void SaveDir();
+
+    const Workspace& workspace() const { return workspace_; }
+    Workspace& workspace() { return workspace_; }
+    const std::string& resourcePath() const { return resourcePath_; }
+    // The list position whose values the controls show and edits go into.
+    int shownPosition() const { return shownPosition_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the window.
+    void buildMenus();
+    void buildToolBar();
+    QWidget* buildStabilityPage();
+    QWidget* buildEnginePage();
+    QWidget* buildControlPage();
+    QWidget* buildGunPage();
+    QWidget* buildGunTablePage();
+    QWidget* buildFltGunPage();
+    QWidget* buildTypePage();
+    QWidget* buildDamagePage();
+    StringGrid* addGrid(const QString& name, int rows, int columns, int cellWidth);
+    void wireCommitOnLeave();
+
+    // Showing.
+    void fillAircraft();
+    QChar decimalSeparator() const;
+    QString general(float v) const;
+    QString fixed(float v, int decimals) const;
+
+    // Committing.
+    AircraftValues& shown();
+    void commitGrid(StringGrid* grid);
+    void commitCheckBox(int index);
+    void commitPending();
+    void onFocusChanged(QWidget* from, QWidget* to);
+    void storeFloat(const QString& text, float& target);
+    void storeInteger(const QString& text, const std::function<void(std::int32_t)>& store);
+    void CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber);
+
+    // Operations.
+    bool saveTo(const std::string& path);
+    bool exitProgram();
+    void showIoError(const std::exception& e);
+    void showConversionError(const std::exception& e);
+    void warn(const QString& text);
+
+    Settings settings_;
+    Workspace workspace_;
+    ArchiveAttributes attributes_;
+    std::string resourcePath_;
+    int shownPosition_ = -1;
+    bool filling_ = false;
+    bool exited_ = false;
+
+    // Grids and check boxes commit when left; these hold uncommitted input.
+    std::set<QWidget*> pending_;
+    QWidget* editingControl_ = nullptr;
+
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QTabWidget* PageControl2 = nullptr;
+    std::array<QWidget*, 9> TabSheet{};       // 1..8
+    std::array<StringGrid*, 18> StringGrid_{}; // 1..17
+    std::array<QLineEdit*, 30> Edit{};        // 1..29
+    std::array<UpDown*, 27> UpDown_{};        // 1..26
+    std::array<QComboBox*, 28> ComboBox{};    // 1..27
+    std::array<QCheckBox*, 29> CheckBox{};    // 1..28
+    std::array<QLabel*, 7> rowLabel_{};       // Label58..Label63 for groups 1..6
+    std::array<QLabel*, 7> groupHeader_{};    // Label76..Label81 for groups 1..6
+    QPlainTextEdit* Memo1 = nullptr;
+};
+
+} // namespace wingsmith

@@ -1,0 +1,449 @@
+// Building the main window's menus and pages.
+#include "TForm1.h"
+
+#include "AircraftPicture.h"
+#include "StringGrid.h"
+#include "UpDown.h"
+
+#include "wingsmith/core/AircraftRoster.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace wingsmith {
+
+namespace {
+
+QLabel* label(const QString& text, QWidget* parent = nullptr, const QString& name = {})
+{
+    auto* l = new QLabel(text, parent);
+    if (!name.isEmpty())
+        l->setObjectName(name);
+    return l;
+}
+
+QLabel* caption(const QString& text)
+{
+    auto* l = label(text);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+QComboBox* fixedList(const QString& name, const QStringList& items)
+{
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setEditable(false);
+    box->addItems(items);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return box;
+}
+
+QLineEdit* field(const QString& name, bool readOnly, int width)
+{
+    auto* e = new QLineEdit;
+    e->setObjectName(name);
+    e->setReadOnly(readOnly);
+    e->setFixedWidth(width);
+    e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+// A text field with its arrows, as one cell of a layout.
+QWidget* withArrows(QLineEdit* edit, UpDown* arrows)
+{
+    auto* box = new QWidget;
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(1);
+    h->addWidget(edit);
+    h->addWidget(arrows);
+    h->addStretch();
+    return box;
+}
+
+const QStringList kPositionNames{"None", "Wing", "Nose", "Tail", "Top turret", "Rear Cabin", "Top", "Ventral rear",
+    "Ventral front", "Belly turret", "Left waist", "Right waist", "Nose flexible", "Front turret"};
+const QStringList kCaliberNames{".30 cal MG / 7.9mm MG", ".50 cal MG / 13 mm MG", "20 mm cannon", "30 mm cannon"};
+const QStringList kSoundNames{".30 cal MG / 7.9 mm MG", ".50 cal MG / 13 mm MG", "20 mm cannon", "30 mm cannon"};
+
+const QStringList kHitPointSections{" Fuselage mechanics, fuel, hydraulic lines, elevators and rudder ", " Pilot ",
+    " Fuselage structure ", " Tail section ", " Right wing structure ",
+    " Right wing mechanical parts. Aileron damage. ", " Left wing structure ",
+    " Left wing mechanical parts. Aileron damage. ", " Engine or outer left engine ",
+    " Right engine (twin engined) or inner left engine (quad engined) ", " Inner right engine ",
+    " Outer right engine "};
+const QStringList kFailureMarks{"NCF", "CF", "CF", "CF", "CF", "NCF", "CF", "NCF"};
+
+} // namespace
+
+StringGrid* TForm1::addGrid(const QString& name, int rows, int columns, int cellWidth)
+{
+    const int n = name.mid(QStringLiteral("StringGrid").size()).toInt();
+    auto* grid = new StringGrid(name, rows, columns);
+    grid->setCellWidth(cellWidth);
+    StringGrid_[static_cast<std::size_t>(n)] = grid;
+    connect(grid, &StringGrid::userEdited, this, [this, grid] { pending_.insert(grid); });
+    return grid;
+}
+
+void TForm1::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu("File");
+    file->setObjectName("File1");
+    auto add = [this](QMenu* menu, const QString& name, const QString& text, void (TForm1::*handler)()) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    add(file, "PathClick1", "&Set Path ...", &TForm1::PathClick1Click);
+    file->addSeparator();
+    add(file, "SavedatatoFLTfiles1", "Save data to FLT files", &TForm1::BitBtn1Click);
+    file->addSeparator();
+    add(file, "GetdatafromDATACDFandFLTCDF1", "Import data from DATA.CDF and FLT.CDF", &TForm1::BitBtn2Click);
+    add(file, "SavedatatoDATACDFandFLTCDF1", "Export data to DATA.CDF and FLT.CDF",
+        &TForm1::SavedatatoDATACDFandFLTCDF1Click);
+    file->addSeparator();
+    add(file, "Exit1", "E&xit", &TForm1::Exit1Click);
+
+    QMenu* info = menuBar()->addMenu("Info");
+    info->setObjectName("Info1");
+    add(info, "About2", "&About Wingsmith", &TForm1::About2Click);
+}
+
+void TForm1::buildToolBar()
+{
+    QToolBar* bar = addToolBar("Tools");
+    bar->setObjectName("ToolBar1");
+    bar->setMovable(false);
+    BitBtn1 = new QPushButton("Save data to FLT files");
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn2 = new QPushButton("Import data from DATA.CDF and FLT.CDF");
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    for (auto* b : {BitBtn1, BitBtn2}) {
+        b->setFocusPolicy(Qt::StrongFocus);
+        bar->addWidget(b);
+    }
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+}
+
+QWidget* TForm1::buildStabilityPage()
+{
+    struct Spec {
+        const char* name;
+        const char* caption;
+        int rows;
+        std::vector<int> engine;
+        int wingspan;
+    };
+    const Spec specs[6] = {{"StringGrid1", "Drag stability ", 5, {3}, -1},
+        {"StringGrid2", "Sideforce stability ", 8, {2, 3, 4, 5}, 1}, {"StringGrid3", "Lift stability ", 6, {}, -1},
+        {"StringGrid4", "Roll stability ", 9, {5, 6, 7, 8}, 1}, {"StringGrid5", "Pitch stability ", 6, {}, 1},
+        {"StringGrid6", "Yaw stability ", 9, {5, 6, 7, 8}, -1}};
+
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(4);
+    for (int i = 0; i < 6; ++i) {
+        const Spec& s = specs[i];
+        StringGrid* g = addGrid(s.name, s.rows, 1, 150);
+        QStringList marks;
+        for (int r = 0; r < s.rows; ++r) {
+            if (std::find(s.engine.begin(), s.engine.end(), r) != s.engine.end())
+                marks << "Engine";
+            else if (r == s.wingspan)
+                marks << "Wingspan/area";
+            else
+                marks << QString();
+        }
+        // The marks take the same width in every grid, so the columns align.
+        g->verticalHeader()->setFixedWidth(QFontMetrics(g->font()).horizontalAdvance("Wingspan/area") + 12);
+        g->setRowCaptions(marks);
+        const int col = i % 3;
+        const int row = (i / 3) * 2;
+        grid->addWidget(caption(s.caption), row, col, Qt::AlignLeft | Qt::AlignBottom);
+        grid->addWidget(g, row + 1, col, Qt::AlignLeft | Qt::AlignTop);
+    }
+    grid->setRowStretch(4, 1);
+    grid->setColumnStretch(3, 1);
+    return page;
+}
+
+QWidget* TForm1::buildEnginePage()
+{
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setHorizontalSpacing(12);
+    form->setVerticalSpacing(8);
+
+    Edit[1] = field("Edit1", false, 60);
+    UpDown_[1] = new UpDown("UpDown1", Edit[1], 1, 4);
+    form->addRow("Number of Engines ", withArrows(Edit[1], UpDown_[1]));
+    ComboBox[1] = fixedList("ComboBox1", {"Prop", "Jet"});
+    form->addRow("Engine type ", ComboBox[1]);
+    Edit[2] = field("Edit2", false, 120);
+    form->addRow("Engine best altitude ", Edit[2]);
+    Edit[3] = field("Edit3", false, 120);
+    form->addRow("Unknown ", Edit[3]);
+    Edit[4] = field("Edit4", false, 120);
+    form->addRow("Unknown ", Edit[4]);
+    ComboBox[2] = fixedList("ComboBox2", {"0 blades /Jet", "3 blades", "4 blades", "5 blades"});
+    form->addRow("Number of propellor blades ", ComboBox[2]);
+    ComboBox[3] = fixedList("ComboBox3", {"Prop", "Jet"});
+    form->addRow("Engine torque multiplier ", ComboBox[3]);
+
+    auto* outer = new QWidget;
+    auto* v = new QVBoxLayout(outer);
+    v->addWidget(page);
+    v->addStretch();
+    return outer;
+}
+
+QWidget* TForm1::buildControlPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setHorizontalSpacing(24);
+
+    QStringList controls;
+    for (const char* surface : {"Throttle ", "Elevator ", "Flaps ", "Ailerons ", "Rudder "})
+        for (const char* which : {"Maximum ", "Minimum ", "Rate "})
+            controls << QString(surface) + QString(which);
+    StringGrid* g7 = addGrid("StringGrid7", 15, 1, 125);
+    g7->setRowCaptions(controls);
+    StringGrid* g8 = addGrid("StringGrid8", 7, 1, 125);
+    g8->setRowCaptions({"Maximum altitude ", "Maximum velocity ", "Maximum Angle of Attack ", "Critical mach ",
+        "Maximum g-force ", "Minimum g-force ", "Rotational inertia related value "});
+    StringGrid* g9 = addGrid("StringGrid9", 8, 1, 125);
+    g9->setRowCaptions({"Mass of empty aircraft ", "Mass of fuel ", "Unknown ", "Unknown ", "Unknown ", "Unknown ",
+        "Unknown ", "Unknown "});
+
+    grid->addWidget(caption("Control surfaces"), 0, 0);
+    grid->addWidget(g7, 1, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(caption("Flight limits"), 0, 1);
+    grid->addWidget(g8, 1, 1, Qt::AlignTop);
+    grid->addWidget(caption("Mass"), 2, 1, Qt::AlignBottom);
+    grid->addWidget(g9, 3, 1, Qt::AlignTop);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(3, 1);
+    return page;
+}
+
+QWidget* TForm1::buildGunTablePage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+
+    Edit[5] = field("Edit5", true, 40);
+    UpDown_[2] = new UpDown("UpDown2", Edit[5], 0, 6);
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(label("Current Number of Gungroups "));
+    countRow->addWidget(withArrows(Edit[5], UpDown_[2]));
+    countRow->addStretch();
+    grid->addLayout(countRow, 0, 0, 1, 7);
+
+    const QStringList headers{"# Guns ", "Position ", "Caliber ", "Ammo count ", "Sound ", "Smoke "};
+    for (int c = 0; c < headers.size(); ++c)
+        grid->addWidget(caption(headers[c]), 1, c + 1);
+
+    for (int g = 1; g <= 6; ++g) {
+        const int row = g + 1;
+        rowLabel_[static_cast<std::size_t>(g)] = label(QString::number(g), nullptr, QString("Label%1").arg(57 + g));
+        grid->addWidget(rowLabel_[static_cast<std::size_t>(g)], row, 0, Qt::AlignRight);
+
+        const int gunsEdit = 6 + 2 * (g - 1);
+        const int ammoEdit = 7 + 2 * (g - 1);
+        const int gunsUp = 3 + 2 * (g - 1);
+        const int ammoUp = 4 + 2 * (g - 1);
+        const int firstList = 4 + 4 * (g - 1);
+        Edit[gunsEdit] = field(QString("Edit%1").arg(gunsEdit), true, 40);
+        UpDown_[gunsUp] = new UpDown(QString("UpDown%1").arg(gunsUp), Edit[gunsEdit], 0, 4);
+        Edit[ammoEdit] = field(QString("Edit%1").arg(ammoEdit), true, 60);
+        UpDown_[ammoUp] = new UpDown(QString("UpDown%1").arg(ammoUp), Edit[ammoEdit], 0, 9999, 5);
+        ComboBox[firstList] = fixedList(QString("ComboBox%1").arg(firstList), kPositionNames);
+        ComboBox[firstList + 1] = fixedList(QString("ComboBox%1").arg(firstList + 1), kCaliberNames);
+        ComboBox[firstList + 2] = fixedList(QString("ComboBox%1").arg(firstList + 2), kSoundNames);
+        ComboBox[firstList + 3] = fixedList(QString("ComboBox%1").arg(firstList + 3), {"No", "Yes"});
+
+        grid->addWidget(withArrows(Edit[gunsEdit], UpDown_[gunsUp]), row, 1);
+        grid->addWidget(ComboBox[firstList], row, 2);
+        grid->addWidget(ComboBox[firstList + 1], row, 3);
+        grid->addWidget(withArrows(Edit[ammoEdit], UpDown_[ammoUp]), row, 4);
+        grid->addWidget(ComboBox[firstList + 2], row, 5);
+        grid->addWidget(ComboBox[firstList + 3], row, 6);
+    }
+    grid->setRowStretch(8, 1);
+    grid->setColumnStretch(7, 1);
+    return page;
+}
+
+QWidget* TForm1::buildFltGunPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setHorizontalSpacing(6);
+
+    // The row captions stand in a header-only column beside the six grids.
+    auto* captions = new QTableWidget(12, 0);
+    captions->setObjectName("FltGunCaptions");
+    captions->setVerticalHeaderLabels({"X first pair in group ", "Y first pair in group ", "Z ",
+        "X second pair in group ", "Y second pair in group ", "Muzzle Velocity ", "Rate of Fire ", "Dispersion ",
+        "X shells first pair ", "X shells second pair ", "Gun ID ", "Tracer duration/Range "});
+    captions->horizontalHeader()->hide();
+    captions->verticalHeader()->setDefaultSectionSize(22);
+    captions->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    captions->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    captions->setFocusPolicy(Qt::NoFocus);
+    captions->setFrameShape(QFrame::NoFrame);
+    captions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    captions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    captions->setStyleSheet("QTableWidget { background: transparent; }");
+    captions->setFixedSize(captions->verticalHeader()->sizeHint().width() + 2, 22 * 12 + 2);
+    grid->addWidget(captions, 1, 0, Qt::AlignTop);
+
+    for (int g = 1; g <= 6; ++g) {
+        auto* header = label(QString::number(g), nullptr, QString("Label%1").arg(75 + g));
+        header->setAlignment(Qt::AlignCenter);
+        groupHeader_[static_cast<std::size_t>(g)] = header;
+        grid->addWidget(header, 0, g);
+        grid->addWidget(addGrid(QString("StringGrid%1").arg(9 + g), 12, 1, 90), 1, g, Qt::AlignTop);
+    }
+    grid->setColumnStretch(7, 1);
+    grid->setRowStretch(2, 1);
+    return page;
+}
+
+QWidget* TForm1::buildGunPage()
+{
+    PageControl2 = new QTabWidget;
+    PageControl2->setObjectName("PageControl2");
+    TabSheet[5] = buildGunTablePage();
+    TabSheet[5]->setObjectName("TabSheet5");
+    TabSheet[6] = buildFltGunPage();
+    TabSheet[6]->setObjectName("TabSheet6");
+    PageControl2->addTab(TabSheet[5], "PLANES.DAT");
+    PageControl2->addTab(TabSheet[6], "*.FLT");
+    return PageControl2;
+}
+
+QWidget* TForm1::buildTypePage()
+{
+    const char* names[28] = {"Fighter", "Bomber", "Flyable", "Jet", "Twin Engined", "Quad Engined", "V1", "German",
+        "British", "American", "Inline Engine", "Gear Back", "Gear Rotation Inward", "Gear Rotation Outward",
+        "Gear Center (Nose)", "Counter Rotating Props", "Counter Clockwise Props", "Gravity Fed Carburator",
+        "Dive Bomber", "Attack Plane", "Angle Fighter", "Energy Fighter", "Defensive Gun", "Multi Crewed",
+        "Combat Flaps", "Automatic Slats", "Armor", "Heavy Armor"};
+    auto* page = new QWidget;
+    auto* h = new QHBoxLayout(page);
+    // One column per type byte: 1-8, 9-15, 16-22, 23-28.
+    const int firsts[5] = {1, 9, 16, 23, 29};
+    for (int col = 0; col < 4; ++col) {
+        auto* v = new QVBoxLayout;
+        for (int i = firsts[col]; i < firsts[col + 1]; ++i) {
+            auto* box = new QCheckBox(names[i - 1]);
+            box->setObjectName(QString("CheckBox%1").arg(i));
+            CheckBox[static_cast<std::size_t>(i)] = box;
+            connect(box, &QCheckBox::clicked, this, [this, box] { pending_.insert(box); });
+            v->addWidget(box);
+        }
+        v->addStretch();
+        h->addLayout(v);
+    }
+    Memo1 = new QPlainTextEdit;
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setFocusPolicy(Qt::NoFocus);
+    Memo1->setPlainText(QStringList{"Impossibilities:", "", "- an aircraft cannot be German, British ",
+        "and American at the same time", "", "- an aircraft cannot have two and four ",
+        "engines at the same time, you have ", "either two or four engines.", "",
+        "- an aircraft cannot be an angle fighter ", "an energy fighter at the same time", "",
+        "- the gear of an aircraft cannot rotate ", "inward and outward at the same time", "",
+        "- an aircraft cannot have armor and ", "heavy armor at the same time"}
+                            .join('\n'));
+    Memo1->setStyleSheet("QPlainTextEdit { color: #ffd700; background: #202a38; }");
+    Memo1->setFixedWidth(QFontMetrics(Memo1->font()).horizontalAdvance("- an aircraft cannot be German, British  ") + 30);
+    h->addWidget(Memo1);
+    return page;
+}
+
+QWidget* TForm1::buildDamagePage()
+{
+    auto* content = new QWidget;
+    auto* v = new QVBoxLayout(content);
+    v->setSpacing(10);
+
+    v->addWidget(caption("Hitbubble position and size"));
+    auto* bubbles = new QHBoxLayout;
+    StringGrid* g16 = addGrid("StringGrid16", 8, 4, 90);
+    g16->setColumnCaptions({" X ", " Y ", " Z ", " Size "});
+    g16->setRowCaptions({" Front ", " Pilot ", " Middle ", " Tail ", " Right Inner Wing ", " Right Wing Tip ",
+        " Left Inner Wing ", " Left Wing Tip "});
+    bubbles->addWidget(g16, 0, Qt::AlignTop);
+    auto* picture = new QLabel;
+    picture->setObjectName("Image1");
+    picture->setPixmap(aircraftPicture());
+    picture->setFixedSize(120, 120);
+    bubbles->addWidget(picture, 0, Qt::AlignTop);
+    bubbles->addStretch();
+    v->addLayout(bubbles);
+
+    StringGrid* g17 = addGrid("StringGrid17", 3, 1, 90);
+    g17->setRowCaptions({" Unknown ", "Collision Radius", "Collision Engine Hit Points"});
+    auto* collision = new QHBoxLayout;
+    collision->addWidget(g17);
+    collision->addStretch();
+    v->addLayout(collision);
+
+    v->addWidget(caption(" Hitpoints "));
+    auto* points = new QGridLayout;
+    points->setHorizontalSpacing(8);
+    points->setVerticalSpacing(3);
+    for (int i = 0; i < 12; ++i) {
+        const int e = 18 + i;
+        Edit[static_cast<std::size_t>(e)] = field(QString("Edit%1").arg(e), false, 50);
+        UpDown_[static_cast<std::size_t>(15 + i)] = new UpDown(QString("UpDown%1").arg(15 + i), Edit[static_cast<std::size_t>(e)], 0, 255);
+        points->addWidget(withArrows(Edit[static_cast<std::size_t>(e)], UpDown_[static_cast<std::size_t>(15 + i)]), i, 0);
+        points->addWidget(label(i < 8 ? kFailureMarks[i] : QString()), i, 1);
+        points->addWidget(label(kHitPointSections[i]), i, 2);
+    }
+    points->setColumnStretch(3, 1);
+    v->addLayout(points);
+    v->addWidget(label("NCF = Not a Critical Failure"));
+    v->addWidget(label("CF = Catastrophic Failure"));
+    v->addStretch();
+
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName("ScrollBox1");
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    return scroll;
+}
+
+} // namespace wingsmith

@@ -1,0 +1,108 @@
+#include "TForm2.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace wingsmith {
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("Form2");
+    setWindowTitle("Wingsmith");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    auto* v = new QVBoxLayout(this);
+    auto* p = new QFrame;
+    p->setObjectName("p");
+    p->setFrameShape(QFrame::StyledPanel);
+    auto* pLayout = new QVBoxLayout(p);
+    auto* label1 = new QLabel("Please select your Vantor directory.");
+    label1->setObjectName("Label1");
+    QFont f = label1->font();
+    f.setBold(true);
+    label1->setFont(f);
+    pLayout->addWidget(label1);
+    v->addWidget(p);
+
+    auto* label2 = new QLabel("For example: /home/you/Games/Vantor  (on Windows: C:\\Program Files\\Vantor)");
+    label2->setObjectName("Label2");
+    v->addWidget(label2);
+
+    DriveComboBox1 = new QComboBox;
+    DriveComboBox1->setObjectName("DriveComboBox1");
+    for (const QFileInfo& drive : QDir::drives())
+        DriveComboBox1->addItem(drive.absoluteFilePath().toUpper());
+    v->addWidget(DriveComboBox1);
+
+    model_ = new QFileSystemModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    model_->setRootPath(QDir::rootPath());
+    DirectoryListBox1 = new QTreeView;
+    DirectoryListBox1->setObjectName("DirectoryListBox1");
+    DirectoryListBox1->setModel(model_);
+    for (int c = 1; c < model_->columnCount(); ++c)
+        DirectoryListBox1->hideColumn(c);
+    DirectoryListBox1->header()->hide();
+    DirectoryListBox1->setMinimumSize(380, 260);
+    v->addWidget(DirectoryListBox1, 1);
+
+    Edit1 = new QLineEdit;
+    Edit1->setObjectName("Edit1");
+    Edit1->setReadOnly(true);
+    Edit1->setFocusPolicy(Qt::ClickFocus);
+    v->addWidget(Edit1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    Button1 = new QPushButton("Ok");
+    Button1->setObjectName("Button1");
+    Button1->setDefault(true);
+    Button2 = new QPushButton("Cancel");
+    Button2->setObjectName("Button2");
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    v->addLayout(buttons);
+
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current) { directoryChanged(model_->filePath(current)); });
+    connect(DriveComboBox1, &QComboBox::activated, this,
+        [this](int i) { setDirectory(DriveComboBox1->itemText(i)); });
+}
+
+void TForm2::setDirectory(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    const QModelIndex index = model_->index(clean);
+    if (index.isValid()) {
+        DirectoryListBox1->setCurrentIndex(index);
+        DirectoryListBox1->scrollTo(index);
+        DirectoryListBox1->expand(index);
+    }
+    directoryChanged(clean);
+}
+
+void TForm2::directoryChanged(const QString& path)
+{
+    if (!path.isEmpty())
+        Edit1->setText(QDir::toNativeSeparators(path));
+}
+
+QString TForm2::selectedDirectory() const
+{
+    return QDir::fromNativeSeparators(Edit1->text());
+}
+
+} // namespace wingsmith
