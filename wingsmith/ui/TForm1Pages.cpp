@@ -349,7 +349,10 @@ QWidget* TForm1::buildGunPage()
     TabSheet[6]->setObjectName("TabSheet6");
     PageControl2->addTab(TabSheet[5], "PLANES.DAT");
     PageControl2->addTab(TabSheet[6], "*.FLT");
-    return PageControl2;
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    v->addWidget(PageControl2);
+    return page;
 }
 
 QWidget* TForm1::buildTypePage()

@@ -1,0 +1,426 @@
+#include "DemoGame.h"
+
+#include "ui/StringGrid.h"
+#include "ui/TForm1.h"
+#include "ui/TForm2.h"
+#include "ui/UpDown.h"
+
+#include "wingsmith/core/FltRecord.h"
+#include "wingsmith/core/NumberFormat.h"
+
+#include "common/core/LittleEndian.h"
+#include "common/testing/ScriptedDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace wingsmith {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+using common::Answer;
+using testing::DemoGame;
+
+std::map<std::string, Bytes> snapshot(const fs::path& dir)
+{
+    std::map<std::string, Bytes> files;
+    for (const auto& e : fs::directory_iterator(dir))
+        if (e.is_regular_file())
+            files[e.path().filename().string()] = common::readAllBytes(e.path());
+    return files;
+}
+
+// A demo installation, a settings file naming it, scripted dialogs and the
+// main window, created as the program creates it.
+class MainWindowTest : public ::testing::Test {
+protected:
+    DemoGame game;
+    common::TempDir config;
+    common::ScopedScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+
+    Settings settings() const { return Settings(config / "Wingsmith.ini"); }
+
+    void open()
+    {
+        settings().setResourcePath(game.path());
+        form = std::make_unique<TForm1>(settings());
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    template <typename T>
+    T* child(const QString& name) const
+    {
+        T* w = form->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+
+    StringGrid* grid(int n) const { return child<StringGrid>(QString("StringGrid%1").arg(n)); }
+    const AircraftValues& working(int p) const { return form->workspace().working[static_cast<std::size_t>(p)]; }
+
+    // Types into a cell the way a user does: the grid has the focus.
+    void typeIntoGrid(int n, int row, int column, const QString& text)
+    {
+        grid(n)->setFocus();
+        grid(n)->typeCell(row, column, text);
+    }
+
+    void leaveTo(QWidget* w) { w->setFocus(); }
+
+    // Creates planes.dat and the loose files as the first start would, so a
+    // test can doctor them before the window opens.
+    void extract()
+    {
+        extractGunTable(game.path());
+        Workspace().extractFltFiles(game.path());
+    }
+
+    void showPage(const QString& sheet)
+    {
+        auto* pages = child<QTabWidget>("PageControl1");
+        pages->setCurrentWidget(child<QWidget>(sheet));
+    }
+
+    void pick(int position) { child<QListWidget>("ListBox1")->setCurrentRow(position); }
+
+    void closeWindow()
+    {
+        form->close();
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(MainWindowTest, StartUpLoadsAllThirtyAircraftAndShowsTheFirst)
+{
+    open();
+    EXPECT_TRUE(dialogs->events.empty());
+    auto* list = child<QListWidget>("ListBox1");
+    ASSERT_EQ(list->count(), 30);
+    EXPECT_EQ(list->item(15)->text(), "Mosquito");
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(form->windowTitle(), "Wingsmith");
+    EXPECT_EQ(child<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+    EXPECT_EQ(child<QTabWidget>("PageControl2")->tabText(1), "P38H.FLT");
+    EXPECT_EQ(grid(1)->cellText(0, 0).toStdString(), formatGeneral(working(0).flight.stability[0]));
+    EXPECT_EQ(child<QLineEdit>("Edit1")->text(), "2");
+    EXPECT_EQ(child<QComboBox>("ComboBox2")->currentText(), "3 blades");
+    EXPECT_TRUE(child<QCheckBox>("CheckBox10")->isChecked()); // American
+    // Loading and showing changed nothing.
+    form->Comparevalues();
+    EXPECT_FALSE(form->workspace().anyChanged());
+    EXPECT_EQ(working(29).planes.typeFlags[0] & 0x40, 0x40);
+}
+
+TEST_F(MainWindowTest, AFirstStartAsksForTheGameFolderAndRemembersIt)
+{
+    dialogs->modals.push_back([this](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Wingsmith");
+        static_cast<TForm2&>(d).setDirectory(QString::fromStdString(game.path()));
+        d.findChild<QPushButton*>("Button1")->click();
+        return d.result();
+    });
+    form = std::make_unique<TForm1>(settings());
+    ASSERT_EQ(dialogs->events.size(), 1u);
+    EXPECT_EQ(dialogs->events[0].kind, common::ScriptedDialogs::Kind::Modal);
+    EXPECT_EQ(fs::path(settings().resourcePath()), game.dir.path());
+    EXPECT_EQ(working(24).flight.engineType, 1);
+}
+
+TEST_F(MainWindowTest, ABadCellCommitsTheRowsAboveItAndKeepsTheRest)
+{
+    open();
+    const auto before = working(0).flight.stability;
+    for (int r : {0, 1, 2})
+        typeIntoGrid(2, r, 0, QString::number(r + 10));
+    typeIntoGrid(2, 3, 0, "abc");
+    typeIntoGrid(2, 5, 0, "99");
+    leaveTo(child<QListWidget>("ListBox1"));
+
+    EXPECT_EQ(dialogs->texts(), QStringList{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(working(0).flight.stability[5], 10.0f);
+    EXPECT_EQ(working(0).flight.stability[6], 11.0f);
+    EXPECT_EQ(working(0).flight.stability[7], 12.0f);
+    for (std::size_t i = 8; i < 13; ++i)
+        EXPECT_EQ(working(0).flight.stability[i], before[i]) << "stability " << i + 1;
+    EXPECT_EQ(grid(2)->cellText(3, 0), "abc");
+}
+
+TEST_F(MainWindowTest, AValueTypedBackToItsOldTextLeavesTheAircraftUnchanged)
+{
+    open();
+    const QString old = grid(1)->cellText(2, 0);
+    typeIntoGrid(1, 2, 0, "123.5");
+    leaveTo(child<QListWidget>("ListBox1"));
+    form->Comparevalues();
+    EXPECT_TRUE(form->workspace().fltChanged[0]);
+    typeIntoGrid(1, 2, 0, old);
+    leaveTo(child<QListWidget>("ListBox1"));
+    form->Comparevalues();
+    EXPECT_FALSE(form->workspace().anyChanged());
+}
+
+TEST_F(MainWindowTest, LeavingAnUntouchedGridKeepsDigitsTheDisplayDoesNotShow)
+{
+    // A control value with more digits than its fixed 4-decimal display.
+    extract();
+    Bytes record = common::readAllBytes(game / "P38H.FLT");
+    common::le::putF32(record, FltRecord::kControlSurfaces, 0.123456789f);
+    common::writeAllBytes(game / "P38H.FLT", record);
+    open();
+    EXPECT_EQ(grid(7)->cellText(0, 0), "0.1235");
+    grid(7)->setFocus();
+    typeIntoGrid(7, 1, 0, grid(7)->cellText(1, 0)); // touched, same text
+    leaveTo(child<QListWidget>("ListBox1"));
+    form->Comparevalues();
+    EXPECT_FALSE(form->workspace().anyChanged());
+    EXPECT_EQ(working(0).flight.controlSurfaces[0], 0.123456789f);
+}
+
+TEST_F(MainWindowTest, ATickedBoxIsCommittedByTheSave)
+{
+    open();
+    showPage("TabSheet7");
+    auto* armor = child<QCheckBox>("CheckBox27");
+    ASSERT_TRUE(armor->isChecked()); // the P-38H has armor; take it away
+    armor->setFocus();
+    armor->click();
+    ASSERT_FALSE(armor->isChecked());
+    child<QPushButton>("BitBtn1")->click();
+    const Bytes planes = common::readAllBytes(game / "planes.dat");
+    EXPECT_EQ(planes[8 + 3] & 0x10, 0);
+    EXPECT_TRUE(dialogs->events.empty());
+}
+
+TEST_F(MainWindowTest, HitPointsKeepTheirLowEightBitsAndArrowsStayInRange)
+{
+    open();
+    auto* edit = child<QLineEdit>("Edit18");
+    edit->setText("300");
+    EXPECT_EQ(working(0).planes.hitPoints[0], 44);
+    auto* arrows = child<UpDown>("UpDown15");
+    arrows->clickUp();
+    EXPECT_EQ(edit->text(), "255");
+    EXPECT_EQ(working(0).planes.hitPoints[0], 255);
+    edit->setText("");
+    EXPECT_EQ(dialogs->texts(), QStringList{"'' is not a valid integer value"});
+}
+
+TEST_F(MainWindowTest, RaisingTheGroupCountShowsTheNextRowAndMarksTheGunTable)
+{
+    open();
+    pick(5); // P-51D: two groups
+    ASSERT_EQ(working(5).planes.gunGroupCount, 2);
+    EXPECT_TRUE(child<QLabel>("Label60")->isHidden());
+    EXPECT_TRUE(grid(12)->isHidden());
+    EXPECT_FALSE(child<UpDown>("UpDown7")->isEnabled());
+    child<UpDown>("UpDown2")->clickUp();
+    EXPECT_EQ(working(5).planes.gunGroupCount, 3);
+    EXPECT_FALSE(child<QLabel>("Label60")->isHidden());
+    EXPECT_FALSE(child<QComboBox>("ComboBox12")->isHidden());
+    EXPECT_FALSE(grid(12)->isHidden());
+    EXPECT_TRUE(grid(13)->isHidden());
+    EXPECT_TRUE(child<UpDown>("UpDown7")->isEnabled());
+    // Row 3 shows what group 3 held all along.
+    EXPECT_EQ(child<QLineEdit>("Edit11")->text().toInt(), working(5).planes.planesGunGroups[2].ammo);
+    form->Comparevalues();
+    EXPECT_TRUE(form->workspace().planesChanged[5]);
+    EXPECT_FALSE(form->workspace().fltChanged[5]);
+}
+
+TEST_F(MainWindowTest, TheLowerArrowOfTheEngineCountAtTwoStoresOne)
+{
+    open();
+    ASSERT_EQ(child<QLineEdit>("Edit1")->text(), "2");
+    child<UpDown>("UpDown1")->clickDown();
+    EXPECT_EQ(working(0).flight.engineCount, 1);
+    // Typing into the field stores nothing.
+    child<QLineEdit>("Edit1")->setText("3");
+    EXPECT_EQ(working(0).flight.engineCount, 1);
+}
+
+TEST_F(MainWindowTest, AnEditLandsInTheAircraftShownWhenAnotherIsPicked)
+{
+    open();
+    const float other = working(5).flight.stability[0];
+    typeIntoGrid(1, 0, 0, "42");
+    auto* list = child<QListWidget>("ListBox1");
+    list->setFocus();
+    pick(5);
+    EXPECT_EQ(working(0).flight.stability[0], 42.0f);
+    EXPECT_EQ(working(5).flight.stability[0], other);
+    EXPECT_EQ(child<QTabWidget>("PageControl2")->tabText(1), "P51D.FLT");
+}
+
+TEST_F(MainWindowTest, ChoicesInListsCommitAtOnce)
+{
+    open();
+    auto* caliber = child<QComboBox>("ComboBox5");
+    caliber->setCurrentIndex(3);
+    emit caliber->activated(3);
+    EXPECT_EQ(working(0).planes.planesGunGroups[0].caliber, 24);
+    auto* blades = child<QComboBox>("ComboBox2");
+    emit blades->activated(2);
+    EXPECT_EQ(working(0).flight.propellerFactor, 0x3BF21709u);
+    emit child<QComboBox>("ComboBox3")->activated(1);
+    EXPECT_EQ(working(0).flight.torqueMultiplier, 0x41CCCCCDu);
+}
+
+TEST_F(MainWindowTest, AnUnknownCaliberShowsNoItemAndKeepsItsCode)
+{
+    extract();
+    Bytes planes = common::readAllBytes(game / "planes.dat");
+    common::le::putI16(planes, 92 + 4, 8);
+    common::writeAllBytes(game / "planes.dat", planes);
+    open();
+    EXPECT_EQ(child<QComboBox>("ComboBox5")->currentIndex(), -1);
+    EXPECT_EQ(working(0).planes.planesGunGroups[0].caliber, 8);
+    form->Comparevalues();
+    EXPECT_FALSE(form->workspace().anyChanged());
+}
+
+TEST_F(MainWindowTest, EngineFieldsKeepOnlyThePrecisionShown)
+{
+    extract();
+    Bytes record = common::readAllBytes(game / "P38J.FLT");
+    common::le::putF32(record, FltRecord::kEngineBestAltitude, 1500.75f);
+    common::writeAllBytes(game / "P38J.FLT", record);
+    open();
+    pick(1);
+    EXPECT_EQ(child<QLineEdit>("Edit2")->text(), "1501");
+    EXPECT_EQ(working(1).flight.engineBestAltitude, 1501.0f);
+    form->Comparevalues();
+    EXPECT_TRUE(form->workspace().fltChanged[1]);
+}
+
+TEST_F(MainWindowTest, SaveWithNothingChangedWritesNothing)
+{
+    open();
+    const auto before = snapshot(game.dir.path());
+    form->BitBtn1Click();
+    EXPECT_EQ(snapshot(game.dir.path()), before);
+    EXPECT_TRUE(dialogs->events.empty());
+}
+
+TEST_F(MainWindowTest, AMissingLooseFileIsReportedAndTheExitStillAsks)
+{
+    open();
+    pick(3);
+    child<UpDown>("UpDown1")->clickUp();
+    fs::remove(game / "P47D.FLT");
+    form->BitBtn1Click();
+    EXPECT_EQ(dialogs->texts(), QStringList{"File not found"});
+    // The exit question comes, Yes fails again: the window stays open.
+    dialogs->answers = {Answer::Yes};
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(dialogs->texts().mid(1),
+        QStringList({"Exiting Wingsmith. Changes have been detected. Do you want to save changes?", "File not found"}));
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, ImportThenExitWithNoWritesNothing)
+{
+    // A loose file edited outside differs from the archive.
+    extract();
+    Bytes hurr = common::readAllBytes(game / "HURR.FLT");
+    common::le::putF32(hurr, FltRecord::kStability, 77.0f);
+    common::writeAllBytes(game / "HURR.FLT", hurr);
+    open();
+    const auto before = snapshot(game.dir.path());
+    form->BitBtn2Click();
+    EXPECT_EQ(child<QListWidget>("ListBox1")->currentRow(), 0);
+    dialogs->answers = {Answer::No};
+    closeWindow();
+    EXPECT_EQ(dialogs->texts(),
+        QStringList{"Exiting Wingsmith. Changes have been detected. Do you want to save changes?"});
+    EXPECT_EQ(snapshot(game.dir.path()), before);
+}
+
+TEST_F(MainWindowTest, ExportRightAfterStartUpLeavesBothArchivesAsTheyWere)
+{
+    open();
+    const auto before = snapshot(game.dir.path());
+    form->SavedatatoDATACDFandFLTCDF1Click();
+    EXPECT_EQ(snapshot(game.dir.path()), before);
+}
+
+TEST_F(MainWindowTest, ReadOnlyArchivesAreReadOnlyAgainAfterExit)
+{
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(game / "DATA.CDF", readOnly);
+    fs::permissions(game / "FLT.CDF", readOnly);
+    open();
+    EXPECT_NE(fs::status(game / "FLT.CDF").permissions() & fs::perms::owner_write, fs::perms::none);
+    closeWindow();
+    EXPECT_TRUE(dialogs->events.empty());
+    EXPECT_EQ(fs::status(game / "DATA.CDF").permissions() & fs::perms::all, readOnly);
+    EXPECT_EQ(fs::status(game / "FLT.CDF").permissions() & fs::perms::all, readOnly);
+}
+
+TEST_F(MainWindowTest, ChangingToAFolderWithoutArchivesSavesIntoTheOldOneFirst)
+{
+    open();
+    // A second installation whose FLT.CDF is missing.
+    common::TempDir empty;
+    fs::copy_file(game / "DATA.CDF", empty / "DATA.CDF");
+    child<UpDown>("UpDown1")->clickDown(); // P-38H now has one engine
+    dialogs->modals.push_back([&](QDialog& d) {
+        static_cast<TForm2&>(d).setDirectory(QString::fromStdString(empty.path().string()));
+        d.findChild<QPushButton*>("Button1")->click();
+        return d.result();
+    });
+    dialogs->answers = {Answer::Yes};
+    form->PathClick1Click();
+
+    const QStringList texts = dialogs->texts();
+    ASSERT_GE(texts.size(), 3);
+    EXPECT_EQ(texts[0], "No FLT.CDF file found!");
+    EXPECT_EQ(texts[1], "Do you want to save changes?");
+    EXPECT_TRUE(texts.mid(2).contains("FLT.CDF not found!"));
+    // The edit went into the installation it belonged to; the new folder got nothing.
+    EXPECT_EQ(common::le::getI16(common::readAllBytes(game / "P38H.FLT"), 0), 1);
+    EXPECT_FALSE(fs::exists(empty / "P38H.FLT"));
+    EXPECT_EQ(fs::path(settings().resourcePath()), empty.path());
+}
+
+TEST_F(MainWindowTest, CancellingThePathChangeChangesNothing)
+{
+    open();
+    form->PathClick1Click(); // the scripted dialogs cancel the directory window
+    EXPECT_EQ(fs::path(settings().resourcePath()), game.dir.path());
+    EXPECT_EQ(dialogs->texts(), QStringList{});
+}
+
+TEST_F(MainWindowTest, EveryPageShowsItsControlsUnclipped)
+{
+    open();
+    auto* pages = child<QTabWidget>("PageControl1");
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QWidget* page = pages->currentWidget();
+        QApplication::processEvents();
+        // Each page's own minimum fits the room the window gives it.
+        EXPECT_LE(page->minimumSizeHint().width(), page->width()) << pages->tabText(i).toStdString();
+        if (i != 5) { // the damage page scrolls
+            EXPECT_LE(page->minimumSizeHint().height(), page->height()) << pages->tabText(i).toStdString();
+        }
+        if (const QByteArray dir = qgetenv("WINGSMITH_PAGE_PICTURES"); !dir.isEmpty())
+            form->grab().save(QString("%1/page%2.png").arg(QString::fromLocal8Bit(dir)).arg(i + 1));
+    }
+}
+
+} // namespace
+} // namespace wingsmith
