@@ -1,5 +1,7 @@
 #include "DemoInstallation.h"
 
+#include "ProbewellDemo.h"
+#include "SplashrollDemo.h"
 #include "WingsmithDemo.h"
 
 namespace demogen {
@@ -8,6 +10,8 @@ void writeDemoInstallation(const std::filesystem::path& gameDir)
 {
     std::filesystem::create_directories(gameDir);
     writeWingsmithDemo(gameDir);
+    writeProbewellDemo(gameDir);
+    writeSplashrollDemo(gameDir);
 }
 
 } // namespace demogen

@@ -1,0 +1,71 @@
+#include "FolderListing.h"
+
+#include "common/core/IoError.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace probewell {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum class Kind { Folders, Files };
+
+std::string lowered(std::string s)
+{
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+void sortLikeFolderList(std::vector<std::string>& names)
+{
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string la = lowered(a);
+        const std::string lb = lowered(b);
+        return la != lb ? la < lb : a < b;
+    });
+}
+
+std::vector<std::string> entryNames(const fs::path& dir, Kind kind)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    if (!fs::is_directory(dir, ec))
+        return names;
+    fs::directory_iterator it(dir, ec);
+    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.empty() || name.front() == '.')
+            continue;
+        // A link counts as what it points to; a dangling one is neither.
+        std::error_code statusError;
+        const bool wanted = kind == Kind::Folders ? it->is_directory(statusError) : it->is_regular_file(statusError);
+        if (wanted && !statusError)
+            names.push_back(name);
+    }
+    if (ec)
+        throw common::IoError::fromErrno(ec.value());
+    sortLikeFolderList(names);
+    return names;
+}
+
+} // namespace
+
+std::vector<std::string> listSubfolders(const fs::path& dir)
+{
+    std::vector<std::string> paths;
+    for (const std::string& name : entryNames(dir, Kind::Folders))
+        paths.push_back((dir / name).string());
+    return paths;
+}
+
+std::vector<std::string> listFiles(const fs::path& dir)
+{
+    return entryNames(dir, Kind::Files);
+}
+
+} // namespace probewell

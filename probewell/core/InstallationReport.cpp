@@ -1,0 +1,123 @@
+#include "InstallationReport.h"
+
+#include "FolderListing.h"
+
+#include "common/core/FileLookup.h"
+#include "common/core/IoError.h"
+#include "common/core/TextLines.h"
+
+#include <system_error>
+
+namespace probewell {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Both folder sections carry this header: the report's readers know it so.
+constexpr std::string_view kFoldersHeader = "*****Vantor DIRECTORY FOLDERS";
+constexpr std::string_view kGameFilesHeader = "*****Vantor DIRECTORY FILES";
+constexpr std::string_view kAddonFilesHeader = "*****Nimbar DIRECTORY FILES";
+
+struct StateFile {
+    std::string_view fileName;
+    std::string_view title; // the header shows it in upper case
+    bool inAddonFolder;
+};
+
+constexpr StateFile kStateFiles[] = {
+    {"LastNimbarDir", "LastNimbarDir", false},
+    {"FoldersLoaded.txt", "FoldersLoaded", true},
+    {"PlanesLoaded.txt", "PlanesLoaded", true},
+};
+
+std::string upper(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+void append(std::vector<std::string>& lines, const std::vector<std::string>& more)
+{
+    lines.insert(lines.end(), more.begin(), more.end());
+}
+
+std::optional<fs::path> findFile(const std::optional<fs::path>& folder, std::string_view name)
+{
+    if (!folder)
+        return std::nullopt;
+    const auto found = common::findNoCase(*folder, name);
+    std::error_code ec;
+    if (!found || !fs::is_regular_file(*found, ec))
+        return std::nullopt;
+    return found;
+}
+
+void appendStateFile(std::vector<std::string>& lines, const StateFile& state, const fs::path& gameFolder,
+    const std::optional<fs::path>& addonFolder)
+{
+    lines.push_back("*****" + upper(state.title));
+    const auto file = findFile(state.inAddonFolder ? addonFolder : std::optional<fs::path>(gameFolder),
+        state.fileName);
+    if (!file) {
+        lines.push_back("No " + std::string(state.title));
+    } else {
+        // A file that is there but unreadable is worth telling apart from a
+        // missing one: that difference is what the report is read for.
+        try {
+            append(lines, common::readTextLines(*file));
+        } catch (const common::IoError& e) {
+            lines.push_back(std::string(state.fileName) + " could not be read: " + e.what());
+        }
+    }
+    lines.emplace_back();
+}
+
+} // namespace
+
+std::optional<fs::path> findAddonFolder(const fs::path& gameFolder)
+{
+    const auto found = common::findNoCase(gameFolder, kAddonFolderName);
+    std::error_code ec;
+    if (!found || !fs::is_directory(*found, ec))
+        return std::nullopt;
+    return found;
+}
+
+std::vector<std::string> buildReportLines(const fs::path& gameFolder)
+{
+    const std::optional<fs::path> addonFolder = findAddonFolder(gameFolder);
+    const auto addonListing = [&](auto list) {
+        return addonFolder ? list(*addonFolder) : std::vector<std::string>{};
+    };
+
+    std::vector<std::string> lines;
+    lines.emplace_back(kFoldersHeader);
+    append(lines, listSubfolders(gameFolder));
+    lines.emplace_back();
+    lines.emplace_back(kFoldersHeader);
+    append(lines, addonListing(listSubfolders));
+    lines.emplace_back();
+    lines.emplace_back(kGameFilesHeader);
+    append(lines, listFiles(gameFolder));
+    lines.emplace_back();
+    lines.emplace_back(kAddonFilesHeader);
+    append(lines, addonListing(listFiles));
+    lines.emplace_back();
+    for (const StateFile& state : kStateFiles)
+        appendStateFile(lines, state, gameFolder, addonFolder);
+    return lines;
+}
+
+fs::path writeReport(const fs::path& gameFolder)
+{
+    const std::vector<std::string> lines = buildReportLines(gameFolder);
+    const fs::path target = common::resolveNoCase(gameFolder, kReportFileName);
+    common::writeTextLines(target, lines);
+    return target;
+}
+
+} // namespace probewell

@@ -1,0 +1,131 @@
+#include "probewell/ui/Form1.h"
+
+#include "common/testing/ScriptedDialogs.h"
+#include "common/testing/TempDir.h"
+#include "tools/demogen/DemoInstallation.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace probewell {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Window {
+    explicit Window(const fs::path& game) : form(game)
+    {
+        form.show();
+        label1 = form.findChild<QLabel*>("Label1");
+        notice = form.findChild<QLabel*>("lblNotice");
+        command1 = form.findChild<QPushButton*>("Command1");
+    }
+    Form1 form;
+    QLabel* label1 = nullptr;
+    QLabel* notice = nullptr;
+    QPushButton* command1 = nullptr;
+};
+
+TEST(Form1, ShowsTheAssumptionsAndTheButtonInItsFrame)
+{
+    common::TempDir game;
+    fs::create_directories(game / "Nimbar");
+    Window w(game.path());
+    EXPECT_EQ(w.form.objectName(), "Form1");
+    EXPECT_EQ(w.form.windowTitle(), "Probewell");
+    ASSERT_TRUE(w.label1 && w.command1 && w.notice);
+    EXPECT_EQ(w.command1->text(), "OK!");
+    ASSERT_TRUE(w.command1->parentWidget());
+    EXPECT_EQ(w.command1->parentWidget()->objectName(), "Frame1");
+
+    const QStringList lines = w.label1->text().split('\n');
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(lines[0], "Running this program assumes that:");
+    EXPECT_EQ(lines[1], "1.  It is located in your main Vantor directory");
+    EXPECT_EQ(lines[2], "2.  Your Nimbar directory is named 'Nimbar' and it is also located in your Vantor     directory");
+    EXPECT_EQ(lines[3], "If not, then hit the close box!");
+    EXPECT_EQ(lines[4], "");
+    EXPECT_EQ(lines[5], "Hitting the 'OK' button will make a file named 'Probewell.txt' in your Vantor directory.");
+    EXPECT_TRUE(w.notice->isHidden());
+}
+
+TEST(Form1, SaysBeforeTheClickThatTheAddonFolderIsMissing)
+{
+    common::TempDir game;
+    Window w(game.path());
+    ASSERT_TRUE(w.notice);
+    EXPECT_TRUE(w.notice->isVisible());
+    EXPECT_TRUE(w.notice->text().contains("no folder named 'Nimbar'"));
+    EXPECT_FALSE(fs::exists(game / "Probewell.txt"));
+
+    QTest::mouseClick(w.command1, Qt::LeftButton);
+    EXPECT_TRUE(fs::exists(game / "Probewell.txt"));
+    EXPECT_FALSE(w.form.isVisible());
+}
+
+TEST(Form1, OkWritesTheReportAndEndsWithoutAnyMessage)
+{
+    common::TempDir game;
+    common::writeAllText(game / "LastNimbarDir", "Nimbar\\Summer44");
+    fs::create_directories(game / "Nimbar");
+    common::ScopedScriptedDialogs dlg;
+    Window w(game.path());
+
+    QTest::mouseClick(w.command1, Qt::LeftButton);
+    EXPECT_FALSE(w.form.isVisible());
+    EXPECT_TRUE(dlg->events.empty());
+    const std::string report = common::readAllText(game / "Probewell.txt");
+    EXPECT_EQ(report.rfind("*****Vantor DIRECTORY FOLDERS\r\n" + (game / "Nimbar").string() + "\r\n\r\n", 0), 0u);
+    EXPECT_NE(report.find("*****LASTNIMBARDIR\r\nNimbar\\Summer44\r\n\r\n*****FOLDERSLOADED\r\nNo FoldersLoaded\r\n"),
+        std::string::npos);
+}
+
+TEST(Form1, CloseBoxEndsWithoutWriting)
+{
+    common::TempDir game;
+    Window w(game.path());
+    EXPECT_TRUE(w.form.close());
+    EXPECT_FALSE(fs::exists(game / "Probewell.txt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(game.path()), fs::directory_iterator()), 0);
+}
+
+TEST(Form1, AFailedWriteKeepsTheWindowOpenAndSaysWhy)
+{
+    common::TempDir game;
+    fs::create_directories(game / "Nimbar");
+    fs::create_directories(game / "Probewell.txt");
+    Window w(game.path());
+    QTest::mouseClick(w.command1, Qt::LeftButton);
+    EXPECT_TRUE(w.form.isVisible());
+    EXPECT_TRUE(w.notice->isVisible());
+    EXPECT_EQ(w.notice->text(), "Probewell.txt could not be written: File access denied");
+}
+
+TEST(ProbewellProgram, ScreenshotRunOnTheDemoInstallationWritesNothing)
+{
+    common::TempDir game;
+    demogen::writeDemoInstallation(game.path());
+    const auto before = std::distance(fs::directory_iterator(game.path()), fs::directory_iterator());
+    const fs::path picture = game / "shot.png";
+
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(game.path().string()));
+    process.start(PROBEWELL_EXE, {"--screenshot", QString::fromStdString(picture.string())});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_FALSE(QImage(QString::fromStdString(picture.string())).isNull());
+    EXPECT_FALSE(fs::exists(game / "Probewell.txt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(game.path()), fs::directory_iterator()), before + 1);
+}
+
+} // namespace
+} // namespace probewell

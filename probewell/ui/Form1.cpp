@@ -1,0 +1,115 @@
+#include "Form1.h"
+
+#include "probewell/core/InstallationReport.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace probewell {
+
+namespace {
+
+QString fromPath(const std::filesystem::path& p)
+{
+    return QString::fromStdString(p.string());
+}
+
+} // namespace
+
+Form1::Form1(std::filesystem::path gameFolder, QWidget* parent)
+    : QWidget(parent)
+    , gameFolder_(std::move(gameFolder))
+{
+    setObjectName("Form1");
+    setWindowTitle("Probewell");
+
+    Label1_ = new QLabel(this);
+    Label1_->setObjectName("Label1");
+    Label1_->setTextFormat(Qt::PlainText);
+
+    folderLabel_ = new QLabel(this);
+    folderLabel_->setObjectName("lblFolder");
+    folderLabel_->setTextFormat(Qt::PlainText);
+    folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    noticeLabel_ = new QLabel(this);
+    noticeLabel_->setObjectName("lblNotice");
+    noticeLabel_->setTextFormat(Qt::PlainText);
+    noticeLabel_->setWordWrap(true);
+    noticeLabel_->setStyleSheet("QLabel { color: #a33; font-weight: bold; }");
+    noticeLabel_->hide();
+
+    auto* Frame1 = new QFrame(this);
+    Frame1->setObjectName("Frame1");
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Command1_ = new QPushButton("OK!", Frame1);
+    Command1_->setObjectName("Command1");
+    Command1_->setDefault(true);
+    Command1_->setMinimumWidth(120);
+    auto* frameLayout = new QHBoxLayout(Frame1);
+    frameLayout->addWidget(folderLabel_, 1);
+    frameLayout->addWidget(Command1_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(12);
+    layout->addWidget(Label1_);
+    layout->addWidget(noticeLabel_);
+    layout->addWidget(Frame1);
+
+    connect(Command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+    Form_Load();
+}
+
+QStringList Form1::explanationLines()
+{
+    return {
+        "Running this program assumes that:",
+        "1.  It is located in your main Vantor directory",
+        "2.  Your Nimbar directory is named 'Nimbar' and it is also located in your Vantor     directory",
+        "If not, then hit the close box!",
+        "",
+        "Hitting the 'OK' button will make a file named 'Probewell.txt' in your Vantor directory.",
+        "Please send 'Probewell.txt' by e-mail to the author of Nimbar, at the",
+        "address given in the Nimbar readme file. In your e-mail, please tell",
+        "which version of the Nimbar selector tool you are using, and copy in",
+        "the exact text of any error messages you have seen while using it.",
+        "Thank you for helping to track the problem down.",
+    };
+}
+
+void Form1::Form_Load()
+{
+    Label1_->setText(explanationLines().join('\n'));
+    folderLabel_->setText("Vantor directory: " + fromPath(gameFolder_));
+    if (!findAddonFolder(gameFolder_)) {
+        showNotice(QString("There is no folder named '%1' in this directory. The report will list no Nimbar "
+                           "folders or files.")
+                       .arg(QString::fromUtf8(kAddonFolderName.data(), static_cast<int>(kAddonFolderName.size()))));
+    }
+}
+
+void Form1::Command1_Click()
+{
+    try {
+        writeReport(gameFolder_);
+    } catch (const std::exception& e) {
+        // Ending as if all went well would leave the user sending nothing.
+        showNotice(QString("Probewell.txt could not be written: %1").arg(QString::fromLocal8Bit(e.what())));
+        return;
+    }
+    close();
+}
+
+void Form1::showNotice(const QString& text)
+{
+    noticeLabel_->setText(text);
+    noticeLabel_->show();
+}
+
+} // namespace probewell

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include <filesystem>
+
+class QLabel;
+class QPushButton;
+
+namespace probewell {
+
+// The one window: it explains what the program assumes, names the folder it
+// will report on and writes the report when "OK!" is pressed. The close box
+// ends the program without writing anything.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(std::filesystem::path gameFolder, QWidget* parent = nullptr);
+
+    // The explanation shown in Label1, one entry per line.
+    static QStringList explanationLines();
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void showNotice(const QString& text);
+
+    std::filesystem::path gameFolder_;
+    QLabel* Label1_ = nullptr;
+    QLabel* folderLabel_ = nullptr;
+    QLabel* noticeLabel_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+};
+
+} // namespace probewell
