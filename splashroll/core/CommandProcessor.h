@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace splashroll {
+
+// Something that carries out one command line and waits for it.
+class CommandProcessor {
+public:
+    virtual ~CommandProcessor() = default;
+    // True when the command succeeded; the rotator runs on either way.
+    virtual bool run(const std::string& command) = 0;
+};
+
+} // namespace splashroll

@@ -1,0 +1,37 @@
+#include "Rotation.h"
+
+#include "BuiltinProcessor.h"
+#include "PictureCommands.h"
+#include "PictureRandom.h"
+#include "Refusal.h"
+
+#include <system_error>
+
+namespace splashroll {
+
+Rotation planRotation(const Request& request, std::uint32_t seed)
+{
+    PictureRandom random(seed);
+    Rotation rotation;
+    rotation.index = pictureIndex(request.highest, random.next());
+    rotation.picture = pictureFileName(request.stem, rotation.index);
+    rotation.commands = {std::string(kDeleteCommand), copyCommand(request.stem, rotation.index),
+        std::string(kPublishCommand)};
+    return rotation;
+}
+
+void checkPictureIsThere(const Rotation& rotation, const std::filesystem::path& folder)
+{
+    const auto found = BuiltinProcessor::find(folder, rotation.picture);
+    std::error_code ec;
+    if (!found || !std::filesystem::is_regular_file(*found, ec))
+        throw Refusal(rotation.picture + " is not in this folder; run splashroll in the folder that holds the pictures");
+}
+
+void runRotation(const Rotation& rotation, CommandProcessor& processor)
+{
+    for (const std::string& command : rotation.commands)
+        processor.run(command);
+}
+
+} // namespace splashroll
