@@ -2,6 +2,7 @@
 
 #include "ui/StringGrid.h"
 #include "ui/TForm1.h"
+#include "ui/TAboutBox.h"
 #include "ui/TForm2.h"
 #include "ui/UpDown.h"
 
@@ -419,6 +420,55 @@ TEST_F(MainWindowTest, EveryPageShowsItsControlsUnclipped)
         }
         if (const QByteArray dir = qgetenv("WINGSMITH_PAGE_PICTURES"); !dir.isEmpty())
             form->grab().save(QString("%1/page%2.png").arg(QString::fromLocal8Bit(dir)).arg(i + 1));
+    }
+    // The flight-record guns of a six-group bomber.
+    pick(6);
+    pages->setCurrentWidget(child<QWidget>("TabSheet4"));
+    auto* guns = child<QTabWidget>("PageControl2");
+    guns->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_LE(guns->currentWidget()->minimumSizeHint().width(), guns->currentWidget()->width());
+    EXPECT_LE(guns->currentWidget()->minimumSizeHint().height(), guns->currentWidget()->height());
+    if (const QByteArray dir = qgetenv("WINGSMITH_PAGE_PICTURES"); !dir.isEmpty())
+        form->grab().save(QString("%1/flt-guns.png").arg(QString::fromLocal8Bit(dir)));
+}
+
+} // namespace
+} // namespace wingsmith
+
+namespace wingsmith {
+namespace {
+
+TEST(SmallWindows, DirectoryWindowShowsTheFolderChosenAndAboutBoxClosesWithOk)
+{
+    common::TempDir dir;
+    std::filesystem::create_directory(dir / "Vantor");
+    TForm2 form2;
+    EXPECT_EQ(form2.windowTitle(), "Wingsmith");
+    form2.setDirectory(QString::fromStdString((dir / "Vantor").string()));
+    EXPECT_EQ(std::filesystem::path(form2.selectedDirectory().toStdString()), dir / "Vantor");
+    form2.setDirectory(""); // an empty path leaves the list where it is
+    EXPECT_EQ(std::filesystem::path(form2.selectedDirectory().toStdString()), dir / "Vantor");
+    auto* edit = form2.findChild<QLineEdit*>("Edit1");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->isReadOnly());
+    EXPECT_FALSE(edit->focusPolicy() & Qt::TabFocus);
+
+    TAboutBox about;
+    EXPECT_EQ(about.windowTitle(), "Wingsmith");
+    auto* title = about.findChild<QLabel*>("ProductName");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->text(), "Wingsmith v1.06");
+    about.show();
+    about.findChild<QPushButton*>("OKButton")->click();
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+    if (const QByteArray out = qgetenv("WINGSMITH_PAGE_PICTURES"); !out.isEmpty()) {
+        form2.show();
+        QApplication::processEvents();
+        form2.grab().save(QString::fromLocal8Bit(out) + "/form2.png");
+        about.show();
+        QApplication::processEvents();
+        about.grab().save(QString::fromLocal8Bit(out) + "/about.png");
     }
 }
 

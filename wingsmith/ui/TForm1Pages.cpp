@@ -197,6 +197,7 @@ QWidget* TForm1::buildEnginePage()
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->setHorizontalSpacing(12);
     form->setVerticalSpacing(8);
 
@@ -215,6 +216,9 @@ QWidget* TForm1::buildEnginePage()
     form->addRow("Number of propellor blades ", ComboBox[2]);
     ComboBox[3] = fixedList("ComboBox3", {"Prop", "Jet"});
     form->addRow("Engine torque multiplier ", ComboBox[3]);
+
+    for (auto* list : {ComboBox[1], ComboBox[2], ComboBox[3]})
+        list->setMinimumWidth(160);
 
     auto* outer = new QWidget;
     auto* v = new QVBoxLayout(outer);
@@ -381,6 +385,7 @@ QWidget* TForm1::buildTypePage()
     Memo1 = new QPlainTextEdit;
     Memo1->setObjectName("Memo1");
     Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->setPlainText(QStringList{"Impossibilities:", "", "- an aircraft cannot be German, British ",
         "and American at the same time", "", "- an aircraft cannot have two and four ",
