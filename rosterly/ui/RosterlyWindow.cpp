@@ -1,0 +1,283 @@
+#include "RosterlyWindow.h"
+
+#include "rosterly/core/SquadronFile.h"
+
+#include "common/core/FileLookup.h"
+#include "common/core/IoError.h"
+#include "common/ui/Dialogs.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace rosterly {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Rosterly");
+
+std::filesystem::path toPath(const QString& name)
+{
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+// The game's text files are Windows-era 8-bit text.
+QString fromGameText(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QListWidget* makeList(const QString& name, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumSize(170, 300);
+    return list;
+}
+
+QLabel* makeHeading(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+RosterlyWindow::RosterlyWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
+{
+    setWindowTitle(kTitle);
+
+    command1_ = new QPushButton("Load Sqd", this);
+    command1_->setObjectName("Command1");
+    command2_ = new QPushButton("OK Rosterly!", this);
+    command2_->setObjectName("Command2");
+    command1_->setToolTip("Open a squadron file (sq????.dat) and list its squadrons");
+    command2_->setToolTip("Write the chosen aircraft into the selected squadron");
+
+    list1_ = makeList("List1", this);
+    choiceLists_[0] = makeList("List2", this);
+    choiceLists_[1] = makeList("List3", this);
+    choiceLists_[2] = makeList("List4", this);
+
+    label1_ = new QLabel(this);
+    label1_->setObjectName("Label1");
+    label1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path must not widen the window; the tooltip shows it whole.
+    label1_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label2_ = new QLabel(this);
+    label2_->setObjectName("Label2");
+    label3_ = new QLabel(this);
+    label3_->setObjectName("Label3");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(command1_);
+    buttons->addWidget(command2_);
+    buttons->addStretch(1);
+
+    auto* lists = new QGridLayout;
+    lists->addWidget(makeHeading("lblSquadrons", "Squadrons", this), 0, 0);
+    lists->addWidget(makeHeading("lblUnitedStates", "United States", this), 0, 1);
+    lists->addWidget(makeHeading("lblBritain", "Britain", this), 0, 2);
+    lists->addWidget(makeHeading("lblGermany", "Germany", this), 0, 3);
+    lists->addWidget(list1_, 1, 0);
+    for (int i = 0; i < 3; ++i)
+        lists->addWidget(choiceLists_[static_cast<std::size_t>(i)], 1, i + 1);
+
+    auto* labels = new QFormLayout;
+    labels->addRow("Squadron file:", label1_);
+    labels->addRow("Record position:", label2_);
+    labels->addRow("Aircraft code:", label3_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addLayout(lists, 1);
+    layout->addLayout(labels);
+
+    connect(command1_, &QPushButton::clicked, this, &RosterlyWindow::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &RosterlyWindow::Command2_Click);
+    connect(list1_, &QListWidget::currentRowChanged, this, &RosterlyWindow::List1_Click);
+    for (AirForce force : {AirForce::UnitedStates, AirForce::Britain, AirForce::Germany}) {
+        connect(choiceList(force), &QListWidget::currentRowChanged, this,
+            [this, force](int row) { choiceList_Click(force, row); });
+    }
+
+    Form_Load();
+}
+
+QListWidget* RosterlyWindow::choiceList(AirForce force) const
+{
+    switch (force) {
+    case AirForce::UnitedStates: return choiceLists_[0];
+    case AirForce::Britain: return choiceLists_[1];
+    case AirForce::Germany: return choiceLists_[2];
+    case AirForce::None: break;
+    }
+    return nullptr;
+}
+
+void RosterlyWindow::Form_Load()
+{
+    const auto file = common::findNoCase(toPath(folder_), "planes.txt");
+    if (!file) {
+        showFailure(QString("planes.txt was not found in %1, so the aircraft have no names.\n"
+                            "Start Rosterly in the game folder, which holds planes.txt.")
+                        .arg(folder_));
+    } else {
+        try {
+            planes_ = PlaneList::load(*file);
+        } catch (const common::IoError& e) {
+            showFailure(QString("Cannot read planes.txt: %1").arg(QString::fromLocal8Bit(e.what())));
+        }
+        if (planes_.tooLong()) {
+            showFailure(QString("planes.txt has %1 lines, but only the first %2 (aircraft codes 0 to %3) are read.")
+                            .arg(planes_.linesInFile())
+                            .arg(PlaneList::kCapacity)
+                            .arg(PlaneList::kCapacity - 1));
+        }
+    }
+
+    for (AirForce force : {AirForce::UnitedStates, AirForce::Britain, AirForce::Germany}) {
+        const CodeRange codes = codesOf(force);
+        for (int code = codes.first; code <= codes.last; ++code)
+            choiceList(force)->addItem(fromGameText(planes_.name(code)));
+        choiceList(force)->setEnabled(false);
+    }
+    updateCommand2();
+}
+
+void RosterlyWindow::Command1_Click()
+{
+    const auto chosen = common::dialogs().openFile(this,
+        {"Load Sqd", "Squad files (sq????.dat SQ????.DAT)", folder_, QString()});
+    // Cancelling leaves the loaded file and its choices as they were.
+    if (!chosen || chosen->isEmpty())
+        return;
+    loadSquadronFile(*chosen);
+}
+
+bool RosterlyWindow::loadSquadronFile(const QString& fullName)
+{
+    // A record and an aircraft chosen for one file are never written into
+    // another: every load starts without them.
+    forgetFile();
+
+    std::vector<std::uint8_t> codes;
+    try {
+        codes = SquadronFile::readCodes(toPath(fullName));
+    } catch (const common::IoError& e) {
+        showFailure(QString("Cannot read %1: %2").arg(fullName, QString::fromLocal8Bit(e.what())));
+        return false;
+    }
+
+    loadedFile_ = fullName;
+    label1_->setText(fullName);
+    label1_->setToolTip(fullName);
+    {
+        const QSignalBlocker block(list1_);
+        for (std::uint8_t code : codes)
+            list1_->addItem(fromGameText(planes_.recordName(code)));
+    }
+    force_ = airForceOf(QFile::encodeName(fullName).toStdString());
+    if (QListWidget* list = choiceList(force_))
+        list->setEnabled(true);
+    updateCommand2();
+    return true;
+}
+
+void RosterlyWindow::forgetFile()
+{
+    loadedFile_.clear();
+    force_ = AirForce::None;
+    label1_->clear();
+    label1_->setToolTip(QString());
+    {
+        const QSignalBlocker block(list1_);
+        list1_->clear();
+    }
+    forgetChoices();
+}
+
+void RosterlyWindow::forgetChoices()
+{
+    selectedRecord_ = -1;
+    chosenCode_.reset();
+    label2_->clear();
+    label3_->clear();
+    for (QListWidget* list : choiceLists_) {
+        const QSignalBlocker block(list);
+        list->setCurrentRow(-1);
+        list->clearSelection();
+        list->setEnabled(false);
+    }
+    updateCommand2();
+}
+
+void RosterlyWindow::List1_Click(int row)
+{
+    if (row < 0) {
+        selectedRecord_ = -1;
+        label2_->clear();
+    } else {
+        selectedRecord_ = row;
+        label2_->setText(QString::number(SquadronFile::codePosition(row)));
+    }
+    updateCommand2();
+}
+
+void RosterlyWindow::choiceList_Click(AirForce force, int row)
+{
+    if (row < 0) {
+        chosenCode_.reset();
+        label3_->clear();
+    } else {
+        chosenCode_ = codesOf(force).first + row;
+        label3_->setText(QString::number(*chosenCode_));
+    }
+    updateCommand2();
+}
+
+void RosterlyWindow::updateCommand2()
+{
+    const bool ready = !loadedFile_.isEmpty() && selectedRecord_ >= 0 && selectedRecord_ < list1_->count()
+        && chosenCode_ && codesOf(force_).contains(*chosenCode_);
+    command2_->setEnabled(ready);
+}
+
+void RosterlyWindow::Command2_Click()
+{
+    updateCommand2();
+    if (!command2_->isEnabled())
+        return;
+    const auto code = static_cast<std::uint8_t>(*chosenCode_);
+    try {
+        SquadronFile::writeCode(toPath(loadedFile_), selectedRecord_, code);
+    } catch (const SquadronError& e) {
+        showFailure(QString("Cannot write %1: %2").arg(loadedFile_, QString::fromStdString(e.what())));
+        return;
+    } catch (const common::IoError& e) {
+        showFailure(QString("Cannot write %1: %2").arg(loadedFile_, QString::fromLocal8Bit(e.what())));
+        return;
+    }
+    // Show the squadron's new aircraft at once instead of after a reload.
+    list1_->item(selectedRecord_)->setText(fromGameText(planes_.recordName(code)));
+}
+
+void RosterlyWindow::showFailure(const QString& text)
+{
+    common::dialogs().message(this, kTitle, text, common::MessageIcon::Warning);
+}
+
+} // namespace rosterly
