@@ -2,6 +2,8 @@
 
 #include "ProbewellDemo.h"
 #include "SplashrollDemo.h"
+#include "RosterlyDemo.h"
+#include "SortiekitDemo.h"
 #include "WingsmithDemo.h"
 
 namespace demogen {
@@ -12,6 +14,8 @@ void writeDemoInstallation(const std::filesystem::path& gameDir)
     writeWingsmithDemo(gameDir);
     writeProbewellDemo(gameDir);
     writeSplashrollDemo(gameDir);
+    writeRosterlyDemo(gameDir);
+    writeSortiekitDemo(gameDir);
 }
 
 } // namespace demogen

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Airfield.h"
+
+#include <array>
+#include <filesystem>
+#include <string_view>
+
+namespace sortiekit {
+
+// The 162 airfields of airbase.txt: entry i is line i of each base list.
+class AirbaseList {
+public:
+    static constexpr int kCount = 162;
+
+    // Throws SortiekitError when fewer than 162 records are found.
+    static AirbaseList parse(std::string_view text);
+    // Reads airbase.txt of the game folder. Throws SortiekitError when it
+    // is missing or short, common::IoError when it cannot be read.
+    static AirbaseList load(const std::filesystem::path& folder);
+
+    const Airfield& operator[](int entry) const { return airfields_.at(static_cast<std::size_t>(entry)); }
+
+    // The airfield.dat record numbers of the entries chosen for the four
+    // slots (-1: none chosen). Throws SortiekitError, naming the airfield,
+    // for a missing choice, a number that does not fit or one beyond the
+    // 162 records.
+    std::array<int, 4> recordNumbers(const std::array<int, 4>& entries) const;
+
+private:
+    std::array<Airfield, kCount> airfields_;
+};
+
+} // namespace sortiekit

@@ -1,0 +1,86 @@
+#include "AirfieldFile.h"
+
+#include "BaseSlot.h"
+#include "SortiekitError.h"
+
+#include "common/core/AtomicWrite.h"
+#include "common/core/FileLookup.h"
+#include "common/core/IoError.h"
+#include "common/core/TextLines.h"
+
+#include <string>
+#include <system_error>
+
+namespace sortiekit {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A read-only file is the modder's way of protecting it.
+void refuseIfReadOnly(const fs::path& file)
+{
+    std::error_code ec;
+    const auto status = fs::status(file, ec);
+    if (!ec && fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none)
+        throw common::IoError(common::IoFailure::AccessDenied);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> AirfieldFile::withBases(std::vector<std::uint8_t> image, const std::array<int, 4>& numbers)
+{
+    if (image.size() < kMinimumSize) {
+        throw SortiekitError("airfield.bak holds " + std::to_string(image.size()) + " bytes, fewer than the "
+            + std::to_string(kMinimumSize) + " of " + std::to_string(kRecordCount) + " airfields.");
+    }
+    for (int number : numbers) {
+        if (number < 0 || number >= static_cast<int>(kRecordCount))
+            throw SortiekitError("There is no airfield number " + std::to_string(number) + " in airfield.bak.");
+    }
+
+    for (std::size_t k = 0; k < kRecordCount; ++k) {
+        const std::size_t r = kHeaderSize + kRecordSize * k;
+        for (std::size_t j = 0; j < 8; ++j)
+            image[r + j] = 0xFF;
+    }
+    // Slot by slot, so a later slot overwrites an airfield chosen earlier;
+    // each 16-bit pair is followed by a zero byte, which leaves byte 8 at 0.
+    for (std::size_t s = 0; s < numbers.size(); ++s) {
+        const std::size_t r = kHeaderSize + kRecordSize * static_cast<std::size_t>(numbers[s]);
+        for (std::size_t j = 0; j < 8; j += 2) {
+            image[r + j] = kBaseSlots[s].value;
+            image[r + j + 1] = 0;
+            image[r + j + 2] = 0;
+        }
+    }
+    return image;
+}
+
+void AirfieldFile::saveSelection(const fs::path& folder, const std::array<int, 4>& numbers)
+{
+    const auto master = common::findNoCase(folder, "airfield.bak");
+    if (!master) {
+        throw SortiekitError("airfield.bak was not found in " + folder.string()
+            + "; it is the master copy airfield.dat is made from.");
+    }
+    const std::string bytes = common::readFileBytes(*master);
+    const auto image = withBases(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), numbers);
+    const fs::path target = common::resolveNoCase(folder, "airfield.dat");
+    refuseIfReadOnly(target);
+    common::writeFileAtomically(target, image);
+}
+
+bool AirfieldFile::restoreStandard(const fs::path& folder)
+{
+    const auto target = common::findNoCase(folder, "airfield.dat");
+    if (!target)
+        return false;
+    refuseIfReadOnly(*target);
+    std::error_code ec;
+    if (!fs::remove(*target, ec) && ec)
+        throw common::IoError::fromErrno(ec.value());
+    return true;
+}
+
+} // namespace sortiekit
