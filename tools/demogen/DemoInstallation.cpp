@@ -1,5 +1,6 @@
 #include "DemoInstallation.h"
 
+#include "NormalsDemo.h"
 #include "ProbewellDemo.h"
 #include "SplashrollDemo.h"
 #include "RosterlyDemo.h"
@@ -16,6 +17,7 @@ void writeDemoInstallation(const std::filesystem::path& gameDir)
     writeSplashrollDemo(gameDir);
     writeRosterlyDemo(gameDir);
     writeSortiekitDemo(gameDir);
+    writeNormalsDemo(gameDir);
 }
 
 } // namespace demogen

@@ -1,0 +1,10 @@
+// facetnorm: the normal of one triangular facet of a 3dz model.
+#include "facetnorm/ui/FacetWindow.h"
+
+#include "common/ui/WindowProgram.h"
+
+int main(int argc, char** argv)
+{
+    return common::runWindowProgram(argc, argv, "Facetnorm",
+        [](const QStringList&) { return std::make_unique<facetnorm::FacetWindow>(); });
+}

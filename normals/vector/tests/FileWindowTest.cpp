@@ -1,0 +1,123 @@
+#include "WindowTestSupport.h"
+
+#include "vector/ui/MainWindow.h"
+#include "vector/ui/OpenWindow.h"
+
+#include "common/testing/ScriptedDialogs.h"
+#include "common/testing/TempDir.h"
+#include "tools/demogen/DemoInstallation.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vector {
+namespace {
+
+using testing::qpath;
+
+QStringList texts(const QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text().trimmed();
+    return out;
+}
+
+void doubleClick(QListWidget* list, QListWidgetItem* item)
+{
+    const QPoint at = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+TEST(FileWindow, FolderListMovesTheFileListAndThePathLabel)
+{
+    common::TempDir dir;
+    std::filesystem::create_directories(dir / "models" / "planes");
+    common::writeAllText(dir / "top.3dz", "");
+    common::writeAllText(dir / "models" / "Tank.3DZ", "");
+    common::writeAllText(dir / "models" / "jeep.3dz", "");
+    common::writeAllText(dir / "models" / "notes.txt", "");
+    common::ScopedScriptedDialogs dlg;
+    Model model;
+    OpenWindow window(model, nullptr);
+    const QString root = qpath(std::filesystem::canonical(dir.path()));
+    ASSERT_TRUE(window.setFolder(root));
+    window.show();
+
+    auto* File1 = window.findChild<QListWidget*>("File1");
+    auto* Dir1 = window.findChild<QListWidget*>("Dir1");
+    auto* pathlabel = window.findChild<QLabel*>("pathlabel");
+    auto* Drive1 = window.findChild<QComboBox*>("Drive1");
+    ASSERT_TRUE(File1 && Dir1 && pathlabel && Drive1);
+    EXPECT_EQ(texts(File1), QStringList({"top.3dz"}));
+    EXPECT_EQ(pathlabel->text(), QDir::toNativeSeparators(root));
+    EXPECT_GE(Drive1->count(), 1);
+
+    // The folder list ends with the current folder and its subfolder.
+    const auto found = Dir1->findItems("models", Qt::MatchEndsWith);
+    ASSERT_EQ(found.size(), 1);
+    doubleClick(Dir1, found[0]);
+    EXPECT_EQ(window.folder(), root + "/models");
+    EXPECT_EQ(pathlabel->text(), QDir::toNativeSeparators(root + "/models"));
+    EXPECT_EQ(texts(File1), QStringList({"jeep.3dz", "Tank.3DZ"}));
+    EXPECT_EQ(texts(Dir1).last(), "planes");
+
+    // Back up through the chain of parents.
+    const auto parent = Dir1->findItems(QFileInfo(root).fileName(), Qt::MatchEndsWith);
+    ASSERT_FALSE(parent.isEmpty());
+    doubleClick(Dir1, parent[0]);
+    EXPECT_EQ(window.folder(), root);
+
+    EXPECT_FALSE(window.setFolder(root + "/nowhere"));
+    EXPECT_EQ(window.folder(), root);
+    EXPECT_TRUE(dlg->events.empty());
+}
+
+TEST(FileWindow, ChoosingAFileByKeyboardFillsTheName)
+{
+    common::TempDir dir;
+    common::writeAllText(dir / "a.3dz", "");
+    common::writeAllText(dir / "b.3dz", "");
+    Model model;
+    OpenWindow window(model, nullptr);
+    window.setFolder(qpath(dir.path()));
+    window.show();
+    auto* File1 = window.findChild<QListWidget*>("File1");
+    File1->setFocus();
+    File1->setCurrentRow(1);
+    EXPECT_EQ(window.findChild<QLineEdit*>("Text1")->text(), "b.3dz");
+}
+
+// The real programs, run as a user would on the demo installation.
+TEST(VectorProgram, ScreenshotOfTheDemoModel)
+{
+    common::TempDir dir;
+    demogen::writeDemoInstallation(dir.path());
+    QProcess p;
+    p.setWorkingDirectory(qpath(dir.path()));
+    p.start(VECTOR_EXECUTABLE, {"--screenshot", "shot.png", "sparrow.3dz"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QByteArray err = p.readAllStandardError();
+    EXPECT_EQ(p.exitCode(), 0) << err.toStdString();
+    // Every dialog would be reported on stderr, "message: " first.
+    EXPECT_FALSE(err.contains("message: ")) << err.toStdString();
+    const QImage shot(qpath(dir / "shot.png"));
+    EXPECT_FALSE(shot.isNull());
+
+    // A file that is not there is reported, and the program still runs.
+    p.start(VECTOR_EXECUTABLE, {"--screenshot", "shot2.png", "nothere.3dz"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(p.readAllStandardError().contains("nothere.3dz cannot be read"));
+}
+
+} // namespace
+} // namespace vector

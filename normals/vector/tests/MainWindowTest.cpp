@@ -1,0 +1,272 @@
+#include "TestModelFile.h"
+#include "WindowTestSupport.h"
+
+#include "vector/ui/FileWindow.h"
+#include "vector/ui/MainWindow.h"
+
+#include "common/testing/ScriptedDialogs.h"
+#include "common/testing/TempDir.h"
+#include "tools/demogen/NormalsDemo.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vector {
+namespace {
+
+using testing::qpath;
+
+class VectorWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        common::writeAllBytes(dir / "sparrow.3dz", demogen::buildDemoSparrow());
+        common::writeAllBytes(dir / "box.3dz", demogen::buildDemoBox());
+        common::writeAllText(dir / "readme.txt", "not a model\r\n");
+        window.show();
+        open3dz()->setFolder(qpath(dir.path()));
+        save3dz()->setFolder(qpath(dir.path()));
+    }
+
+    template <typename T = QLineEdit>
+    T* find(const QString& name, QObject* in = nullptr)
+    {
+        T* w = (in ? in : static_cast<QObject*>(&window))->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    FileWindow* open3dz() { return window.findChild<FileWindow*>("open3dz"); }
+    FileWindow* save3dz() { return window.findChild<FileWindow*>("save3dz"); }
+    void menu(const char* name) { find<QAction>(name)->trigger(); }
+    void click(const QString& name, QObject* in = nullptr) { find<QPushButton>(name, in)->click(); }
+
+    // Opens a model through the open window by clicking it in the file list.
+    void openByList(const QString& file)
+    {
+        menu("Open");
+        ASSERT_TRUE(open3dz()->isVisible());
+        auto* list = find<QListWidget>("File1", open3dz());
+        const auto items = list->findItems(file, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << file.toStdString();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
+        ASSERT_EQ(find("Text1", open3dz())->text(), file);
+        click("OKButton", open3dz());
+    }
+
+    void typeFacet(const std::array<const char*, 9>& rowWise)
+    {
+        // Text6-8 are column y, Text9-11 column z, Text12-14 column x.
+        for (int row = 0; row < 3; ++row)
+            for (int c = 0; c < 3; ++c)
+                find(QString("Text%1").arg(6 + 3 * c + row))->setText(rowWise[row * 3 + c]);
+    }
+
+    QStringList results() { return {find("Text15")->text(), find("Text16")->text(), find("Text17")->text()}; }
+
+    common::TempDir dir;
+    common::ScopedScriptedDialogs dlg;
+    MainWindow window;
+};
+
+TEST_F(VectorWindow, StartsEmptyWithItsCaptions)
+{
+    EXPECT_EQ(window.objectName(), "Form1");
+    EXPECT_EQ(window.windowTitle(), "Vector calculator ver 2.0");
+    for (const char* name : {"text1", "Text2", "Text3", "Text4"})
+        EXPECT_EQ(find(name)->text(), "") << name;
+    for (int i = 6; i <= 17; ++i)
+        EXPECT_EQ(find(QString("Text%1").arg(i))->text(), "0") << i;
+    EXPECT_EQ(find<QPushButton>("Command1")->text(), "Calculate ");
+    EXPECT_EQ(find<QPushButton>("Command2")->text(), "Calculate normals");
+    EXPECT_EQ(find<QProgressBar>("ProgressBar1")->maximum(), 255);
+    EXPECT_EQ(open3dz()->windowTitle(), "Open 3dz file");
+    EXPECT_EQ(save3dz()->windowTitle(), "Save normals as text file");
+    EXPECT_EQ(find("Text1", open3dz())->text(), "*.3dz");
+    EXPECT_EQ(find("Text1", save3dz())->text(), "temp.txt");
+}
+
+TEST_F(VectorWindow, OpenCalculateAndSaveThroughTheWindows)
+{
+    openByList("sparrow.3dz");
+    EXPECT_FALSE(open3dz()->isVisible());
+    EXPECT_EQ(find("Text4")->text(), "sparrow.3dz");
+    EXPECT_EQ(find("text1")->text(), "3");
+    EXPECT_EQ(find("Text2")->text(), "20");
+    EXPECT_EQ(find("Text3")->text(), "19");
+
+    click("Command2");
+    EXPECT_EQ(find<QProgressBar>("ProgressBar1")->value(), 18);
+    EXPECT_NE(window.model().elements[0], (ElementRecord{0, 0, 0, window.model().elements[0][3],
+                                              window.model().elements[0][4], window.model().elements[0][5]}));
+
+    menu("save");
+    ASSERT_TRUE(save3dz()->isVisible());
+    click("OKButton", save3dz());
+    EXPECT_FALSE(save3dz()->isVisible());
+    EXPECT_EQ(find<QProgressBar>("ProgressBar1", save3dz())->value(), 18);
+    const std::string text = common::readAllText(dir / "temp.txt");
+    EXPECT_EQ(text.rfind(";normal       Y             Z             X\r\nN000=", 0), 0u) << text;
+    EXPECT_NE(text.find("\r\nN018=      0  16384      0"), std::string::npos) << "the nose light keeps its normal";
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 20);
+    EXPECT_TRUE(dlg->events.empty());
+}
+
+TEST_F(VectorWindow, OpenWithoutANameSaysSoAndCloses)
+{
+    menu("Open");
+    find("Text1", open3dz())->clear();
+    click("OKButton", open3dz());
+    ASSERT_EQ(dlg->events.size(), 1u);
+    EXPECT_EQ(dlg->events[0].title, "Error");
+    EXPECT_EQ(dlg->events[0].text, "No file name");
+    EXPECT_FALSE(open3dz()->isVisible());
+    EXPECT_EQ(find("Text4")->text(), "");
+}
+
+TEST_F(VectorWindow, OpenWithoutAChoiceTakesATypedNameThatExists)
+{
+    menu("Open");
+    find("Text1", open3dz())->setText("nothere.3dz");
+    click("OKButton", open3dz());
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_TRUE(dlg->texts()[0].contains("no file \"nothere.3dz\"")) << dlg->texts()[0].toStdString();
+    EXPECT_TRUE(open3dz()->isVisible());
+
+    find("Text1", open3dz())->setText("BOX.3DZ");
+    click("OKButton", open3dz());
+    EXPECT_EQ(dlg->texts().size(), 1);
+    EXPECT_FALSE(open3dz()->isVisible());
+    EXPECT_EQ(find("Text4")->text(), "box.3dz");
+    EXPECT_EQ(find("Text3")->text(), "6");
+}
+
+TEST_F(VectorWindow, ARefusedModelLeavesTheShownOneAsItWas)
+{
+    openByList("box.3dz");
+    const Model before = window.model();
+    auto f = testing::triangles({{{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}}});
+    f.forcedOffsets = {{0, -32768}};
+    common::writeAllBytes(dir / "broken.3dz", f.bytes());
+
+    openByList("broken.3dz");
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_EQ(dlg->events[0].title, "Error");
+    EXPECT_TRUE(dlg->texts()[0].contains("position -32768")) << dlg->texts()[0].toStdString();
+    EXPECT_TRUE(open3dz()->isVisible());
+    EXPECT_EQ(find("Text4")->text(), "box.3dz");
+    EXPECT_EQ(find("Text2")->text(), "8");
+    EXPECT_EQ(window.model().elements, before.elements);
+    EXPECT_EQ(window.model().nodes, before.nodes);
+    EXPECT_EQ(window.model().fileName, "box.3dz");
+}
+
+TEST_F(VectorWindow, CalculationOutOfRangeChangesNoNormal)
+{
+    const auto f = testing::triangles({{{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}}, {{{0, 0, 0}, {0, 300, 0}, {0, 0, 300}}}});
+    common::writeAllBytes(dir / "huge.3dz", f.bytes());
+    openByList("huge.3dz");
+    const auto before = window.model().elements;
+    click("Command2");
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_TRUE(dlg->texts()[0].startsWith("Element 1 (nodes 3, 4, 5)")) << dlg->texts()[0].toStdString();
+    EXPECT_EQ(window.model().elements, before);
+}
+
+TEST_F(VectorWindow, SaveNeedsANameAndReportsAFailedWrite)
+{
+    menu("save");
+    find("Text1", save3dz())->clear();
+    click("OKButton", save3dz());
+    ASSERT_EQ(dlg->events.size(), 1u);
+    EXPECT_EQ(dlg->events[0].title, "Error");
+    EXPECT_EQ(dlg->events[0].text, "No file name");
+    EXPECT_TRUE(save3dz()->isVisible());
+
+    find("Text1", save3dz())->setText("missing/out.txt");
+    click("OKButton", save3dz());
+    ASSERT_EQ(dlg->texts().size(), 2);
+    EXPECT_TRUE(dlg->texts()[1].contains("cannot be written")) << dlg->texts()[1].toStdString();
+    EXPECT_TRUE(save3dz()->isVisible());
+
+    // Clicking a listed file takes its name; with no model the file holds
+    // only the header.
+    auto* list = find<QListWidget>("File1", save3dz());
+    ASSERT_EQ(list->count(), 1);
+    list->item(0)->setSelected(true);
+    EXPECT_EQ(find("Text1", save3dz())->text(), "readme.txt");
+    click("OKButton", save3dz());
+    EXPECT_EQ(common::readAllText(dir / "readme.txt"), ";normal       Y             Z             X\r\n");
+}
+
+TEST_F(VectorWindow, SingleFacetCalculator)
+{
+    typeFacet({"0", "0", "0", "1", "0", "0", "0", "1", "0"});
+    click("Command1");
+    EXPECT_EQ(results(), QStringList({"0", "0", "-16384"}));
+
+    typeFacet({"0", "0", "0", "1", "0", "0", "0", "1", "1"});
+    click("Command1");
+    EXPECT_EQ(results()[1].left(8), QLocale().decimalPoint() == "." ? "11585.23" : "11585,23");
+    EXPECT_TRUE(dlg->events.empty());
+}
+
+struct RefusedFacet {
+    const char* name;
+    std::array<const char*, 9> rowWise;
+    const char* words;
+};
+
+class VectorFacetRefused : public VectorWindow, public ::testing::WithParamInterface<RefusedFacet> {};
+
+TEST_P(VectorFacetRefused, SaysWhyAndKeepsTheResults)
+{
+    typeFacet({"0", "0", "0", "1", "0", "0", "0", "1", "0"});
+    click("Command1");
+    typeFacet(GetParam().rowWise);
+    click("Command1");
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_TRUE(dlg->texts()[0].contains(GetParam().words)) << dlg->texts()[0].toStdString();
+    EXPECT_EQ(results(), QStringList({"0", "0", "-16384"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(VectorWindow, VectorFacetRefused,
+    ::testing::Values(RefusedFacet{"Word", {"0", "0", "0", "1", "abc", "0", "0", "1", "0"}, "node 2, z: \"abc\" is not"},
+        RefusedFacet{"Empty", {"0", "0", "0", "1", "0", "0", "0", "1", ""}, "node 3, x"},
+        RefusedFacet{"TooLarge", {"40000", "0", "0", "1", "0", "0", "0", "1", "0"}, "node 1, y"},
+        RefusedFacet{"ProductOverflow", {"0", "0", "0", "0", "200", "0", "0", "0", "200"}, "cannot be calculated"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(VectorWindow, ModelNamedAtStartUpIsRead)
+{
+    testing::CurrentFolder here(dir.path());
+    MainWindow started;
+    started.openModelFile("box.3dz");
+    EXPECT_EQ(started.findChild<QLineEdit*>("Text4")->text(), "box.3dz");
+    EXPECT_EQ(started.findChild<QLineEdit*>("Text3")->text(), "6");
+    // The file windows start in the current folder.
+    EXPECT_EQ(started.findChild<FileWindow*>("open3dz")->folder(), qpath(std::filesystem::canonical(dir.path())));
+
+    started.openModelFile("gone.3dz");
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_TRUE(dlg->texts()[0].contains("File not found")) << dlg->texts()[0].toStdString();
+    EXPECT_EQ(started.findChild<QLineEdit*>("Text4")->text(), "box.3dz");
+}
+
+TEST_F(VectorWindow, ExitClosesEveryWindow)
+{
+    menu("Open");
+    menu("save");
+    menu("Exit");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(open3dz()->isVisible());
+    EXPECT_FALSE(save3dz()->isVisible());
+}
+
+} // namespace
+} // namespace vector

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "vector/core/Model.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QLineEdit;
+class QProgressBar;
+
+namespace vector {
+
+class OpenWindow;
+class SaveWindow;
+
+// "Vector calculator ver 2.0": shows the model's counts, computes the
+// normals of all its elements, and holds a calculator for one facet.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    // Reads a model named on the command line, relative to the current
+    // folder; a refused model is reported and nothing changes.
+    void openModelFile(const QString& path);
+
+    const Model& model() const { return model_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Open_Click();
+    void save_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void showModel();
+    void showError(const QString& text);
+
+    Model model_;
+    OpenWindow* open3dz;
+    SaveWindow* save3dz;
+
+    QLineEdit* text1;
+    QLineEdit* Text2;
+    QLineEdit* Text3;
+    QLineEdit* Text4;
+    std::array<QLineEdit*, 9> input_;  // Text6 ... Text14: rows are nodes, columns y, z, x
+    std::array<QLineEdit*, 3> result_; // Text15 ... Text17: Y, Z, X
+    QProgressBar* ProgressBar1;
+};
+
+} // namespace vector
