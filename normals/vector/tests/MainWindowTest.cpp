@@ -117,6 +117,28 @@ TEST_F(VectorWindow, OpenCalculateAndSaveThroughTheWindows)
     EXPECT_TRUE(dlg->events.empty());
 }
 
+TEST_F(VectorWindow, FullModelTakesBothProgressBarsTo254)
+{
+    testing::TestModelFile f;
+    f.nodes = {{0, 0, 0, 0}, {1, 0, 0, 0}, {0, 1, 0, 0}};
+    for (int e = 0; e < 255; ++e) {
+        f.elements.push_back({0, 0, 0, 1, 2, 3});
+        f.polygons.push_back(testing::type3({0, 1, 2}));
+    }
+    common::writeAllBytes(dir / "full.3dz", f.bytes());
+    openByList("full.3dz");
+    EXPECT_EQ(find("Text3")->text(), "255");
+    click("Command2");
+    EXPECT_EQ(find<QProgressBar>("ProgressBar1")->value(), 254);
+    menu("save");
+    find("Text1", save3dz())->setText("full.txt");
+    click("OKButton", save3dz());
+    EXPECT_EQ(find<QProgressBar>("ProgressBar1", save3dz())->value(), 254);
+    const std::string text = common::readAllText(dir / "full.txt");
+    EXPECT_NE(text.find("\r\nN254=      0      0 -16384      1      2      3\r\n"), std::string::npos);
+    EXPECT_TRUE(dlg->events.empty());
+}
+
 TEST_F(VectorWindow, OpenWithoutANameSaysSoAndCloses)
 {
     menu("Open");

@@ -43,6 +43,8 @@ QLineEdit* field(QWidget* parent, const QString& name, const QString& text, bool
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
     edit->setReadOnly(readOnly);
+    if (readOnly)
+        edit->setFocusPolicy(Qt::ClickFocus); // Tab goes through what can be typed
     return edit;
 }
 
@@ -136,6 +138,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     layout->addStretch(1);
     statusBar()->setSizeGripEnabled(false);
     resize(460, 420);
+
+    input_[0]->setFocus();
 
     open3dz = new OpenWindow(model_, this);
     save3dz = new SaveWindow(model_, this);

@@ -34,6 +34,7 @@ void SaveWindow::OKButton_Click()
     }
     // An existing file is replaced under its own spelling.
     const auto path = common::resolveNoCase(folderPath(), name.toStdString());
+    ProgressBar1->setValue(0);
     try {
         writeNormalsText(path, model_, [this](int e) { ProgressBar1->setValue(e); });
     } catch (const std::exception& e) {
