@@ -41,6 +41,7 @@ TEST(FileWindow, FolderListMovesTheFileListAndThePathLabel)
 {
     common::TempDir dir;
     std::filesystem::create_directories(dir / "models" / "planes");
+    std::filesystem::create_directories(dir / ".wine"); // where a Windows game lives on Linux
     common::writeAllText(dir / "top.3dz", "");
     common::writeAllText(dir / "models" / "Tank.3DZ", "");
     common::writeAllText(dir / "models" / "jeep.3dz", "");
@@ -60,6 +61,7 @@ TEST(FileWindow, FolderListMovesTheFileListAndThePathLabel)
     EXPECT_EQ(texts(File1), QStringList({"top.3dz"}));
     EXPECT_EQ(pathlabel->text(), QDir::toNativeSeparators(root));
     EXPECT_GE(Drive1->count(), 1);
+    EXPECT_TRUE(texts(Dir1).contains(".wine"));
 
     // The folder list ends with the current folder and its subfolder.
     const auto found = Dir1->findItems("models", Qt::MatchEndsWith);

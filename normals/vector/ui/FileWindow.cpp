@@ -119,11 +119,6 @@ bool FileWindow::setFolder(const QString& folder)
     return Dir1->setPath(folder);
 }
 
-std::filesystem::path FileWindow::typedPath() const
-{
-    return folderPath() / toPath(Text1->text());
-}
-
 void FileWindow::showError(const QString& text)
 {
     common::dialogs().message(this, "Error", text, common::MessageIcon::Warning);

@@ -35,9 +35,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     virtual void OKButton_Click() = 0;
 
-    // Where a name typed in Text1 leads, its folders taken relative to the
-    // folder shown.
-    std::filesystem::path typedPath() const;
     // A box titled "Error" with one OK button.
     void showError(const QString& text);
 

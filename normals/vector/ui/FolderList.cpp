@@ -55,9 +55,9 @@ void FolderList::fill()
     QDir dir(path_);
     const QStringList children
         = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    // Hidden folders are listed: a Wine prefix, where a Windows game lives
+    // on Linux, is one.
     for (const QString& child : children) {
-        if (child.startsWith(QLatin1Char('.')))
-            continue; // hidden folders only clutter a game folder
         auto* item = new QListWidgetItem(closed, QString(depth * 2, QLatin1Char(' ')) + child, this);
         item->setData(kPathRole, dir.absoluteFilePath(child));
     }
