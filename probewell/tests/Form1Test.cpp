@@ -1,5 +1,6 @@
 #include "probewell/ui/Form1.h"
 
+#include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 #include "tools/demogen/DemoInstallation.h"
@@ -7,7 +8,6 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -116,12 +116,9 @@ TEST(ProbewellProgram, ScreenshotRunOnTheDemoInstallationWritesNothing)
     const auto before = std::distance(fs::directory_iterator(game.path()), fs::directory_iterator());
     const fs::path picture = game / "shot.png";
 
-    QProcess process;
-    process.setWorkingDirectory(QString::fromStdString(game.path().string()));
-    process.start(PROBEWELL_EXE, {"--screenshot", QString::fromStdString(picture.string())});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const auto run = common::runProgram(PROBEWELL_EXE, game.path(), {"--screenshot", QString::fromStdString(picture.string())});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
     EXPECT_FALSE(QImage(QString::fromStdString(picture.string())).isNull());
     EXPECT_FALSE(fs::exists(game / "Probewell.txt"));
     EXPECT_EQ(std::distance(fs::directory_iterator(game.path()), fs::directory_iterator()), before + 1);

@@ -1,32 +1,23 @@
 // Runs the built program the way a user starts it, in a game folder.
+#include "common/testing/ProgramRun.h"
 #include "common/testing/TempDir.h"
 #include "tools/demogen/RosterlyDemo.h"
 
 #include <QImage>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
 namespace rosterly {
 namespace {
 
-struct ProgramRun {
-    int exitCode = -1;
-    QString stderrText;
-};
-
-ProgramRun runRosterly(const common::TempDir& dir, const QStringList& arguments)
+common::ProgramRun runRosterly(const common::TempDir& dir, const QStringList& arguments)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("ASAN_OPTIONS", "detect_leaks=0");
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(QString::fromStdString(dir.path().string()));
-    process.start(ROSTERLY_EXE, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    return common::runProgram(ROSTERLY_EXE, dir.path(), arguments);
+}
+
+bool mentions(const common::ProgramRun& run, const char* text)
+{
+    return run.standardError.find(text) != std::string::npos;
 }
 
 TEST(RosterlyProgram, LoadsTheFileGivenOnTheCommandLine)
@@ -36,23 +27,23 @@ TEST(RosterlyProgram, LoadsTheFileGivenOnTheCommandLine)
     const auto bytes = demogen::buildSquadronFile({16, 17}, 1);
     common::writeAllBytes(dir / "sqGR0001.dat", bytes);
 
-    const ProgramRun run = runRosterly(dir, {"--screenshot", "shot.png", "sqGR0001.dat"});
-    EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
-    EXPECT_FALSE(run.stderrText.contains("message:")) << run.stderrText.toStdString();
+    const common::ProgramRun run = runRosterly(dir, {"--screenshot", "shot.png", "sqGR0001.dat"});
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
+    EXPECT_FALSE(mentions(run, "message:")) << run.standardError;
     EXPECT_FALSE(QImage(QString::fromStdString((dir / "shot.png").string())).isNull());
     EXPECT_EQ(common::readAllBytes(dir / "sqGR0001.dat"), bytes);
 
-    const ProgramRun missing = runRosterly(dir, {"--screenshot", "shot.png", "sqGR0404.dat"});
+    const common::ProgramRun missing = runRosterly(dir, {"--screenshot", "shot.png", "sqGR0404.dat"});
     EXPECT_EQ(missing.exitCode, 0);
-    EXPECT_TRUE(missing.stderrText.contains("File not found")) << missing.stderrText.toStdString();
+    EXPECT_TRUE(mentions(missing, "File not found")) << missing.standardError;
 }
 
 TEST(RosterlyProgram, StartsWithoutPlanesTxtAfterSayingSo)
 {
     common::TempDir dir;
-    const ProgramRun run = runRosterly(dir, {"--screenshot", "shot.png"});
+    const common::ProgramRun run = runRosterly(dir, {"--screenshot", "shot.png"});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.stderrText.contains("planes.txt was not found")) << run.stderrText.toStdString();
+    EXPECT_TRUE(mentions(run, "planes.txt was not found")) << run.standardError;
     EXPECT_FALSE(QImage(QString::fromStdString((dir / "shot.png").string())).isNull());
 }
 

@@ -1,10 +1,9 @@
 // Runs the built program the way a user starts it, in a game folder.
+#include "common/testing/ProgramRun.h"
 #include "common/testing/TempDir.h"
 #include "tools/demogen/SortiekitDemo.h"
 
 #include <QImage>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -13,19 +12,13 @@
 namespace sortiekit {
 namespace {
 
+// The program's stderr after a --screenshot run in `dir`.
 QString runSortiekit(const common::TempDir& dir)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("ASAN_OPTIONS", "detect_leaks=0");
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(QString::fromStdString(dir.path().string()));
-    process.start(SORTIEKIT_EXE, {"--screenshot", "shot.png"});
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0);
+    const auto run = common::runProgram(SORTIEKIT_EXE, dir.path(), {"--screenshot", "shot.png"});
+    EXPECT_EQ(run.exitCode, 0);
     EXPECT_FALSE(QImage(QString::fromStdString((dir / "shot.png").string())).isNull());
-    return QString::fromLocal8Bit(process.readAllStandardError());
+    return QString::fromStdString(run.standardError);
 }
 
 TEST(SortiekitProgram, ReadsTheGameFolderItStartsIn)

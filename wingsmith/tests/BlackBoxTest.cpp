@@ -3,23 +3,17 @@
 #include "DemoGame.h"
 
 #include "common/core/LittleEndian.h"
+#include "common/testing/ProgramRun.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
-#include <sys/wait.h>
 
 namespace wingsmith {
 namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-
-struct ProgramRun {
-    int exitCode;
-    std::string stderrText;
-};
 
 class BlackBox : public ::testing::Test {
 protected:
@@ -32,13 +26,10 @@ protected:
         common::writeAllText(work / "config" / "Wingsmith.ini", "[Paths]\r\nResourcepath=" + game.path() + "\r\n");
     }
 
-    ProgramRun screenshot()
+    common::ProgramRun screenshot()
     {
-        const std::string command = "cd '" + work.path().string() + "' && XDG_CONFIG_HOME='" + (work / "config").string()
-            + "' QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 '" WINGSMITH_EXE
-              "' --screenshot out.png 2> stderr.txt";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, common::readAllText(work / "stderr.txt")};
+        return common::runProgram(WINGSMITH_EXE, work.path(), {"--screenshot", "out.png"},
+            {{"XDG_CONFIG_HOME", QString::fromStdString((work / "config").string())}});
     }
 
     std::map<std::string, Bytes> snapshot() const
@@ -52,23 +43,23 @@ protected:
 
 TEST_F(BlackBox, AFreshInstallationGetsItsGunTableAndLooseFiles)
 {
-    const ProgramRun run = screenshot();
-    EXPECT_EQ(run.exitCode, 0) << run.stderrText;
+    const common::ProgramRun run = screenshot();
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
     EXPECT_GT(fs::file_size(work / "out.png"), 1000u);
     EXPECT_TRUE(fs::exists(game / "planes.dat"));
     int loose = 0;
     for (const auto& e : fs::directory_iterator(game.dir.path()))
         loose += e.path().extension() == ".FLT" && fs::file_size(e.path()) == 1284;
     EXPECT_EQ(loose, 30);
-    EXPECT_EQ(run.stderrText.find("message"), std::string::npos) << run.stderrText;
+    EXPECT_EQ(run.standardError.find("message"), std::string::npos) << run.standardError;
 }
 
 TEST_F(BlackBox, AMissingFltCdfIsReported)
 {
     fs::remove(game / "FLT.CDF");
-    const ProgramRun run = screenshot();
+    const common::ProgramRun run = screenshot();
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.stderrText.find("FLT.CDF not found!"), std::string::npos) << run.stderrText;
+    EXPECT_NE(run.standardError.find("FLT.CDF not found!"), std::string::npos) << run.standardError;
 }
 
 TEST_F(BlackBox, AValueTheDisplayRoundsAsksAtExitAndNoKeepsEveryByte)
@@ -79,11 +70,11 @@ TEST_F(BlackBox, AValueTheDisplayRoundsAsksAtExitAndNoKeepsEveryByte)
     common::writeAllBytes(game / "P38H.FLT", record);
     const auto before = snapshot();
 
-    const ProgramRun run = screenshot();
+    const common::ProgramRun run = screenshot();
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.stderrText.find("Exiting Wingsmith. Changes have been detected. Do you want to save changes?"),
+    EXPECT_NE(run.standardError.find("Exiting Wingsmith. Changes have been detected. Do you want to save changes?"),
         std::string::npos)
-        << run.stderrText;
+        << run.standardError;
     EXPECT_EQ(snapshot(), before);
 }
 

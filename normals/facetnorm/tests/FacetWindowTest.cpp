@@ -1,5 +1,6 @@
 #include "facetnorm/ui/FacetWindow.h"
 
+#include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 
@@ -7,7 +8,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -110,11 +110,9 @@ TEST_F(FacetnormWindow, AWordOrAnOverflowChangesNoResult)
 TEST(FacetnormProgram, ScreenshotRunsWithoutMessages)
 {
     common::TempDir dir;
-    QProcess p;
-    p.setWorkingDirectory(QString::fromStdString(dir.path().string()));
-    p.start(FACETNORM_EXECUTABLE, {"--screenshot", "shot.png"});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const auto run = common::runProgram(FACETNORM_EXECUTABLE, dir.path(), {"--screenshot", "shot.png"});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
     const QImage shot(QString::fromStdString((dir / "shot.png").string()));
     EXPECT_FALSE(shot.isNull());
     EXPECT_GT(shot.width(), 300);

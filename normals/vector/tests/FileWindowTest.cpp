@@ -3,6 +3,7 @@
 #include "vector/ui/MainWindow.h"
 #include "vector/ui/OpenWindow.h"
 
+#include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 #include "tools/demogen/DemoInstallation.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -103,22 +103,18 @@ TEST(VectorProgram, ScreenshotOfTheDemoModel)
 {
     common::TempDir dir;
     demogen::writeDemoInstallation(dir.path());
-    QProcess p;
-    p.setWorkingDirectory(qpath(dir.path()));
-    p.start(VECTOR_EXECUTABLE, {"--screenshot", "shot.png", "sparrow.3dz"});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    const QByteArray err = p.readAllStandardError();
-    EXPECT_EQ(p.exitCode(), 0) << err.toStdString();
+    const auto run = common::runProgram(VECTOR_EXECUTABLE, dir.path(), {"--screenshot", "shot.png", "sparrow.3dz"});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
     // Every dialog would be reported on stderr, "message: " first.
-    EXPECT_FALSE(err.contains("message: ")) << err.toStdString();
+    EXPECT_EQ(run.standardError.find("message: "), std::string::npos) << run.standardError;
     const QImage shot(qpath(dir / "shot.png"));
     EXPECT_FALSE(shot.isNull());
 
     // A file that is not there is reported, and the program still runs.
-    p.start(VECTOR_EXECUTABLE, {"--screenshot", "shot2.png", "nothere.3dz"});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 0);
-    EXPECT_TRUE(p.readAllStandardError().contains("nothere.3dz cannot be read"));
+    const auto missing = common::runProgram(VECTOR_EXECUTABLE, dir.path(), {"--screenshot", "shot2.png", "nothere.3dz"});
+    EXPECT_EQ(missing.exitCode, 0);
+    EXPECT_NE(missing.standardError.find("nothere.3dz cannot be read"), std::string::npos);
 }
 
 } // namespace

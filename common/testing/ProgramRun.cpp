@@ -1,0 +1,31 @@
+#include "ProgramRun.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace common {
+
+ProgramRun runProgram(const std::string& executable, const std::filesystem::path& workingDir,
+    const QStringList& arguments, const std::map<QString, QString>& environment)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    for (const auto& [name, value] : environment)
+        env.insert(name, value);
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(QString::fromStdString(workingDir.string()));
+    process.start(QString::fromStdString(executable), arguments);
+
+    ProgramRun run;
+    run.finished = process.waitForFinished(60000);
+    if (!run.finished)
+        process.kill();
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.standardOutput = process.readAllStandardOutput().toStdString();
+    run.standardError = process.readAllStandardError().toStdString();
+    return run;
+}
+
+} // namespace common

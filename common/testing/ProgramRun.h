@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace common {
+
+struct ProgramRun {
+    bool finished = false; // false: it did not end within a minute
+    int exitCode = -1;
+    std::string standardOutput;
+    std::string standardError;
+};
+
+// Runs a built program in `workingDir` the way a user starts it, on Qt's
+// offscreen platform and without leak reports (Qt's plugins keep caches
+// until exit), with `environment` added to the caller's environment.
+ProgramRun runProgram(const std::string& executable, const std::filesystem::path& workingDir,
+    const QStringList& arguments, const std::map<QString, QString>& environment = {});
+
+} // namespace common
