@@ -1,7 +1,9 @@
 #include "NumberFormat.h"
 
+#include "common/core/DecimalText.h"
+
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -19,9 +21,9 @@ struct Decimal {
 Decimal roundedDigits(double value, int significant)
 {
     // 40 digits decide every tie of a float's exact expansion at 15 digits.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.40e", std::fabs(value));
-    const std::string text(buf);
+    char buf[80];
+    const auto printed = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 40);
+    const std::string text(buf, printed.ptr);
     const auto ePos = text.find('e');
     std::string all;
     for (std::size_t i = 0; i < ePos; ++i)
@@ -162,48 +164,14 @@ std::string formatInteger(std::int64_t value)
 
 float parseFloat(std::string_view text, char sep)
 {
-    const std::string_view t = trimmed(text);
-    // sign? digits [sep digits] [(E|e) sign? digits], at least one digit
-    std::string plain;
-    std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-        plain += t[i++];
-    bool mantissaDigits = false;
-    while (i < t.size() && isDigit(t[i])) {
-        plain += t[i++];
-        mantissaDigits = true;
-    }
-    if (i < t.size() && t[i] == sep) {
-        plain += '.';
-        ++i;
-        while (i < t.size() && isDigit(t[i])) {
-            plain += t[i++];
-            mantissaDigits = true;
-        }
-    }
-    if (!mantissaDigits)
+    const auto plain = common::plainDecimal(text, sep, false);
+    if (!plain)
         notAFloat(text);
-    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
-        plain += 'e';
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-            plain += t[i++];
-        bool expDigits = false;
-        while (i < t.size() && isDigit(t[i])) {
-            plain += t[i++];
-            expDigits = true;
-        }
-        if (!expDigits)
-            notAFloat(text);
-    }
-    if (i != t.size())
+    // Rounded once, straight to float32; a value beyond its range is refused.
+    const auto value = common::plainToFloat(*plain);
+    if (!value)
         notAFloat(text);
-
-    // Rounded once, straight to float32.
-    const float value = std::strtof(plain.c_str(), nullptr);
-    if (std::isinf(value))
-        notAFloat(text);
-    return value;
+    return *value;
 }
 
 std::int32_t parseInteger(std::string_view text)

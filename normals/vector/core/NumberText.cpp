@@ -2,6 +2,8 @@
 
 #include "NormalRangeError.h"
 
+#include "common/core/DecimalText.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,60 +23,11 @@ double roundHalfEven(double value)
 
 std::optional<double> parseNumber(std::string_view text, char decimalSeparator)
 {
-    auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-
-    // Checked by hand so that the accepted forms do not depend on the C
-    // library's locale; from_chars then converts the normalised text.
-    std::string plain;
-    std::size_t i = 0;
-    auto digits = [&] {
-        std::size_t n = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            plain += text[i++];
-            ++n;
-        }
-        return n;
-    };
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            plain += '-';
-        ++i;
-    }
-    std::size_t mantissa = digits();
-    if (i < text.size() && (text[i] == '.' || text[i] == decimalSeparator)) {
-        plain += '.';
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0)
+    const auto plain = common::plainDecimal(text, decimalSeparator, true);
+    if (!plain)
         return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        plain += 'e';
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
-        if (digits() == 0)
-            return std::nullopt;
-    }
-    if (i != text.size())
-        return std::nullopt;
-
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        // Too large is infinite (and so out of any range); too small is zero.
-        const std::size_t e = plain.find('e');
-        const bool negativeExponent = e != std::string::npos && e + 1 < plain.size() && plain[e + 1] == '-';
-        const double magnitude = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
-        return plain.front() == '-' ? -magnitude : magnitude;
-    }
-    if (ec != std::errc() || end != plain.data() + plain.size())
-        return std::nullopt;
-    return value;
+    // Too large is infinite (and so out of any range); too small is zero.
+    return common::plainToDouble(*plain);
 }
 
 std::int16_t parseRoundedInt16(std::string_view text, char decimalSeparator)
@@ -94,14 +47,7 @@ std::string formatResult(double value, char decimalSeparator)
         return "0"; // never "-0"
     char buffer[64];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    std::string text(buffer, ec == std::errc() ? end : buffer);
-    for (char& c : text) {
-        if (c == '.')
-            c = decimalSeparator;
-        else if (c == 'e')
-            c = 'E';
-    }
-    return text;
+    return common::localizedNumber(std::string(buffer, ec == std::errc() ? end : buffer), decimalSeparator);
 }
 
 } // namespace vector
