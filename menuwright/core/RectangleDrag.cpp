@@ -1,5 +1,8 @@
 #include "RectangleDrag.h"
 
+#include "menuwright/menufile/CoordinateText.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace menuwright {
@@ -9,6 +12,14 @@ namespace {
 int wholePixels(double twips)
 {
     return static_cast<int>(std::floor(twips / RectangleDrag::kTwipsPerPixel));
+}
+
+int pictureNumber(const std::string& text, double low)
+{
+    const double value = wholeCoordinate(text);
+    if (std::isnan(value))
+        return static_cast<int>(low);
+    return static_cast<int>(std::clamp(value, low, 100000.0));
 }
 
 } // namespace
@@ -34,6 +45,13 @@ RectangleGeometry RectangleDrag::move(const RectangleGeometry& current, bool lef
             r.width = wholePixels(xTwips);
     }
     return r;
+}
+
+RectangleGeometry geometryFromTexts(const std::string& left, const std::string& top, const std::string& width,
+    const std::string& height)
+{
+    return {pictureNumber(left, -100000.0), pictureNumber(top, -100000.0), pictureNumber(width, 0.0),
+        pictureNumber(height, 0.0)};
 }
 
 std::array<std::string, 4> coordinateTexts(const RectangleGeometry& rectangle)

@@ -40,6 +40,12 @@ private:
     long grabY_ = 0;
 };
 
+// The rectangle a row's coordinate texts describe: their whole numbers, a
+// negative size taken as 0 (a rectangle cannot show one), and kept within
+// +-100000 so that a stray number in a text file cannot upset the window.
+RectangleGeometry geometryFromTexts(const std::string& left, const std::string& top, const std::string& width,
+    const std::string& height);
+
 // Left, top, width, height as the coordinate boxes show them.
 std::array<std::string, 4> coordinateTexts(const RectangleGeometry& rectangle);
 

@@ -1,5 +1,6 @@
 #include "DemoInstallation.h"
 
+#include "MenuDemo.h"
 #include "NormalsDemo.h"
 #include "ProbewellDemo.h"
 #include "SplashrollDemo.h"
@@ -18,6 +19,7 @@ void writeDemoInstallation(const std::filesystem::path& gameDir)
     writeRosterlyDemo(gameDir);
     writeSortiekitDemo(gameDir);
     writeNormalsDemo(gameDir);
+    writeMenuDemo(gameDir);
 }
 
 } // namespace demogen

@@ -1,0 +1,28 @@
+#include "MenuwrightProgram.h"
+
+#include "FileBrowser.h"
+#include "Module1.h"
+#include "PP2.h"
+
+#include <QFileInfo>
+
+namespace menuwright {
+
+std::unique_ptr<PP2> startMenuwright(const QStringList& arguments)
+{
+    auto locator = std::make_unique<PP2>();
+    locator->module().start();
+    for (const QString& argument : arguments) {
+        const QFileInfo file(argument);
+        if (file.suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0) {
+            locator->loadTextfile(file.absoluteFilePath());
+            continue;
+        }
+        locator->Dir1->setPath(file.absolutePath());
+        if (!locator->File1->chooseFile(file.fileName()))
+            locator->File1_Click(file.fileName());
+    }
+    return locator;
+}
+
+} // namespace menuwright

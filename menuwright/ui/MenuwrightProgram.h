@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+
+namespace menuwright {
+
+class PP2;
+
+// Starts Menuwright: runs the start-up sequence and returns the rectangle
+// locator, which owns the other windows. Arguments name a picture to show
+// and/or a layout text file (*.txt) to load, in the order given.
+std::unique_ptr<PP2> startMenuwright(const QStringList& arguments);
+
+} // namespace menuwright

@@ -1,0 +1,237 @@
+#include "Module1.h"
+
+#include "CommonDialog.h"
+#include "PH1.h"
+#include "PP1.h"
+#include "PP2.h"
+#include "RectangleLabel.h"
+#include "WarningBox.h"
+#include "LocalPath.h"
+
+#include "menuwright/core/FixedLength.h"
+#include "menuwright/core/SideSetup.h"
+#include "menuwright/menufile/MenuFileError.h"
+#include "menuwright/menufile/MenuFileWriter.h"
+
+#include "common/core/IoError.h"
+#include "common/core/TextLines.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QCheckBox>
+
+#include <filesystem>
+
+namespace menuwright {
+
+namespace {
+
+const QString kClickToClose = QStringLiteral("Click anywhere in this box to close this warning!");
+
+QString fromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+Module1::Module1(PP2& locator) : CD1(new CommonDialog(this)), pp2_(locator), pp1_(std::make_unique<PP1>(*this))
+{
+    setObjectName(QStringLiteral("Module1"));
+}
+
+Module1::~Module1() = default;
+
+QStringList Module1::warningLines(const QString& problem, const QString& consequence)
+{
+    QStringList lines{problem};
+    if (!consequence.isEmpty())
+        lines << consequence;
+    lines << kClickToClose;
+    return lines;
+}
+
+void Module1::start()
+{
+    if (!started_) {
+        startDirectory = QDir::currentPath();
+        started_ = true;
+    }
+    pp1_->hide();
+    pp1_->load();
+    for (RectangleLabel* rectangle : pp2_.Label2)
+        rectangle->hide();
+    pp2_.load();
+    pp2_.show();
+}
+
+PH1& Module1::ph1()
+{
+    if (!ph1_) {
+        ph1_ = std::make_unique<PH1>(*this);
+        ph1_->load();
+    }
+    return *ph1_;
+}
+
+void Module1::applySide(Side side)
+{
+    PP1& table = *pp1_;
+    for (int i = 0; i <= 7; ++i) {
+        table.Label2[i]->show();
+        for (QLineEdit* e : {table.Text2[i], table.Text3[i], table.Text4[i], table.Text5[i], table.Text6[i]})
+            e->show();
+    }
+    pp2_.Label2[6]->hide();
+    pp2_.Label2[7]->hide();
+
+    const SideSetup& setup = sideSetup(side);
+    table.Text1->setText(fromStd(setup.pictureName));
+    menuFileName = fromStd(setup.menuFileName);
+    otherSide1 = fromStd(setup.otherSide1);
+    otherSide2 = fromStd(setup.otherSide2);
+
+    for (std::size_t i = 0; i < setup.aircraft.size(); ++i) {
+        const QString name = fromStd(setup.aircraft[i]);
+        table.Text2[i]->setText(name);
+        table.Label2[i]->setText(name);
+        pp2_.Label2[i]->setText(name);
+    }
+    if (side == Side::Axis && !pp2_.Label2[0]->isHidden()) {
+        pp2_.Label2[6]->show();
+        pp2_.Label2[7]->show();
+    }
+
+    pp2_.Label2[8]->setText(otherSide1);
+    pp2_.Label2[9]->setText(otherSide2);
+    pp2_.Label2[10]->setText(QStringLiteral("Exit"));
+
+    if (side != Side::Axis) {
+        for (int i : {6, 7}) {
+            table.Label2[i]->hide();
+            table.Label2[i]->clear();
+            for (QLineEdit* e : {table.Text2[i], table.Text3[i], table.Text4[i], table.Text5[i], table.Text6[i]})
+                e->hide();
+        }
+    }
+
+    table.Text2[8]->setText(otherSide1);
+    table.Text2[9]->setText(otherSide2);
+    table.Text2[10]->setText(QStringLiteral("EXIT"));
+    table.Label2[8]->setText(otherSide1);
+    table.Label2[9]->setText(otherSide2);
+    table.Label2[10]->setText(QStringLiteral("Exit"));
+}
+
+bool Module1::padFixedLength(WarningBox& warning)
+{
+    PP1& table = *pp1_;
+    if (!table.Check1->isChecked())
+        return true;
+    const auto length = fixedLengthFromText(table.Text7->text().toStdString());
+    if (!length) {
+        warning.showWarning(warningLines(
+            tr("The fixed length \"%1\" is not a whole number from 1 to 254.").arg(table.Text7->text()),
+            tr("Nothing was written.")));
+        return false;
+    }
+    for (int i = 0; i <= 7; ++i) {
+        if (!table.rowInUse(i))
+            continue;
+        table.Text2[i]->setText(fromStd(menuwright::padFixedLength(table.Text2[i]->text().toStdString(), *length)));
+    }
+    return true;
+}
+
+void Module1::makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant)
+{
+    const std::optional<Side> side = pp2_.selectedSide();
+    if (!side) {
+        // The menu file name and the number of rows depend on the side.
+        warning.showWarning(warningLines(tr("No side is selected: choose USA, Britain or Axis in the Rectangle locator."),
+            tr("Nothing was written.")));
+        return;
+    }
+    if (!padFixedLength(warning))
+        return;
+
+    const SelectionLayout layout = pp1_->layout(*side);
+    const QString menuPath = QDir::current().filePath(menuFileName);
+    try {
+        writeSelectionFile(localPath(menuPath), layout);
+    } catch (const MenuFileError& e) {
+        warning.showWarning(warningLines(fromStd(e.what()), tr("Nothing was written.")));
+        return;
+    } catch (const common::IoError& e) {
+        warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(menuFileName, fromStd(e.what())), {}));
+        return;
+    }
+    status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
+
+    const auto textPath = saveLayoutText(window);
+    if (!textPath)
+        return;
+    try {
+        writeLayoutText(localPath(*textPath), layout, variant);
+    } catch (const MenuFileError& e) {
+        warning.showWarning(warningLines(fromStd(e.what()), tr("%1 was written; the text file was not.").arg(menuFileName)));
+        return;
+    } catch (const common::IoError& e) {
+        warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), fromStd(e.what())),
+            tr("%1 was written; the text file was not.").arg(menuFileName)));
+        return;
+    }
+    status->setText(tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()));
+}
+
+std::optional<QString> Module1::openLayoutText(QWidget* window)
+{
+    CD1->fileName.clear();
+    CD1->initDir = QDir::currentPath();
+    CD1->dialogTitle = QStringLiteral("Select the textfile to be opened");
+    CD1->filter = QStringLiteral("Text files|*.txt");
+    return CD1->showOpen(window);
+}
+
+std::optional<QString> Module1::saveLayoutText(QWidget* window)
+{
+    CD1->dialogTitle = QStringLiteral("Enter the name of the textfile to be saved");
+    CD1->filter = QStringLiteral("Text files|*.txt");
+    return CD1->showSave(window);
+}
+
+std::optional<std::string> Module1::readLayoutFile(const QString& path, WarningBox& warning)
+{
+    try {
+        return common::readFileBytes(localPath(path));
+    } catch (const common::IoError& e) {
+        warning.showWarning(warningLines(tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), fromStd(e.what())), {}));
+        return std::nullopt;
+    }
+}
+
+void Module1::showHangars()
+{
+    PH1& hangar = ph1();
+    hangar.show();
+    hangar.raise();
+    hangar.activateWindow();
+}
+
+void Module1::endProgram()
+{
+    if (ending_)
+        return;
+    ending_ = true;
+    pp1_->close();
+    pp2_.close();
+    if (ph1_)
+        ph1_->close();
+    QCoreApplication::quit();
+}
+
+} // namespace menuwright

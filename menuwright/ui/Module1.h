@@ -1,0 +1,82 @@
+#pragma once
+
+#include "menuwright/menufile/LayoutText.h"
+#include "menuwright/menufile/Side.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class QLabel;
+class QWidget;
+
+namespace menuwright {
+
+class CommonDialog;
+class PH1;
+class PP1;
+class PP2;
+class WarningBox;
+
+// The program-wide state of Menuwright and what its windows do together:
+// the start-up sequence, the side set-up, the fixed-length captions and
+// making the selection menu file with its layout text file.
+class Module1 : public QObject {
+    Q_OBJECT
+
+public:
+    // `locator` is the rectangle locator, the window the user sees first;
+    // the other two windows belong to this module.
+    explicit Module1(PP2& locator);
+    ~Module1() override;
+
+    // Start-up: loads PP1, which loads PP2 (selecting USA) and shows it.
+    void start();
+
+    PP1& pp1() { return *pp1_; }
+    PP2& pp2() { return pp2_; }
+    // The hangar window, loaded the first time it is needed.
+    PH1& ph1();
+    bool hangarWindowLoaded() const { return ph1_ != nullptr; }
+
+    void applySide(Side side);
+    // Pads the plane captions in use when "Fixed length names" is ticked;
+    // false (with a warning) when the fixed length is not usable.
+    bool padFixedLength(WarningBox& warning);
+    // Makes the selection menu file in the current folder and offers to save
+    // the layout text file of the given variant.
+    void makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant);
+
+    // The shared dialog, set up for opening or saving a layout text file.
+    std::optional<QString> openLayoutText(QWidget* window);
+    std::optional<QString> saveLayoutText(QWidget* window);
+    // The file's bytes, or nothing after a warning.
+    std::optional<std::string> readLayoutFile(const QString& path, WarningBox& warning);
+
+    void showHangars();
+    void endProgram();
+    bool ending() const { return ending_; }
+
+    // Program-wide state.
+    QString menuFileName;
+    QString otherSide1;
+    QString otherSide2;
+    QString startDirectory;
+    int selectedRow = 0;
+    CommonDialog* CD1;
+
+    static QStringList warningLines(const QString& problem, const QString& consequence);
+
+private:
+    PP2& pp2_;
+    std::unique_ptr<PP1> pp1_;
+    std::unique_ptr<PH1> ph1_;
+    bool started_ = false;
+    bool ending_ = false;
+};
+
+} // namespace menuwright

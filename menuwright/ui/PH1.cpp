@@ -1,0 +1,317 @@
+#include "PH1.h"
+
+#include "CommonDialog.h"
+#include "FileBrowser.h"
+#include "Module1.h"
+#include "PP2.h"
+#include "PictureArea.h"
+#include "RectangleLabel.h"
+#include "WarningBox.h"
+#include "LocalPath.h"
+
+#include "menuwright/menufile/LayoutText.h"
+#include "menuwright/menufile/MenuFileError.h"
+#include "menuwright/menufile/MenuFileWriter.h"
+
+#include "common/core/IoError.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <sstream>
+
+namespace menuwright {
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
+{
+    setObjectName(QStringLiteral("PH1"));
+    setWindowTitle(QStringLiteral("Hangar Screen Menu Maker"));
+
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 8);
+    outer->setSpacing(10);
+
+    Picture1 = new PictureArea(QStringLiteral("Picture1"), QSize(640, 474), this);
+    for (int i = 0; i < kRows; ++i) {
+        Label2[i] = new RectangleLabel(i, Picture1);
+        Label2[i]->setGeometry(0, 0, 0, 0);
+        connect(Label2[i], &RectangleLabel::pressed, this,
+            [this](int, QPointF twips, Qt::MouseButtons) { drag_.press(twips.x(), twips.y()); });
+        connect(Label2[i], &RectangleLabel::moved, this, &PH1::rectangleMoved);
+    }
+    outer->addWidget(Picture1, 0, Qt::AlignTop);
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(6);
+    outer->addLayout(side);
+
+    Frame4 = new QGroupBox(tr("Side"), this);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    auto* options = new QHBoxLayout(Frame4);
+    sides_ = new QButtonGroup(this);
+    const char* captions[] = {"US", "UK", "Axis"};
+    for (int i = 0; i < 3; ++i) {
+        Option1[i] = new QRadioButton(QString::fromLatin1(captions[i]), Frame4);
+        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        sides_->addButton(Option1[i], i);
+        options->addWidget(Option1[i]);
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Option1_Click(i);
+        });
+    }
+    side->addWidget(Frame4);
+
+    auto* pictures = new QGroupBox(tr("Picture (the menu file is written to its folder)"), this);
+    auto* pictureBox = new QGridLayout(pictures);
+    Drive1 = new DriveList(pictures);
+    Dir1 = new FolderList(pictures);
+    File1 = new FileList(pictures);
+    Dir1->setFixedHeight(92);
+    File1->setFixedHeight(92);
+    pictureBox->addWidget(Drive1, 0, 0, 1, 2);
+    pictureBox->addWidget(Dir1, 1, 0);
+    pictureBox->addWidget(File1, 1, 1);
+    side->addWidget(pictures);
+
+    Frame2 = new QGroupBox(QStringLiteral("Hangar Screen Text"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* rows = new QGridLayout(Frame2);
+    rows->setHorizontalSpacing(4);
+    rows->setVerticalSpacing(3);
+    const QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const int coordinateWidth = QFontMetrics(digits).horizontalAdvance(QStringLiteral("00000")) + 14;
+    const char* headings[] = {"L", "T", "W", "H"};
+    for (int c = 0; c < 4; ++c) {
+        auto* heading = new QLabel(QString::fromLatin1(headings[c]), Frame2);
+        heading->setAlignment(Qt::AlignCenter);
+        rows->addWidget(heading, 0, c + 1);
+    }
+    for (int i = 0; i < kRows; ++i) {
+        auto make = [&](const QString& name, int width) {
+            auto* e = new QLineEdit(Frame2);
+            e->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
+            e->setFixedWidth(width);
+            return e;
+        };
+        Text2[i] = make(QStringLiteral("Text2"), 150);
+        Text3[i] = make(QStringLiteral("Text3"), coordinateWidth);
+        Text4[i] = make(QStringLiteral("Text4"), coordinateWidth);
+        Text5[i] = make(QStringLiteral("Text5"), coordinateWidth);
+        Text6[i] = make(QStringLiteral("Text6"), coordinateWidth);
+        rows->addWidget(Text2[i], i + 1, 0);
+        int column = 1;
+        for (QLineEdit* e : {Text3[i], Text4[i], Text5[i], Text6[i]}) {
+            e->setFont(digits);
+            e->setAlignment(Qt::AlignRight);
+            rows->addWidget(e, i + 1, column++);
+        }
+        connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) { Label2[i]->setText(text); });
+    }
+    side->addWidget(Frame2);
+
+    auto* commands = new QGridLayout;
+    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Make hangar  .mnu file"), this);
+    Command4 = button(QStringLiteral("Command4"), QStringLiteral("Load Hangar Text"), this);
+    Command3 = button(QStringLiteral("Command3"), QStringLiteral("Planes"), this);
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    commands->addWidget(Command1, 0, 0);
+    commands->addWidget(Command4, 0, 1);
+    commands->addWidget(Command3, 1, 0);
+    commands->addWidget(Command2, 1, 1);
+    side->addLayout(commands);
+
+    PlaneRow = new QLabel(this);
+    PlaneRow->setObjectName(QStringLiteral("PlaneRow"));
+    side->addWidget(PlaneRow);
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("StatusLine"));
+    status->setWordWrap(true);
+    side->addWidget(status);
+    side->addStretch();
+
+    warning = new WarningBox(this);
+
+    connect(File1, &FileList::fileClicked, this, &PH1::File1_Click);
+    connect(Dir1, &FolderList::pathChanged, this, [this](const QString& path) { File1->setPath(path); });
+    connect(Drive1, &DriveList::driveChanged, this, [this](const QString& root) {
+        Dir1->setPath(root);
+        File1->setPath(Dir1->path());
+    });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] {
+        hide();
+        module_.pp2().show();
+        module_.pp2().raise();
+    });
+    connect(Command2, &QPushButton::clicked, this, [this] { module_.endProgram(); });
+}
+
+void PH1::load()
+{
+    move(3, 3); // 50 twips from the screen's corner
+    for (RectangleLabel* rectangle : Label2)
+        rectangle->hide();
+    sides_->setExclusive(false);
+    for (QRadioButton* option : Option1)
+        option->setChecked(false);
+    sides_->setExclusive(true);
+    Option1[0]->setChecked(true);
+    for (int i = 0; i < kRows; ++i) {
+        for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}) {
+            e->show();
+            e->clear();
+        }
+        const QString caption = QString::fromStdString(HangarLayout::defaultCaptions()[i]);
+        Text2[i]->setText(caption);
+        Label2[i]->setText(caption);
+    }
+    Dir1->setPath(module_.startDirectory);
+    File1->setPath(module_.startDirectory);
+    Drive1->showDriveOf(module_.startDirectory);
+    File1->setPattern(QStringLiteral("*.bmp;*.jpg;*.gif"));
+}
+
+HangarLayout PH1::layout() const
+{
+    HangarLayout layout;
+    for (int i = 0; i < kRows; ++i)
+        layout.rows[i] = {Text2[i]->text().toStdString(), Text3[i]->text().toStdString(), Text4[i]->text().toStdString(),
+            Text5[i]->text().toStdString(), Text6[i]->text().toStdString()};
+    return layout;
+}
+
+void PH1::Option1_Click(int i)
+{
+    for (int r = 0; r < kRows; ++r)
+        for (QLineEdit* e : {Text2[r], Text3[r], Text4[r], Text5[r], Text6[r]})
+            e->show();
+    fileName_ = QString::fromStdString(hangarMenuFileName(static_cast<Side>(i)));
+}
+
+void PH1::File1_Click(const QString& name)
+{
+    const QString path = QDir(File1->path()).filePath(name);
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        warning->showWarning(Module1::warningLines(
+            tr("The picture %1 cannot be shown: %2.").arg(name, reader.errorString()), tr("The previous picture stays.")));
+        return;
+    }
+    Picture1->setPicture(QPixmap::fromImage(image));
+    for (int i = 0; i < kRows; ++i) {
+        Label2[i]->setText(Text2[i]->text());
+        Label2[i]->show();
+    }
+}
+
+void PH1::Command1_Click()
+{
+    const HangarLayout hangar = layout();
+    const QString menuPath = QDir(File1->path()).filePath(fileName_);
+    try {
+        writeHangarFile(localPath(menuPath), hangar);
+    } catch (const MenuFileError& e) {
+        warning->showWarning(Module1::warningLines(QString::fromStdString(e.what()), tr("Nothing was written.")));
+        return;
+    } catch (const common::IoError& e) {
+        warning->showWarning(Module1::warningLines(
+            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(menuPath), QString::fromStdString(e.what())), {}));
+        return;
+    }
+    status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
+
+    module_.CD1->initDir = QDir::currentPath();
+    const auto textPath = module_.saveLayoutText(this);
+    if (!textPath)
+        return;
+    std::array<bool, kRows> shown{};
+    for (int i = 0; i < kRows; ++i)
+        shown[i] = !Label2[i]->isHidden();
+    try {
+        writeLayoutText(localPath(*textPath), hangar, shown);
+    } catch (const MenuFileError& e) {
+        warning->showWarning(Module1::warningLines(
+            QString::fromStdString(e.what()), tr("%1 was written; the text file was not.").arg(fileName_)));
+        return;
+    } catch (const common::IoError& e) {
+        warning->showWarning(Module1::warningLines(
+            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), QString::fromStdString(e.what())),
+            tr("%1 was written; the text file was not.").arg(fileName_)));
+        return;
+    }
+    status->setText(tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()));
+}
+
+void PH1::Command4_Click()
+{
+    const auto path = module_.openLayoutText(this);
+    if (!path)
+        return;
+    const auto text = module_.readLayoutFile(*path, *warning);
+    if (!text)
+        return;
+    std::istringstream in(*text);
+    const auto rows = readLayoutRows(in, 0, kRows - 1);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ButtonRow& row = rows[i];
+        Text2[i]->setText(QString::fromStdString(row.caption));
+        Label2[i]->setText(QString::fromStdString(row.caption));
+        Text3[i]->setText(QString::fromStdString(row.L));
+        Text4[i]->setText(QString::fromStdString(row.T));
+        Text5[i]->setText(QString::fromStdString(row.W));
+        Text6[i]->setText(QString::fromStdString(row.H));
+        const RectangleGeometry g = geometryFromTexts(row.L, row.T, row.W, row.H);
+        Label2[i]->setGeometry(g.left, g.top, g.width, g.height);
+    }
+    status->setText(tr("Loaded %1.").arg(QFileInfo(*path).fileName()));
+}
+
+void PH1::rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons)
+{
+    const QRect g = Label2[i]->geometry();
+    const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()}, buttons.testFlag(Qt::LeftButton),
+        buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
+    Label2[i]->setGeometry(moved.left, moved.top, std::max(0, moved.width), std::max(0, moved.height));
+    const auto texts = coordinateTexts(moved);
+    Text3[i]->setText(QString::fromStdString(texts[0]));
+    Text4[i]->setText(QString::fromStdString(texts[1]));
+    Text5[i]->setText(QString::fromStdString(texts[2]));
+    Text6[i]->setText(QString::fromStdString(texts[3]));
+}
+
+void PH1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    module_.endProgram();
+}
+
+} // namespace menuwright

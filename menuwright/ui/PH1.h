@@ -1,0 +1,82 @@
+#pragma once
+
+#include "menuwright/core/RectangleDrag.h"
+#include "menuwright/menufile/HangarLayout.h"
+#include "menuwright/menufile/Side.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace menuwright {
+
+class DriveList;
+class FileList;
+class FolderList;
+class Module1;
+class PictureArea;
+class RectangleLabel;
+class WarningBox;
+
+// "Hangar Screen Menu Maker": the five hangar buttons as rectangles on the
+// hangar picture, their rows, and the hangar menu file of the chosen side.
+class PH1 : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = HangarLayout::kRows;
+
+    explicit PH1(Module1& module);
+
+    // What loading the window does (run once, when it is first shown).
+    void load();
+
+    HangarLayout layout() const;
+    QString hangarFileName() const { return fileName_; }
+
+    void File1_Click(const QString& name);
+
+    PictureArea* Picture1;
+    std::array<RectangleLabel*, kRows> Label2{};
+    QGroupBox* Frame2;
+    std::array<QLineEdit*, kRows> Text2{};
+    std::array<QLineEdit*, kRows> Text3{};
+    std::array<QLineEdit*, kRows> Text4{};
+    std::array<QLineEdit*, kRows> Text5{};
+    std::array<QLineEdit*, kRows> Text6{};
+    QGroupBox* Frame4;
+    std::array<QRadioButton*, 3> Option1{};
+    DriveList* Drive1;
+    FolderList* Dir1;
+    FileList* File1;
+    QPushButton* Command1;
+    QPushButton* Command4;
+    QPushButton* Command3;
+    QPushButton* Command2;
+    QLabel* PlaneRow;
+    WarningBox* warning;
+    QLabel* status;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Option1_Click(int i);
+    void Command1_Click();
+    void Command4_Click();
+    void rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons);
+
+    Module1& module_;
+    QButtonGroup* sides_;
+    RectangleDrag drag_;
+    QString fileName_;
+};
+
+} // namespace menuwright

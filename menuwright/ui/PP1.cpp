@@ -1,0 +1,239 @@
+#include "PP1.h"
+
+#include "HeadingFrame.h"
+#include "Module1.h"
+#include "PP2.h"
+#include "RectangleLabel.h"
+#include "WarningBox.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <sstream>
+
+namespace menuwright {
+
+namespace {
+
+QLineEdit* box(const QString& name, int index, int width, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("%1_%2").arg(name).arg(index));
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
+{
+    setObjectName(QStringLiteral("PP1"));
+    setWindowTitle(QStringLiteral("Aircraft Selection Screen Menu Maker"));
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(12, 12, 12, 10);
+    outer->setSpacing(8);
+
+    auto* pictureLine = new QHBoxLayout;
+    Label1 = new QLabel(QStringLiteral("Picfile Name"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFixedWidth(180);
+    Label1->setBuddy(Text1);
+    pictureLine->addWidget(Label1);
+    pictureLine->addWidget(Text1);
+    pictureLine->addStretch();
+    PlaneRow = new QLabel(this);
+    PlaneRow->setObjectName(QStringLiteral("PlaneRow"));
+    pictureLine->addWidget(PlaneRow);
+    outer->addLayout(pictureLine);
+
+    // The rows sit in one grid; the two frames are laid behind them.
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(3);
+    Frame2 = new HeadingFrame(QStringLiteral("Frame2"), QStringLiteral("Click the aircraft's caption to set its position"), this);
+    Frame3 = new HeadingFrame(QStringLiteral("Frame3"), QStringLiteral("    L      T      W      H"), this);
+    grid->addWidget(Frame2, 0, 0, kRows + 2, 4);
+    grid->addWidget(Frame3, 0, 5, kRows + 2, 6);
+    grid->setRowMinimumHeight(0, Frame2->captionHeight());
+    grid->setRowMinimumHeight(kRows + 1, 4);
+    for (int c : {0, 3, 5, 10})
+        grid->setColumnMinimumWidth(c, 6);
+
+    QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const int coordinateWidth = QFontMetrics(digits).horizontalAdvance(QStringLiteral("00000")) + 14;
+    for (int i = 0; i < kRows; ++i) {
+        Label2[i] = new QLabel(this);
+        Label2[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
+        Label2[i]->setMinimumWidth(90);
+        Text2[i] = box(QStringLiteral("Text2"), i, 200, this);
+        Text3[i] = box(QStringLiteral("Text3"), i, coordinateWidth, this);
+        Text4[i] = box(QStringLiteral("Text4"), i, coordinateWidth, this);
+        Text5[i] = box(QStringLiteral("Text5"), i, coordinateWidth, this);
+        Text6[i] = box(QStringLiteral("Text6"), i, coordinateWidth, this);
+        grid->addWidget(Label2[i], i + 1, 1);
+        grid->addWidget(Text2[i], i + 1, 2);
+        int column = 6;
+        for (QLineEdit* e : {Text3[i], Text4[i], Text5[i], Text6[i]}) {
+            e->setFont(digits);
+            e->setAlignment(Qt::AlignRight);
+            grid->addWidget(e, i + 1, column++);
+        }
+        connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            module_.pp2().Label2[i]->setText(text);
+        });
+    }
+    Frame3->setColumnAnchors({Text3[0], Text4[0], Text5[0], Text6[0]});
+    outer->addLayout(grid);
+
+    auto* fixedLine = new QHBoxLayout;
+    Check1 = new QCheckBox(QStringLiteral("Fixed length names"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Text7 = new QLineEdit(QStringLiteral("24"), this);
+    Text7->setObjectName(QStringLiteral("Text7"));
+    Text7->setFixedWidth(coordinateWidth);
+    Text7->setToolTip(tr("Length of the plane captions when \"Fixed length names\" is ticked"));
+    fixedLine->addWidget(Check1);
+    fixedLine->addWidget(Text7);
+    fixedLine->addStretch();
+    outer->addLayout(fixedLine);
+
+    auto* buttons = new QHBoxLayout;
+    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Make  .mnu file"), this);
+    Command3 = button(QStringLiteral("Command3"), QStringLiteral("Load settings"), this);
+    Command5 = button(QStringLiteral("Command5"), QStringLiteral("Show Screen"), this);
+    Command4 = button(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    for (QPushButton* b : {Command1, Command3, Command5, Command4})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(Command2);
+    outer->addLayout(buttons);
+
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("StatusLine"));
+    status->setWordWrap(true);
+    outer->addWidget(status);
+
+    warning = new WarningBox(this);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] {
+        hide();
+        module_.showHangars();
+    });
+    connect(Command2, &QPushButton::clicked, this, [this] { module_.endProgram(); });
+}
+
+void PP1::load()
+{
+    for (int i = 0; i < kRows; ++i) {
+        for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}) {
+            e->setVisible(true);
+            e->clear();
+        }
+        Label2[i]->clear();
+    }
+}
+
+ButtonRow PP1::row(int i) const
+{
+    return {Text2[i]->text().toStdString(), Text3[i]->text().toStdString(), Text4[i]->text().toStdString(),
+        Text5[i]->text().toStdString(), Text6[i]->text().toStdString()};
+}
+
+SelectionLayout PP1::layout(Side side) const
+{
+    SelectionLayout layout;
+    layout.side = side;
+    layout.pictureName = Text1->text().toStdString();
+    for (int i = 0; i < kRows; ++i)
+        layout.rows[i] = row(i);
+    return layout;
+}
+
+void PP1::setRowTexts(int i, const ButtonRow& row)
+{
+    Text2[i]->setText(QString::fromStdString(row.caption));
+    Text3[i]->setText(QString::fromStdString(row.L));
+    Text4[i]->setText(QString::fromStdString(row.T));
+    Text5[i]->setText(QString::fromStdString(row.W));
+    Text6[i]->setText(QString::fromStdString(row.H));
+}
+
+bool PP1::rowInUse(int i) const
+{
+    return !Text2[i]->isHidden();
+}
+
+void PP1::Command1_Click()
+{
+    module_.makeSelectionFiles(this, *warning, status, LayoutTextVariant::SelectionNonEmptyFields);
+}
+
+void PP1::Command3_Click()
+{
+    PP2& locator = module_.pp2();
+    locator.Label2[6]->hide();
+    locator.Label2[7]->hide();
+
+    const auto path = module_.openLayoutText(this);
+    if (!path)
+        return;
+    const auto text = module_.readLayoutFile(*path, *warning);
+    if (!text)
+        return;
+    std::istringstream in(*text);
+    locator.applyRows(in, 0, 5);
+    if (locator.selectedSide() == Side::Axis) {
+        locator.applyRows(in, 6, 7);
+        locator.Label2[6]->show();
+        locator.Label2[7]->show();
+    }
+    locator.applyRows(in, 8, 10);
+    status->setText(tr("Loaded %1.").arg(QFileInfo(*path).fileName()));
+}
+
+void PP1::Command5_Click()
+{
+    PP2& locator = module_.pp2();
+    locator.show();
+    locator.raise();
+    for (int i = 0; i < kRows; ++i) {
+        if (locator.Label2[i]->isHidden())
+            continue;
+        const QRect g = locator.Label2[i]->geometry();
+        Text3[i]->setText(QString::number(g.x()));
+        Text4[i]->setText(QString::number(g.y()));
+        Text5[i]->setText(QString::number(g.width()));
+        Text6[i]->setText(QString::number(g.height()));
+    }
+}
+
+void PP1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    module_.endProgram();
+}
+
+} // namespace menuwright

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "menuwright/menufile/SelectionLayout.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace menuwright {
+
+class HeadingFrame;
+class Module1;
+class WarningBox;
+
+// "Aircraft Selection Screen Menu Maker": the table of the eleven button
+// rows of one selection screen. Its boxes hold the rows the whole program
+// works on.
+class PP1 : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = SelectionLayout::kRows;
+
+    explicit PP1(Module1& module);
+
+    // Start-up part of this window (run once by Module1).
+    void load();
+
+    ButtonRow row(int i) const;
+    // The rows as a layout of the given side, with Text1 as picture name.
+    SelectionLayout layout(Side side) const;
+    // The row's caption and coordinates; the caption reaches its rectangle
+    // through the caption box's change event.
+    void setRowTexts(int i, const ButtonRow& row);
+    bool rowInUse(int i) const;
+
+    QLineEdit* Text1;
+    QLabel* Label1;
+    HeadingFrame* Frame3;
+    HeadingFrame* Frame2;
+    std::array<QLineEdit*, kRows> Text2{};
+    std::array<QLineEdit*, kRows> Text3{};
+    std::array<QLineEdit*, kRows> Text4{};
+    std::array<QLineEdit*, kRows> Text5{};
+    std::array<QLineEdit*, kRows> Text6{};
+    std::array<QLabel*, kRows> Label2{};
+    QLabel* PlaneRow;
+    QCheckBox* Check1;
+    QLineEdit* Text7;
+    QPushButton* Command1;
+    QPushButton* Command3;
+    QPushButton* Command5;
+    QPushButton* Command4;
+    QPushButton* Command2;
+    WarningBox* warning;
+    QLabel* status;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Command1_Click();
+    void Command3_Click();
+    void Command5_Click();
+
+    Module1& module_;
+};
+
+} // namespace menuwright

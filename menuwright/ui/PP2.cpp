@@ -1,0 +1,361 @@
+#include "PP2.h"
+
+#include "ClickLabel.h"
+#include "FileBrowser.h"
+#include "Module1.h"
+#include "PP1.h"
+#include "PictureArea.h"
+#include "RectangleLabel.h"
+#include "WarningBox.h"
+
+#include "menuwright/core/TextfileCheck.h"
+#include "menuwright/menufile/LayoutText.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <sstream>
+
+namespace menuwright {
+
+namespace {
+
+// A coordinate text as a position or size on the picture.
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+PP2::PP2() : QWidget(nullptr, Qt::Window)
+{
+    setObjectName(QStringLiteral("PP2"));
+    setWindowTitle(QStringLiteral("Rectangle locator"));
+
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 8);
+    outer->setSpacing(10);
+
+    Picture1 = new PictureArea(QStringLiteral("Picture1"), QSize(640, 480), this);
+    for (int i = 0; i < kRows; ++i) {
+        Label2[i] = new RectangleLabel(i, Picture1);
+        Label2[i]->setGeometry(0, 0, 0, 0);
+        connect(Label2[i], &RectangleLabel::pressed, this, [this](int index, QPointF twips, Qt::MouseButtons) {
+            rectanglePressed(index, twips);
+        });
+        connect(Label2[i], &RectangleLabel::moved, this, &PP2::rectangleMoved);
+        connect(Label2[i], &RectangleLabel::clicked, this, &PP2::rectangleClicked);
+    }
+    outer->addWidget(Picture1, 0, Qt::AlignTop);
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(6);
+    outer->addLayout(side);
+
+    Frame4 = new QGroupBox(tr("Side"), this);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    auto* options = new QHBoxLayout(Frame4);
+    sides_ = new QButtonGroup(this);
+    const char* captions[] = {"USA", "Britain", "Axis"};
+    for (int i = 0; i < 3; ++i) {
+        Option1[i] = new QRadioButton(QString::fromLatin1(captions[i]), Frame4);
+        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        sides_->addButton(Option1[i], i);
+        options->addWidget(Option1[i]);
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                module_->applySide(static_cast<Side>(i));
+        });
+    }
+    side->addWidget(Frame4);
+
+    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Load Textfile"), this);
+    side->addWidget(Command1);
+
+    auto* pictures = new QGroupBox(tr("Picture"), this);
+    auto* pictureBox = new QVBoxLayout(pictures);
+    pictureBox->setSpacing(4);
+    Drive1 = new DriveList(pictures);
+    Dir1 = new FolderList(pictures);
+    File1 = new FileList(pictures);
+    Dir1->setFixedHeight(96);
+    File1->setFixedHeight(96);
+    Label1 = new QLabel(pictures);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    pictureBox->addWidget(Drive1);
+    pictureBox->addWidget(Dir1);
+    pictureBox->addWidget(File1);
+    pictureBox->addWidget(Label1);
+    side->addWidget(pictures);
+
+    auto* rowLine = new QHBoxLayout;
+    auto* rowCaption = new QLabel(tr("Row"), this);
+    Label3 = new QLabel(QStringLiteral("0"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setMinimumWidth(18);
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setToolTip(tr("Caption of the selected row; click a rectangle to select it"));
+    rowLine->addWidget(rowCaption);
+    rowLine->addWidget(Label3);
+    rowLine->addWidget(Text1, 1);
+    side->addLayout(rowLine);
+
+    Label4 = new ClickLabel(QStringLiteral("Label4"), QStringLiteral("Make non-selectable (zero values)"), this);
+    Label8 = new ClickLabel(QStringLiteral("Label8"), QStringLiteral("Make mnu file"), this);
+    Label7 = new ClickLabel(QStringLiteral("Label7"), QStringLiteral("Show Start Screen"), this);
+    side->addWidget(Label4);
+    side->addWidget(Label8);
+    side->addWidget(Label7);
+
+    auto* lastLine = new QHBoxLayout;
+    Command4 = button(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    lastLine->addWidget(Command4);
+    lastLine->addWidget(Command2);
+    side->addLayout(lastLine);
+
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("StatusLine"));
+    status->setWordWrap(true);
+    status->setMaximumWidth(240);
+    side->addWidget(status);
+    side->addStretch();
+
+    Frame1 = new WarningBox(this);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(File1, &FileList::fileClicked, this, &PP2::File1_Click);
+    connect(Dir1, &FolderList::pathChanged, this, [this](const QString& path) { File1->setPath(path); });
+    connect(Drive1, &DriveList::driveChanged, this, [this](const QString& root) {
+        Dir1->setPath(root);
+        File1->setPath(Dir1->path());
+    });
+    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    connect(Label4, &ClickLabel::clicked, this, [this] { Label4_Click(); });
+    connect(Label8, &ClickLabel::clicked, this, [this] { Label8_Click(); });
+    connect(Label7, &ClickLabel::clicked, this, [this] {
+        module_->pp1().show();
+        module_->pp1().raise();
+    });
+    connect(Command4, &QPushButton::clicked, this, [this] {
+        module_->pp1().hide();
+        hide();
+        module_->showHangars();
+    });
+    connect(Command2, &QPushButton::clicked, this, [this] { module_->endProgram(); });
+
+    module_ = std::make_unique<Module1>(*this);
+}
+
+PP2::~PP2()
+{
+    // The other windows go first, while this one is still whole.
+    module_.reset();
+}
+
+void PP2::load()
+{
+    const QString here = QDir::currentPath();
+    Dir1->setPath(here);
+    File1->setPath(here);
+    Drive1->showDriveOf(here);
+    File1->setPattern(QStringLiteral("*.jpg;*.bmp;*.gif"));
+    sides_->setExclusive(false);
+    for (QRadioButton* option : Option1)
+        option->setChecked(false);
+    sides_->setExclusive(true);
+    Option1[0]->setChecked(true);
+}
+
+std::optional<Side> PP2::selectedSide() const
+{
+    for (int i = 0; i < 3; ++i)
+        if (Option1[i]->isChecked())
+            return static_cast<Side>(i);
+    return std::nullopt;
+}
+
+void PP2::selectSide(Side side)
+{
+    Option1[static_cast<int>(side)]->setChecked(true);
+}
+
+void PP2::clearSide(Side side)
+{
+    sides_->setExclusive(false);
+    Option1[static_cast<int>(side)]->setChecked(false);
+    sides_->setExclusive(true);
+}
+
+void PP2::setRectangle(int i, const RectangleGeometry& g)
+{
+    Label2[i]->setGeometry(g.left, g.top, std::max(0, g.width), std::max(0, g.height));
+}
+
+int PP2::applyRows(std::istream& in, int first, int last, bool showRectangles)
+{
+    const auto rows = readLayoutRows(in, first, last);
+    PP1& table = module_->pp1();
+    int i = first;
+    for (const ButtonRow& row : rows) {
+        table.setRowTexts(i, row);
+        Label2[i]->setText(QString::fromStdString(row.caption));
+        setRectangle(i, geometryFromTexts(row.L, row.T, row.W, row.H));
+        if (showRectangles)
+            Label2[i]->show();
+        ++i;
+    }
+    return static_cast<int>(rows.size());
+}
+
+void PP2::File1_Click(const QString& name)
+{
+    const QString path = QDir(Dir1->path()).filePath(name);
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        Frame1->showWarning(Module1::warningLines(tr("The picture %1 cannot be shown: %2.").arg(name, reader.errorString()),
+            tr("The previous picture stays.")));
+        return;
+    }
+    Picture1->setPicture(QPixmap::fromImage(image));
+    for (RectangleLabel* rectangle : Label2)
+        rectangle->show();
+    Label1->setText(name);
+    if (selectedSide() != Side::Axis) {
+        Label2[6]->hide();
+        Label2[7]->hide();
+    }
+    show();
+}
+
+void PP2::Command1_Click()
+{
+    Label2[6]->hide();
+    Label2[7]->hide();
+    const auto path = module_->openLayoutText(this);
+    if (path)
+        loadTextfile(*path);
+}
+
+void PP2::loadTextfile(const QString& path)
+{
+    Label2[6]->hide();
+    Label2[7]->hide();
+    const auto text = module_->readLayoutFile(path, *Frame1);
+    if (!text)
+        return;
+
+    std::istringstream counting(*text);
+    const TextfileCheck check = checkLayoutTextLength(countLayoutLines(counting), selectedSide());
+    if (!check.warning.empty()) {
+        QStringList lines;
+        for (const auto& line : check.warning)
+            lines << QString::fromStdString(line);
+        Frame1->showWarning(lines);
+    }
+
+    std::istringstream in(*text);
+    applyRows(in, 0, 5, true);
+    Label2[6]->hide();
+    Label2[7]->hide();
+    if (!check.axisFile) {
+        clearSide(Side::Axis);
+    } else {
+        selectSide(Side::Axis);
+        applyRows(in, 6, 7, true);
+    }
+    applyRows(in, 8, 10, true);
+    status->setText(tr("Loaded %1.").arg(QFileInfo(path).fileName()));
+}
+
+void PP2::Label4_Click()
+{
+    const int s = module_->selectedRow;
+    Label2[s]->hide();
+    Label2[s]->setGeometry(0, 0, 0, 0);
+    PP1& table = module_->pp1();
+    for (QLineEdit* e : {table.Text3[s], table.Text4[s], table.Text5[s], table.Text6[s]})
+        e->setText(QStringLiteral("0"));
+    Text1->setText(QStringLiteral(" "));
+    table.Text2[s]->setText(QStringLiteral(" "));
+}
+
+void PP2::Label8_Click()
+{
+    Label2[6]->hide();
+    Label2[7]->hide();
+    const auto side = selectedSide();
+    if (side) {
+        module_->menuFileName = QString::fromStdString(selectionMenuFileName(*side));
+        if (*side == Side::Axis) {
+            Label2[6]->show();
+            Label2[7]->show();
+        }
+    }
+    module_->makeSelectionFiles(this, *Frame1, status, LayoutTextVariant::SelectionComplete);
+}
+
+void PP2::Text1_Change()
+{
+    bool ok = false;
+    const int row = Label3->text().toInt(&ok);
+    if (!ok || row < 0 || row >= kRows)
+        return;
+    Label2[row]->setText(Text1->text());
+    module_->pp1().Text2[row]->setText(Text1->text());
+}
+
+void PP2::rectanglePressed(int, QPointF twips)
+{
+    drag_.press(twips.x(), twips.y());
+}
+
+void PP2::rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons)
+{
+    RectangleLabel* rectangle = Label2[i];
+    const QRect g = rectangle->geometry();
+    const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()},
+        buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
+    setRectangle(i, moved);
+
+    const auto texts = coordinateTexts(moved);
+    PP1& table = module_->pp1();
+    table.Text3[i]->setText(QString::fromStdString(texts[0]));
+    table.Text4[i]->setText(QString::fromStdString(texts[1]));
+    table.Text5[i]->setText(QString::fromStdString(texts[2]));
+    table.Text6[i]->setText(QString::fromStdString(texts[3]));
+}
+
+void PP2::rectangleClicked(int i)
+{
+    Label2[module_->selectedRow]->setSelected(false);
+    module_->selectedRow = i;
+    Label2[i]->setSelected(true);
+    Label3->setText(QString::number(i));
+    Text1->setText(Label2[i]->text());
+}
+
+void PP2::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    module_->endProgram();
+}
+
+} // namespace menuwright

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "menuwright/core/RectangleDrag.h"
+#include "menuwright/menufile/Side.h"
+
+#include <QWidget>
+
+#include <array>
+#include <istream>
+#include <memory>
+#include <optional>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace menuwright {
+
+class ClickLabel;
+class DriveList;
+class FileList;
+class FolderList;
+class Module1;
+class PictureArea;
+class RectangleLabel;
+class WarningBox;
+
+// "Rectangle locator": the selection-screen picture with the eleven rows as
+// rectangles that are moved with the left button and sized with the right.
+// It is the window the user sees first and owns the program's module.
+class PP2 : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = 11;
+
+    PP2();
+    ~PP2() override;
+
+    Module1& module() { return *module_; }
+
+    // Start-up part of this window (run by Module1 during start-up).
+    void load();
+
+    std::optional<Side> selectedSide() const;
+    // As a click on the option: runs the side set-up when the side changes.
+    void selectSide(Side side);
+    void clearSide(Side side);
+
+    // Reads rows first..last from the stream into the rows and rectangles;
+    // a short file leaves the rows it does not reach unchanged. Returns the
+    // number of rows read.
+    int applyRows(std::istream& in, int first, int last, bool showRectangles = false);
+    void setRectangle(int i, const RectangleGeometry& g);
+
+    // File list click: shows the picture of the current folder.
+    void File1_Click(const QString& name);
+    // "Load Textfile" with the file already chosen (also used at start-up).
+    void loadTextfile(const QString& path);
+
+    PictureArea* Picture1;
+    std::array<RectangleLabel*, kRows> Label2{};
+    QGroupBox* Frame4;
+    std::array<QRadioButton*, 3> Option1{};
+    QPushButton* Command1;
+    DriveList* Drive1;
+    FolderList* Dir1;
+    FileList* File1;
+    QLabel* Label1;
+    QLabel* Label3;
+    QLineEdit* Text1;
+    ClickLabel* Label4;
+    ClickLabel* Label8;
+    ClickLabel* Label7;
+    WarningBox* Frame1;
+    QPushButton* Command4;
+    QPushButton* Command2;
+    QLabel* status;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Command1_Click();
+    void Label4_Click();
+    void Label8_Click();
+    void Text1_Change();
+    void rectanglePressed(int i, QPointF twips);
+    void rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons);
+    void rectangleClicked(int i);
+
+    std::unique_ptr<Module1> module_;
+    QButtonGroup* sides_;
+    RectangleDrag drag_;
+};
+
+} // namespace menuwright
