@@ -125,6 +125,10 @@ void Module1::applySide(Side side)
     table.Label2[8]->setText(otherSide1);
     table.Label2[9]->setText(otherSide2);
     table.Label2[10]->setText(QStringLiteral("Exit"));
+    // A caption box set to the text it already held reports no change, so
+    // the rectangles are brought in line with the boxes here.
+    for (int i = 8; i <= 10; ++i)
+        pp2_.Label2[i]->setText(table.Text2[i]->text());
 }
 
 bool Module1::padFixedLength(WarningBox& warning)

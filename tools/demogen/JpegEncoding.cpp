@@ -123,17 +123,23 @@ void encodeBlock(BitWriter& bits, const std::array<double, 64>& samples, int ste
                 c[x * 8 + u] = std::cos((2 * x + 1) * u * std::numbers::pi / 16.0);
         return c;
     }();
-    std::array<int, 64> q{};
-    for (int v = 0; v < 8; ++v)
+    // Rows first, then columns.
+    std::array<double, 64> rows{};
+    for (int y = 0; y < 8; ++y)
         for (int u = 0; u < 8; ++u) {
             double sum = 0;
+            for (int x = 0; x < 8; ++x)
+                sum += samples[y * 8 + x] * cosines[x * 8 + u];
+            rows[y * 8 + u] = sum * (u == 0 ? 1.0 / std::numbers::sqrt2 : 1.0) / 2.0;
+        }
+    std::array<int, 64> q{};
+    for (int u = 0; u < 8; ++u)
+        for (int v = 0; v < 8; ++v) {
+            double sum = 0;
             for (int y = 0; y < 8; ++y)
-                for (int x = 0; x < 8; ++x)
-                    sum += samples[y * 8 + x] * cosines[x * 8 + u] * cosines[y * 8 + v];
-            const double cu = u == 0 ? (1.0 / std::numbers::sqrt2) : 1.0;
-            const double cv = v == 0 ? (1.0 / std::numbers::sqrt2) : 1.0;
-            const int value = static_cast<int>(std::lround(0.25 * cu * cv * sum / step));
-            q[v * 8 + u] = std::clamp(value, -1023, 1023);
+                sum += rows[y * 8 + u] * cosines[y * 8 + v];
+            sum *= (v == 0 ? 1.0 / std::numbers::sqrt2 : 1.0) / 2.0;
+            q[v * 8 + u] = std::clamp(static_cast<int>(std::lround(sum / step)), -1023, 1023);
         }
 
     const int diff = q[0] - previousDc;

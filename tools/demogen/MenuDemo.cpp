@@ -203,14 +203,11 @@ std::string buildSelectionLayoutText(MenuDemoSide side, bool nonEmptyOnly)
     std::string text;
     for (int r = 0; r < 11; ++r) {
         const DemoButton& b = buttons[r];
-        if ((r == 6 || r == 7) && side != MenuDemoSide::Axis) {
-            if (nonEmptyOnly)
-                continue;
-        }
-        if (b.caption.empty())
-            text += nonEmptyOnly ? "" : "\r\n\r\n\r\n\r\n\r\n";
-        else
-            text += row(b.caption, b.left, b.top, b.width, b.height, nonEmptyOnly);
+        // Rows 6-7 are empty but for the Axis: the table's variant leaves
+        // no line for an empty field, the complete one leaves them out.
+        if ((r == 6 || r == 7) && side != MenuDemoSide::Axis)
+            continue;
+        text += row(b.caption, b.left, b.top, b.width, b.height, nonEmptyOnly);
     }
     return text;
 }
