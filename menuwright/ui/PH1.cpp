@@ -59,7 +59,7 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     Picture1 = new PictureArea(QStringLiteral("Picture1"), QSize(640, 474), this);
     for (int i = 0; i < kRows; ++i) {
         Label2[i] = new RectangleLabel(i, Picture1);
-        Label2[i]->setGeometry(0, 0, 0, 0);
+        Label2[i]->setGeometry(16 + i * 124, 424, 116, 32); // a row along the bottom until placed
         connect(Label2[i], &RectangleLabel::pressed, this,
             [this](int, QPointF twips, Qt::MouseButtons) { drag_.press(twips.x(), twips.y()); });
         connect(Label2[i], &RectangleLabel::moved, this, &PH1::rectangleMoved);

@@ -53,7 +53,9 @@ PP2::PP2() : QWidget(nullptr, Qt::Window)
     Picture1 = new PictureArea(QStringLiteral("Picture1"), QSize(640, 480), this);
     for (int i = 0; i < kRows; ++i) {
         Label2[i] = new RectangleLabel(i, Picture1);
-        Label2[i]->setGeometry(0, 0, 0, 0);
+        // Where the rectangles wait before a layout is loaded: a column of
+        // buttons the user can grab.
+        Label2[i]->setGeometry(24, 16 + i * 42, 180, 32);
         connect(Label2[i], &RectangleLabel::pressed, this, [this](int index, QPointF twips, Qt::MouseButtons) {
             rectanglePressed(index, twips);
         });
