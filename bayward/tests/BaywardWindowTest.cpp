@@ -1,0 +1,324 @@
+#include "bayward/ui/ClickableLabel.h"
+#include "bayward/ui/PH1.h"
+#include "bayward/ui/PH2.h"
+#include "bayward/ui/PictureBox.h"
+
+#include "menuwright/menufile/MenuFileWriter.h"
+#include "menuwright/ui/FileBrowser.h"
+#include "menuwright/ui/MenuwrightProgram.h"
+#include "menuwright/ui/Module1.h"
+#include "menuwright/ui/PP2.h"
+#include "menuwright/ui/PH1.h"
+
+#include "tools/demogen/MenuDemo.h"
+#include "tools/demogen/PictureEncoding.h"
+
+#include "common/testing/ScriptedDialogs.h"
+#include "common/testing/TempDir.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace bayward {
+namespace {
+
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~CurrentFolder() { std::filesystem::current_path(previous_); }
+
+private:
+    std::filesystem::path previous_;
+};
+
+template <class T>
+T* child(QWidget* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+void clickOption(QWidget* window, const QString& name)
+{
+    auto* o = child<QRadioButton>(window, name);
+    QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2));
+}
+
+QStringList listed(QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+class BaywardWindows : public ::testing::Test {
+protected:
+    BaywardWindows() : here_(prepare(dir)), table(std::make_unique<PH1>()), picture(&table->picture()) { table->show(); }
+
+    static const std::filesystem::path& prepare(const common::TempDir& dir)
+    {
+        common::writeAllBytes(dir / "hangar.bmp", demogen::encodeBmp(demogen::drawHangarScreen()));
+        common::writeAllBytes(dir / "NIGHT.BMP", demogen::encodeBmp(demogen::DemoPicture(64, 48, {10, 10, 30})));
+        common::writeAllText(dir / "broken.gif", "GIF89a, but nothing more");
+        common::writeAllText(dir / "notes.txt", "not a picture");
+        return dir.path();
+    }
+
+    void chooseFile(const QString& name)
+    {
+        QListWidget* list = child<QListWidget>(table.get(), "File1");
+        const auto items = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.front()).center());
+    }
+    void clickRow(int i) { QTest::mouseClick(child<ClickableLabel>(table.get(), QStringLiteral("Label2_%1").arg(i)), Qt::LeftButton); }
+    void drag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(picture->Picture1, Qt::LeftButton, {}, from);
+        QTest::mouseRelease(picture->Picture1, Qt::LeftButton, {}, to);
+    }
+    QStringList boxes(int i)
+    {
+        QStringList out;
+        for (const char* name : {"Text3", "Text4", "Text5", "Text6"})
+            out << child<QLineEdit>(table.get(), QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i))->text();
+        return out;
+    }
+    void setBox(const char* name, int i, const QString& value)
+    {
+        child<QLineEdit>(table.get(), QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i))->setText(value);
+    }
+    void make() { QTest::mouseClick(child<QPushButton>(table.get(), "Command1"), Qt::LeftButton); }
+    // Country, picture and row: the picture window is open for the row.
+    void readyToDrag(int country, int row)
+    {
+        clickOption(table.get(), QStringLiteral("Option1_%1").arg(country));
+        chooseFile("hangar.bmp");
+        clickRow(row);
+    }
+
+    common::TempDir dir;
+    common::ScopedScriptedDialogs dlg;
+
+private:
+    CurrentFolder here_;
+
+protected:
+    std::unique_ptr<PH1> table;
+    PH2* picture;
+};
+
+TEST_F(BaywardWindows, LoadShowsDefaultsWithNoCountry)
+{
+    EXPECT_EQ(table->windowTitle(), "Hangar Screen Menu Maker");
+    EXPECT_EQ(picture->windowTitle(), "Rectangle locator");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(table->Option1[i]->isChecked());
+    const QStringList captions{"Back", "Arming Board", "Mission Parameters", "View Plane", "Fly Mission"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(table->Text2[i]->text(), captions[i]);
+        EXPECT_EQ(table->Label2[i]->text(), captions[i]);
+        EXPECT_EQ(boxes(i), QStringList({"", "", "", ""}));
+    }
+    EXPECT_EQ(listed(table->File1), QStringList({"broken.gif", "hangar.bmp", "NIGHT.BMP", "notes.txt"}));
+    EXPECT_EQ(child<QGroupBox>(table.get(), "Frame4")->title(), "Screen file type");
+}
+
+TEST_F(BaywardWindows, DragFillsTheBoxesAndTheFile)
+{
+    readyToDrag(0, 1);
+    EXPECT_TRUE(picture->isVisible());
+    EXPECT_EQ(picture->windowTitle(), "Arming Board:  Click and drag!  Right click when done");
+    EXPECT_EQ(picture->Label1->text(), "hangar.bmp");
+    EXPECT_EQ(table->PlaneRow->text(), "1");
+
+    drag({100, 50}, {260, 90});
+    EXPECT_EQ(boxes(1), QStringList({" 100", " 50", " 160", " 40"}));
+    EXPECT_EQ(picture->Label2[1]->geometry(), QRect(100, 50, 160, 40));
+    EXPECT_EQ(picture->Label2[1]->text(), "Arming Board");
+    EXPECT_FALSE(picture->Label2[1]->isHidden());
+
+    make();
+    const auto bytes = common::readAllBytes(dir / "hangarus.mnu");
+    ASSERT_EQ(bytes.size(), 172u);
+    // Row 1 follows the 16-byte header and the 24-byte "Back" entry; its
+    // rectangle follows the 8 entry bytes, "Arming Board" and its zero.
+    const std::size_t rect = 16 + 24 + 8 + 12 + 1;
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + rect, bytes.begin() + rect + 8),
+        (std::vector<std::uint8_t>{0x64, 0x00, 0x32, 0x00, 0xA0, 0x00, 0x28, 0x00}));
+    EXPECT_EQ(bytes, menuwright::buildHangarFile(table->layout()));
+    EXPECT_TRUE(dlg->events.empty());
+}
+
+TEST_F(BaywardWindows, ClicksWithoutMovementBackwardsDragsAndRightClicks)
+{
+    readyToDrag(0, 2);
+    drag({300, 200}, {300, 200});
+    EXPECT_EQ(boxes(2), QStringList({" 300", " 200", " 0", " 0"}));
+
+    drag({260, 90}, {100, 50}); // up and to the left
+    EXPECT_EQ(boxes(2), QStringList({" 100", " 50", " 160", " 40"}));
+    drag({600, 400}, {900, 470}); // released beyond the right edge
+    EXPECT_EQ(boxes(2), QStringList({" 600", " 400", " 40", " 70"}));
+
+    // A right click goes back to the table and changes no row.
+    QTest::mousePress(picture->Picture1, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(picture->Picture1, Qt::RightButton, {}, QPoint(400, 300));
+    EXPECT_FALSE(picture->isVisible());
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_EQ(boxes(2), QStringList({" 600", " 400", " 40", " 70"}));
+    for (int i : {0, 1, 3, 4})
+        EXPECT_EQ(boxes(i), QStringList({"", "", "", ""}));
+}
+
+TEST_F(BaywardWindows, ClickingAPlacedRectangleHidesItUntilTheNextDrag)
+{
+    readyToDrag(1, 4);
+    drag({20, 30}, {120, 60});
+    ClickableLabel* placed = picture->Label2[4];
+    QTest::mouseClick(placed, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(placed->isHidden());
+    EXPECT_EQ(boxes(4), QStringList({" 20", " 30", " 100", " 30"}));
+    drag({40, 50}, {60, 80});
+    EXPECT_FALSE(placed->isHidden());
+    EXPECT_EQ(placed->geometry(), QRect(40, 50, 20, 30));
+}
+
+TEST_F(BaywardWindows, CountryDecidesTheFileInTheCurrentFolder)
+{
+    readyToDrag(2, 0);
+    drag({10, 10}, {50, 30});
+    make();
+    EXPECT_TRUE(std::filesystem::exists(dir / "hangargr.mnu"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "hangarus.mnu"));
+    clickOption(table.get(), "Option1_1");
+    make();
+    EXPECT_EQ(common::readAllBytes(dir / "hangaruk.mnu"), common::readAllBytes(dir / "hangargr.mnu"));
+}
+
+TEST_F(BaywardWindows, WithoutAPictureARowClickOpensNoPictureWindow)
+{
+    clickOption(table.get(), "Option1_0");
+    clickRow(3);
+    EXPECT_EQ(table->PlaneRow->text(), "3");
+    EXPECT_FALSE(picture->isVisible());
+
+    // Choosing a country forgets the picture chosen before it.
+    chooseFile("hangar.bmp");
+    clickOption(table.get(), "Option1_2");
+    clickRow(3);
+    EXPECT_FALSE(picture->isVisible());
+    chooseFile("hangar.bmp");
+    clickRow(3);
+    EXPECT_TRUE(picture->isVisible());
+}
+
+TEST_F(BaywardWindows, FileTypeOptionsFilterTheList)
+{
+    clickOption(table.get(), "Option2_0");
+    EXPECT_EQ(listed(table->File1), QStringList({"hangar.bmp", "NIGHT.BMP"}));
+    clickOption(table.get(), "Option2_2");
+    EXPECT_EQ(listed(table->File1), QStringList({"broken.gif"}));
+    clickOption(table.get(), "Option2_1");
+    EXPECT_TRUE(listed(table->File1).isEmpty());
+    clickOption(table.get(), "Option2_3");
+    EXPECT_EQ(table->File1->count(), 4);
+}
+
+TEST_F(BaywardWindows, RefusalsAreExplainedAndWriteNothing)
+{
+    make();
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_TRUE(dlg->texts()[0].startsWith("Choose a country first"));
+
+    readyToDrag(0, 0);
+    const qint64 shown = picture->Picture1->picture().cacheKey();
+    chooseFile("broken.gif");
+    ASSERT_EQ(dlg->texts().size(), 2);
+    EXPECT_TRUE(dlg->texts()[1].startsWith("The picture broken.gif cannot be shown"));
+    EXPECT_EQ(picture->Picture1->picture().cacheKey(), shown);
+    EXPECT_EQ(picture->Label1->text(), "hangar.bmp");
+    EXPECT_TRUE(table->pictureLoaded());
+
+    setBox("Text4", 3, "-5");
+    make();
+    ASSERT_EQ(dlg->texts().size(), 3);
+    EXPECT_EQ(dlg->texts()[2], "Row 3, T: \"-5\" is not a coordinate from 0 to 65535.\nNothing was written.");
+    EXPECT_FALSE(std::filesystem::exists(dir / "hangarus.mnu"));
+}
+
+TEST_F(BaywardWindows, ExitEndsBothWindows)
+{
+    readyToDrag(0, 0);
+    QTest::mouseClick(child<QPushButton>(table.get(), "Command2"), Qt::LeftButton);
+    EXPECT_FALSE(table->isVisible());
+    EXPECT_FALSE(picture->isVisible());
+}
+
+// The same five rows give the same bytes from both programs.
+TEST_F(BaywardWindows, SameRowsMakeTheSameFileAsMenuwright)
+{
+    std::filesystem::create_directory(dir / "mw");
+    readyToDrag(0, 0);
+    const QList<QRect> placed{{16, 16, 96, 34}, {16, 424, 176, 34}, {202, 424, 236, 34}, {448, 424, 176, 34},
+        {468, 16, 156, 34}};
+    for (int i = 0; i < 5; ++i) {
+        clickRow(i);
+        drag(placed[i].topLeft(), placed[i].topLeft() + QPoint(placed[i].width(), placed[i].height()));
+    }
+    table->Text2[2]->setText("Mission Orders");
+    make();
+
+    auto locator = menuwright::startMenuwright({});
+    QTest::mouseClick(child<QPushButton>(locator.get(), "Command4"), Qt::LeftButton);
+    menuwright::PH1& other = locator->module().ph1();
+    other.Dir1->setPath(QString::fromStdString((dir / "mw").string()));
+    for (int i = 0; i < 5; ++i) {
+        other.Text2[i]->setText(table->Text2[i]->text());
+        other.Text3[i]->setText(QString::number(placed[i].x()));
+        other.Text4[i]->setText(QString::number(placed[i].y()));
+        other.Text5[i]->setText(QString::number(placed[i].width()));
+        other.Text6[i]->setText(QString::number(placed[i].height()));
+    }
+    QTest::mouseClick(child<QPushButton>(&other, "Command1"), Qt::LeftButton);
+
+    const auto ours = common::readAllBytes(dir / "hangarus.mnu");
+    EXPECT_EQ(ours.size(), 168u);
+    EXPECT_EQ(common::readAllBytes(dir / "mw" / "hangarus.mnu"), ours);
+}
+
+TEST(BaywardProgram, StartsOnTheDemoAndRendersItsFirstWindow)
+{
+    common::TempDir dir;
+    common::writeAllBytes(dir / "hangar.bmp", demogen::encodeBmp(demogen::drawHangarScreen()));
+    QProcess program;
+    program.setWorkingDirectory(QString::fromStdString(dir.path().string()));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(BAYWARD_EXE), {"--screenshot", QString::fromStdString((dir / "shot.png").string())});
+    ASSERT_TRUE(program.waitForFinished(120000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_FALSE(QImage(QString::fromStdString((dir / "shot.png").string())).isNull());
+    EXPECT_FALSE(std::filesystem::exists(dir / "hangarus.mnu"));
+}
+
+} // namespace
+} // namespace bayward

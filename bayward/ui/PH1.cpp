@@ -1,0 +1,302 @@
+#include "PH1.h"
+
+#include "ClickableLabel.h"
+#include "PH2.h"
+
+#include "menuwright/menufile/MenuFileError.h"
+#include "menuwright/menufile/MenuFileWriter.h"
+#include "menuwright/menufile/Side.h"
+
+#include "common/core/IoError.h"
+#include "common/ui/Dialogs.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace bayward {
+
+namespace {
+
+QRadioButton* option(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QRadioButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+PH1::PH1() : QWidget(nullptr, Qt::Window)
+{
+    setObjectName(QStringLiteral("PH1"));
+    setWindowTitle(QStringLiteral("Hangar Screen Menu Maker"));
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(12, 12, 12, 10);
+    outer->setSpacing(8);
+
+    auto* hint = new QLabel(tr("Choose a country and a picture, then click a button's name and drag its rectangle "
+                               "on the picture."),
+        this);
+    hint->setWordWrap(true);
+    outer->addWidget(hint);
+
+    auto* choices = new QHBoxLayout;
+    Frame1 = new QGroupBox(QStringLiteral("Country"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* countryBox = new QVBoxLayout(Frame1);
+    countries_ = new QButtonGroup(this);
+    const char* countryNames[] = {"USA", "Britain", "Axis"};
+    for (int i = 0; i < 3; ++i) {
+        Option1[i] = option(QStringLiteral("Option1_%1").arg(i), QString::fromLatin1(countryNames[i]), Frame1);
+        countries_->addButton(Option1[i], i);
+        countryBox->addWidget(Option1[i]);
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Option1_Click(i);
+        });
+    }
+    countryBox->addStretch();
+    choices->addWidget(Frame1);
+
+    Frame4 = new QGroupBox(QStringLiteral("Screen file type"), this);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    auto* typeBox = new QVBoxLayout(Frame4);
+    fileTypes_ = new QButtonGroup(this);
+    const char* typeNames[] = {".BMP", ".JPG", ".GIF", "All"};
+    for (int i = 0; i < 4; ++i) {
+        Option2[i] = option(QStringLiteral("Option2_%1").arg(i), QString::fromLatin1(typeNames[i]), Frame4);
+        fileTypes_->addButton(Option2[i], i);
+        typeBox->addWidget(Option2[i]);
+        connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Option2_Click(i);
+        });
+    }
+    typeBox->addStretch();
+    choices->addWidget(Frame4);
+
+    File1 = new QListWidget(this);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setMinimumWidth(200);
+    choices->addWidget(File1, 1);
+    outer->addLayout(choices);
+
+    Frame2 = new QGroupBox(QStringLiteral("Hangar Screen Text"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* rows = new QGridLayout(Frame2);
+    rows->setHorizontalSpacing(4);
+    rows->setVerticalSpacing(3);
+    const QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const int coordinateWidth = QFontMetrics(digits).horizontalAdvance(QStringLiteral("00000")) + 14;
+    const char* headings[] = {"L", "T", "W", "H"};
+    for (int c = 0; c < 4; ++c) {
+        auto* heading = new QLabel(QString::fromLatin1(headings[c]), Frame2);
+        heading->setAlignment(Qt::AlignCenter);
+        rows->addWidget(heading, 0, c + 2);
+    }
+    for (int i = 0; i < kRows; ++i) {
+        Label2[i] = new ClickableLabel(i, Frame2);
+        Label2[i]->setMinimumWidth(130);
+        Label2[i]->setToolTip(tr("Click to place this button on the picture"));
+        QFont link = Label2[i]->font();
+        link.setUnderline(true);
+        Label2[i]->setFont(link);
+        connect(Label2[i], &ClickableLabel::clicked, this, &PH1::Label2_Click);
+        auto make = [&](const QString& name, int width) {
+            auto* e = new QLineEdit(Frame2);
+            e->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
+            e->setFixedWidth(width);
+            return e;
+        };
+        Text2[i] = make(QStringLiteral("Text2"), 170);
+        Text3[i] = make(QStringLiteral("Text3"), coordinateWidth);
+        Text4[i] = make(QStringLiteral("Text4"), coordinateWidth);
+        Text5[i] = make(QStringLiteral("Text5"), coordinateWidth);
+        Text6[i] = make(QStringLiteral("Text6"), coordinateWidth);
+        rows->addWidget(Label2[i], i + 1, 0);
+        rows->addWidget(Text2[i], i + 1, 1);
+        int column = 2;
+        for (QLineEdit* e : {Text3[i], Text4[i], Text5[i], Text6[i]}) {
+            e->setFont(digits);
+            e->setAlignment(Qt::AlignRight);
+            rows->addWidget(e, i + 1, column++);
+        }
+    }
+    outer->addWidget(Frame2);
+
+    auto* commands = new QHBoxLayout;
+    auto* rowCaption = new QLabel(tr("Button:"), this);
+    PlaneRow = new QLabel(this);
+    PlaneRow->setObjectName(QStringLiteral("PlaneRow"));
+    PlaneRow->setMinimumWidth(20);
+    Command1 = new QPushButton(QStringLiteral("Make hangar  .mnu file"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2 = new QPushButton(QStringLiteral("Exit"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    commands->addWidget(rowCaption);
+    commands->addWidget(PlaneRow);
+    commands->addStretch();
+    commands->addWidget(Command1);
+    commands->addWidget(Command2);
+    outer->addLayout(commands);
+
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("StatusLine"));
+    status->setWordWrap(true);
+    outer->addWidget(status);
+
+    connect(File1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { File1_Click(item->text()); });
+    connect(File1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { File1_Click(item->text()); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { endProgram(); });
+
+    picture_ = std::make_unique<PH2>(*this);
+    Form_Load();
+}
+
+PH1::~PH1()
+{
+    picture_.reset();
+}
+
+void PH1::Form_Load()
+{
+    countries_->setExclusive(false);
+    for (QRadioButton* o : Option1)
+        o->setChecked(false);
+    countries_->setExclusive(true);
+    for (int i = 0; i < kRows; ++i) {
+        for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}) {
+            e->show();
+            e->clear();
+        }
+        const QString caption = QString::fromStdString(menuwright::HangarLayout::defaultCaptions()[i]);
+        Text2[i]->setText(caption);
+        Label2[i]->setText(caption);
+    }
+    refreshFiles();
+}
+
+void PH1::refreshFiles()
+{
+    File1->clear();
+    QDir here = QDir::current();
+    here.setNameFilters({pattern_});
+    File1->addItems(here.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+menuwright::HangarLayout PH1::layout() const
+{
+    menuwright::HangarLayout layout;
+    for (int i = 0; i < kRows; ++i)
+        layout.rows[i] = {Text2[i]->text().toStdString(), Text3[i]->text().toStdString(), Text4[i]->text().toStdString(),
+            Text5[i]->text().toStdString(), Text6[i]->text().toStdString()};
+    return layout;
+}
+
+int PH1::selectedRow() const
+{
+    bool ok = false;
+    const int row = PlaneRow->text().toInt(&ok);
+    return ok ? row : -1;
+}
+
+void PH1::Option1_Click(int i)
+{
+    pictureLoaded_ = false;
+    for (int r = 0; r < kRows; ++r)
+        for (QLineEdit* e : {Text2[r], Text3[r], Text4[r], Text5[r], Text6[r]})
+            e->show();
+    fileName_ = QString::fromStdString(menuwright::hangarMenuFileName(static_cast<menuwright::Side>(i)));
+}
+
+void PH1::Option2_Click(int i)
+{
+    pattern_ = i < 3 ? QStringLiteral("*") + Option2[i]->text() : QStringLiteral("*.*");
+    refreshFiles();
+}
+
+void PH1::File1_Click(const QString& name)
+{
+    QString error;
+    if (!picture_->loadPicture(QDir::current().filePath(name), &error)) {
+        common::dialogs().message(this, windowTitle(),
+            tr("The picture %1 cannot be shown: %2.\nThe previous picture stays.").arg(name, error),
+            common::MessageIcon::Warning);
+        return;
+    }
+    picture_->Label1->setText(name);
+    pictureLoaded_ = true;
+}
+
+void PH1::Label2_Click(int i)
+{
+    PlaneRow->setText(QString::number(i));
+    picture_->setWindowTitle(Text2[i]->text() + QStringLiteral(":  Click and drag!  Right click when done"));
+    if (!pictureLoaded_)
+        return;
+    picture_->show();
+    picture_->raise();
+    picture_->activateWindow();
+}
+
+void PH1::Command1_Click()
+{
+    if (fileName_.isEmpty()) {
+        common::dialogs().message(this, windowTitle(),
+            tr("Choose a country first (USA, Britain or Axis): it decides the name of the hangar file.\n"
+               "Nothing was written."),
+            common::MessageIcon::Warning);
+        return;
+    }
+    const QString path = QDir::current().filePath(fileName_);
+    try {
+        menuwright::writeHangarFile(std::filesystem::path(QFile::encodeName(path).toStdString()), layout());
+    } catch (const menuwright::MenuFileError& e) {
+        common::dialogs().message(this, windowTitle(), QString::fromStdString(e.what()) + tr("\nNothing was written."),
+            common::MessageIcon::Warning);
+        return;
+    } catch (const common::IoError& e) {
+        common::dialogs().message(this, windowTitle(),
+            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what())),
+            common::MessageIcon::Error);
+        return;
+    }
+    status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+void PH1::endProgram()
+{
+    if (ending_)
+        return;
+    ending_ = true;
+    picture_->hide();
+    close();
+    QCoreApplication::quit();
+}
+
+void PH1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!ending_) {
+        ending_ = true;
+        picture_->hide();
+        QCoreApplication::quit();
+    }
+}
+
+} // namespace bayward

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "menuwright/menufile/HangarLayout.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace bayward {
+
+class ClickableLabel;
+class PH2;
+
+// "Hangar Screen Menu Maker": the country, the picture file, the five
+// button rows and the command that writes the hangar menu file. It owns the
+// picture window.
+class PH1 : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = menuwright::HangarLayout::kRows;
+
+    PH1();
+    ~PH1() override;
+
+    PH2& picture() { return *picture_; }
+    menuwright::HangarLayout layout() const;
+    QString hangarFileName() const { return fileName_; }
+    bool pictureLoaded() const { return pictureLoaded_; }
+    int selectedRow() const;
+    // Fills the file list from the current folder with the current pattern.
+    void refreshFiles();
+
+    QGroupBox* Frame1;
+    std::array<QRadioButton*, 3> Option1{};
+    QGroupBox* Frame4;
+    std::array<QRadioButton*, 4> Option2{};
+    QListWidget* File1;
+    QGroupBox* Frame2;
+    std::array<ClickableLabel*, kRows> Label2{};
+    std::array<QLineEdit*, kRows> Text2{};
+    std::array<QLineEdit*, kRows> Text3{};
+    std::array<QLineEdit*, kRows> Text4{};
+    std::array<QLineEdit*, kRows> Text5{};
+    std::array<QLineEdit*, kRows> Text6{};
+    QLabel* PlaneRow;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QLabel* status;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Option1_Click(int i);
+    void Option2_Click(int i);
+    void File1_Click(const QString& name);
+    void Label2_Click(int i);
+    void Command1_Click();
+    void endProgram();
+
+    std::unique_ptr<PH2> picture_;
+    QButtonGroup* countries_;
+    QButtonGroup* fileTypes_;
+    QString fileName_;
+    QString pattern_ = QStringLiteral("*.*");
+    bool pictureLoaded_ = false;
+    bool ending_ = false;
+};
+
+} // namespace bayward
