@@ -13,6 +13,7 @@
 #include "tools/demogen/MenuDemo.h"
 #include "tools/demogen/PictureEncoding.h"
 
+#include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -307,15 +307,9 @@ TEST(BaywardProgram, StartsOnTheDemoAndRendersItsFirstWindow)
 {
     common::TempDir dir;
     common::writeAllBytes(dir / "hangar.bmp", demogen::encodeBmp(demogen::drawHangarScreen()));
-    QProcess program;
-    program.setWorkingDirectory(QString::fromStdString(dir.path().string()));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("ASAN_OPTIONS", "detect_leaks=0");
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(BAYWARD_EXE), {"--screenshot", QString::fromStdString((dir / "shot.png").string())});
-    ASSERT_TRUE(program.waitForFinished(120000));
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    const auto run = common::runProgram(BAYWARD_EXE, dir.path(), {"--screenshot", "shot.png"});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
     EXPECT_FALSE(QImage(QString::fromStdString((dir / "shot.png").string())).isNull());
     EXPECT_FALSE(std::filesystem::exists(dir / "hangarus.mnu"));
 }

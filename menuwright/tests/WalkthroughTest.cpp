@@ -9,10 +9,11 @@
 #include "menuwright/menufile/MenuFileWriter.h"
 
 #include "tools/demogen/DemoInstallation.h"
+
+#include "common/testing/ProgramRun.h"
 #include "tools/demogen/MenuDemo.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -107,19 +108,12 @@ TEST_F(Walkthrough, PlaceButtonsMakeAxisFilesReloadAndMakeAHangarFile)
 
 TEST_F(Walkthrough, ProgramStartsOnTheDemoAndRendersItsFirstWindow)
 {
-    QProcess program;
-    program.setWorkingDirectory(path(""));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("ASAN_OPTIONS", "detect_leaks=0");
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(MENUWRIGHT_EXE),
+    const auto run = common::runProgram(MENUWRIGHT_EXE, dir.path(),
         {QString::fromLatin1(demogen::kDemoUsaPicture), QString::fromLatin1(demogen::kDemoUsaLayout), "--screenshot",
             path("shot.png")});
-    ASSERT_TRUE(program.waitForFinished(120000));
-    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-    EXPECT_EQ(program.exitCode(), 0) << errors.toStdString();
-    EXPECT_FALSE(errors.contains("message:")) << errors.toStdString();
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
+    EXPECT_EQ(run.standardError.find("message:"), std::string::npos) << run.standardError;
     const QImage shot(path("shot.png"));
     EXPECT_GE(shot.width(), 640);
     EXPECT_GE(shot.height(), 480);
