@@ -70,21 +70,8 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     side->setSpacing(6);
     outer->addLayout(side);
 
-    Frame4 = new QGroupBox(tr("Side"), this);
-    Frame4->setObjectName(QStringLiteral("Frame4"));
-    auto* options = new QHBoxLayout(Frame4);
-    sides_ = new QButtonGroup(this);
-    const char* captions[] = {"US", "UK", "Axis"};
-    for (int i = 0; i < 3; ++i) {
-        Option1[i] = new QRadioButton(QString::fromLatin1(captions[i]), Frame4);
-        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        sides_->addButton(Option1[i], i);
-        options->addWidget(Option1[i]);
-        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                Option1_Click(i);
-        });
-    }
+    Frame4 = new SideOptions({"US", "UK", "Axis"}, this);
+    connect(Frame4, &SideOptions::chosen, this, &PH1::Option1_Click);
     side->addWidget(Frame4);
 
     auto* pictures = new QGroupBox(tr("Picture (the menu file is written to its folder)"), this);
@@ -178,11 +165,7 @@ void PH1::load()
     move(3, 3); // 50 twips from the screen's corner
     for (RectangleLabel* rectangle : Label2)
         rectangle->hide();
-    sides_->setExclusive(false);
-    for (QRadioButton* option : Option1)
-        option->setChecked(false);
-    sides_->setExclusive(true);
-    Option1[0]->setChecked(true);
+    Frame4->reset();
     for (int i = 0; i < kRows; ++i) {
         for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}) {
             e->show();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SideOptions.h"
+
 #include "menuwright/core/RectangleDrag.h"
 #include "menuwright/menufile/HangarLayout.h"
 #include "menuwright/menufile/Side.h"
@@ -51,8 +53,7 @@ public:
     std::array<QLineEdit*, kRows> Text4{};
     std::array<QLineEdit*, kRows> Text5{};
     std::array<QLineEdit*, kRows> Text6{};
-    QGroupBox* Frame4;
-    std::array<QRadioButton*, 3> Option1{};
+    SideOptions* Frame4;
     DriveList* Drive1;
     FolderList* Dir1;
     FileList* File1;
@@ -74,7 +75,6 @@ private:
     void rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons);
 
     Module1& module_;
-    QButtonGroup* sides_;
     RectangleDrag drag_;
     QString fileName_;
 };

@@ -68,21 +68,8 @@ PP2::PP2() : QWidget(nullptr, Qt::Window)
     side->setSpacing(6);
     outer->addLayout(side);
 
-    Frame4 = new QGroupBox(tr("Side"), this);
-    Frame4->setObjectName(QStringLiteral("Frame4"));
-    auto* options = new QHBoxLayout(Frame4);
-    sides_ = new QButtonGroup(this);
-    const char* captions[] = {"USA", "Britain", "Axis"};
-    for (int i = 0; i < 3; ++i) {
-        Option1[i] = new QRadioButton(QString::fromLatin1(captions[i]), Frame4);
-        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        sides_->addButton(Option1[i], i);
-        options->addWidget(Option1[i]);
-        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                module_->applySide(static_cast<Side>(i));
-        });
-    }
+    Frame4 = new SideOptions({"USA", "Britain", "Axis"}, this);
+    connect(Frame4, &SideOptions::chosen, this, [this](int i) { module_->applySide(static_cast<Side>(i)); });
     side->addWidget(Frame4);
 
     Command1 = button(QStringLiteral("Command1"), QStringLiteral("Load Textfile"), this);
@@ -177,31 +164,24 @@ void PP2::load()
     File1->setPath(here);
     Drive1->showDriveOf(here);
     File1->setPattern(QStringLiteral("*.jpg;*.bmp;*.gif"));
-    sides_->setExclusive(false);
-    for (QRadioButton* option : Option1)
-        option->setChecked(false);
-    sides_->setExclusive(true);
-    Option1[0]->setChecked(true);
+    Frame4->reset();
 }
 
 std::optional<Side> PP2::selectedSide() const
 {
-    for (int i = 0; i < 3; ++i)
-        if (Option1[i]->isChecked())
-            return static_cast<Side>(i);
+    if (const auto i = Frame4->selected())
+        return static_cast<Side>(*i);
     return std::nullopt;
 }
 
 void PP2::selectSide(Side side)
 {
-    Option1[static_cast<int>(side)]->setChecked(true);
+    Frame4->select(static_cast<int>(side));
 }
 
 void PP2::clearSide(Side side)
 {
-    sides_->setExclusive(false);
-    Option1[static_cast<int>(side)]->setChecked(false);
-    sides_->setExclusive(true);
+    Frame4->clear(static_cast<int>(side));
 }
 
 void PP2::setRectangle(int i, const RectangleGeometry& g)

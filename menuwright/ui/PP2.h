@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SideOptions.h"
+
 #include "menuwright/core/RectangleDrag.h"
 #include "menuwright/menufile/Side.h"
 
@@ -63,8 +65,7 @@ public:
 
     PictureArea* Picture1;
     std::array<RectangleLabel*, kRows> Label2{};
-    QGroupBox* Frame4;
-    std::array<QRadioButton*, 3> Option1{};
+    SideOptions* Frame4;
     QPushButton* Command1;
     DriveList* Drive1;
     FolderList* Dir1;
@@ -93,7 +94,6 @@ private:
     void rectangleClicked(int i);
 
     std::unique_ptr<Module1> module_;
-    QButtonGroup* sides_;
     RectangleDrag drag_;
 };
 
