@@ -6,6 +6,7 @@
 #include "SplashrollDemo.h"
 #include "RosterlyDemo.h"
 #include "SortiekitDemo.h"
+#include "OrdnixDemo.h"
 #include "WingsmithDemo.h"
 
 namespace demogen {
@@ -20,6 +21,7 @@ void writeDemoInstallation(const std::filesystem::path& gameDir)
     writeSortiekitDemo(gameDir);
     writeNormalsDemo(gameDir);
     writeMenuDemo(gameDir);
+    writeOrdnixDemo(gameDir);
 }
 
 } // namespace demogen
