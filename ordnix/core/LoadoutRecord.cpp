@@ -22,7 +22,7 @@ LoadoutRecord ReadRecord(const LoadoutImage& image, std::size_t i)
     record.usedSlots = image.currentText(p0 + 2);
     for (std::size_t j = 0; j < kSlotCount; ++j) {
         const std::size_t s = slotStart(i, j);
-        WeaponSlot& slot = record.slots[j];
+        WeaponSlot& slot = record.weaponSlots[j];
         slot.weapon = image.currentText(s + kWeapon);
         slot.rack = image.currentText(s + kRack);
         slot.number = image.currentText(s + kNumber);
@@ -40,7 +40,7 @@ void WriteRecord(LoadoutImage& image, std::size_t i, const LoadoutRecord& record
     image.setCurrent(p0 + 2, record.usedSlots);
     for (std::size_t j = 0; j < kSlotCount; ++j) {
         const std::size_t s = slotStart(i, j);
-        const WeaponSlot& slot = record.slots[j];
+        const WeaponSlot& slot = record.weaponSlots[j];
         image.setCurrent(s + kWeapon, slot.weapon);
         image.setCurrent(s + kRack, slot.rack);
         image.setCurrent(s + kNumber, slot.number);

@@ -24,7 +24,7 @@ struct WeaponSlot {
 struct LoadoutRecord {
     std::string planeCode;
     std::string usedSlots;
-    std::array<WeaponSlot, kSlotCount> slots;
+    std::array<WeaponSlot, kSlotCount> weaponSlots;
 };
 
 LoadoutRecord ReadRecord(const LoadoutImage& image, std::size_t i);

@@ -28,7 +28,7 @@ void applyChoice(std::string& field, int index)
 void NormaliseSlots(SlotFields& fields)
 {
     for (std::size_t j = 0; j < kSlotCount; ++j) {
-        SlotChoice& slot = fields.slots[j];
+        SlotChoice& slot = fields.choices[j];
         if (slot.number == "0") {
             slot.weapon = slot.rack = slot.location = 0;
             slot.ifd = slot.dbf = "0";
@@ -44,8 +44,8 @@ SlotFields SlotFieldsFromRecord(const LoadoutRecord& record, std::size_t weaponC
     SlotFields fields;
     fields.usedSlots = record.usedSlots;
     for (std::size_t j = 0; j < kSlotCount; ++j) {
-        const WeaponSlot& slot = record.slots[j];
-        SlotChoice& choice = fields.slots[j];
+        const WeaponSlot& slot = record.weaponSlots[j];
+        SlotChoice& choice = fields.choices[j];
         choice.weapon = entryOf(slot.weapon, weaponCount);
         choice.rack = entryOf(slot.rack, rackCount);
         choice.location = entryOf(slot.location, locationCount);
@@ -60,8 +60,8 @@ void ApplySlotFields(LoadoutRecord& record, const SlotFields& fields)
 {
     record.usedSlots = fields.usedSlots;
     for (std::size_t j = 0; j < kSlotCount; ++j) {
-        const SlotChoice& choice = fields.slots[j];
-        WeaponSlot& slot = record.slots[j];
+        const SlotChoice& choice = fields.choices[j];
+        WeaponSlot& slot = record.weaponSlots[j];
         applyChoice(slot.weapon, choice.weapon);
         applyChoice(slot.rack, choice.rack);
         applyChoice(slot.location, choice.location);

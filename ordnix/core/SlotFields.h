@@ -23,7 +23,7 @@ struct SlotChoice {
 // The slot editor: "Number of blocks" and the five slots.
 struct SlotFields {
     std::string usedSlots;
-    std::array<SlotChoice, kSlotCount> slots;
+    std::array<SlotChoice, kSlotCount> choices;
 };
 
 // Tidies the editor: a slot whose number is exactly "0" is reset to entry 0

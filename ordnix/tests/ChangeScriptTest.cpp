@@ -58,16 +58,16 @@ TEST_F(ChangeScriptTest, AnUneditedImageGivesAnEmptyScript)
 
 TEST_F(ChangeScriptTest, AnotherWeaponIsOnePositionAndItsValue)
 {
-    editSlots(image, 0, [](SlotFields& f) { f.slots[0].weapon = 4; });
+    editSlots(image, 0, [](SlotFields& f) { f.choices[0].weapon = 4; });
     EXPECT_EQ(script(), "9\r\n4\r\n");
 
-    editSlots(image, 0, [](SlotFields& f) { f.slots[0].weapon = 1; });
+    editSlots(image, 0, [](SlotFields& f) { f.choices[0].weapon = 1; });
     EXPECT_EQ(script(), "");
 }
 
 TEST_F(ChangeScriptTest, ALeadingZeroIsAChange)
 {
-    editSlots(image, 0, [](SlotFields& f) { f.slots[0].number = "03"; });
+    editSlots(image, 0, [](SlotFields& f) { f.choices[0].number = "03"; });
     EXPECT_EQ(script(), "11\r\n03\r\n");
 }
 

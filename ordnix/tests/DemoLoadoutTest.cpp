@@ -66,7 +66,7 @@ TEST_F(DemoLoadoutTest, EveryRecordShowsAsItIsStored)
         const LoadoutRecord record = ReadRecord(image, i);
         SlotFields fields = SlotFieldsFromRecord(record, lists.weapons.count(), lists.mounts.count(),
             lists.locations.count());
-        for (const SlotChoice& slot : fields.slots) {
+        for (const SlotChoice& slot : fields.choices) {
             EXPECT_GE(slot.weapon, 0) << "record " << i;
             EXPECT_GE(slot.rack, 0) << "record " << i;
             EXPECT_GE(slot.location, 0) << "record " << i;

@@ -60,13 +60,13 @@ TEST(RecordViewTest, ReadsTheFieldsOfARecord)
     const LoadoutRecord r = ReadRecord(imageOf(bytes), 3);
     EXPECT_EQ(r.planeCode, "12");
     EXPECT_EQ(r.usedSlots, "2");
-    EXPECT_EQ(r.slots[1].weapon, "7");
-    EXPECT_EQ(r.slots[1].rack, "3");
-    EXPECT_EQ(r.slots[1].number, "4");
-    EXPECT_EQ(r.slots[1].location, "5");
-    EXPECT_EQ(r.slots[1].ifd, "2");
-    EXPECT_EQ(r.slots[1].dbf, "40");
-    EXPECT_EQ(r.slots[0].weapon, "0");
+    EXPECT_EQ(r.weaponSlots[1].weapon, "7");
+    EXPECT_EQ(r.weaponSlots[1].rack, "3");
+    EXPECT_EQ(r.weaponSlots[1].number, "4");
+    EXPECT_EQ(r.weaponSlots[1].location, "5");
+    EXPECT_EQ(r.weaponSlots[1].ifd, "2");
+    EXPECT_EQ(r.weaponSlots[1].dbf, "40");
+    EXPECT_EQ(r.weaponSlots[0].weapon, "0");
 }
 
 TEST(RecordViewTest, WritingAFieldChangesOnlyItsByte)
@@ -79,7 +79,7 @@ TEST(RecordViewTest, WritingAFieldChangesOnlyItsByte)
     const std::size_t p0 = RecordStart(7);
     r.planeCode = "9";
     r.usedSlots = "5";
-    r.slots[4] = {"11", "12", "13", "14", "15", "16"};
+    r.weaponSlots[4] = {"11", "12", "13", "14", "15", "16"};
     WriteRecord(image, 7, r);
     const std::size_t s = p0 + 4 + 8 * 4;
     EXPECT_EQ(changedPositions(image), (std::set<std::size_t>{p0, p0 + 2, s, s + 1, s + 2, s + 3, s + 4, s + 6}));
@@ -257,34 +257,34 @@ TEST(SlotFieldsTest, NormalisingResetsEmptySlotsAndCountsToTheLastInUse)
     fields.usedSlots = "1";
     const char* numbers[] = {"2", "0", "1", "0", "0"};
     for (int j = 0; j < 5; ++j) {
-        fields.slots[j] = {j + 3, j + 4, j + 5, numbers[j], "9", "8"};
+        fields.choices[j] = {j + 3, j + 4, j + 5, numbers[j], "9", "8"};
     }
     NormaliseSlots(fields);
     EXPECT_EQ(fields.usedSlots, "3");
     for (int j : {1, 3, 4}) {
-        EXPECT_EQ(fields.slots[j].weapon, 0) << j;
-        EXPECT_EQ(fields.slots[j].rack, 0) << j;
-        EXPECT_EQ(fields.slots[j].location, 0) << j;
-        EXPECT_EQ(fields.slots[j].ifd, "0") << j;
-        EXPECT_EQ(fields.slots[j].dbf, "0") << j;
+        EXPECT_EQ(fields.choices[j].weapon, 0) << j;
+        EXPECT_EQ(fields.choices[j].rack, 0) << j;
+        EXPECT_EQ(fields.choices[j].location, 0) << j;
+        EXPECT_EQ(fields.choices[j].ifd, "0") << j;
+        EXPECT_EQ(fields.choices[j].dbf, "0") << j;
     }
-    EXPECT_EQ(fields.slots[2].weapon, 5);
-    EXPECT_EQ(fields.slots[2].ifd, "9");
+    EXPECT_EQ(fields.choices[2].weapon, 5);
+    EXPECT_EQ(fields.choices[2].ifd, "9");
 }
 
 TEST(SlotFieldsTest, OnlyExactlyZeroMeansNotInUse)
 {
     SlotFields fields;
     fields.usedSlots = "4";
-    for (auto& slot : fields.slots)
+    for (auto& slot : fields.choices)
         slot.number = "0";
-    fields.slots[1].number = "00";
-    fields.slots[1].weapon = 6;
+    fields.choices[1].number = "00";
+    fields.choices[1].weapon = 6;
     NormaliseSlots(fields);
     EXPECT_EQ(fields.usedSlots, "2");
-    EXPECT_EQ(fields.slots[1].weapon, 6);
+    EXPECT_EQ(fields.choices[1].weapon, 6);
 
-    for (auto& slot : fields.slots)
+    for (auto& slot : fields.choices)
         slot.number = "0";
     fields.usedSlots = "4";
     NormaliseSlots(fields);
@@ -300,11 +300,11 @@ TEST(SlotFieldsTest, ACodeBeyondItsListChoosesNothingAndKeepsItsByte)
     LoadoutRecord record = ReadRecord(image, 0);
 
     SlotFields fields = SlotFieldsFromRecord(record, 25, 10, 10);
-    EXPECT_EQ(fields.slots[0].weapon, -1);
-    EXPECT_EQ(fields.slots[0].rack, 2);
-    EXPECT_EQ(SlotFieldsFromRecord(record, 25, 2, 10).slots[0].rack, -1);
+    EXPECT_EQ(fields.choices[0].weapon, -1);
+    EXPECT_EQ(fields.choices[0].rack, 2);
+    EXPECT_EQ(SlotFieldsFromRecord(record, 25, 2, 10).choices[0].rack, -1);
 
-    fields.slots[0].location = 4;
+    fields.choices[0].location = 4;
     ApplySlotFields(record, fields);
     WriteRecord(image, 0, record);
     EXPECT_EQ(image.currentText(9), "57");

@@ -202,7 +202,8 @@ std::vector<std::uint8_t> buildDemoLoadout()
         const int run = runs[static_cast<std::size_t>(plane)];
         for (int n = 0; n < run; ++n, ++record) {
             auto rec = std::span(file).subspan(kRecordStart + kRecordSize * record, kRecordSize);
-            writeRecord(rec, plane, options[static_cast<std::size_t>(n) % options.size()], random);
+            // Start each aircraft with a loaded record rather than a clean one.
+            writeRecord(rec, plane, options[static_cast<std::size_t>(n + 3) % options.size()], random);
         }
         writeOptionBlock(std::span(file).subspan(kBlocksStart + kBlockSize * static_cast<std::size_t>(plane), kBlockSize),
             run, random);

@@ -1,0 +1,525 @@
+#include "LoadoutFixture.h"
+
+#include "ordnix/core/ChangeScript.h"
+#include "ordnix/ui/EditorWindow.h"
+
+#include "tools/demogen/DemoInstallation.h"
+#include "tools/demogen/OrdnixDemo.h"
+
+#include "common/testing/ScriptedDialogs.h"
+#include "common/testing/TempDir.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace ordnix {
+namespace {
+
+namespace fs = std::filesystem;
+using common::readAllBytes;
+using common::ScriptedDialogs;
+using common::writeAllBytes;
+using testing::blankLoadout;
+using testing::recordOffset;
+using testing::setCodes;
+using testing::setSlot;
+
+QString path(const fs::path& p)
+{
+    return QString::fromStdString(p.string());
+}
+
+class EditorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { testing::writeDemoLists(dir.path()); }
+
+    // Opens the window on `bytes` written as loadout.dat.
+    void open(const std::vector<std::uint8_t>& bytes)
+    {
+        writeAllBytes(dir / "loadout.dat", bytes);
+        window = std::make_unique<EditorWindow>(dir.path(), QStringLiteral("loadout.dat"));
+        window->show();
+        QApplication::processEvents();
+    }
+
+    template <typename T>
+    T* get(const QString& name) const
+    {
+        T* w = window->findChild<T*>(name);
+        if (!w)
+            ADD_FAILURE() << "no control " << name.toStdString();
+        return w;
+    }
+
+    QString text(const QString& name) const { return get<QLineEdit>(name)->text(); }
+    void type(const QString& name, const QString& value) const { get<QLineEdit>(name)->setText(value); }
+    // A click as the user makes it: only on a control that can be seen.
+    void click(const QString& name) const
+    {
+        auto* button = get<QAbstractButton>(name);
+        ASSERT_TRUE(button->isVisible()) << name.toStdString() << " is not on the page shown";
+        // Near the left edge, where a radio button has its circle and text.
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(std::min(8, button->width() / 2), button->height() / 2));
+    }
+    void page(int index) const
+    {
+        get<QTabWidget>("SSTab1")->setCurrentIndex(index);
+        QApplication::processEvents();
+    }
+    int row() const { return get<QTableWidget>("RG")->currentRow(); }
+    void choose(int r) const { get<QTableWidget>("RG")->setCurrentCell(r, 1); }
+
+    std::set<std::size_t> changed() const
+    {
+        std::set<std::size_t> positions;
+        for (const ChangedByte& c : ChangedBytes(window->image()))
+            positions.insert(c.position);
+        return positions;
+    }
+
+    common::TempDir dir;
+    common::ScopedScriptedDialogs dialogs;
+    std::unique_ptr<EditorWindow> window;
+};
+
+TEST_F(EditorWindowTest, ShowingARecordTidiesItsSlots)
+{
+    auto bytes = blankLoadout();
+    bytes[recordOffset(4, 2)] = 1;
+    const int numbers[] = {2, 0, 1, 0, 0};
+    for (std::size_t j = 0; j < 5; ++j)
+        setSlot(bytes, 4, j, {static_cast<int>(j + 2), 3, numbers[j], 4, 7, 9});
+    open(bytes);
+
+    choose(4);
+    EXPECT_EQ(get<QTabWidget>("SSTab1")->currentIndex(), 1);
+    EXPECT_EQ(text("Text5"), "3");
+    for (int j : {1, 3, 4}) {
+        const QString n = QString::number(j);
+        EXPECT_EQ(get<QComboBox>("Weapon_" + n)->currentIndex(), 0) << j;
+        EXPECT_EQ(get<QComboBox>("Rack_" + n)->currentIndex(), 0) << j;
+        EXPECT_EQ(get<QComboBox>("Location_" + n)->currentIndex(), 0) << j;
+        EXPECT_EQ(text("IFD_" + n), "0") << j;
+        EXPECT_EQ(text("DBF_" + n), "0") << j;
+    }
+    EXPECT_EQ(get<QComboBox>("Weapon_2")->currentIndex(), 4);
+    EXPECT_EQ(text("WNum_0"), "2");
+    EXPECT_EQ(text("DBF_2"), "9");
+    EXPECT_TRUE(changed().empty()); // showing writes nothing
+
+    click("Command12");
+    const std::size_t p0 = 5 + 44 * 4;
+    std::set<std::size_t> expected{p0 + 2};
+    for (std::size_t j : {1, 3, 4})
+        for (std::size_t f : {0, 1, 3, 4, 6})
+            expected.insert(p0 + 4 + 8 * j + f);
+    EXPECT_EQ(changed(), expected);
+    EXPECT_EQ(window->image().currentText(p0 + 2), "3");
+    EXPECT_EQ(window->image().currentText(p0 + 4 + 8 + 6), "0");
+}
+
+TEST_F(EditorWindowTest, OkOnAConsistentRecordChangesNothing)
+{
+    open(demogen::buildDemoLoadout());
+    // Walk all 180 demo records with "+", pressing "OK" on each.
+    choose(0);
+    for (int r = 0; r < 180; ++r) {
+        ASSERT_EQ(row(), r);
+        click("Command12");
+        click("Command11");
+    }
+    EXPECT_EQ(row(), 179);
+    EXPECT_TRUE(changed().empty());
+}
+
+TEST_F(EditorWindowTest, MinusOnTheFirstAndPlusOnTheLastRowDoNothing)
+{
+    open(demogen::buildDemoLoadout());
+    choose(0);
+    type("WNum_0", "5");
+    click("Command10");
+    EXPECT_EQ(row(), 0);
+    EXPECT_EQ(text("WNum_0"), "5"); // not shown again either
+
+    choose(179);
+    type("WNum_0", "6");
+    click("Command11");
+    EXPECT_EQ(row(), 179);
+    EXPECT_EQ(window->shownRecord(), 179);
+    EXPECT_EQ(text("WNum_0"), "6");
+
+    click("Command10");
+    EXPECT_EQ(row(), 178);
+    EXPECT_EQ(window->shownRecord(), 178);
+}
+
+TEST_F(EditorWindowTest, MissionFourOfCodeTwoShowsPositions8100To8106)
+{
+    auto bytes = blankLoadout();
+    setCodes(bytes, {0, 0, 2});
+    for (std::size_t i = 3; i < 180; ++i)
+        bytes[recordOffset(i)] = 2;
+    bytes[8099] = 5;
+    bytes[8100] = 61;
+    open(bytes);
+
+    choose(2);
+    EXPECT_EQ(get<QLabel>("Label4")->text(), "8049");
+    EXPECT_TRUE(get<QRadioButton>("Option1_0")->isChecked());
+    page(0);
+    click("Option1_4");
+    EXPECT_EQ(get<QLabel>("Label5")->text(), "8100");
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(get<QLabel>(QStringLiteral("Label6_%1").arg(k))->text(), QString::number(8101 + k));
+    EXPECT_EQ(text("Text4"), "5");
+    EXPECT_EQ(text("Text3_0"), "61");
+    EXPECT_FALSE(get<QLabel>("Label5")->isVisible());
+}
+
+TEST_F(EditorWindowTest, InsertEditedValuesRoundsOptionsDownAndKeepsTheCountAsTyped)
+{
+    auto bytes = blankLoadout();
+    for (std::size_t i = 0; i < 180; ++i)
+        bytes[recordOffset(i)] = 2;
+    open(bytes);
+    choose(0);
+    page(0);
+    click("Option1_4");
+    type("Text4", " 12");
+    type("Text3_0", "7.9");
+    type("Text3_1", "x");
+    click("Command8");
+    EXPECT_EQ(window->image().currentText(8100), " 12");
+    EXPECT_EQ(window->image().currentText(8101), "7");
+    EXPECT_EQ(window->image().currentText(8102), "0");
+    const QTableView* table = get<QTableView>("BG");
+    EXPECT_EQ(table->model()->index(8100, 2).data().toString(), "7");
+}
+
+TEST_F(EditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
+{
+    writeAllBytes(dir / "loadout.dat", demogen::buildDemoLoadout());
+    window = std::make_unique<EditorWindow>(dir.path());
+    window->show();
+    QApplication::processEvents();
+
+    ASSERT_EQ(dialogs->events.size(), 1u);
+    EXPECT_EQ(dialogs->events[0].kind, ScriptedDialogs::Kind::OpenFile);
+    EXPECT_TRUE(dialogs->events[0].request.filter.contains("loadout.*"));
+    EXPECT_EQ(dialogs->events[0].request.directory, path(dir.path()));
+    EXPECT_TRUE(dialogs->events[0].request.presetName.isEmpty());
+    EXPECT_TRUE(get<QTableWidget>("RG")->isHidden());
+    EXPECT_TRUE(get<QWidget>("Frame2")->isHidden());
+    EXPECT_FALSE(get<QPushButton>("Command2")->isEnabled());
+    EXPECT_EQ(get<QTableView>("BG")->model()->rowCount(), 0);
+
+    dialogs->files.push_back(path(dir / "loadout.dat"));
+    click("Command4");
+    EXPECT_EQ(window->image().size(), demogen::kDemoLoadoutSize);
+    EXPECT_FALSE(get<QTableWidget>("RG")->isHidden());
+    EXPECT_FALSE(get<QWidget>("Frame2")->isHidden());
+    EXPECT_EQ(get<QLabel>("ldf")->text(), "loadout.dat");
+    EXPECT_EQ(window->shownRecord(), 0);
+    EXPECT_EQ(get<QLabel>("Label7")->text(), "P-38H Lightning 1");
+    EXPECT_EQ(window->windowTitle(), "Ordnix");
+}
+
+TEST_F(EditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
+{
+    auto bytes = blankLoadout();
+    bytes.resize(200000, 1);
+    writeAllBytes(dir / "big.dat", bytes);
+    window = std::make_unique<EditorWindow>(dir.path());
+    QStringList titles;
+    QObject::connect(window.get(), &QWidget::windowTitleChanged, [&](const QString& t) { titles << t; });
+    ASSERT_TRUE(window->LoadLoadout(path(dir / "big.dat")));
+    ASSERT_GE(titles.size(), 3);
+    EXPECT_TRUE(titles[titles.size() - 2].contains("200000")) << titles[titles.size() - 2].toStdString();
+    EXPECT_EQ(titles.back(), "Ordnix");
+    EXPECT_EQ(get<QTableView>("BG")->model()->rowCount(), 200000);
+}
+
+TEST_F(EditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
+{
+    open(demogen::buildDemoLoadout());
+    choose(7);
+    auto shortFile = blankLoadout();
+    shortFile.resize(5000);
+    writeAllBytes(dir / "Loadout.001", shortFile);
+
+    EXPECT_FALSE(window->LoadLoadout(path(dir / "Loadout.001")));
+    ASSERT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(dialogs->texts()[0].contains("Loadout.001")) << dialogs->texts()[0].toStdString();
+    EXPECT_EQ(window->image().size(), demogen::kDemoLoadoutSize);
+    EXPECT_EQ(get<QLabel>("ldf")->text(), "loadout.dat");
+    EXPECT_FALSE(get<QLabel>("ldf")->isHidden());
+    EXPECT_EQ(window->shownRecord(), 7);
+    EXPECT_EQ(window->windowTitle(), "Ordnix");
+}
+
+TEST_F(EditorWindowTest, ACodeBeyondItsListShowsNoEntryAndOkKeepsIt)
+{
+    auto bytes = blankLoadout(57);
+    setCodes(bytes, {1, 57});
+    for (std::size_t i = 2; i < 180; ++i)
+        bytes[recordOffset(i)] = 57;
+    bytes[recordOffset(1, 2)] = 1;
+    setSlot(bytes, 1, 0, {88, 2, 1, 3, 1, 20});
+    open(bytes);
+
+    const auto* list = get<QTableWidget>("RG");
+    EXPECT_EQ(list->item(1, 1)->text(), "(code 57) 1");
+    choose(1);
+    EXPECT_EQ(get<QComboBox>("Weapon_0")->currentIndex(), -1);
+    EXPECT_EQ(get<QComboBox>("Rack_0")->currentIndex(), 2);
+    get<QComboBox>("Rack_0")->setCurrentIndex(4);
+    click("Command12");
+    EXPECT_EQ(window->image().currentText(5 + 44 + 4), "88");
+    EXPECT_EQ(changed(), (std::set<std::size_t>{5 + 44 + 5}));
+}
+
+TEST_F(EditorWindowTest, SavingWritesNumberedCopiesAndListsThem)
+{
+    open(demogen::buildDemoLoadout());
+    choose(3);
+    auto* weapon = get<QComboBox>("Weapon_0");
+    const int chosen = (weapon->currentIndex() + 1) % weapon->count();
+    weapon->setCurrentIndex(chosen);
+    click("Command12");
+    click("Command2");
+    click("Command2");
+    EXPECT_TRUE(dialogs->texts().isEmpty()) << dialogs->texts().join("\n").toStdString();
+
+    auto expected = demogen::buildDemoLoadout();
+    expected[recordOffset(3, 4)] = static_cast<std::uint8_t>(chosen);
+    EXPECT_EQ(readAllBytes(dir / "Loadout.001"), expected);
+    EXPECT_EQ(readAllBytes(dir / "Loadout.002"), expected);
+    EXPECT_EQ(readAllBytes(dir / "loadout.dat"), demogen::buildDemoLoadout());
+    const auto* files = get<QListWidget>("File1");
+    ASSERT_EQ(files->count(), 3);
+    EXPECT_EQ(files->currentItem()->text(), "Loadout.002");
+
+    get<QCheckBox>("Check1")->setChecked(true);
+    click("Command2");
+    EXPECT_EQ(readAllBytes(dir / "loadout.dat"), expected);
+    EXPECT_EQ(files->count(), 3);
+}
+
+TEST_F(EditorWindowTest, ASaveWithAValueThatIsNoByteIsRefused)
+{
+    open(demogen::buildDemoLoadout());
+    choose(0);
+    type("IFD_0", "3.5");
+    type("DBF_0", "lots");
+    click("Command12");
+    click("Command2");
+    ASSERT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(dialogs->texts()[0].contains("Position 15")) << dialogs->texts()[0].toStdString();
+    EXPECT_TRUE(dialogs->texts()[0].contains("lots"));
+    EXPECT_FALSE(fs::exists(dir / "Loadout.001"));
+
+    type("DBF_0", "12");
+    click("Command12");
+    click("Command2");
+    EXPECT_EQ(readAllBytes(dir / "Loadout.001")[recordOffset(0, 8)], 4); // 3.5 saved as 4
+}
+
+TEST_F(EditorWindowTest, SaveBlockWritesTheChangesSinceLoading)
+{
+    auto bytes = blankLoadout();
+    bytes[recordOffset(0, 2)] = 1;
+    setSlot(bytes, 0, 0, {1, 2, 3, 4, 1, 30});
+    open(bytes);
+    choose(0);
+
+    get<QComboBox>("Weapon_0")->setCurrentIndex(4);
+    click("Command12");
+    dialogs->files.push_back(path(dir / "first.lox"));
+    click("Command9");
+    EXPECT_EQ(common::readAllText(dir / "first.lox"), "9\r\n4\r\n");
+    const auto& request = dialogs->events.back().request;
+    EXPECT_TRUE(request.filter.contains("*.lox"));
+    EXPECT_TRUE(request.presetName.isEmpty());
+
+    get<QComboBox>("Weapon_0")->setCurrentIndex(1);
+    click("Command12");
+    dialogs->files.push_back(path(dir / "second"));
+    click("Command9");
+    EXPECT_EQ(common::readAllText(dir / "second"), ""); // exactly the name chosen
+
+    type("WNum_0", "03");
+    click("Command12");
+    dialogs->files.push_back(path(dir / "third.lox"));
+    click("Command9");
+    EXPECT_EQ(common::readAllText(dir / "third.lox"), "11\r\n03\r\n");
+}
+
+TEST_F(EditorWindowTest, CancellingSaveBlockLeavesTheSlotEditorAlone)
+{
+    open(demogen::buildDemoLoadout());
+    choose(0);
+    type("WNum_2", "0");
+    type("IFD_2", "7");
+    type("Text5", "9");
+    click("Command9");
+    EXPECT_EQ(text("IFD_2"), "7");
+    EXPECT_EQ(text("Text5"), "9");
+
+    dialogs->files.push_back(path(dir / "s.lox"));
+    click("Command9");
+    EXPECT_EQ(text("IFD_2"), "0"); // tidied once a name was chosen
+}
+
+TEST_F(EditorWindowTest, LoadTextShowsEveryLineEndedByCrLf)
+{
+    open(demogen::buildDemoLoadout());
+    common::writeAllText(dir / "notes.txt", "first\nsecond\r\nthird");
+    dialogs->files.push_back(path(dir / "notes.txt"));
+    page(2);
+    click("T1");
+    const auto* reader = get<QPlainTextEdit>("Text1_0");
+    // Each line ends with CR LF; the text field shows a CR LF as one line break.
+    EXPECT_EQ(reader->toPlainText(), "first\nsecond\nthird\n");
+    EXPECT_TRUE(dialogs->events.back().request.filter.contains("*.txt"));
+
+    // The preset is the name chosen last; cancelling leaves the field empty.
+    click("T1");
+    EXPECT_EQ(dialogs->events.back().request.presetName, path(dir / "notes.txt"));
+    EXPECT_TRUE(reader->toPlainText().isEmpty());
+}
+
+TEST_F(EditorWindowTest, InsertOnTheLastRecordIsRefused)
+{
+    open(demogen::buildDemoLoadout());
+    choose(179);
+    click("Command5");
+    ASSERT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(changed().empty());
+    for (std::size_t pos = 7837; pos <= 7968; ++pos)
+        EXPECT_EQ(window->image().currentText(pos), window->image().loadedText(pos));
+    EXPECT_EQ(row(), 179);
+}
+
+TEST_F(EditorWindowTest, InsertShowsTheCopyAndDeleteOfRecord0ShowsRow0)
+{
+    const auto bytes = demogen::buildDemoLoadout();
+    open(bytes);
+    choose(10);
+    click("Command5");
+    EXPECT_EQ(row(), 11);
+    EXPECT_EQ(window->shownRecord(), 11);
+    EXPECT_EQ(window->image().currentText(5 + 44 * 11 + 4), std::to_string(bytes[recordOffset(10, 4)]));
+
+    choose(0);
+    click("Command6");
+    EXPECT_EQ(row(), 0);
+    EXPECT_EQ(window->shownRecord(), 0);
+    EXPECT_EQ(get<QLabel>("Label7")->text(), get<QTableWidget>("RG")->item(0, 1)->text());
+    EXPECT_EQ(window->image().currentText(5), std::to_string(bytes[recordOffset(1)]));
+}
+
+TEST_F(EditorWindowTest, RightClickOnTheRecordListShowsTheOptionBlock)
+{
+    open(demogen::buildDemoLoadout());
+    choose(40);
+    auto* list = get<QTableWidget>("RG");
+    const auto* table = get<QTableView>("BG");
+    const int anchor = get<QLabel>("Label4")->text().toInt();
+    ASSERT_GT(anchor, 7929);
+    page(0);
+    const int otherRow = list->rowAt(5);
+    ASSERT_NE(otherRow, 40);
+    const QRect other = list->visualItemRect(list->item(otherRow, 1));
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, other.center());
+    EXPECT_EQ(table->rowAt(1), anchor - 1);
+    EXPECT_EQ(row(), 40); // the row under the pointer is not chosen
+}
+
+TEST_F(EditorWindowTest, MissingAndOverlongListsAreNamedAtStartup)
+{
+    fs::remove(dir / "Weapons.txt");
+    std::string many;
+    for (int i = 0; i < 25; ++i)
+        many += "Place\r\n";
+    common::writeAllText(dir / "Locations.txt", many);
+    open(demogen::buildDemoLoadout());
+    ASSERT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(dialogs->texts()[0].contains("Weapons.txt"));
+    EXPECT_TRUE(dialogs->texts()[0].contains("Locations.txt"));
+    EXPECT_EQ(get<QComboBox>("Weapon_0")->count(), 0);
+    EXPECT_EQ(get<QComboBox>("Location_0")->count(), 21);
+
+    // The editor still works; without weapon names "OK" keeps the weapon bytes.
+    choose(2);
+    click("Command12");
+    EXPECT_TRUE(changed().empty());
+}
+
+// The real program, as a user starts it.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override { demogen::writeDemoInstallation(dir.path()); }
+
+    int run(const QStringList& arguments, QString& errors)
+    {
+        QProcess program;
+        program.setWorkingDirectory(path(dir.path()));
+        program.start(QStringLiteral(ORDNIX_EXE), arguments);
+        if (!program.waitForFinished(60000))
+            return -1;
+        errors = QString::fromLocal8Bit(program.readAllStandardError());
+        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    }
+
+    common::TempDir dir;
+};
+
+TEST_F(ProgramTest, ScreenshotWithAFileShowsItWithoutAsking)
+{
+    QString errors;
+    ASSERT_EQ(run({"loadout.dat", "--screenshot", "shot.png"}, errors), 0) << errors.toStdString();
+    EXPECT_FALSE(errors.contains("dialog")) << errors.toStdString();
+    EXPECT_FALSE(errors.contains("message")) << errors.toStdString();
+    EXPECT_GT(fs::file_size(dir / "shot.png"), 1000u);
+}
+
+TEST_F(ProgramTest, WithoutAFileItOffersTheOpenDialog)
+{
+    QString errors;
+    ASSERT_EQ(run({"--screenshot", "shot.png"}, errors), 0) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("open dialog (cancelled): Load Loadout")) << errors.toStdString();
+    EXPECT_TRUE(fs::exists(dir / "shot.png"));
+}
+
+TEST_F(ProgramTest, AMissingFileIsReportedAndTheProgramStillRuns)
+{
+    QString errors;
+    ASSERT_EQ(run({"nothing.dat", "--screenshot", "shot.png"}, errors), 0) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("nothing.dat")) << errors.toStdString();
+    EXPECT_TRUE(fs::exists(dir / "shot.png"));
+}
+
+} // namespace
+} // namespace ordnix
