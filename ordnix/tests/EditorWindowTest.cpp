@@ -246,6 +246,27 @@ TEST_F(EditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
     EXPECT_EQ(window->windowTitle(), "Ordnix");
 }
 
+TEST_F(EditorWindowTest, DoubleClickingAListedFileLoadsIt)
+{
+    auto bytes = demogen::buildDemoLoadout();
+    writeAllBytes(dir / "loadout.dat", bytes);
+    bytes[recordOffset(0, 4)] = 3;
+    writeAllBytes(dir / "Loadout.001", bytes);
+    window = std::make_unique<EditorWindow>(dir.path());
+    window->show();
+    QApplication::processEvents(); // the start-up dialog, cancelled
+
+    auto* files = get<QListWidget>("File1");
+    ASSERT_EQ(files->count(), 2);
+    QListWidgetItem* copy = files->item(0);
+    ASSERT_EQ(copy->text(), "Loadout.001");
+    const QRect place = files->visualItemRect(copy);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, place.center());
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, place.center());
+    EXPECT_EQ(get<QLabel>("ldf")->text(), "Loadout.001");
+    EXPECT_EQ(window->image().currentText(9), "3");
+}
+
 TEST_F(EditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
 {
     auto bytes = blankLoadout();

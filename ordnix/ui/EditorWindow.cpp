@@ -249,7 +249,13 @@ QWidget* EditorWindow::buildChoosePlaneTab()
     for (int k = 0; k < kOptionCount; ++k)
         Label6[k] = namedLabel(arrayName("Label6", k), QString(), page);
 
+    emptyHint_ = new QLabel(QStringLiteral(
+        "No loadout file is loaded.\n\nPress \"Load Loadout\" or double-click a file in the list of loadout files."));
+    emptyHint_->setWordWrap(true);
+    emptyHint_->setEnabled(false);
+
     auto* right = new QVBoxLayout;
+    right->addWidget(emptyHint_);
     right->addWidget(ldf);
     right->addWidget(Frame2);
     right->addStretch(1);
@@ -546,6 +552,7 @@ bool EditorWindow::LoadLoadout(const QString& name)
     showRecordNames();
     RG->show();
     Frame2->show();
+    emptyHint_->hide();
     setImageCommandsEnabled(true);
     shownRecord_ = -1;
     p0_ = 0;

@@ -113,6 +113,7 @@ private:
     QTableWidget* RG = nullptr;
     QTableView* BG = nullptr;
     QLabel* ldf = nullptr;
+    QLabel* emptyHint_ = nullptr;
     QGroupBox* Frame2 = nullptr;
     std::array<QRadioButton*, 5> Option1{};
     QLineEdit* Text4 = nullptr;
