@@ -6,6 +6,7 @@
 #include "tools/demogen/DemoInstallation.h"
 #include "tools/demogen/OrdnixDemo.h"
 
+#include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -503,15 +503,13 @@ class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override { demogen::writeDemoInstallation(dir.path()); }
 
+    // Exit code of the program (-1 when it did not end); its error output
+    // goes to `errors`.
     int run(const QStringList& arguments, QString& errors)
     {
-        QProcess program;
-        program.setWorkingDirectory(path(dir.path()));
-        program.start(QStringLiteral(ORDNIX_EXE), arguments);
-        if (!program.waitForFinished(60000))
-            return -1;
-        errors = QString::fromLocal8Bit(program.readAllStandardError());
-        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+        const common::ProgramRun result = common::runProgram(ORDNIX_EXE, dir.path(), arguments);
+        errors = QString::fromStdString(result.standardError);
+        return result.finished ? result.exitCode : -1;
     }
 
     common::TempDir dir;

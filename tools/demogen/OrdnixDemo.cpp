@@ -1,8 +1,10 @@
 #include "OrdnixDemo.h"
 
 #include "DemoRandom.h"
+#include "RosterlyDemo.h"
 
 #include "common/core/AtomicWrite.h"
+#include "common/core/FileLookup.h"
 #include "common/core/TextLines.h"
 
 #include <array>
@@ -36,15 +38,19 @@ struct Slot {
 };
 using Loadout = std::vector<Slot>; // at most five slots; empty is a clean aircraft
 
-enum class Role { UsFighter, UkFighter, GermanFighter, HeavyBomber, MediumBomber, GermanBomber, Heavy, Jet, Rocket };
+enum class Role { UsFighter, UkFighter, GermanFighter, HeavyBomber, MediumBomber, GermanBomber, Heavy, Jet, Unarmed };
 
+// By aircraft code, in the order of the shared plane list.
 const std::array<Role, kPlanes> kRoles{
-    Role::UsFighter, Role::UsFighter, Role::UsFighter, Role::UsFighter, Role::UsFighter, Role::UsFighter,
-    Role::HeavyBomber, Role::HeavyBomber, Role::MediumBomber,
-    Role::UkFighter, Role::UkFighter, Role::UkFighter, Role::UkFighter, Role::UkFighter, Role::Heavy, Role::HeavyBomber,
-    Role::GermanFighter, Role::GermanFighter, Role::GermanFighter, Role::GermanFighter, Role::GermanFighter,
-    Role::Heavy, Role::Heavy, Role::Jet, Role::Rocket, Role::GermanBomber, Role::GermanBomber, Role::GermanBomber,
-    Role::Jet, Role::GermanBomber};
+    Role::UsFighter, Role::UsFighter, Role::UsFighter, Role::UsFighter, Role::UsFighter, Role::UsFighter, // P-38 to P-51
+    Role::HeavyBomber, Role::HeavyBomber, Role::MediumBomber,                                           // B-17, B-24, B-26
+    Role::UkFighter, Role::UkFighter, Role::UkFighter, Role::UkFighter, Role::UkFighter, Role::UkFighter, // Hurricane to Tempest
+    Role::Heavy,                                                                                        // Mosquito
+    Role::GermanFighter, Role::GermanFighter, Role::GermanFighter,                                      // Bf 109
+    Role::Heavy, Role::Heavy, Role::Heavy,                                                              // Bf 110, Me 410
+    Role::GermanFighter, Role::GermanFighter, Role::Jet,                                                // Fw 190, Me 262
+    Role::GermanBomber, Role::Heavy, Role::GermanBomber, Role::GermanBomber,                            // Ju 88, Ju 87, He 111
+    Role::Unarmed};                                                                                     // V-1
 
 // The choices of each role; a plane's n-th record takes choice n mod size.
 std::vector<Loadout> choices(Role role)
@@ -81,8 +87,8 @@ std::vector<Loadout> choices(Role role)
     case Role::Jet:
         return {{}, {{Sc250, Etc500, 2, Centreline}}, {{R4m, Rail, 24, OuterWings}}, {{Sc500, Etc500, 1, Centreline}},
             {{Tank300, Etc500, 2, Centreline}}, {{Mk108Pod, Gondola, 1, Nose}, {Sc250, Etc500, 1, Centreline}}};
-    case Role::Rocket:
-        return {{}, {{R4m, Rail, 12, OuterWings}}};
+    case Role::Unarmed:
+        return {{}};
     }
     return {{}};
 }
@@ -143,11 +149,9 @@ std::vector<std::string> demoWeaponNames()
 
 std::vector<std::string> demoPlaneNames()
 {
-    return {"P-38H Lightning", "P-38J Lightning", "P-47C Thunderbolt", "P-47D Thunderbolt", "P-51B Mustang",
-        "P-51D Mustang", "B-17G Flying Fortress", "B-24D Liberator", "B-26B Marauder", "Hurricane IIc",
-        "Spitfire Vb", "Spitfire IX", "Typhoon Ib", "Tempest V", "Mosquito FB VI", "Lancaster III", "Bf 109G-6",
-        "Bf 109K-4", "Fw 190A-8", "Fw 190D-9", "Ta 152H-1", "Bf 110G-2", "Me 410A-1", "Me 262A-1a",
-        "Me 163B Komet", "Ju 88A-4", "He 111H-16", "Do 217E-2", "Ar 234B-2", "Ju 87G Stuka"};
+    // One plane list for the whole installation, so that a code names the
+    // same aircraft here and in the squadron files.
+    return common::splitTextLines(buildPlanesTxt());
 }
 
 std::vector<std::string> demoLocationNames()
@@ -216,7 +220,8 @@ void writeOrdnixDemo(const std::filesystem::path& gameDir)
 {
     common::writeFileAtomically(gameDir / "loadout.dat", buildDemoLoadout());
     writeList(gameDir / "Weapons.txt", demoWeaponNames());
-    writeList(gameDir / "Planes.txt", demoPlaneNames());
+    // The squadron demo writes the same list as planes.txt; keep one file.
+    writeList(common::resolveNoCase(gameDir, "Planes.txt"), demoPlaneNames());
     writeList(gameDir / "Locations.txt", demoLocationNames());
     writeList(gameDir / "Mounts.txt", demoMountNames());
 }

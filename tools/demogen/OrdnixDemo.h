@@ -14,7 +14,8 @@ namespace demogen {
 inline constexpr std::size_t kDemoLoadoutSize = 4 + 180 * 44 + 4 + 30 * 60 + 16;
 
 // The four name lists of the loadout editor, one name per entry in code
-// order (Planes.txt numbers aircraft as the squadron files do).
+// order. The plane list is the installation's one planes.txt, shared with
+// the squadron files.
 std::vector<std::string> demoWeaponNames();
 std::vector<std::string> demoPlaneNames();
 std::vector<std::string> demoLocationNames();
@@ -29,7 +30,8 @@ std::vector<std::uint8_t> buildDemoLoadout();
 // Number of records the demo gives each aircraft code (30 entries, sum 180).
 std::vector<int> demoLoadoutRuns();
 
-// Writes loadout.dat, Weapons.txt, Planes.txt, Locations.txt, Mounts.txt.
+// Writes loadout.dat, Weapons.txt, Locations.txt, Mounts.txt and the plane
+// list (as Planes.txt, or over an existing planes.txt in its spelling).
 void writeOrdnixDemo(const std::filesystem::path& gameDir);
 
 } // namespace demogen
