@@ -241,8 +241,11 @@ TEST_F(EditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
     EXPECT_FALSE(get<QTableWidget>("RG")->isHidden());
     EXPECT_FALSE(get<QWidget>("Frame2")->isHidden());
     EXPECT_EQ(get<QLabel>("ldf")->text(), "loadout.dat");
+    // Record 0 is shown at once, so the mission options belong to its aircraft.
     EXPECT_EQ(window->shownRecord(), 0);
     EXPECT_EQ(get<QLabel>("Label7")->text(), "P-38H Lightning 1");
+    EXPECT_EQ(get<QLabel>("Label4")->text(), "7929");
+    EXPECT_EQ(get<QLabel>("Label5")->text(), "7932");
     EXPECT_EQ(window->windowTitle(), "Ordnix");
 }
 
