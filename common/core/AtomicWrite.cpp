@@ -19,7 +19,12 @@ fs::path temporaryBeside(const fs::path& target)
     static std::atomic<unsigned> counter{0};
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
     for (;;) {
-        fs::path candidate = dir / ("." + target.filename().string() + ".tmp" + std::to_string(counter++));
+        // Appended piece by piece: GCC 12 warns wrongly about "." + string.
+        std::string name = ".";
+        name += target.filename().string();
+        name += ".tmp";
+        name += std::to_string(counter++);
+        fs::path candidate = dir / name;
         std::error_code ec;
         if (!fs::exists(candidate, ec))
             return candidate;
