@@ -2,12 +2,13 @@
 
 #include "CommonDialog.h"
 #include "FileBrowser.h"
+#include "LocalPath.h"
 #include "Module1.h"
+#include "NamedWidgets.h"
 #include "PP2.h"
 #include "PictureArea.h"
 #include "RectangleLabel.h"
 #include "WarningBox.h"
-#include "LocalPath.h"
 
 #include "menuwright/menufile/LayoutText.h"
 #include "menuwright/menufile/MenuFileError.h"
@@ -35,17 +36,6 @@
 #include <sstream>
 
 namespace menuwright {
-
-namespace {
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-} // namespace
 
 PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
 {
@@ -100,17 +90,11 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
         rows->addWidget(heading, 0, c + 1);
     }
     for (int i = 0; i < kRows; ++i) {
-        auto make = [&](const QString& name, int width) {
-            auto* e = new QLineEdit(Frame2);
-            e->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
-            e->setFixedWidth(width);
-            return e;
-        };
-        Text2[i] = make(QStringLiteral("Text2"), 150);
-        Text3[i] = make(QStringLiteral("Text3"), coordinateWidth);
-        Text4[i] = make(QStringLiteral("Text4"), coordinateWidth);
-        Text5[i] = make(QStringLiteral("Text5"), coordinateWidth);
-        Text6[i] = make(QStringLiteral("Text6"), coordinateWidth);
+        Text2[i] = namedBox(QStringLiteral("Text2"), i, 150, Frame2);
+        Text3[i] = namedBox(QStringLiteral("Text3"), i, coordinateWidth, Frame2);
+        Text4[i] = namedBox(QStringLiteral("Text4"), i, coordinateWidth, Frame2);
+        Text5[i] = namedBox(QStringLiteral("Text5"), i, coordinateWidth, Frame2);
+        Text6[i] = namedBox(QStringLiteral("Text6"), i, coordinateWidth, Frame2);
         rows->addWidget(Text2[i], i + 1, 0);
         int column = 1;
         for (QLineEdit* e : {Text3[i], Text4[i], Text5[i], Text6[i]}) {
@@ -123,10 +107,10 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     side->addWidget(Frame2);
 
     auto* commands = new QGridLayout;
-    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Make hangar  .mnu file"), this);
-    Command4 = button(QStringLiteral("Command4"), QStringLiteral("Load Hangar Text"), this);
-    Command3 = button(QStringLiteral("Command3"), QStringLiteral("Planes"), this);
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    Command1 = namedButton(QStringLiteral("Command1"), QStringLiteral("Make hangar  .mnu file"), this);
+    Command4 = namedButton(QStringLiteral("Command4"), QStringLiteral("Load Hangar Text"), this);
+    Command3 = namedButton(QStringLiteral("Command3"), QStringLiteral("Planes"), this);
+    Command2 = namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
     commands->addWidget(Command1, 0, 0);
     commands->addWidget(Command4, 0, 1);
     commands->addWidget(Command3, 1, 0);

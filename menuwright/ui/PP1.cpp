@@ -2,6 +2,7 @@
 
 #include "HeadingFrame.h"
 #include "Module1.h"
+#include "NamedWidgets.h"
 #include "PP2.h"
 #include "RectangleLabel.h"
 #include "WarningBox.h"
@@ -21,25 +22,6 @@
 #include <sstream>
 
 namespace menuwright {
-
-namespace {
-
-QLineEdit* box(const QString& name, int index, int width, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("%1_%2").arg(name).arg(index));
-    edit->setFixedWidth(width);
-    return edit;
-}
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-} // namespace
 
 PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
 {
@@ -84,11 +66,11 @@ PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
         Label2[i] = new QLabel(this);
         Label2[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
         Label2[i]->setMinimumWidth(90);
-        Text2[i] = box(QStringLiteral("Text2"), i, 200, this);
-        Text3[i] = box(QStringLiteral("Text3"), i, coordinateWidth, this);
-        Text4[i] = box(QStringLiteral("Text4"), i, coordinateWidth, this);
-        Text5[i] = box(QStringLiteral("Text5"), i, coordinateWidth, this);
-        Text6[i] = box(QStringLiteral("Text6"), i, coordinateWidth, this);
+        Text2[i] = namedBox(QStringLiteral("Text2"), i, 200, this);
+        Text3[i] = namedBox(QStringLiteral("Text3"), i, coordinateWidth, this);
+        Text4[i] = namedBox(QStringLiteral("Text4"), i, coordinateWidth, this);
+        Text5[i] = namedBox(QStringLiteral("Text5"), i, coordinateWidth, this);
+        Text6[i] = namedBox(QStringLiteral("Text6"), i, coordinateWidth, this);
         grid->addWidget(Label2[i], i + 1, 1);
         grid->addWidget(Text2[i], i + 1, 2);
         int column = 6;
@@ -117,11 +99,11 @@ PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     outer->addLayout(fixedLine);
 
     auto* buttons = new QHBoxLayout;
-    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Make  .mnu file"), this);
-    Command3 = button(QStringLiteral("Command3"), QStringLiteral("Load settings"), this);
-    Command5 = button(QStringLiteral("Command5"), QStringLiteral("Show Screen"), this);
-    Command4 = button(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    Command1 = namedButton(QStringLiteral("Command1"), QStringLiteral("Make  .mnu file"), this);
+    Command3 = namedButton(QStringLiteral("Command3"), QStringLiteral("Load settings"), this);
+    Command5 = namedButton(QStringLiteral("Command5"), QStringLiteral("Show Screen"), this);
+    Command4 = namedButton(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
+    Command2 = namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
     for (QPushButton* b : {Command1, Command3, Command5, Command4})
         buttons->addWidget(b);
     buttons->addStretch();

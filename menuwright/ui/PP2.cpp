@@ -3,6 +3,7 @@
 #include "ClickLabel.h"
 #include "FileBrowser.h"
 #include "Module1.h"
+#include "NamedWidgets.h"
 #include "PP1.h"
 #include "PictureArea.h"
 #include "RectangleLabel.h"
@@ -28,18 +29,6 @@
 #include <sstream>
 
 namespace menuwright {
-
-namespace {
-
-// A coordinate text as a position or size on the picture.
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-} // namespace
 
 PP2::PP2() : QWidget(nullptr, Qt::Window)
 {
@@ -72,7 +61,7 @@ PP2::PP2() : QWidget(nullptr, Qt::Window)
     connect(Frame4, &SideOptions::chosen, this, [this](int i) { module_->applySide(static_cast<Side>(i)); });
     side->addWidget(Frame4);
 
-    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Load Textfile"), this);
+    Command1 = namedButton(QStringLiteral("Command1"), QStringLiteral("Load Textfile"), this);
     side->addWidget(Command1);
 
     auto* pictures = new QGroupBox(tr("Picture"), this);
@@ -112,8 +101,8 @@ PP2::PP2() : QWidget(nullptr, Qt::Window)
     side->addWidget(Label7);
 
     auto* lastLine = new QHBoxLayout;
-    Command4 = button(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    Command4 = namedButton(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
+    Command2 = namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
     lastLine->addWidget(Command4);
     lastLine->addWidget(Command2);
     side->addLayout(lastLine);
