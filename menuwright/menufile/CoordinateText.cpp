@@ -1,5 +1,7 @@
 #include "CoordinateText.h"
 
+#include "common/core/Rounding.h"
+
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -55,16 +57,7 @@ double leadingNumber(std::string_view text)
 
 double wholeCoordinate(std::string_view text)
 {
-    const double value = leadingNumber(text);
-    if (!std::isfinite(value))
-        return value;
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction > 0.5)
-        return below + 1.0;
-    if (fraction < 0.5)
-        return below;
-    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+    return common::roundHalfEven(leadingNumber(text));
 }
 
 std::optional<std::uint16_t> coordinateValue(std::string_view text)

@@ -1,5 +1,7 @@
 #include "ValueText.h"
 
+#include "common/core/Rounding.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -67,8 +69,7 @@ std::optional<std::uint8_t> ToByteValue(std::string_view text)
     double value = 0;
     if (text.empty() || parseNumber(text, value) != text.size() || !std::isfinite(value))
         return std::nullopt;
-    // nearbyint rounds halves to even in the default rounding mode.
-    const double rounded = std::nearbyint(value);
+    const double rounded = common::roundHalfEven(value);
     if (rounded < 0 || rounded > 255)
         return std::nullopt;
     return static_cast<std::uint8_t>(rounded);

@@ -4,6 +4,8 @@
 #include "NormalRangeError.h"
 #include "NumberText.h"
 
+#include "common/core/Rounding.h"
+
 #include <string>
 
 namespace vector {
@@ -22,7 +24,7 @@ void calculateNormals(Model& model, const std::function<void(int)>& progress)
             const FacetNormal normal(point(0), point(1), point(2));
             if (normal.length != 0.0)
                 for (int k = 0; k < 3; ++k)
-                    elements[e][k] = static_cast<std::int16_t>(roundHalfEven(normal.scaled[k]));
+                    elements[e][k] = static_cast<std::int16_t>(common::roundHalfEven(normal.scaled[k]));
         } catch (const NormalRangeError& error) {
             throw NormalRangeError("Element " + std::to_string(e) + " (nodes " + std::to_string(v[0]) + ", "
                 + std::to_string(v[1]) + ", " + std::to_string(v[2]) + "): " + error.what()

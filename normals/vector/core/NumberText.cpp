@@ -3,23 +3,13 @@
 #include "NormalRangeError.h"
 
 #include "common/core/DecimalText.h"
+#include "common/core/Rounding.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace vector {
-
-double roundHalfEven(double value)
-{
-    const double low = std::floor(value);
-    const double rest = value - low;
-    if (rest > 0.5)
-        return low + 1.0;
-    if (rest < 0.5)
-        return low;
-    return std::fmod(low, 2.0) == 0.0 ? low : low + 1.0;
-}
 
 std::optional<double> parseNumber(std::string_view text, char decimalSeparator)
 {
@@ -35,7 +25,7 @@ std::int16_t parseRoundedInt16(std::string_view text, char decimalSeparator)
     const std::optional<double> value = parseNumber(text, decimalSeparator);
     if (!value)
         throw NormalRangeError("\"" + std::string(text) + "\" is not a number");
-    const double rounded = roundHalfEven(*value);
+    const double rounded = common::roundHalfEven(*value);
     if (!(rounded >= INT16_MIN && rounded <= INT16_MAX))
         throw NormalRangeError("\"" + std::string(text) + "\" does not round into the range -32768 to 32767");
     return static_cast<std::int16_t>(rounded);

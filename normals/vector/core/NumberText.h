@@ -7,8 +7,6 @@
 
 namespace vector {
 
-// Rounds to the nearest integer, a half to the even neighbour.
-double roundHalfEven(double value);
 
 // A typed number: optional spaces, sign, digits with '.' or the system's
 // decimal separator, optional exponent. Nothing else is a number.

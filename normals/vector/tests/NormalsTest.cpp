@@ -72,14 +72,6 @@ INSTANTIATE_TEST_SUITE_P(FacetNormal, FacetOutOfRange,
         RangeCase{"CrossTerm", {0, 0, 0}, {0, 150, -150}, {0, 150, 200}, "the y component of the cross product is 52500"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
-{
-    const std::vector<std::pair<double, double>> cases{{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0},
-        {1.5, 2}, {2.4999, 2}, {2.5001, 3}, {-0.4, 0}, {11585.2375, 11585}, {16384, 16384}};
-    for (const auto& [in, out] : cases)
-        EXPECT_EQ(roundHalfEven(in), out) << in;
-}
-
 Model readDemo(const std::vector<std::uint8_t>& bytes)
 {
     return readModelBytes(bytes, bytes.size(), "demo.3dz", Model{});
