@@ -1,5 +1,7 @@
 #include "ClickableLabel.h"
 
+#include "common/ui/CaptionTag.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -45,16 +47,7 @@ void ClickableLabel::paintEvent(QPaintEvent* event)
     QPainter p(this);
     p.setPen(QPen(QColor(255, 220, 0), 1));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (text().isEmpty())
-        return;
-    const QFontMetrics fm(font());
-    const QString caption = fm.elidedText(text(), Qt::ElideRight, std::max(0, width() - 4));
-    if (caption.isEmpty())
-        return;
-    const QRect tag(1, 1, fm.horizontalAdvance(caption) + 6, fm.height() + 2);
-    p.fillRect(tag, QColor(0, 0, 0, 170));
-    p.setPen(Qt::white);
-    p.drawText(tag, Qt::AlignCenter, caption);
+    common::drawCaptionTag(p, *this, text());
 }
 
 } // namespace bayward

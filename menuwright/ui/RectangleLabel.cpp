@@ -1,9 +1,10 @@
 #include "RectangleLabel.h"
 
+#include "common/ui/CaptionTag.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <algorithm>
 
 namespace menuwright {
 
@@ -38,18 +39,7 @@ void RectangleLabel::paintEvent(QPaintEvent*)
     const int inset = selected_ ? 1 : 0;
     p.drawRect(rect().adjusted(inset, inset, -1, -1));
 
-    if (text().isEmpty())
-        return;
-    // The caption is a small tag in the top-left corner, so that it does not
-    // hide the button drawn on the picture underneath.
-    const QFontMetrics fm(font());
-    const QString caption = fm.elidedText(text(), Qt::ElideRight, std::max(0, width() - 4));
-    if (caption.isEmpty())
-        return;
-    const QRect tag(1, 1, fm.horizontalAdvance(caption) + 6, fm.height() + 2);
-    p.fillRect(tag, QColor(0, 0, 0, 170));
-    p.setPen(Qt::white);
-    p.drawText(tag, Qt::AlignCenter, caption);
+    common::drawCaptionTag(p, *this, text());
 }
 
 void RectangleLabel::mousePressEvent(QMouseEvent* event)
