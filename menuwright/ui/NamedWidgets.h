@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <array>
+#include <tuple>
 
 namespace menuwright {
 
@@ -21,6 +26,22 @@ inline QLineEdit* namedBox(const QString& name, int index, int width, QWidget* p
     edit->setObjectName(QStringLiteral("%1_%2").arg(name).arg(index));
     edit->setFixedWidth(width);
     return edit;
+}
+
+// The four coordinate boxes L, T, W, H of row `index` (Text3 to Text6):
+// digits in a fixed font, right-aligned, five digits wide.
+inline std::array<QLineEdit*, 4> namedCoordinateBoxes(int index, QWidget* parent)
+{
+    const QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const int width = QFontMetrics(digits).horizontalAdvance(QStringLiteral("00000")) + 14;
+    std::array<QLineEdit*, 4> boxes{};
+    for (int k = 0; k < 4; ++k) {
+        QLineEdit* box = namedBox(QStringLiteral("Text%1").arg(3 + k), index, width, parent);
+        box->setFont(digits);
+        box->setAlignment(Qt::AlignRight);
+        boxes[static_cast<std::size_t>(k)] = box;
+    }
+    return boxes;
 }
 
 } // namespace menuwright

@@ -81,8 +81,6 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     auto* rows = new QGridLayout(Frame2);
     rows->setHorizontalSpacing(4);
     rows->setVerticalSpacing(3);
-    const QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const int coordinateWidth = QFontMetrics(digits).horizontalAdvance(QStringLiteral("00000")) + 14;
     const char* headings[] = {"L", "T", "W", "H"};
     for (int c = 0; c < 4; ++c) {
         auto* heading = new QLabel(QString::fromLatin1(headings[c]), Frame2);
@@ -91,17 +89,11 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     }
     for (int i = 0; i < kRows; ++i) {
         Text2[i] = namedBox(QStringLiteral("Text2"), i, 150, Frame2);
-        Text3[i] = namedBox(QStringLiteral("Text3"), i, coordinateWidth, Frame2);
-        Text4[i] = namedBox(QStringLiteral("Text4"), i, coordinateWidth, Frame2);
-        Text5[i] = namedBox(QStringLiteral("Text5"), i, coordinateWidth, Frame2);
-        Text6[i] = namedBox(QStringLiteral("Text6"), i, coordinateWidth, Frame2);
+        const auto coordinates = namedCoordinateBoxes(i, Frame2);
+        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
         rows->addWidget(Text2[i], i + 1, 0);
-        int column = 1;
-        for (QLineEdit* e : {Text3[i], Text4[i], Text5[i], Text6[i]}) {
-            e->setFont(digits);
-            e->setAlignment(Qt::AlignRight);
-            rows->addWidget(e, i + 1, column++);
-        }
+        for (int k = 0; k < 4; ++k)
+            rows->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 1 + k);
         connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) { Label2[i]->setText(text); });
     }
     side->addWidget(Frame2);

@@ -60,25 +60,17 @@ PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     for (int c : {0, 3, 5, 10})
         grid->setColumnMinimumWidth(c, 6);
 
-    QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const int coordinateWidth = QFontMetrics(digits).horizontalAdvance(QStringLiteral("00000")) + 14;
     for (int i = 0; i < kRows; ++i) {
         Label2[i] = new QLabel(this);
         Label2[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
         Label2[i]->setMinimumWidth(90);
         Text2[i] = namedBox(QStringLiteral("Text2"), i, 200, this);
-        Text3[i] = namedBox(QStringLiteral("Text3"), i, coordinateWidth, this);
-        Text4[i] = namedBox(QStringLiteral("Text4"), i, coordinateWidth, this);
-        Text5[i] = namedBox(QStringLiteral("Text5"), i, coordinateWidth, this);
-        Text6[i] = namedBox(QStringLiteral("Text6"), i, coordinateWidth, this);
+        const auto coordinates = namedCoordinateBoxes(i, this);
+        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
         grid->addWidget(Label2[i], i + 1, 1);
         grid->addWidget(Text2[i], i + 1, 2);
-        int column = 6;
-        for (QLineEdit* e : {Text3[i], Text4[i], Text5[i], Text6[i]}) {
-            e->setFont(digits);
-            e->setAlignment(Qt::AlignRight);
-            grid->addWidget(e, i + 1, column++);
-        }
+        for (int k = 0; k < 4; ++k)
+            grid->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 6 + k);
         connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
             module_.pp2().Label2[i]->setText(text);
         });
@@ -91,7 +83,7 @@ PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     Check1->setObjectName(QStringLiteral("Check1"));
     Text7 = new QLineEdit(QStringLiteral("24"), this);
     Text7->setObjectName(QStringLiteral("Text7"));
-    Text7->setFixedWidth(coordinateWidth);
+    Text7->setFixedWidth(Text3[0]->minimumWidth());
     Text7->setToolTip(tr("Length of the plane captions when \"Fixed length names\" is ticked"));
     fixedLine->addWidget(Check1);
     fixedLine->addWidget(Text7);

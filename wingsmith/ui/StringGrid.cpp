@@ -113,15 +113,6 @@ void StringGrid::typeCell(int row, int column, const QString& text)
     item(row, column)->setText(text);
 }
 
-bool StringGrid::hasUserEdits() const
-{
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            if (item(r, c)->text() != shownTexts_[static_cast<std::size_t>(r * columnCount() + c)])
-                return true;
-    return false;
-}
-
 void StringGrid::finishEditing()
 {
     if (editor_) {

@@ -32,9 +32,6 @@ public:
     // Types a text into a cell as the user would.
     void typeCell(int row, int column, const QString& text);
 
-    // True when a cell holds text the user typed since the last fill or commit.
-    bool hasUserEdits() const;
-
     // Visits the cells in commit order (rows top to bottom, columns left to
     // right) whose text the user changed. `store` converts and stores one
     // cell; when it throws, the visit stops there and the exception goes on,

@@ -517,10 +517,12 @@ void TForm1::Comparevalues()
 
 // ---- Operations ----
 
-bool TForm1::saveTo(const std::string& path)
+bool TForm1::save()
 {
+    RestoreDir();
+    Comparevalues();
     try {
-        workspace_.save(path);
+        workspace_.save(resourcePath_);
         return true;
     } catch (const common::IoError& e) {
         showIoError(e);
@@ -530,9 +532,7 @@ bool TForm1::saveTo(const std::string& path)
 
 void TForm1::BitBtn1Click()
 {
-    RestoreDir();
-    Comparevalues();
-    saveTo(resourcePath_);
+    save();
 }
 
 void TForm1::BitBtn2Click()
@@ -568,12 +568,9 @@ bool TForm1::exitProgram()
         && common::dialogs().question(this, "Confirm",
                "Exiting Wingsmith. Changes have been detected. Do you want to save changes?",
                common::MessageIcon::Question)
-            == common::Answer::Yes) {
-        RestoreDir();
-        Comparevalues();
-        if (!saveTo(resourcePath_))
-            return false; // the program stays open, the attributes untouched
-    }
+            == common::Answer::Yes
+        && !save())
+        return false; // the program stays open, the attributes untouched
     attributes_.restore();
     return true;
 }

@@ -91,7 +91,8 @@ private:
     void CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber);
 
     // Operations.
-    bool saveTo(const std::string& path);
+    // The save of "Save data to FLT files"; false when it failed (and said so).
+    bool save();
     bool exitProgram();
     void showIoError(const std::exception& e);
     void showConversionError(const std::exception& e);
@@ -107,7 +108,6 @@ private:
 
     // Grids and check boxes commit when left; these hold uncommitted input.
     std::set<QWidget*> pending_;
-    QWidget* editingControl_ = nullptr;
 
     QListWidget* ListBox1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
