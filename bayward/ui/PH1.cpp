@@ -9,6 +9,7 @@
 
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
+#include "common/ui/NamedWidgets.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -100,8 +101,6 @@ PH1::PH1() : QWidget(nullptr, Qt::Window)
     auto* rows = new QGridLayout(Frame2);
     rows->setHorizontalSpacing(4);
     rows->setVerticalSpacing(3);
-    const QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const int coordinateWidth = QFontMetrics(digits).horizontalAdvance(QStringLiteral("00000")) + 14;
     const char* headings[] = {"L", "T", "W", "H"};
     for (int c = 0; c < 4; ++c) {
         auto* heading = new QLabel(QString::fromLatin1(headings[c]), Frame2);
@@ -116,25 +115,13 @@ PH1::PH1() : QWidget(nullptr, Qt::Window)
         link.setUnderline(true);
         Label2[i]->setFont(link);
         connect(Label2[i], &ClickableLabel::clicked, this, &PH1::Label2_Click);
-        auto make = [&](const QString& name, int width) {
-            auto* e = new QLineEdit(Frame2);
-            e->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
-            e->setFixedWidth(width);
-            return e;
-        };
-        Text2[i] = make(QStringLiteral("Text2"), 170);
-        Text3[i] = make(QStringLiteral("Text3"), coordinateWidth);
-        Text4[i] = make(QStringLiteral("Text4"), coordinateWidth);
-        Text5[i] = make(QStringLiteral("Text5"), coordinateWidth);
-        Text6[i] = make(QStringLiteral("Text6"), coordinateWidth);
+        Text2[i] = common::namedBox(QStringLiteral("Text2"), i, 170, Frame2);
+        const auto coordinates = common::namedCoordinateBoxes(i, Frame2);
+        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
         rows->addWidget(Label2[i], i + 1, 0);
         rows->addWidget(Text2[i], i + 1, 1);
-        int column = 2;
-        for (QLineEdit* e : {Text3[i], Text4[i], Text5[i], Text6[i]}) {
-            e->setFont(digits);
-            e->setAlignment(Qt::AlignRight);
-            rows->addWidget(e, i + 1, column++);
-        }
+        for (int k = 0; k < 4; ++k)
+            rows->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 2 + k);
     }
     outer->addWidget(Frame2);
 

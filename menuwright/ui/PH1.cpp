@@ -4,7 +4,6 @@
 #include "FileBrowser.h"
 #include "LocalPath.h"
 #include "Module1.h"
-#include "NamedWidgets.h"
 #include "PP2.h"
 #include "PictureArea.h"
 #include "RectangleLabel.h"
@@ -15,6 +14,7 @@
 #include "menuwright/menufile/MenuFileWriter.h"
 
 #include "common/core/IoError.h"
+#include "common/ui/NamedWidgets.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -88,8 +88,8 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
         rows->addWidget(heading, 0, c + 1);
     }
     for (int i = 0; i < kRows; ++i) {
-        Text2[i] = namedBox(QStringLiteral("Text2"), i, 150, Frame2);
-        const auto coordinates = namedCoordinateBoxes(i, Frame2);
+        Text2[i] = common::namedBox(QStringLiteral("Text2"), i, 150, Frame2);
+        const auto coordinates = common::namedCoordinateBoxes(i, Frame2);
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
         rows->addWidget(Text2[i], i + 1, 0);
         for (int k = 0; k < 4; ++k)
@@ -99,10 +99,10 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     side->addWidget(Frame2);
 
     auto* commands = new QGridLayout;
-    Command1 = namedButton(QStringLiteral("Command1"), QStringLiteral("Make hangar  .mnu file"), this);
-    Command4 = namedButton(QStringLiteral("Command4"), QStringLiteral("Load Hangar Text"), this);
-    Command3 = namedButton(QStringLiteral("Command3"), QStringLiteral("Planes"), this);
-    Command2 = namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    Command1 = common::namedButton(QStringLiteral("Command1"), QStringLiteral("Make hangar  .mnu file"), this);
+    Command4 = common::namedButton(QStringLiteral("Command4"), QStringLiteral("Load Hangar Text"), this);
+    Command3 = common::namedButton(QStringLiteral("Command3"), QStringLiteral("Planes"), this);
+    Command2 = common::namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
     commands->addWidget(Command1, 0, 0);
     commands->addWidget(Command4, 0, 1);
     commands->addWidget(Command3, 1, 0);

@@ -2,10 +2,11 @@
 
 #include "HeadingFrame.h"
 #include "Module1.h"
-#include "NamedWidgets.h"
 #include "PP2.h"
 #include "RectangleLabel.h"
 #include "WarningBox.h"
+
+#include "common/ui/NamedWidgets.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -64,8 +65,8 @@ PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
         Label2[i] = new QLabel(this);
         Label2[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
         Label2[i]->setMinimumWidth(90);
-        Text2[i] = namedBox(QStringLiteral("Text2"), i, 200, this);
-        const auto coordinates = namedCoordinateBoxes(i, this);
+        Text2[i] = common::namedBox(QStringLiteral("Text2"), i, 200, this);
+        const auto coordinates = common::namedCoordinateBoxes(i, this);
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
         grid->addWidget(Label2[i], i + 1, 1);
         grid->addWidget(Text2[i], i + 1, 2);
@@ -91,11 +92,11 @@ PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     outer->addLayout(fixedLine);
 
     auto* buttons = new QHBoxLayout;
-    Command1 = namedButton(QStringLiteral("Command1"), QStringLiteral("Make  .mnu file"), this);
-    Command3 = namedButton(QStringLiteral("Command3"), QStringLiteral("Load settings"), this);
-    Command5 = namedButton(QStringLiteral("Command5"), QStringLiteral("Show Screen"), this);
-    Command4 = namedButton(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
-    Command2 = namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    Command1 = common::namedButton(QStringLiteral("Command1"), QStringLiteral("Make  .mnu file"), this);
+    Command3 = common::namedButton(QStringLiteral("Command3"), QStringLiteral("Load settings"), this);
+    Command5 = common::namedButton(QStringLiteral("Command5"), QStringLiteral("Show Screen"), this);
+    Command4 = common::namedButton(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
+    Command2 = common::namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
     for (QPushButton* b : {Command1, Command3, Command5, Command4})
         buttons->addWidget(b);
     buttons->addStretch();

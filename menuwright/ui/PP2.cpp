@@ -3,7 +3,6 @@
 #include "ClickLabel.h"
 #include "FileBrowser.h"
 #include "Module1.h"
-#include "NamedWidgets.h"
 #include "PP1.h"
 #include "PictureArea.h"
 #include "RectangleLabel.h"
@@ -11,6 +10,8 @@
 
 #include "menuwright/core/TextfileCheck.h"
 #include "menuwright/menufile/LayoutText.h"
+
+#include "common/ui/NamedWidgets.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -61,7 +62,7 @@ PP2::PP2() : QWidget(nullptr, Qt::Window)
     connect(Frame4, &SideOptions::chosen, this, [this](int i) { module_->applySide(static_cast<Side>(i)); });
     side->addWidget(Frame4);
 
-    Command1 = namedButton(QStringLiteral("Command1"), QStringLiteral("Load Textfile"), this);
+    Command1 = common::namedButton(QStringLiteral("Command1"), QStringLiteral("Load Textfile"), this);
     side->addWidget(Command1);
 
     auto* pictures = new QGroupBox(tr("Picture"), this);
@@ -101,8 +102,8 @@ PP2::PP2() : QWidget(nullptr, Qt::Window)
     side->addWidget(Label7);
 
     auto* lastLine = new QHBoxLayout;
-    Command4 = namedButton(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
-    Command2 = namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    Command4 = common::namedButton(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
+    Command2 = common::namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
     lastLine->addWidget(Command4);
     lastLine->addWidget(Command2);
     side->addLayout(lastLine);

@@ -8,7 +8,7 @@
 #include <array>
 #include <tuple>
 
-namespace menuwright {
+namespace common {
 
 // Controls created under their fixed names, as the windows and their tests
 // find them.
@@ -44,4 +44,4 @@ inline std::array<QLineEdit*, 4> namedCoordinateBoxes(int index, QWidget* parent
     return boxes;
 }
 
-} // namespace menuwright
+} // namespace common
