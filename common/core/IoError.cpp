@@ -1,6 +1,7 @@
 #include "IoError.h"
 
 #include <cerrno>
+#include <utility>
 
 namespace common {
 
@@ -45,14 +46,26 @@ IoFailure ioFailureFromErrno(int err)
     }
 }
 
-IoError::IoError(IoFailure failure, int code)
-    : std::runtime_error(ioErrorText(failure, code)), failure_(failure), code_(code)
+IoError::IoError(IoFailure failure, int code, std::filesystem::path path)
+    : std::runtime_error(ioErrorText(failure, code)), failure_(failure), code_(code), path_(std::move(path))
 {
 }
 
-IoError IoError::fromErrno(int err)
+IoError IoError::fromErrno(int err, std::filesystem::path path)
 {
-    return IoError(ioFailureFromErrno(err), err);
+    return IoError(ioFailureFromErrno(err), err, std::move(path));
+}
+
+IoError IoError::about(const std::filesystem::path& path) const
+{
+    return IoError(failure_, code_, path_.empty() ? path : path_);
+}
+
+std::string IoError::describe() const
+{
+    if (path_.empty())
+        return what();
+    return path_.filename().string() + ": " + what();
 }
 
 } // namespace common

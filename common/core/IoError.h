@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -23,17 +24,25 @@ std::string ioErrorText(IoFailure failure, int code = 0);
 // Maps a C errno value to the failure kinds above.
 IoFailure ioFailureFromErrno(int err);
 
+// what() is the fixed text alone; path() names the file it concerns, where
+// the layer that failed knows it, so that a window can say which file.
 class IoError : public std::runtime_error {
 public:
-    explicit IoError(IoFailure failure, int code = 0);
-    static IoError fromErrno(int err);
+    explicit IoError(IoFailure failure, int code = 0, std::filesystem::path path = {});
+    static IoError fromErrno(int err, std::filesystem::path path = {});
 
     IoFailure failure() const { return failure_; }
     int code() const { return code_; }
+    const std::filesystem::path& path() const { return path_; }
+    // The same failure, naming `path` unless a file is named already.
+    IoError about(const std::filesystem::path& path) const;
+    // "NAME: text" where a file is named, else the text.
+    std::string describe() const;
 
 private:
     IoFailure failure_;
     int code_;
+    std::filesystem::path path_;
 };
 
 } // namespace common
