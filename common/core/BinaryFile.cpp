@@ -2,105 +2,100 @@
 
 #include "IoError.h"
 #include "LittleEndian.h"
+#include "RunBackups.h"
+#include "SystemCalls.h"
+#include "WriteProtection.h"
 
 #include <array>
-#include <cerrno>
-#include <limits>
+#include <fcntl.h>
 #include <utility>
 
 namespace common {
-
-namespace {
-const char* modeString(BinaryFile::Mode mode)
-{
-    switch (mode) {
-    case BinaryFile::Mode::Read: return "rb";
-    case BinaryFile::Mode::ReadWrite: return "r+b";
-    case BinaryFile::Mode::Create: return "w+b";
-    }
-    return "rb";
-}
-} // namespace
 
 BinaryFile BinaryFile::open(const std::filesystem::path& path, Mode mode)
 {
     if (path.empty())
         throw IoError(IoFailure::FileNotFound);
-    errno = 0;
-    std::FILE* f = std::fopen(path.string().c_str(), modeString(mode));
-    if (!f)
-        throw IoError::fromErrno(errno);
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        std::fclose(f);
-        throw IoError(IoFailure::AccessDenied);
-    }
-    return BinaryFile(f);
+    if (std::filesystem::is_directory(path, ec))
+        throw IoError(IoFailure::AccessDenied, 0, path);
+    if (mode == Mode::ReadWrite)
+        refuseIfWriteProtected(path);
+    const int fd = sys::open(path, mode == Mode::Read ? O_RDONLY : O_RDWR, path);
+    BinaryFile file(fd, path, mode);
+    file.size_ = sys::size(fd, path);
+    return file;
 }
 
-BinaryFile::BinaryFile(BinaryFile&& other) noexcept : file_(std::exchange(other.file_, nullptr)) {}
+BinaryFile::BinaryFile(int fd, std::filesystem::path path, Mode mode) : fd_(fd), path_(std::move(path)), mode_(mode) {}
+
+BinaryFile::BinaryFile(BinaryFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), mode_(other.mode_), size_(other.size_),
+      before_(std::move(other.before_)), after_(std::move(other.after_))
+{
+}
 
 BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept
 {
     if (this != &other) {
-        if (file_)
-            std::fclose(file_);
-        file_ = std::exchange(other.file_, nullptr);
+        sys::closeQuietly(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+        path_ = std::move(other.path_);
+        mode_ = other.mode_;
+        size_ = other.size_;
+        before_ = std::move(other.before_);
+        after_ = std::move(other.after_);
     }
     return *this;
 }
 
 BinaryFile::~BinaryFile()
 {
-    if (file_)
-        std::fclose(file_);
+    sys::closeQuietly(fd_);
+}
+
+void BinaryFile::putBackAndRethrow()
+{
+    for (const auto& [pos, byte] : before_)
+        sys::restoreAt(fd_, pos, std::span<const std::uint8_t>(&byte, 1));
+    before_.clear();
+    after_.clear();
+    sys::closeQuietly(std::exchange(fd_, -1));
+    throw;
 }
 
 void BinaryFile::close()
 {
-    if (!file_)
+    if (fd_ < 0)
         return;
-    std::FILE* f = std::exchange(file_, nullptr);
-    errno = 0;
-    const bool flushed = std::fflush(f) == 0;
-    const int flushErr = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (!flushed)
-        throw IoError::fromErrno(flushErr);
-    if (!closed)
-        throw IoError::fromErrno(errno);
-}
-
-void BinaryFile::seek(std::uint64_t pos)
-{
-    if (pos > static_cast<std::uint64_t>(std::numeric_limits<long>::max()))
-        throw IoError(IoFailure::ReadBeyondEnd);
-    errno = 0;
-    if (std::fseek(file_, static_cast<long>(pos), SEEK_SET) != 0)
-        throw IoError::fromErrno(errno);
+    if (!after_.empty()) {
+        try {
+            sys::sync(fd_, path_);
+            for (const auto& [pos, byte] : after_) {
+                std::array<std::uint8_t, 1> got{};
+                sys::readAt(fd_, pos, got, path_);
+                if (got[0] != byte)
+                    throw IoError(IoFailure::NotVerified, 0, path_);
+            }
+        } catch (...) {
+            putBackAndRethrow();
+        }
+    }
+    before_.clear();
+    after_.clear();
+    sys::closeQuietly(std::exchange(fd_, -1));
 }
 
 std::uint64_t BinaryFile::size()
 {
-    errno = 0;
-    if (std::fseek(file_, 0, SEEK_END) != 0)
-        throw IoError::fromErrno(errno);
-    const long end = std::ftell(file_);
-    if (end < 0)
-        throw IoError::fromErrno(errno);
-    return static_cast<std::uint64_t>(end);
+    return size_;
 }
 
 void BinaryFile::read(std::uint64_t pos, std::span<std::uint8_t> out)
 {
-    seek(pos);
-    errno = 0;
-    const std::size_t got = std::fread(out.data(), 1, out.size(), file_);
-    if (got != out.size()) {
-        if (std::ferror(file_) && errno != 0)
-            throw IoError::fromErrno(errno);
-        throw IoError(IoFailure::ReadBeyondEnd);
-    }
+    if (pos > size_ || out.size() > size_ - pos)
+        throw IoError(IoFailure::ReadBeyondEnd, 0, path_);
+    sys::readAt(fd_, pos, out, path_);
 }
 
 std::vector<std::uint8_t> BinaryFile::read(std::uint64_t pos, std::size_t count)
@@ -112,10 +107,27 @@ std::vector<std::uint8_t> BinaryFile::read(std::uint64_t pos, std::size_t count)
 
 void BinaryFile::write(std::uint64_t pos, std::span<const std::uint8_t> data)
 {
-    seek(pos);
-    errno = 0;
-    if (std::fwrite(data.data(), 1, data.size(), file_) != data.size())
-        throw IoError::fromErrno(errno == 0 ? EIO : errno);
+    if (mode_ != Mode::ReadWrite)
+        throw IoError(IoFailure::AccessDenied, 0, path_);
+    try {
+        // A patch never changes the file's length; one refused field
+        // refuses the whole patch.
+        if (pos > size_ || data.size() > size_ - pos)
+            throw IoError(IoFailure::ReadBeyondEnd, 0, path_);
+        if (data.empty())
+            return;
+        if (after_.empty())
+            RunBackups::beforeChange(path_);
+        std::vector<std::uint8_t> old(data.size());
+        sys::readAt(fd_, pos, old, path_);
+        for (std::size_t i = 0; i < data.size(); ++i) {
+            before_.try_emplace(pos + i, old[i]);
+            after_[pos + i] = data[i];
+        }
+        sys::writeAt(fd_, pos, data, path_);
+    } catch (...) {
+        putBackAndRethrow();
+    }
 }
 
 std::uint8_t BinaryFile::readU8(std::uint64_t pos)

@@ -1,22 +1,28 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
+#include <map>
 #include <span>
 #include <vector>
 
 namespace common {
 
 // A game file opened for one operation and addressed by absolute byte
-// position. Every failure throws IoError with the user-facing text; nothing
-// is ever truncated unless the file is created.
+// position. Every failure throws IoError with the user-facing text, naming
+// the file.
+//
+// Opened ReadWrite it patches fields in place and is the file layer's only
+// way to change part of a file: a patch never changes the file's length (a
+// field beyond the end is refused), the file is backed up (RunBackups)
+// before its first change, and close() syncs it and reads back every byte
+// written. When a write, the sync or that check fails, the bytes it had
+// changed are put back, so the file is as before, never half patched.
 class BinaryFile {
 public:
     enum class Mode {
         Read,      // existing file, read only
-        ReadWrite, // existing file, read and write, no truncation
-        Create,    // new or emptied file, read and write
+        ReadWrite, // existing file, patched in place
     };
 
     static BinaryFile open(const std::filesystem::path& path, Mode mode);
@@ -25,11 +31,13 @@ public:
     BinaryFile& operator=(BinaryFile&& other) noexcept;
     BinaryFile(const BinaryFile&) = delete;
     BinaryFile& operator=(const BinaryFile&) = delete;
+    // Closing without close() keeps what was written but checks nothing.
     ~BinaryFile();
 
-    // Flushes and closes; reports a failed flush (a full disk shows here).
+    // Syncs, verifies and closes; reports a failure (a full disk shows here).
     void close();
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return fd_ >= 0; }
+    const std::filesystem::path& path() const { return path_; }
 
     std::uint64_t size();
 
@@ -51,10 +59,16 @@ public:
     void writeF32Bits(std::uint64_t pos, std::uint32_t bits);
 
 private:
-    explicit BinaryFile(std::FILE* file) : file_(file) {}
-    void seek(std::uint64_t pos);
+    BinaryFile(int fd, std::filesystem::path path, Mode mode);
+    [[noreturn]] void putBackAndRethrow();
 
-    std::FILE* file_ = nullptr;
+    int fd_ = -1;
+    std::filesystem::path path_;
+    Mode mode_ = Mode::Read;
+    std::uint64_t size_ = 0;
+    // Per byte written: what it held before, and what it must hold now.
+    std::map<std::uint64_t, std::uint8_t> before_;
+    std::map<std::uint64_t, std::uint8_t> after_;
 };
 
 } // namespace common

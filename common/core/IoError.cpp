@@ -14,6 +14,7 @@ std::string ioErrorText(IoFailure failure, int code)
     case IoFailure::AccessDenied: return "File access denied";
     case IoFailure::ReadBeyondEnd: return "Read beyond end of file";
     case IoFailure::DiskFull: return "Disk full";
+    case IoFailure::NotVerified: return "The written data did not read back the same";
     case IoFailure::Other: break;
     }
     return "I/O error " + std::to_string(code);
@@ -37,6 +38,7 @@ IoFailure ioFailureFromErrno(int err)
     case EROFS:
         return IoFailure::AccessDenied;
     case ENOSPC:
+    case EFBIG: // a file-size limit reads as a full disk to the user
 #ifdef EDQUOT
     case EDQUOT:
 #endif
@@ -58,11 +60,22 @@ IoError IoError::fromErrno(int err, std::filesystem::path path)
 
 IoError IoError::about(const std::filesystem::path& path) const
 {
-    return IoError(failure_, code_, path_.empty() ? path : path_);
+    IoError e(failure_, code_, path_.empty() ? path : path_);
+    e.sentence_ = sentence_;
+    return e;
+}
+
+IoError IoError::withSentence(std::string sentence) const
+{
+    IoError e(*this);
+    e.sentence_ = std::move(sentence);
+    return e;
 }
 
 std::string IoError::describe() const
 {
+    if (!sentence_.empty())
+        return sentence_;
     if (path_.empty())
         return what();
     return path_.filename().string() + ": " + what();

@@ -15,6 +15,7 @@ enum class IoFailure {
     AccessDenied,
     ReadBeyondEnd,
     DiskFull,
+    NotVerified, // the bytes read back were not the bytes written
     Other,
 };
 
@@ -36,13 +37,16 @@ public:
     const std::filesystem::path& path() const { return path_; }
     // The same failure, naming `path` unless a file is named already.
     IoError about(const std::filesystem::path& path) const;
-    // "NAME: text" where a file is named, else the text.
+    // "NAME: text" where a file is named, else the text; a failure that
+    // needs more words (a refused backup) carries its own sentence.
     std::string describe() const;
+    IoError withSentence(std::string sentence) const;
 
 private:
     IoFailure failure_;
     int code_;
     std::filesystem::path path_;
+    std::string sentence_;
 };
 
 } // namespace common

@@ -3,7 +3,13 @@
 #include "Dialogs.h"
 #include "HeadlessDialogs.h"
 
+#include "common/core/AtomicWrite.h"
+#include "common/core/IoError.h"
+#include "common/core/RunBackups.h"
+
 #include <QApplication>
+#include <QBuffer>
+#include <QFile>
 #include <QPixmap>
 #include <QWidget>
 
@@ -56,7 +62,18 @@ Arguments parse(int argc, char** argv)
 
 bool saveWindowPicture(QWidget& window, const QString& path)
 {
-    return window.grab().save(path, "PNG");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!window.grab().save(&buffer, "PNG"))
+        return false;
+    try {
+        writeFileAtomically(std::filesystem::path(QFile::encodeName(path).toStdString()),
+            std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+        return true;
+    } catch (const IoError&) {
+        return false;
+    }
 }
 
 int runWindowProgram(int argc, char** argv, const QString& applicationName, const MainWindowFactory& factory)
@@ -80,6 +97,8 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(applicationName);
+    // Every game file this run changes or removes is copied first.
+    RunBackups::start(applicationName.toStdString());
     if (args.screenshot)
         installDialogs(std::make_unique<HeadlessDialogs>());
 

@@ -6,6 +6,7 @@
 #include "GunTableExtractionError.h"
 #include "GunTableIo.h"
 
+#include "common/core/AtomicWrite.h"
 #include "common/core/BinaryFile.h"
 
 #include <cstring>
@@ -112,9 +113,7 @@ void extractGunTable(const std::string& resourcePath)
         throw GunTableExtractionError(e, false);
     }
     try {
-        BinaryFile planes = BinaryFile::open(gameFile(resourcePath, kPlanesDatName), BinaryFile::Mode::Create);
-        planes.write(0, image);
-        planes.close();
+        common::writeFileAtomically(gameFile(resourcePath, kPlanesDatName), image);
     } catch (const IoError& e) {
         throw GunTableExtractionError(e, true);
     }
@@ -166,9 +165,7 @@ void Workspace::extractFltFiles(const std::string& resourcePath)
             BinaryFile source = BinaryFile::open(fltPath, BinaryFile::Mode::Read);
             const auto record = source.read(archiveRecordBase(k), FltRecord::kSize);
             source.close();
-            BinaryFile loose = BinaryFile::open(gameFile(resourcePath, currentFltName), BinaryFile::Mode::Create);
-            loose.write(0, record);
-            loose.close();
+            common::writeFileAtomically(gameFile(resourcePath, currentFltName), record);
         }
         loadAircraft(resourcePath, currentFltName);
     }

@@ -1,0 +1,44 @@
+#pragma once
+
+namespace common {
+
+// The kinds of file operation the file layer performs.
+enum class FileOp {
+    Open,
+    Write,
+    Sync,
+    Rename,
+    Remove,
+    Permissions,
+};
+
+// Test seam of the file layer: counts its operations per kind and makes a
+// chosen one fail with a chosen errno, so that every write path can be run
+// once to count and then again with each operation failing in turn. Off
+// (nothing counted fails) unless a test arms it.
+class FileFaults {
+public:
+    static void reset();
+    // The nth operation of `op` from now on (1-based) fails with `err`.
+    static void failNth(FileOp op, int n, int err);
+    // The nth write from now on stores other bytes than it was given, as a
+    // faulty disk would, and reports success.
+    static void corruptNthWrite(int n);
+    static int count(FileOp op);
+
+    // Called by the layer before each operation: 0, or the errno to fail with.
+    static int check(FileOp op);
+    // Called by the layer after check(FileOp::Write): whether to corrupt it.
+    static bool corruptsThisWrite();
+};
+
+// Runs the operations of every kind in turn failing: `action` once to count
+// them, then once per counted operation with that one failing; `after` is
+// called after each failing run with the kind, the 1-based number and
+// whether the action threw. Tests use it to walk every failure of a writer.
+template <typename Action, typename After>
+void forEachFileFault(Action action, After after, int err);
+
+} // namespace common
+
+#include "FileFaults.inl"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+// The file layer's own system calls. Each one that changes something on
+// disk passes the test seam (FileFaults) first; each failure throws IoError
+// naming `shown`, the path as the program gave it.
+namespace common::sys {
+
+int open(const std::filesystem::path& path, int flags, const std::filesystem::path& shown);
+// A new file with a unique name beside `target`, opened exclusively.
+int createTemporary(const std::filesystem::path& target, std::filesystem::path& temp,
+    const std::filesystem::path& shown);
+void writeAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data, const std::filesystem::path& shown);
+void sync(int fd, const std::filesystem::path& shown);
+void changeMode(int fd, unsigned mode, const std::filesystem::path& shown);
+void changeMode(const std::filesystem::path& path, unsigned mode, const std::filesystem::path& shown);
+void rename(const std::filesystem::path& from, const std::filesystem::path& to, const std::filesystem::path& shown);
+void remove(const std::filesystem::path& path, const std::filesystem::path& shown);
+
+// Reads, outside the seam: failures throw IoError naming `shown`.
+void readAt(int fd, std::uint64_t pos, std::span<std::uint8_t> out, const std::filesystem::path& shown);
+std::uint64_t size(int fd, const std::filesystem::path& shown);
+std::vector<std::uint8_t> readWhole(const std::filesystem::path& path, const std::filesystem::path& shown);
+
+// Clean-up after a failure: never throws, never counted.
+void closeQuietly(int fd);
+void removeQuietly(const std::filesystem::path& path);
+void restoreAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data);
+
+// Follows symbolic links to the file a write must reach, so that a link
+// stays a link. A dangling link yields the path it points to.
+std::filesystem::path finalTarget(const std::filesystem::path& path);
+// The permission bits a newly created file gets (0666 less the umask).
+unsigned defaultMode();
+
+} // namespace common::sys

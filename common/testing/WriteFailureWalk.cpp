@@ -1,0 +1,146 @@
+#include "WriteFailureWalk.h"
+
+#include "TempDir.h"
+#include "common/core/FileFaults.h"
+#include "common/core/IoError.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cerrno>
+#include <map>
+#include <vector>
+
+namespace common {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Snapshot = std::map<fs::path, std::vector<std::uint8_t>>;
+
+bool inBackups(const fs::path& rel)
+{
+    return !rel.empty() && rel.begin()->string() == "Backups";
+}
+
+Snapshot snapshot(const fs::path& folder)
+{
+    Snapshot s;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+        const fs::path rel = e.path().lexically_relative(folder);
+        if (!inBackups(rel) && e.is_regular_file())
+            s[rel] = readAllBytes(e.path());
+    }
+    return s;
+}
+
+void restore(const fs::path& folder, const Snapshot& s)
+{
+    std::vector<fs::path> extra;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+        const fs::path rel = e.path().lexically_relative(folder);
+        if (e.is_regular_file() && !s.count(rel))
+            extra.push_back(e.path());
+    }
+    for (const auto& p : extra)
+        fs::remove(p);
+    fs::remove_all(folder / "Backups");
+    for (const auto& [rel, bytes] : s) {
+        const fs::path p = folder / rel;
+        std::error_code ec;
+        const auto perms = fs::status(p, ec).permissions();
+        const bool existed = !ec && fs::exists(p);
+        if (existed)
+            fs::permissions(p, fs::perms::owner_write, fs::perm_options::add);
+        if (!existed || readAllBytes(p) != bytes)
+            writeAllBytes(p, bytes);
+        if (existed)
+            fs::permissions(p, perms);
+    }
+}
+
+// Empty when the action succeeded, else its message.
+std::string runOnce(const std::function<void()>& action, bool& threw)
+{
+    threw = false;
+    try {
+        action();
+    } catch (const IoError& e) {
+        threw = true;
+        return e.describe();
+    } catch (const std::exception& e) {
+        threw = true;
+        return e.what();
+    }
+    return {};
+}
+
+std::vector<int> sampled(int count, int most)
+{
+    std::vector<int> picks;
+    if (count <= most) {
+        for (int n = 1; n <= count; ++n)
+            picks.push_back(n);
+        return picks;
+    }
+    for (int k = 0; k < most; ++k)
+        picks.push_back(1 + static_cast<int>(static_cast<long long>(k) * (count - 1) / (most - 1)));
+    return picks;
+}
+
+} // namespace
+
+int walkWriteFailures(const fs::path& folder, const std::function<void()>& action, const std::string& expectedName,
+    int maxPerKind)
+{
+    constexpr std::array kinds{FileOp::Open, FileOp::Write, FileOp::Sync, FileOp::Rename, FileOp::Remove,
+        FileOp::Permissions};
+    const Snapshot before = snapshot(folder);
+
+    FileFaults::reset();
+    bool threw = false;
+    const std::string clean = runOnce(action, threw);
+    EXPECT_FALSE(threw) << "the action fails even without an injected failure: " << clean;
+    std::array<int, kinds.size()> counts{};
+    for (std::size_t k = 0; k < kinds.size(); ++k)
+        counts[k] = FileFaults::count(kinds[k]);
+    const Snapshot after = snapshot(folder);
+    EXPECT_NE(before, after) << "the action changed nothing";
+
+    int runs = 0;
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        for (int n : sampled(counts[k], maxPerKind)) {
+            SCOPED_TRACE("operation kind " + std::to_string(static_cast<int>(kinds[k])) + ", number "
+                + std::to_string(n));
+            restore(folder, before);
+            FileFaults::reset();
+            FileFaults::failNth(kinds[k], n, ENOSPC);
+            const std::string message = runOnce(action, threw);
+            FileFaults::reset();
+            ++runs;
+            EXPECT_TRUE(threw) << "a failed operation was reported as success";
+            EXPECT_NE(message.find(expectedName), std::string::npos) << "message: " << message;
+            const Snapshot now = snapshot(folder);
+            for (const auto& [rel, bytes] : now) {
+                const auto b = before.find(rel);
+                const auto a = after.find(rel);
+                const bool asBefore = b != before.end() && b->second == bytes;
+                const bool asAfter = a != after.end() && a->second == bytes;
+                EXPECT_TRUE(asBefore || asAfter) << rel << " is neither as before nor as after";
+            }
+            for (const auto& [rel, bytes] : before) {
+                if (!now.count(rel)) {
+                    EXPECT_FALSE(after.count(rel)) << rel << " vanished";
+                }
+            }
+            const std::string again = runOnce(action, threw);
+            EXPECT_FALSE(threw) << "the next run failed: " << again;
+            EXPECT_EQ(snapshot(folder), after) << "the next run did not complete the change";
+        }
+    }
+    restore(folder, before);
+    return runs;
+}
+
+} // namespace common
