@@ -1,7 +1,7 @@
 #include "WindowTestSupport.h"
 
 #include "vector/ui/MainWindow.h"
-#include "vector/ui/OpenWindow.h"
+#include "vector/ui/OpenModelWindow.h"
 
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
@@ -48,7 +48,7 @@ TEST(FileWindow, FolderListMovesTheFileListAndThePathLabel)
     common::writeAllText(dir / "models" / "notes.txt", "");
     common::ScopedScriptedDialogs dlg;
     Model model;
-    OpenWindow window(model, nullptr);
+    OpenModelWindow window(model, nullptr);
     const QString root = qpath(std::filesystem::canonical(dir.path()));
     ASSERT_TRUE(window.setFolder(root));
     window.show();
@@ -89,7 +89,7 @@ TEST(FileWindow, ChoosingAFileByKeyboardFillsTheName)
     common::writeAllText(dir / "a.3dz", "");
     common::writeAllText(dir / "b.3dz", "");
     Model model;
-    OpenWindow window(model, nullptr);
+    OpenModelWindow window(model, nullptr);
     window.setFolder(qpath(dir.path()));
     window.show();
     auto* File1 = window.findChild<QListWidget*>("File1");

@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
-#include "OpenWindow.h"
-#include "SaveWindow.h"
+#include "OpenModelWindow.h"
+#include "SaveNormalsWindow.h"
 
 #include "vector/core/FacetNormal.h"
 #include "vector/core/ModelNormals.h"
@@ -141,16 +141,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     input_[0]->setFocus();
 
-    open3dz = new OpenWindow(model_, this);
-    save3dz = new SaveWindow(model_, this);
+    open3dz = new OpenModelWindow(model_, this);
+    save3dz = new SaveNormalsWindow(model_, this);
 
     connect(Open, &QAction::triggered, this, [this] { Open_Click(); });
     connect(save, &QAction::triggered, this, [this] { save_Click(); });
     connect(Exit, &QAction::triggered, this, &QWidget::close);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(open3dz, &OpenWindow::modelRead, this, [this] { showModel(); });
-    connect(save3dz, &SaveWindow::saved, this, [this](const QString& path) {
+    connect(open3dz, &OpenModelWindow::modelRead, this, [this] { showModel(); });
+    connect(save3dz, &SaveNormalsWindow::saved, this, [this](const QString& path) {
         statusBar()->showMessage(QString("Normals written to %1").arg(QDir::toNativeSeparators(path)));
     });
 }

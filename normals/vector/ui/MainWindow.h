@@ -11,8 +11,8 @@ class QProgressBar;
 
 namespace vector {
 
-class OpenWindow;
-class SaveWindow;
+class OpenModelWindow;
+class SaveNormalsWindow;
 
 // "Vector calculator ver 2.0": shows the model's counts, computes the
 // normals of all its elements, and holds a calculator for one facet.
@@ -40,8 +40,8 @@ private:
     void showError(const QString& text);
 
     Model model_;
-    OpenWindow* open3dz;
-    SaveWindow* save3dz;
+    OpenModelWindow* open3dz;
+    SaveNormalsWindow* save3dz;
 
     QLineEdit* text1;
     QLineEdit* Text2;

@@ -13,11 +13,11 @@ namespace probewell {
 // The one window: it explains what the program assumes, names the folder it
 // will report on and writes the report when "OK!" is pressed. The close box
 // ends the program without writing anything.
-class Form1 : public QWidget {
+class ReportWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(std::filesystem::path gameFolder, QWidget* parent = nullptr);
+    explicit ReportWindow(std::filesystem::path gameFolder, QWidget* parent = nullptr);
 
     // The explanation shown in Label1, one entry per line.
     static QStringList explanationLines();

@@ -1,4 +1,4 @@
-#include "SaveWindow.h"
+#include "SaveNormalsWindow.h"
 
 #include "vector/core/NormalsText.h"
 
@@ -13,7 +13,7 @@
 
 namespace vector {
 
-SaveWindow::SaveWindow(const Model& model, QWidget* parent)
+SaveNormalsWindow::SaveNormalsWindow(const Model& model, QWidget* parent)
     : FileWindow("save3dz", "Save normals as text file", "*.txt", "Input map file name", "temp.txt", parent),
       model_(model)
 {
@@ -25,7 +25,7 @@ SaveWindow::SaveWindow(const Model& model, QWidget* parent)
     bottom->addWidget(ProgressBar1);
 }
 
-void SaveWindow::OKButton_Click()
+void SaveNormalsWindow::OKButton_Click()
 {
     const QString name = Text1->text();
     if (name.isEmpty()) {

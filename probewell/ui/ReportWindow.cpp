@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "ReportWindow.h"
 
 #include "probewell/core/InstallationReport.h"
 
@@ -21,7 +21,7 @@ QString fromPath(const std::filesystem::path& p)
 
 } // namespace
 
-Form1::Form1(std::filesystem::path gameFolder, QWidget* parent)
+ReportWindow::ReportWindow(std::filesystem::path gameFolder, QWidget* parent)
     : QWidget(parent)
     , gameFolder_(std::move(gameFolder))
 {
@@ -62,11 +62,11 @@ Form1::Form1(std::filesystem::path gameFolder, QWidget* parent)
     layout->addWidget(noticeLabel_);
     layout->addWidget(Frame1);
 
-    connect(Command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command1_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
     Form_Load();
 }
 
-QStringList Form1::explanationLines()
+QStringList ReportWindow::explanationLines()
 {
     return {
         "Running this program assumes that:",
@@ -83,7 +83,7 @@ QStringList Form1::explanationLines()
     };
 }
 
-void Form1::Form_Load()
+void ReportWindow::Form_Load()
 {
     Label1_->setText(explanationLines().join('\n'));
     folderLabel_->setText("Vantor directory: " + fromPath(gameFolder_));
@@ -94,7 +94,7 @@ void Form1::Form_Load()
     }
 }
 
-void Form1::Command1_Click()
+void ReportWindow::Command1_Click()
 {
     try {
         writeReport(gameFolder_);
@@ -106,7 +106,7 @@ void Form1::Command1_Click()
     close();
 }
 
-void Form1::showNotice(const QString& text)
+void ReportWindow::showNotice(const QString& text)
 {
     noticeLabel_->setText(text);
     noticeLabel_->show();

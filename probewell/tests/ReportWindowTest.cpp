@@ -1,4 +1,4 @@
-#include "probewell/ui/Form1.h"
+#include "probewell/ui/ReportWindow.h"
 
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
@@ -28,13 +28,13 @@ struct Window {
         notice = form.findChild<QLabel*>("lblNotice");
         command1 = form.findChild<QPushButton*>("Command1");
     }
-    Form1 form;
+    ReportWindow form;
     QLabel* label1 = nullptr;
     QLabel* notice = nullptr;
     QPushButton* command1 = nullptr;
 };
 
-TEST(Form1, ShowsTheAssumptionsAndTheButtonInItsFrame)
+TEST(ReportWindow, ShowsTheAssumptionsAndTheButtonInItsFrame)
 {
     common::TempDir game;
     fs::create_directories(game / "Nimbar");
@@ -57,7 +57,7 @@ TEST(Form1, ShowsTheAssumptionsAndTheButtonInItsFrame)
     EXPECT_TRUE(w.notice->isHidden());
 }
 
-TEST(Form1, SaysBeforeTheClickThatTheAddonFolderIsMissing)
+TEST(ReportWindow, SaysBeforeTheClickThatTheAddonFolderIsMissing)
 {
     common::TempDir game;
     Window w(game.path());
@@ -71,7 +71,7 @@ TEST(Form1, SaysBeforeTheClickThatTheAddonFolderIsMissing)
     EXPECT_FALSE(w.form.isVisible());
 }
 
-TEST(Form1, OkWritesTheReportAndEndsWithoutAnyMessage)
+TEST(ReportWindow, OkWritesTheReportAndEndsWithoutAnyMessage)
 {
     common::TempDir game;
     common::writeAllText(game / "LastNimbarDir", "Nimbar\\Summer44");
@@ -88,7 +88,7 @@ TEST(Form1, OkWritesTheReportAndEndsWithoutAnyMessage)
         std::string::npos);
 }
 
-TEST(Form1, CloseBoxEndsWithoutWriting)
+TEST(ReportWindow, CloseBoxEndsWithoutWriting)
 {
     common::TempDir game;
     Window w(game.path());
@@ -97,7 +97,7 @@ TEST(Form1, CloseBoxEndsWithoutWriting)
     EXPECT_EQ(std::distance(fs::directory_iterator(game.path()), fs::directory_iterator()), 0);
 }
 
-TEST(Form1, AFailedWriteKeepsTheWindowOpenAndSaysWhy)
+TEST(ReportWindow, AFailedWriteKeepsTheWindowOpenAndSaysWhy)
 {
     common::TempDir game;
     fs::create_directories(game / "Nimbar");
