@@ -6,6 +6,7 @@
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace probewell {
@@ -87,22 +88,35 @@ std::optional<fs::path> findAddonFolder(const fs::path& gameFolder)
     return found;
 }
 
-std::vector<std::string> buildReportLines(const fs::path& gameFolder)
+std::vector<std::string> buildReportLines(const fs::path& gameFolder, std::vector<std::string>* problems)
 {
     const std::optional<fs::path> addonFolder = findAddonFolder(gameFolder);
+    // An unreadable folder is named where its listing would be: the report
+    // is what the author needs to see it.
+    const auto listing = [&](auto list, const fs::path& folder) {
+        try {
+            return list(folder);
+        } catch (const common::IoError& e) {
+            std::string problem = folder.string() + " could not be listed: " + e.what();
+            if (problems && std::find(problems->begin(), problems->end(), problem) == problems->end())
+                problems->push_back(problem);
+            return std::vector<std::string>{std::move(problem)};
+        }
+    };
+    const auto gameListing = [&](auto list) { return listing(list, gameFolder); };
     const auto addonListing = [&](auto list) {
-        return addonFolder ? list(*addonFolder) : std::vector<std::string>{};
+        return addonFolder ? listing(list, *addonFolder) : std::vector<std::string>{};
     };
 
     std::vector<std::string> lines;
     lines.emplace_back(kFoldersHeader);
-    append(lines, listSubfolders(gameFolder));
+    append(lines, gameListing(listSubfolders));
     lines.emplace_back();
     lines.emplace_back(kFoldersHeader);
     append(lines, addonListing(listSubfolders));
     lines.emplace_back();
     lines.emplace_back(kGameFilesHeader);
-    append(lines, listFiles(gameFolder));
+    append(lines, gameListing(listFiles));
     lines.emplace_back();
     lines.emplace_back(kAddonFilesHeader);
     append(lines, addonListing(listFiles));
@@ -112,9 +126,9 @@ std::vector<std::string> buildReportLines(const fs::path& gameFolder)
     return lines;
 }
 
-fs::path writeReport(const fs::path& gameFolder)
+fs::path writeReport(const fs::path& gameFolder, std::vector<std::string>* problems)
 {
-    const std::vector<std::string> lines = buildReportLines(gameFolder);
+    const std::vector<std::string> lines = buildReportLines(gameFolder, problems);
     const fs::path target = common::resolveNoCase(gameFolder, kReportFileName);
     common::writeTextLines(target, lines);
     return target;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QStringList>
 #include <QWidget>
 
@@ -22,10 +23,18 @@ public:
     // The explanation shown in Label1, one entry per line.
     static QStringList explanationLines();
 
+    // The notice's red for a window `background`: one with a contrast of
+    // at least 4.5:1 to it, in light and dark palettes alike.
+    static QColor noticeColour(const QColor& background);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void Form_Load();
     void Command1_Click();
     void showNotice(const QString& text);
+    void colourNotice();
 
     std::filesystem::path gameFolder_;
     QLabel* Label1_ = nullptr;
