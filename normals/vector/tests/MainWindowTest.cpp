@@ -13,6 +13,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -222,8 +224,86 @@ TEST_F(VectorWindow, SaveNeedsANameAndReportsAFailedWrite)
     ASSERT_EQ(list->count(), 1);
     list->item(0)->setSelected(true);
     EXPECT_EQ(find("Text1", save3dz())->text(), "readme.txt");
+    dlg->answers.push_back(common::Answer::Yes);
     click("OKButton", save3dz());
     EXPECT_EQ(common::readAllText(dir / "readme.txt"), ";normal       Y             Z             X\r\n");
+}
+
+TEST_F(VectorWindow, SaveAsksBeforeReplacingAFileAndAddsTxtToABareName)
+{
+    common::writeAllText(dir / "Mounts.txt", "another tool's list\r\n");
+    menu("save");
+    find("Text1", save3dz())->setText("Mounts");
+    click("OKButton", save3dz()); // unanswered: No
+    ASSERT_EQ(dlg->events.size(), 1u);
+    EXPECT_EQ(dlg->events[0].kind, common::ScriptedDialogs::Kind::Question);
+    EXPECT_TRUE(dlg->events[0].text.contains("Mounts.txt already exists")) << dlg->events[0].text.toStdString();
+    EXPECT_EQ(common::readAllText(dir / "Mounts.txt"), "another tool's list\r\n");
+    EXPECT_TRUE(save3dz()->isVisible());
+
+    find("Text1", save3dz())->setText("fresh");
+    click("OKButton", save3dz());
+    EXPECT_EQ(dlg->events.size(), 1u);
+    EXPECT_EQ(find("Text1", save3dz())->text(), "fresh.txt");
+    EXPECT_EQ(common::readAllText(dir / "fresh.txt"), ";normal       Y             Z             X\r\n");
+}
+
+TEST_F(VectorWindow, SaveRefusedByTheFileSystemNamesTheFile)
+{
+    std::filesystem::create_directories(dir / "taken.txt"); // a folder where the file should go
+    menu("save");
+    find("Text1", save3dz())->setText("taken.txt");
+    click("OKButton", save3dz());
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_TRUE(dlg->texts()[0].contains("taken.txt")) << dlg->texts()[0].toStdString();
+    EXPECT_TRUE(dlg->texts()[0].contains("File access denied")) << dlg->texts()[0].toStdString();
+    EXPECT_TRUE(save3dz()->isVisible());
+}
+
+TEST_F(VectorWindow, ChoosingTheShownFolderAgainListsFilesSavedMeanwhile)
+{
+    menu("save");
+    common::writeAllText(dir / "later.txt", "");
+    auto* Dir1 = find<QListWidget>("Dir1", save3dz());
+    auto* current = Dir1->currentItem();
+    ASSERT_NE(current, nullptr);
+    emit Dir1->itemActivated(current);
+    EXPECT_EQ(find<QListWidget>("File1", save3dz())->findItems("later.txt", Qt::MatchExactly).size(), 1);
+}
+
+TEST_F(VectorWindow, ProgressBarsEndFullAndSayHowFarTheyGot)
+{
+    openByList("sparrow.3dz");
+    auto* bar = find<QProgressBar>("ProgressBar1");
+    EXPECT_TRUE(bar->isTextVisible());
+    EXPECT_EQ(bar->text(), "0 of 19 elements");
+    click("Command2");
+    EXPECT_EQ(bar->value(), 18);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_EQ(bar->text(), "19 of 19 elements");
+    menu("save");
+    click("OKButton", save3dz());
+    auto* saveBar = find<QProgressBar>("ProgressBar1", save3dz());
+    EXPECT_EQ(saveBar->value(), saveBar->maximum());
+    EXPECT_EQ(saveBar->text(), "19 of 19 lines");
+}
+
+TEST_F(VectorWindow, ResultFieldsShowTheWholeLongestResult)
+{
+    typeFacet({"0", "0", "0", "1", "0", "0", "0", "1", "1"});
+    click("Command1");
+    ASSERT_EQ(results()[2].left(7), "-11585.");
+    for (const char* name : {"Text15", "Text16", "Text17"}) {
+        QLineEdit* edit = find(name);
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.rect = edit->rect();
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        // Room for a sign and 15 digits with point and exponent, and the start in view.
+        EXPECT_GE(contents.width() - 4, edit->fontMetrics().horizontalAdvance("-1.23456789012345E-05")) << name;
+        EXPECT_EQ(edit->cursorPosition(), 0) << name;
+    }
 }
 
 TEST_F(VectorWindow, SingleFacetCalculator)

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "ElementProgress.h"
 #include "OpenModelWindow.h"
 #include "SaveNormalsWindow.h"
 
@@ -10,6 +11,7 @@
 #include "vector/core/NumberText.h"
 
 #include "common/ui/Dialogs.h"
+#include "common/ui/FitText.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -56,6 +58,10 @@ QLabel* heading(const QString& text, QWidget* parent)
 }
 
 const char* const kNodeColumn[3] = {"y", "z", "x"};
+
+// The longest result: a sign and 15 significant digits, with a point and
+// an exponent, as small components come out.
+constexpr const char* kLongestResult = "-8.88888888888888E-05";
 
 } // namespace
 
@@ -115,6 +121,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     for (int c = 0; c < 3; ++c) {
         result_[c] = field(facetBox, QString("Text%1").arg(15 + c), "0", true);
         result_[c]->setAlignment(Qt::AlignRight);
+        common::fitTextWidth(result_[c], kLongestResult);
         facetGrid->addWidget(result_[c], 6, c + 1);
     }
     for (int c = 1; c <= 3; ++c)
@@ -126,7 +133,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setRange(0, 255);
     ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setFormat("No model read");
     auto* run = new QHBoxLayout;
     run->addWidget(Command2);
     run->addWidget(ProgressBar1, 1);
@@ -174,7 +181,7 @@ void MainWindow::showModel()
     Text2->setText(QString::number(model_.nodeCount));
     Text3->setText(QString::number(model_.elementCount));
     Text4->setText(QString::fromStdString(model_.fileName));
-    ProgressBar1->setValue(0);
+    startElementProgress(ProgressBar1, model_.elementCount, "elements");
     statusBar()->showMessage(QString("%1 read").arg(QString::fromStdString(model_.fileName)));
 }
 
@@ -224,8 +231,10 @@ void MainWindow::Command1_Click()
     }
     try {
         const FacetNormal normal(nodes[0], nodes[1], nodes[2]);
-        for (int c = 0; c < 3; ++c)
+        for (int c = 0; c < 3; ++c) {
             result_[c]->setText(QString::fromStdString(formatResult(normal.scaled[c], decimalSeparator())));
+            result_[c]->setCursorPosition(0); // the sign first, should the field be narrowed
+        }
     } catch (const NormalRangeError& e) {
         showError(QString("This facet cannot be calculated: %1.").arg(QString::fromStdString(e.what())));
     }
@@ -234,7 +243,9 @@ void MainWindow::Command1_Click()
 void MainWindow::Command2_Click()
 {
     try {
-        calculateNormals(model_, [this](int e) { ProgressBar1->setValue(e); });
+        startElementProgress(ProgressBar1, model_.elementCount, "elements");
+        calculateNormals(model_,
+            [this](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, "elements"); });
     } catch (const NormalRangeError& e) {
         showError(QString::fromStdString(e.what()));
         return;
