@@ -1,10 +1,12 @@
 #include "MainWindow.h"
 
 #include "ElementProgress.h"
+#include "ModelPreview.h"
 #include "OpenModelWindow.h"
 #include "SaveNormalsWindow.h"
 
 #include "vector/core/FacetNormal.h"
+#include "vector/core/ModelGeometry.h"
 #include "vector/core/ModelNormals.h"
 #include "vector/core/ModelReader.h"
 #include "vector/core/NormalRangeError.h"
@@ -13,7 +15,9 @@
 #include "common/ui/Dialogs.h"
 #include "common/ui/FitText.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QFont>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -138,13 +142,36 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     run->addWidget(Command2);
     run->addWidget(ProgressBar1, 1);
 
-    auto* layout = new QVBoxLayout(central);
-    layout->addWidget(modelBox);
-    layout->addWidget(facetBox);
-    layout->addLayout(run);
-    layout->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(modelBox);
+    left->addWidget(facetBox);
+    left->addLayout(run);
+    left->addStretch(1);
+
+    // The model itself, to see which normals point the wrong way.
+    auto* previewBox = new QGroupBox("Preview", central);
+    preview_ = new ModelPreview(model_, previewBox);
+    preview_->setObjectName("Preview");
+    auto* showNormals = new QCheckBox("Show &normals", previewBox);
+    showNormals->setObjectName("ShowNormals");
+    normalCount_ = new QLabel(previewBox);
+    normalCount_->setObjectName("NormalCount");
+    normalCount_->setWordWrap(true);
+    pickedInfo_ = new QLabel("Drag to turn, wheel to zoom, Home to reset; click a polygon for its data.", previewBox);
+    pickedInfo_->setObjectName("PreviewInfo");
+    pickedInfo_->setWordWrap(true);
+    pickedInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    previewLayout->addWidget(preview_, 1);
+    previewLayout->addWidget(showNormals);
+    previewLayout->addWidget(normalCount_);
+    previewLayout->addWidget(pickedInfo_);
+
+    auto* layout = new QHBoxLayout(central);
+    layout->addLayout(left);
+    layout->addWidget(previewBox, 1);
     statusBar()->setSizeGripEnabled(false);
-    resize(460, 420);
+    resize(940, 460);
 
     input_[0]->setFocus();
 
@@ -157,6 +184,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(open3dz, &OpenModelWindow::modelRead, this, [this] { showModel(); });
+    connect(showNormals, &QCheckBox::toggled, preview_, &ModelPreview::setShowNormals);
+    connect(preview_, &ModelPreview::elementPicked, this, [this](int e) { showPicked(e); });
     connect(save3dz, &SaveNormalsWindow::saved, this, [this](const QString& path) {
         statusBar()->showMessage(QString("Normals written to %1").arg(QDir::toNativeSeparators(path)));
     });
@@ -183,6 +212,43 @@ void MainWindow::showModel()
     Text4->setText(QString::fromStdString(model_.fileName));
     startElementProgress(ProgressBar1, model_.elementCount, "elements");
     statusBar()->showMessage(QString("%1 read").arg(QString::fromStdString(model_.fileName)));
+    preview_->modelRead();
+    pickedInfo_->setText("Drag to turn, wheel to zoom, Home to reset; click a polygon for its data.");
+    showNormalCount();
+}
+
+void MainWindow::showNormalCount()
+{
+    const auto wrong = disagreeingElements(model_);
+    normalCount_->setText(QString("%1 of %2 normals point another way than their polygon's nodes")
+                              .arg(wrong.size())
+                              .arg(checkableElementCount(model_)));
+    // Bold rather than coloured, so it reads in any colour scheme.
+    QFont font = normalCount_->font();
+    font.setBold(!wrong.empty());
+    normalCount_->setFont(font);
+}
+
+void MainWindow::showPicked(int e)
+{
+    if (e < 0) {
+        pickedInfo_->setText("No polygon there.");
+        return;
+    }
+    QStringList nodes;
+    for (int j = 0; j < model_.vertexCounts[e]; ++j)
+        nodes << QString::number(model_.vertices[e][j]);
+    const ElementRecord& r = model_.elements[e];
+    QString text = QString("Element %1, type %2, nodes %3; normal Y %4, Z %5, X %6")
+                       .arg(e)
+                       .arg(model_.polygonTypes[e])
+                       .arg(nodes.join(", "))
+                       .arg(r[0])
+                       .arg(r[1])
+                       .arg(r[2]);
+    if (normalDisagrees(model_, e).value_or(false))
+        text += " (points another way than its nodes)";
+    pickedInfo_->setText(text);
 }
 
 void MainWindow::showError(const QString& text)
@@ -251,6 +317,8 @@ void MainWindow::Command2_Click()
         return;
     }
     statusBar()->showMessage(QString("Normals of %1 elements calculated").arg(model_.elementCount));
+    preview_->normalsChanged();
+    showNormalCount();
 }
 
 } // namespace vector

@@ -6,11 +6,13 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class QProgressBar;
 
 namespace vector {
 
+class ModelPreview;
 class OpenModelWindow;
 class SaveNormalsWindow;
 
@@ -37,6 +39,8 @@ private:
     void Command1_Click();
     void Command2_Click();
     void showModel();
+    void showNormalCount();
+    void showPicked(int element);
     void showError(const QString& text);
 
     Model model_;
@@ -50,6 +54,9 @@ private:
     std::array<QLineEdit*, 9> input_;  // Text6 ... Text14: rows are nodes, columns y, z, x
     std::array<QLineEdit*, 3> result_; // Text15 ... Text17: Y, Z, X
     QProgressBar* ProgressBar1;
+    ModelPreview* preview_;
+    QLabel* normalCount_;
+    QLabel* pickedInfo_;
 };
 
 } // namespace vector
