@@ -6,7 +6,7 @@
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 
-#include <algorithm>
+#include <map>
 #include <system_error>
 
 namespace probewell {
@@ -58,12 +58,15 @@ std::optional<fs::path> findFile(const std::optional<fs::path>& folder, std::str
 }
 
 void appendStateFile(std::vector<std::string>& lines, const StateFile& state, const fs::path& gameFolder,
-    const std::optional<fs::path>& addonFolder)
+    const std::optional<fs::path>& addonFolder, const std::map<fs::path, std::string>& unlisted)
 {
     lines.push_back("*****" + upper(state.title));
-    const auto file = findFile(state.inAddonFolder ? addonFolder : std::optional<fs::path>(gameFolder),
-        state.fileName);
-    if (!file) {
+    const std::optional<fs::path> folder = state.inAddonFolder ? addonFolder : std::optional<fs::path>(gameFolder);
+    const auto file = findFile(folder, state.fileName);
+    if (!file && folder && unlisted.count(*folder)) {
+        // Not found in a folder that could not be read: it may well be there.
+        lines.push_back(unlisted.at(*folder));
+    } else if (!file) {
         lines.push_back("No " + std::string(state.title));
     } else {
         // A file that is there but unreadable is worth telling apart from a
@@ -93,13 +96,15 @@ std::vector<std::string> buildReportLines(const fs::path& gameFolder, std::vecto
     const std::optional<fs::path> addonFolder = findAddonFolder(gameFolder);
     // An unreadable folder is named where its listing would be: the report
     // is what the author needs to see it.
+    std::map<fs::path, std::string> unlisted;
     const auto listing = [&](auto list, const fs::path& folder) {
         try {
             return list(folder);
         } catch (const common::IoError& e) {
             std::string problem = folder.string() + " could not be listed: " + e.what();
-            if (problems && std::find(problems->begin(), problems->end(), problem) == problems->end())
+            if (problems && !unlisted.count(folder))
                 problems->push_back(problem);
+            unlisted[folder] = problem;
             return std::vector<std::string>{std::move(problem)};
         }
     };
@@ -122,7 +127,7 @@ std::vector<std::string> buildReportLines(const fs::path& gameFolder, std::vecto
     append(lines, addonListing(listFiles));
     lines.emplace_back();
     for (const StateFile& state : kStateFiles)
-        appendStateFile(lines, state, gameFolder, addonFolder);
+        appendStateFile(lines, state, gameFolder, addonFolder, unlisted);
     return lines;
 }
 

@@ -189,6 +189,7 @@ TEST(InstallationReport, AnUnlistableAddonFolderIsNamedAndTheRestIsReported)
         EXPECT_EQ(section(report, "*****Nimbar DIRECTORY FILES"), Lines{named});
         EXPECT_EQ(section(report, "*****Vantor DIRECTORY FILES"), (Lines{"game.exe", "LastNimbarDir"}));
         EXPECT_EQ(section(report, "*****LASTNIMBARDIR"), Lines{"Nimbar\\Summer44"});
+        EXPECT_EQ(section(report, "*****FOLDERSLOADED"), Lines{named}) << "not \"No FoldersLoaded\"";
     });
     fs::permissions(game / "Nimbar", fs::perms::owner_all);
 }
