@@ -13,7 +13,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -35,11 +34,18 @@ int main(int argc, char** argv)
     }
 
     clearConsole(stdout);
-    std::unique_ptr<CommandProcessor> processor;
-    if (const auto program = findCommandProcessor(std::getenv("COMSPEC"), std::getenv("PATH")))
-        processor = std::make_unique<ExternalProcessor>(*program);
-    else
-        processor = std::make_unique<BuiltinProcessor>(ec ? std::filesystem::path(".") : folder);
-    runRotation(rotation, *processor);
-    return 0;
+    if (const auto program = findCommandProcessor(std::getenv("COMSPEC"), std::getenv("PATH"))) {
+        // The command processor shows its own messages; its outcomes are
+        // left to it.
+        ExternalProcessor processor(*program);
+        runRotation(rotation, processor);
+        return 0;
+    }
+    // Our own commands have no one else to tell of a failure: a picture
+    // that silently stayed the old one looks like a broken rotator.
+    BuiltinProcessor processor(ec ? std::filesystem::path(".") : folder);
+    const auto failed = runRotation(rotation, processor);
+    for (const FailedCommand& f : failed)
+        std::fprintf(stderr, "splashroll: \"%s\" failed: %s\n", f.command.c_str(), f.reason.c_str());
+    return failed.empty() ? 0 : 1;
 }

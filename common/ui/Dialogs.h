@@ -31,6 +31,12 @@ public:
     virtual void message(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
     // A box with Yes and No; returns Answer::Yes or Answer::No.
     virtual Answer question(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
+    // The same where Yes loses data (replacing a file): Enter answers No.
+    // Scripted and headless dialogs answer it as any other question.
+    virtual Answer questionDefaultNo(QWidget* parent, const QString& title, const QString& text, MessageIcon icon)
+    {
+        return question(parent, title, text, icon);
+    }
 
     virtual std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) = 0;

@@ -44,6 +44,13 @@ Answer QtDialogs::question(QWidget* parent, const QString& title, const QString&
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+Answer QtDialogs::questionDefaultNo(QWidget* parent, const QString& title, const QString& text, MessageIcon icon)
+{
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const FileDialogRequest& request)
 {
     const QString name = QFileDialog::getOpenFileName(parent, request.title, startPath(request), request.filter);

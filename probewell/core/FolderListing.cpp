@@ -48,7 +48,7 @@ std::vector<std::string> entryNames(const fs::path& dir, Kind kind)
             names.push_back(name);
     }
     if (ec)
-        throw common::IoError::fromErrno(ec.value());
+        throw common::IoError::fromErrno(ec.value(), dir);
     sortLikeFolderList(names);
     return names;
 }

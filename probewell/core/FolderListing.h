@@ -9,7 +9,8 @@ namespace probewell {
 // The listings of the report, in the order a Windows folder list shows them:
 // by name without regard to letter case. Entries whose name begins with a
 // dot are hidden and left out, as the game's own folder lists leave out
-// hidden entries. Both throw common::IoError when the folder cannot be read;
+// hidden entries. Both throw common::IoError naming the folder when it
+// cannot be read;
 // a folder that does not exist lists nothing.
 
 // Full paths of the direct subfolders of `dir`.

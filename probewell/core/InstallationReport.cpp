@@ -6,6 +6,7 @@
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 
+#include <map>
 #include <system_error>
 
 namespace probewell {
@@ -57,12 +58,15 @@ std::optional<fs::path> findFile(const std::optional<fs::path>& folder, std::str
 }
 
 void appendStateFile(std::vector<std::string>& lines, const StateFile& state, const fs::path& gameFolder,
-    const std::optional<fs::path>& addonFolder)
+    const std::optional<fs::path>& addonFolder, const std::map<fs::path, std::string>& unlisted)
 {
     lines.push_back("*****" + upper(state.title));
-    const auto file = findFile(state.inAddonFolder ? addonFolder : std::optional<fs::path>(gameFolder),
-        state.fileName);
-    if (!file) {
+    const std::optional<fs::path> folder = state.inAddonFolder ? addonFolder : std::optional<fs::path>(gameFolder);
+    const auto file = findFile(folder, state.fileName);
+    if (!file && folder && unlisted.count(*folder)) {
+        // Not found in a folder that could not be read: it may well be there.
+        lines.push_back(unlisted.at(*folder));
+    } else if (!file) {
         lines.push_back("No " + std::string(state.title));
     } else {
         // A file that is there but unreadable is worth telling apart from a
@@ -87,34 +91,49 @@ std::optional<fs::path> findAddonFolder(const fs::path& gameFolder)
     return found;
 }
 
-std::vector<std::string> buildReportLines(const fs::path& gameFolder)
+std::vector<std::string> buildReportLines(const fs::path& gameFolder, std::vector<std::string>* problems)
 {
     const std::optional<fs::path> addonFolder = findAddonFolder(gameFolder);
+    // An unreadable folder is named where its listing would be: the report
+    // is what the author needs to see it.
+    std::map<fs::path, std::string> unlisted;
+    const auto listing = [&](auto list, const fs::path& folder) {
+        try {
+            return list(folder);
+        } catch (const common::IoError& e) {
+            std::string problem = folder.string() + " could not be listed: " + e.what();
+            if (problems && !unlisted.count(folder))
+                problems->push_back(problem);
+            unlisted[folder] = problem;
+            return std::vector<std::string>{std::move(problem)};
+        }
+    };
+    const auto gameListing = [&](auto list) { return listing(list, gameFolder); };
     const auto addonListing = [&](auto list) {
-        return addonFolder ? list(*addonFolder) : std::vector<std::string>{};
+        return addonFolder ? listing(list, *addonFolder) : std::vector<std::string>{};
     };
 
     std::vector<std::string> lines;
     lines.emplace_back(kFoldersHeader);
-    append(lines, listSubfolders(gameFolder));
+    append(lines, gameListing(listSubfolders));
     lines.emplace_back();
     lines.emplace_back(kFoldersHeader);
     append(lines, addonListing(listSubfolders));
     lines.emplace_back();
     lines.emplace_back(kGameFilesHeader);
-    append(lines, listFiles(gameFolder));
+    append(lines, gameListing(listFiles));
     lines.emplace_back();
     lines.emplace_back(kAddonFilesHeader);
     append(lines, addonListing(listFiles));
     lines.emplace_back();
     for (const StateFile& state : kStateFiles)
-        appendStateFile(lines, state, gameFolder, addonFolder);
+        appendStateFile(lines, state, gameFolder, addonFolder, unlisted);
     return lines;
 }
 
-fs::path writeReport(const fs::path& gameFolder)
+fs::path writeReport(const fs::path& gameFolder, std::vector<std::string>* problems)
 {
-    const std::vector<std::string> lines = buildReportLines(gameFolder);
+    const std::vector<std::string> lines = buildReportLines(gameFolder, problems);
     const fs::path target = common::resolveNoCase(gameFolder, kReportFileName);
     common::writeTextLines(target, lines);
     return target;

@@ -17,12 +17,17 @@ std::optional<std::filesystem::path> findAddonFolder(const std::filesystem::path
 
 // The lines of the report on `gameFolder` as they stand now. A missing
 // add-on folder gives empty add-on listings and the "No ..." lines of its
-// two state files. Throws common::IoError when a folder cannot be listed.
-std::vector<std::string> buildReportLines(const std::filesystem::path& gameFolder);
+// two state files. A folder that cannot be listed gets, in place of its
+// listing, one line naming it and the failure; the same line goes into
+// `problems` when given, and the rest of the report is still made.
+std::vector<std::string> buildReportLines(
+    const std::filesystem::path& gameFolder, std::vector<std::string>* problems = nullptr);
 
 // Writes the report, every line ended by CR LF, into the game folder,
-// replacing an earlier one; returns its path. Throws common::IoError, in
-// which case no earlier report was touched.
-std::filesystem::path writeReport(const std::filesystem::path& gameFolder);
+// replacing an earlier one; returns its path. Throws common::IoError when
+// the report itself cannot be written, in which case no earlier report was
+// touched; `problems` as above.
+std::filesystem::path writeReport(
+    const std::filesystem::path& gameFolder, std::vector<std::string>* problems = nullptr);
 
 } // namespace probewell

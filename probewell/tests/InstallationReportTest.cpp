@@ -5,6 +5,7 @@
 #include "common/core/TextLines.h"
 #include "common/testing/TempDir.h"
 #include "tools/demogen/ProbewellDemo.h"
+#include "Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -169,6 +170,28 @@ TEST(InstallationReport, AddonFolderWithoutFilesOrFoldersGivesBareHeaders)
     EXPECT_EQ(section(report, "*****Vantor DIRECTORY FOLDERS", 1), Lines{});
     EXPECT_EQ(section(report, "*****Nimbar DIRECTORY FILES"), Lines{});
     EXPECT_EQ(section(report, "*****Vantor DIRECTORY FILES"), Lines{"game.exe"});
+}
+
+TEST(InstallationReport, AnUnlistableAddonFolderIsNamedAndTheRestIsReported)
+{
+    common::TempDir game;
+    put(game / "LastNimbarDir", "Nimbar\\Summer44");
+    put(game / "game.exe");
+    fs::create_directories(game / "Nimbar");
+    fs::permissions(game.path(), fs::perms::all);
+    fs::permissions(game / "Nimbar", fs::perms::none);
+    runWithoutRoot([&] {
+        Lines problems;
+        const Lines report = common::readTextLines(writeReport(game.path(), &problems));
+        const std::string named = (game / "Nimbar").string() + " could not be listed: File access denied";
+        EXPECT_EQ(problems, Lines{named});
+        EXPECT_EQ(section(report, "*****Vantor DIRECTORY FOLDERS", 1), Lines{named});
+        EXPECT_EQ(section(report, "*****Nimbar DIRECTORY FILES"), Lines{named});
+        EXPECT_EQ(section(report, "*****Vantor DIRECTORY FILES"), (Lines{"game.exe", "LastNimbarDir"}));
+        EXPECT_EQ(section(report, "*****LASTNIMBARDIR"), Lines{"Nimbar\\Summer44"});
+        EXPECT_EQ(section(report, "*****FOLDERSLOADED"), Lines{named}) << "not \"No FoldersLoaded\"";
+    });
+    fs::permissions(game / "Nimbar", fs::perms::owner_all);
 }
 
 TEST(InstallationReport, MissingAddonFolderStillGivesTheWholeReport)

@@ -60,11 +60,18 @@ std::optional<fs::path> BuiltinProcessor::find(const fs::path& folder, std::stri
 
 bool BuiltinProcessor::run(const std::string& command)
 {
+    reason_.clear();
     const auto w = words(command);
     if (w.size() == 2 && common::equalsNoCase(w[0], "del"))
         return del(w[1]);
     if (w.size() == 3 && common::equalsNoCase(w[0], "copy"))
         return copy(w[1], w[2]);
+    return fail("not a command of the built-in processor");
+}
+
+bool BuiltinProcessor::fail(std::string reason)
+{
+    reason_ = std::move(reason);
     return false;
 }
 
@@ -74,9 +81,12 @@ bool BuiltinProcessor::del(std::string_view name)
     if (!file)
         return true; // nothing to delete is not a failure
     std::error_code ec;
+    const std::string denied = file->string() + ": " + common::ioErrorText(common::IoFailure::AccessDenied);
     if (!fs::is_regular_file(*file, ec) || isReadOnly(*file))
-        return false;
-    return fs::remove(*file, ec) && !ec;
+        return fail(denied);
+    if (!fs::remove(*file, ec) || ec)
+        return fail(ec ? common::IoError::fromErrno(ec.value(), *file).describe() : denied);
+    return true;
 }
 
 bool BuiltinProcessor::copy(std::string_view source, std::string_view target)
@@ -84,7 +94,7 @@ bool BuiltinProcessor::copy(std::string_view source, std::string_view target)
     std::error_code ec;
     const auto from = find(folder_, source);
     if (!from || !fs::is_regular_file(*from, ec))
-        return false;
+        return fail(std::string(source) + ": " + common::ioErrorText(common::IoFailure::FileNotFound));
 
     fs::path to;
     if (const auto existing = find(folder_, target); existing && fs::is_directory(*existing, ec))
@@ -95,14 +105,14 @@ bool BuiltinProcessor::copy(std::string_view source, std::string_view target)
         to = common::resolveNoCase(baseFor(folder_, target), target); // a new file takes the spelling given
     if (fs::exists(to, ec)) {
         if (fs::equivalent(*from, to, ec) || ec)
-            return false; // a file cannot be copied onto itself
+            return fail(to.string() + ": a file cannot be copied onto itself");
         if (!fs::is_regular_file(to, ec) || isReadOnly(to))
-            return false;
+            return fail(to.string() + ": " + common::ioErrorText(common::IoFailure::AccessDenied));
     }
     try {
         common::writeFileAtomically(to, common::readFileBytes(*from));
-    } catch (const common::IoError&) {
-        return false;
+    } catch (const common::IoError& e) {
+        return fail(e.about(to).describe());
     }
     return true;
 }

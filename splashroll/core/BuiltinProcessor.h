@@ -18,6 +18,7 @@ public:
     explicit BuiltinProcessor(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
     bool run(const std::string& command) override;
+    std::string failureReason() const override { return reason_; }
 
     // The entry a command name refers to in `folder`, if there is one.
     static std::optional<std::filesystem::path> find(const std::filesystem::path& folder, std::string_view name);
@@ -25,8 +26,10 @@ public:
 private:
     bool del(std::string_view name);
     bool copy(std::string_view source, std::string_view target);
+    bool fail(std::string reason);
 
     std::filesystem::path folder_;
+    std::string reason_;
 };
 
 } // namespace splashroll

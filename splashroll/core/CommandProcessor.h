@@ -10,6 +10,8 @@ public:
     virtual ~CommandProcessor() = default;
     // True when the command succeeded; the rotator runs on either way.
     virtual bool run(const std::string& command) = 0;
+    // Why the last command failed, where the processor knows; else empty.
+    virtual std::string failureReason() const { return {}; }
 };
 
 } // namespace splashroll

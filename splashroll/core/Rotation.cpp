@@ -28,10 +28,18 @@ void checkPictureIsThere(const Rotation& rotation, const std::filesystem::path& 
         throw Refusal(rotation.picture + " is not in this folder; run splashroll in the folder that holds the pictures");
 }
 
-void runRotation(const Rotation& rotation, CommandProcessor& processor)
+std::vector<FailedCommand> runRotation(const Rotation& rotation, CommandProcessor& processor)
 {
-    for (const std::string& command : rotation.commands)
-        processor.run(command);
+    std::vector<FailedCommand> failed;
+    for (const std::string& command : rotation.commands) {
+        if (processor.run(command))
+            continue;
+        std::string shown = command;
+        while (!shown.empty() && (shown.back() == '\n' || shown.back() == '\r'))
+            shown.pop_back();
+        failed.push_back({shown, processor.failureReason()});
+    }
+    return failed;
 }
 
 } // namespace splashroll

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandProcessor.h"
+#include "FailedCommand.h"
 #include "Request.h"
 
 #include <cstdint>
@@ -27,6 +28,7 @@ Rotation planRotation(const Request& request, std::uint32_t seed);
 void checkPictureIsThere(const Rotation& rotation, const std::filesystem::path& folder);
 
 // Runs every command in order; a failed one does not stop the next.
-void runRotation(const Rotation& rotation, CommandProcessor& processor);
+// Returns the failed ones in the order they ran.
+std::vector<FailedCommand> runRotation(const Rotation& rotation, CommandProcessor& processor);
 
 } // namespace splashroll

@@ -163,6 +163,20 @@ INSTANTIATE_TEST_SUITE_P(Program, SplashrollRefusal,
         RefusalRun{"PictureNotInThisFolder", {"other", "0"}}),
     [](const testing::TestParamInfo<RefusalRun>& info) { return std::string(info.param.name); });
 
+TEST(SplashrollProgram, AFailedBuiltInCommandIsNamedOnStderrAndTheExitCodeSaysSo)
+{
+    Installation inst;
+    fs::permissions(inst.game / "pics" / "main2.pic", fs::perms::owner_read);
+    const Outcome outcome = runSplashroll(inst.game / "pics", {"stem", "0"}, inst.plainEnvironment(), inst.scratch);
+    EXPECT_NE(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err,
+        "splashroll: \"del main2.pic\" failed: " + (inst.game / "pics" / "main2.pic").string() + ": File access denied\n"
+        "splashroll: \"copy stem.000 main2.pic\" failed: " + (inst.game / "pics" / "main2.pic").string()
+            + ": File access denied\n");
+    EXPECT_EQ(common::readAllText(inst.game / "pics" / "main2.pic"), "previous");
+}
+
 void writeRecorder(const fs::path& path, const fs::path& log)
 {
     common::writeAllText(path, "#!/bin/sh\nprintf '[%s]' \"$@\" >> '" + log.string() + "'\nexit 1\n");

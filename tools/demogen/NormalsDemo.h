@@ -18,7 +18,7 @@ std::vector<std::uint8_t> buildDemoBox();
 // polygon types 3, 8, 130 and 255 (a nose light without vertices).
 std::vector<std::uint8_t> buildDemoSparrow();
 
-// dome.3dz: a hemisphere of 49 nodes and 96 triangles (types 3 and 201)
+// dome.3dz: a hemisphere of 49 nodes and 80 triangles (types 3 and 201)
 // whose stored normals all point straight up, as if never computed.
 std::vector<std::uint8_t> buildDemoDome();
 

@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -47,6 +49,29 @@ protected:
     common::ScopedScriptedDialogs dlg;
     FacetWindow window;
 };
+
+// True when the field's text fits between its frame and starts at its left
+// edge, so that no sign or digit is hidden.
+bool showsWholeText(const QLineEdit* edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    return contents.width() - 4 >= edit->fontMetrics().horizontalAdvance(edit->text()) && edit->cursorPosition() == 0;
+}
+
+TEST_F(FacetnormWindow, ResultFieldsShowTheWholeLongestResult)
+{
+    find<QRadioButton>("LS")->setChecked(true);
+    type({"0", "0", "0", "1", "0", "0", "0", "1", "0.000000001"});
+    click("Command1");
+    ASSERT_TRUE(results()[1].startsWith("-1") && results()[1].contains("E-05", Qt::CaseInsensitive))
+        << results()[1].toStdString();
+    for (const char* name : {"x4", "y4", "z4"})
+        EXPECT_TRUE(showsWholeText(find(name))) << name << ": " << find(name)->text().toStdString();
+}
 
 TEST_F(FacetnormWindow, OpensWithEmptyNodesAndRightSelected)
 {

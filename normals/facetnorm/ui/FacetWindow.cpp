@@ -7,6 +7,7 @@
 #include "facetnorm/core/SingleText.h"
 
 #include "common/ui/Dialogs.h"
+#include "common/ui/FitText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,6 +31,9 @@ char decimalSeparator()
 
 const char* const kCaption[3] = {"Y-coord", "Z-coord", "X-coord"};
 const char* const kField[3] = {"x", "y", "z"};
+
+// The longest result: a sign, 7 significant digits and an exponent.
+constexpr const char* kLongestResult = "-8.888888E-05";
 
 QLabel* heading(const QString& text, QWidget* parent)
 {
@@ -81,6 +85,7 @@ FacetWindow::FacetWindow(QWidget* parent) : QWidget(parent)
         edit->setObjectName(QString(kField[c]) + "4");
         edit->setAlignment(Qt::AlignRight);
         edit->setReadOnly(true);
+        common::fitTextWidth(edit, kLongestResult);
         result_[c] = edit;
         resultGrid->addWidget(edit, 1, c);
     }
@@ -138,8 +143,10 @@ void FacetWindow::Command1_Click()
     }
     try {
         const Point r = singleFacetNormal(nodes[0], nodes[1], nodes[2], LS->isChecked() ? PlaneSide::Left : PlaneSide::Right);
-        for (int c = 0; c < 3; ++c)
+        for (int c = 0; c < 3; ++c) {
             result_[c]->setText(QString::fromStdString(formatSingle(r[c], decimalSeparator())));
+            result_[c]->setCursorPosition(0); // the sign first, should the field be narrowed
+        }
     } catch (const FacetError& e) {
         common::dialogs().message(this, "Facetnorm",
             QString("This facet cannot be calculated: %1.").arg(QString::fromStdString(e.what())),

@@ -25,6 +25,11 @@ struct Model {
     std::array<NodeRecord, kTableRows> nodes{};
     std::array<std::int16_t, kTableRows> elementOffsets{};
     std::array<VertexSlots, kTableRows> vertices{};
+    // For drawing the model: each polygon's type byte and vertex count (0
+    // for types without vertices; types 0 and 100 keep the earlier count,
+    // as they keep the earlier slots).
+    std::array<std::uint8_t, kTableRows> polygonTypes{};
+    std::array<std::uint8_t, kTableRows> vertexCounts{};
     std::uint8_t parts = 0;
     std::uint8_t nodeCount = 0;
     std::uint8_t elementCount = 0;

@@ -85,11 +85,13 @@ Model readModelBytes(std::span<const std::uint8_t> bytes, std::uint64_t fileLeng
         const int record = m.elementOffsets[e];
         const std::string what = elementName(e);
         const int type = file.u8(record, what);
+        m.polygonTypes[e] = static_cast<std::uint8_t>(type);
         int countAt = 0;
         int firstAt = 0;
         int entrySize = 0;
         if (type == 255 || type == 1 || type == 2) {
             m.vertices[e].fill(0);
+            m.vertexCounts[e] = 0;
             continue;
         }
         if (type >= 101 && type <= 254) {
@@ -113,6 +115,7 @@ Model readModelBytes(std::span<const std::uint8_t> bytes, std::uint64_t fileLeng
                 + " vertices; a polygon can have at most " + std::to_string(kVertexSlots) + ".");
         for (int j = 0; j < count; ++j)
             m.vertices[e][j] = file.u8(firstAt + entrySize * j, what);
+        m.vertexCounts[e] = static_cast<std::uint8_t>(count);
     }
 
     m.fileName = fileName;

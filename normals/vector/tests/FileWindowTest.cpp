@@ -1,7 +1,8 @@
 #include "WindowTestSupport.h"
 
+#include "vector/ui/FolderList.h"
 #include "vector/ui/MainWindow.h"
-#include "vector/ui/OpenWindow.h"
+#include "vector/ui/OpenModelWindow.h"
 
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
@@ -48,7 +49,7 @@ TEST(FileWindow, FolderListMovesTheFileListAndThePathLabel)
     common::writeAllText(dir / "models" / "notes.txt", "");
     common::ScopedScriptedDialogs dlg;
     Model model;
-    OpenWindow window(model, nullptr);
+    OpenModelWindow window(model, nullptr);
     const QString root = qpath(std::filesystem::canonical(dir.path()));
     ASSERT_TRUE(window.setFolder(root));
     window.show();
@@ -83,13 +84,38 @@ TEST(FileWindow, FolderListMovesTheFileListAndThePathLabel)
     EXPECT_TRUE(dlg->events.empty());
 }
 
+TEST(FileWindow, FolderListIndentsWholeItemsWithIconsOfOneSize)
+{
+    common::TempDir dir;
+    std::filesystem::create_directories(dir / "models");
+    Model model;
+    OpenModelWindow window(model, nullptr);
+    ASSERT_TRUE(window.setFolder(qpath(dir.path())));
+    auto* Dir1 = window.findChild<QListWidget*>("Dir1");
+    ASSERT_GE(Dir1->count(), 2);
+    QSize iconSize;
+    for (int i = 0; i < Dir1->count(); ++i) {
+        const QListWidgetItem* item = Dir1->item(i);
+        EXPECT_FALSE(item->text().startsWith(' ')) << item->text().toStdString();
+        const QSize size = item->icon().actualSize(Dir1->iconSize());
+        if (i == 0)
+            iconSize = size;
+        EXPECT_EQ(size, iconSize) << item->text().toStdString();
+    }
+    // The chain deepens by one per folder; the subfolder sits under the current one.
+    const int last = Dir1->count() - 1;
+    EXPECT_EQ(Dir1->item(last)->text(), "models");
+    EXPECT_EQ(Dir1->item(last)->data(FolderList::kDepthRole).toInt(),
+        Dir1->item(last - 1)->data(FolderList::kDepthRole).toInt() + 1);
+}
+
 TEST(FileWindow, ChoosingAFileByKeyboardFillsTheName)
 {
     common::TempDir dir;
     common::writeAllText(dir / "a.3dz", "");
     common::writeAllText(dir / "b.3dz", "");
     Model model;
-    OpenWindow window(model, nullptr);
+    OpenModelWindow window(model, nullptr);
     window.setFolder(qpath(dir.path()));
     window.show();
     auto* File1 = window.findChild<QListWidget*>("File1");

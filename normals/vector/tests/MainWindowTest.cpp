@@ -3,17 +3,25 @@
 
 #include "vector/ui/FileWindow.h"
 #include "vector/ui/MainWindow.h"
+#include "vector/ui/ModelPreview.h"
 
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 #include "tools/demogen/NormalsDemo.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -222,8 +230,150 @@ TEST_F(VectorWindow, SaveNeedsANameAndReportsAFailedWrite)
     ASSERT_EQ(list->count(), 1);
     list->item(0)->setSelected(true);
     EXPECT_EQ(find("Text1", save3dz())->text(), "readme.txt");
+    dlg->answers.push_back(common::Answer::Yes);
     click("OKButton", save3dz());
     EXPECT_EQ(common::readAllText(dir / "readme.txt"), ";normal       Y             Z             X\r\n");
+}
+
+TEST_F(VectorWindow, SaveAsksBeforeReplacingAFileAndAddsTxtToABareName)
+{
+    common::writeAllText(dir / "Mounts.txt", "another tool's list\r\n");
+    menu("save");
+    find("Text1", save3dz())->setText("Mounts");
+    click("OKButton", save3dz()); // unanswered: No
+    ASSERT_EQ(dlg->events.size(), 1u);
+    EXPECT_EQ(dlg->events[0].kind, common::ScriptedDialogs::Kind::Question);
+    EXPECT_TRUE(dlg->events[0].text.contains("Mounts.txt already exists")) << dlg->events[0].text.toStdString();
+    EXPECT_EQ(common::readAllText(dir / "Mounts.txt"), "another tool's list\r\n");
+    EXPECT_TRUE(save3dz()->isVisible());
+
+    find("Text1", save3dz())->setText("fresh");
+    click("OKButton", save3dz());
+    EXPECT_EQ(dlg->events.size(), 1u);
+    EXPECT_EQ(find("Text1", save3dz())->text(), "fresh.txt");
+    EXPECT_EQ(common::readAllText(dir / "fresh.txt"), ";normal       Y             Z             X\r\n");
+}
+
+TEST_F(VectorWindow, SaveRefusedByTheFileSystemNamesTheFile)
+{
+    std::filesystem::create_directories(dir / "taken.txt"); // a folder where the file should go
+    menu("save");
+    find("Text1", save3dz())->setText("taken.txt");
+    click("OKButton", save3dz());
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_TRUE(dlg->texts()[0].contains("taken.txt")) << dlg->texts()[0].toStdString();
+    EXPECT_TRUE(dlg->texts()[0].contains("File access denied")) << dlg->texts()[0].toStdString();
+    EXPECT_TRUE(save3dz()->isVisible());
+}
+
+TEST_F(VectorWindow, ChoosingTheShownFolderAgainListsFilesSavedMeanwhile)
+{
+    menu("save");
+    common::writeAllText(dir / "later.txt", "");
+    auto* Dir1 = find<QListWidget>("Dir1", save3dz());
+    auto* current = Dir1->currentItem();
+    ASSERT_NE(current, nullptr);
+    emit Dir1->itemActivated(current);
+    EXPECT_EQ(find<QListWidget>("File1", save3dz())->findItems("later.txt", Qt::MatchExactly).size(), 1);
+}
+
+TEST_F(VectorWindow, ProgressBarsEndFullAndSayHowFarTheyGot)
+{
+    openByList("sparrow.3dz");
+    auto* bar = find<QProgressBar>("ProgressBar1");
+    EXPECT_TRUE(bar->isTextVisible());
+    EXPECT_EQ(bar->text(), "0 of 19 elements");
+    click("Command2");
+    EXPECT_EQ(bar->value(), 18);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_EQ(bar->text(), "19 of 19 elements");
+    menu("save");
+    click("OKButton", save3dz());
+    auto* saveBar = find<QProgressBar>("ProgressBar1", save3dz());
+    EXPECT_EQ(saveBar->value(), saveBar->maximum());
+    EXPECT_EQ(saveBar->text(), "19 of 19 lines");
+}
+
+TEST_F(VectorWindow, ResultFieldsShowTheWholeLongestResult)
+{
+    typeFacet({"0", "0", "0", "1", "0", "0", "0", "1", "1"});
+    click("Command1");
+    ASSERT_EQ(results()[2].left(7), "-11585.");
+    for (const char* name : {"Text15", "Text16", "Text17"}) {
+        QLineEdit* edit = find(name);
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.rect = edit->rect();
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        // Room for a sign and 15 digits with point and exponent, and the start in view.
+        EXPECT_GE(contents.width() - 4, edit->fontMetrics().horizontalAdvance("-1.23456789012345E-05")) << name;
+        EXPECT_EQ(edit->cursorPosition(), 0) << name;
+    }
+}
+
+TEST_F(VectorWindow, PreviewShowsAFlippedFaceDarkOutlinedAndCounted)
+{
+    constexpr int kTop = 2; // the box's +y face, seen from above at first
+    common::writeAllBytes(dir / "flipped.3dz", testing::withFlippedNormal(demogen::buildDemoBox(), kTop));
+    openByList("flipped.3dz");
+    EXPECT_EQ(find<QLabel>("NormalCount")->text(), "1 of 6 normals point another way than their polygon's nodes");
+
+    auto* preview = find<ModelPreview>("Preview");
+    const auto at = [&](int element) {
+        for (const ScenePolygon& p : preview->scene())
+            if (p.element == element)
+                return p;
+        ADD_FAILURE() << "element " << element << " is not drawn";
+        return ScenePolygon{};
+    };
+    const QImage shot = preview->grab().toImage();
+    const auto brightness = [&](const Vector3& p) { return qGray(shot.pixel(int(p.x), int(p.y))); };
+    const ScenePolygon top = at(kTop);
+    EXPECT_LT(brightness(top.normalFrom) * 3, brightness(at(0).normalFrom)) << "dark against the lit +x face";
+    EXPECT_LT(brightness(top.normalFrom) * 3, brightness(at(4).normalFrom)) << "dark against the lit +z face";
+    // Its outline, where no nearer face covers it, is in the warning colour.
+    int outlined = 0;
+    for (std::size_t i = 0; i < top.corners.size(); ++i) {
+        const Vector3 a = top.corners[i];
+        const Vector3 b = top.corners[(i + 1) % top.corners.size()];
+        const QColor c = shot.pixelColor(int((a.x + b.x) / 2), int((a.y + b.y) / 2));
+        outlined += c.red() > 200 && c.green() > 90 && c.green() < 190 && c.blue() < 90;
+    }
+    EXPECT_GE(outlined, 1);
+
+    QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(int(top.normalFrom.x), int(top.normalFrom.y)));
+    EXPECT_EQ(find<QLabel>("PreviewInfo")->text(),
+        "Element 2, type 120, nodes 2, 3, 7, 6; normal Y -16384, Z 0, X 0 (points another way than its nodes)");
+
+    click("Command2");
+    EXPECT_EQ(find<QLabel>("NormalCount")->text(), "0 of 6 normals point another way than their polygon's nodes");
+    EXPECT_GT(at(kTop).shade, 0.3);
+    EXPECT_TRUE(dlg->events.empty());
+}
+
+TEST_F(VectorWindow, PreviewTurnsByDragZoomsByWheelAndResetsByKey)
+{
+    openByList("sparrow.3dz");
+    auto* preview = find<ModelPreview>("Preview");
+    const double yaw = preview->projection().yaw();
+    const QPoint from = preview->rect().center();
+    QTest::mousePress(preview, Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(40, 0)), preview->mapToGlobal(QPointF(from + QPoint(40, 0))),
+        Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(preview, &move);
+    QTest::mouseRelease(preview, Qt::LeftButton, {}, from + QPoint(40, 0));
+    EXPECT_NE(preview->projection().yaw(), yaw);
+    EXPECT_EQ(preview->pickedElement(), -1) << "a drag picks nothing";
+
+    QWheelEvent wheel(QPointF(from), preview->mapToGlobal(QPointF(from)), {}, QPoint(0, 120), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(preview, &wheel);
+    EXPECT_GT(preview->projection().zoom(), 1.0);
+
+    QTest::keyClick(preview, Qt::Key_Home);
+    EXPECT_EQ(preview->projection().yaw(), yaw);
+    EXPECT_EQ(preview->projection().zoom(), 1.0);
 }
 
 TEST_F(VectorWindow, SingleFacetCalculator)

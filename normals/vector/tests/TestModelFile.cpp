@@ -80,4 +80,16 @@ TestModelFile triangles(const std::vector<std::array<std::array<std::int16_t, 3>
     return f;
 }
 
+std::vector<std::uint8_t> withFlippedNormal(std::vector<std::uint8_t> bytes, int element)
+{
+    const std::size_t at = 14 + 8 * static_cast<std::size_t>(bytes.at(16)) + 12 * static_cast<std::size_t>(element);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto value = static_cast<std::int16_t>(bytes.at(at + 2 * k) | (bytes.at(at + 2 * k + 1) << 8));
+        const auto flipped = static_cast<std::uint16_t>(-value);
+        bytes[at + 2 * k] = static_cast<std::uint8_t>(flipped & 0xff);
+        bytes[at + 2 * k + 1] = static_cast<std::uint8_t>(flipped >> 8);
+    }
+    return bytes;
+}
+
 } // namespace vector::testing

@@ -33,4 +33,8 @@ std::vector<std::uint8_t> typeLong(std::uint8_t type, const std::vector<std::uin
 // A model of one triangle per element: element e uses nodes 3e, 3e+1, 3e+2.
 TestModelFile triangles(const std::vector<std::array<std::array<std::int16_t, 3>, 3>>& facets);
 
+// The bytes of a 3dz file with the stored normal of `element` turned
+// round (its three components negated), as a faulty exporter leaves it.
+std::vector<std::uint8_t> withFlippedNormal(std::vector<std::uint8_t> bytes, int element);
+
 } // namespace vector::testing

@@ -3,15 +3,45 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace vector {
 
 namespace {
+
 constexpr int kPathRole = Qt::UserRole;
-}
+constexpr int kIndentPerLevel = 12;
+
+// Shifts a whole item, icon and name, to the right by its depth.
+class IndentingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shifted = option;
+        shifted.rect.adjust(indent(index), 0, 0, 0);
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
+    }
+
+private:
+    static int indent(const QModelIndex& index) { return index.data(FolderList::kDepthRole).toInt() * kIndentPerLevel; }
+};
+
+} // namespace
 
 FolderList::FolderList(QWidget* parent) : QListWidget(parent)
 {
+    // One size for the open and the closed folder, whatever sizes the
+    // style's icons come in.
+    const int side = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    setIconSize(QSize(side, side));
+    setItemDelegate(new IndentingDelegate(this));
     connect(this, &QListWidget::itemActivated, this,
         [this](QListWidgetItem* item) { setPath(item->data(kPathRole).toString()); });
 }
@@ -21,20 +51,26 @@ bool FolderList::setPath(const QString& path)
     const QFileInfo info(path);
     if (!info.isDir() || !info.isReadable() || !QDir(info.absoluteFilePath()).isReadable())
         return false;
-    const QString clean = QDir::cleanPath(info.absoluteFilePath());
-    if (clean == path_)
-        return true;
-    path_ = clean;
+    // The same folder again is listed anew: files may have come meanwhile.
+    path_ = QDir::cleanPath(info.absoluteFilePath());
     fill();
     emit pathChanged(path_);
     return true;
 }
 
+QIcon FolderList::sizedIcon(QStyle::StandardPixmap which) const
+{
+    // A style may hold one of the two folders only in a smaller size.
+    const QPixmap pixmap = style()->standardIcon(which, nullptr, this).pixmap(iconSize());
+    return QIcon(pixmap.size() == iconSize() ? pixmap
+                                              : pixmap.scaled(iconSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 void FolderList::fill()
 {
     clear();
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
+    const QIcon open = sizedIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = sizedIcon(QStyle::SP_DirIcon);
 
     // The chain of folders from the root down.
     QStringList chain;
@@ -47,8 +83,9 @@ void FolderList::fill()
     QListWidgetItem* current = nullptr;
     for (const QString& folder : chain) {
         const QString name = QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
-        auto* item = new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        auto* item = new QListWidgetItem(open, name, this);
         item->setData(kPathRole, folder);
+        item->setData(kDepthRole, depth);
         current = item;
         ++depth;
     }
@@ -58,8 +95,9 @@ void FolderList::fill()
     // Hidden folders are listed: a Wine prefix, where a Windows game lives
     // on Linux, is one.
     for (const QString& child : children) {
-        auto* item = new QListWidgetItem(closed, QString(depth * 2, QLatin1Char(' ')) + child, this);
+        auto* item = new QListWidgetItem(closed, child, this);
         item->setData(kPathRole, dir.absoluteFilePath(child));
+        item->setData(kDepthRole, depth);
     }
     setCurrentItem(current);
 }

@@ -1,17 +1,23 @@
 #include "MainWindow.h"
 
-#include "OpenWindow.h"
-#include "SaveWindow.h"
+#include "ElementProgress.h"
+#include "ModelPreview.h"
+#include "OpenModelWindow.h"
+#include "SaveNormalsWindow.h"
 
 #include "vector/core/FacetNormal.h"
+#include "vector/core/ModelGeometry.h"
 #include "vector/core/ModelNormals.h"
 #include "vector/core/ModelReader.h"
 #include "vector/core/NormalRangeError.h"
 #include "vector/core/NumberText.h"
 
 #include "common/ui/Dialogs.h"
+#include "common/ui/FitText.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QFont>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -56,6 +62,10 @@ QLabel* heading(const QString& text, QWidget* parent)
 }
 
 const char* const kNodeColumn[3] = {"y", "z", "x"};
+
+// The longest result: a sign and 15 significant digits, with a point and
+// an exponent, as small components come out.
+constexpr const char* kLongestResult = "-8.88888888888888E-05";
 
 } // namespace
 
@@ -115,6 +125,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     for (int c = 0; c < 3; ++c) {
         result_[c] = field(facetBox, QString("Text%1").arg(15 + c), "0", true);
         result_[c]->setAlignment(Qt::AlignRight);
+        common::fitTextWidth(result_[c], kLongestResult);
         facetGrid->addWidget(result_[c], 6, c + 1);
     }
     for (int c = 1; c <= 3; ++c)
@@ -126,31 +137,56 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setRange(0, 255);
     ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setFormat("No model read");
     auto* run = new QHBoxLayout;
     run->addWidget(Command2);
     run->addWidget(ProgressBar1, 1);
 
-    auto* layout = new QVBoxLayout(central);
-    layout->addWidget(modelBox);
-    layout->addWidget(facetBox);
-    layout->addLayout(run);
-    layout->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(modelBox);
+    left->addWidget(facetBox);
+    left->addLayout(run);
+    left->addStretch(1);
+
+    // The model itself, to see which normals point the wrong way.
+    auto* previewBox = new QGroupBox("Preview", central);
+    preview_ = new ModelPreview(model_, previewBox);
+    preview_->setObjectName("Preview");
+    auto* showNormals = new QCheckBox("Show &normals", previewBox);
+    showNormals->setObjectName("ShowNormals");
+    normalCount_ = new QLabel(previewBox);
+    normalCount_->setObjectName("NormalCount");
+    normalCount_->setWordWrap(true);
+    pickedInfo_ = new QLabel("Drag to turn, wheel to zoom, Home to reset; click a polygon for its data.", previewBox);
+    pickedInfo_->setObjectName("PreviewInfo");
+    pickedInfo_->setWordWrap(true);
+    pickedInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    previewLayout->addWidget(preview_, 1);
+    previewLayout->addWidget(showNormals);
+    previewLayout->addWidget(normalCount_);
+    previewLayout->addWidget(pickedInfo_);
+
+    auto* layout = new QHBoxLayout(central);
+    layout->addLayout(left);
+    layout->addWidget(previewBox, 1);
     statusBar()->setSizeGripEnabled(false);
-    resize(460, 420);
+    resize(940, 460);
 
     input_[0]->setFocus();
 
-    open3dz = new OpenWindow(model_, this);
-    save3dz = new SaveWindow(model_, this);
+    open3dz = new OpenModelWindow(model_, this);
+    save3dz = new SaveNormalsWindow(model_, this);
 
     connect(Open, &QAction::triggered, this, [this] { Open_Click(); });
     connect(save, &QAction::triggered, this, [this] { save_Click(); });
     connect(Exit, &QAction::triggered, this, &QWidget::close);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(open3dz, &OpenWindow::modelRead, this, [this] { showModel(); });
-    connect(save3dz, &SaveWindow::saved, this, [this](const QString& path) {
+    connect(open3dz, &OpenModelWindow::modelRead, this, [this] { showModel(); });
+    connect(showNormals, &QCheckBox::toggled, preview_, &ModelPreview::setShowNormals);
+    connect(preview_, &ModelPreview::elementPicked, this, [this](int e) { showPicked(e); });
+    connect(save3dz, &SaveNormalsWindow::saved, this, [this](const QString& path) {
         statusBar()->showMessage(QString("Normals written to %1").arg(QDir::toNativeSeparators(path)));
     });
 }
@@ -174,8 +210,45 @@ void MainWindow::showModel()
     Text2->setText(QString::number(model_.nodeCount));
     Text3->setText(QString::number(model_.elementCount));
     Text4->setText(QString::fromStdString(model_.fileName));
-    ProgressBar1->setValue(0);
+    startElementProgress(ProgressBar1, model_.elementCount, "elements");
     statusBar()->showMessage(QString("%1 read").arg(QString::fromStdString(model_.fileName)));
+    preview_->modelRead();
+    pickedInfo_->setText("Drag to turn, wheel to zoom, Home to reset; click a polygon for its data.");
+    showNormalCount();
+}
+
+void MainWindow::showNormalCount()
+{
+    const auto wrong = disagreeingElements(model_);
+    normalCount_->setText(QString("%1 of %2 normals point another way than their polygon's nodes")
+                              .arg(wrong.size())
+                              .arg(checkableElementCount(model_)));
+    // Bold rather than coloured, so it reads in any colour scheme.
+    QFont font = normalCount_->font();
+    font.setBold(!wrong.empty());
+    normalCount_->setFont(font);
+}
+
+void MainWindow::showPicked(int e)
+{
+    if (e < 0) {
+        pickedInfo_->setText("No polygon there.");
+        return;
+    }
+    QStringList nodes;
+    for (int j = 0; j < model_.vertexCounts[e]; ++j)
+        nodes << QString::number(model_.vertices[e][j]);
+    const ElementRecord& r = model_.elements[e];
+    QString text = QString("Element %1, type %2, nodes %3; normal Y %4, Z %5, X %6")
+                       .arg(e)
+                       .arg(model_.polygonTypes[e])
+                       .arg(nodes.join(", "))
+                       .arg(r[0])
+                       .arg(r[1])
+                       .arg(r[2]);
+    if (normalDisagrees(model_, e).value_or(false))
+        text += " (points another way than its nodes)";
+    pickedInfo_->setText(text);
 }
 
 void MainWindow::showError(const QString& text)
@@ -224,8 +297,10 @@ void MainWindow::Command1_Click()
     }
     try {
         const FacetNormal normal(nodes[0], nodes[1], nodes[2]);
-        for (int c = 0; c < 3; ++c)
+        for (int c = 0; c < 3; ++c) {
             result_[c]->setText(QString::fromStdString(formatResult(normal.scaled[c], decimalSeparator())));
+            result_[c]->setCursorPosition(0); // the sign first, should the field be narrowed
+        }
     } catch (const NormalRangeError& e) {
         showError(QString("This facet cannot be calculated: %1.").arg(QString::fromStdString(e.what())));
     }
@@ -234,12 +309,16 @@ void MainWindow::Command1_Click()
 void MainWindow::Command2_Click()
 {
     try {
-        calculateNormals(model_, [this](int e) { ProgressBar1->setValue(e); });
+        startElementProgress(ProgressBar1, model_.elementCount, "elements");
+        calculateNormals(model_,
+            [this](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, "elements"); });
     } catch (const NormalRangeError& e) {
         showError(QString::fromStdString(e.what()));
         return;
     }
     statusBar()->showMessage(QString("Normals of %1 elements calculated").arg(model_.elementCount));
+    preview_->normalsChanged();
+    showNormalCount();
 }
 
 } // namespace vector

@@ -6,13 +6,15 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class QProgressBar;
 
 namespace vector {
 
-class OpenWindow;
-class SaveWindow;
+class ModelPreview;
+class OpenModelWindow;
+class SaveNormalsWindow;
 
 // "Vector calculator ver 2.0": shows the model's counts, computes the
 // normals of all its elements, and holds a calculator for one facet.
@@ -37,11 +39,13 @@ private:
     void Command1_Click();
     void Command2_Click();
     void showModel();
+    void showNormalCount();
+    void showPicked(int element);
     void showError(const QString& text);
 
     Model model_;
-    OpenWindow* open3dz;
-    SaveWindow* save3dz;
+    OpenModelWindow* open3dz;
+    SaveNormalsWindow* save3dz;
 
     QLineEdit* text1;
     QLineEdit* Text2;
@@ -50,6 +54,9 @@ private:
     std::array<QLineEdit*, 9> input_;  // Text6 ... Text14: rows are nodes, columns y, z, x
     std::array<QLineEdit*, 3> result_; // Text15 ... Text17: Y, Z, X
     QProgressBar* ProgressBar1;
+    ModelPreview* preview_;
+    QLabel* normalCount_;
+    QLabel* pickedInfo_;
 };
 
 } // namespace vector

@@ -1,14 +1,20 @@
-#include "Form1.h"
+#include "ReportWindow.h"
 
 #include "probewell/core/InstallationReport.h"
 
+#include <QEvent>
 #include <QFrame>
+#include <QPalette>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace probewell {
 
@@ -21,7 +27,7 @@ QString fromPath(const std::filesystem::path& p)
 
 } // namespace
 
-Form1::Form1(std::filesystem::path gameFolder, QWidget* parent)
+ReportWindow::ReportWindow(std::filesystem::path gameFolder, QWidget* parent)
     : QWidget(parent)
     , gameFolder_(std::move(gameFolder))
 {
@@ -41,7 +47,10 @@ Form1::Form1(std::filesystem::path gameFolder, QWidget* parent)
     noticeLabel_->setObjectName("lblNotice");
     noticeLabel_->setTextFormat(Qt::PlainText);
     noticeLabel_->setWordWrap(true);
-    noticeLabel_->setStyleSheet("QLabel { color: #a33; font-weight: bold; }");
+    QFont bold = noticeLabel_->font();
+    bold.setBold(true);
+    noticeLabel_->setFont(bold);
+    colourNotice();
     noticeLabel_->hide();
 
     auto* Frame1 = new QFrame(this);
@@ -62,11 +71,11 @@ Form1::Form1(std::filesystem::path gameFolder, QWidget* parent)
     layout->addWidget(noticeLabel_);
     layout->addWidget(Frame1);
 
-    connect(Command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command1_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
     Form_Load();
 }
 
-QStringList Form1::explanationLines()
+QStringList ReportWindow::explanationLines()
 {
     return {
         "Running this program assumes that:",
@@ -83,7 +92,7 @@ QStringList Form1::explanationLines()
     };
 }
 
-void Form1::Form_Load()
+void ReportWindow::Form_Load()
 {
     Label1_->setText(explanationLines().join('\n'));
     folderLabel_->setText("Vantor directory: " + fromPath(gameFolder_));
@@ -94,19 +103,67 @@ void Form1::Form_Load()
     }
 }
 
-void Form1::Command1_Click()
+void ReportWindow::Command1_Click()
 {
+    std::vector<std::string> problems;
     try {
-        writeReport(gameFolder_);
+        writeReport(gameFolder_, &problems);
     } catch (const std::exception& e) {
         // Ending as if all went well would leave the user sending nothing.
         showNotice(QString("Probewell.txt could not be written: %1").arg(QString::fromLocal8Bit(e.what())));
         return;
     }
+    if (!problems.empty()) {
+        // The report is there, but incomplete: the user should know why
+        // before sending it.
+        QStringList lines{"Probewell.txt was written, but not everything could be listed:"};
+        for (const std::string& problem : problems)
+            lines << QString::fromLocal8Bit(problem);
+        showNotice(lines.join('\n'));
+        return;
+    }
     close();
 }
 
-void Form1::showNotice(const QString& text)
+QColor ReportWindow::noticeColour(const QColor& background)
+{
+    // Relative luminance and contrast as the accessibility guidelines
+    // define them; 4.5:1 is their minimum for text.
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double back = luminance(background);
+    const auto contrast = [&](const QColor& c) {
+        const double l = luminance(c);
+        return (std::max(l, back) + 0.05) / (std::min(l, back) + 0.05);
+    };
+    // A red, made lighter on a dark window and darker on a light one
+    // until it reads.
+    const bool dark = back < 0.18;
+    QColor red = QColor::fromHsl(0, 200, 110);
+    for (int lightness = red.lightness(); contrast(red) < 4.5 && lightness > 0 && lightness < 255;) {
+        lightness += dark ? 5 : -5;
+        red = QColor::fromHsl(0, 200, std::clamp(lightness, 0, 255));
+    }
+    return red;
+}
+
+void ReportWindow::colourNotice()
+{
+    QPalette palette = noticeLabel_->palette();
+    palette.setColor(QPalette::WindowText, noticeColour(this->palette().color(QPalette::Window)));
+    noticeLabel_->setPalette(palette);
+}
+
+void ReportWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange && noticeLabel_)
+        colourNotice();
+    QWidget::changeEvent(event);
+}
+
+void ReportWindow::showNotice(const QString& text)
 {
     noticeLabel_->setText(text);
     noticeLabel_->show();

@@ -9,11 +9,11 @@ class QProgressBar;
 namespace vector {
 
 // "Save normals as text file": writes the element records as they are now.
-class SaveWindow : public FileWindow {
+class SaveNormalsWindow : public FileWindow {
     Q_OBJECT
 
 public:
-    SaveWindow(const Model& model, QWidget* parent);
+    SaveNormalsWindow(const Model& model, QWidget* parent);
 
 signals:
     void saved(const QString& path);

@@ -1,18 +1,22 @@
-#include "probewell/ui/Form1.h"
+#include "probewell/ui/ReportWindow.h"
 
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 #include "tools/demogen/DemoInstallation.h"
+#include "Unprivileged.h"
 
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace probewell {
@@ -28,13 +32,13 @@ struct Window {
         notice = form.findChild<QLabel*>("lblNotice");
         command1 = form.findChild<QPushButton*>("Command1");
     }
-    Form1 form;
+    ReportWindow form;
     QLabel* label1 = nullptr;
     QLabel* notice = nullptr;
     QPushButton* command1 = nullptr;
 };
 
-TEST(Form1, ShowsTheAssumptionsAndTheButtonInItsFrame)
+TEST(ReportWindow, ShowsTheAssumptionsAndTheButtonInItsFrame)
 {
     common::TempDir game;
     fs::create_directories(game / "Nimbar");
@@ -57,7 +61,7 @@ TEST(Form1, ShowsTheAssumptionsAndTheButtonInItsFrame)
     EXPECT_TRUE(w.notice->isHidden());
 }
 
-TEST(Form1, SaysBeforeTheClickThatTheAddonFolderIsMissing)
+TEST(ReportWindow, SaysBeforeTheClickThatTheAddonFolderIsMissing)
 {
     common::TempDir game;
     Window w(game.path());
@@ -71,7 +75,7 @@ TEST(Form1, SaysBeforeTheClickThatTheAddonFolderIsMissing)
     EXPECT_FALSE(w.form.isVisible());
 }
 
-TEST(Form1, OkWritesTheReportAndEndsWithoutAnyMessage)
+TEST(ReportWindow, OkWritesTheReportAndEndsWithoutAnyMessage)
 {
     common::TempDir game;
     common::writeAllText(game / "LastNimbarDir", "Nimbar\\Summer44");
@@ -88,7 +92,7 @@ TEST(Form1, OkWritesTheReportAndEndsWithoutAnyMessage)
         std::string::npos);
 }
 
-TEST(Form1, CloseBoxEndsWithoutWriting)
+TEST(ReportWindow, CloseBoxEndsWithoutWriting)
 {
     common::TempDir game;
     Window w(game.path());
@@ -97,7 +101,7 @@ TEST(Form1, CloseBoxEndsWithoutWriting)
     EXPECT_EQ(std::distance(fs::directory_iterator(game.path()), fs::directory_iterator()), 0);
 }
 
-TEST(Form1, AFailedWriteKeepsTheWindowOpenAndSaysWhy)
+TEST(ReportWindow, AFailedWriteKeepsTheWindowOpenAndSaysWhy)
 {
     common::TempDir game;
     fs::create_directories(game / "Nimbar");
@@ -108,6 +112,62 @@ TEST(Form1, AFailedWriteKeepsTheWindowOpenAndSaysWhy)
     EXPECT_TRUE(w.notice->isVisible());
     EXPECT_EQ(w.notice->text(), "Probewell.txt could not be written: File access denied");
 }
+
+TEST(ReportWindow, AnUnlistableAddonFolderIsNamedAndTheReportStillWritten)
+{
+    common::TempDir game;
+    fs::create_directories(game / "Nimbar");
+    fs::permissions(game.path(), fs::perms::all);
+    fs::permissions(game / "Nimbar", fs::perms::none);
+    runWithoutRoot([&] {
+        Window w(game.path());
+        QTest::mouseClick(w.command1, Qt::LeftButton);
+        EXPECT_TRUE(fs::exists(game / "Probewell.txt"));
+        EXPECT_TRUE(w.notice->isVisible());
+        EXPECT_FALSE(w.notice->text().contains("could not be written")) << w.notice->text().toStdString();
+        EXPECT_TRUE(w.notice->text().contains(QString::fromStdString((game / "Nimbar").string()) + " could not be listed: File access denied"))
+            << w.notice->text().toStdString();
+    });
+    fs::permissions(game / "Nimbar", fs::perms::owner_all);
+}
+
+struct PaletteCase {
+    const char* name;
+    QColor window;
+};
+
+void PrintTo(const PaletteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class NoticeColour : public ::testing::TestWithParam<PaletteCase> {};
+
+double luminance(const QColor& c)
+{
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+TEST_P(NoticeColour, ReadsAtLeastFourAndAHalfToOneOnTheWindow)
+{
+    common::TempDir game; // no Nimbar: the notice shows at once
+    QPalette palette;
+    palette.setColor(QPalette::Window, GetParam().window);
+    ReportWindow form(game.path());
+    form.setPalette(palette);
+    auto* notice = form.findChild<QLabel*>("lblNotice");
+    const QColor text = notice->palette().color(QPalette::WindowText);
+    const QColor back = GetParam().window;
+    const double a = luminance(text), b = luminance(back);
+    EXPECT_GE((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05), 4.5) << text.name().toStdString();
+    EXPECT_GT(text.red(), text.green() + 60) << "still a red: " << text.name().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(ReportWindow, NoticeColour,
+    ::testing::Values(PaletteCase{"Light", QColor(240, 240, 240)}, PaletteCase{"Dark", QColor(0x35, 0x35, 0x35)},
+        PaletteCase{"Black", QColor(0, 0, 0)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProbewellProgram, ScreenshotRunOnTheDemoInstallationWritesNothing)
 {

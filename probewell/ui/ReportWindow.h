@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QStringList>
 #include <QWidget>
 
@@ -13,19 +14,27 @@ namespace probewell {
 // The one window: it explains what the program assumes, names the folder it
 // will report on and writes the report when "OK!" is pressed. The close box
 // ends the program without writing anything.
-class Form1 : public QWidget {
+class ReportWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(std::filesystem::path gameFolder, QWidget* parent = nullptr);
+    explicit ReportWindow(std::filesystem::path gameFolder, QWidget* parent = nullptr);
 
     // The explanation shown in Label1, one entry per line.
     static QStringList explanationLines();
+
+    // The notice's red for a window `background`: one with a contrast of
+    // at least 4.5:1 to it, in light and dark palettes alike.
+    static QColor noticeColour(const QColor& background);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
     void Command1_Click();
     void showNotice(const QString& text);
+    void colourNotice();
 
     std::filesystem::path gameFolder_;
     QLabel* Label1_ = nullptr;

@@ -8,11 +8,11 @@ namespace vector {
 
 // "Open 3dz file": reads the chosen model into the shared model. A model
 // that cannot be read leaves the shared one as it was.
-class OpenWindow : public FileWindow {
+class OpenModelWindow : public FileWindow {
     Q_OBJECT
 
 public:
-    OpenWindow(Model& model, QWidget* parent);
+    OpenModelWindow(Model& model, QWidget* parent);
 
 signals:
     void modelRead();

@@ -1,4 +1,4 @@
-#include "OpenWindow.h"
+#include "OpenModelWindow.h"
 
 #include "vector/core/ModelReader.h"
 
@@ -12,12 +12,12 @@
 
 namespace vector {
 
-OpenWindow::OpenWindow(Model& model, QWidget* parent)
+OpenModelWindow::OpenModelWindow(Model& model, QWidget* parent)
     : FileWindow("open3dz", "Open 3dz file", "*.3dz", "File &name:", "*.3dz", parent), model_(model)
 {
 }
 
-void OpenWindow::OKButton_Click()
+void OpenModelWindow::OKButton_Click()
 {
     if (Text1->text().isEmpty()) {
         showError("No file name");

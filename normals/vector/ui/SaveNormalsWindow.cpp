@@ -1,0 +1,70 @@
+#include "SaveNormalsWindow.h"
+
+#include "ElementProgress.h"
+
+#include "vector/core/NormalsText.h"
+
+#include "common/core/FileLookup.h"
+#include "common/ui/Dialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include <exception>
+#include <filesystem>
+#include <system_error>
+
+namespace vector {
+
+SaveNormalsWindow::SaveNormalsWindow(const Model& model, QWidget* parent)
+    : FileWindow("save3dz", "Save normals as text file", "*.txt", "Input map file name", "temp.txt", parent),
+      model_(model)
+{
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setRange(0, 255);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setFormat("");
+    bottom->addWidget(ProgressBar1);
+}
+
+void SaveNormalsWindow::OKButton_Click()
+{
+    QString name = Text1->text();
+    if (name.isEmpty()) {
+        showError("No file name");
+        return;
+    }
+    // The list shows the .txt files, so a bare name means one of them.
+    if (QFileInfo(name).suffix().isEmpty()) {
+        name += ".txt";
+        Text1->setText(name);
+    }
+    // An existing file is replaced under its own spelling, and only when
+    // the user says so: the folder may hold other tools' lists.
+    const auto path = common::resolveNoCase(folderPath(), name.toStdString());
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        const QString question = QString("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(fromPath(path)));
+        if (common::dialogs().questionDefaultNo(this, windowTitle(), question, common::MessageIcon::Question)
+            != common::Answer::Yes)
+            return;
+    }
+    startElementProgress(ProgressBar1, model_.elementCount, "lines");
+    try {
+        writeNormalsText(path, model_,
+            [this](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, "lines"); });
+    } catch (const std::exception& e) {
+        showError(QString("%1 cannot be written:\n%2")
+                      .arg(QDir::toNativeSeparators(fromPath(path)), QString::fromStdString(e.what())));
+        return;
+    }
+    emit saved(fromPath(path));
+    hide();
+}
+
+} // namespace vector

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace probewell {
+
+// Runs `body` where permission bits count. Root reads any folder, so as
+// root `body` runs in a child process (a death test) that has given up
+// root for the user "nobody"; the folders it needs must be open to all.
+template <typename Body>
+void runWithoutRoot(Body body)
+{
+    if (::geteuid() != 0) {
+        body();
+        return;
+    }
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                std::_Exit(3);
+            body();
+            std::_Exit(::testing::Test::HasFailure() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace probewell
