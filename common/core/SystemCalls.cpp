@@ -30,7 +30,9 @@ void passSeam(FileOp op, const fs::path& shown)
 
 int open(const fs::path& path, int flags, const fs::path& shown)
 {
-    passSeam(FileOp::Open, shown);
+    // Only opens that may change the file count: the seam walks writers.
+    if ((flags & O_ACCMODE) != O_RDONLY)
+        passSeam(FileOp::Open, shown);
     int fd;
     do
         fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);

@@ -10,6 +10,7 @@
 // naming `shown`, the path as the program gave it.
 namespace common::sys {
 
+// Opening for reading does not pass the seam.
 int open(const std::filesystem::path& path, int flags, const std::filesystem::path& shown);
 // A new file with a unique name beside `target`, opened exclusively.
 int createTemporary(const std::filesystem::path& target, std::filesystem::path& temp,

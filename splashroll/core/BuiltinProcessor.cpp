@@ -1,6 +1,7 @@
 #include "BuiltinProcessor.h"
 
 #include "common/core/AtomicWrite.h"
+#include "common/core/FileActions.h"
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
@@ -81,11 +82,13 @@ bool BuiltinProcessor::del(std::string_view name)
     if (!file)
         return true; // nothing to delete is not a failure
     std::error_code ec;
-    const std::string denied = file->string() + ": " + common::ioErrorText(common::IoFailure::AccessDenied);
     if (!fs::is_regular_file(*file, ec) || isReadOnly(*file))
-        return fail(denied);
-    if (!fs::remove(*file, ec) || ec)
-        return fail(ec ? common::IoError::fromErrno(ec.value(), *file).describe() : denied);
+        return fail(file->string() + ": " + common::ioErrorText(common::IoFailure::AccessDenied));
+    try {
+        common::removeFile(*file);
+    } catch (const common::IoError& e) {
+        return fail(e.describe());
+    }
     return true;
 }
 
