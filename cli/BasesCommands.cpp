@@ -30,12 +30,13 @@ std::filesystem::path gameFolder(const QString& argument)
     return folder;
 }
 
+// An airfield as bases set takes it: its name and airbase.txt entry.
 std::string airfieldName(const std::optional<AirbaseList>& list, int number)
 {
     if (list)
         for (int i = 0; i < AirbaseList::kCount; ++i)
             if ((*list)[i].number && *(*list)[i].number == number)
-                return (*list)[i].name;
+                return (*list)[i].name + " (entry " + std::to_string(i) + ", airfield " + std::to_string(number) + ")";
     return "airfield " + std::to_string(number);
 }
 
@@ -69,7 +70,7 @@ int showCommand(const QStringList& arguments)
         if (s == 3 && !numbers.empty())
             numbers.erase(numbers.begin());
         for (int n : numbers)
-            names += (names.empty() ? "" : ", ") + airfieldName(list, n) + " (" + std::to_string(n) + ")";
+            names += (names.empty() ? "" : ", ") + airfieldName(list, n);
         out += std::string(kBaseSlots[s].heading) + ": " + (names.empty() ? "none" : names) + "\n";
     }
     writeStandardOutput(out);

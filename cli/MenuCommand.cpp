@@ -20,7 +20,7 @@ int makeCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument("LAYOUT", "A layout text file (five lines per button).");
-    parser.addOption({"side", "usa, britain, axis, hangar-us, hangar-uk or hangar-axis.", "SIDE"});
+    parser.addOption({"side", "usa, britain, axis (or 0, 1, 2), hangar-us, hangar-uk or hangar-axis.", "SIDE"});
     parser.addOption({{"o", "output"}, "The menu file to write (else the game's name for it, here).", "FILE"});
     if (!parseCommand(parser, arguments,
             "vantor menu make: the menu file Menuwright (or Bayward) writes for a layout.", 1, 1))
@@ -32,7 +32,8 @@ int makeCommand(const QStringList& arguments)
     using menuwright::Side;
     const std::map<QString, std::pair<Side, bool>> sides{{"usa", {Side::USA, false}},
         {"britain", {Side::Britain, false}}, {"axis", {Side::Axis, false}}, {"hangar-us", {Side::USA, true}},
-        {"hangar-uk", {Side::Britain, true}}, {"hangar-axis", {Side::Axis, true}}};
+        {"hangar-uk", {Side::Britain, true}}, {"hangar-axis", {Side::Axis, true}}, {"0", {Side::USA, false}},
+        {"1", {Side::Britain, false}}, {"2", {Side::Axis, false}}};
     const auto found = sides.find(s);
     if (found == sides.end())
         throw UsageError("--side takes usa, britain, axis, hangar-us, hangar-uk or hangar-axis");
