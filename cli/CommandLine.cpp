@@ -2,6 +2,7 @@
 
 #include "common/core/AtomicWrite.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstdio>
@@ -19,7 +20,14 @@ bool parseCommand(QCommandLineParser& parser, const QStringList& arguments, cons
     if (!parser.parse(QStringList{"vantor"} + arguments))
         throw UsageError(parser.errorText().toStdString());
     if (parser.isSet(help)) {
-        writeStandardOutput(parser.helpText().toStdString());
+        // Qt names the program by its path; the usage line names the command,
+        // which the description begins with ("vantor flight export: ...").
+        QString text = parser.helpText();
+        const QString program = QCoreApplication::arguments().constFirst();
+        const auto colon = description.indexOf(':');
+        if (colon > 0 && text.startsWith("Usage: " + program))
+            text.replace(7, program.size(), description.left(colon));
+        writeStandardOutput(text.toStdString());
         return false;
     }
     const auto count = parser.positionalArguments().size();

@@ -102,6 +102,22 @@ std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std:
 
 void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange>& changes)
 {
+    // Every file already there must take writes before the first one is
+    // changed, so a write-protected loose file does not leave planes.dat
+    // changed and the flight record not.
+    for (const FieldChange& c : changes) {
+        const auto idx = static_cast<std::size_t>(c.position);
+        const bool extracted = c.gunTable ? files.gunTableFromArchive : files.recordFromArchive[idx];
+        if (extracted)
+            continue;
+        const auto& path = c.gunTable ? files.gunTablePath : files.recordPaths[idx];
+        try {
+            common::BinaryFile::open(path, common::BinaryFile::Mode::ReadWrite).close();
+        } catch (const common::IoError& e) {
+            throw e.about(path);
+        }
+    }
+
     std::vector<const FieldChange*> rowChanges;
     for (const FieldChange& c : changes)
         if (c.gunTable)
