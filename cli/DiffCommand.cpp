@@ -15,6 +15,8 @@
 #include "sortiekit/core/MarkedBases.h"
 #include "wingsmith/core/AircraftFiles.h"
 #include "wingsmith/core/FieldText.h"
+#include "wingsmith/core/FltRecord.h"
+#include "wingsmith/core/GamePaths.h"
 #include "wingsmith/core/RecordFields.h"
 
 #include "common/core/FileLookup.h"
@@ -27,7 +29,6 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 
 namespace vantorcli {
 
@@ -105,10 +106,8 @@ private:
     void field(const std::string& file, const std::string& item, const std::string& name, const std::string& a,
         const std::string& b)
     {
-        if (a != b) {
+        if (a != b)
             out_.push_back({"field", file, item, name, a, b});
-            told_.insert(lowerCase(file));
-        }
     }
 
     void compareAircraft()
@@ -120,6 +119,7 @@ private:
         } catch (const common::IoError&) {
             return; // not both installations hold the aircraft; their files compare by bytes
         }
+        aircraftCompared_ = true;
         for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
             const auto idx = static_cast<std::size_t>(p);
             const std::string caption(wingsmith::rosterByPosition(p).caption);
@@ -139,6 +139,16 @@ private:
         return wingsmith::fieldText(row ? files.row(p) : files.record(p), f);
     }
 
+    // Bytes a comparison has looked at field by field are marked in `seen`;
+    // any other byte that differs is reported as such.
+    using Seen = std::vector<bool>;
+
+    static void mark(Seen& seen, std::size_t from, std::size_t count)
+    {
+        for (std::size_t i = from; i < from + count && i < seen.size(); ++i)
+            seen[i] = true;
+    }
+
     void compareFile(const std::string& key, const std::string& nameA, const std::string& nameB)
     {
         const Bytes a = readBytes(a_ / nameA);
@@ -146,34 +156,56 @@ private:
         if (a == b)
             return;
         const std::string base = lowerCase(fs::path(key).filename().string());
-        const std::size_t before = out_.size();
-        if (base.rfind("loadout.", 0) == 0)
-            compareLoadout(nameA, a, b);
-        else if (base.size() == 12 && base.rfind("sq", 0) == 0 && base.ends_with(".dat"))
-            compareSquadron(nameA, a, b);
-        else if (base == "airfield.dat")
-            compareBases(nameA, a, b);
-        else if (base.ends_with(".mnu"))
-            compareMenu(nameA, a, b);
-        if (out_.size() == before && !told_.count(key))
-            bytesDiffer(nameA, a, b);
+        Seen seen(std::min(a.size(), b.size()), false);
+        if (base.rfind("loadout.", 0) == 0) {
+            compareLoadout(nameA, a, b, seen);
+        } else if (base.size() == 12 && base.rfind("sq", 0) == 0 && base.ends_with(".dat")) {
+            compareSquadron(nameA, a, b, seen);
+        } else if (base == "airfield.dat") {
+            compareBases(nameA, a, b, seen);
+        } else if (base.ends_with(".mnu")) {
+            compareMenu(nameA, a, b, seen);
+        } else if (aircraftCompared_ && key == lowerCase(std::string(wingsmith::kPlanesDatName))) {
+            for (std::size_t row = 0; row < wingsmith::kAircraftCount; ++row)
+                for (const auto& f : wingsmith::gunTableRowFields())
+                    mark(seen, wingsmith::GunTableRow::kSize * row + f.offset, wingsmith::fieldWidth(f.type));
+        } else if (aircraftCompared_ && isRosterFile(key)) {
+            for (const auto& f : wingsmith::fltRecordFields())
+                mark(seen, f.offset, wingsmith::fieldWidth(f.type));
+        }
+        otherBytes(nameA, a, b, seen);
     }
 
-    void bytesDiffer(const std::string& file, const Bytes& a, const Bytes& b)
+    static bool isRosterFile(const std::string& key)
     {
-        std::size_t first = 0;
-        while (first < a.size() && first < b.size() && a[first] == b[first])
-            ++first;
-        std::size_t count = 0;
-        for (std::size_t n = 0; n < std::min(a.size(), b.size()); ++n)
-            count += a[n] != b[n];
-        std::string item = a.size() != b.size()
-            ? "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size()) + " bytes"
-            : std::to_string(count) + " bytes differ";
-        out_.push_back({"bytes", file, item + ", first at offset " + std::to_string(first), "", "", ""});
+        for (int p = 0; p < wingsmith::kAircraftCount; ++p)
+            if (key == lowerCase(std::string(wingsmith::rosterByPosition(p).fltName)))
+                return true;
+        return false;
     }
 
-    void compareLoadout(const std::string& file, const Bytes& a, const Bytes& b)
+    void otherBytes(const std::string& file, const Bytes& a, const Bytes& b, const Seen& seen)
+    {
+        const bool known = std::find(seen.begin(), seen.end(), true) != seen.end();
+        std::size_t count = 0;
+        std::size_t first = seen.size();
+        for (std::size_t n = 0; n < seen.size(); ++n) {
+            if (!seen[n] && a[n] != b[n]) {
+                ++count;
+                first = std::min(first, n);
+            }
+        }
+        std::string detail;
+        if (a.size() != b.size())
+            detail = "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size()) + " bytes";
+        else if (count > 0)
+            detail = std::to_string(count) + (known ? " bytes differ outside the compared fields" : " bytes differ")
+                + ", first at offset " + std::to_string(first);
+        if (!detail.empty())
+            out_.push_back({"bytes", file, detail, "", "", ""});
+    }
+
+    void compareLoadout(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
     {
         if (a.size() < ordnix::kRecordsEnd || b.size() < ordnix::kRecordsEnd)
             return;
@@ -184,6 +216,13 @@ private:
             const auto rb = ordnix::ReadRecord(imageB, i);
             const std::string item = "record " + std::to_string(i) + " ("
                 + lists.planes.nameOf(std::stod(rb.planeCode), rb.planeCode) + ")";
+            const std::size_t start = ordnix::RecordStart(i) - 1;
+            mark(seen, start, 1);
+            mark(seen, start + 2, 1);
+            for (std::size_t j = 0; j < ordnix::kSlotCount; ++j) {
+                mark(seen, start + 4 + 8 * j, 5);
+                mark(seen, start + 4 + 8 * j + 6, 1);
+            }
             field(file, item, "planeCode", ra.planeCode, rb.planeCode);
             field(file, item, "usedSlots", ra.usedSlots, rb.usedSlots);
             for (std::size_t j = 0; j < ordnix::kSlotCount; ++j) {
@@ -200,7 +239,7 @@ private:
         }
     }
 
-    void compareSquadron(const std::string& file, const Bytes& a, const Bytes& b)
+    void compareSquadron(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
     {
         rosterly::PlaneList planes;
         if (const auto list = common::findNoCase(b_ / fs::path(file).parent_path(), "planes.txt")) {
@@ -217,6 +256,8 @@ private:
             return out;
         };
         const auto ca = codes(a), cb = codes(b);
+        for (std::size_t k = 0; k < std::min(ca.size(), cb.size()); ++k)
+            mark(seen, rosterly::SquadronFile::codeOffset(static_cast<int>(k)), 1);
         for (std::size_t k = 0; k < std::max(ca.size(), cb.size()); ++k) {
             const auto name = [&](const std::vector<std::uint8_t>& c) {
                 return k < c.size() ? std::to_string(c[k]) + " (" + planes.recordName(c[k]) + ")" : "(no record)";
@@ -225,9 +266,17 @@ private:
         }
     }
 
-    void compareBases(const std::string& file, const Bytes& a, const Bytes& b)
+    void compareBases(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
     {
         const auto ma = sortiekit::markedBases(a), mb = sortiekit::markedBases(b);
+        // The slot values, and the byte after them, of every base on either side.
+        for (const auto* marked : {&ma, &mb})
+            for (const auto& slot : *marked)
+                for (int k : slot)
+                    mark(seen,
+                        sortiekit::AirfieldFile::kHeaderSize
+                            + sortiekit::AirfieldFile::kRecordSize * static_cast<std::size_t>(k),
+                        9);
         const auto names = [](const std::vector<int>& numbers) {
             std::string s;
             for (int n : numbers)
@@ -240,11 +289,13 @@ private:
                 names(mb[s]));
     }
 
-    void compareMenu(const std::string& file, const Bytes& a, const Bytes& b)
+    void compareMenu(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
     {
         const auto ma = menuwright::readMenuFile(a), mb = menuwright::readMenuFile(b);
         if (!ma || !mb)
             return;
+        // Reading back covers every byte of the file.
+        mark(seen, 0, seen.size());
         field(file, "picture", "name", ma->pictureName, mb->pictureName);
         for (std::size_t i = 0; i < std::max(ma->buttons.size(), mb->buttons.size()); ++i) {
             const std::string item = "button " + std::to_string(i + 1);
@@ -268,7 +319,7 @@ private:
 
     fs::path a_, b_;
     std::vector<Difference> out_;
-    std::set<std::string> told_; // files (lower case) a field difference was found in
+    bool aircraftCompared_ = false;
 };
 
 std::string humanText(const std::vector<Difference>& differences)

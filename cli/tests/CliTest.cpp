@@ -161,14 +161,24 @@ TEST_F(Cli, DiffOfAnInstallationWithItselfIsEmptyAndOneEditIsNamed)
 
     common::writeAllText(work / "edit.csv", exportedCsv("gun1.ammo", 9, "123"));
     ASSERT_EQ(vantor({"flight", "import", "edit.csv", "copy"}).exitCode, 0);
+    // A weapon of loadout record 0, and a header byte no field covers.
+    Bytes loadout = common::readAllBytes(work / "copy" / "loadout.dat");
+    const std::string weapon = std::to_string(loadout.at(8));
+    loadout[8] = 77;
+    loadout[1] ^= 0xFF;
+    common::writeAllBytes(work / "copy" / "loadout.dat", loadout);
+
     const auto differ = vantor({"diff", "game", "copy"});
     EXPECT_EQ(differ.exitCode, 1);
     // The copy now has its own planes.dat; the other side's gun table is
     // still in DATA.CDF, and the aircraft compare all the same.
     const auto lines = common::splitTextLines(differ.standardOutput);
-    ASSERT_EQ(lines.size(), 2u) << differ.standardOutput;
+    ASSERT_EQ(lines.size(), 4u) << differ.standardOutput;
     EXPECT_TRUE(lines[0].starts_with("planes.dat: Hurricane gun1.ammo: ") && lines[0].ends_with(" -> 123")) << lines[0];
     EXPECT_EQ(lines[1], "only in B: planes.dat");
+    EXPECT_TRUE(lines[2].starts_with("loadout.dat: record 0 (") && lines[2].ends_with("slot1.weapon: " + weapon + " -> 77"))
+        << lines[2];
+    EXPECT_EQ(lines[3], "loadout.dat: 1 bytes differ outside the compared fields, first at offset 1");
 }
 
 TEST_F(Cli, LoadoutScriptsMatchOrdnixAndApplyBackToItsFile)
