@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include "common/core/AtomicWrite.h"
+#include "common/core/IoError.h"
+#include "common/core/TextLines.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -70,6 +72,15 @@ std::optional<QString> optionValue(const QCommandLineParser& parser, const QStri
     if (!parser.isSet(name))
         return std::nullopt;
     return parser.value(name);
+}
+
+std::string readInput(const std::filesystem::path& path)
+{
+    try {
+        return common::readFileBytes(path);
+    } catch (const common::IoError& e) {
+        throw e.about(path);
+    }
 }
 
 std::string aboutFile(const std::filesystem::path& path, const std::string& why)

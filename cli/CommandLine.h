@@ -42,6 +42,9 @@ void writeResult(const std::optional<std::filesystem::path>& file, std::string_v
 // The one value of option `name`, or nothing when it is not given.
 std::optional<QString> optionValue(const QCommandLineParser& parser, const QString& name);
 
+// The whole file; a failure names it.
+std::string readInput(const std::filesystem::path& path);
+
 // "NAME: why" for a refusal about a file.
 std::string aboutFile(const std::filesystem::path& path, const std::string& why);
 

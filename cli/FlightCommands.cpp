@@ -227,7 +227,7 @@ int importCommand(const QStringList& arguments)
             2, 2))
         return 0;
     const auto tablePath = toPath(parser.positionalArguments().at(0));
-    const std::string text = common::readFileBytes(tablePath);
+    const std::string text = readInput(tablePath);
     const AircraftFiles files = readGame(parser.positionalArguments().at(1));
 
     std::vector<FieldChange> changes;

@@ -39,7 +39,7 @@ int diffCommand(const QStringList& arguments)
     const auto oldPath = toPath(parser.positionalArguments().at(0));
     const auto newPath = toPath(parser.positionalArguments().at(1));
     const ordnix::LoadoutImage old = load(oldPath);
-    const std::string newText = common::readFileBytes(newPath);
+    const std::string newText = readInput(newPath);
     ordnix::LoadoutImage image;
     try {
         image = ordnix::DifferenceImage(old, std::vector<std::uint8_t>(newText.begin(), newText.end()));
@@ -74,7 +74,7 @@ int applyCommand(const QStringList& arguments)
     ordnix::LoadoutImage image = load(loadoutPath);
     std::filesystem::path written;
     try {
-        ordnix::ApplyScript(image, ordnix::ReadScript(scriptPath));
+        ordnix::ApplyScript(image, ordnix::ParseScript(readInput(scriptPath)));
     } catch (const ordnix::LoadoutError& e) {
         throw Refusal(aboutFile(scriptPath, e.what()));
     }

@@ -48,7 +48,12 @@ int listCommand(const QStringList& arguments)
             1))
         return 0;
     const auto file = toPath(parser.positionalArguments().at(0));
-    const auto codes = SquadronFile::readCodes(file);
+    std::vector<std::uint8_t> codes;
+    try {
+        codes = SquadronFile::readCodes(file);
+    } catch (const common::IoError& e) {
+        throw e.about(file);
+    }
     const PlaneList planes = planeListBeside(file);
     std::string out;
     for (std::size_t k = 0; k < codes.size(); ++k)

@@ -26,11 +26,6 @@ std::vector<ChangedByte> ParseScript(std::string_view text)
     return changes;
 }
 
-std::vector<ChangedByte> ReadScript(const std::filesystem::path& path)
-{
-    return ParseScript(common::readFileBytes(path));
-}
-
 void ApplyScript(LoadoutImage& image, const std::vector<ChangedByte>& changes)
 {
     for (std::size_t n = 0; n < changes.size(); ++n) {

@@ -4,17 +4,15 @@
 #include "LoadoutImage.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <string_view>
 #include <vector>
 
 namespace ordnix {
 
-// Reads a change script back: pairs of a position line and a value line.
-// Throws LoadoutError naming the line for a position that is not a whole
-// number or a position without its value; common::IoError when unreadable.
+// Reads a change script's text back: pairs of a position line and a value
+// line. Throws LoadoutError naming the line for a position that is not a
+// whole number or a position without its value.
 std::vector<ChangedByte> ParseScript(std::string_view text);
-std::vector<ChangedByte> ReadScript(const std::filesystem::path& path);
 
 // Sets the current values the script names. Every change is checked first
 // (a position beyond the image, a value that is not a byte throw
