@@ -35,7 +35,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The fields whose value differs from the files, in table order. Refuses
+// The fields whose value differs from the files, row by row in the order
+// the rows give them. Refuses
 // the whole table for an unknown aircraft or field, an aircraft given
 // twice, a value that does not read or does not fit, or a gun-group value
 // beyond the group count the row leaves. Writes nothing.
