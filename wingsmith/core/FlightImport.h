@@ -36,10 +36,10 @@ public:
 };
 
 // The fields whose value differs from the files, row by row in the order
-// the rows give them. Refuses
-// the whole table for an unknown aircraft or field, an aircraft given
-// twice, a value that does not read or does not fit, or a gun-group value
-// beyond the group count the row leaves. Writes nothing.
+// the rows give them. Refuses the whole table for an unknown aircraft or
+// field, an aircraft given twice, a value that does not read or does not
+// fit, or a gun-group value beyond the group count the row leaves. Writes
+// nothing.
 std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std::vector<ImportRow>& rows);
 
 // Writes the changes field by field into planes.dat and the loose files,
