@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+namespace vantorcli {
+
+int runBasesCommand(const QStringList& arguments);
+
+} // namespace vantorcli

@@ -1,0 +1,387 @@
+#include "DiffCommand.h"
+
+#include "CommandLine.h"
+
+#include "menuwright/menufile/MenuFileReader.h"
+#include "ordnix/core/LoadoutImage.h"
+#include "ordnix/core/LoadoutLayout.h"
+#include "ordnix/core/LoadoutRecord.h"
+#include "ordnix/core/NameLists.h"
+#include "rosterly/core/PlaneList.h"
+#include "rosterly/core/SquadronFile.h"
+#include "sortiekit/core/AirbaseList.h"
+#include "sortiekit/core/AirfieldFile.h"
+#include "sortiekit/core/BaseSlot.h"
+#include "sortiekit/core/MarkedBases.h"
+#include "wingsmith/core/AircraftFiles.h"
+#include "wingsmith/core/FieldText.h"
+#include "wingsmith/core/FltRecord.h"
+#include "wingsmith/core/GamePaths.h"
+#include "wingsmith/core/RecordFields.h"
+
+#include "common/core/FileLookup.h"
+#include "common/core/IoError.h"
+#include "common/core/TextLines.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <map>
+
+namespace vantorcli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// One difference: a field of an item of a file, a file on one side only
+// ("only"), or a file whose bytes differ where no field tells ("bytes").
+struct Difference {
+    std::string kind; // "field", "only", "bytes"
+    std::string file;
+    std::string item;
+    std::string field;
+    std::string a;
+    std::string b;
+};
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes readBytes(const fs::path& path)
+{
+    const std::string text = common::readFileBytes(path);
+    return Bytes(text.begin(), text.end());
+}
+
+std::string lowerCase(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// Every regular file below `root`, by its relative path in lower case.
+std::map<std::string, std::string> listFiles(const fs::path& root)
+{
+    std::map<std::string, std::string> files;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        if (it->is_regular_file(ec))
+            files.emplace(lowerCase(fs::relative(it->path(), root).generic_string()),
+                fs::relative(it->path(), root).generic_string());
+    }
+    if (ec)
+        throw common::IoError::fromErrno(ec.value(), root);
+    return files;
+}
+
+class Comparison {
+public:
+    Comparison(fs::path a, fs::path b) : a_(std::move(a)), b_(std::move(b)) {}
+
+    std::vector<Difference> run()
+    {
+        const auto filesA = listFiles(a_);
+        const auto filesB = listFiles(b_);
+        compareAircraft();
+        for (const auto& [key, name] : filesA)
+            if (!filesB.count(key))
+                out_.push_back({"only", name, "", "", "present", ""});
+        for (const auto& [key, name] : filesB)
+            if (!filesA.count(key))
+                out_.push_back({"only", name, "", "", "", "present"});
+        for (const auto& [key, nameA] : filesA) {
+            const auto other = filesB.find(key);
+            if (other != filesB.end())
+                compareFile(key, nameA, other->second);
+        }
+        return std::move(out_);
+    }
+
+private:
+    void field(const std::string& file, const std::string& item, const std::string& name, const std::string& a,
+        const std::string& b)
+    {
+        if (a != b)
+            out_.push_back({"field", file, item, name, a, b});
+    }
+
+    void compareAircraft()
+    {
+        std::optional<wingsmith::AircraftFiles> a, b;
+        try {
+            a = wingsmith::readAircraftFiles(a_.string());
+            b = wingsmith::readAircraftFiles(b_.string());
+        } catch (const common::IoError&) {
+            return; // not both installations hold the aircraft; their files compare by bytes
+        }
+        aircraftCompared_ = true;
+        for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
+            const auto idx = static_cast<std::size_t>(p);
+            const std::string caption(wingsmith::rosterByPosition(p).caption);
+            const std::string fltName = a->recordPaths[idx].filename().string();
+            for (const auto& f : wingsmith::fltRecordFields())
+                field(fltName, caption, f.name, text(*a, p, f, false), text(*b, p, f, false));
+            const std::string planes = a->gunTablePath.filename().string();
+            for (const auto& f : wingsmith::gunTableRowFields())
+                field(planes, caption, f.name, text(*a, p, f, true), text(*b, p, f, true));
+        }
+    }
+
+    static std::string text(const wingsmith::AircraftFiles& files, int p, const wingsmith::RecordField& f, bool row)
+    {
+        if (!wingsmith::fieldInUse(f, files.groupCount(p)))
+            return "(not in use)";
+        return wingsmith::fieldText(row ? files.row(p) : files.record(p), f);
+    }
+
+    // Bytes a comparison has looked at field by field are marked in `seen`;
+    // any other byte that differs is reported as such.
+    using Seen = std::vector<bool>;
+
+    static void mark(Seen& seen, std::size_t from, std::size_t count)
+    {
+        for (std::size_t i = from; i < from + count && i < seen.size(); ++i)
+            seen[i] = true;
+    }
+
+    void compareFile(const std::string& key, const std::string& nameA, const std::string& nameB)
+    {
+        const Bytes a = readBytes(a_ / nameA);
+        const Bytes b = readBytes(b_ / nameB);
+        if (a == b)
+            return;
+        const std::string base = lowerCase(fs::path(key).filename().string());
+        Seen seen(std::min(a.size(), b.size()), false);
+        if (base.rfind("loadout.", 0) == 0) {
+            compareLoadout(nameA, a, b, seen);
+        } else if (base.size() == 12 && base.rfind("sq", 0) == 0 && base.ends_with(".dat")) {
+            compareSquadron(nameA, a, b, seen);
+        } else if (base == "airfield.dat") {
+            compareBases(nameA, a, b, seen);
+        } else if (base.ends_with(".mnu")) {
+            compareMenu(nameA, a, b, seen);
+        } else if (aircraftCompared_ && key == lowerCase(std::string(wingsmith::kPlanesDatName))) {
+            for (std::size_t row = 0; row < wingsmith::kAircraftCount; ++row)
+                for (const auto& f : wingsmith::gunTableRowFields())
+                    mark(seen, wingsmith::GunTableRow::kSize * row + f.offset, wingsmith::fieldWidth(f.type));
+        } else if (aircraftCompared_ && isRosterFile(key)) {
+            for (const auto& f : wingsmith::fltRecordFields())
+                mark(seen, f.offset, wingsmith::fieldWidth(f.type));
+        }
+        otherBytes(nameA, a, b, seen);
+    }
+
+    static bool isRosterFile(const std::string& key)
+    {
+        for (int p = 0; p < wingsmith::kAircraftCount; ++p)
+            if (key == lowerCase(std::string(wingsmith::rosterByPosition(p).fltName)))
+                return true;
+        return false;
+    }
+
+    void otherBytes(const std::string& file, const Bytes& a, const Bytes& b, const Seen& seen)
+    {
+        const bool known = std::find(seen.begin(), seen.end(), true) != seen.end();
+        std::size_t count = 0;
+        std::size_t first = seen.size();
+        for (std::size_t n = 0; n < seen.size(); ++n) {
+            if (!seen[n] && a[n] != b[n]) {
+                ++count;
+                first = std::min(first, n);
+            }
+        }
+        std::string detail;
+        if (a.size() != b.size())
+            detail = "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size()) + " bytes";
+        else if (count > 0)
+            detail = std::to_string(count) + (known ? " bytes differ outside the compared fields" : " bytes differ")
+                + ", first at offset " + std::to_string(first);
+        if (!detail.empty())
+            out_.push_back({"bytes", file, detail, "", "", ""});
+    }
+
+    void compareLoadout(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
+    {
+        if (a.size() < ordnix::kRecordsEnd || b.size() < ordnix::kRecordsEnd)
+            return;
+        const ordnix::NameLists lists = ordnix::LoadLists(b_ / fs::path(file).parent_path());
+        const ordnix::LoadoutImage imageA(a, file), imageB(b, file);
+        for (std::size_t i = 0; i < ordnix::kRecordCount; ++i) {
+            const auto ra = ordnix::ReadRecord(imageA, i);
+            const auto rb = ordnix::ReadRecord(imageB, i);
+            const std::string item = "record " + std::to_string(i) + " ("
+                + lists.planes.nameOf(std::stod(rb.planeCode), rb.planeCode) + ")";
+            const std::size_t start = ordnix::RecordStart(i) - 1;
+            mark(seen, start, 1);
+            mark(seen, start + 2, 1);
+            for (std::size_t j = 0; j < ordnix::kSlotCount; ++j) {
+                mark(seen, start + 4 + 8 * j, 5);
+                mark(seen, start + 4 + 8 * j + 6, 1);
+            }
+            field(file, item, "planeCode", ra.planeCode, rb.planeCode);
+            field(file, item, "usedSlots", ra.usedSlots, rb.usedSlots);
+            for (std::size_t j = 0; j < ordnix::kSlotCount; ++j) {
+                const auto& sa = ra.weaponSlots[j];
+                const auto& sb = rb.weaponSlots[j];
+                const std::string slot = "slot" + std::to_string(j + 1) + ".";
+                field(file, item, slot + "weapon", sa.weapon, sb.weapon);
+                field(file, item, slot + "rack", sa.rack, sb.rack);
+                field(file, item, slot + "number", sa.number, sb.number);
+                field(file, item, slot + "location", sa.location, sb.location);
+                field(file, item, slot + "ifd", sa.ifd, sb.ifd);
+                field(file, item, slot + "dbf", sa.dbf, sb.dbf);
+            }
+        }
+    }
+
+    void compareSquadron(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
+    {
+        rosterly::PlaneList planes;
+        if (const auto list = common::findNoCase(b_ / fs::path(file).parent_path(), "planes.txt")) {
+            try {
+                planes = rosterly::PlaneList::load(*list);
+            } catch (const common::IoError&) {
+                // Codes without names then.
+            }
+        }
+        const auto codes = [](const Bytes& bytes) {
+            std::vector<std::uint8_t> out;
+            for (int k = 0; k < rosterly::SquadronFile::recordCount(bytes.size()); ++k)
+                out.push_back(bytes[rosterly::SquadronFile::codeOffset(k)]);
+            return out;
+        };
+        const auto ca = codes(a), cb = codes(b);
+        for (std::size_t k = 0; k < std::min(ca.size(), cb.size()); ++k)
+            mark(seen, rosterly::SquadronFile::codeOffset(static_cast<int>(k)), 1);
+        for (std::size_t k = 0; k < std::max(ca.size(), cb.size()); ++k) {
+            const auto name = [&](const std::vector<std::uint8_t>& c) {
+                return k < c.size() ? std::to_string(c[k]) + " (" + planes.recordName(c[k]) + ")" : "(no record)";
+            };
+            field(file, "record " + std::to_string(k + 1), "aircraft", name(ca), name(cb));
+        }
+    }
+
+    void compareBases(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
+    {
+        const auto ma = sortiekit::markedBases(a), mb = sortiekit::markedBases(b);
+        // The slot values, and the byte after them, of every base on either side.
+        for (const auto* marked : {&ma, &mb})
+            for (const auto& slot : *marked)
+                for (int k : slot)
+                    mark(seen,
+                        sortiekit::AirfieldFile::kHeaderSize
+                            + sortiekit::AirfieldFile::kRecordSize * static_cast<std::size_t>(k),
+                        9);
+        const auto names = [](const std::vector<int>& numbers) {
+            std::string s;
+            for (int n : numbers)
+                s += (s.empty() ? "" : ", ") + std::to_string(n);
+            return s.empty() ? std::string("none") : s;
+        };
+        // The two Luftwaffe slots share their value: one entry for both.
+        for (std::size_t s = 0; s < 3; ++s)
+            field(file, s < 2 ? sortiekit::kBaseSlots[s].heading : "Luftwaffe Bases", "airfield", names(ma[s]),
+                names(mb[s]));
+    }
+
+    void compareMenu(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
+    {
+        const auto ma = menuwright::readMenuFile(a), mb = menuwright::readMenuFile(b);
+        if (!ma || !mb)
+            return;
+        // Reading back covers every byte of the file.
+        mark(seen, 0, seen.size());
+        field(file, "picture", "name", ma->pictureName, mb->pictureName);
+        for (std::size_t i = 0; i < std::max(ma->buttons.size(), mb->buttons.size()); ++i) {
+            const std::string item = "button " + std::to_string(i + 1);
+            const auto get = [&](const menuwright::MenuFileContents& m, auto member) {
+                return i < m.buttons.size() ? member(m.buttons[i]) : std::string("(no button)");
+            };
+            field(file, item, "id", get(*ma, [](const auto& x) { return std::to_string(x.id); }),
+                get(*mb, [](const auto& x) { return std::to_string(x.id); }));
+            field(file, item, "caption", get(*ma, [](const auto& x) { return x.caption; }),
+                get(*mb, [](const auto& x) { return x.caption; }));
+            field(file, item, "L", get(*ma, [](const auto& x) { return std::to_string(x.L); }),
+                get(*mb, [](const auto& x) { return std::to_string(x.L); }));
+            field(file, item, "T", get(*ma, [](const auto& x) { return std::to_string(x.T); }),
+                get(*mb, [](const auto& x) { return std::to_string(x.T); }));
+            field(file, item, "W", get(*ma, [](const auto& x) { return std::to_string(x.W); }),
+                get(*mb, [](const auto& x) { return std::to_string(x.W); }));
+            field(file, item, "H", get(*ma, [](const auto& x) { return std::to_string(x.H); }),
+                get(*mb, [](const auto& x) { return std::to_string(x.H); }));
+        }
+    }
+
+    fs::path a_, b_;
+    std::vector<Difference> out_;
+    bool aircraftCompared_ = false;
+};
+
+std::string humanText(const std::vector<Difference>& differences)
+{
+    std::string out;
+    for (const Difference& d : differences) {
+        if (d.kind == "only")
+            out += "only in " + std::string(d.a.empty() ? "B" : "A") + ": " + d.file + "\n";
+        else if (d.kind == "bytes")
+            out += d.file + ": " + d.item + "\n";
+        else
+            out += d.file + ": " + d.item + " " + d.field + ": " + d.a + " -> " + d.b + "\n";
+    }
+    return out;
+}
+
+std::string jsonText(const std::vector<Difference>& differences)
+{
+    QJsonArray array;
+    for (const Difference& d : differences) {
+        QJsonObject o;
+        o.insert("kind", QString::fromStdString(d.kind));
+        o.insert("file", QString::fromStdString(d.file));
+        if (d.kind == "only") {
+            o.insert("side", d.a.empty() ? "B" : "A");
+        } else if (d.kind == "bytes") {
+            o.insert("detail", QString::fromStdString(d.item));
+        } else {
+            o.insert("item", QString::fromStdString(d.item));
+            o.insert("field", QString::fromStdString(d.field));
+            o.insert("a", QString::fromStdString(d.a));
+            o.insert("b", QString::fromStdString(d.b));
+        }
+        array.append(o);
+    }
+    return QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
+}
+
+} // namespace
+
+int runDiffCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument("GAME_A", "One game folder.");
+    parser.addPositionalArgument("GAME_B", "The other game folder.");
+    parser.addOption({"format", "text (for people) or json.", "FORMAT", "text"});
+    if (!parseCommand(parser, arguments,
+            "vantor diff: field-level differences of two installations. Exit 0 equal, 1 different, 2 trouble.", 2, 2))
+        return 0;
+    const QString format = parser.value("format").toLower();
+    if (format != "text" && format != "json")
+        throw UsageError("--format takes text or json");
+    const fs::path a = toPath(parser.positionalArguments().at(0));
+    const fs::path b = toPath(parser.positionalArguments().at(1));
+    for (const fs::path& dir : {a, b}) {
+        std::error_code ec;
+        if (!fs::is_directory(dir, ec))
+            throw Refusal(aboutFile(dir, "File not found"));
+    }
+    const auto differences = Comparison(a, b).run();
+    writeStandardOutput(format == "json" ? jsonText(differences) : humanText(differences));
+    return differences.empty() ? 0 : 1;
+}
+
+} // namespace vantorcli

@@ -1,0 +1,366 @@
+#include "FlightCommands.h"
+
+#include "CommandLine.h"
+#include "CsvTable.h"
+
+#include "wingsmith/core/AircraftFiles.h"
+#include "wingsmith/core/AircraftValues.h"
+#include "wingsmith/core/FieldText.h"
+#include "wingsmith/core/FlightImport.h"
+#include "wingsmith/core/FltRecord.h"
+#include "wingsmith/core/RecordFields.h"
+
+#include "common/core/LittleEndian.h"
+#include "common/core/TextLines.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <map>
+#include <set>
+
+namespace vantorcli {
+
+using namespace wingsmith;
+
+namespace {
+
+const QString kAircraftColumn = "aircraft";
+
+// A field of either table, and which one it belongs to.
+struct AnyField {
+    const RecordField* field;
+    bool gunTable;
+};
+
+// Export order: the flight record's fields, then the gun-table row's.
+std::vector<AnyField> allFields()
+{
+    std::vector<AnyField> fields;
+    for (const RecordField& f : fltRecordFields())
+        fields.push_back({&f, false});
+    for (const RecordField& f : gunTableRowFields())
+        fields.push_back({&f, true});
+    return fields;
+}
+
+// The text of a field for an aircraft; empty when its gun group is not in use.
+std::string valueOf(const AircraftFiles& files, int p, const AnyField& f)
+{
+    if (!fieldInUse(*f.field, files.groupCount(p)))
+        return {};
+    return fieldText(f.gunTable ? files.row(p) : files.record(p), *f.field);
+}
+
+int positionArgument(const QString& name)
+{
+    const int p = aircraftPosition(toText(name));
+    if (p < 0)
+        throw UsageError("no aircraft is named '" + toText(name) + "'");
+    return p;
+}
+
+AircraftFiles readGame(const QString& game)
+{
+    return readAircraftFiles(toPath(game).string());
+}
+
+QJsonValue jsonValue(const std::string& text, const RecordField& field)
+{
+    if (field.type == FieldType::Float || field.type == FieldType::Bits) {
+        const float v = exactFloatFromText(text);
+        if (!std::isfinite(v) || (std::signbit(v) && v == 0))
+            return QString::fromStdString(text);
+        return static_cast<double>(v);
+    }
+    return static_cast<double>(std::stoll(text));
+}
+
+int exportCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument("GAME", "The game folder.");
+    parser.addOption({"format", "csv (one row per aircraft) or json.", "FORMAT", "csv"});
+    parser.addOption({"aircraft", "Only this aircraft (name or number).", "NAME"});
+    if (!parseCommand(parser, arguments,
+            "vantor flight export: every flight-record and gun-table field of the aircraft, to standard output.", 1, 1))
+        return 0;
+    const QString format = parser.value("format").toLower();
+    if (format != "csv" && format != "json")
+        throw UsageError("--format takes csv or json");
+    std::vector<int> positions;
+    if (const auto name = optionValue(parser, "aircraft")) {
+        positions.push_back(positionArgument(*name));
+    } else {
+        for (int p = 0; p < kAircraftCount; ++p)
+            positions.push_back(p);
+    }
+    const AircraftFiles files = readGame(parser.positionalArguments().at(0));
+    const auto fields = allFields();
+
+    if (format == "csv") {
+        std::vector<std::string> header{toText(kAircraftColumn)};
+        for (const AnyField& f : fields)
+            header.push_back(f.field->name);
+        std::string out = csvLine(header);
+        for (int p : positions) {
+            std::vector<std::string> line{std::string(rosterByPosition(p).caption)};
+            for (const AnyField& f : fields)
+                line.push_back(valueOf(files, p, f));
+            out += csvLine(line);
+        }
+        writeStandardOutput(out);
+        return 0;
+    }
+
+    QJsonArray aircraft;
+    for (int p : positions) {
+        QJsonObject object;
+        object.insert(kAircraftColumn, QString::fromUtf8(rosterByPosition(p).caption.data(),
+                                           static_cast<qsizetype>(rosterByPosition(p).caption.size())));
+        for (const AnyField& f : fields) {
+            const std::string text = valueOf(files, p, f);
+            if (!text.empty())
+                object.insert(QString::fromStdString(f.field->name), jsonValue(text, *f.field));
+        }
+        aircraft.append(object);
+    }
+    writeStandardOutput(QJsonDocument(aircraft).toJson(QJsonDocument::Indented).toStdString());
+    return 0;
+}
+
+std::vector<ImportRow> rowsFromCsv(const std::string& text)
+{
+    std::vector<CsvLine> lines;
+    try {
+        lines = parseCsv(text);
+    } catch (const std::runtime_error& e) {
+        throw FlightImportError(e.what());
+    }
+    if (lines.empty())
+        return {};
+    const auto& header = lines.front().fields;
+    std::size_t aircraftColumn = header.size();
+    for (std::size_t c = 0; c < header.size(); ++c)
+        if (header[c] == toText(kAircraftColumn))
+            aircraftColumn = c;
+    if (aircraftColumn == header.size())
+        throw FlightImportError("row 1: no column named aircraft");
+    std::vector<ImportRow> rows;
+    for (std::size_t n = 1; n < lines.size(); ++n) {
+        const CsvLine& line = lines[n];
+        ImportRow row;
+        row.where = "row " + std::to_string(line.number);
+        if (line.fields.size() > header.size())
+            throw FlightImportError(row.where + ": more values than columns");
+        for (std::size_t c = 0; c < header.size(); ++c) {
+            const std::string value = c < line.fields.size() ? line.fields[c] : std::string();
+            if (c == aircraftColumn)
+                row.aircraft = value;
+            else
+                row.values.emplace_back(header[c], value);
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<ImportRow> rowsFromJson(const std::string& text)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    if (document.isNull())
+        throw FlightImportError("not JSON: " + error.errorString().toStdString() + " at character "
+            + std::to_string(error.offset));
+    if (!document.isArray())
+        throw FlightImportError("the JSON is not an array of aircraft");
+    std::vector<ImportRow> rows;
+    int n = 0;
+    for (const QJsonValue& entry : document.array()) {
+        ImportRow row;
+        row.where = "row " + std::to_string(++n);
+        if (!entry.isObject())
+            throw FlightImportError(row.where + ": not an object");
+        const QJsonObject object = entry.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const std::string key = it.key().toStdString();
+            const QJsonValue v = it.value();
+            std::string value;
+            if (v.isString())
+                value = v.toString().toStdString();
+            else if (v.isDouble())
+                value = QString::number(v.toDouble(), 'g', 17).toStdString();
+            else if (!v.isNull())
+                throw FlightImportError(row.where + ", field " + key + ": not a number or text");
+            if (it.key() == kAircraftColumn)
+                row.aircraft = value;
+            else
+                row.values.emplace_back(key, value);
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string changeLine(const FieldChange& c, const AircraftFiles& files)
+{
+    const RosterRow& row = rosterByPosition(c.position);
+    const std::string file = c.gunTable ? files.gunTablePath.filename().string()
+                                        : files.recordPaths[static_cast<std::size_t>(c.position)].filename().string();
+    return std::string(row.caption) + " (" + file + ") " + c.field->name + ": " + c.before + " -> " + c.after + "\n";
+}
+
+int importCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "A table written by flight export (CSV or JSON).");
+    parser.addPositionalArgument("GAME", "The game folder.");
+    parser.addOption({"dry-run", "Lists the changes and writes nothing."});
+    if (!parseCommand(parser, arguments,
+            "vantor flight import: writes the fields whose value differs into planes.dat and the loose flight files.",
+            2, 2))
+        return 0;
+    const auto tablePath = toPath(parser.positionalArguments().at(0));
+    const std::string text = readInput(tablePath);
+    const AircraftFiles files = readGame(parser.positionalArguments().at(1));
+
+    std::vector<FieldChange> changes;
+    try {
+        std::size_t start = 0;
+        while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start])))
+            ++start;
+        const bool json = start < text.size() && (text[start] == '[' || text[start] == '{');
+        changes = planFlightImport(files, json ? rowsFromJson(text) : rowsFromCsv(text));
+    } catch (const FlightImportError& e) {
+        throw Refusal(aboutFile(tablePath, e.what()));
+    }
+    std::string out;
+    for (const FieldChange& c : changes)
+        out += changeLine(c, files);
+    if (!parser.isSet("dry-run"))
+        applyFlightImport(files, changes);
+    writeStandardOutput(out);
+    return 0;
+}
+
+// Names of the coded values, as the pages' lists show them.
+std::string codeName(const std::string& fieldName, const std::string& text)
+{
+    static const std::array<const char*, 14> positions{"None", "Wing", "Nose", "Tail", "Top turret", "Rear Cabin",
+        "Top", "Ventral rear", "Ventral front", "Belly turret", "Left waist", "Right waist", "Nose flexible",
+        "Front turret"};
+    static const std::map<int, const char*> calibers{
+        {2, ".30 cal MG / 7.9mm MG"}, {4, ".50 cal MG / 13 mm MG"}, {12, "20 mm cannon"}, {24, "30 mm cannon"}};
+    static const std::array<const char*, 4> sounds{
+        ".30 cal MG / 7.9 mm MG", ".50 cal MG / 13 mm MG", "20 mm cannon", "30 mm cannon"};
+    const auto dot = fieldName.find('.');
+    const std::string last = dot == std::string::npos ? fieldName : fieldName.substr(dot + 1);
+    long long v = 0;
+    try {
+        v = std::stoll(text);
+    } catch (const std::exception&) {
+        return {};
+    }
+    if (fieldName == "engineType")
+        return v == 0 ? "Prop" : v == 1 ? "Jet" : "";
+    if (last == "position" && v >= 0 && v < 14)
+        return positions[static_cast<std::size_t>(v)];
+    if (last == "caliber" && calibers.count(static_cast<int>(v)))
+        return calibers.at(static_cast<int>(v));
+    if (last == "sound" && v >= 0 && v < 4)
+        return sounds[static_cast<std::size_t>(v)];
+    if (last == "smoke")
+        return v == 0 ? "No" : v == 1 ? "Yes" : "";
+    return {};
+}
+
+std::string patternName(const RecordField& field, std::span<const std::uint8_t> record)
+{
+    const std::uint32_t bits = common::le::getU32(record, field.offset);
+    if (field.name == "propellerFactor") {
+        static const std::array<const char*, 4> names{"0 blades /Jet", "3 blades", "4 blades", "5 blades"};
+        for (std::size_t n = 0; n < EngineCodes::kPropellerPatterns.size(); ++n)
+            if (bits == EngineCodes::kPropellerPatterns[n])
+                return names[n];
+    }
+    if (field.name == "torqueMultiplier")
+        return bits == EngineCodes::kTorqueProp ? "Prop" : bits == EngineCodes::kTorqueJet ? "Jet" : "";
+    return {};
+}
+
+int showCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument("GAME", "The game folder.");
+    parser.addPositionalArgument("AIRCRAFT", "The aircraft, by name or number.");
+    if (!parseCommand(parser, arguments, "vantor flight show: an aircraft's values, page by page as Wingsmith shows them.",
+            2, 2))
+        return 0;
+    const int p = positionArgument(parser.positionalArguments().at(1));
+    const AircraftFiles files = readGame(parser.positionalArguments().at(0));
+    const RosterRow& roster = rosterByPosition(p);
+    std::string out = std::string(roster.caption) + " (" + std::string(roster.fltName) + ", list position "
+        + std::to_string(p) + ")\n";
+
+    const auto fields = allFields();
+    // Wingsmith's page order: stability, engine, control, guns, type, damage.
+    const std::vector<std::string> order{"Flight stability data", "Engine data", "Flight control data",
+        "Gun data: PLANES.DAT", "Gun data: flight record", "Aircraft type", "Damage data"};
+    for (const std::string& page : order) {
+        out += "\n" + page + "\n";
+        for (const AnyField& f : fields) {
+            if (f.field->page != page)
+                continue;
+            const std::string text = valueOf(files, p, f);
+            if (text.empty())
+                continue;
+            std::string label = f.field->caption;
+            if (f.field->gunGroup > 0)
+                label = "Group " + std::to_string(f.field->gunGroup) + " " + label;
+            std::string line = "  " + label;
+            line.resize(std::max<std::size_t>(line.size() + 1, 46), ' ');
+            line += text;
+            std::string name = f.field->type == FieldType::Bits ? patternName(*f.field, files.record(p))
+                                                                : codeName(f.field->name, text);
+            if (!name.empty())
+                line += " (" + name + ")";
+            out += line + "\n";
+        }
+        if (page == "Aircraft type") {
+            std::string set;
+            for (const TypeFlagBit& bit : typeFlagBits())
+                if (files.row(p)[GunTableRow::kTypeFlags + static_cast<std::size_t>(bit.byte)] & bit.bit)
+                    set += std::string(set.empty() ? "" : ", ") + bit.caption;
+            out += "  Ticked: " + (set.empty() ? std::string("none") : set) + "\n";
+        }
+    }
+    writeStandardOutput(out);
+    return 0;
+}
+
+} // namespace
+
+int runFlightCommand(const QStringList& arguments)
+{
+    const QString sub = arguments.isEmpty() ? QString() : arguments.first();
+    const QStringList rest = arguments.mid(1);
+    if (sub == "export")
+        return exportCommand(rest);
+    if (sub == "import")
+        return importCommand(rest);
+    if (sub == "show")
+        return showCommand(rest);
+    if (sub == "--help" || sub == "-h") {
+        writeStandardOutput("vantor flight export|import|show ... (each takes --help)\n");
+        return 0;
+    }
+    throw UsageError("vantor flight takes export, import or show");
+}
+
+} // namespace vantorcli

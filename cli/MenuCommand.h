@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+namespace vantorcli {
+
+int runMenuCommand(const QStringList& arguments);
+
+} // namespace vantorcli

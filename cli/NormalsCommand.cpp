@@ -1,0 +1,51 @@
+#include "NormalsCommand.h"
+
+#include "CommandLine.h"
+
+#include "vector/core/ModelNormals.h"
+#include "vector/core/ModelReadError.h"
+#include "vector/core/ModelReader.h"
+#include "vector/core/NormalRangeError.h"
+#include "vector/core/NormalsText.h"
+
+#include "common/core/IoError.h"
+#include "common/core/TextLines.h"
+
+#include <memory>
+
+namespace vantorcli {
+
+int runNormalsCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument("MODEL", "A 3dz model file.");
+    parser.addOption({{"o", "output"}, "The normals text file to write (else standard output).", "FILE"});
+    if (!parseCommand(parser, arguments,
+            "vantor normals: the normals text vector writes for a model after calculating every normal.", 1, 1))
+        return 0;
+    const auto modelPath = toPath(parser.positionalArguments().at(0));
+    std::vector<std::string> lines;
+    try {
+        const auto folder = modelPath.parent_path().empty() ? std::filesystem::path(".") : modelPath.parent_path();
+        auto model = std::make_unique<::vector::Model>(
+            ::vector::readModel(folder, modelPath.filename().string(), ::vector::Model{}));
+        ::vector::calculateNormals(*model);
+        lines = ::vector::normalsText(*model);
+    } catch (const ::vector::ModelReadError& e) {
+        throw Refusal(aboutFile(modelPath, e.what()));
+    } catch (const ::vector::NormalRangeError& e) {
+        throw Refusal(aboutFile(modelPath, e.what()));
+    } catch (const common::IoError& e) {
+        throw e.about(modelPath);
+    }
+    std::optional<std::filesystem::path> out;
+    if (const auto o = optionValue(parser, "o"))
+        out = toPath(*o);
+    if (out)
+        common::writeTextLines(*out, lines);
+    else
+        writeStandardOutput(common::joinCrlfLines(lines));
+    return 0;
+}
+
+} // namespace vantorcli

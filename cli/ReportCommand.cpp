@@ -1,0 +1,30 @@
+#include "ReportCommand.h"
+
+#include "CommandLine.h"
+
+#include "probewell/core/InstallationReport.h"
+
+#include "common/core/TextLines.h"
+
+namespace vantorcli {
+
+int runReportCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument("GAME", "The game folder.");
+    parser.addOption({{"o", "output"}, "The report file to write (else standard output).", "FILE"});
+    if (!parseCommand(parser, arguments, "vantor report: Probewell's report of an installation.", 1, 1))
+        return 0;
+    const auto folder = toPath(parser.positionalArguments().at(0));
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec))
+        throw Refusal(aboutFile(folder, "File not found"));
+    const auto lines = probewell::buildReportLines(folder);
+    if (const auto o = optionValue(parser, "o"))
+        common::writeTextLines(toPath(*o), lines);
+    else
+        writeStandardOutput(common::joinCrlfLines(lines));
+    return 0;
+}
+
+} // namespace vantorcli

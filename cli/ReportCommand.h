@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+namespace vantorcli {
+
+int runReportCommand(const QStringList& arguments);
+
+} // namespace vantorcli

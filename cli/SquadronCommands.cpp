@@ -1,0 +1,122 @@
+#include "SquadronCommands.h"
+
+#include "CommandLine.h"
+
+#include "rosterly/core/AirForce.h"
+#include "rosterly/core/PlaneList.h"
+#include "rosterly/core/SquadronFile.h"
+
+#include "common/core/FileLookup.h"
+#include "common/core/IoError.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace vantorcli {
+
+using namespace rosterly;
+
+namespace {
+
+// planes.txt beside the squadron file, as Rosterly reads it from the game
+// folder; without one the records show their codes only.
+PlaneList planeListBeside(const std::filesystem::path& squadronFile)
+{
+    const auto dir = squadronFile.parent_path().empty() ? std::filesystem::path(".") : squadronFile.parent_path();
+    const auto file = common::findNoCase(dir, "planes.txt");
+    if (!file) {
+        std::fprintf(stderr, "vantor: %s: no planes.txt, aircraft shown by code only\n", dir.string().c_str());
+        return {};
+    }
+    return PlaneList::load(*file);
+}
+
+std::optional<int> wholeNumber(const std::string& text)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+int listCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "A squadron file (sq????.dat).");
+    if (!parseCommand(parser, arguments, "vantor squadron list: the aircraft of every record, as Rosterly lists them.", 1,
+            1))
+        return 0;
+    const auto file = toPath(parser.positionalArguments().at(0));
+    std::vector<std::uint8_t> codes;
+    try {
+        codes = SquadronFile::readCodes(file);
+    } catch (const common::IoError& e) {
+        throw e.about(file);
+    }
+    const PlaneList planes = planeListBeside(file);
+    std::string out;
+    for (std::size_t k = 0; k < codes.size(); ++k)
+        out += std::to_string(k + 1) + "\t" + std::to_string(codes[k]) + "\t" + planes.recordName(codes[k]) + "\n";
+    writeStandardOutput(out);
+    return 0;
+}
+
+int setCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "A squadron file (squs/squk/sqgr????.dat).");
+    parser.addPositionalArgument("RECORD", "The record, counted from 1 as squadron list shows it.");
+    parser.addPositionalArgument("AIRCRAFT", "The aircraft, by its planes.txt name or its code.");
+    if (!parseCommand(parser, arguments,
+            "vantor squadron set: changes the aircraft of one record, the one byte Rosterly writes.", 3, 3))
+        return 0;
+    const auto file = toPath(parser.positionalArguments().at(0));
+    const auto record = wholeNumber(toText(parser.positionalArguments().at(1)));
+    if (!record || *record < 1)
+        throw UsageError("RECORD is a record number from 1");
+    const AirForce force = airForceOf(file.string());
+    const CodeRange range = codesOf(force);
+    if (force == AirForce::None)
+        throw Refusal(aboutFile(file, "the name tells no air force (squs, squk or sqgr)"));
+
+    const std::string aircraft = toText(parser.positionalArguments().at(2));
+    std::optional<int> code = wholeNumber(aircraft);
+    if (!code) {
+        const PlaneList planes = planeListBeside(file);
+        for (int c = range.first; c <= range.last && !code; ++c)
+            if (!planes.name(c).empty() && common::equalsNoCase(planes.name(c), aircraft))
+                code = c;
+        if (!code)
+            throw Refusal(aboutFile(file, "no aircraft of its air force is named '" + aircraft + "'"));
+    }
+    if (!range.contains(*code))
+        throw Refusal(aboutFile(file, "aircraft code " + std::to_string(*code) + " is not one of its air force ("
+            + std::to_string(range.first) + " to " + std::to_string(range.last) + ")"));
+    try {
+        SquadronFile::writeCode(file, *record - 1, static_cast<std::uint8_t>(*code));
+    } catch (const SquadronError& e) {
+        throw Refusal(aboutFile(file, e.what()));
+    } catch (const common::IoError& e) {
+        throw e.about(file);
+    }
+    return 0;
+}
+
+} // namespace
+
+int runSquadronCommand(const QStringList& arguments)
+{
+    const QString sub = arguments.isEmpty() ? QString() : arguments.first();
+    if (sub == "list")
+        return listCommand(arguments.mid(1));
+    if (sub == "set")
+        return setCommand(arguments.mid(1));
+    if (sub == "--help" || sub == "-h") {
+        writeStandardOutput("vantor squadron list|set ... (each takes --help)\n");
+        return 0;
+    }
+    throw UsageError("vantor squadron takes list or set");
+}
+
+} // namespace vantorcli

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+namespace vantorcli {
+
+int runSquadronCommand(const QStringList& arguments);
+
+} // namespace vantorcli

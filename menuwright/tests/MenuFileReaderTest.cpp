@@ -1,0 +1,39 @@
+#include "menuwright/menufile/MenuFileReader.h"
+#include "menuwright/menufile/MenuFileWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace menuwright {
+namespace {
+
+TEST(MenuFileReader, ReadsBackWhatTheWriterBuilds)
+{
+    SelectionLayout layout;
+    layout.side = Side::Axis;
+    layout.pictureName = "picplng.pic";
+    for (int i = 0; i < SelectionLayout::kRows; ++i)
+        layout.rows[static_cast<std::size_t>(i)] = {"Bf 109 Ä" + std::to_string(i), std::to_string(300 + i), "7",
+            std::to_string(640 - i), "20"};
+    const auto selection = readMenuFile(buildSelectionFile(layout));
+    ASSERT_TRUE(selection);
+    EXPECT_EQ(selection->pictureName, "picplng.pic");
+    ASSERT_EQ(selection->buttons.size(), 11u);
+    EXPECT_EQ(selection->buttons[10], (MenuButton{11, "Bf 109 Ä10", 310, 7, 630, 20}));
+    EXPECT_EQ(selection->buttons[8].id, 9);
+
+    HangarLayout hangar;
+    for (int i = 0; i < HangarLayout::kRows; ++i)
+        hangar.rows[static_cast<std::size_t>(i)] = {HangarLayout::defaultCaptions()[static_cast<std::size_t>(i)], "1",
+            "2", "3", "4"};
+    auto bytes = buildHangarFile(hangar);
+    const auto read = readMenuFile(bytes);
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->buttons.size(), 5u);
+    EXPECT_EQ(read->buttons[3], (MenuButton{5, "View Plane", 1, 2, 3, 4}));
+
+    bytes.pop_back();
+    EXPECT_FALSE(readMenuFile(bytes));
+}
+
+} // namespace
+} // namespace menuwright

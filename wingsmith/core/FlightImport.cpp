@@ -1,0 +1,145 @@
+#include "FlightImport.h"
+
+#include "FieldText.h"
+#include "FltRecord.h"
+#include "RecordFields.h"
+
+#include "common/core/AtomicWrite.h"
+#include "common/core/BinaryFile.h"
+#include "common/core/IoError.h"
+
+#include <set>
+
+namespace wingsmith {
+
+namespace {
+
+struct Given {
+    const RecordField* field;
+    bool gunTable;
+    std::string text;
+};
+
+std::string fieldError(const ImportRow& row, const std::string& field, const std::string& why)
+{
+    return row.where + ", field " + field + ": " + why;
+}
+
+// A change's field lies in planes.dat at its aircraft's row, in a loose
+// file at the start of the file.
+void writeFields(const std::filesystem::path& path, const std::vector<const FieldChange*>& changes)
+{
+    try {
+        common::BinaryFile file = common::BinaryFile::open(path, common::BinaryFile::Mode::ReadWrite);
+        for (const FieldChange* c : changes) {
+            const std::uint64_t base = c->gunTable ? GunTableRow::kSize * static_cast<std::uint64_t>(c->position) : 0;
+            file.write(base + c->field->offset, c->bytes);
+        }
+        file.close();
+    } catch (const common::IoError& e) {
+        throw e.about(path);
+    }
+}
+
+} // namespace
+
+std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std::vector<ImportRow>& rows)
+{
+    std::vector<FieldChange> changes;
+    std::set<int> seen;
+    for (const ImportRow& row : rows) {
+        const int p = aircraftPosition(row.aircraft);
+        if (p < 0)
+            throw FlightImportError(row.where + ": no aircraft is named '" + row.aircraft + "'");
+        if (!seen.insert(p).second)
+            throw FlightImportError(row.where + ": aircraft " + std::string(rosterByPosition(p).caption)
+                + " is given twice");
+
+        std::vector<Given> given;
+        int groupCount = files.groupCount(p);
+        for (const auto& [name, text] : row.values) {
+            const RecordField* field = findGunTableRowField(name);
+            const bool gunTable = field != nullptr;
+            if (!field)
+                field = findFltRecordField(name);
+            if (!field)
+                throw FlightImportError(fieldError(row, name, "no such field"));
+            if (text.empty())
+                continue;
+            try {
+                (void)fieldBytes(text, *field);
+            } catch (const FieldValueError& e) {
+                throw FlightImportError(fieldError(row, name, e.what()));
+            }
+            if (gunTable && name == "gunGroupCount")
+                groupCount = std::stoi(text);
+            given.push_back({field, gunTable, text});
+        }
+
+        for (const Given& g : given) {
+            if (!fieldInUse(*g.field, groupCount))
+                throw FlightImportError(fieldError(row, g.field->name,
+                    "gun group " + std::to_string(g.field->gunGroup) + " is beyond the group count "
+                        + std::to_string(groupCount)));
+            const auto image = g.gunTable ? files.row(p) : files.record(p);
+            auto bytes = fieldBytes(g.text, *g.field);
+            if (bytes == storedBytes(image, *g.field))
+                continue;
+            FieldChange change;
+            change.position = p;
+            change.gunTable = g.gunTable;
+            change.field = g.field;
+            change.before = fieldText(image, *g.field);
+            RecordField atStart = *g.field;
+            atStart.offset = 0;
+            change.after = fieldText(bytes, atStart);
+            change.bytes = std::move(bytes);
+            changes.push_back(std::move(change));
+        }
+    }
+    return changes;
+}
+
+void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange>& changes)
+{
+    // Every file already there must take writes before the first one is
+    // changed, so a write-protected loose file does not leave planes.dat
+    // changed and the flight record not.
+    for (const FieldChange& c : changes) {
+        const auto idx = static_cast<std::size_t>(c.position);
+        const bool extracted = c.gunTable ? files.gunTableFromArchive : files.recordFromArchive[idx];
+        if (extracted)
+            continue;
+        const auto& path = c.gunTable ? files.gunTablePath : files.recordPaths[idx];
+        try {
+            common::BinaryFile::open(path, common::BinaryFile::Mode::ReadWrite).close();
+        } catch (const common::IoError& e) {
+            throw e.about(path);
+        }
+    }
+
+    std::vector<const FieldChange*> rowChanges;
+    for (const FieldChange& c : changes)
+        if (c.gunTable)
+            rowChanges.push_back(&c);
+    if (!rowChanges.empty()) {
+        if (files.gunTableFromArchive)
+            common::writeFileAtomically(files.gunTablePath, files.gunTable);
+        writeFields(files.gunTablePath, rowChanges);
+    }
+
+    for (int i = 0; i < kAircraftCount; ++i) {
+        std::vector<const FieldChange*> recordChanges;
+        for (const FieldChange& c : changes)
+            if (!c.gunTable && c.position == i)
+                recordChanges.push_back(&c);
+        if (recordChanges.empty())
+            continue;
+        const auto idx = static_cast<std::size_t>(i);
+        if (files.recordFromArchive[idx])
+            common::writeFileAtomically(files.recordPaths[idx], files.records[idx]);
+        writeFields(files.recordPaths[idx], recordChanges);
+    }
+}
+
+} // namespace wingsmith

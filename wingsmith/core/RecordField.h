@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace wingsmith {
+
+// How a field's bytes are read. Bits is a float32 the program keeps as its
+// pattern (the engine code fields); it prints like any float.
+enum class FieldType { Float, Bits, Int16, UInt16, Int32, UInt8 };
+
+// One interpreted field of a flight record or a gun-table row, under the
+// name modders use for it in exported tables.
+struct RecordField {
+    std::string name;
+    std::size_t offset = 0; // from the start of the record or row
+    FieldType type = FieldType::Float;
+    // 1-6: part of that gun group, which holds data only up to the
+    // aircraft's group count; 0: always in use.
+    int gunGroup = 0;
+    std::string page;    // the Wingsmith page that shows it
+    std::string caption; // its caption there
+    // Integer fields: the values the field takes.
+    std::int64_t minimum = 0;
+    std::int64_t maximum = 0;
+};
+
+std::size_t fieldWidth(FieldType type);
+
+} // namespace wingsmith

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "RecordField.h"
+
+#include <string_view>
+#include <vector>
+
+namespace wingsmith {
+
+// Every interpreted field of the 1284-byte flight record, in record order.
+const std::vector<RecordField>& fltRecordFields();
+
+// Every interpreted field of a 216-byte gun-table row, in row order.
+const std::vector<RecordField>& gunTableRowFields();
+
+// A field of either table by its name (exact); nullptr when there is none.
+const RecordField* findFltRecordField(std::string_view name);
+const RecordField* findGunTableRowField(std::string_view name);
+
+// Names of the eight hit bubbles and the captions of the type flag bits
+// (byte, bit value, caption), as the pages show them.
+struct TypeFlagBit {
+    int byte; // 0-3
+    std::uint8_t bit;
+    const char* caption;
+};
+const std::vector<TypeFlagBit>& typeFlagBits();
+
+} // namespace wingsmith
