@@ -63,13 +63,18 @@ std::string lowerCase(std::string text)
     return text;
 }
 
-// Every regular file below `root`, by its relative path in lower case.
+// Every regular file below `root`, by its relative path in lower case. The
+// tools' own Backups/ folder holds copies, not the installation: left out.
 std::map<std::string, std::string> listFiles(const fs::path& root)
 {
     std::map<std::string, std::string> files;
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
+        if (it.depth() == 0 && it->is_directory(ec) && lowerCase(it->path().filename().string()) == "backups") {
+            it.disable_recursion_pending();
+            continue;
+        }
         if (it->is_regular_file(ec))
             files.emplace(lowerCase(fs::relative(it->path(), root).generic_string()),
                 fs::relative(it->path(), root).generic_string());

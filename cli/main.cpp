@@ -10,6 +10,7 @@
 #include "SquadronCommands.h"
 
 #include "common/core/IoError.h"
+#include "common/core/RunBackups.h"
 
 #include <QCoreApplication>
 
@@ -79,8 +80,13 @@ int main(int argc, char** argv)
     }
     // diff answers 1 for "different", so its trouble is 2.
     const int failure = name == "diff" ? 2 : 1;
+    // As in the windows: an existing file is copied before its first change.
+    common::RunBackups::start("vantor");
     try {
-        return command->second(arguments);
+        const int status = command->second(arguments);
+        if (const auto folder = common::RunBackups::lastFolder())
+            std::fprintf(stderr, "vantor: originals backed up in %s\n", folder->string().c_str());
+        return status;
     } catch (const vantorcli::UsageError& e) {
         error(e.what());
         return 2;

@@ -43,9 +43,10 @@ protected:
 
     static Snapshot snapshot(const fs::path& dir)
     {
+        // Backups/ is where a change puts the originals: not part of the game.
         Snapshot files;
         for (const auto& e : fs::recursive_directory_iterator(dir))
-            if (e.is_regular_file())
+            if (e.is_regular_file() && !fs::relative(e.path(), dir).string().starts_with("Backups/"))
                 files[fs::relative(e.path(), dir).string()] = common::readAllBytes(e.path());
         return files;
     }
@@ -252,9 +253,15 @@ TEST_F(Cli, NormalsAreVectorsTextAfterCalculating)
 
 TEST_F(Cli, SquadronAndBasesCommandsChangeTheirFiles)
 {
+    const auto original = common::readAllBytes(game / "sqUK0001.dat");
     const auto set = vantor({"squadron", "set", "game/sqUK0001.dat", "1", "10"});
     ASSERT_EQ(set.exitCode, 0) << set.standardError;
     EXPECT_EQ(common::readAllBytes(game / "sqUK0001.dat").at(6), 10);
+    // The original went into this run's backup folder, which stderr names.
+    ASSERT_TRUE(fs::is_directory(game / "Backups"));
+    const auto run = fs::directory_iterator(game / "Backups")->path();
+    EXPECT_EQ(common::readAllBytes(run / "sqUK0001.dat"), original);
+    EXPECT_NE(set.standardError.find(run.filename().string()), std::string::npos) << set.standardError;
     EXPECT_EQ(vantor({"squadron", "set", "game/sqUK0001.dat", "1", "3"}).exitCode, 1); // an American aircraft
 
     ASSERT_EQ(vantor({"bases", "set", "game", "0", "1", "2", "3"}).exitCode, 0);
