@@ -2,6 +2,8 @@
 
 #include "FltRecord.h"
 
+#include <algorithm>
+
 namespace wingsmith {
 
 namespace {
@@ -49,6 +51,12 @@ void writeGunTableRow(common::BinaryFile& file, std::uint64_t base, const Planes
         file.writeU8(base + GunTableRow::kTypeFlags + i, values.typeFlags[i]);
     for (std::size_t i = 0; i < values.hitPoints.size(); ++i)
         file.writeU8(base + GunTableRow::kHitPoints + i, values.hitPoints[i]);
+}
+
+std::uint64_t gunTableRowExtent(const PlanesValues& values)
+{
+    const auto groups = static_cast<std::uint64_t>(usableGroupCount(values.gunGroupCount));
+    return std::max<std::uint64_t>(GunTableRow::kGroupCount + 2, GunTableRow::kGroups + GunTableRow::kGroupSize * groups);
 }
 
 } // namespace wingsmith

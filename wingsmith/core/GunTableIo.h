@@ -12,4 +12,7 @@ namespace wingsmith {
 void readGunTableRow(common::BinaryFile& file, std::uint64_t base, PlanesValues& values);
 void writeGunTableRow(common::BinaryFile& file, std::uint64_t base, const PlanesValues& values);
 
+// Where the last field that writeGunTableRow patches ends, from the row's start.
+std::uint64_t gunTableRowExtent(const PlanesValues& values);
+
 } // namespace wingsmith

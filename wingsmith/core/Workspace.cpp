@@ -1,14 +1,18 @@
 #include "Workspace.h"
 
+#include "FileTooShortError.h"
 #include "FlightRecordIo.h"
 #include "FltRecord.h"
 #include "GamePaths.h"
 #include "GunTableExtractionError.h"
 #include "GunTableIo.h"
 
+#include "common/core/AtomicWrite.h"
 #include "common/core/BinaryFile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <span>
 #include <system_error>
 
 namespace wingsmith {
@@ -49,6 +53,30 @@ void checkLooseFileName(const std::string& name)
 {
     if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\:") != std::string::npos)
         throw IoError(IoFailure::InvalidFilename);
+}
+
+// Creates an extracted file whole: it appears complete or not at all, so a
+// failed write never leaves a stump that later starts would take as the
+// real file. A link is followed, so the file it names gets the bytes.
+void createWhole(const std::filesystem::path& file, std::span<const std::uint8_t> bytes)
+{
+    std::error_code ec;
+    std::filesystem::path target = file;
+    if (std::filesystem::is_symlink(target, ec)) {
+        const auto link = std::filesystem::read_symlink(target, ec);
+        if (!ec)
+            target = link.is_absolute() ? link : file.parent_path() / link;
+    }
+    common::writeFileAtomically(target, bytes);
+}
+
+// Patching a field past the end would lengthen the file; it is refused
+// before anything of the file is written.
+void requireLength(BinaryFile& file, const std::filesystem::path& path, std::uint64_t needed)
+{
+    const std::uint64_t size = file.size();
+    if (size < needed)
+        throw FileTooShortError(path, size, needed);
 }
 
 bool sameFloat(float a, float b)
@@ -112,9 +140,7 @@ void extractGunTable(const std::string& resourcePath)
         throw GunTableExtractionError(e, false);
     }
     try {
-        BinaryFile planes = BinaryFile::open(gameFile(resourcePath, kPlanesDatName), BinaryFile::Mode::Create);
-        planes.write(0, image);
-        planes.close();
+        createWhole(gameFile(resourcePath, kPlanesDatName), image);
     } catch (const IoError& e) {
         throw GunTableExtractionError(e, true);
     }
@@ -166,9 +192,7 @@ void Workspace::extractFltFiles(const std::string& resourcePath)
             BinaryFile source = BinaryFile::open(fltPath, BinaryFile::Mode::Read);
             const auto record = source.read(archiveRecordBase(k), FltRecord::kSize);
             source.close();
-            BinaryFile loose = BinaryFile::open(gameFile(resourcePath, currentFltName), BinaryFile::Mode::Create);
-            loose.write(0, record);
-            loose.close();
+            createWhole(gameFile(resourcePath, currentFltName), record);
         }
         loadAircraft(resourcePath, currentFltName);
     }
@@ -193,7 +217,13 @@ bool Workspace::anyChanged() const
 
 void Workspace::save(const std::string& resourcePath)
 {
-    BinaryFile planes = BinaryFile::open(gameFile(resourcePath, kPlanesDatName), BinaryFile::Mode::ReadWrite);
+    const auto planesPath = gameFile(resourcePath, kPlanesDatName);
+    BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::ReadWrite);
+    std::uint64_t rowsEnd = 0;
+    for (int i = 0; i < kAircraftCount; ++i)
+        if (planesChanged[static_cast<std::size_t>(i)])
+            rowsEnd = std::max(rowsEnd, rowBase(i) + gunTableRowExtent(working[static_cast<std::size_t>(i)].planes));
+    requireLength(planes, planesPath, rowsEnd);
     for (int i = 0; i < kAircraftCount; ++i)
         if (planesChanged[static_cast<std::size_t>(i)])
             writeGunTableRow(planes, rowBase(i), working[static_cast<std::size_t>(i)].planes);
@@ -205,6 +235,7 @@ void Workspace::save(const std::string& resourcePath)
             continue;
         const auto path = gameFile(resourcePath, rosterByPosition(i).fltName);
         BinaryFile loose = BinaryFile::open(path, BinaryFile::Mode::ReadWrite);
+        requireLength(loose, path, FltRecord::kInterpretedEnd);
         writeFlightRecord(loose, 0, working[idx].flight, working[idx].planes.gunGroupCount);
         loose.close();
     }
@@ -236,13 +267,29 @@ void Workspace::importArchives(const std::string& resourcePath)
 
 void Workspace::exportArchives(const std::string& resourcePath) const
 {
-    {
-        BinaryFile data = BinaryFile::open(gameFile(resourcePath, kDataCdfName), BinaryFile::Mode::ReadWrite);
-        for (int i = 0; i < kAircraftCount; ++i)
-            writeGunTableRow(data, kDataCdfGunTable + rowBase(i), working[static_cast<std::size_t>(i)].planes);
-        data.close();
-    }
+    // Both archives are checked before either is written, so a short one
+    // leaves the two as they were.
+    const auto dataPath = gameFile(resourcePath, kDataCdfName);
     const auto fltPath = gameFile(resourcePath, kFltCdfName);
+    std::uint64_t rowsEnd = 0;
+    std::uint64_t recordsEnd = 0;
+    for (int i = 0; i < kAircraftCount; ++i) {
+        const auto idx = static_cast<std::size_t>(i);
+        rowsEnd = std::max(rowsEnd, kDataCdfGunTable + rowBase(i) + gunTableRowExtent(working[idx].planes));
+        recordsEnd = std::max(recordsEnd,
+            archiveRecordBase(rosterByPosition(i).archiveIndex) + FltRecord::kInterpretedEnd);
+    }
+    BinaryFile data = BinaryFile::open(dataPath, BinaryFile::Mode::ReadWrite);
+    requireLength(data, dataPath, rowsEnd);
+    {
+        BinaryFile flt = BinaryFile::open(fltPath, BinaryFile::Mode::Read);
+        requireLength(flt, fltPath, recordsEnd);
+        flt.close();
+    }
+
+    for (int i = 0; i < kAircraftCount; ++i)
+        writeGunTableRow(data, kDataCdfGunTable + rowBase(i), working[static_cast<std::size_t>(i)].planes);
+    data.close();
     for (int i = 0; i < kAircraftCount; ++i) {
         const auto idx = static_cast<std::size_t>(i);
         BinaryFile flt = BinaryFile::open(fltPath, BinaryFile::Mode::ReadWrite);
