@@ -1,4 +1,4 @@
-#include "TForm2.h"
+#include "GameFolderDialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -14,7 +14,7 @@
 
 namespace wingsmith {
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent)
+GameFolderDialog::GameFolderDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Form2");
     setWindowTitle("Wingsmith");
@@ -80,7 +80,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
         [this](int i) { setDirectory(DriveComboBox1->itemText(i)); });
 }
 
-void TForm2::setDirectory(const QString& path)
+void GameFolderDialog::setDirectory(const QString& path)
 {
     if (path.isEmpty())
         return;
@@ -94,13 +94,13 @@ void TForm2::setDirectory(const QString& path)
     directoryChanged(clean);
 }
 
-void TForm2::directoryChanged(const QString& path)
+void GameFolderDialog::directoryChanged(const QString& path)
 {
     if (!path.isEmpty())
         Edit1->setText(QDir::toNativeSeparators(path));
 }
 
-QString TForm2::selectedDirectory() const
+QString GameFolderDialog::selectedDirectory() const
 {
     return QDir::fromNativeSeparators(Edit1->text());
 }

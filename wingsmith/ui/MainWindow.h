@@ -28,12 +28,12 @@ class UpDown;
 
 // The main window: the aircraft list and six pages showing every value of
 // the aircraft picked, with the save, import, export and exit operations.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TForm1(Settings settings, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(Settings settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Handlers, public so tests can drive the window as a user would.
     void StartUp();

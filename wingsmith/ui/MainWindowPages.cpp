@@ -1,5 +1,5 @@
 // Building the main window's menus and pages.
-#include "TForm1.h"
+#include "MainWindow.h"
 
 #include "AircraftPicture.h"
 #include "StringGrid.h"
@@ -95,7 +95,7 @@ const QStringList kFailureMarks{"NCF", "CF", "CF", "CF", "CF", "NCF", "CF", "NCF
 
 } // namespace
 
-StringGrid* TForm1::addGrid(const QString& name, int rows, int columns, int cellWidth)
+StringGrid* MainWindow::addGrid(const QString& name, int rows, int columns, int cellWidth)
 {
     const int n = name.mid(QStringLiteral("StringGrid").size()).toInt();
     auto* grid = new StringGrid(name, rows, columns);
@@ -105,32 +105,32 @@ StringGrid* TForm1::addGrid(const QString& name, int rows, int columns, int cell
     return grid;
 }
 
-void TForm1::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu("File");
     file->setObjectName("File1");
-    auto add = [this](QMenu* menu, const QString& name, const QString& text, void (TForm1::*handler)()) {
+    auto add = [this](QMenu* menu, const QString& name, const QString& text, void (MainWindow::*handler)()) {
         QAction* a = menu->addAction(text);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    add(file, "PathClick1", "&Set Path ...", &TForm1::PathClick1Click);
+    add(file, "PathClick1", "&Set Path ...", &MainWindow::PathClick1Click);
     file->addSeparator();
-    add(file, "SavedatatoFLTfiles1", "Save data to FLT files", &TForm1::BitBtn1Click);
+    add(file, "SavedatatoFLTfiles1", "Save data to FLT files", &MainWindow::BitBtn1Click);
     file->addSeparator();
-    add(file, "GetdatafromDATACDFandFLTCDF1", "Import data from DATA.CDF and FLT.CDF", &TForm1::BitBtn2Click);
+    add(file, "GetdatafromDATACDFandFLTCDF1", "Import data from DATA.CDF and FLT.CDF", &MainWindow::BitBtn2Click);
     add(file, "SavedatatoDATACDFandFLTCDF1", "Export data to DATA.CDF and FLT.CDF",
-        &TForm1::SavedatatoDATACDFandFLTCDF1Click);
+        &MainWindow::SavedatatoDATACDFandFLTCDF1Click);
     file->addSeparator();
-    add(file, "Exit1", "E&xit", &TForm1::Exit1Click);
+    add(file, "Exit1", "E&xit", &MainWindow::Exit1Click);
 
     QMenu* info = menuBar()->addMenu("Info");
     info->setObjectName("Info1");
-    add(info, "About2", "&About Wingsmith", &TForm1::About2Click);
+    add(info, "About2", "&About Wingsmith", &MainWindow::About2Click);
 }
 
-void TForm1::buildToolBar()
+void MainWindow::buildToolBar()
 {
     QToolBar* bar = addToolBar("Tools");
     bar->setObjectName("ToolBar1");
@@ -145,11 +145,11 @@ void TForm1::buildToolBar()
         b->setFocusPolicy(Qt::StrongFocus);
         bar->addWidget(b);
     }
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &MainWindow::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &MainWindow::BitBtn2Click);
 }
 
-QWidget* TForm1::buildStabilityPage()
+QWidget* MainWindow::buildStabilityPage()
 {
     struct Spec {
         const char* name;
@@ -192,7 +192,7 @@ QWidget* TForm1::buildStabilityPage()
     return page;
 }
 
-QWidget* TForm1::buildEnginePage()
+QWidget* MainWindow::buildEnginePage()
 {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
@@ -227,7 +227,7 @@ QWidget* TForm1::buildEnginePage()
     return outer;
 }
 
-QWidget* TForm1::buildControlPage()
+QWidget* MainWindow::buildControlPage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
@@ -257,7 +257,7 @@ QWidget* TForm1::buildControlPage()
     return page;
 }
 
-QWidget* TForm1::buildGunTablePage()
+QWidget* MainWindow::buildGunTablePage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
@@ -307,7 +307,7 @@ QWidget* TForm1::buildGunTablePage()
     return page;
 }
 
-QWidget* TForm1::buildFltGunPage()
+QWidget* MainWindow::buildFltGunPage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
@@ -343,7 +343,7 @@ QWidget* TForm1::buildFltGunPage()
     return page;
 }
 
-QWidget* TForm1::buildGunPage()
+QWidget* MainWindow::buildGunPage()
 {
     PageControl2 = new QTabWidget;
     PageControl2->setObjectName("PageControl2");
@@ -359,7 +359,7 @@ QWidget* TForm1::buildGunPage()
     return page;
 }
 
-QWidget* TForm1::buildTypePage()
+QWidget* MainWindow::buildTypePage()
 {
     const char* names[28] = {"Fighter", "Bomber", "Flyable", "Jet", "Twin Engined", "Quad Engined", "V1", "German",
         "British", "American", "Inline Engine", "Gear Back", "Gear Rotation Inward", "Gear Rotation Outward",
@@ -400,7 +400,7 @@ QWidget* TForm1::buildTypePage()
     return page;
 }
 
-QWidget* TForm1::buildDamagePage()
+QWidget* MainWindow::buildDamagePage()
 {
     auto* content = new QWidget;
     auto* v = new QVBoxLayout(content);

@@ -1,9 +1,9 @@
 #include "DemoGame.h"
 
+#include "ui/AboutBox.h"
+#include "ui/GameFolderDialog.h"
+#include "ui/MainWindow.h"
 #include "ui/StringGrid.h"
-#include "ui/TForm1.h"
-#include "ui/TAboutBox.h"
-#include "ui/TForm2.h"
 #include "ui/UpDown.h"
 
 #include "wingsmith/core/FltRecord.h"
@@ -49,14 +49,14 @@ protected:
     DemoGame game;
     common::TempDir config;
     common::ScopedScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     Settings settings() const { return Settings(config / "Wingsmith.ini"); }
 
     void open()
     {
         settings().setResourcePath(game.path());
-        form = std::make_unique<TForm1>(settings());
+        form = std::make_unique<MainWindow>(settings());
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -130,11 +130,11 @@ TEST_F(MainWindowTest, AFirstStartAsksForTheGameFolderAndRemembersIt)
 {
     dialogs->modals.push_back([this](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Wingsmith");
-        static_cast<TForm2&>(d).setDirectory(QString::fromStdString(game.path()));
+        static_cast<GameFolderDialog&>(d).setDirectory(QString::fromStdString(game.path()));
         d.findChild<QPushButton*>("Button1")->click();
         return d.result();
     });
-    form = std::make_unique<TForm1>(settings());
+    form = std::make_unique<MainWindow>(settings());
     ASSERT_EQ(dialogs->events.size(), 1u);
     EXPECT_EQ(dialogs->events[0].kind, common::ScriptedDialogs::Kind::Modal);
     EXPECT_EQ(fs::path(settings().resourcePath()), game.dir.path());
@@ -379,7 +379,7 @@ TEST_F(MainWindowTest, ChangingToAFolderWithoutArchivesSavesIntoTheOldOneFirst)
     fs::copy_file(game / "DATA.CDF", empty / "DATA.CDF");
     child<UpDown>("UpDown1")->clickDown(); // P-38H now has one engine
     dialogs->modals.push_back([&](QDialog& d) {
-        static_cast<TForm2&>(d).setDirectory(QString::fromStdString(empty.path().string()));
+        static_cast<GameFolderDialog&>(d).setDirectory(QString::fromStdString(empty.path().string()));
         d.findChild<QPushButton*>("Button1")->click();
         return d.result();
     });
@@ -443,7 +443,7 @@ TEST(SmallWindows, DirectoryWindowShowsTheFolderChosenAndAboutBoxClosesWithOk)
 {
     common::TempDir dir;
     std::filesystem::create_directory(dir / "Vantor");
-    TForm2 form2;
+    GameFolderDialog form2;
     EXPECT_EQ(form2.windowTitle(), "Wingsmith");
     form2.setDirectory(QString::fromStdString((dir / "Vantor").string()));
     EXPECT_EQ(std::filesystem::path(form2.selectedDirectory().toStdString()), dir / "Vantor");
@@ -454,7 +454,7 @@ TEST(SmallWindows, DirectoryWindowShowsTheFolderChosenAndAboutBoxClosesWithOk)
     EXPECT_TRUE(edit->isReadOnly());
     EXPECT_FALSE(edit->focusPolicy() & Qt::TabFocus);
 
-    TAboutBox about;
+    AboutBox about;
     EXPECT_EQ(about.windowTitle(), "Wingsmith");
     auto* title = about.findChild<QLabel*>("ProductName");
     ASSERT_NE(title, nullptr);

@@ -12,11 +12,11 @@ class QTreeView;
 namespace wingsmith {
 
 // The directory window: the user picks the game folder in a folder tree.
-class TForm2 : public QDialog {
+class GameFolderDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit GameFolderDialog(QWidget* parent = nullptr);
 
     // Moves the folder list to `path`; an empty path leaves it where it is.
     void setDirectory(const QString& path);
