@@ -31,6 +31,9 @@ public:
     virtual void message(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
     // A box with Yes and No; returns Answer::Yes or Answer::No.
     virtual Answer question(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
+    // A box with Yes, No and Cancel, Yes the default, for a question whose
+    // asker may rather stay where it is; returns Answer::Yes, No or Cancel.
+    virtual Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
 
     virtual std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) = 0;

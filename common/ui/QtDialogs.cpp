@@ -44,6 +44,18 @@ Answer QtDialogs::question(QWidget* parent, const QString& title, const QString&
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& title, const QString& text, MessageIcon icon)
+{
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const FileDialogRequest& request)
 {
     const QString name = QFileDialog::getOpenFileName(parent, request.title, startPath(request), request.filter);
