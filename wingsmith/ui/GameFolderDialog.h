@@ -20,12 +20,21 @@ public:
 
     // Moves the folder list to `path`; an empty path leaves it where it is.
     void setDirectory(const QString& path);
-    // The folder the list is on, as Edit1 shows it.
+    // The folder the list is on, as Edit1 shows it, or the path typed or
+    // pasted there.
     QString selectedDirectory() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void directoryChanged(const QString& path);
+    // Selects the preset folder and scrolls the list to it, again whenever
+    // the folders read in the background move it.
+    void revealPreset();
 
+    QString preset_;
     QFileSystemModel* model_;
     QTreeView* DirectoryListBox1;
     QComboBox* DriveComboBox1;

@@ -5,6 +5,7 @@
 #include "StringGrid.h"
 #include "UpDown.h"
 
+#include "wingsmith/core/FileTooShortError.h"
 #include "wingsmith/core/GamePaths.h"
 #include "wingsmith/core/NumberFormat.h"
 #include "wingsmith/core/StartUpFiles.h"
@@ -111,6 +112,13 @@ void MainWindow::SaveDir()
 void MainWindow::StartUp()
 {
     setWindowTitle("Wingsmith");
+    // Until an aircraft is shown, the pages take no input: an edit would
+    // have no aircraft to go into.
+    shownPosition_ = -1;
+    enableAircraftPages(false);
+    filling_ = true;
+    ListBox1->setCurrentRow(-1);
+    filling_ = false;
     RestoreDir();
     const StartUpOutcome outcome = startUpFiles(workspace_, attributes_, resourcePath_);
     for (const auto& m : outcome.messages) {
@@ -145,8 +153,12 @@ void MainWindow::PathClick1Click()
         warn("No FLT.CDF file found!");
     // The offered save writes into the installation whose values are loaded,
     // before the new path is stored: the settings still name the old one.
-    if (common::dialogs().question(this, "Information", "Do you want to save changes?", common::MessageIcon::Information)
-        == common::Answer::Yes)
+    // Without an old folder there is nothing to save into.
+    Comparevalues();
+    if (!previous.empty() && workspace_.anyChanged()
+        && common::dialogs().question(this, "Information", "Do you want to save changes?",
+               common::MessageIcon::Information)
+            == common::Answer::Yes)
         BitBtn1Click();
 
     // The old installation's archives get their permissions back before the
@@ -183,9 +195,24 @@ void MainWindow::BitBtn1Click()
     save();
 }
 
+bool MainWindow::offerToSave(const QString& question)
+{
+    Comparevalues();
+    if (!workspace_.anyChanged())
+        return true;
+    switch (common::dialogs().questionWithCancel(this, "Confirm", question, common::MessageIcon::Question)) {
+    case common::Answer::Yes: return save();
+    case common::Answer::No: return true;
+    default: return false;
+    }
+}
+
 void MainWindow::BitBtn2Click()
 {
-    commitPending();
+    // The import overwrites the working copy of every aircraft.
+    if (!offerToSave("Importing from DATA.CDF and FLT.CDF replaces the values of every aircraft. "
+                     "Changes have been detected. Do you want to save changes first?"))
+        return;
     RestoreDir();
     try {
         workspace_.importArchives(resourcePath_);
@@ -211,13 +238,7 @@ void MainWindow::SavedatatoDATACDFandFLTCDF1Click()
 
 bool MainWindow::exitProgram()
 {
-    Comparevalues();
-    if (workspace_.anyChanged()
-        && common::dialogs().question(this, "Confirm",
-               "Exiting Wingsmith. Changes have been detected. Do you want to save changes?",
-               common::MessageIcon::Question)
-            == common::Answer::Yes
-        && !save())
+    if (!offerToSave("Exiting Wingsmith. Changes have been detected. Do you want to save changes?"))
         return false; // the program stays open, the attributes untouched
     attributes_.restore();
     return true;
@@ -238,9 +259,17 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
 }
 
-void MainWindow::showIoError(const std::exception& e)
+void MainWindow::showIoError(const common::IoError& e)
 {
-    common::dialogs().message(this, "Wingsmith", QString::fromLocal8Bit(e.what()), common::MessageIcon::Error);
+    QString text = QString::fromLocal8Bit(e.describe().c_str());
+    if (const auto* shortFile = dynamic_cast<const FileTooShortError*>(&e)) {
+        text = QString("%1 is %2 bytes long, too short for the fields to be written (%3 bytes needed). "
+                       "Nothing was written to it!")
+                   .arg(QString::fromStdString(shortFile->path().filename().string()))
+                   .arg(shortFile->size())
+                   .arg(shortFile->needed());
+    }
+    common::dialogs().message(this, "Wingsmith", text, common::MessageIcon::Error);
 }
 
 void MainWindow::showConversionError(const std::exception& e)

@@ -72,9 +72,10 @@ void MainWindow::wireCommitOnLeave()
         [this] { shown().flight.engineCount = static_cast<std::int16_t>(UpDown_[1]->position()); });
     connect(ComboBox[1], &QComboBox::activated, this,
         [this](int i) { shown().flight.engineType = static_cast<std::int16_t>(i); });
-    connect(Edit[2], &QLineEdit::textChanged, this, [this](const QString& t) { storeFloat(t, shown().flight.engineBestAltitude); });
-    connect(Edit[3], &QLineEdit::textChanged, this, [this](const QString& t) { storeFloat(t, shown().flight.engineUnknown1); });
-    connect(Edit[4], &QLineEdit::textChanged, this, [this](const QString& t) { storeFloat(t, shown().flight.engineUnknown2); });
+    auto asFloat = [this](const QString& t) { return parseFloat(t.toStdString(), decimalSeparator().toLatin1()); };
+    wireNumberField(Edit[2], [this, asFloat](const QString& t) { shown().flight.engineBestAltitude = asFloat(t); });
+    wireNumberField(Edit[3], [this, asFloat](const QString& t) { shown().flight.engineUnknown1 = asFloat(t); });
+    wireNumberField(Edit[4], [this, asFloat](const QString& t) { shown().flight.engineUnknown2 = asFloat(t); });
     connect(ComboBox[2], &QComboBox::activated, this, [this](int i) {
         shown().flight.propellerFactor = EngineCodes::kPropellerPatterns[static_cast<std::size_t>(i)];
     });
@@ -112,15 +113,47 @@ void MainWindow::wireCommitOnLeave()
 
     // Hit points: the text as an integer, kept to its low 8 bits.
     for (std::size_t i = 0; i < 12; ++i) {
-        connect(Edit[18 + i], &QLineEdit::textChanged, this, [this, i](const QString& t) {
-            storeInteger(t, [this, i](std::int32_t v) { shown().planes.hitPoints[i] = static_cast<std::uint8_t>(v & 0xFF); });
+        wireNumberField(Edit[18 + i], [this, i](const QString& t) {
+            shown().planes.hitPoints[i] = static_cast<std::uint8_t>(parseInteger(t.toStdString()) & 0xFF);
         });
     }
 }
 
+void MainWindow::wireNumberField(QLineEdit* edit, const std::function<void(const QString&)>& store)
+{
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, store](const QString& t) {
+        try {
+            store(t);
+            unreadable_.erase(edit);
+        } catch (const ConversionError&) {
+            // Half-typed ("-", "") or shown by the program itself (NAN):
+            // the stored value stays; only a user's text is reported.
+            if (!showing_)
+                unreadable_.insert(edit);
+        }
+    });
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, store] {
+        if (!unreadable_.erase(edit))
+            return;
+        try {
+            store(edit->text());
+        } catch (const ConversionError& e) {
+            showConversionError(e);
+        }
+    });
+}
+
 AircraftValues& MainWindow::shown()
 {
-    return workspace_.working[static_cast<std::size_t>(std::clamp(shownPosition_, 0, kAircraftCount - 1))];
+    if (shownPosition_ < 0 || shownPosition_ >= kAircraftCount)
+        return detached_;
+    return workspace_.working[static_cast<std::size_t>(shownPosition_)];
+}
+
+void MainWindow::enableAircraftPages(bool enabled)
+{
+    for (int sheet : {1, 2, 3, 4, 7, 8})
+        TabSheet[static_cast<std::size_t>(sheet)]->setEnabled(enabled);
 }
 
 QChar MainWindow::decimalSeparator() const
@@ -149,12 +182,14 @@ void MainWindow::ListBox1Click()
     commitPending();
     shownPosition_ = p;
     fillAircraft();
+    enableAircraftPages(true);
 }
 
 void MainWindow::fillAircraft()
 {
     const int p = shownPosition_;
     const AircraftValues v = workspace_.working[static_cast<std::size_t>(p)];
+    showing_ = true;
     const auto& row = rosterByPosition(p);
     workspace_.currentFltName = std::string(row.fltName);
 
@@ -229,7 +264,9 @@ void MainWindow::fillAircraft()
         UpDown_[15 + i]->setPosition(v.planes.hitPoints[i]);
 
     // Filling is not an edit.
+    showing_ = false;
     pending_.clear();
+    unreadable_.clear();
 }
 
 void MainWindow::GunGroupVisibility()
@@ -253,24 +290,6 @@ void MainWindow::GunGroupVisibility()
 }
 
 // ---- Committing ----
-
-void MainWindow::storeFloat(const QString& text, float& target)
-{
-    try {
-        target = parseFloat(text.toStdString(), decimalSeparator().toLatin1());
-    } catch (const ConversionError& e) {
-        showConversionError(e);
-    }
-}
-
-void MainWindow::storeInteger(const QString& text, const std::function<void(std::int32_t)>& store)
-{
-    try {
-        store(parseInteger(text.toStdString()));
-    } catch (const ConversionError& e) {
-        showConversionError(e);
-    }
-}
 
 void MainWindow::commitGrid(StringGrid* grid)
 {

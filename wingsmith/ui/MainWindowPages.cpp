@@ -21,10 +21,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace wingsmith {
 
@@ -64,6 +67,17 @@ QLineEdit* field(const QString& name, bool readOnly, int width)
     e->setReadOnly(readOnly);
     e->setFixedWidth(width);
     e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+// A field that shows a stored int16: at least `width`, and wide enough for
+// the widest such number, which a damaged or modded file may hold.
+QLineEdit* int16Field(const QString& name, bool readOnly, int width)
+{
+    QLineEdit* e = field(name, readOnly, width);
+    const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
+    const int needed = e->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10;
+    e->setFixedWidth(std::max(width, needed));
     return e;
 }
 
@@ -179,8 +193,12 @@ QWidget* MainWindow::buildStabilityPage()
             else
                 marks << QString();
         }
-        // The marks take the same width in every grid, so the columns align.
-        g->verticalHeader()->setFixedWidth(QFontMetrics(g->font()).horizontalAdvance("Wingspan/area") + 12);
+        // The marks take the same width in every grid, so the columns align;
+        // the current row's mark is drawn bold, so it is measured bold.
+        QFont bold = g->verticalHeader()->font();
+        bold.setBold(true);
+        g->verticalHeader()->setFixedWidth(QFontMetrics(bold).horizontalAdvance("Wingspan/area")
+            + 2 * g->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, g) + 8);
         g->setRowCaptions(marks);
         const int col = i % 3;
         const int row = (i / 3) * 2;
@@ -201,7 +219,7 @@ QWidget* MainWindow::buildEnginePage()
     form->setHorizontalSpacing(12);
     form->setVerticalSpacing(8);
 
-    Edit[1] = field("Edit1", false, 60);
+    Edit[1] = int16Field("Edit1", false, 60);
     UpDown_[1] = new UpDown("UpDown1", Edit[1], 1, 4);
     form->addRow("Number of Engines ", withArrows(Edit[1], UpDown_[1]));
     ComboBox[1] = fixedList("ComboBox1", {"Prop", "Jet"});
@@ -264,7 +282,7 @@ QWidget* MainWindow::buildGunTablePage()
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
 
-    Edit[5] = field("Edit5", true, 40);
+    Edit[5] = int16Field("Edit5", true, 40);
     UpDown_[2] = new UpDown("UpDown2", Edit[5], 0, 6);
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(label("Current Number of Gungroups "));
@@ -286,9 +304,9 @@ QWidget* MainWindow::buildGunTablePage()
         const int gunsUp = 3 + 2 * (g - 1);
         const int ammoUp = 4 + 2 * (g - 1);
         const int firstList = 4 + 4 * (g - 1);
-        Edit[gunsEdit] = field(QString("Edit%1").arg(gunsEdit), true, 40);
+        Edit[gunsEdit] = int16Field(QString("Edit%1").arg(gunsEdit), true, 40);
         UpDown_[gunsUp] = new UpDown(QString("UpDown%1").arg(gunsUp), Edit[gunsEdit], 0, 4);
-        Edit[ammoEdit] = field(QString("Edit%1").arg(ammoEdit), true, 60);
+        Edit[ammoEdit] = int16Field(QString("Edit%1").arg(ammoEdit), true, 60);
         UpDown_[ammoUp] = new UpDown(QString("UpDown%1").arg(ammoUp), Edit[ammoEdit], 0, 9999, 5);
         ComboBox[firstList] = fixedList(QString("ComboBox%1").arg(firstList), kPositionNames);
         ComboBox[firstList + 1] = fixedList(QString("ComboBox%1").arg(firstList + 1), kCaliberNames);
