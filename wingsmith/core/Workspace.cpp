@@ -1,5 +1,6 @@
 #include "Workspace.h"
 
+#include "FieldDecoding.h"
 #include "FileTooShortError.h"
 #include "FlightRecordIo.h"
 #include "FltRecord.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <system_error>
 
@@ -146,41 +148,60 @@ void extractGunTable(const std::string& resourcePath)
     }
 }
 
-void Workspace::loadAircraft(const std::string& resourcePath, const std::string& fltName)
-{
-    const auto planesPath = gameFile(resourcePath, kPlanesDatName);
-    {
-        BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::Read);
-        for (int i = 0; i < kAircraftCount; ++i) {
-            auto idx = static_cast<std::size_t>(i);
-            readIntoBoth(working[idx].planes, reference[idx].planes,
-                [&](PlanesValues& v) { readGunTableRow(planes, rowBase(i), v); });
-        }
-        planes.close();
-    }
+namespace {
 
+// The gun table as one read; every row and group count is decoded from it.
+std::vector<std::uint8_t> readGunTable(const std::string& resourcePath)
+{
+    BinaryFile planes = BinaryFile::open(gameFile(resourcePath, kPlanesDatName), BinaryFile::Mode::Read);
+    auto table = fields::readUpTo(planes, 0, kGunTableSize);
+    planes.close();
+    return table;
+}
+
+void loadGunTableRows(Workspace& ws, std::span<const std::uint8_t> table)
+{
+    for (int i = 0; i < kAircraftCount; ++i) {
+        auto idx = static_cast<std::size_t>(i);
+        readIntoBoth(ws.working[idx].planes, ws.reference[idx].planes,
+            [&](PlanesValues& v) { decodeGunTableRow(table, rowBase(i), v); });
+    }
+}
+
+void loadFlightRecord(Workspace& ws, const std::string& resourcePath, const std::string& fltName,
+    std::span<const std::uint8_t> table)
+{
     const int p = positionOfFltName(fltName);
     const auto idx = static_cast<std::size_t>(p);
     BinaryFile loose = BinaryFile::open(gameFile(resourcePath, fltName), BinaryFile::Mode::Read);
-    int groupCount = 0;
-    {
-        BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::Read);
-        groupCount = planes.readI16(rowBase(p) + GunTableRow::kGroupCount);
-        planes.close();
-    }
-    readIntoBoth(working[idx].flight, reference[idx].flight,
-        [&](FlightValues& v) { readFlightRecord(loose, 0, groupCount, v); });
+    const int groupCount = fields::i16(table, rowBase(p) + GunTableRow::kGroupCount);
+    const auto record = fields::readUpTo(loose, 0, FltRecord::kSize);
+    readIntoBoth(ws.working[idx].flight, ws.reference[idx].flight,
+        [&](FlightValues& v) { decodeFlightRecord(record, 0, groupCount, v); });
     loose.close();
+}
+
+} // namespace
+
+void Workspace::loadAircraft(const std::string& resourcePath, const std::string& fltName)
+{
+    const auto table = readGunTable(resourcePath);
+    loadGunTableRows(*this, table);
+    loadFlightRecord(*this, resourcePath, fltName, table);
 }
 
 void Workspace::extractFltFiles(const std::string& resourcePath)
 {
     const auto fltPath = gameFile(resourcePath, kFltCdfName);
     BinaryFile flt = BinaryFile::open(fltPath, BinaryFile::Mode::Read);
+    const auto archive = flt.read(0, static_cast<std::size_t>(flt.size()));
+    // The gun table is read and decoded once, when the first aircraft is
+    // loaded; it is the same for every aircraft.
+    std::optional<std::vector<std::uint8_t>> table;
     for (int k = 0; k < kAircraftCount; ++k) {
         currentFltName.clear();
         for (std::uint64_t pos = kFltCdfDirectoryEntry * static_cast<std::uint64_t>(k) + kFltCdfNameOffset;; ++pos) {
-            const std::uint8_t c = flt.readU8(pos);
+            const std::uint8_t c = fields::u8(archive, pos);
             if (c == 0)
                 break;
             currentFltName += static_cast<char>(c);
@@ -189,12 +210,16 @@ void Workspace::extractFltFiles(const std::string& resourcePath)
 
         std::error_code ec;
         if (!std::filesystem::exists(gameFile(resourcePath, currentFltName), ec)) {
-            BinaryFile source = BinaryFile::open(fltPath, BinaryFile::Mode::Read);
-            const auto record = source.read(archiveRecordBase(k), FltRecord::kSize);
-            source.close();
-            createWhole(gameFile(resourcePath, currentFltName), record);
+            const auto base = archiveRecordBase(k);
+            fields::require(archive, base, FltRecord::kSize);
+            createWhole(gameFile(resourcePath, currentFltName),
+                std::span<const std::uint8_t>(archive).subspan(static_cast<std::size_t>(base), FltRecord::kSize));
         }
-        loadAircraft(resourcePath, currentFltName);
+        if (!table) {
+            table = readGunTable(resourcePath);
+            loadGunTableRows(*this, *table);
+        }
+        loadFlightRecord(*this, resourcePath, currentFltName, *table);
     }
     flt.close();
 }

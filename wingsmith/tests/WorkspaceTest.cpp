@@ -149,6 +149,22 @@ TEST(Loading, FailuresStopWhereTheyHappenAndKeepWhatWasRead)
     EXPECT_EQ(failureText([&] { ws.loadAircraft(game.path(), "P38H.FLT"); }), "File not found");
 }
 
+TEST(Loading, AGunTableCutShortStopsInsideTheRowWhereItEnds)
+{
+    LoadedGame game;
+    const Workspace full = game.ws;
+    ASSERT_NE(full.working[3].planes.planesGunGroups[0].guns, 0);
+    // Row 3 (P-47D) keeps its group count; its groups and flags are cut off.
+    fs::resize_file(game / "planes.dat", 216 * 3 + 90);
+    Workspace ws;
+    EXPECT_EQ(failureText([&] { ws.extractFltFiles(game.path()); }), "Read beyond end of file");
+    EXPECT_EQ(ws.working[2].planes.hitPoints, full.working[2].planes.hitPoints);
+    EXPECT_EQ(ws.reference[2].planes.typeFlags, full.working[2].planes.typeFlags);
+    EXPECT_EQ(ws.working[3].planes.gunGroupCount, full.working[3].planes.gunGroupCount);
+    EXPECT_EQ(ws.working[3].planes.planesGunGroups[0].guns, 0);
+    EXPECT_EQ(ws.currentFltName, "MOSQ.FLT"); // the first aircraft loaded
+}
+
 TEST(Loading, FindsGameFilesWhateverTheirCase)
 {
     LoadedGame game;
