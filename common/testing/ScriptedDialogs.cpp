@@ -30,6 +30,11 @@ Answer ScriptedDialogs::question(QWidget*, const QString& title, const QString& 
     return a;
 }
 
+Answer ScriptedDialogs::questionWithCancel(QWidget* parent, const QString& title, const QString& text, MessageIcon icon)
+{
+    return question(parent, title, text, icon);
+}
+
 std::optional<QString> ScriptedDialogs::nextFile()
 {
     if (files.empty()) {

@@ -37,6 +37,9 @@ public:
     {
         return question(parent, title, text, icon);
     }
+    // A box with Yes, No and Cancel, Yes the default, for a question whose
+    // asker may rather stay where it is; returns Answer::Yes, No or Cancel.
+    virtual Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
 
     virtual std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) = 0;

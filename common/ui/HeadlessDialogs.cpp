@@ -28,6 +28,13 @@ Answer HeadlessDialogs::question(QWidget*, const QString& title, const QString& 
     return Answer::No;
 }
 
+// No, not Cancel: a program closed by the screenshot run must still end.
+Answer HeadlessDialogs::questionWithCancel(QWidget*, const QString& title, const QString& text, MessageIcon)
+{
+    report("question (answered No)", title, text);
+    return Answer::No;
+}
+
 std::optional<QString> HeadlessDialogs::openFile(QWidget*, const FileDialogRequest& request)
 {
     report("open dialog (cancelled)", request.title, {});

@@ -1,5 +1,6 @@
 #include "FlightRecordIo.h"
 
+#include "FieldDecoding.h"
 #include "FltRecord.h"
 
 #include "common/core/LittleEndian.h"
@@ -48,17 +49,17 @@ void transferRecord(Access& io, int groupCount)
 
 class Reader {
 public:
-    Reader(common::BinaryFile& file, std::uint64_t base, FlightValues& values)
-        : file_(file), base_(base), values_(values) {}
+    Reader(std::span<const std::uint8_t> bytes, std::uint64_t base, FlightValues& values)
+        : bytes_(bytes), base_(base), values_(values) {}
     FlightValues& values() { return values_; }
-    void f32(std::size_t off, float& v) { v = bitsToFloat(file_.readF32Bits(base_ + off)); }
-    void bits(std::size_t off, std::uint32_t& v) { v = file_.readF32Bits(base_ + off); }
-    void i16(std::size_t off, std::int16_t& v) { v = file_.readI16(base_ + off); }
-    void u16(std::size_t off, std::uint16_t& v) { v = file_.readU16(base_ + off); }
-    void i32(std::size_t off, std::int32_t& v) { v = file_.readI32(base_ + off); }
+    void f32(std::size_t off, float& v) { v = bitsToFloat(fields::u32(bytes_, base_ + off)); }
+    void bits(std::size_t off, std::uint32_t& v) { v = fields::u32(bytes_, base_ + off); }
+    void i16(std::size_t off, std::int16_t& v) { v = fields::i16(bytes_, base_ + off); }
+    void u16(std::size_t off, std::uint16_t& v) { v = fields::u16(bytes_, base_ + off); }
+    void i32(std::size_t off, std::int32_t& v) { v = fields::i32(bytes_, base_ + off); }
 
 private:
-    common::BinaryFile& file_;
+    std::span<const std::uint8_t> bytes_;
     std::uint64_t base_;
     FlightValues& values_;
 };
@@ -82,10 +83,15 @@ private:
 
 } // namespace
 
+void decodeFlightRecord(std::span<const std::uint8_t> bytes, std::uint64_t base, int groupCount, FlightValues& values)
+{
+    Reader reader(bytes, base, values);
+    transferRecord(reader, groupCount);
+}
+
 void readFlightRecord(common::BinaryFile& file, std::uint64_t base, int groupCount, FlightValues& values)
 {
-    Reader reader(file, base, values);
-    transferRecord(reader, groupCount);
+    decodeFlightRecord(fields::readUpTo(file, base, FltRecord::kSize), 0, groupCount, values);
 }
 
 void writeFlightRecord(common::BinaryFile& file, std::uint64_t base, const FlightValues& values, int groupCount)

@@ -1,6 +1,9 @@
 #include "GunTableIo.h"
 
+#include "FieldDecoding.h"
 #include "FltRecord.h"
+
+#include <algorithm>
 
 namespace wingsmith {
 
@@ -11,24 +14,29 @@ std::uint64_t groupBase(std::uint64_t base, int g)
 }
 } // namespace
 
-void readGunTableRow(common::BinaryFile& file, std::uint64_t base, PlanesValues& values)
+void decodeGunTableRow(std::span<const std::uint8_t> bytes, std::uint64_t base, PlanesValues& values)
 {
-    values.gunGroupCount = file.readI16(base + GunTableRow::kGroupCount);
+    values.gunGroupCount = fields::i16(bytes, base + GunTableRow::kGroupCount);
     const int groups = usableGroupCount(values.gunGroupCount);
     for (int g = 0; g < groups; ++g) {
         auto& group = values.planesGunGroups[static_cast<std::size_t>(g)];
         const auto at = groupBase(base, g);
-        group.guns = file.readI16(at + 0);
-        group.position = file.readI16(at + 2);
-        group.caliber = file.readI16(at + 4);
-        group.ammo = file.readI16(at + 6);
-        group.sound = file.readI16(at + 8);
-        group.smoke = file.readI16(at + 10);
+        group.guns = fields::i16(bytes, at + 0);
+        group.position = fields::i16(bytes, at + 2);
+        group.caliber = fields::i16(bytes, at + 4);
+        group.ammo = fields::i16(bytes, at + 6);
+        group.sound = fields::i16(bytes, at + 8);
+        group.smoke = fields::i16(bytes, at + 10);
     }
     for (std::size_t i = 0; i < values.typeFlags.size(); ++i)
-        values.typeFlags[i] = file.readU8(base + GunTableRow::kTypeFlags + i);
+        values.typeFlags[i] = fields::u8(bytes, base + GunTableRow::kTypeFlags + i);
     for (std::size_t i = 0; i < values.hitPoints.size(); ++i)
-        values.hitPoints[i] = file.readU8(base + GunTableRow::kHitPoints + i);
+        values.hitPoints[i] = fields::u8(bytes, base + GunTableRow::kHitPoints + i);
+}
+
+void readGunTableRow(common::BinaryFile& file, std::uint64_t base, PlanesValues& values)
+{
+    decodeGunTableRow(fields::readUpTo(file, base, GunTableRow::kSize), 0, values);
 }
 
 void writeGunTableRow(common::BinaryFile& file, std::uint64_t base, const PlanesValues& values)
@@ -49,6 +57,12 @@ void writeGunTableRow(common::BinaryFile& file, std::uint64_t base, const Planes
         file.writeU8(base + GunTableRow::kTypeFlags + i, values.typeFlags[i]);
     for (std::size_t i = 0; i < values.hitPoints.size(); ++i)
         file.writeU8(base + GunTableRow::kHitPoints + i, values.hitPoints[i]);
+}
+
+std::uint64_t gunTableRowExtent(const PlanesValues& values)
+{
+    const auto groups = static_cast<std::uint64_t>(usableGroupCount(values.gunGroupCount));
+    return std::max<std::uint64_t>(GunTableRow::kGroupCount + 2, GunTableRow::kGroups + GunTableRow::kGroupSize * groups);
 }
 
 } // namespace wingsmith

@@ -1,5 +1,7 @@
 #include "Workspace.h"
 
+#include "FieldDecoding.h"
+#include "FileTooShortError.h"
 #include "FlightRecordIo.h"
 #include "FltRecord.h"
 #include "GamePaths.h"
@@ -9,7 +11,10 @@
 #include "common/core/AtomicWrite.h"
 #include "common/core/BinaryFile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
+#include <span>
 #include <system_error>
 
 namespace wingsmith {
@@ -50,6 +55,15 @@ void checkLooseFileName(const std::string& name)
 {
     if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\:") != std::string::npos)
         throw IoError(IoFailure::InvalidFilename);
+}
+
+// Patching a field past the end would lengthen the file; it is refused
+// before anything of the file is written.
+void requireLength(BinaryFile& file, const std::filesystem::path& path, std::uint64_t needed)
+{
+    const std::uint64_t size = file.size();
+    if (size < needed)
+        throw FileTooShortError(path, size, needed);
 }
 
 bool sameFloat(float a, float b)
@@ -119,41 +133,60 @@ void extractGunTable(const std::string& resourcePath)
     }
 }
 
-void Workspace::loadAircraft(const std::string& resourcePath, const std::string& fltName)
-{
-    const auto planesPath = gameFile(resourcePath, kPlanesDatName);
-    {
-        BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::Read);
-        for (int i = 0; i < kAircraftCount; ++i) {
-            auto idx = static_cast<std::size_t>(i);
-            readIntoBoth(working[idx].planes, reference[idx].planes,
-                [&](PlanesValues& v) { readGunTableRow(planes, rowBase(i), v); });
-        }
-        planes.close();
-    }
+namespace {
 
+// The gun table as one read; every row and group count is decoded from it.
+std::vector<std::uint8_t> readGunTable(const std::string& resourcePath)
+{
+    BinaryFile planes = BinaryFile::open(gameFile(resourcePath, kPlanesDatName), BinaryFile::Mode::Read);
+    auto table = fields::readUpTo(planes, 0, kGunTableSize);
+    planes.close();
+    return table;
+}
+
+void loadGunTableRows(Workspace& ws, std::span<const std::uint8_t> table)
+{
+    for (int i = 0; i < kAircraftCount; ++i) {
+        auto idx = static_cast<std::size_t>(i);
+        readIntoBoth(ws.working[idx].planes, ws.reference[idx].planes,
+            [&](PlanesValues& v) { decodeGunTableRow(table, rowBase(i), v); });
+    }
+}
+
+void loadFlightRecord(Workspace& ws, const std::string& resourcePath, const std::string& fltName,
+    std::span<const std::uint8_t> table)
+{
     const int p = positionOfFltName(fltName);
     const auto idx = static_cast<std::size_t>(p);
     BinaryFile loose = BinaryFile::open(gameFile(resourcePath, fltName), BinaryFile::Mode::Read);
-    int groupCount = 0;
-    {
-        BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::Read);
-        groupCount = planes.readI16(rowBase(p) + GunTableRow::kGroupCount);
-        planes.close();
-    }
-    readIntoBoth(working[idx].flight, reference[idx].flight,
-        [&](FlightValues& v) { readFlightRecord(loose, 0, groupCount, v); });
+    const int groupCount = fields::i16(table, rowBase(p) + GunTableRow::kGroupCount);
+    const auto record = fields::readUpTo(loose, 0, FltRecord::kSize);
+    readIntoBoth(ws.working[idx].flight, ws.reference[idx].flight,
+        [&](FlightValues& v) { decodeFlightRecord(record, 0, groupCount, v); });
     loose.close();
+}
+
+} // namespace
+
+void Workspace::loadAircraft(const std::string& resourcePath, const std::string& fltName)
+{
+    const auto table = readGunTable(resourcePath);
+    loadGunTableRows(*this, table);
+    loadFlightRecord(*this, resourcePath, fltName, table);
 }
 
 void Workspace::extractFltFiles(const std::string& resourcePath)
 {
     const auto fltPath = gameFile(resourcePath, kFltCdfName);
     BinaryFile flt = BinaryFile::open(fltPath, BinaryFile::Mode::Read);
+    const auto archive = flt.read(0, static_cast<std::size_t>(flt.size()));
+    // The gun table is read and decoded once, when the first aircraft is
+    // loaded; it is the same for every aircraft.
+    std::optional<std::vector<std::uint8_t>> table;
     for (int k = 0; k < kAircraftCount; ++k) {
         currentFltName.clear();
         for (std::uint64_t pos = kFltCdfDirectoryEntry * static_cast<std::uint64_t>(k) + kFltCdfNameOffset;; ++pos) {
-            const std::uint8_t c = flt.readU8(pos);
+            const std::uint8_t c = fields::u8(archive, pos);
             if (c == 0)
                 break;
             currentFltName += static_cast<char>(c);
@@ -162,12 +195,16 @@ void Workspace::extractFltFiles(const std::string& resourcePath)
 
         std::error_code ec;
         if (!std::filesystem::exists(gameFile(resourcePath, currentFltName), ec)) {
-            BinaryFile source = BinaryFile::open(fltPath, BinaryFile::Mode::Read);
-            const auto record = source.read(archiveRecordBase(k), FltRecord::kSize);
-            source.close();
-            common::writeFileAtomically(gameFile(resourcePath, currentFltName), record);
+            const auto base = archiveRecordBase(k);
+            fields::require(archive, base, FltRecord::kSize);
+            common::writeFileAtomically(gameFile(resourcePath, currentFltName),
+                std::span<const std::uint8_t>(archive).subspan(static_cast<std::size_t>(base), FltRecord::kSize));
         }
-        loadAircraft(resourcePath, currentFltName);
+        if (!table) {
+            table = readGunTable(resourcePath);
+            loadGunTableRows(*this, *table);
+        }
+        loadFlightRecord(*this, resourcePath, currentFltName, *table);
     }
     flt.close();
 }
@@ -190,7 +227,13 @@ bool Workspace::anyChanged() const
 
 void Workspace::save(const std::string& resourcePath)
 {
-    BinaryFile planes = BinaryFile::open(gameFile(resourcePath, kPlanesDatName), BinaryFile::Mode::ReadWrite);
+    const auto planesPath = gameFile(resourcePath, kPlanesDatName);
+    BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::ReadWrite);
+    std::uint64_t rowsEnd = 0;
+    for (int i = 0; i < kAircraftCount; ++i)
+        if (planesChanged[static_cast<std::size_t>(i)])
+            rowsEnd = std::max(rowsEnd, rowBase(i) + gunTableRowExtent(working[static_cast<std::size_t>(i)].planes));
+    requireLength(planes, planesPath, rowsEnd);
     for (int i = 0; i < kAircraftCount; ++i)
         if (planesChanged[static_cast<std::size_t>(i)])
             writeGunTableRow(planes, rowBase(i), working[static_cast<std::size_t>(i)].planes);
@@ -202,6 +245,7 @@ void Workspace::save(const std::string& resourcePath)
             continue;
         const auto path = gameFile(resourcePath, rosterByPosition(i).fltName);
         BinaryFile loose = BinaryFile::open(path, BinaryFile::Mode::ReadWrite);
+        requireLength(loose, path, FltRecord::kInterpretedEnd);
         writeFlightRecord(loose, 0, working[idx].flight, working[idx].planes.gunGroupCount);
         loose.close();
     }
@@ -233,13 +277,29 @@ void Workspace::importArchives(const std::string& resourcePath)
 
 void Workspace::exportArchives(const std::string& resourcePath) const
 {
-    {
-        BinaryFile data = BinaryFile::open(gameFile(resourcePath, kDataCdfName), BinaryFile::Mode::ReadWrite);
-        for (int i = 0; i < kAircraftCount; ++i)
-            writeGunTableRow(data, kDataCdfGunTable + rowBase(i), working[static_cast<std::size_t>(i)].planes);
-        data.close();
-    }
+    // Both archives are checked before either is written, so a short one
+    // leaves the two as they were.
+    const auto dataPath = gameFile(resourcePath, kDataCdfName);
     const auto fltPath = gameFile(resourcePath, kFltCdfName);
+    std::uint64_t rowsEnd = 0;
+    std::uint64_t recordsEnd = 0;
+    for (int i = 0; i < kAircraftCount; ++i) {
+        const auto idx = static_cast<std::size_t>(i);
+        rowsEnd = std::max(rowsEnd, kDataCdfGunTable + rowBase(i) + gunTableRowExtent(working[idx].planes));
+        recordsEnd = std::max(recordsEnd,
+            archiveRecordBase(rosterByPosition(i).archiveIndex) + FltRecord::kInterpretedEnd);
+    }
+    BinaryFile data = BinaryFile::open(dataPath, BinaryFile::Mode::ReadWrite);
+    requireLength(data, dataPath, rowsEnd);
+    {
+        BinaryFile flt = BinaryFile::open(fltPath, BinaryFile::Mode::Read);
+        requireLength(flt, fltPath, recordsEnd);
+        flt.close();
+    }
+
+    for (int i = 0; i < kAircraftCount; ++i)
+        writeGunTableRow(data, kDataCdfGunTable + rowBase(i), working[static_cast<std::size_t>(i)].planes);
+    data.close();
     for (int i = 0; i < kAircraftCount; ++i) {
         const auto idx = static_cast<std::size_t>(i);
         BinaryFile flt = BinaryFile::open(fltPath, BinaryFile::Mode::ReadWrite);

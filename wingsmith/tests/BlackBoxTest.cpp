@@ -32,6 +32,15 @@ protected:
             {{"XDG_CONFIG_HOME", QString::fromStdString((work / "config").string())}});
     }
 
+    // A start under a file-size limit (in 512-byte blocks under dash, 1024
+    // under bash), with the signal ignored so a write fails as on a full disk.
+    common::ProgramRun screenshotLimitedTo(int blocks)
+    {
+        return common::runProgram("/bin/sh", work.path(),
+            {"-c", QString("trap '' XFSZ; ulimit -f %1; exec \"$0\" --screenshot out.png").arg(blocks), WINGSMITH_EXE},
+            {{"XDG_CONFIG_HOME", QString::fromStdString((work / "config").string())}});
+    }
+
     std::map<std::string, Bytes> snapshot() const
     {
         std::map<std::string, Bytes> files;
@@ -53,6 +62,41 @@ TEST_F(BlackBox, AFreshInstallationGetsItsGunTableAndLooseFiles)
     EXPECT_EQ(loose, 30);
     EXPECT_EQ(run.standardError.find("message"), std::string::npos) << run.standardError;
 }
+
+// A write that fails during the start-up's extraction leaves no file behind,
+// so the next start extracts it again.
+struct FailedExtraction {
+    int blocks;          // small enough to fail the first file to be created
+    bool withPlanesDat;  // else planes.dat is the file that fails
+    const char* message; // shown by the failed start
+};
+
+class ExtractionUnderLimit : public BlackBox, public ::testing::WithParamInterface<FailedExtraction> {};
+
+TEST_P(ExtractionUnderLimit, LeavesNoStumpAndTheNextStartExtractsAgain)
+{
+    const FailedExtraction& c = GetParam();
+    if (c.withPlanesDat) {
+        const Bytes data = common::readAllBytes(game / "DATA.CDF");
+        common::writeAllBytes(game / "planes.dat", Bytes(data.begin() + 1234966, data.begin() + 1234966 + 6484));
+    }
+    const auto before = snapshot();
+    const common::ProgramRun failed = screenshotLimitedTo(c.blocks);
+    EXPECT_NE(failed.standardError.find(c.message), std::string::npos) << failed.standardError;
+    EXPECT_EQ(snapshot(), before); // not even a temporary file
+
+    const common::ProgramRun next = screenshot();
+    EXPECT_EQ(next.exitCode, 0) << next.standardError;
+    EXPECT_EQ(next.standardError.find("message"), std::string::npos) << next.standardError;
+    EXPECT_EQ(fs::file_size(game / "planes.dat"), 6484u);
+    EXPECT_EQ(fs::file_size(game / "MOSQ.FLT"), 1284u);
+    EXPECT_EQ(fs::file_size(game / "V1V1.FLT"), 1284u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ExtractionUnderLimit,
+    ::testing::Values(FailedExtraction{4, false, "Error creating PLANES.DAT!"},
+        FailedExtraction{1, true, "message: Wingsmith: "}),
+    [](const auto& info) { return info.param.withPlanesDat ? "LooseFile" : "GunTable"; });
 
 TEST_F(BlackBox, AMissingFltCdfIsReported)
 {

@@ -1,5 +1,6 @@
 #include "DemoGame.h"
 
+#include "wingsmith/core/FileTooShortError.h"
 #include "wingsmith/core/FltRecord.h"
 #include "wingsmith/core/GamePaths.h"
 #include "wingsmith/core/Workspace.h"
@@ -148,6 +149,22 @@ TEST(Loading, FailuresStopWhereTheyHappenAndKeepWhatWasRead)
     EXPECT_EQ(failureText([&] { ws.loadAircraft(game.path(), "P38H.FLT"); }), "File not found");
 }
 
+TEST(Loading, AGunTableCutShortStopsInsideTheRowWhereItEnds)
+{
+    LoadedGame game;
+    const Workspace full = game.ws;
+    ASSERT_NE(full.working[3].planes.planesGunGroups[0].guns, 0);
+    // Row 3 (P-47D) keeps its group count; its groups and flags are cut off.
+    fs::resize_file(game / "planes.dat", 216 * 3 + 90);
+    Workspace ws;
+    EXPECT_EQ(failureText([&] { ws.extractFltFiles(game.path()); }), "Read beyond end of file");
+    EXPECT_EQ(ws.working[2].planes.hitPoints, full.working[2].planes.hitPoints);
+    EXPECT_EQ(ws.reference[2].planes.typeFlags, full.working[2].planes.typeFlags);
+    EXPECT_EQ(ws.working[3].planes.gunGroupCount, full.working[3].planes.gunGroupCount);
+    EXPECT_EQ(ws.working[3].planes.planesGunGroups[0].guns, 0);
+    EXPECT_EQ(ws.currentFltName, "MOSQ.FLT"); // the first aircraft loaded
+}
+
 TEST(Loading, FindsGameFilesWhateverTheirCase)
 {
     LoadedGame game;
@@ -273,6 +290,43 @@ TEST(Archives, ExportWritesTheWorkingCopyIntoTheArchiveRecordOfEachAircraft)
     game.ws.compareValues();
     EXPECT_TRUE(game.ws.fltChanged[15]);
 }
+
+// A file cut short: the operation that would patch past its end.
+struct ShortFileCase {
+    const char* file;
+    std::uintmax_t size;
+    bool exportToArchives; // else "Save data to FLT files"
+};
+
+class ShortFile : public ::testing::TestWithParam<ShortFileCase> {};
+
+TEST_P(ShortFile, IsRefusedByNameAndKeepsItsLengthAndBytes)
+{
+    const ShortFileCase& c = GetParam();
+    LoadedGame game;
+    game.ws.working[29].planes.hitPoints[0] = 99;         // V1: last row, last record
+    game.ws.working[29].flight.engineBestAltitude = 1234;
+    fs::resize_file(game / c.file, c.size);
+    const Bytes before = common::readAllBytes(game / c.file);
+    try {
+        if (c.exportToArchives) {
+            game.ws.exportArchives(game.path());
+        } else {
+            game.ws.compareValues();
+            game.ws.save(game.path());
+        }
+        ADD_FAILURE() << "no error";
+    } catch (const FileTooShortError& e) {
+        EXPECT_EQ(e.path().filename(), c.file);
+        EXPECT_EQ(e.size(), c.size);
+    }
+    EXPECT_EQ(common::readAllBytes(game / c.file), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ShortFile,
+    ::testing::Values(ShortFileCase{"DATA.CDF", 1000000, true}, ShortFileCase{"FLT.CDF", 2000, true},
+        ShortFileCase{"planes.dat", 1000, false}, ShortFileCase{"V1V1.FLT", 600, false}),
+    [](const auto& info) { return std::string(info.param.exportToArchives ? "Export" : "Save") + std::to_string(info.index); });
 
 TEST(Compare, FloatsCompareAsNumbersAndAnUntouchedPatternNeverChanges)
 {

@@ -43,7 +43,11 @@ StringGrid::StringGrid(const QString& name, int rows, int columns, QWidget* pare
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // A cell opens for typing on a key, a double click or a click on the
+    // current cell, never merely by becoming current: a page that gives a
+    // grid the focus must not leave a value selected for a stray key.
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+        | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(false);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
@@ -113,9 +117,16 @@ void StringGrid::typeCell(int row, int column, const QString& text)
     item(row, column)->setText(text);
 }
 
+void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (editor == editor_)
+        editor_ = nullptr;
+    QTableWidget::closeEditor(editor, hint);
+}
+
 void StringGrid::finishEditing()
 {
-    if (editor_) {
+    if (editor_ && state() == QAbstractItemView::EditingState) {
         QWidget* editor = editor_;
         editor_ = nullptr;
         commitData(editor);

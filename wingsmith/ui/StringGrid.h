@@ -44,6 +44,11 @@ public:
 signals:
     void userEdited();
 
+protected:
+    // Forgets the editor the view closes itself, so that finishEditing never
+    // hands the view an editor it no longer owns.
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
 private:
     void fitSize();
     QString& shown(int row, int column);

@@ -1,4 +1,4 @@
-#include "TAboutBox.h"
+#include "AboutBox.h"
 
 #include "AircraftPicture.h"
 
@@ -11,7 +11,7 @@
 
 namespace wingsmith {
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName("AboutBox");
     setWindowTitle("Wingsmith");

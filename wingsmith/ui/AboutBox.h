@@ -5,11 +5,11 @@
 namespace wingsmith {
 
 // The about box of the "Info" menu.
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 };
 
 } // namespace wingsmith

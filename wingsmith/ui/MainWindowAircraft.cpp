@@ -1,34 +1,23 @@
-#include "TForm1.h"
+// How the controls show an aircraft's values and store the user's input
+// back into the working copy.
+#include "MainWindow.h"
 
 #include "StringGrid.h"
-#include "TAboutBox.h"
-#include "TForm2.h"
 #include "UpDown.h"
 
-#include "wingsmith/core/GamePaths.h"
 #include "wingsmith/core/NumberFormat.h"
-#include "wingsmith/core/StartUpFiles.h"
-
-#include "common/core/IoError.h"
-#include "common/ui/Dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
-#include <QStatusBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace wingsmith {
 
@@ -70,60 +59,9 @@ constexpr std::int16_t kCaliberCodes[4] = {2, 4, 12, 24};
 
 } // namespace
 
-TForm1::TForm1(Settings settings, QWidget* parent) : QMainWindow(parent), settings_(std::move(settings))
+void MainWindow::wireCommitOnLeave()
 {
-    setObjectName("Form1");
-    setWindowTitle("Wingsmith");
-    buildMenus();
-    buildToolBar();
-    statusBar()->setObjectName("StatusBar1");
-    statusBar()->setSizeGripEnabled(true);
-
-    auto* central = new QWidget;
-    auto* h = new QHBoxLayout(central);
-    auto* left = new QVBoxLayout;
-    auto* available = new QLabel("Available Aircraft");
-    available->setObjectName("Label1");
-    left->addWidget(available);
-    ListBox1 = new QListWidget;
-    ListBox1->setObjectName("ListBox1");
-    for (int p = 0; p < kAircraftCount; ++p)
-        ListBox1->addItem(QString::fromUtf8(rosterByPosition(p).caption.data(),
-            static_cast<int>(rosterByPosition(p).caption.size())));
-    ListBox1->setFixedWidth(130);
-    left->addWidget(ListBox1);
-    h->addLayout(left);
-
-    PageControl1 = new QTabWidget;
-    PageControl1->setObjectName("PageControl1");
-    const std::pair<QWidget*, const char*> pages[] = {{buildStabilityPage(), "Flight stability data"},
-        {buildEnginePage(), "Engine data"}, {buildControlPage(), "Flight control data"}, {buildGunPage(), "Gun data"},
-        {buildTypePage(), "Aircraft type"}, {buildDamagePage(), "Damage data"}};
-    const int sheetNumbers[] = {1, 2, 3, 4, 7, 8};
-    for (int i = 0; i < 6; ++i) {
-        TabSheet[static_cast<std::size_t>(sheetNumbers[i])] = pages[i].first;
-        pages[i].first->setObjectName(QString("TabSheet%1").arg(sheetNumbers[i]));
-        PageControl1->addTab(pages[i].first, pages[i].second);
-    }
-    h->addWidget(PageControl1, 1);
-    setCentralWidget(central);
-
-    wireCommitOnLeave();
-    resize(1020, 700);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-
-    StartUp();
-}
-
-TForm1::~TForm1()
-{
-    disconnect(qApp, nullptr, this, nullptr);
-}
-
-void TForm1::wireCommitOnLeave()
-{
-    connect(qApp, &QApplication::focusChanged, this, &TForm1::onFocusChanged);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!filling_ && row >= 0)
             ListBox1Click();
@@ -134,9 +72,10 @@ void TForm1::wireCommitOnLeave()
         [this] { shown().flight.engineCount = static_cast<std::int16_t>(UpDown_[1]->position()); });
     connect(ComboBox[1], &QComboBox::activated, this,
         [this](int i) { shown().flight.engineType = static_cast<std::int16_t>(i); });
-    connect(Edit[2], &QLineEdit::textChanged, this, [this](const QString& t) { storeFloat(t, shown().flight.engineBestAltitude); });
-    connect(Edit[3], &QLineEdit::textChanged, this, [this](const QString& t) { storeFloat(t, shown().flight.engineUnknown1); });
-    connect(Edit[4], &QLineEdit::textChanged, this, [this](const QString& t) { storeFloat(t, shown().flight.engineUnknown2); });
+    auto asFloat = [this](const QString& t) { return parseFloat(t.toStdString(), decimalSeparator().toLatin1()); };
+    wireNumberField(Edit[2], [this, asFloat](const QString& t) { shown().flight.engineBestAltitude = asFloat(t); });
+    wireNumberField(Edit[3], [this, asFloat](const QString& t) { shown().flight.engineUnknown1 = asFloat(t); });
+    wireNumberField(Edit[4], [this, asFloat](const QString& t) { shown().flight.engineUnknown2 = asFloat(t); });
     connect(ComboBox[2], &QComboBox::activated, this, [this](int i) {
         shown().flight.propellerFactor = EngineCodes::kPropellerPatterns[static_cast<std::size_t>(i)];
     });
@@ -174,116 +113,68 @@ void TForm1::wireCommitOnLeave()
 
     // Hit points: the text as an integer, kept to its low 8 bits.
     for (std::size_t i = 0; i < 12; ++i) {
-        connect(Edit[18 + i], &QLineEdit::textChanged, this, [this, i](const QString& t) {
-            storeInteger(t, [this, i](std::int32_t v) { shown().planes.hitPoints[i] = static_cast<std::uint8_t>(v & 0xFF); });
+        wireNumberField(Edit[18 + i], [this, i](const QString& t) {
+            shown().planes.hitPoints[i] = static_cast<std::uint8_t>(parseInteger(t.toStdString()) & 0xFF);
         });
     }
 }
 
-AircraftValues& TForm1::shown()
+void MainWindow::wireNumberField(QLineEdit* edit, const std::function<void(const QString&)>& store)
 {
-    return workspace_.working[static_cast<std::size_t>(std::clamp(shownPosition_, 0, kAircraftCount - 1))];
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, store](const QString& t) {
+        try {
+            store(t);
+            unreadable_.erase(edit);
+        } catch (const ConversionError&) {
+            // Half-typed ("-", "") or shown by the program itself (NAN):
+            // the stored value stays; only a user's text is reported.
+            if (!showing_)
+                unreadable_.insert(edit);
+        }
+    });
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, store] {
+        if (!unreadable_.erase(edit))
+            return;
+        try {
+            store(edit->text());
+        } catch (const ConversionError& e) {
+            showConversionError(e);
+        }
+    });
 }
 
-QChar TForm1::decimalSeparator() const
+AircraftValues& MainWindow::shown()
+{
+    if (shownPosition_ < 0 || shownPosition_ >= kAircraftCount)
+        return detached_;
+    return workspace_.working[static_cast<std::size_t>(shownPosition_)];
+}
+
+void MainWindow::enableAircraftPages(bool enabled)
+{
+    for (int sheet : {1, 2, 3, 4, 7, 8})
+        TabSheet[static_cast<std::size_t>(sheet)]->setEnabled(enabled);
+}
+
+QChar MainWindow::decimalSeparator() const
 {
     const QString point = locale().decimalPoint();
     return point.size() == 1 && point[0].unicode() < 128 ? point[0] : QChar('.');
 }
 
-QString TForm1::general(float v) const
+QString MainWindow::general(float v) const
 {
     return QString::fromStdString(formatGeneral(v, decimalSeparator().toLatin1()));
 }
 
-QString TForm1::fixed(float v, int decimals) const
+QString MainWindow::fixed(float v, int decimals) const
 {
     return QString::fromStdString(formatFixed(v, decimals, decimalSeparator().toLatin1()));
 }
 
-// ---- Start-up and paths ----
-
-bool TForm1::RestoreDir()
-{
-    resourcePath_ = settings_.resourcePath();
-    if (!resourcePath_.empty())
-        return true;
-    TForm2 dialog(this);
-    dialog.setDirectory(QString::fromStdString(std::filesystem::current_path().string()));
-    if (common::dialogs().exec(dialog) != QDialog::Accepted)
-        return false;
-    resourcePath_ = dialog.selectedDirectory().toStdString();
-    SaveDir();
-    return true;
-}
-
-void TForm1::SaveDir()
-{
-    try {
-        settings_.setResourcePath(resourcePath_);
-    } catch (const common::IoError& e) {
-        showIoError(e);
-    }
-}
-
-void TForm1::StartUp()
-{
-    setWindowTitle("Wingsmith");
-    RestoreDir();
-    const StartUpOutcome outcome = startUpFiles(workspace_, attributes_, resourcePath_);
-    for (const auto& m : outcome.messages) {
-        if (m.kind == StartUpMessage::Kind::Warning)
-            warn(QString::fromStdString(m.text));
-        else
-            common::dialogs().message(this, "Wingsmith", QString::fromStdString(m.text), common::MessageIcon::Error);
-    }
-    if (!outcome.completed)
-        return;
-    filling_ = true;
-    ListBox1->setCurrentRow(0);
-    filling_ = false;
-    ListBox1Click();
-    PageControl1->setCurrentWidget(TabSheet[1]);
-    PageControl2->setCurrentWidget(TabSheet[5]);
-}
-
-void TForm1::PathClick1Click()
-{
-    commitPending();
-    const std::string previous = settings_.resourcePath();
-    resourcePath_ = previous;
-    TForm2 dialog(this);
-    dialog.setDirectory(QString::fromStdString(resourcePath_));
-    if (common::dialogs().exec(dialog) != QDialog::Accepted)
-        return;
-
-    const std::string chosen = dialog.selectedDirectory().toStdString();
-    std::error_code ec;
-    if (!std::filesystem::exists(gameFile(chosen, kFltCdfName), ec))
-        warn("No FLT.CDF file found!");
-    // The offered save writes into the installation whose values are loaded,
-    // before the new path is stored: the settings still name the old one.
-    if (common::dialogs().question(this, "Information", "Do you want to save changes?", common::MessageIcon::Information)
-        == common::Answer::Yes)
-        BitBtn1Click();
-
-    // The old installation's archives get their permissions back before the
-    // new ones are taken.
-    attributes_.restore();
-    resourcePath_ = chosen;
-    SaveDir();
-    StartUp();
-}
-
-void TForm1::About2Click()
-{
-    TAboutBox box(this);
-    common::dialogs().exec(box);
-}
-
 // ---- Showing ----
 
-void TForm1::ListBox1Click()
+void MainWindow::ListBox1Click()
 {
     const int p = ListBox1->currentRow();
     if (p < 0)
@@ -291,12 +182,14 @@ void TForm1::ListBox1Click()
     commitPending();
     shownPosition_ = p;
     fillAircraft();
+    enableAircraftPages(true);
 }
 
-void TForm1::fillAircraft()
+void MainWindow::fillAircraft()
 {
     const int p = shownPosition_;
     const AircraftValues v = workspace_.working[static_cast<std::size_t>(p)];
+    showing_ = true;
     const auto& row = rosterByPosition(p);
     workspace_.currentFltName = std::string(row.fltName);
 
@@ -371,10 +264,12 @@ void TForm1::fillAircraft()
         UpDown_[15 + i]->setPosition(v.planes.hitPoints[i]);
 
     // Filling is not an edit.
+    showing_ = false;
     pending_.clear();
+    unreadable_.clear();
 }
 
-void TForm1::GunGroupVisibility()
+void MainWindow::GunGroupVisibility()
 {
     const int n = UpDown_[2]->position();
     for (int g = 1; g <= 6; ++g) {
@@ -396,25 +291,7 @@ void TForm1::GunGroupVisibility()
 
 // ---- Committing ----
 
-void TForm1::storeFloat(const QString& text, float& target)
-{
-    try {
-        target = parseFloat(text.toStdString(), decimalSeparator().toLatin1());
-    } catch (const ConversionError& e) {
-        showConversionError(e);
-    }
-}
-
-void TForm1::storeInteger(const QString& text, const std::function<void(std::int32_t)>& store)
-{
-    try {
-        store(parseInteger(text.toStdString()));
-    } catch (const ConversionError& e) {
-        showConversionError(e);
-    }
-}
-
-void TForm1::commitGrid(StringGrid* grid)
+void MainWindow::commitGrid(StringGrid* grid)
 {
     pending_.erase(grid);
     const int n = grid->objectName().mid(QStringLiteral("StringGrid").size()).toInt();
@@ -463,7 +340,7 @@ void TForm1::commitGrid(StringGrid* grid)
     }
 }
 
-void TForm1::CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber)
+void MainWindow::CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber)
 {
     std::uint8_t& byte = shown().planes.typeFlags[static_cast<std::size_t>(byteNumber - 1)];
     const bool set = (byte & bit) != 0;
@@ -473,7 +350,7 @@ void TForm1::CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber)
         byte = static_cast<std::uint8_t>(byte + bit);
 }
 
-void TForm1::commitCheckBox(int index)
+void MainWindow::commitCheckBox(int index)
 {
     QCheckBox* box = CheckBox[static_cast<std::size_t>(index)];
     pending_.erase(box);
@@ -481,7 +358,7 @@ void TForm1::commitCheckBox(int index)
     CheckBoxRem(box, tb.bit, tb.byteNumber);
 }
 
-void TForm1::onFocusChanged(QWidget* from, QWidget* to)
+void MainWindow::onFocusChanged(QWidget* from, QWidget* to)
 {
     auto inside = [](QWidget* control, QWidget* w) { return w && (w == control || control->isAncestorOf(w)); };
     for (int n = 1; n <= 17; ++n) {
@@ -496,7 +373,7 @@ void TForm1::onFocusChanged(QWidget* from, QWidget* to)
     }
 }
 
-void TForm1::commitPending()
+void MainWindow::commitPending()
 {
     for (int n = 1; n <= 17; ++n)
         StringGrid_[static_cast<std::size_t>(n)]->finishEditing();
@@ -508,101 +385,11 @@ void TForm1::commitPending()
             commitCheckBox(i);
 }
 
-void TForm1::Comparevalues()
+void MainWindow::Comparevalues()
 {
     BitBtn1->setFocus();
     commitPending();
     workspace_.compareValues();
-}
-
-// ---- Operations ----
-
-bool TForm1::save()
-{
-    RestoreDir();
-    Comparevalues();
-    try {
-        workspace_.save(resourcePath_);
-        return true;
-    } catch (const common::IoError& e) {
-        showIoError(e);
-        return false;
-    }
-}
-
-void TForm1::BitBtn1Click()
-{
-    save();
-}
-
-void TForm1::BitBtn2Click()
-{
-    commitPending();
-    RestoreDir();
-    try {
-        workspace_.importArchives(resourcePath_);
-    } catch (const common::IoError& e) {
-        showIoError(e);
-        return;
-    }
-    filling_ = true;
-    ListBox1->setCurrentRow(0);
-    filling_ = false;
-    ListBox1Click();
-}
-
-void TForm1::SavedatatoDATACDFandFLTCDF1Click()
-{
-    RestoreDir();
-    try {
-        workspace_.exportArchives(resourcePath_);
-    } catch (const common::IoError& e) {
-        showIoError(e);
-    }
-}
-
-bool TForm1::exitProgram()
-{
-    Comparevalues();
-    if (workspace_.anyChanged()
-        && common::dialogs().question(this, "Confirm",
-               "Exiting Wingsmith. Changes have been detected. Do you want to save changes?",
-               common::MessageIcon::Question)
-            == common::Answer::Yes
-        && !save())
-        return false; // the program stays open, the attributes untouched
-    attributes_.restore();
-    return true;
-}
-
-void TForm1::Exit1Click()
-{
-    close();
-}
-
-void TForm1::closeEvent(QCloseEvent* event)
-{
-    if (exited_ || exitProgram()) {
-        exited_ = true;
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
-void TForm1::showIoError(const std::exception& e)
-{
-    common::dialogs().message(this, "Wingsmith", QString::fromLocal8Bit(e.what()), common::MessageIcon::Error);
-}
-
-void TForm1::showConversionError(const std::exception& e)
-{
-    common::dialogs().message(this, "Wingsmith", QString::fromUtf8(e.what()), common::MessageIcon::Error);
-}
-
-void TForm1::warn(const QString& text)
-{
-    common::dialogs().message(this, "Warning", text, common::MessageIcon::Warning);
 }
 
 } // namespace wingsmith

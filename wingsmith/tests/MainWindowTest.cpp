@@ -1,9 +1,9 @@
 #include "DemoGame.h"
 
+#include "ui/AboutBox.h"
+#include "ui/GameFolderDialog.h"
+#include "ui/MainWindow.h"
 #include "ui/StringGrid.h"
-#include "ui/TForm1.h"
-#include "ui/TAboutBox.h"
-#include "ui/TForm2.h"
 #include "ui/UpDown.h"
 
 #include "wingsmith/core/FltRecord.h"
@@ -14,12 +14,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QStyle>
 #include <QTest>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -49,14 +53,14 @@ protected:
     DemoGame game;
     common::TempDir config;
     common::ScopedScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     Settings settings() const { return Settings(config / "Wingsmith.ini"); }
 
     void open()
     {
         settings().setResourcePath(game.path());
-        form = std::make_unique<TForm1>(settings());
+        form = std::make_unique<MainWindow>(settings());
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -130,11 +134,11 @@ TEST_F(MainWindowTest, AFirstStartAsksForTheGameFolderAndRemembersIt)
 {
     dialogs->modals.push_back([this](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Wingsmith");
-        static_cast<TForm2&>(d).setDirectory(QString::fromStdString(game.path()));
+        static_cast<GameFolderDialog&>(d).setDirectory(QString::fromStdString(game.path()));
         d.findChild<QPushButton*>("Button1")->click();
         return d.result();
     });
-    form = std::make_unique<TForm1>(settings());
+    form = std::make_unique<MainWindow>(settings());
     ASSERT_EQ(dialogs->events.size(), 1u);
     EXPECT_EQ(dialogs->events[0].kind, common::ScriptedDialogs::Kind::Modal);
     EXPECT_EQ(fs::path(settings().resourcePath()), game.dir.path());
@@ -216,8 +220,67 @@ TEST_F(MainWindowTest, HitPointsKeepTheirLowEightBitsAndArrowsStayInRange)
     arrows->clickUp();
     EXPECT_EQ(edit->text(), "255");
     EXPECT_EQ(working(0).planes.hitPoints[0], 255);
-    edit->setText("");
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    leaveTo(child<QListWidget>("ListBox1"));
     EXPECT_EQ(dialogs->texts(), QStringList{"'' is not a valid integer value"});
+}
+
+TEST_F(MainWindowTest, EngineFieldsReportAnUnreadableTextOnceWhenLeftAndNeverWhatTheyShow)
+{
+    extract();
+    Bytes record = common::readAllBytes(game / "P38H.FLT");
+    common::le::putU32(record, FltRecord::kEngineUnknown1, 0x7FC00000); // NaN
+    common::writeAllBytes(game / "P38H.FLT", record);
+    open();
+    EXPECT_EQ(child<QLineEdit>("Edit3")->text(), "NAN");
+    auto* altitude = child<QLineEdit>("Edit2");
+    altitude->setFocus();
+    altitude->selectAll();
+    QTest::keyClicks(altitude, "-5");
+    EXPECT_EQ(working(0).flight.engineBestAltitude, -5.0f); // stored as soon as it reads
+    QTest::keyClicks(altitude, "x");
+    QTest::keyClick(altitude, Qt::Key_Backspace);
+    QTest::keyClick(altitude, Qt::Key_Backspace);
+    EXPECT_TRUE(dialogs->texts().isEmpty()); // "-" is half-typed, not yet an error
+    QTest::keyClicks(altitude, "abc");
+    QTest::keyClick(altitude, Qt::Key_Return);
+    leaveTo(child<QListWidget>("ListBox1"));
+    EXPECT_EQ(dialogs->texts(), QStringList{"'-abc' is not a valid floating point value"});
+    EXPECT_EQ(working(0).flight.engineBestAltitude, -5.0f);
+}
+
+TEST_F(MainWindowTest, AStartUpThatEndedEarlyTakesNoEditsUntilAnAircraftIsPicked)
+{
+    extract();
+    std::vector<std::uint8_t> noise(1000);
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<std::uint8_t>(i * 131 + 7);
+    common::writeAllBytes(game / "V1V1.FLT", noise);
+    const Bytes p38h = common::readAllBytes(game / "P38H.FLT");
+    open();
+    EXPECT_EQ(dialogs->texts(), QStringList{"Read beyond end of file"});
+    EXPECT_EQ(form->shownPosition(), -1);
+    auto* altitude = child<QLineEdit>("Edit2");
+    EXPECT_FALSE(altitude->isEnabled());
+    altitude->setText("5");
+    dialogs->answers = {Answer::Yes};
+    closeWindow();
+    EXPECT_EQ(dialogs->texts().size(), 1); // nothing changed, so no question
+    EXPECT_EQ(common::readAllBytes(game / "P38H.FLT"), p38h);
+}
+
+TEST_F(MainWindowTest, ASaveIntoAFileTooShortForItsFieldsNamesItAndLeavesItAlone)
+{
+    open();
+    pick(29);
+    child<UpDown>("UpDown1")->clickUp();
+    fs::resize_file(game / "V1V1.FLT", 600);
+    form->BitBtn1Click();
+    ASSERT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(dialogs->texts()[0].startsWith("V1V1.FLT is 600 bytes long")) << dialogs->texts()[0].toStdString();
+    EXPECT_EQ(fs::file_size(game / "V1V1.FLT"), 600u);
 }
 
 TEST_F(MainWindowTest, RaisingTheGroupCountShowsTheNextRowAndMarksTheGunTable)
@@ -350,6 +413,37 @@ TEST_F(MainWindowTest, ImportThenExitWithNoWritesNothing)
     EXPECT_EQ(snapshot(game.dir.path()), before);
 }
 
+TEST_F(MainWindowTest, ImportAsksBeforeReplacingUnsavedWork)
+{
+    open();
+    child<UpDown>("UpDown1")->clickDown(); // P-38H: one engine, not saved yet
+    const QString question = "Importing from DATA.CDF and FLT.CDF replaces the values of every aircraft. "
+                             "Changes have been detected. Do you want to save changes first?";
+    dialogs->answers = {Answer::Cancel};
+    form->BitBtn2Click();
+    EXPECT_EQ(dialogs->texts(), QStringList{question});
+    EXPECT_EQ(working(0).flight.engineCount, 1);
+
+    dialogs->answers = {Answer::Yes};
+    form->BitBtn2Click();
+    EXPECT_EQ(common::le::getI16(common::readAllBytes(game / "P38H.FLT"), 0), 1);
+    EXPECT_EQ(working(0).flight.engineCount, 2); // the archive's value
+}
+
+TEST_F(MainWindowTest, TheExitQuestionCanBeCancelled)
+{
+    open();
+    child<UpDown>("UpDown1")->clickDown();
+    const auto before = snapshot(game.dir.path());
+    dialogs->answers = {Answer::Cancel};
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(working(0).flight.engineCount, 1);
+    dialogs->answers = {Answer::No};
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(snapshot(game.dir.path()), before);
+}
+
 TEST_F(MainWindowTest, ExportRightAfterStartUpLeavesBothArchivesAsTheyWere)
 {
     open();
@@ -379,7 +473,7 @@ TEST_F(MainWindowTest, ChangingToAFolderWithoutArchivesSavesIntoTheOldOneFirst)
     fs::copy_file(game / "DATA.CDF", empty / "DATA.CDF");
     child<UpDown>("UpDown1")->clickDown(); // P-38H now has one engine
     dialogs->modals.push_back([&](QDialog& d) {
-        static_cast<TForm2&>(d).setDirectory(QString::fromStdString(empty.path().string()));
+        static_cast<GameFolderDialog&>(d).setDirectory(QString::fromStdString(empty.path().string()));
         d.findChild<QPushButton*>("Button1")->click();
         return d.result();
     });
@@ -397,12 +491,85 @@ TEST_F(MainWindowTest, ChangingToAFolderWithoutArchivesSavesIntoTheOldOneFirst)
     EXPECT_EQ(fs::path(settings().resourcePath()), empty.path());
 }
 
+TEST_F(MainWindowTest, SetPathAsksToSaveOnlyWhenThereIsSomethingToSaveAndSomewhereToSaveIt)
+{
+    auto choose = [this](QDialog& d) {
+        static_cast<GameFolderDialog&>(d).setDirectory(QString::fromStdString(game.path()));
+        d.findChild<QPushButton*>("Button1")->click();
+        return d.result();
+    };
+    // No folder remembered yet: the first start is cancelled.
+    form = std::make_unique<MainWindow>(settings());
+    dialogs->events.clear();
+    dialogs->modals.push_back(choose);
+    form->PathClick1Click();
+    ASSERT_EQ(dialogs->events.size(), 1u); // the directory window alone
+    EXPECT_EQ(fs::path(settings().resourcePath()), game.dir.path());
+    EXPECT_EQ(form->shownPosition(), 0);
+
+    // Nothing changed since.
+    dialogs->modals.push_back(choose);
+    form->PathClick1Click();
+    EXPECT_EQ(dialogs->events.size(), 2u);
+}
+
 TEST_F(MainWindowTest, CancellingThePathChangeChangesNothing)
 {
     open();
     form->PathClick1Click(); // the scripted dialogs cancel the directory window
     EXPECT_EQ(fs::path(settings().resourcePath()), game.dir.path());
     EXPECT_EQ(dialogs->texts(), QStringList{});
+}
+
+QStringList& loggedWarnings()
+{
+    static QStringList warnings;
+    return warnings;
+}
+
+TEST_F(MainWindowTest, GridEditorsCloseCleanlyAndNeverOpenByThemselves)
+{
+    open();
+    loggedWarnings().clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { loggedWarnings() << text; });
+    StringGrid* g = grid(1);
+    g->setFocus();
+    g->setCurrentCell(2, 0);
+    g->editItem(g->item(2, 0));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->setText("42");
+    leaveTo(child<QListWidget>("ListBox1")); // the view closes its editor itself
+    form->Comparevalues();
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(loggedWarnings(), QStringList{});
+    EXPECT_EQ(working(0).flight.stability[2], 42.0f);
+
+    // A grid that takes the focus is not opened for typing by that alone.
+    showPage("TabSheet4");
+    child<QTabWidget>("PageControl2")->setCurrentIndex(1);
+    grid(10)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), grid(10));
+}
+
+TEST_F(MainWindowTest, BoldRowMarksAndWideNumbersAreNotClipped)
+{
+    open();
+    for (int n : {2, 4, 5}) {
+        QHeaderView* header = grid(n)->verticalHeader();
+        QFont bold = header->font();
+        bold.setBold(true);
+        EXPECT_GE(header->width(), QFontMetrics(bold).horizontalAdvance("Wingspan/area")
+                + 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header))
+            << "StringGrid" << n;
+    }
+    for (int e : {1, 5, 6, 7, 16, 17}) {
+        auto* edit = child<QLineEdit>(QString("Edit%1").arg(e));
+        const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+        EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance("-21730") + 2 * frame + 4) << "Edit" << e;
+    }
 }
 
 TEST_F(MainWindowTest, EveryPageShowsItsControlsUnclipped)
@@ -433,6 +600,34 @@ TEST_F(MainWindowTest, EveryPageShowsItsControlsUnclipped)
         form->grab().save(QString("%1/flt-guns.png").arg(QString::fromLocal8Bit(dir)));
 }
 
+TEST(SmallWindows, TheFolderWindowRevealsThePresetFolderAndTakesATypedPath)
+{
+    common::TempDir dir;
+    const std::filesystem::path deep = dir / "Games" / "Sims" / "WW2" / "Vantor";
+    std::filesystem::create_directories(deep);
+    // Folders listed before it, which the list learns of only after opening.
+    for (int i = 0; i < 300; ++i)
+        std::filesystem::create_directory(dir / "Games" / "Sims" / ("Folder" + std::to_string(1000 + i)));
+    GameFolderDialog form2;
+    form2.setDirectory(QString::fromStdString(deep.string()));
+    form2.show();
+    auto* tree = form2.findChild<QTreeView*>("DirectoryListBox1");
+    ASSERT_NE(tree, nullptr);
+    const auto* model = static_cast<const QFileSystemModel*>(tree->model());
+    const QModelIndex sims = model->index(QString::fromStdString((dir / "Games" / "Sims").string()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(sims) == 301; }, 5000));
+    QTest::qWait(50);
+    const QRect shown = tree->visualRect(tree->currentIndex());
+    EXPECT_TRUE(shown.isValid() && tree->viewport()->rect().contains(shown));
+    EXPECT_EQ(std::filesystem::path(model->filePath(tree->currentIndex()).toStdString()), deep);
+
+    auto* edit = form2.findChild<QLineEdit*>("Edit1");
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QString::fromStdString((dir / "Elsewhere").string()));
+    EXPECT_EQ(std::filesystem::path(form2.selectedDirectory().toStdString()), dir / "Elsewhere");
+}
+
 } // namespace
 } // namespace wingsmith
 
@@ -443,7 +638,7 @@ TEST(SmallWindows, DirectoryWindowShowsTheFolderChosenAndAboutBoxClosesWithOk)
 {
     common::TempDir dir;
     std::filesystem::create_directory(dir / "Vantor");
-    TForm2 form2;
+    GameFolderDialog form2;
     EXPECT_EQ(form2.windowTitle(), "Wingsmith");
     form2.setDirectory(QString::fromStdString((dir / "Vantor").string()));
     EXPECT_EQ(std::filesystem::path(form2.selectedDirectory().toStdString()), dir / "Vantor");
@@ -451,10 +646,10 @@ TEST(SmallWindows, DirectoryWindowShowsTheFolderChosenAndAboutBoxClosesWithOk)
     EXPECT_EQ(std::filesystem::path(form2.selectedDirectory().toStdString()), dir / "Vantor");
     auto* edit = form2.findChild<QLineEdit*>("Edit1");
     ASSERT_NE(edit, nullptr);
-    EXPECT_TRUE(edit->isReadOnly());
+    EXPECT_FALSE(edit->isReadOnly());
     EXPECT_FALSE(edit->focusPolicy() & Qt::TabFocus);
 
-    TAboutBox about;
+    AboutBox about;
     EXPECT_EQ(about.windowTitle(), "Wingsmith");
     auto* title = about.findChild<QLabel*>("ProductName");
     ASSERT_NE(title, nullptr);

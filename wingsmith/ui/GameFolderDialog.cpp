@@ -1,7 +1,8 @@
-#include "TForm2.h"
+#include "GameFolderDialog.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -14,7 +15,7 @@
 
 namespace wingsmith {
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent)
+GameFolderDialog::GameFolderDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Form2");
     setWindowTitle("Wingsmith");
@@ -55,9 +56,9 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
     DirectoryListBox1->setMinimumSize(380, 260);
     v->addWidget(DirectoryListBox1, 1);
 
+    // A path can be typed or pasted; the tab key still passes it by.
     Edit1 = new QLineEdit;
     Edit1->setObjectName("Edit1");
-    Edit1->setReadOnly(true);
     Edit1->setFocusPolicy(Qt::ClickFocus);
     v->addWidget(Edit1);
 
@@ -75,32 +76,67 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-        [this](const QModelIndex& current) { directoryChanged(model_->filePath(current)); });
+        [this](const QModelIndex& current) {
+            const QString path = model_->filePath(current);
+            if (path != preset_)
+                preset_.clear(); // the user moved on: stop bringing the preset back
+            directoryChanged(path);
+        });
     connect(DriveComboBox1, &QComboBox::activated, this,
         [this](int i) { setDirectory(DriveComboBox1->itemText(i)); });
+    // Folders arrive in the list after it opens and push the preset down.
+    // Folders arrive (and are sorted) after the list opens and push the
+    // preset down, until the user takes over the list.
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &GameFolderDialog::revealPreset);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, &GameFolderDialog::revealPreset);
+    DirectoryListBox1->installEventFilter(this);
+    DirectoryListBox1->viewport()->installEventFilter(this);
 }
 
-void TForm2::setDirectory(const QString& path)
+bool GameFolderDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
+        preset_.clear();
+    return QDialog::eventFilter(watched, event);
+}
+
+void GameFolderDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    revealPreset();
+}
+
+void GameFolderDialog::revealPreset()
+{
+    if (preset_.isEmpty())
+        return;
+    const QModelIndex index = model_->index(preset_);
+    if (!index.isValid())
+        return;
+    // Moving the list must not overwrite a path the user is typing.
+    const QString typed = Edit1->text();
+    DirectoryListBox1->setCurrentIndex(index);
+    Edit1->setText(typed);
+    DirectoryListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void GameFolderDialog::setDirectory(const QString& path)
 {
     if (path.isEmpty())
         return;
     const QString clean = QDir::cleanPath(QDir(path).absolutePath());
-    const QModelIndex index = model_->index(clean);
-    if (index.isValid()) {
-        DirectoryListBox1->setCurrentIndex(index);
-        DirectoryListBox1->scrollTo(index);
-        DirectoryListBox1->expand(index);
-    }
+    preset_ = clean;
     directoryChanged(clean);
+    revealPreset();
 }
 
-void TForm2::directoryChanged(const QString& path)
+void GameFolderDialog::directoryChanged(const QString& path)
 {
     if (!path.isEmpty())
         Edit1->setText(QDir::toNativeSeparators(path));
 }
 
-QString TForm2::selectedDirectory() const
+QString GameFolderDialog::selectedDirectory() const
 {
     return QDir::fromNativeSeparators(Edit1->text());
 }

@@ -1,5 +1,5 @@
 // Building the main window's menus and pages.
-#include "TForm1.h"
+#include "MainWindow.h"
 
 #include "AircraftPicture.h"
 #include "StringGrid.h"
@@ -21,10 +21,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace wingsmith {
 
@@ -67,6 +70,17 @@ QLineEdit* field(const QString& name, bool readOnly, int width)
     return e;
 }
 
+// A field that shows a stored int16: at least `width`, and wide enough for
+// the widest such number, which a damaged or modded file may hold.
+QLineEdit* int16Field(const QString& name, bool readOnly, int width)
+{
+    QLineEdit* e = field(name, readOnly, width);
+    const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
+    const int needed = e->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10;
+    e->setFixedWidth(std::max(width, needed));
+    return e;
+}
+
 // A text field with its arrows, as one cell of a layout.
 QWidget* withArrows(QLineEdit* edit, UpDown* arrows)
 {
@@ -95,7 +109,7 @@ const QStringList kFailureMarks{"NCF", "CF", "CF", "CF", "CF", "NCF", "CF", "NCF
 
 } // namespace
 
-StringGrid* TForm1::addGrid(const QString& name, int rows, int columns, int cellWidth)
+StringGrid* MainWindow::addGrid(const QString& name, int rows, int columns, int cellWidth)
 {
     const int n = name.mid(QStringLiteral("StringGrid").size()).toInt();
     auto* grid = new StringGrid(name, rows, columns);
@@ -105,32 +119,32 @@ StringGrid* TForm1::addGrid(const QString& name, int rows, int columns, int cell
     return grid;
 }
 
-void TForm1::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu("File");
     file->setObjectName("File1");
-    auto add = [this](QMenu* menu, const QString& name, const QString& text, void (TForm1::*handler)()) {
+    auto add = [this](QMenu* menu, const QString& name, const QString& text, void (MainWindow::*handler)()) {
         QAction* a = menu->addAction(text);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    add(file, "PathClick1", "&Set Path ...", &TForm1::PathClick1Click);
+    add(file, "PathClick1", "&Set Path ...", &MainWindow::PathClick1Click);
     file->addSeparator();
-    add(file, "SavedatatoFLTfiles1", "Save data to FLT files", &TForm1::BitBtn1Click);
+    add(file, "SavedatatoFLTfiles1", "Save data to FLT files", &MainWindow::BitBtn1Click);
     file->addSeparator();
-    add(file, "GetdatafromDATACDFandFLTCDF1", "Import data from DATA.CDF and FLT.CDF", &TForm1::BitBtn2Click);
+    add(file, "GetdatafromDATACDFandFLTCDF1", "Import data from DATA.CDF and FLT.CDF", &MainWindow::BitBtn2Click);
     add(file, "SavedatatoDATACDFandFLTCDF1", "Export data to DATA.CDF and FLT.CDF",
-        &TForm1::SavedatatoDATACDFandFLTCDF1Click);
+        &MainWindow::SavedatatoDATACDFandFLTCDF1Click);
     file->addSeparator();
-    add(file, "Exit1", "E&xit", &TForm1::Exit1Click);
+    add(file, "Exit1", "E&xit", &MainWindow::Exit1Click);
 
     QMenu* info = menuBar()->addMenu("Info");
     info->setObjectName("Info1");
-    add(info, "About2", "&About Wingsmith", &TForm1::About2Click);
+    add(info, "About2", "&About Wingsmith", &MainWindow::About2Click);
 }
 
-void TForm1::buildToolBar()
+void MainWindow::buildToolBar()
 {
     QToolBar* bar = addToolBar("Tools");
     bar->setObjectName("ToolBar1");
@@ -145,11 +159,11 @@ void TForm1::buildToolBar()
         b->setFocusPolicy(Qt::StrongFocus);
         bar->addWidget(b);
     }
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &MainWindow::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &MainWindow::BitBtn2Click);
 }
 
-QWidget* TForm1::buildStabilityPage()
+QWidget* MainWindow::buildStabilityPage()
 {
     struct Spec {
         const char* name;
@@ -179,8 +193,12 @@ QWidget* TForm1::buildStabilityPage()
             else
                 marks << QString();
         }
-        // The marks take the same width in every grid, so the columns align.
-        g->verticalHeader()->setFixedWidth(QFontMetrics(g->font()).horizontalAdvance("Wingspan/area") + 12);
+        // The marks take the same width in every grid, so the columns align;
+        // the current row's mark is drawn bold, so it is measured bold.
+        QFont bold = g->verticalHeader()->font();
+        bold.setBold(true);
+        g->verticalHeader()->setFixedWidth(QFontMetrics(bold).horizontalAdvance("Wingspan/area")
+            + 2 * g->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, g) + 8);
         g->setRowCaptions(marks);
         const int col = i % 3;
         const int row = (i / 3) * 2;
@@ -192,7 +210,7 @@ QWidget* TForm1::buildStabilityPage()
     return page;
 }
 
-QWidget* TForm1::buildEnginePage()
+QWidget* MainWindow::buildEnginePage()
 {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
@@ -201,7 +219,7 @@ QWidget* TForm1::buildEnginePage()
     form->setHorizontalSpacing(12);
     form->setVerticalSpacing(8);
 
-    Edit[1] = field("Edit1", false, 60);
+    Edit[1] = int16Field("Edit1", false, 60);
     UpDown_[1] = new UpDown("UpDown1", Edit[1], 1, 4);
     form->addRow("Number of Engines ", withArrows(Edit[1], UpDown_[1]));
     ComboBox[1] = fixedList("ComboBox1", {"Prop", "Jet"});
@@ -227,7 +245,7 @@ QWidget* TForm1::buildEnginePage()
     return outer;
 }
 
-QWidget* TForm1::buildControlPage()
+QWidget* MainWindow::buildControlPage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
@@ -257,14 +275,14 @@ QWidget* TForm1::buildControlPage()
     return page;
 }
 
-QWidget* TForm1::buildGunTablePage()
+QWidget* MainWindow::buildGunTablePage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
 
-    Edit[5] = field("Edit5", true, 40);
+    Edit[5] = int16Field("Edit5", true, 40);
     UpDown_[2] = new UpDown("UpDown2", Edit[5], 0, 6);
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(label("Current Number of Gungroups "));
@@ -286,9 +304,9 @@ QWidget* TForm1::buildGunTablePage()
         const int gunsUp = 3 + 2 * (g - 1);
         const int ammoUp = 4 + 2 * (g - 1);
         const int firstList = 4 + 4 * (g - 1);
-        Edit[gunsEdit] = field(QString("Edit%1").arg(gunsEdit), true, 40);
+        Edit[gunsEdit] = int16Field(QString("Edit%1").arg(gunsEdit), true, 40);
         UpDown_[gunsUp] = new UpDown(QString("UpDown%1").arg(gunsUp), Edit[gunsEdit], 0, 4);
-        Edit[ammoEdit] = field(QString("Edit%1").arg(ammoEdit), true, 60);
+        Edit[ammoEdit] = int16Field(QString("Edit%1").arg(ammoEdit), true, 60);
         UpDown_[ammoUp] = new UpDown(QString("UpDown%1").arg(ammoUp), Edit[ammoEdit], 0, 9999, 5);
         ComboBox[firstList] = fixedList(QString("ComboBox%1").arg(firstList), kPositionNames);
         ComboBox[firstList + 1] = fixedList(QString("ComboBox%1").arg(firstList + 1), kCaliberNames);
@@ -307,7 +325,7 @@ QWidget* TForm1::buildGunTablePage()
     return page;
 }
 
-QWidget* TForm1::buildFltGunPage()
+QWidget* MainWindow::buildFltGunPage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
@@ -343,7 +361,7 @@ QWidget* TForm1::buildFltGunPage()
     return page;
 }
 
-QWidget* TForm1::buildGunPage()
+QWidget* MainWindow::buildGunPage()
 {
     PageControl2 = new QTabWidget;
     PageControl2->setObjectName("PageControl2");
@@ -359,7 +377,7 @@ QWidget* TForm1::buildGunPage()
     return page;
 }
 
-QWidget* TForm1::buildTypePage()
+QWidget* MainWindow::buildTypePage()
 {
     const char* names[28] = {"Fighter", "Bomber", "Flyable", "Jet", "Twin Engined", "Quad Engined", "V1", "German",
         "British", "American", "Inline Engine", "Gear Back", "Gear Rotation Inward", "Gear Rotation Outward",
@@ -400,7 +418,7 @@ QWidget* TForm1::buildTypePage()
     return page;
 }
 
-QWidget* TForm1::buildDamagePage()
+QWidget* MainWindow::buildDamagePage()
 {
     auto* content = new QWidget;
     auto* v = new QVBoxLayout(content);

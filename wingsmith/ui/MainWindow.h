@@ -4,6 +4,8 @@
 #include "wingsmith/core/Settings.h"
 #include "wingsmith/core/Workspace.h"
 
+#include "common/core/IoError.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -28,12 +30,12 @@ class UpDown;
 
 // The main window: the aircraft list and six pages showing every value of
 // the aircraft picked, with the save, import, export and exit operations.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TForm1(Settings settings, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(Settings settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Handlers, public so tests can drive the window as a user would.
     void StartUp();
@@ -81,20 +83,27 @@ private:
     QString fixed(float v, int decimals) const;
 
     // Committing.
+    // The values edits go into: the aircraft shown, or a scratch set that
+    // is never saved while no aircraft is shown.
     AircraftValues& shown();
+    void enableAircraftPages(bool enabled);
+    // A text field stored as soon as its text reads as a number; a text that
+    // does not read is reported once, when the field is left.
+    void wireNumberField(QLineEdit* edit, const std::function<void(const QString&)>& store);
     void commitGrid(StringGrid* grid);
     void commitCheckBox(int index);
     void commitPending();
     void onFocusChanged(QWidget* from, QWidget* to);
-    void storeFloat(const QString& text, float& target);
-    void storeInteger(const QString& text, const std::function<void(std::int32_t)>& store);
     void CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber);
 
     // Operations.
     // The save of "Save data to FLT files"; false when it failed (and said so).
     bool save();
+    // Asks whether to save unsaved changes first, and saves on Yes; false
+    // when the user cancelled or the save failed.
+    bool offerToSave(const QString& question);
     bool exitProgram();
-    void showIoError(const std::exception& e);
+    void showIoError(const common::IoError& e);
     void showConversionError(const std::exception& e);
     void warn(const QString& text);
 
@@ -103,7 +112,10 @@ private:
     ArchiveAttributes attributes_;
     std::string resourcePath_;
     int shownPosition_ = -1;
+    AircraftValues detached_{};
     bool filling_ = false;
+    bool showing_ = false;
+    std::set<QLineEdit*> unreadable_;
     bool exited_ = false;
 
     // Grids and check boxes commit when left; these hold uncommitted input.

@@ -1,0 +1,285 @@
+#include "MainWindow.h"
+
+#include "AboutBox.h"
+#include "GameFolderDialog.h"
+#include "StringGrid.h"
+#include "UpDown.h"
+
+#include "wingsmith/core/FileTooShortError.h"
+#include "wingsmith/core/GamePaths.h"
+#include "wingsmith/core/NumberFormat.h"
+#include "wingsmith/core/StartUpFiles.h"
+
+#include "common/core/IoError.h"
+#include "common/ui/Dialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace wingsmith {
+
+MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent), settings_(std::move(settings))
+{
+    setObjectName("Form1");
+    setWindowTitle("Wingsmith");
+    buildMenus();
+    buildToolBar();
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(true);
+
+    auto* central = new QWidget;
+    auto* h = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    auto* available = new QLabel("Available Aircraft");
+    available->setObjectName("Label1");
+    left->addWidget(available);
+    ListBox1 = new QListWidget;
+    ListBox1->setObjectName("ListBox1");
+    for (int p = 0; p < kAircraftCount; ++p)
+        ListBox1->addItem(QString::fromUtf8(rosterByPosition(p).caption.data(),
+            static_cast<int>(rosterByPosition(p).caption.size())));
+    ListBox1->setFixedWidth(130);
+    left->addWidget(ListBox1);
+    h->addLayout(left);
+
+    PageControl1 = new QTabWidget;
+    PageControl1->setObjectName("PageControl1");
+    const std::pair<QWidget*, const char*> pages[] = {{buildStabilityPage(), "Flight stability data"},
+        {buildEnginePage(), "Engine data"}, {buildControlPage(), "Flight control data"}, {buildGunPage(), "Gun data"},
+        {buildTypePage(), "Aircraft type"}, {buildDamagePage(), "Damage data"}};
+    const int sheetNumbers[] = {1, 2, 3, 4, 7, 8};
+    for (int i = 0; i < 6; ++i) {
+        TabSheet[static_cast<std::size_t>(sheetNumbers[i])] = pages[i].first;
+        pages[i].first->setObjectName(QString("TabSheet%1").arg(sheetNumbers[i]));
+        PageControl1->addTab(pages[i].first, pages[i].second);
+    }
+    h->addWidget(PageControl1, 1);
+    setCentralWidget(central);
+
+    wireCommitOnLeave();
+    resize(1020, 700);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    StartUp();
+}
+
+MainWindow::~MainWindow()
+{
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
+// ---- Start-up and paths ----
+
+bool MainWindow::RestoreDir()
+{
+    resourcePath_ = settings_.resourcePath();
+    if (!resourcePath_.empty())
+        return true;
+    GameFolderDialog dialog(this);
+    dialog.setDirectory(QString::fromStdString(std::filesystem::current_path().string()));
+    if (common::dialogs().exec(dialog) != QDialog::Accepted)
+        return false;
+    resourcePath_ = dialog.selectedDirectory().toStdString();
+    SaveDir();
+    return true;
+}
+
+void MainWindow::SaveDir()
+{
+    try {
+        settings_.setResourcePath(resourcePath_);
+    } catch (const common::IoError& e) {
+        showIoError(e);
+    }
+}
+
+void MainWindow::StartUp()
+{
+    setWindowTitle("Wingsmith");
+    // Until an aircraft is shown, the pages take no input: an edit would
+    // have no aircraft to go into.
+    shownPosition_ = -1;
+    enableAircraftPages(false);
+    filling_ = true;
+    ListBox1->setCurrentRow(-1);
+    filling_ = false;
+    RestoreDir();
+    const StartUpOutcome outcome = startUpFiles(workspace_, attributes_, resourcePath_);
+    for (const auto& m : outcome.messages) {
+        if (m.kind == StartUpMessage::Kind::Warning)
+            warn(QString::fromStdString(m.text));
+        else
+            common::dialogs().message(this, "Wingsmith", QString::fromStdString(m.text), common::MessageIcon::Error);
+    }
+    if (!outcome.completed)
+        return;
+    filling_ = true;
+    ListBox1->setCurrentRow(0);
+    filling_ = false;
+    ListBox1Click();
+    PageControl1->setCurrentWidget(TabSheet[1]);
+    PageControl2->setCurrentWidget(TabSheet[5]);
+}
+
+void MainWindow::PathClick1Click()
+{
+    commitPending();
+    const std::string previous = settings_.resourcePath();
+    resourcePath_ = previous;
+    GameFolderDialog dialog(this);
+    dialog.setDirectory(QString::fromStdString(resourcePath_));
+    if (common::dialogs().exec(dialog) != QDialog::Accepted)
+        return;
+
+    const std::string chosen = dialog.selectedDirectory().toStdString();
+    std::error_code ec;
+    if (!std::filesystem::exists(gameFile(chosen, kFltCdfName), ec))
+        warn("No FLT.CDF file found!");
+    // The offered save writes into the installation whose values are loaded,
+    // before the new path is stored: the settings still name the old one.
+    // Without an old folder there is nothing to save into.
+    Comparevalues();
+    if (!previous.empty() && workspace_.anyChanged()
+        && common::dialogs().question(this, "Information", "Do you want to save changes?",
+               common::MessageIcon::Information)
+            == common::Answer::Yes)
+        BitBtn1Click();
+
+    // The old installation's archives get their permissions back before the
+    // new ones are taken.
+    attributes_.restore();
+    resourcePath_ = chosen;
+    SaveDir();
+    StartUp();
+}
+
+void MainWindow::About2Click()
+{
+    AboutBox box(this);
+    common::dialogs().exec(box);
+}
+
+// ---- Operations ----
+
+bool MainWindow::save()
+{
+    RestoreDir();
+    Comparevalues();
+    try {
+        workspace_.save(resourcePath_);
+        return true;
+    } catch (const common::IoError& e) {
+        showIoError(e);
+        return false;
+    }
+}
+
+void MainWindow::BitBtn1Click()
+{
+    save();
+}
+
+bool MainWindow::offerToSave(const QString& question)
+{
+    Comparevalues();
+    if (!workspace_.anyChanged())
+        return true;
+    switch (common::dialogs().questionWithCancel(this, "Confirm", question, common::MessageIcon::Question)) {
+    case common::Answer::Yes: return save();
+    case common::Answer::No: return true;
+    default: return false;
+    }
+}
+
+void MainWindow::BitBtn2Click()
+{
+    // The import overwrites the working copy of every aircraft.
+    if (!offerToSave("Importing from DATA.CDF and FLT.CDF replaces the values of every aircraft. "
+                     "Changes have been detected. Do you want to save changes first?"))
+        return;
+    RestoreDir();
+    try {
+        workspace_.importArchives(resourcePath_);
+    } catch (const common::IoError& e) {
+        showIoError(e);
+        return;
+    }
+    filling_ = true;
+    ListBox1->setCurrentRow(0);
+    filling_ = false;
+    ListBox1Click();
+}
+
+void MainWindow::SavedatatoDATACDFandFLTCDF1Click()
+{
+    RestoreDir();
+    try {
+        workspace_.exportArchives(resourcePath_);
+    } catch (const common::IoError& e) {
+        showIoError(e);
+    }
+}
+
+bool MainWindow::exitProgram()
+{
+    if (!offerToSave("Exiting Wingsmith. Changes have been detected. Do you want to save changes?"))
+        return false; // the program stays open, the attributes untouched
+    attributes_.restore();
+    return true;
+}
+
+void MainWindow::Exit1Click()
+{
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (exited_ || exitProgram()) {
+        exited_ = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::showIoError(const common::IoError& e)
+{
+    QString text = QString::fromLocal8Bit(e.describe().c_str());
+    if (const auto* shortFile = dynamic_cast<const FileTooShortError*>(&e)) {
+        text = QString("%1 is %2 bytes long, too short for the fields to be written (%3 bytes needed). "
+                       "Nothing was written to it!")
+                   .arg(QString::fromStdString(shortFile->path().filename().string()))
+                   .arg(shortFile->size())
+                   .arg(shortFile->needed());
+    }
+    common::dialogs().message(this, "Wingsmith", text, common::MessageIcon::Error);
+}
+
+void MainWindow::showConversionError(const std::exception& e)
+{
+    common::dialogs().message(this, "Wingsmith", QString::fromUtf8(e.what()), common::MessageIcon::Error);
+}
+
+void MainWindow::warn(const QString& text)
+{
+    common::dialogs().message(this, "Warning", text, common::MessageIcon::Warning);
+}
+
+} // namespace wingsmith
