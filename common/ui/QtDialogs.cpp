@@ -49,6 +49,8 @@ Answer QtDialogs::questionDefaultNo(QWidget* parent, const QString& title, const
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& title, const QString& text, MessageIcon icon)
 {
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
