@@ -30,6 +30,19 @@ Answer ScriptedDialogs::question(QWidget*, const QString& title, const QString& 
     return a;
 }
 
+Answer ScriptedDialogs::cancellableQuestion(QWidget*, const QString& title, const QString& text,
+    CancellableQuestion)
+{
+    events.push_back({Kind::Question, title, text, MessageIcon::Question, {}});
+    if (answers.empty()) {
+        ++unscripted;
+        return Answer::Cancel;
+    }
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
 std::optional<QString> ScriptedDialogs::nextFile()
 {
     if (files.empty()) {

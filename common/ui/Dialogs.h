@@ -11,7 +11,9 @@ class QWidget;
 namespace common {
 
 enum class MessageIcon { Information, Warning, Error, Question };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+// The buttons of a question that can be called off; the first is the default.
+enum class CancellableQuestion { YesNoCancel, SaveDiscardCancel };
 
 struct FileDialogRequest {
     QString title;
@@ -31,6 +33,10 @@ public:
     virtual void message(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
     // A box with Yes and No; returns Answer::Yes or Answer::No.
     virtual Answer question(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
+    // A box with Yes, No and Cancel, or Save, Discard and Cancel; returns the
+    // button chosen (Cancel also when the box is closed).
+    virtual Answer cancellableQuestion(QWidget* parent, const QString& title, const QString& text,
+        CancellableQuestion buttons) = 0;
 
     virtual std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) = 0;

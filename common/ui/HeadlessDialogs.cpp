@@ -28,6 +28,13 @@ Answer HeadlessDialogs::question(QWidget*, const QString& title, const QString& 
     return Answer::No;
 }
 
+// Cancel: nothing is written and nothing is thrown away.
+Answer HeadlessDialogs::cancellableQuestion(QWidget*, const QString& title, const QString& text, CancellableQuestion)
+{
+    report("question (answered Cancel)", title, text);
+    return Answer::Cancel;
+}
+
 std::optional<QString> HeadlessDialogs::openFile(QWidget*, const FileDialogRequest& request)
 {
     report("open dialog (cancelled)", request.title, {});

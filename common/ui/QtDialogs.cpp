@@ -44,6 +44,23 @@ Answer QtDialogs::question(QWidget* parent, const QString& title, const QString&
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+Answer QtDialogs::cancellableQuestion(QWidget* parent, const QString& title, const QString& text,
+    CancellableQuestion buttons)
+{
+    const bool save = buttons == CancellableQuestion::SaveDiscardCancel;
+    const QMessageBox::StandardButton first = save ? QMessageBox::Save : QMessageBox::Yes;
+    const QMessageBox::StandardButton second = save ? QMessageBox::Discard : QMessageBox::No;
+    QMessageBox box(QMessageBox::Question, title, text, first | second | QMessageBox::Cancel, parent);
+    box.setDefaultButton(first);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int chosen = box.exec();
+    if (chosen == first)
+        return save ? Answer::Save : Answer::Yes;
+    if (chosen == second)
+        return save ? Answer::Discard : Answer::No;
+    return Answer::Cancel;
+}
+
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const FileDialogRequest& request)
 {
     const QString name = QFileDialog::getOpenFileName(parent, request.title, startPath(request), request.filter);
