@@ -9,6 +9,7 @@
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
+#include "common/core/TextLines.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -27,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <set>
 
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -499,6 +502,145 @@ TEST_F(EditorWindowTest, MissingAndOverlongListsAreNamedAtStartup)
     choose(2);
     click("Command12");
     EXPECT_TRUE(changed().empty());
+}
+
+// Closing with edits that were never saved: what each answer does.
+struct ClosingCase {
+    const char* name;
+    bool edit;
+    std::optional<common::Answer> answer; // none: no question expected
+    bool closes;
+    bool savesACopy;
+};
+
+class ClosingTest : public EditorWindowTest, public ::testing::WithParamInterface<ClosingCase> {};
+
+TEST_P(ClosingTest, AsksOnlyWhenSomethingIsUnsaved)
+{
+    const ClosingCase& c = GetParam();
+    open(demogen::buildDemoLoadout());
+    choose(3);
+    if (c.edit) {
+        auto* weapon = get<QComboBox>("Weapon_0");
+        weapon->setCurrentIndex((weapon->currentIndex() + 1) % weapon->count());
+    }
+    click("Command12"); // unchanged fields write the same texts: nothing to save
+    if (c.answer)
+        dialogs->answers.push_back(*c.answer);
+    click("Command3");
+    ASSERT_EQ(dialogs->texts().size(), c.answer ? 1 : 0) << dialogs->texts().join("\n").toStdString();
+    if (c.answer) {
+        EXPECT_TRUE(dialogs->texts()[0].contains("Loadout.001")) << dialogs->texts()[0].toStdString();
+    }
+    EXPECT_EQ(window->isVisible(), !c.closes);
+    EXPECT_EQ(fs::exists(dir / "Loadout.001"), c.savesACopy);
+    EXPECT_EQ(readAllBytes(dir / "loadout.dat"), demogen::buildDemoLoadout());
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ClosingTest,
+    ::testing::Values(ClosingCase{"NothingChanged", false, std::nullopt, true, false},
+        ClosingCase{"Save", true, common::Answer::Save, true, true},
+        ClosingCase{"Discard", true, common::Answer::Discard, true, false},
+        ClosingCase{"Cancel", true, common::Answer::Cancel, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EditorWindowTest, AfterSavingTheCloseBoxAsksNothing)
+{
+    open(demogen::buildDemoLoadout());
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    click("Command2");
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(dialogs->texts().isEmpty()) << dialogs->texts().join("\n").toStdString();
+}
+
+TEST_F(EditorWindowTest, ReplacingWritesTheFileLoadedWhateverOtherSpellingsLieBeside)
+{
+    auto upper = demogen::buildDemoLoadout();
+    upper[100] = 1;
+    writeAllBytes(dir / "LOADOUT.DAT", upper);
+    open(demogen::buildDemoLoadout()); // as loadout.dat
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    get<QCheckBox>("Check1")->setChecked(true);
+    click("Command2");
+    EXPECT_TRUE(dialogs->texts().isEmpty()) << dialogs->texts().join("\n").toStdString();
+    EXPECT_EQ(readAllBytes(dir / "loadout.dat")[recordOffset(0, 8)], 9);
+    EXPECT_EQ(readAllBytes(dir / "LOADOUT.DAT"), upper);
+}
+
+// A target that cannot be written is named with the reason.
+struct RefusedWrite {
+    const char* name;
+    const char* command;
+};
+
+class RefusedWriteTest : public EditorWindowTest, public ::testing::WithParamInterface<RefusedWrite> {};
+
+TEST_P(RefusedWriteTest, NamesTheFileAndSaysAccessIsDenied)
+{
+    // A folder where the file should go is refused however privileged the user.
+    fs::create_directory(dir / GetParam().name);
+    writeAllBytes(dir / "Loadout.001", demogen::buildDemoLoadout());
+    open(demogen::buildDemoLoadout());
+    ASSERT_TRUE(window->LoadLoadout(path(dir / "Loadout.001")));
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    get<QCheckBox>("Check1")->setChecked(true);
+    dialogs->files.push_back(path(dir / GetParam().name));
+    click(GetParam().command);
+    ASSERT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(dialogs->texts()[0].contains(GetParam().name)) << dialogs->texts()[0].toStdString();
+    EXPECT_TRUE(dialogs->texts()[0].contains("File access denied")) << dialogs->texts()[0].toStdString();
+    EXPECT_TRUE(window->hasUnsavedChanges());
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, RefusedWriteTest,
+    ::testing::Values(RefusedWrite{"Loadout.dat", "Command2"}, RefusedWrite{"changes.lox", "Command9"}),
+    [](const auto& info) { return std::string(info.param.command); });
+
+TEST_F(EditorWindowTest, AListedFileWhoseNameIsNotUtf8Loads)
+{
+    const fs::path odd = dir / std::string("loadout.\xe9t\xe9");
+    writeAllBytes(odd, demogen::buildDemoLoadout());
+    window = std::make_unique<EditorWindow>(dir.path());
+    window->show();
+    QApplication::processEvents(); // the start-up dialog, cancelled
+
+    auto* files = get<QListWidget>("File1");
+    ASSERT_EQ(files->count(), 1);
+    const QRect place = files->visualItemRect(files->item(0));
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, place.center());
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, place.center());
+    EXPECT_TRUE(dialogs->texts().isEmpty()) << dialogs->texts().join("\n").toStdString();
+    EXPECT_EQ(window->image().size(), demogen::kDemoLoadoutSize);
+}
+
+TEST_F(EditorWindowTest, LongNamesAndLargePositionsShowWholeInACentredWindow)
+{
+    auto planes = demogen::demoPlaneNames();
+    planes[0] = "Lockheed P-38H Lightning long-range escort fighter";
+    common::writeAllText(dir / "Planes.txt", common::joinCrlfLines(planes));
+    auto bytes = demogen::buildDemoLoadout();
+    bytes.resize(10'000'000, 0); // positions of eight digits
+    open(bytes);
+
+    // The widths the views' own cells ask for.
+    const auto* list = get<QTableWidget>("RG");
+    page(0);
+    EXPECT_GE(list->viewport()->width(), static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(1));
+    auto* table = get<QTableView>("BG");
+    table->scrollToBottom();
+    QApplication::processEvents();
+    EXPECT_GE(table->columnWidth(0), static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(0));
+
+    const QPoint centre = window->screen()->availableGeometry().center();
+    // Off by no more than the frame, whose margins are unknown until shown.
+    EXPECT_LE((window->geometry().center() - centre).manhattanLength(), 8)
+        << window->geometry().center().x() << "," << window->geometry().center().y();
 }
 
 // The real program, as a user starts it.

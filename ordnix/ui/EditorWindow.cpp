@@ -15,7 +15,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCloseEvent>
 #include <QEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -55,6 +57,17 @@ QString arrayName(const char* name, int index)
 int twips(int value)
 {
     return value / 15;
+}
+
+constexpr int kMinimumRecordListWidth = 210;
+
+// Digits in the highest position of a file of `size` bytes.
+int digitsOf(std::size_t size)
+{
+    int digits = 1;
+    for (; size >= 10; size /= 10)
+        ++digits;
+    return digits;
 }
 
 // The game's lists and files are single-byte text.
@@ -109,8 +122,6 @@ EditorWindow::EditorWindow(std::filesystem::path startDir, std::optional<QString
 {
     buildWindow();
     setWindowTitle(programTitle_);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
 
     RG->hide();
     Frame2->hide();
@@ -140,6 +151,11 @@ EditorWindow::EditorWindow(std::filesystem::path startDir, std::optional<QString
 
     if (fileToOpen_)
         LoadLoadout(*fileToOpen_);
+
+    // Centred only once the layout has widened the window to its contents.
+    layout()->activate();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 // ---------------------------------------------------------------- layout
@@ -174,7 +190,7 @@ QWidget* EditorWindow::buildChoosePlaneTab()
     RG->setSelectionBehavior(QAbstractItemView::SelectRows);
     RG->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     RG->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    RG->setFixedWidth(210);
+    RG->setFixedWidth(kMinimumRecordListWidth);
     RG->viewport()->installEventFilter(this);
     for (int row = 0; row < RG->rowCount(); ++row) {
         RG->setItem(row, 0, new QTableWidgetItem);
@@ -199,16 +215,7 @@ QWidget* EditorWindow::buildChoosePlaneTab()
     BG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     BG->setSelectionMode(QAbstractItemView::SingleSelection);
     BG->setWordWrap(false);
-    // The widths of the original grid, widened where today's fonts need it.
-    const QFontMetrics metrics = BG->fontMetrics();
-    const int pad = 12;
-    const int positionWidth = std::max(twips(480), metrics.horizontalAdvance(QStringLiteral("0000000")) + pad);
-    const int valueWidth = std::max(twips(420), metrics.horizontalAdvance(QStringLiteral("OldD")) + pad + 4);
-    BG->setColumnWidth(ByteTableModel::PositionColumn, positionWidth);
-    BG->setColumnWidth(ByteTableModel::LoadedColumn, valueWidth);
-    BG->setColumnWidth(ByteTableModel::CurrentColumn, valueWidth);
-    BG->setFixedWidth(positionWidth + 2 * valueWidth + BG->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
-        + 2 * BG->frameWidth() + 2);
+    fitByteTable();
 
     ldf = namedLabel(QStringLiteral("ldf"), QString());
     QFont strong = ldf->font();
@@ -423,6 +430,17 @@ QString EditorWindow::currentText(std::size_t position) const
     return image_.contains(position) ? fromGame(image_.currentText(position)) : QString();
 }
 
+// The current value texts from `first` to `last`, those outside the image
+// left out; compared before and after an edit to see whether it changed any.
+std::vector<std::string> EditorWindow::currentTexts(std::size_t first, std::size_t last) const
+{
+    std::vector<std::string> texts;
+    for (std::size_t p = first; p <= last; ++p)
+        if (image_.contains(p))
+            texts.push_back(image_.currentText(p));
+    return texts;
+}
+
 void EditorWindow::setImageCommandsEnabled(bool enabled)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{Command5, Command6, Command2, Command9, Command10, Command11,
@@ -434,10 +452,38 @@ void EditorWindow::refreshFileList(const QString& select)
 {
     File1->clear();
     for (const std::string& name : ListLoadoutFiles(startDir_)) {
-        File1->addItem(QString::fromStdString(name));
-        if (!select.isEmpty() && File1->item(File1->count() - 1)->text() == select)
-            File1->setCurrentRow(File1->count() - 1);
+        // The name as stored on disk goes with the item: one that is not
+        // valid text in the locale is shown altered, but loads as it is.
+        const QByteArray stored = QByteArray::fromStdString(name);
+        auto* item = new QListWidgetItem(QFile::decodeName(stored), File1);
+        item->setData(Qt::UserRole, stored);
+        if (!select.isEmpty() && item->text() == select)
+            File1->setCurrentItem(item);
     }
+}
+
+// The widths of the original grid, widened where today's fonts need it and
+// where the positions of a large file have more digits.
+void EditorWindow::fitByteTable()
+{
+    const QFontMetrics metrics = BG->fontMetrics();
+    const int pad = 12;
+    const QString widestPosition(std::max(7, digitsOf(image_.size())), QLatin1Char('0'));
+    const int positionWidth = std::max(twips(480), metrics.horizontalAdvance(widestPosition) + pad);
+    const int valueWidth = std::max(twips(420), metrics.horizontalAdvance(QStringLiteral("OldD")) + pad + 4);
+    BG->setColumnWidth(ByteTableModel::PositionColumn, positionWidth);
+    BG->setColumnWidth(ByteTableModel::LoadedColumn, valueWidth);
+    BG->setColumnWidth(ByteTableModel::CurrentColumn, valueWidth);
+    BG->setFixedWidth(positionWidth + 2 * valueWidth + BG->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+        + 2 * BG->frameWidth() + 2);
+}
+
+// Wide enough for the longest record name, so its run number shows.
+void EditorWindow::fitRecordList()
+{
+    const int names = static_cast<const QAbstractItemView*>(RG)->sizeHintForColumn(1);
+    const int chrome = RG->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * RG->frameWidth() + 2;
+    RG->setFixedWidth(std::max(kMinimumRecordListWidth, names + chrome));
 }
 
 void EditorWindow::showRecordNames()
@@ -449,6 +495,7 @@ void EditorWindow::showRecordNames()
         RG->item(row, 1)->setText(fromGame(list[i].name));
         RG->setRowHidden(row, list[i].hidden);
     }
+    fitRecordList();
 }
 
 void EditorWindow::selectRecord(int row)
@@ -524,10 +571,16 @@ void EditorWindow::offerStartupDialog()
 
 bool EditorWindow::LoadLoadout(const QString& name)
 {
+    return LoadLoadout(std::filesystem::path(QFile::encodeName(name).toStdString()));
+}
+
+bool EditorWindow::LoadLoadout(const std::filesystem::path& file)
+{
+    const QString name = QFile::decodeName(QByteArray::fromStdString(file.string()));
     ldf->hide();
     LoadoutImage loaded;
     try {
-        loaded = LoadFile(startDir_, name.toStdString(), [this](std::size_t count) {
+        loaded = LoadFile(startDir_, file.string(), [this](std::size_t count) {
             setWindowTitle(QStringLiteral("%1 - %2 bytes read").arg(programTitle_).arg(count));
         });
     } catch (const LoadoutError& e) {
@@ -538,7 +591,7 @@ bool EditorWindow::LoadLoadout(const QString& name)
     } catch (const common::IoError& e) {
         setWindowTitle(programTitle_);
         ldf->setVisible(!image_.empty());
-        warn(QStringLiteral("%1 could not be loaded: %2").arg(name, QString::fromStdString(e.what())));
+        warn(QStringLiteral("%1 could not be loaded: %2").arg(name, QString::fromLocal8Bit(e.what())));
         return false;
     }
     setWindowTitle(programTitle_);
@@ -546,8 +599,10 @@ bool EditorWindow::LoadLoadout(const QString& name)
     model_->setImage(nullptr);
     image_ = std::move(loaded);
     model_->setImage(&image_);
+    unsaved_ = false;
+    fitByteTable();
 
-    ldf->setText(QString::fromStdString(image_.shownName()));
+    ldf->setText(QFile::decodeName(QByteArray::fromStdString(image_.shownName())));
     ldf->show();
     showRecordNames();
     RG->show();
@@ -628,29 +683,71 @@ void EditorWindow::NormaliseSlots()
 // "Save Loadout"
 void EditorWindow::Command2_Click()
 {
+    saveLoadout();
+}
+
+bool EditorWindow::saveLoadout()
+{
     if (image_.empty())
-        return;
+        return false;
     NormaliseSlots();
     try {
         const std::filesystem::path saved = SaveImage(image_, startDir_, Check1->isChecked());
-        refreshFileList(QString::fromStdString(saved.filename().string()));
+        unsaved_ = false;
+        refreshFileList(QFile::decodeName(QByteArray::fromStdString(saved.filename().string())));
+        return true;
     } catch (const LoadoutError& e) {
         warn(fromGame(e.what()));
     } catch (const common::IoError& e) {
-        warn(QStringLiteral("The loadout could not be saved: %1").arg(QString::fromStdString(e.what())));
+        warn(QStringLiteral("The loadout could not be saved.\n%1").arg(QString::fromLocal8Bit(e.describe())));
+    }
+    return false;
+}
+
+// Asks before edits that were never saved are lost; true when the caller
+// may go on (saved, discarded, or nothing to lose).
+bool EditorWindow::mayDropUnsavedChanges(const QString& action)
+{
+    if (!unsaved_)
+        return true;
+    QString target;
+    try {
+        target = QFile::decodeName(
+            QByteArray::fromStdString(SaveFileName(startDir_, Check1->isChecked(), image_.fileName()).filename().string()));
+    } catch (const LoadoutError&) {
+        target = QStringLiteral("a numbered copy");
+    }
+    const QString text = QStringLiteral("The changes to %1 have not been saved.\n\n"
+                                        "Save them to %2 before %3?")
+                             .arg(QFile::decodeName(QByteArray::fromStdString(image_.shownName())), target, action);
+    switch (common::dialogs().cancellableQuestion(this, programTitle_, text,
+        common::CancellableQuestion::SaveDiscardCancel)) {
+    case common::Answer::Save: return saveLoadout();
+    case common::Answer::Discard: return true;
+    default: return false;
     }
 }
 
-// "Exit": unsaved changes are dropped, as there is nothing to ask about.
+// "Exit": closes the window the same way as its close box.
 void EditorWindow::Command3_Click()
 {
     close();
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event)
+{
+    if (mayDropUnsavedChanges(QStringLiteral("closing")))
+        event->accept();
+    else
+        event->ignore();
 }
 
 // "Load Loadout"
 void EditorWindow::Command4_Click()
 {
     if (const auto chosen = askForLoadout()) {
+        if (!mayDropUnsavedChanges(QStringLiteral("loading another file")))
+            return;
         SSTab1->setCurrentIndex(kChoosePlaneTab);
         LoadLoadout(*chosen);
     }
@@ -668,6 +765,7 @@ void EditorWindow::Command5_Click()
         warn(fromGame(e.what()));
         return;
     }
+    unsaved_ = true;
     setWindowTitle(programTitle_);
     model_->refreshAll();
     showRecordNames();
@@ -683,6 +781,7 @@ void EditorWindow::Command6_Click()
         return;
     const int s = shownRecord_ < 0 ? 0 : shownRecord_;
     DeleteRecord(image_, static_cast<std::size_t>(s));
+    unsaved_ = true;
     setWindowTitle(programTitle_);
     model_->refreshAll();
     showRecordNames();
@@ -703,8 +802,10 @@ void EditorWindow::Command8_Click()
     edited.optionPositions = optionPositions_;
     for (std::size_t k = 0; k < edited.options.size(); ++k)
         edited.options[k] = toGame(Text3[k]->text());
+    const std::vector<std::string> before = currentTexts(countPosition_, optionPositions_.back());
     try {
         StoreMission(image_, edited);
+        unsaved_ = unsaved_ || before != currentTexts(countPosition_, optionPositions_.back());
     } catch (const std::out_of_range&) {
         warn(QStringLiteral("The mission options of this aircraft lie beyond the end of %1.")
                  .arg(QString::fromStdString(image_.shownName())));
@@ -730,7 +831,7 @@ void EditorWindow::Command9_Click()
     try {
         WriteScript(image_, chosen->toStdString());
     } catch (const common::IoError& e) {
-        warn(QStringLiteral("%1 could not be written: %2").arg(*chosen, QString::fromStdString(e.what())));
+        warn(QStringLiteral("%1 could not be written: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
     }
 }
 
@@ -756,9 +857,11 @@ void EditorWindow::Command12_Click()
     if (image_.empty() || shownRecord_ < 0)
         return;
     const auto i = static_cast<std::size_t>(shownRecord_);
+    const std::vector<std::string> before = currentTexts(RecordStart(i), RecordStart(i) + kRecordSize - 1);
     LoadoutRecord record = ReadRecord(image_, i);
     ApplySlotFields(record, slotFieldsFromEditor());
     WriteRecord(image_, i, record);
+    unsaved_ = unsaved_ || before != currentTexts(RecordStart(i), RecordStart(i) + kRecordSize - 1);
     model_->refresh(RecordStart(i), RecordStart(i) + kRecordSize - 1);
 }
 
@@ -794,8 +897,10 @@ void EditorWindow::RG_RightMouseDown()
 void EditorWindow::File1_DblClick()
 {
     if (QListWidgetItem* item = File1->currentItem()) {
+        if (!mayDropUnsavedChanges(QStringLiteral("loading another file")))
+            return;
         SSTab1->setCurrentIndex(kChoosePlaneTab);
-        LoadLoadout(QString::fromStdString((startDir_ / item->text().toStdString()).string()));
+        LoadLoadout(startDir_ / item->data(Qt::UserRole).toByteArray().toStdString());
     }
 }
 

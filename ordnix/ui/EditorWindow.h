@@ -13,6 +13,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -46,6 +48,7 @@ public:
     // Loads `name` (a full name, or one in the start folder) into the window;
     // a refused or unreadable file leaves the window as it was.
     bool LoadLoadout(const QString& name);
+    bool LoadLoadout(const std::filesystem::path& file);
 
     void ShowRecord();
     void ShowMission(int t);
@@ -55,9 +58,12 @@ public:
     const NameLists& lists() const { return lists_; }
     // Record shown in the slot editor, -1 before any.
     int shownRecord() const { return shownRecord_; }
+    // Whether the image holds edits that no "Save Loadout" has written yet.
+    bool hasUnsavedChanges() const { return unsaved_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -68,6 +74,10 @@ private:
     QWidget* buildCommandColumn();
 
     void offerStartupDialog();
+    bool saveLoadout();
+    bool mayDropUnsavedChanges(const QString& action);
+    void fitRecordList();
+    void fitByteTable();
     std::optional<QString> askForLoadout();
     void showRecordNames();
     void refreshFileList(const QString& select = {});
@@ -75,6 +85,7 @@ private:
     void selectRecord(int row);
     void warn(const QString& text);
     QString currentText(std::size_t position) const;
+    std::vector<std::string> currentTexts(std::size_t first, std::size_t last) const;
 
     SlotFields slotFieldsFromEditor() const;
     void showSlotFields(const SlotFields& fields);
@@ -108,6 +119,7 @@ private:
     std::array<std::size_t, 6> optionPositions_{};
     QString lastChosenName_;
     bool firstShow_ = true;
+    bool unsaved_ = false;
 
     QTabWidget* SSTab1 = nullptr;
     QTableWidget* RG = nullptr;
