@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -97,7 +98,7 @@ TEST_F(RosterlyWindowTest, GermanFileOffersOnlyGermanAircraftAndThirdIsCode18)
 
     ASSERT_EQ(dlg->events.size(), 1u);
     EXPECT_EQ(dlg->events[0].request.directory, QString::fromStdString(dir.path().string()));
-    EXPECT_TRUE(dlg->events[0].request.filter.contains("sq????.dat"));
+    EXPECT_TRUE(dlg->events[0].request.filter.contains("sq*.dat"));
     EXPECT_EQ(text(*w, "Label1"), path("sqgr0001.dat"));
     auto* records = child<QListWidget>(*w, "List1");
     ASSERT_EQ(records->count(), 5);
@@ -239,6 +240,69 @@ TEST_F(RosterlyWindowTest, UnreadableFileLeavesNoFileLoaded)
     EXPECT_EQ(child<QListWidget>(*w, "List1")->count(), 0);
     EXPECT_FALSE(enabled(*w, "List2"));
     EXPECT_FALSE(enabled(*w, "Command2"));
+}
+
+// The open dialog's patterns, matched letter for letter as a strict file
+// dialog does, must admit squadron files of every name length and spelling.
+TEST_F(RosterlyWindowTest, LoadDialogAdmitsSquadronFilesOfAnyNameLengthAndCase)
+{
+    common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
+    auto w = open();
+    dlg->files.push_back(std::nullopt);
+    QTest::mouseClick(child<QPushButton>(*w, "Command1"), Qt::LeftButton);
+    ASSERT_EQ(dlg->events.size(), 1u);
+    const QStringList filters = dlg->events[0].request.filter.split(";;");
+    ASSERT_EQ(filters.size(), 2);
+    EXPECT_EQ(filters[1], "All files (*)");
+    const QString inside = filters[0].section('(', 1).chopped(1);
+    const QStringList patterns = inside.split(' ', Qt::SkipEmptyParts);
+    auto admitted = [&](const QString& name) {
+        for (const QString& p : patterns)
+            if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(p)).match(name).hasMatch())
+                return true;
+        return false;
+    };
+    for (const char* name : {"sqgr0001.dat", "sqUS0001.dat", "sqUK0002.dat", "SQGR0001.DAT", "squs01.dat",
+             "Sqgr0001.dat", "sqgr0001.DAT"})
+        EXPECT_TRUE(admitted(name)) << name;
+    EXPECT_FALSE(admitted("planes.txt"));
+}
+
+TEST_F(RosterlyWindowTest, CodesAShortPlaneListDoesNotCoverShowAsErrorAndStayChoosable)
+{
+    common::writeAllText(dir / "planes.txt", numberedPlanes(5));
+    writeAllBytes(dir / "squs0001.dat", demogen::buildSquadronFile({2, 7}, 12));
+    auto w = open();
+    load(*w, "squs0001.dat");
+    auto* records = child<QListWidget>(*w, "List1");
+    ASSERT_EQ(records->count(), 2);
+    EXPECT_EQ(records->item(0)->text(), "Plane 2");
+    EXPECT_EQ(records->item(1)->text(), "Error");
+    auto* us = child<QListWidget>(*w, "List2");
+    EXPECT_EQ(us->item(4)->text(), "Plane 4");
+    EXPECT_TRUE(us->item(7)->text().contains("7")) << us->item(7)->text().toStdString();
+
+    pick(*w, "List1", 0);
+    pick(*w, "List2", 7);
+    QTest::mouseClick(child<QPushButton>(*w, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(readAllBytes(dir / "squs0001.dat")[6], 7);
+}
+
+TEST_F(RosterlyWindowTest, AFileThatCannotBeWrittenIsNamedWithTheReason)
+{
+    common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
+    writeAllBytes(dir / "squs0001.dat", demogen::buildSquadronFile({0, 1}, 13));
+    auto w = open();
+    load(*w, "squs0001.dat");
+    pick(*w, "List1", 0);
+    pick(*w, "List2", 4);
+    // A folder now stands where the file was: refused whoever runs the test.
+    std::filesystem::remove(dir / "squs0001.dat");
+    std::filesystem::create_directory(dir / "squs0001.dat");
+    QTest::mouseClick(child<QPushButton>(*w, "Command2"), Qt::LeftButton);
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_TRUE(dlg->texts()[0].contains("squs0001.dat")) << dlg->texts()[0].toStdString();
+    EXPECT_TRUE(dlg->texts()[0].contains("File access denied")) << dlg->texts()[0].toStdString();
 }
 
 struct PlaneFileCase {

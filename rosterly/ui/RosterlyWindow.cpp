@@ -23,6 +23,10 @@ namespace rosterly {
 namespace {
 
 const QString kTitle = QStringLiteral("Rosterly");
+// Any length after "sq" (the game's own files have six characters there),
+// in the spellings installations copied from Windows come with.
+const QString kSquadFilter =
+    QStringLiteral("Squad files (sq*.dat SQ*.DAT sq*.DAT SQ*.dat Sq*.dat Sq*.DAT);;All files (*)");
 
 std::filesystem::path toPath(const QString& name)
 {
@@ -64,7 +68,7 @@ RosterlyWindow::RosterlyWindow(const QString& folder, QWidget* parent) : QWidget
     command1_->setObjectName("Command1");
     command2_ = new QPushButton("OK Rosterly!", this);
     command2_->setObjectName("Command2");
-    command1_->setToolTip("Open a squadron file (sq????.dat) and list its squadrons");
+    command1_->setToolTip("Open a squadron file (sq*.dat) and list its squadrons");
     command2_->setToolTip("Write the chosen aircraft into the selected squadron");
 
     list1_ = makeList("List1", this);
@@ -151,8 +155,13 @@ void RosterlyWindow::Form_Load()
 
     for (AirForce force : {AirForce::UnitedStates, AirForce::Britain, AirForce::Germany}) {
         const CodeRange codes = codesOf(force);
-        for (int code = codes.first; code <= codes.last; ++code)
-            choiceList(force)->addItem(fromGameText(planes_.name(code)));
+        for (int code = codes.first; code <= codes.last; ++code) {
+            // A code the list does not name can still be chosen: the game
+            // knows its aircraft without planes.txt.
+            choiceList(force)->addItem(planes_.covers(code)
+                    ? fromGameText(planes_.name(code))
+                    : QString("(code %1, not in planes.txt)").arg(code));
+        }
         choiceList(force)->setEnabled(false);
     }
     updateCommand2();
@@ -161,7 +170,7 @@ void RosterlyWindow::Form_Load()
 void RosterlyWindow::Command1_Click()
 {
     const auto chosen = common::dialogs().openFile(this,
-        {"Load Sqd", "Squad files (sq????.dat SQ????.DAT)", folder_, QString()});
+        {"Load Sqd", kSquadFilter, folder_, QString()});
     // Cancelling leaves the loaded file and its choices as they were.
     if (!chosen || chosen->isEmpty())
         return;
