@@ -204,6 +204,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, SortiekitRefusal,
                 "Florennes has the number 162", false},
             WindowRefusal{"MissingAirfieldBak", [](const fs::path& d) { fs::remove(d / "airfield.bak"); }, noChoice,
                 "airfield.bak was not found", false},
+            WindowRefusal{"NameStartsWithNul",
+                [](const fs::path& d) {
+                    common::writeAllText(d / "airbase.txt", withLine(12, std::string("\0Florennes, a2", 14)));
+                },
+                [](QWidget& w) { SortiekitRefusal::pick(w, 1, 12); }, "Florennes has the number 162", false},
             WindowRefusal{"ListLeftWithoutChoice", [](const fs::path&) {},
                 [](QWidget& w) { SortiekitRefusal::pick(w, 1, 63, Qt::ControlModifier); },
                 "No airfield is chosen for Allied  Base 2.", false}),
@@ -211,6 +216,37 @@ INSTANTIATE_TEST_SUITE_P(Cases, SortiekitRefusal,
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_WithDat" : "_WithoutDat");
     });
+
+struct FileFailure {
+    const char* name;
+    const char* folder; // stands where the file should be
+    const char* button;
+    const char* message;
+};
+
+class SortiekitFileFailure : public SortiekitWindowTest, public testing::WithParamInterface<FileFailure> {};
+
+// The message names the file that failed and says why in words; a folder in
+// the place of a file is refused whoever runs the test.
+TEST_P(SortiekitFileFailure, NamesTheFileAndTheReason)
+{
+    writeDemo();
+    fs::remove(dir / GetParam().folder);
+    fs::create_directories(dir / GetParam().folder / "inside");
+    auto w = open();
+    click(*w, GetParam().button);
+    ASSERT_EQ(dlg->texts().size(), 1);
+    const QString text = dlg->texts()[0];
+    EXPECT_TRUE(text.contains(GetParam().message)) << text.toStdString();
+    EXPECT_FALSE(text.contains("I/O error")) << text.toStdString();
+    EXPECT_TRUE(fs::exists(dir / GetParam().folder / "inside"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SortiekitFileFailure,
+    testing::Values(FileFailure{"MasterCopyIsAFolder", "airfield.bak", "cmdSave", "airfield.bak: File access denied"},
+        FileFailure{"SavingOverAFolder", "airfield.dat", "cmdSave", "airfield.dat: File access denied"},
+        FileFailure{"RemovingAFolder", "airfield.dat", "cmdCancel", "airfield.dat: File access denied"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SortiekitWindowTest, StandardStillWorksWithoutAirbaseTxt)
 {

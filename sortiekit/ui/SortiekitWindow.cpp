@@ -16,7 +16,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cstring>
 #include <filesystem>
+#include <system_error>
 
 namespace sortiekit {
 
@@ -39,6 +41,21 @@ QString fromGameText(const std::string& text)
 QString fromCore(const char* text)
 {
     return QString::fromLocal8Bit(text);
+}
+
+// "NAME: reason" for the file that failed, the reason in words also where
+// the system gave only a number.
+QString failureText(const common::IoError& e)
+{
+    QString reason = fromCore(e.what());
+    std::error_code ec;
+    if (e.failure() == common::IoFailure::Other && e.code() != 0)
+        reason = fromCore(std::strerror(e.code()));
+    if (!e.path().empty() && std::filesystem::is_directory(e.path(), ec))
+        reason += " (it is a folder, not a file)";
+    if (e.path().empty())
+        return reason;
+    return QFile::decodeName(QByteArray::fromStdString(e.path().filename().string())) + ": " + reason;
 }
 
 } // namespace
@@ -139,7 +156,7 @@ void SortiekitWindow::cmdSave_Click()
         refuse(fromCore(e.what()) + kUnchanged);
         return;
     } catch (const common::IoError& e) {
-        refuse("Cannot write airfield.dat: " + fromCore(e.what()) + kUnchanged);
+        refuse("The selection was not saved.\n" + failureText(e) + kUnchanged);
         return;
     }
     status_->setText(QString("Saved airfield.dat: Allied bases %1 and %2, Luftwaffe bases %3 and %4.")
@@ -155,7 +172,7 @@ void SortiekitWindow::cmdCancel_Click()
         else
             status_->setText("There is no airfield.dat: the game already flies from its standard bases.");
     } catch (const common::IoError& e) {
-        refuse("Cannot remove airfield.dat: " + fromCore(e.what()));
+        refuse("airfield.dat was not removed.\n" + failureText(e));
     }
 }
 
