@@ -1,4 +1,4 @@
-#include "rosterly/ui/RosterlyWindow.h"
+#include "rosterly/ui/SquadronWindow.h"
 
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
@@ -28,13 +28,13 @@ std::string numberedPlanes(int count)
     return text;
 }
 
-class RosterlyWindowTest : public testing::Test {
+class SquadronWindowTest : public testing::Test {
 protected:
     QString path(const char* name) const { return QString::fromStdString((dir / name).string()); }
 
-    std::unique_ptr<RosterlyWindow> open()
+    std::unique_ptr<SquadronWindow> open()
     {
-        auto window = std::make_unique<RosterlyWindow>(QString::fromStdString(dir.path().string()));
+        auto window = std::make_unique<SquadronWindow>(QString::fromStdString(dir.path().string()));
         window->show();
         return window;
     }
@@ -68,7 +68,7 @@ protected:
     common::ScopedScriptedDialogs dlg;
 };
 
-TEST_F(RosterlyWindowTest, StartsWithTheThreeAircraftListsFilledAndDisabled)
+TEST_F(SquadronWindowTest, StartsWithTheThreeAircraftListsFilledAndDisabled)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     auto w = open();
@@ -89,7 +89,7 @@ TEST_F(RosterlyWindowTest, StartsWithTheThreeAircraftListsFilledAndDisabled)
     EXPECT_TRUE(dlg->events.empty());
 }
 
-TEST_F(RosterlyWindowTest, GermanFileOffersOnlyGermanAircraftAndThirdIsCode18)
+TEST_F(SquadronWindowTest, GermanFileOffersOnlyGermanAircraftAndThirdIsCode18)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     writeAllBytes(dir / "sqgr0001.dat", demogen::buildSquadronFile({16, 24, 30, 255, 29}, 1));
@@ -117,7 +117,7 @@ TEST_F(RosterlyWindowTest, GermanFileOffersOnlyGermanAircraftAndThirdIsCode18)
     EXPECT_EQ(text(*w, "Label3"), "18");
 }
 
-TEST_F(RosterlyWindowTest, WritesTheChosenAircraftIntoTheSelectedRecordOnly)
+TEST_F(SquadronWindowTest, WritesTheChosenAircraftIntoTheSelectedRecordOnly)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     const auto before = demogen::buildSquadronFile({15, 14, 13, 12}, 2);
@@ -145,7 +145,7 @@ TEST_F(RosterlyWindowTest, WritesTheChosenAircraftIntoTheSelectedRecordOnly)
     EXPECT_EQ(child<QListWidget>(*w, "List1")->item(1)->text(), "Tempest V");
 }
 
-TEST_F(RosterlyWindowTest, FileOfNoKnownAirForceListsButOffersNoAircraft)
+TEST_F(SquadronWindowTest, FileOfNoKnownAirForceListsButOffersNoAircraft)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     const auto before = demogen::buildSquadronFile({3, 4}, 5);
@@ -162,7 +162,7 @@ TEST_F(RosterlyWindowTest, FileOfNoKnownAirForceListsButOffersNoAircraft)
     EXPECT_EQ(readAllBytes(dir / "sqfr0001.dat"), before);
 }
 
-TEST_F(RosterlyWindowTest, AChoiceMadeForOneFileIsNeverWrittenIntoTheNext)
+TEST_F(SquadronWindowTest, AChoiceMadeForOneFileIsNeverWrittenIntoTheNext)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     const auto first = demogen::buildSquadronFile({16, 17, 18}, 6);
@@ -187,7 +187,7 @@ TEST_F(RosterlyWindowTest, AChoiceMadeForOneFileIsNeverWrittenIntoTheNext)
     EXPECT_EQ(readAllBytes(dir / "sqgr0002.dat"), second);
 }
 
-TEST_F(RosterlyWindowTest, CancellingTheDialogKeepsTheLoadedFileAndChoices)
+TEST_F(SquadronWindowTest, CancellingTheDialogKeepsTheLoadedFileAndChoices)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     const auto before = demogen::buildSquadronFile({0, 1, 2}, 8);
@@ -206,7 +206,7 @@ TEST_F(RosterlyWindowTest, CancellingTheDialogKeepsTheLoadedFileAndChoices)
     EXPECT_EQ(readAllBytes(dir / "squs0001.dat")[6], 8);
 }
 
-TEST_F(RosterlyWindowTest, FileThatShrankAfterLoadingIsNotExtended)
+TEST_F(SquadronWindowTest, FileThatShrankAfterLoadingIsNotExtended)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     writeAllBytes(dir / "squs0001.dat", demogen::buildSquadronFile({0, 1, 2, 3}, 9));
@@ -224,7 +224,7 @@ TEST_F(RosterlyWindowTest, FileThatShrankAfterLoadingIsNotExtended)
     EXPECT_TRUE(dlg->texts()[0].contains("beyond the end")) << dlg->texts()[0].toStdString();
 }
 
-TEST_F(RosterlyWindowTest, UnreadableFileLeavesNoFileLoaded)
+TEST_F(SquadronWindowTest, UnreadableFileLeavesNoFileLoaded)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     writeAllBytes(dir / "squs0001.dat", demogen::buildSquadronFile({0, 1}, 10));
@@ -244,7 +244,7 @@ TEST_F(RosterlyWindowTest, UnreadableFileLeavesNoFileLoaded)
 
 // The open dialog's patterns, matched letter for letter as a strict file
 // dialog does, must admit squadron files of every name length and spelling.
-TEST_F(RosterlyWindowTest, LoadDialogAdmitsSquadronFilesOfAnyNameLengthAndCase)
+TEST_F(SquadronWindowTest, LoadDialogAdmitsSquadronFilesOfAnyNameLengthAndCase)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     auto w = open();
@@ -268,7 +268,7 @@ TEST_F(RosterlyWindowTest, LoadDialogAdmitsSquadronFilesOfAnyNameLengthAndCase)
     EXPECT_FALSE(admitted("planes.txt"));
 }
 
-TEST_F(RosterlyWindowTest, CodesAShortPlaneListDoesNotCoverShowAsErrorAndStayChoosable)
+TEST_F(SquadronWindowTest, CodesAShortPlaneListDoesNotCoverShowAsErrorAndStayChoosable)
 {
     common::writeAllText(dir / "planes.txt", numberedPlanes(5));
     writeAllBytes(dir / "squs0001.dat", demogen::buildSquadronFile({2, 7}, 12));
@@ -288,7 +288,7 @@ TEST_F(RosterlyWindowTest, CodesAShortPlaneListDoesNotCoverShowAsErrorAndStayCho
     EXPECT_EQ(readAllBytes(dir / "squs0001.dat")[6], 7);
 }
 
-TEST_F(RosterlyWindowTest, AFileThatCannotBeWrittenIsNamedWithTheReason)
+TEST_F(SquadronWindowTest, AFileThatCannotBeWrittenIsNamedWithTheReason)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     writeAllBytes(dir / "squs0001.dat", demogen::buildSquadronFile({0, 1}, 13));
@@ -316,7 +316,7 @@ void PrintTo(const PlaneFileCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class RosterlyPlaneFile : public RosterlyWindowTest, public testing::WithParamInterface<PlaneFileCase> {};
+class RosterlyPlaneFile : public SquadronWindowTest, public testing::WithParamInterface<PlaneFileCase> {};
 
 // A missing or overlong plane list is reported once, and the program still
 // opens and can load and write squadrons.

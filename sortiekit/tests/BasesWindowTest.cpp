@@ -1,4 +1,4 @@
-#include "sortiekit/ui/SortiekitWindow.h"
+#include "sortiekit/ui/BasesWindow.h"
 
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
@@ -33,7 +33,7 @@ Bytes slotField(const Bytes& image, int number)
     return Bytes(at, at + 9);
 }
 
-class SortiekitWindowTest : public testing::Test {
+class BasesWindowTest : public testing::Test {
 protected:
     void writeDemo()
     {
@@ -41,9 +41,9 @@ protected:
         writeAllBytes(dir / "airfield.bak", demogen::buildAirfieldBak());
     }
 
-    std::unique_ptr<SortiekitWindow> open()
+    std::unique_ptr<BasesWindow> open()
     {
-        auto window = std::make_unique<SortiekitWindow>(QString::fromStdString(dir.path().string()));
+        auto window = std::make_unique<BasesWindow>(QString::fromStdString(dir.path().string()));
         window->show();
         return window;
     }
@@ -70,7 +70,7 @@ protected:
     common::ScopedScriptedDialogs dlg;
 };
 
-TEST_F(SortiekitWindowTest, OpensWithTheFourHeadingsAndTheStandardBasesChosen)
+TEST_F(BasesWindowTest, OpensWithTheFourHeadingsAndTheStandardBasesChosen)
 {
     writeDemo();
     auto w = open();
@@ -93,7 +93,7 @@ TEST_F(SortiekitWindowTest, OpensWithTheFourHeadingsAndTheStandardBasesChosen)
     EXPECT_TRUE(child<QLabel>(*w, "lblStatus")->text().contains("standard bases"));
 }
 
-TEST_F(SortiekitWindowTest, SavesTheChosenBasesThenGoesBackToStandard)
+TEST_F(BasesWindowTest, SavesTheChosenBasesThenGoesBackToStandard)
 {
     writeDemo();
     auto w = open();
@@ -136,9 +136,9 @@ void PrintTo(const WindowRefusal& c, std::ostream* os)
     *os << c.name;
 }
 
-class SortiekitRefusal : public SortiekitWindowTest, public testing::WithParamInterface<std::tuple<WindowRefusal, bool>> {
+class SortiekitRefusal : public BasesWindowTest, public testing::WithParamInterface<std::tuple<WindowRefusal, bool>> {
 public:
-    using SortiekitWindowTest::pick;
+    using BasesWindowTest::pick;
 };
 
 std::string withLine(int entry, const std::string& line)
@@ -224,7 +224,7 @@ struct FileFailure {
     const char* message;
 };
 
-class SortiekitFileFailure : public SortiekitWindowTest, public testing::WithParamInterface<FileFailure> {};
+class SortiekitFileFailure : public BasesWindowTest, public testing::WithParamInterface<FileFailure> {};
 
 // The message names the file that failed and says why in words; a folder in
 // the place of a file is refused whoever runs the test.
@@ -248,7 +248,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SortiekitFileFailure,
         FileFailure{"RemovingAFolder", "airfield.dat", "cmdCancel", "airfield.dat: File access denied"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SortiekitWindowTest, StandardStillWorksWithoutAirbaseTxt)
+TEST_F(BasesWindowTest, StandardStillWorksWithoutAirbaseTxt)
 {
     writeAllBytes(dir / "airfield.dat", {1, 2, 3});
     auto w = open();

@@ -1,7 +1,7 @@
 #include "LoadoutFixture.h"
 
 #include "ordnix/core/ChangeScript.h"
-#include "ordnix/ui/EditorWindow.h"
+#include "ordnix/ui/LoadoutEditorWindow.h"
 
 #include "tools/demogen/DemoInstallation.h"
 #include "tools/demogen/OrdnixDemo.h"
@@ -54,7 +54,7 @@ QString path(const fs::path& p)
     return QString::fromStdString(p.string());
 }
 
-class EditorWindowTest : public ::testing::Test {
+class LoadoutEditorWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { testing::writeDemoLists(dir.path()); }
 
@@ -62,7 +62,7 @@ protected:
     void open(const std::vector<std::uint8_t>& bytes)
     {
         writeAllBytes(dir / "loadout.dat", bytes);
-        window = std::make_unique<EditorWindow>(dir.path(), QStringLiteral("loadout.dat"));
+        window = std::make_unique<LoadoutEditorWindow>(dir.path(), QStringLiteral("loadout.dat"));
         window->show();
         QApplication::processEvents();
     }
@@ -104,10 +104,10 @@ protected:
 
     common::TempDir dir;
     common::ScopedScriptedDialogs dialogs;
-    std::unique_ptr<EditorWindow> window;
+    std::unique_ptr<LoadoutEditorWindow> window;
 };
 
-TEST_F(EditorWindowTest, ShowingARecordTidiesItsSlots)
+TEST_F(LoadoutEditorWindowTest, ShowingARecordTidiesItsSlots)
 {
     auto bytes = blankLoadout();
     bytes[recordOffset(4, 2)] = 1;
@@ -143,7 +143,7 @@ TEST_F(EditorWindowTest, ShowingARecordTidiesItsSlots)
     EXPECT_EQ(window->image().currentText(p0 + 4 + 8 + 6), "0");
 }
 
-TEST_F(EditorWindowTest, OkOnAConsistentRecordChangesNothing)
+TEST_F(LoadoutEditorWindowTest, OkOnAConsistentRecordChangesNothing)
 {
     open(demogen::buildDemoLoadout());
     // Walk all 180 demo records with "+", pressing "OK" on each.
@@ -157,7 +157,7 @@ TEST_F(EditorWindowTest, OkOnAConsistentRecordChangesNothing)
     EXPECT_TRUE(changed().empty());
 }
 
-TEST_F(EditorWindowTest, MinusOnTheFirstAndPlusOnTheLastRowDoNothing)
+TEST_F(LoadoutEditorWindowTest, MinusOnTheFirstAndPlusOnTheLastRowDoNothing)
 {
     open(demogen::buildDemoLoadout());
     choose(0);
@@ -178,7 +178,7 @@ TEST_F(EditorWindowTest, MinusOnTheFirstAndPlusOnTheLastRowDoNothing)
     EXPECT_EQ(window->shownRecord(), 178);
 }
 
-TEST_F(EditorWindowTest, MissionFourOfCodeTwoShowsPositions8100To8106)
+TEST_F(LoadoutEditorWindowTest, MissionFourOfCodeTwoShowsPositions8100To8106)
 {
     auto bytes = blankLoadout();
     setCodes(bytes, {0, 0, 2});
@@ -201,7 +201,7 @@ TEST_F(EditorWindowTest, MissionFourOfCodeTwoShowsPositions8100To8106)
     EXPECT_FALSE(get<QLabel>("Label5")->isVisible());
 }
 
-TEST_F(EditorWindowTest, InsertEditedValuesRoundsOptionsDownAndKeepsTheCountAsTyped)
+TEST_F(LoadoutEditorWindowTest, InsertEditedValuesRoundsOptionsDownAndKeepsTheCountAsTyped)
 {
     auto bytes = blankLoadout();
     for (std::size_t i = 0; i < 180; ++i)
@@ -221,10 +221,10 @@ TEST_F(EditorWindowTest, InsertEditedValuesRoundsOptionsDownAndKeepsTheCountAsTy
     EXPECT_EQ(table->model()->index(8100, 2).data().toString(), "7");
 }
 
-TEST_F(EditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
+TEST_F(LoadoutEditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
 {
     writeAllBytes(dir / "loadout.dat", demogen::buildDemoLoadout());
-    window = std::make_unique<EditorWindow>(dir.path());
+    window = std::make_unique<LoadoutEditorWindow>(dir.path());
     window->show();
     QApplication::processEvents();
 
@@ -252,13 +252,13 @@ TEST_F(EditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
     EXPECT_EQ(window->windowTitle(), "Ordnix");
 }
 
-TEST_F(EditorWindowTest, DoubleClickingAListedFileLoadsIt)
+TEST_F(LoadoutEditorWindowTest, DoubleClickingAListedFileLoadsIt)
 {
     auto bytes = demogen::buildDemoLoadout();
     writeAllBytes(dir / "loadout.dat", bytes);
     bytes[recordOffset(0, 4)] = 3;
     writeAllBytes(dir / "Loadout.001", bytes);
-    window = std::make_unique<EditorWindow>(dir.path());
+    window = std::make_unique<LoadoutEditorWindow>(dir.path());
     window->show();
     QApplication::processEvents(); // the start-up dialog, cancelled
 
@@ -273,12 +273,12 @@ TEST_F(EditorWindowTest, DoubleClickingAListedFileLoadsIt)
     EXPECT_EQ(window->image().currentText(9), "3");
 }
 
-TEST_F(EditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
+TEST_F(LoadoutEditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
 {
     auto bytes = blankLoadout();
     bytes.resize(200000, 1);
     writeAllBytes(dir / "big.dat", bytes);
-    window = std::make_unique<EditorWindow>(dir.path());
+    window = std::make_unique<LoadoutEditorWindow>(dir.path());
     QStringList titles;
     QObject::connect(window.get(), &QWidget::windowTitleChanged, [&](const QString& t) { titles << t; });
     ASSERT_TRUE(window->LoadLoadout(path(dir / "big.dat")));
@@ -288,7 +288,7 @@ TEST_F(EditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
     EXPECT_EQ(get<QTableView>("BG")->model()->rowCount(), 200000);
 }
 
-TEST_F(EditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
+TEST_F(LoadoutEditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
 {
     open(demogen::buildDemoLoadout());
     choose(7);
@@ -306,7 +306,7 @@ TEST_F(EditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
     EXPECT_EQ(window->windowTitle(), "Ordnix");
 }
 
-TEST_F(EditorWindowTest, ACodeBeyondItsListShowsNoEntryAndOkKeepsIt)
+TEST_F(LoadoutEditorWindowTest, ACodeBeyondItsListShowsNoEntryAndOkKeepsIt)
 {
     auto bytes = blankLoadout(57);
     setCodes(bytes, {1, 57});
@@ -327,7 +327,7 @@ TEST_F(EditorWindowTest, ACodeBeyondItsListShowsNoEntryAndOkKeepsIt)
     EXPECT_EQ(changed(), (std::set<std::size_t>{5 + 44 + 5}));
 }
 
-TEST_F(EditorWindowTest, SavingWritesNumberedCopiesAndListsThem)
+TEST_F(LoadoutEditorWindowTest, SavingWritesNumberedCopiesAndListsThem)
 {
     open(demogen::buildDemoLoadout());
     choose(3);
@@ -354,7 +354,7 @@ TEST_F(EditorWindowTest, SavingWritesNumberedCopiesAndListsThem)
     EXPECT_EQ(files->count(), 3);
 }
 
-TEST_F(EditorWindowTest, ASaveWithAValueThatIsNoByteIsRefused)
+TEST_F(LoadoutEditorWindowTest, ASaveWithAValueThatIsNoByteIsRefused)
 {
     open(demogen::buildDemoLoadout());
     choose(0);
@@ -373,7 +373,7 @@ TEST_F(EditorWindowTest, ASaveWithAValueThatIsNoByteIsRefused)
     EXPECT_EQ(readAllBytes(dir / "Loadout.001")[recordOffset(0, 8)], 4); // 3.5 saved as 4
 }
 
-TEST_F(EditorWindowTest, SaveBlockWritesTheChangesSinceLoading)
+TEST_F(LoadoutEditorWindowTest, SaveBlockWritesTheChangesSinceLoading)
 {
     auto bytes = blankLoadout();
     bytes[recordOffset(0, 2)] = 1;
@@ -403,7 +403,7 @@ TEST_F(EditorWindowTest, SaveBlockWritesTheChangesSinceLoading)
     EXPECT_EQ(common::readAllText(dir / "third.lox"), "11\r\n03\r\n");
 }
 
-TEST_F(EditorWindowTest, CancellingSaveBlockLeavesTheSlotEditorAlone)
+TEST_F(LoadoutEditorWindowTest, CancellingSaveBlockLeavesTheSlotEditorAlone)
 {
     open(demogen::buildDemoLoadout());
     choose(0);
@@ -419,7 +419,7 @@ TEST_F(EditorWindowTest, CancellingSaveBlockLeavesTheSlotEditorAlone)
     EXPECT_EQ(text("IFD_2"), "0"); // tidied once a name was chosen
 }
 
-TEST_F(EditorWindowTest, LoadTextShowsEveryLineEndedByCrLf)
+TEST_F(LoadoutEditorWindowTest, LoadTextShowsEveryLineEndedByCrLf)
 {
     open(demogen::buildDemoLoadout());
     common::writeAllText(dir / "notes.txt", "first\nsecond\r\nthird");
@@ -437,7 +437,7 @@ TEST_F(EditorWindowTest, LoadTextShowsEveryLineEndedByCrLf)
     EXPECT_TRUE(reader->toPlainText().isEmpty());
 }
 
-TEST_F(EditorWindowTest, InsertOnTheLastRecordIsRefused)
+TEST_F(LoadoutEditorWindowTest, InsertOnTheLastRecordIsRefused)
 {
     open(demogen::buildDemoLoadout());
     choose(179);
@@ -449,7 +449,7 @@ TEST_F(EditorWindowTest, InsertOnTheLastRecordIsRefused)
     EXPECT_EQ(row(), 179);
 }
 
-TEST_F(EditorWindowTest, InsertShowsTheCopyAndDeleteOfRecord0ShowsRow0)
+TEST_F(LoadoutEditorWindowTest, InsertShowsTheCopyAndDeleteOfRecord0ShowsRow0)
 {
     const auto bytes = demogen::buildDemoLoadout();
     open(bytes);
@@ -467,7 +467,7 @@ TEST_F(EditorWindowTest, InsertShowsTheCopyAndDeleteOfRecord0ShowsRow0)
     EXPECT_EQ(window->image().currentText(5), std::to_string(bytes[recordOffset(1)]));
 }
 
-TEST_F(EditorWindowTest, RightClickOnTheRecordListShowsTheOptionBlock)
+TEST_F(LoadoutEditorWindowTest, RightClickOnTheRecordListShowsTheOptionBlock)
 {
     open(demogen::buildDemoLoadout());
     choose(40);
@@ -484,7 +484,7 @@ TEST_F(EditorWindowTest, RightClickOnTheRecordListShowsTheOptionBlock)
     EXPECT_EQ(row(), 40); // the row under the pointer is not chosen
 }
 
-TEST_F(EditorWindowTest, MissingAndOverlongListsAreNamedAtStartup)
+TEST_F(LoadoutEditorWindowTest, MissingAndOverlongListsAreNamedAtStartup)
 {
     fs::remove(dir / "Weapons.txt");
     std::string many;
@@ -513,7 +513,7 @@ struct ClosingCase {
     bool savesACopy;
 };
 
-class ClosingTest : public EditorWindowTest, public ::testing::WithParamInterface<ClosingCase> {};
+class ClosingTest : public LoadoutEditorWindowTest, public ::testing::WithParamInterface<ClosingCase> {};
 
 TEST_P(ClosingTest, AsksOnlyWhenSomethingIsUnsaved)
 {
@@ -544,7 +544,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, ClosingTest,
         ClosingCase{"Cancel", true, common::Answer::Cancel, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EditorWindowTest, AfterSavingTheCloseBoxAsksNothing)
+TEST_F(LoadoutEditorWindowTest, AfterSavingTheCloseBoxAsksNothing)
 {
     open(demogen::buildDemoLoadout());
     choose(0);
@@ -555,7 +555,7 @@ TEST_F(EditorWindowTest, AfterSavingTheCloseBoxAsksNothing)
     EXPECT_TRUE(dialogs->texts().isEmpty()) << dialogs->texts().join("\n").toStdString();
 }
 
-TEST_F(EditorWindowTest, ReplacingWritesTheFileLoadedWhateverOtherSpellingsLieBeside)
+TEST_F(LoadoutEditorWindowTest, ReplacingWritesTheFileLoadedWhateverOtherSpellingsLieBeside)
 {
     auto upper = demogen::buildDemoLoadout();
     upper[100] = 1;
@@ -577,7 +577,7 @@ struct RefusedWrite {
     const char* command;
 };
 
-class RefusedWriteTest : public EditorWindowTest, public ::testing::WithParamInterface<RefusedWrite> {};
+class RefusedWriteTest : public LoadoutEditorWindowTest, public ::testing::WithParamInterface<RefusedWrite> {};
 
 TEST_P(RefusedWriteTest, NamesTheFileAndSaysAccessIsDenied)
 {
@@ -602,11 +602,11 @@ INSTANTIATE_TEST_SUITE_P(Targets, RefusedWriteTest,
     ::testing::Values(RefusedWrite{"Loadout.dat", "Command2"}, RefusedWrite{"changes.lox", "Command9"}),
     [](const auto& info) { return std::string(info.param.command); });
 
-TEST_F(EditorWindowTest, AListedFileWhoseNameIsNotUtf8Loads)
+TEST_F(LoadoutEditorWindowTest, AListedFileWhoseNameIsNotUtf8Loads)
 {
     const fs::path odd = dir / std::string("loadout.\xe9t\xe9");
     writeAllBytes(odd, demogen::buildDemoLoadout());
-    window = std::make_unique<EditorWindow>(dir.path());
+    window = std::make_unique<LoadoutEditorWindow>(dir.path());
     window->show();
     QApplication::processEvents(); // the start-up dialog, cancelled
 
@@ -619,7 +619,7 @@ TEST_F(EditorWindowTest, AListedFileWhoseNameIsNotUtf8Loads)
     EXPECT_EQ(window->image().size(), demogen::kDemoLoadoutSize);
 }
 
-TEST_F(EditorWindowTest, LongNamesAndLargePositionsShowWholeInACentredWindow)
+TEST_F(LoadoutEditorWindowTest, LongNamesAndLargePositionsShowWholeInACentredWindow)
 {
     auto planes = demogen::demoPlaneNames();
     planes[0] = "Lockheed P-38H Lightning long-range escort fighter";

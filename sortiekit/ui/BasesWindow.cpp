@@ -1,4 +1,4 @@
-#include "SortiekitWindow.h"
+#include "BasesWindow.h"
 
 #include "sortiekit/core/AirfieldFile.h"
 #include "sortiekit/core/BaseSlot.h"
@@ -60,7 +60,7 @@ QString failureText(const common::IoError& e)
 
 } // namespace
 
-SortiekitWindow::SortiekitWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
+BasesWindow::BasesWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
 {
     setObjectName("frmMain");
     setWindowTitle(kTitle);
@@ -103,13 +103,13 @@ SortiekitWindow::SortiekitWindow(const QString& folder, QWidget* parent) : QWidg
     layout->addLayout(grid, 1);
     layout->addLayout(buttons);
 
-    connect(cmdSave_, &QPushButton::clicked, this, &SortiekitWindow::cmdSave_Click);
-    connect(cmdCancel_, &QPushButton::clicked, this, &SortiekitWindow::cmdCancel_Click);
+    connect(cmdSave_, &QPushButton::clicked, this, &BasesWindow::cmdSave_Click);
+    connect(cmdCancel_, &QPushButton::clicked, this, &BasesWindow::cmdCancel_Click);
 
     Form_Load();
 }
 
-void SortiekitWindow::Form_Load()
+void BasesWindow::Form_Load()
 {
     try {
         airbases_ = AirbaseList::load(toPath(folder_));
@@ -136,12 +136,12 @@ void SortiekitWindow::Form_Load()
         status_->setText("No airfield.dat: the game flies from its standard bases.");
 }
 
-QString SortiekitWindow::airfieldName(int entry) const
+QString BasesWindow::airfieldName(int entry) const
 {
     return fromGameText((*airbases_)[entry].name);
 }
 
-void SortiekitWindow::cmdSave_Click()
+void BasesWindow::cmdSave_Click()
 {
     if (!airbases_)
         return;
@@ -164,7 +164,7 @@ void SortiekitWindow::cmdSave_Click()
                              airfieldName(entries[3])));
 }
 
-void SortiekitWindow::cmdCancel_Click()
+void BasesWindow::cmdCancel_Click()
 {
     try {
         if (AirfieldFile::restoreStandard(toPath(folder_)))
@@ -176,7 +176,7 @@ void SortiekitWindow::cmdCancel_Click()
     }
 }
 
-void SortiekitWindow::refuse(const QString& text)
+void BasesWindow::refuse(const QString& text)
 {
     common::dialogs().message(this, kTitle, text, common::MessageIcon::Warning);
 }

@@ -1,4 +1,4 @@
-#include "RosterlyWindow.h"
+#include "SquadronWindow.h"
 
 #include "rosterly/core/SquadronFile.h"
 
@@ -60,7 +60,7 @@ QLabel* makeHeading(const QString& name, const QString& text, QWidget* parent)
 
 } // namespace
 
-RosterlyWindow::RosterlyWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
+SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
 {
     setWindowTitle(kTitle);
 
@@ -110,9 +110,9 @@ RosterlyWindow::RosterlyWindow(const QString& folder, QWidget* parent) : QWidget
     layout->addLayout(lists, 1);
     layout->addLayout(labels);
 
-    connect(command1_, &QPushButton::clicked, this, &RosterlyWindow::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &RosterlyWindow::Command2_Click);
-    connect(list1_, &QListWidget::currentRowChanged, this, &RosterlyWindow::List1_Click);
+    connect(command1_, &QPushButton::clicked, this, &SquadronWindow::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &SquadronWindow::Command2_Click);
+    connect(list1_, &QListWidget::currentRowChanged, this, &SquadronWindow::List1_Click);
     for (AirForce force : {AirForce::UnitedStates, AirForce::Britain, AirForce::Germany}) {
         connect(choiceList(force), &QListWidget::currentRowChanged, this,
             [this, force](int row) { choiceList_Click(force, row); });
@@ -121,7 +121,7 @@ RosterlyWindow::RosterlyWindow(const QString& folder, QWidget* parent) : QWidget
     Form_Load();
 }
 
-QListWidget* RosterlyWindow::choiceList(AirForce force) const
+QListWidget* SquadronWindow::choiceList(AirForce force) const
 {
     switch (force) {
     case AirForce::UnitedStates: return choiceLists_[0];
@@ -132,7 +132,7 @@ QListWidget* RosterlyWindow::choiceList(AirForce force) const
     return nullptr;
 }
 
-void RosterlyWindow::Form_Load()
+void SquadronWindow::Form_Load()
 {
     const auto file = common::findNoCase(toPath(folder_), "planes.txt");
     if (!file) {
@@ -167,7 +167,7 @@ void RosterlyWindow::Form_Load()
     updateCommand2();
 }
 
-void RosterlyWindow::Command1_Click()
+void SquadronWindow::Command1_Click()
 {
     const auto chosen = common::dialogs().openFile(this,
         {"Load Sqd", kSquadFilter, folder_, QString()});
@@ -177,7 +177,7 @@ void RosterlyWindow::Command1_Click()
     loadSquadronFile(*chosen);
 }
 
-bool RosterlyWindow::loadSquadronFile(const QString& fullName)
+bool SquadronWindow::loadSquadronFile(const QString& fullName)
 {
     // A record and an aircraft chosen for one file are never written into
     // another: every load starts without them.
@@ -206,7 +206,7 @@ bool RosterlyWindow::loadSquadronFile(const QString& fullName)
     return true;
 }
 
-void RosterlyWindow::forgetFile()
+void SquadronWindow::forgetFile()
 {
     loadedFile_.clear();
     force_ = AirForce::None;
@@ -219,7 +219,7 @@ void RosterlyWindow::forgetFile()
     forgetChoices();
 }
 
-void RosterlyWindow::forgetChoices()
+void SquadronWindow::forgetChoices()
 {
     selectedRecord_ = -1;
     chosenCode_.reset();
@@ -234,7 +234,7 @@ void RosterlyWindow::forgetChoices()
     updateCommand2();
 }
 
-void RosterlyWindow::List1_Click(int row)
+void SquadronWindow::List1_Click(int row)
 {
     if (row < 0) {
         selectedRecord_ = -1;
@@ -246,7 +246,7 @@ void RosterlyWindow::List1_Click(int row)
     updateCommand2();
 }
 
-void RosterlyWindow::choiceList_Click(AirForce force, int row)
+void SquadronWindow::choiceList_Click(AirForce force, int row)
 {
     if (row < 0) {
         chosenCode_.reset();
@@ -258,14 +258,14 @@ void RosterlyWindow::choiceList_Click(AirForce force, int row)
     updateCommand2();
 }
 
-void RosterlyWindow::updateCommand2()
+void SquadronWindow::updateCommand2()
 {
     const bool ready = !loadedFile_.isEmpty() && selectedRecord_ >= 0 && selectedRecord_ < list1_->count()
         && chosenCode_ && codesOf(force_).contains(*chosenCode_);
     command2_->setEnabled(ready);
 }
 
-void RosterlyWindow::Command2_Click()
+void SquadronWindow::Command2_Click()
 {
     updateCommand2();
     if (!command2_->isEnabled())
@@ -284,7 +284,7 @@ void RosterlyWindow::Command2_Click()
     list1_->item(selectedRecord_)->setText(fromGameText(planes_.recordName(code)));
 }
 
-void RosterlyWindow::showFailure(const QString& text)
+void SquadronWindow::showFailure(const QString& text)
 {
     common::dialogs().message(this, kTitle, text, common::MessageIcon::Warning);
 }
