@@ -50,7 +50,9 @@ LoadoutImage LoadFile(const fs::path& dir, const std::string& name, const LoadPr
     else
         path = dir / name;
 
-    std::vector<std::uint8_t> bytes;
+    // Read straight into the buffer the image keeps: not cleared first, and
+    // not copied afterwards.
+    ValueColumn::Bytes bytes;
     try {
         common::BinaryFile file = common::BinaryFile::open(path, common::BinaryFile::Mode::Read);
         const auto size = static_cast<std::size_t>(file.size());
@@ -71,7 +73,8 @@ LoadoutImage LoadFile(const fs::path& dir, const std::string& name, const LoadPr
     if (progress && bytes.empty())
         progress(0);
 
-    LoadoutImage image(std::move(bytes), name.empty() ? fs::path("loadout.dat") : fs::path(name));
+    LoadoutImage image =
+        LoadoutImage::fromBytes(std::move(bytes), name.empty() ? fs::path("loadout.dat") : fs::path(name));
     CheckLoadoutLength(image);
     return image;
 }
@@ -142,7 +145,7 @@ std::vector<std::uint8_t> ImageBytes(const LoadoutImage& image)
 {
     const auto& values = image.current();
     if (values.allPlain())
-        return values.plainValues();
+        return std::vector<std::uint8_t>(values.plainValues().begin(), values.plainValues().end());
     std::vector<std::uint8_t> bytes(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (values.isPlain(i)) {

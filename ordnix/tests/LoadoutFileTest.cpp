@@ -40,6 +40,26 @@ TEST(LoadFileTest, HoldsEveryByteAsPlainTextInBothColumns)
     EXPECT_THROW(image.currentText(bytes.size() + 1), std::out_of_range);
 }
 
+// The loaded and current values of a file just read are one buffer, and a
+// copy of an image shares it too, until something is written.
+TEST(LoadFileTest, AnEditChangesOnlyTheCurrentValuesOfTheImageEdited)
+{
+    common::TempDir dir;
+    const auto bytes = demogen::buildDemoLoadout();
+    writeAllBytes(dir / "loadout.dat", bytes);
+    const LoadoutImage image = LoadFile(dir.path(), "");
+    LoadoutImage copy = image;
+    copy.setCurrent(9, "77");
+    copy.copyEntry(9, 10);
+
+    const std::string before = std::to_string(bytes[8]);
+    EXPECT_EQ(copy.loadedText(9), before);
+    EXPECT_EQ(copy.currentText(10), "77");
+    EXPECT_EQ(image.currentText(9), before);
+    EXPECT_EQ(image.currentText(10), std::to_string(bytes[9]));
+    EXPECT_FALSE(image.isChanged(9));
+}
+
 TEST(LoadFileTest, EmptyNameFindsLoadoutDatInAnySpelling)
 {
     common::TempDir dir;
