@@ -513,6 +513,11 @@ struct ClosingCase {
     bool savesACopy;
 };
 
+void PrintTo(const ClosingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ClosingTest : public LoadoutEditorWindowTest, public ::testing::WithParamInterface<ClosingCase> {};
 
 TEST_P(ClosingTest, AsksOnlyWhenSomethingIsUnsaved)
@@ -576,6 +581,11 @@ struct RefusedWrite {
     const char* name;
     const char* command;
 };
+
+void PrintTo(const RefusedWrite& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class RefusedWriteTest : public LoadoutEditorWindowTest, public ::testing::WithParamInterface<RefusedWrite> {};
 

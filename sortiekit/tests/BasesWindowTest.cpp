@@ -224,6 +224,11 @@ struct FileFailure {
     const char* message;
 };
 
+void PrintTo(const FileFailure& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SortiekitFileFailure : public BasesWindowTest, public testing::WithParamInterface<FileFailure> {};
 
 // The message names the file that failed and says why in words; a folder in
