@@ -95,6 +95,11 @@ TEST(LoadFileTest, MissingFileIsAnIoError)
 {
     common::TempDir dir;
     EXPECT_THROW(LoadFile(dir.path(), "nothing.dat"), common::IoError);
+    try {
+        LoadFile(dir.path(), "nothing.dat");
+    } catch (const common::IoError& e) {
+        EXPECT_EQ(e.path().filename(), "nothing.dat"); // the window names the file from it
+    }
 }
 
 TEST(LoadFileTest, RefusesAFileShorterThanTheRecords)
@@ -108,6 +113,13 @@ TEST(LoadFileTest, RefusesAFileShorterThanTheRecords)
         FAIL() << "a short file was loaded";
     } catch (const LoadoutError& e) {
         EXPECT_NE(std::string(e.what()).find("7923"), std::string::npos) << e.what();
+    }
+    writeAllBytes(dir / "loadout.dat", {0});
+    try {
+        LoadFile(dir.path(), "");
+        FAIL() << "a one-byte file was loaded";
+    } catch (const LoadoutError& e) {
+        EXPECT_NE(std::string(e.what()).find("holds 1 byte,"), std::string::npos) << e.what();
     }
 }
 
