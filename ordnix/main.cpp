@@ -1,6 +1,6 @@
 // ordnix [FILE]: the loadout editor, working on the game folder it is
 // started in. With FILE it opens that file instead of asking for one.
-#include "ui/EditorWindow.h"
+#include "ui/LoadoutEditorWindow.h"
 
 #include "common/ui/WindowProgram.h"
 
@@ -12,6 +12,6 @@ int main(int argc, char** argv)
         std::optional<QString> file;
         if (!arguments.isEmpty())
             file = arguments.front();
-        return std::make_unique<ordnix::EditorWindow>(std::filesystem::current_path(), file);
+        return std::make_unique<ordnix::LoadoutEditorWindow>(std::filesystem::current_path(), file);
     });
 }

@@ -1,6 +1,6 @@
 // rosterly [FILE]: changes the aircraft of a squadron; FILE is loaded at
 // start-up as if chosen with "Load Sqd".
-#include "rosterly/ui/RosterlyWindow.h"
+#include "rosterly/ui/SquadronWindow.h"
 
 #include "common/ui/WindowProgram.h"
 
@@ -10,7 +10,7 @@
 int main(int argc, char** argv)
 {
     return common::runWindowProgram(argc, argv, "Rosterly", [](const QStringList& arguments) {
-        auto window = std::make_unique<rosterly::RosterlyWindow>(QDir::currentPath());
+        auto window = std::make_unique<rosterly::SquadronWindow>(QDir::currentPath());
         if (!arguments.isEmpty())
             window->loadSquadronFile(QFileInfo(arguments.first()).absoluteFilePath());
         return std::unique_ptr<QWidget>(std::move(window));

@@ -30,9 +30,17 @@ Answer ScriptedDialogs::question(QWidget*, const QString& title, const QString& 
     return a;
 }
 
-Answer ScriptedDialogs::questionWithCancel(QWidget* parent, const QString& title, const QString& text, MessageIcon icon)
+Answer ScriptedDialogs::cancellableQuestion(QWidget*, const QString& title, const QString& text,
+    CancellableQuestion)
 {
-    return question(parent, title, text, icon);
+    events.push_back({Kind::Question, title, text, MessageIcon::Question, {}});
+    if (answers.empty()) {
+        ++unscripted;
+        return Answer::Cancel;
+    }
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
 }
 
 std::optional<QString> ScriptedDialogs::nextFile()

@@ -26,8 +26,8 @@ public:
         FileDialogRequest request; // file dialogs only
     };
 
-    // Answers to question() and questionWithCancel(); once empty, questions
-    // are answered No.
+    // Answers to question() and cancellableQuestion(); once empty, questions
+    // are answered No, cancellable ones Cancel.
     std::deque<Answer> answers;
     // Results of openFile/saveFile/chooseFolder; once empty, they are cancelled.
     std::deque<std::optional<QString>> files;
@@ -44,7 +44,8 @@ public:
 
     void message(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) override;
     Answer question(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) override;
-    Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) override;
+    Answer cancellableQuestion(QWidget* parent, const QString& title, const QString& text,
+        CancellableQuestion buttons) override;
     std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& directory) override;

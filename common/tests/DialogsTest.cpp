@@ -54,11 +54,16 @@ TEST(HeadlessDialogs, NeverWaitsAndTakesTheSafeAnswer)
     testing::internal::CaptureStderr();
     headless.message(nullptr, "Wingsmith", "FLT.CDF not found!", MessageIcon::Warning);
     const Answer a = headless.question(nullptr, "Confirm", "Do you want to save changes?", MessageIcon::Question);
+    // Neither writes nor throws anything away.
+    const Answer c = headless.cancellableQuestion(nullptr, "Ordnix", "Save the changes to loadout.dat?",
+        CancellableQuestion::SaveDiscardCancel);
     QDialog dialog;
     dialog.setWindowTitle("Pick");
     const int r = headless.exec(dialog);
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(a, Answer::No);
+    EXPECT_EQ(c, Answer::Cancel);
+    EXPECT_NE(err.find("Save the changes to loadout.dat?"), std::string::npos);
     EXPECT_EQ(r, QDialog::Rejected);
     EXPECT_NE(err.find("FLT.CDF not found!"), std::string::npos);
     EXPECT_NE(err.find("Do you want to save changes?"), std::string::npos);

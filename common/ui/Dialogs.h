@@ -11,7 +11,9 @@ class QWidget;
 namespace common {
 
 enum class MessageIcon { Information, Warning, Error, Question };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+// The buttons of a question that can be called off; the first is the default.
+enum class CancellableQuestion { YesNoCancel, SaveDiscardCancel };
 
 struct FileDialogRequest {
     QString title;
@@ -37,9 +39,10 @@ public:
     {
         return question(parent, title, text, icon);
     }
-    // A box with Yes, No and Cancel, Yes the default, for a question whose
-    // asker may rather stay where it is; returns Answer::Yes, No or Cancel.
-    virtual Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) = 0;
+    // A box with Yes, No and Cancel, or Save, Discard and Cancel; returns the
+    // button chosen (Cancel also when the box is closed).
+    virtual Answer cancellableQuestion(QWidget* parent, const QString& title, const QString& text,
+        CancellableQuestion buttons) = 0;
 
     virtual std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) = 0;

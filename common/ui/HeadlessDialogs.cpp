@@ -28,9 +28,15 @@ Answer HeadlessDialogs::question(QWidget*, const QString& title, const QString& 
     return Answer::No;
 }
 
-// No, not Cancel: a program closed by the screenshot run must still end.
-Answer HeadlessDialogs::questionWithCancel(QWidget*, const QString& title, const QString& text, MessageIcon)
+// No (Discard), as every question here: nobody has typed anything into a
+// window that is only drawn, and the run must end.
+Answer HeadlessDialogs::cancellableQuestion(QWidget*, const QString& title, const QString& text,
+    CancellableQuestion buttons)
 {
+    if (buttons == CancellableQuestion::SaveDiscardCancel) {
+        report("question (answered Discard)", title, text);
+        return Answer::Discard;
+    }
     report("question (answered No)", title, text);
     return Answer::No;
 }

@@ -51,16 +51,21 @@ Answer QtDialogs::questionDefaultNo(QWidget* parent, const QString& title, const
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& title, const QString& text, MessageIcon icon)
+Answer QtDialogs::cancellableQuestion(QWidget* parent, const QString& title, const QString& text,
+    CancellableQuestion buttons)
 {
-    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    const bool save = buttons == CancellableQuestion::SaveDiscardCancel;
+    const QMessageBox::StandardButton first = save ? QMessageBox::Save : QMessageBox::Yes;
+    const QMessageBox::StandardButton second = save ? QMessageBox::Discard : QMessageBox::No;
+    QMessageBox box(QMessageBox::Question, title, text, first | second | QMessageBox::Cancel, parent);
+    box.setDefaultButton(first);
     box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
-    }
+    const int chosen = box.exec();
+    if (chosen == first)
+        return save ? Answer::Save : Answer::Yes;
+    if (chosen == second)
+        return save ? Answer::Discard : Answer::No;
+    return Answer::Cancel;
 }
 
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const FileDialogRequest& request)

@@ -10,7 +10,8 @@ public:
     void message(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) override;
     Answer question(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) override;
     Answer questionDefaultNo(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) override;
-    Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) override;
+    Answer cancellableQuestion(QWidget* parent, const QString& title, const QString& text,
+        CancellableQuestion buttons) override;
     std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& directory) override;

@@ -1,5 +1,6 @@
 #include "ChangeScript.h"
 
+#include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 
 namespace ordnix {
@@ -31,12 +32,20 @@ void WriteScript(const LoadoutImage& image, const std::filesystem::path& path)
         lines.push_back(std::to_string(change.position));
         lines.push_back(change.value);
     }
-    common::writeTextLines(path, lines);
+    try {
+        common::writeTextLines(path, lines);
+    } catch (const common::IoError& e) {
+        throw e.about(path);
+    }
 }
 
 std::string ReadText(const std::filesystem::path& path)
 {
-    return common::joinCrlfLines(common::readTextLines(path));
+    try {
+        return common::joinCrlfLines(common::readTextLines(path));
+    } catch (const common::IoError& e) {
+        throw e.about(path);
+    }
 }
 
 } // namespace ordnix

@@ -7,6 +7,7 @@
 #include "common/core/AtomicWrite.h"
 #include "common/core/BinaryFile.h"
 #include "common/core/FileLookup.h"
+#include "common/core/IoError.h"
 
 #include <algorithm>
 #include <system_error>
@@ -24,6 +25,11 @@ bool isLoadoutName(const std::string& name)
 {
     return name.size() >= kLoadoutStem.size()
         && common::equalsNoCase(std::string_view(name).substr(0, kLoadoutStem.size()), kLoadoutStem);
+}
+
+std::string byteCount(std::size_t n)
+{
+    return std::to_string(n) + (n == 1 ? " byte" : " bytes");
 }
 
 std::string threeDigits(std::size_t n)
@@ -44,23 +50,31 @@ LoadoutImage LoadFile(const fs::path& dir, const std::string& name, const LoadPr
     else
         path = dir / name;
 
-    common::BinaryFile file = common::BinaryFile::open(path, common::BinaryFile::Mode::Read);
-    const auto size = static_cast<std::size_t>(file.size());
-    std::vector<std::uint8_t> bytes(size);
-    // Read in steps, so that the count shown while loading stays true
-    // without costing a call per byte.
-    for (std::size_t done = 0; done < size;) {
-        const std::size_t step = std::min(kProgressStep, size - done);
-        file.read(done, std::span<std::uint8_t>(bytes.data() + done, step));
-        done += step;
-        if (progress)
-            progress(done);
+    // Read straight into the buffer the image keeps: not cleared first, and
+    // not copied afterwards.
+    ValueColumn::Bytes bytes;
+    try {
+        common::BinaryFile file = common::BinaryFile::open(path, common::BinaryFile::Mode::Read);
+        const auto size = static_cast<std::size_t>(file.size());
+        bytes.resize(size);
+        // Read in steps, so that the count shown while loading stays true
+        // without costing a call per byte.
+        for (std::size_t done = 0; done < size;) {
+            const std::size_t step = std::min(kProgressStep, size - done);
+            file.read(done, std::span<std::uint8_t>(bytes.data() + done, step));
+            done += step;
+            if (progress)
+                progress(done);
+        }
+        file.close();
+    } catch (const common::IoError& e) {
+        throw e.about(path);
     }
-    file.close();
-    if (progress && size == 0)
+    if (progress && bytes.empty())
         progress(0);
 
-    LoadoutImage image(std::move(bytes), name.empty() ? fs::path("loadout.dat") : fs::path(name));
+    LoadoutImage image =
+        LoadoutImage::fromBytes(std::move(bytes), name.empty() ? fs::path("loadout.dat") : fs::path(name));
     CheckLoadoutLength(image);
     return image;
 }
@@ -69,8 +83,8 @@ void CheckLoadoutLength(const LoadoutImage& image)
 {
     const std::string shown = image.shownName();
     if (image.size() < kRecordsEnd)
-        throw LoadoutError(shown + " is too short for a loadout file: it holds " + std::to_string(image.size())
-            + " bytes, but its 180 records alone need " + std::to_string(kRecordsEnd) + ".");
+        throw LoadoutError(shown + " is too short for a loadout file: it holds " + byteCount(image.size())
+            + ", but its 180 records alone need " + std::to_string(kRecordsEnd) + ".");
     const auto& values = image.current();
     for (std::size_t i = 0; i < kRecordCount; ++i) {
         const std::size_t at = RecordStart(i) - 1;
@@ -78,8 +92,8 @@ void CheckLoadoutLength(const LoadoutImage& image)
         const std::size_t code = number > 0 ? static_cast<std::size_t>(number) : 0;
         const std::size_t needed = LastOptionPosition(code);
         if (image.size() < needed)
-            throw LoadoutError(shown + " is too short for a loadout file: it holds " + std::to_string(image.size())
-                + " bytes, but record " + std::to_string(i + 1) + " uses aircraft code " + std::to_string(code)
+            throw LoadoutError(shown + " is too short for a loadout file: it holds " + byteCount(image.size())
+                + ", but record " + std::to_string(i + 1) + " uses aircraft code " + std::to_string(code)
                 + ", whose mission options need " + std::to_string(needed) + ".");
     }
 }
@@ -100,10 +114,17 @@ std::vector<std::string> ListLoadoutFiles(const fs::path& dir)
     return names;
 }
 
-fs::path SaveFileName(const fs::path& dir, bool replace)
+fs::path SaveFileName(const fs::path& dir, bool replace, const fs::path& loaded)
 {
-    if (replace)
+    if (replace) {
+        if (!loaded.empty() && common::equalsNoCase(loaded.filename().string(), "loadout.dat")) {
+            const fs::path file = loaded.is_absolute() ? loaded : dir / loaded;
+            std::error_code ec;
+            if (fs::equivalent(file.parent_path(), dir, ec))
+                return file;
+        }
         return common::resolveNoCase(dir, "Loadout.dat");
+    }
     const std::vector<std::string> existing = ListLoadoutFiles(dir);
     std::error_code ec;
     auto taken = [&](const std::string& name) {
@@ -124,7 +145,7 @@ std::vector<std::uint8_t> ImageBytes(const LoadoutImage& image)
 {
     const auto& values = image.current();
     if (values.allPlain())
-        return values.plainValues();
+        return std::vector<std::uint8_t>(values.plainValues().begin(), values.plainValues().end());
     std::vector<std::uint8_t> bytes(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (values.isPlain(i)) {
@@ -144,8 +165,12 @@ std::vector<std::uint8_t> ImageBytes(const LoadoutImage& image)
 fs::path SaveImage(const LoadoutImage& image, const fs::path& dir, bool replace)
 {
     const std::vector<std::uint8_t> bytes = ImageBytes(image);
-    const fs::path target = SaveFileName(dir, replace);
-    common::writeFileAtomically(target, bytes);
+    const fs::path target = SaveFileName(dir, replace, image.fileName());
+    try {
+        common::writeFileAtomically(target, bytes);
+    } catch (const common::IoError& e) {
+        throw e.about(target);
+    }
     return target;
 }
 

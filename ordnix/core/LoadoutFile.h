@@ -30,18 +30,22 @@ void CheckLoadoutLength(const LoadoutImage& image);
 // letter case, sorted.
 std::vector<std::string> ListLoadoutFiles(const std::filesystem::path& dir);
 
-// Where a save goes: "Loadout.dat" (or the existing loadout.dat in whatever
-// spelling) when replacing; otherwise "Loadout.NNN", NNN being the number of
-// loadout files in `dir`, or the next number not yet taken. Never names an
-// existing numbered copy; throws LoadoutError when all 1000 are taken.
-std::filesystem::path SaveFileName(const std::filesystem::path& dir, bool replace);
+// Where a save goes. Replacing: `loaded` itself when it is the loadout.dat
+// of `dir` in whatever spelling (a folder may hold several), else the
+// existing loadout.dat, else "Loadout.dat". Otherwise "Loadout.NNN", NNN
+// being the number of loadout files in `dir`, or the next number not yet
+// taken. Never names an existing numbered copy; throws LoadoutError when all
+// 1000 are taken. A relative `loaded` is taken in `dir`.
+std::filesystem::path SaveFileName(const std::filesystem::path& dir, bool replace,
+    const std::filesystem::path& loaded = {});
 
 // The file contents the current values stand for, one byte per entry.
 // Throws LoadoutError naming the first position whose text is not a whole
 // number from 0 to 255.
 std::vector<std::uint8_t> ImageBytes(const LoadoutImage& image);
 
-// Writes the current values to SaveFileName(dir, replace) and returns that
+// Writes the current values to SaveFileName(dir, replace, the image's file)
+// and returns that
 // name. The bytes are checked before anything is written, and the file is
 // replaced as a whole, so a refused or failed save changes no file.
 std::filesystem::path SaveImage(const LoadoutImage& image, const std::filesystem::path& dir, bool replace);

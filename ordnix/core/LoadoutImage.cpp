@@ -4,11 +4,25 @@
 
 namespace ordnix {
 
-LoadoutImage::LoadoutImage(std::vector<std::uint8_t> bytes, std::filesystem::path fileName)
-    : loaded_(bytes)
-    , current_(std::move(bytes))
-    , fileName_(std::move(fileName))
+LoadoutImage::LoadoutImage(const std::vector<std::uint8_t>& bytes, std::filesystem::path fileName)
 {
+    takeBytes(std::make_shared<ValueColumn::Bytes>(bytes.begin(), bytes.end()), std::move(fileName));
+}
+
+LoadoutImage LoadoutImage::fromBytes(ValueColumn::Bytes bytes, std::filesystem::path fileName)
+{
+    LoadoutImage image;
+    image.takeBytes(std::make_shared<ValueColumn::Bytes>(std::move(bytes)), std::move(fileName));
+    return image;
+}
+
+// Both columns start on the one buffer; the first edit gives the current
+// values their own.
+void LoadoutImage::takeBytes(std::shared_ptr<ValueColumn::Bytes> bytes, std::filesystem::path fileName)
+{
+    loaded_ = ValueColumn(bytes);
+    current_ = ValueColumn(std::move(bytes));
+    fileName_ = std::move(fileName);
     const std::string name = fileName_.string();
     const auto cut = name.find_last_of("\\/");
     shownName_ = cut == std::string::npos ? name : name.substr(cut + 1);

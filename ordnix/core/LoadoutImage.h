@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,9 @@ namespace ordnix {
 class LoadoutImage {
 public:
     LoadoutImage() = default;
-    LoadoutImage(std::vector<std::uint8_t> bytes, std::filesystem::path fileName);
+    LoadoutImage(const std::vector<std::uint8_t>& bytes, std::filesystem::path fileName);
+    // Takes over the bytes as read, without copying them.
+    static LoadoutImage fromBytes(ValueColumn::Bytes bytes, std::filesystem::path fileName);
 
     std::size_t size() const { return current_.size(); }
     bool empty() const { return size() == 0; }
@@ -41,6 +44,8 @@ public:
     const std::string& shownName() const { return shownName_; }
 
 private:
+    void takeBytes(std::shared_ptr<ValueColumn::Bytes> bytes, std::filesystem::path fileName);
+
     std::size_t index(std::size_t position) const;
 
     ValueColumn loaded_;

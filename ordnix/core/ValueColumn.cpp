@@ -4,7 +4,16 @@
 
 namespace ordnix {
 
-ValueColumn::ValueColumn(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+ValueColumn::ValueColumn() : bytes_(std::make_shared<Bytes>()) {}
+
+ValueColumn::ValueColumn(std::shared_ptr<Bytes> bytes) : bytes_(std::move(bytes)) {}
+
+ValueColumn::Bytes& ValueColumn::ownBytes()
+{
+    if (bytes_.use_count() > 1)
+        bytes_ = std::make_shared<Bytes>(*bytes_);
+    return *bytes_;
+}
 
 std::string ValueColumn::text(std::size_t index) const
 {
@@ -13,12 +22,12 @@ std::string ValueColumn::text(std::size_t index) const
         if (it != texts_.end())
             return it->second;
     }
-    return std::to_string(bytes_.at(index));
+    return std::to_string(bytes_->at(index));
 }
 
 void ValueColumn::setText(std::size_t index, std::string_view text)
 {
-    std::uint8_t& byte = bytes_.at(index);
+    std::uint8_t& byte = ownBytes().at(index);
     if (IsPlainByteText(text)) {
         byte = *ToByteValue(text);
         texts_.erase(index);
@@ -34,13 +43,14 @@ bool ValueColumn::sameText(std::size_t index, const ValueColumn& other) const
     if (plain != other.isPlain(index))
         return false;
     if (plain)
-        return bytes_.at(index) == other.bytes_.at(index);
+        return bytes_->at(index) == other.bytes_->at(index);
     return texts_.at(index) == other.texts_.at(index);
 }
 
 void ValueColumn::copyEntry(std::size_t from, std::size_t to)
 {
-    bytes_.at(to) = bytes_.at(from);
+    Bytes& bytes = ownBytes();
+    bytes.at(to) = bytes.at(from);
     const auto it = texts_.find(from);
     if (it != texts_.end())
         texts_.insert_or_assign(to, it->second);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "DefaultInitAllocator.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -13,27 +16,34 @@ namespace ordnix {
 // the plain decimal form of a byte, so those are kept as the byte itself and
 // only texts typed in another form ("03", " 12", "7.5") are kept as text.
 // That keeps a large file small in memory and quick to load and compare.
+// Columns made from one buffer share it until one of them is written, so the
+// loaded and the current values of a file just read are one copy.
 class ValueColumn {
 public:
-    ValueColumn() = default;
-    explicit ValueColumn(std::vector<std::uint8_t> bytes);
+    using Bytes = std::vector<std::uint8_t, DefaultInitAllocator<std::uint8_t>>;
 
-    std::size_t size() const { return bytes_.size(); }
+    ValueColumn();
+    explicit ValueColumn(std::shared_ptr<Bytes> bytes);
+
+    std::size_t size() const { return bytes_->size(); }
 
     std::string text(std::size_t index) const;
     void setText(std::size_t index, std::string_view text);
 
     // True when the text at `index` is the plain form of plainValue(index).
     bool isPlain(std::size_t index) const { return texts_.empty() || !texts_.contains(index); }
-    std::uint8_t plainValue(std::size_t index) const { return bytes_[index]; }
+    std::uint8_t plainValue(std::size_t index) const { return (*bytes_)[index]; }
     bool allPlain() const { return texts_.empty(); }
-    const std::vector<std::uint8_t>& plainValues() const { return bytes_; }
+    const Bytes& plainValues() const { return *bytes_; }
 
     bool sameText(std::size_t index, const ValueColumn& other) const;
     void copyEntry(std::size_t from, std::size_t to);
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    // The bytes, made this column's own before it changes them.
+    Bytes& ownBytes();
+
+    std::shared_ptr<Bytes> bytes_;
     std::unordered_map<std::size_t, std::string> texts_;
 };
 

@@ -40,6 +40,26 @@ TEST(LoadFileTest, HoldsEveryByteAsPlainTextInBothColumns)
     EXPECT_THROW(image.currentText(bytes.size() + 1), std::out_of_range);
 }
 
+// The loaded and current values of a file just read are one buffer, and a
+// copy of an image shares it too, until something is written.
+TEST(LoadFileTest, AnEditChangesOnlyTheCurrentValuesOfTheImageEdited)
+{
+    common::TempDir dir;
+    const auto bytes = demogen::buildDemoLoadout();
+    writeAllBytes(dir / "loadout.dat", bytes);
+    const LoadoutImage image = LoadFile(dir.path(), "");
+    LoadoutImage copy = image;
+    copy.setCurrent(9, "77");
+    copy.copyEntry(9, 10);
+
+    const std::string before = std::to_string(bytes[8]);
+    EXPECT_EQ(copy.loadedText(9), before);
+    EXPECT_EQ(copy.currentText(10), "77");
+    EXPECT_EQ(image.currentText(9), before);
+    EXPECT_EQ(image.currentText(10), std::to_string(bytes[9]));
+    EXPECT_FALSE(image.isChanged(9));
+}
+
 TEST(LoadFileTest, EmptyNameFindsLoadoutDatInAnySpelling)
 {
     common::TempDir dir;
@@ -75,6 +95,11 @@ TEST(LoadFileTest, MissingFileIsAnIoError)
 {
     common::TempDir dir;
     EXPECT_THROW(LoadFile(dir.path(), "nothing.dat"), common::IoError);
+    try {
+        LoadFile(dir.path(), "nothing.dat");
+    } catch (const common::IoError& e) {
+        EXPECT_EQ(e.path().filename(), "nothing.dat"); // the window names the file from it
+    }
 }
 
 TEST(LoadFileTest, RefusesAFileShorterThanTheRecords)
@@ -88,6 +113,13 @@ TEST(LoadFileTest, RefusesAFileShorterThanTheRecords)
         FAIL() << "a short file was loaded";
     } catch (const LoadoutError& e) {
         EXPECT_NE(std::string(e.what()).find("7923"), std::string::npos) << e.what();
+    }
+    writeAllBytes(dir / "loadout.dat", {0});
+    try {
+        LoadFile(dir.path(), "");
+        FAIL() << "a one-byte file was loaded";
+    } catch (const LoadoutError& e) {
+        EXPECT_NE(std::string(e.what()).find("holds 1 byte,"), std::string::npos) << e.what();
     }
 }
 

@@ -27,9 +27,14 @@ const std::string& PlaneList::name(int code) const
     return names_[static_cast<std::size_t>(code)];
 }
 
+bool PlaneList::covers(int code) const
+{
+    return code >= 0 && code < kCapacity && code < linesInFile_;
+}
+
 std::string PlaneList::recordName(std::uint8_t code) const
 {
-    if (code > kHighestAircraft)
+    if (code > kHighestAircraft || !covers(code))
         return "Error";
     return name(code);
 }

@@ -25,7 +25,10 @@ public:
 
     // The name of a code; empty for a code beyond the lines read.
     const std::string& name(int code) const;
-    // What the record list shows for a squadron's code.
+    // Whether the file has a line (perhaps an empty one) for the code.
+    bool covers(int code) const;
+    // What the record list shows for a squadron's code: its name, or
+    // "Error" for a code no squadron may fly or the file does not cover.
     std::string recordName(std::uint8_t code) const;
 
     int linesInFile() const { return linesInFile_; }

@@ -47,8 +47,9 @@ TEST(PlaneList, LineNumberIsTheCodeWhateverTheLineEnds)
     EXPECT_EQ(list.name(1), "");
     EXPECT_EQ(list.name(2), "Fw 190A");
     EXPECT_EQ(list.name(3), "He 111");
-    // A code beyond a short list has no name, but is no error either.
-    EXPECT_EQ(list.recordName(20), "");
+    // A code beyond a short list has no name: it shows as an error.
+    EXPECT_EQ(list.recordName(20), "Error");
+    EXPECT_EQ(list.recordName(1), "");
 }
 
 TEST(PlaneList, LoadsTheGeneratedList)

@@ -13,6 +13,29 @@
 
 namespace sortiekit {
 
+namespace {
+
+// A name as it can be read in a message: control characters such as a NUL
+// would cut the text short or hide, so they are written as \xNN.
+std::string readable(const std::string& name)
+{
+    static const char* const digits = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            out += "\\x";
+            out += digits[byte >> 4];
+            out += digits[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
 AirbaseList AirbaseList::parse(std::string_view text)
 {
     AirbaseList list;
@@ -49,11 +72,11 @@ std::array<int, 4> AirbaseList::recordNumbers(const std::array<int, 4>& entries)
             throw SortiekitError("No airfield is chosen for " + slot + ".");
         const Airfield& field = airfields_[static_cast<std::size_t>(entries[s])];
         if (!field.number) {
-            throw SortiekitError("The number of " + field.name + " in airbase.txt, \"" + field.numberText
+            throw SortiekitError("The number of " + readable(field.name) + " in airbase.txt, \"" + readable(field.numberText)
                 + "\", does not fit in 16 bits.");
         }
         if (*field.number >= static_cast<int>(AirfieldFile::kRecordCount)) {
-            throw SortiekitError(field.name + " has the number " + std::to_string(*field.number)
+            throw SortiekitError(readable(field.name) + " has the number " + std::to_string(*field.number)
                 + " in airbase.txt, but airfield.dat holds only the airfields 0 to "
                 + std::to_string(AirfieldFile::kRecordCount - 1) + ".");
         }

@@ -8,6 +8,7 @@
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 
+#include <cerrno>
 #include <string>
 #include <system_error>
 
@@ -23,7 +24,15 @@ void refuseIfReadOnly(const fs::path& file)
     std::error_code ec;
     const auto status = fs::status(file, ec);
     if (!ec && fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none)
-        throw common::IoError(common::IoFailure::AccessDenied);
+        throw common::IoError(common::IoFailure::AccessDenied, EACCES, file);
+}
+
+// A folder standing where the file should be is never replaced or removed.
+void refuseIfFolder(const fs::path& file)
+{
+    std::error_code ec;
+    if (fs::is_directory(file, ec))
+        throw common::IoError(common::IoFailure::AccessDenied, EISDIR, file);
 }
 
 } // namespace
@@ -64,11 +73,21 @@ void AirfieldFile::saveSelection(const fs::path& folder, const std::array<int, 4
         throw SortiekitError("airfield.bak was not found in " + folder.string()
             + "; it is the master copy airfield.dat is made from.");
     }
-    const std::string bytes = common::readFileBytes(*master);
+    std::string bytes;
+    try {
+        bytes = common::readFileBytes(*master);
+    } catch (const common::IoError& e) {
+        throw e.about(*master);
+    }
     const auto image = withBases(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), numbers);
     const fs::path target = common::resolveNoCase(folder, "airfield.dat");
+    refuseIfFolder(target);
     refuseIfReadOnly(target);
-    common::writeFileAtomically(target, image);
+    try {
+        common::writeFileAtomically(target, image);
+    } catch (const common::IoError& e) {
+        throw e.about(target);
+    }
 }
 
 bool AirfieldFile::restoreStandard(const fs::path& folder)
@@ -76,10 +95,11 @@ bool AirfieldFile::restoreStandard(const fs::path& folder)
     const auto target = common::findNoCase(folder, "airfield.dat");
     if (!target)
         return false;
+    refuseIfFolder(*target);
     refuseIfReadOnly(*target);
     std::error_code ec;
     if (!fs::remove(*target, ec) && ec)
-        throw common::IoError::fromErrno(ec.value());
+        throw common::IoError::fromErrno(ec.value(), *target);
     return true;
 }
 

@@ -26,11 +26,13 @@ public:
 
     // Writes airfield.dat in `folder` from airfield.bak. The new file is put
     // in place whole, so a refusal or failure leaves airfield.dat as it was.
-    // Throws SortiekitError or common::IoError.
+    // Throws SortiekitError or common::IoError naming the file that failed
+    // (a folder in the place of either file is refused as access denied).
     static void saveSelection(const std::filesystem::path& folder, const std::array<int, 4>& numbers);
 
     // Removes airfield.dat so the game uses its standard bases again; false
-    // if there was none. Throws common::IoError (a read-only file is kept).
+    // if there was none. Throws common::IoError naming it (a read-only file,
+    // or a folder of that name, is kept).
     static bool restoreStandard(const std::filesystem::path& folder);
 };
 

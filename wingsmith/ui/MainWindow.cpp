@@ -200,7 +200,7 @@ bool MainWindow::offerToSave(const QString& question)
     Comparevalues();
     if (!workspace_.anyChanged())
         return true;
-    switch (common::dialogs().questionWithCancel(this, "Confirm", question, common::MessageIcon::Question)) {
+    switch (common::dialogs().cancellableQuestion(this, "Confirm", question, common::CancellableQuestion::YesNoCancel)) {
     case common::Answer::Yes: return save();
     case common::Answer::No: return true;
     default: return false;

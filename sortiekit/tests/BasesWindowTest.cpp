@@ -1,4 +1,4 @@
-#include "sortiekit/ui/SortiekitWindow.h"
+#include "sortiekit/ui/BasesWindow.h"
 
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
@@ -33,7 +33,7 @@ Bytes slotField(const Bytes& image, int number)
     return Bytes(at, at + 9);
 }
 
-class SortiekitWindowTest : public testing::Test {
+class BasesWindowTest : public testing::Test {
 protected:
     void writeDemo()
     {
@@ -41,9 +41,9 @@ protected:
         writeAllBytes(dir / "airfield.bak", demogen::buildAirfieldBak());
     }
 
-    std::unique_ptr<SortiekitWindow> open()
+    std::unique_ptr<BasesWindow> open()
     {
-        auto window = std::make_unique<SortiekitWindow>(QString::fromStdString(dir.path().string()));
+        auto window = std::make_unique<BasesWindow>(QString::fromStdString(dir.path().string()));
         window->show();
         return window;
     }
@@ -70,7 +70,7 @@ protected:
     common::ScopedScriptedDialogs dlg;
 };
 
-TEST_F(SortiekitWindowTest, OpensWithTheFourHeadingsAndTheStandardBasesChosen)
+TEST_F(BasesWindowTest, OpensWithTheFourHeadingsAndTheStandardBasesChosen)
 {
     writeDemo();
     auto w = open();
@@ -93,7 +93,7 @@ TEST_F(SortiekitWindowTest, OpensWithTheFourHeadingsAndTheStandardBasesChosen)
     EXPECT_TRUE(child<QLabel>(*w, "lblStatus")->text().contains("standard bases"));
 }
 
-TEST_F(SortiekitWindowTest, SavesTheChosenBasesThenGoesBackToStandard)
+TEST_F(BasesWindowTest, SavesTheChosenBasesThenGoesBackToStandard)
 {
     writeDemo();
     auto w = open();
@@ -136,9 +136,9 @@ void PrintTo(const WindowRefusal& c, std::ostream* os)
     *os << c.name;
 }
 
-class SortiekitRefusal : public SortiekitWindowTest, public testing::WithParamInterface<std::tuple<WindowRefusal, bool>> {
+class SortiekitRefusal : public BasesWindowTest, public testing::WithParamInterface<std::tuple<WindowRefusal, bool>> {
 public:
-    using SortiekitWindowTest::pick;
+    using BasesWindowTest::pick;
 };
 
 std::string withLine(int entry, const std::string& line)
@@ -204,6 +204,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, SortiekitRefusal,
                 "Florennes has the number 162", false},
             WindowRefusal{"MissingAirfieldBak", [](const fs::path& d) { fs::remove(d / "airfield.bak"); }, noChoice,
                 "airfield.bak was not found", false},
+            WindowRefusal{"NameStartsWithNul",
+                [](const fs::path& d) {
+                    common::writeAllText(d / "airbase.txt", withLine(12, std::string("\0Florennes, a2", 14)));
+                },
+                [](QWidget& w) { SortiekitRefusal::pick(w, 1, 12); }, "Florennes has the number 162", false},
             WindowRefusal{"ListLeftWithoutChoice", [](const fs::path&) {},
                 [](QWidget& w) { SortiekitRefusal::pick(w, 1, 63, Qt::ControlModifier); },
                 "No airfield is chosen for Allied  Base 2.", false}),
@@ -212,7 +217,43 @@ INSTANTIATE_TEST_SUITE_P(Cases, SortiekitRefusal,
         return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_WithDat" : "_WithoutDat");
     });
 
-TEST_F(SortiekitWindowTest, StandardStillWorksWithoutAirbaseTxt)
+struct FileFailure {
+    const char* name;
+    const char* folder; // stands where the file should be
+    const char* button;
+    const char* message;
+};
+
+void PrintTo(const FileFailure& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SortiekitFileFailure : public BasesWindowTest, public testing::WithParamInterface<FileFailure> {};
+
+// The message names the file that failed and says why in words; a folder in
+// the place of a file is refused whoever runs the test.
+TEST_P(SortiekitFileFailure, NamesTheFileAndTheReason)
+{
+    writeDemo();
+    fs::remove(dir / GetParam().folder);
+    fs::create_directories(dir / GetParam().folder / "inside");
+    auto w = open();
+    click(*w, GetParam().button);
+    ASSERT_EQ(dlg->texts().size(), 1);
+    const QString text = dlg->texts()[0];
+    EXPECT_TRUE(text.contains(GetParam().message)) << text.toStdString();
+    EXPECT_FALSE(text.contains("I/O error")) << text.toStdString();
+    EXPECT_TRUE(fs::exists(dir / GetParam().folder / "inside"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SortiekitFileFailure,
+    testing::Values(FileFailure{"MasterCopyIsAFolder", "airfield.bak", "cmdSave", "airfield.bak: File access denied"},
+        FileFailure{"SavingOverAFolder", "airfield.dat", "cmdSave", "airfield.dat: File access denied"},
+        FileFailure{"RemovingAFolder", "airfield.dat", "cmdCancel", "airfield.dat: File access denied"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BasesWindowTest, StandardStillWorksWithoutAirbaseTxt)
 {
     writeAllBytes(dir / "airfield.dat", {1, 2, 3});
     auto w = open();

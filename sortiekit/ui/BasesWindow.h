@@ -14,15 +14,15 @@ class QPushButton;
 
 namespace sortiekit {
 
-// frmMain: four airfield lists, one per base slot, and the two buttons
-// that write airfield.dat or remove it.
-class SortiekitWindow : public QWidget {
+// The one window (object name frmMain): four airfield lists, one per base
+// slot, and the two buttons that write airfield.dat or remove it.
+class BasesWindow : public QWidget {
     Q_OBJECT
 
 public:
     // `folder` is the game folder holding airbase.txt, airfield.bak and
     // airfield.dat.
-    explicit SortiekitWindow(const QString& folder, QWidget* parent = nullptr);
+    explicit BasesWindow(const QString& folder, QWidget* parent = nullptr);
 
 private:
     void Form_Load();

@@ -1,7 +1,7 @@
 #include "LoadoutFixture.h"
 
 #include "ordnix/core/ChangeScript.h"
-#include "ordnix/ui/EditorWindow.h"
+#include "ordnix/ui/LoadoutEditorWindow.h"
 
 #include "tools/demogen/DemoInstallation.h"
 #include "tools/demogen/OrdnixDemo.h"
@@ -9,6 +9,7 @@
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
+#include "common/core/TextLines.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -27,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <set>
 
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -51,7 +54,7 @@ QString path(const fs::path& p)
     return QString::fromStdString(p.string());
 }
 
-class EditorWindowTest : public ::testing::Test {
+class LoadoutEditorWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { testing::writeDemoLists(dir.path()); }
 
@@ -59,7 +62,7 @@ protected:
     void open(const std::vector<std::uint8_t>& bytes)
     {
         writeAllBytes(dir / "loadout.dat", bytes);
-        window = std::make_unique<EditorWindow>(dir.path(), QStringLiteral("loadout.dat"));
+        window = std::make_unique<LoadoutEditorWindow>(dir.path(), QStringLiteral("loadout.dat"));
         window->show();
         QApplication::processEvents();
     }
@@ -101,10 +104,10 @@ protected:
 
     common::TempDir dir;
     common::ScopedScriptedDialogs dialogs;
-    std::unique_ptr<EditorWindow> window;
+    std::unique_ptr<LoadoutEditorWindow> window;
 };
 
-TEST_F(EditorWindowTest, ShowingARecordTidiesItsSlots)
+TEST_F(LoadoutEditorWindowTest, ShowingARecordTidiesItsSlots)
 {
     auto bytes = blankLoadout();
     bytes[recordOffset(4, 2)] = 1;
@@ -140,7 +143,7 @@ TEST_F(EditorWindowTest, ShowingARecordTidiesItsSlots)
     EXPECT_EQ(window->image().currentText(p0 + 4 + 8 + 6), "0");
 }
 
-TEST_F(EditorWindowTest, OkOnAConsistentRecordChangesNothing)
+TEST_F(LoadoutEditorWindowTest, OkOnAConsistentRecordChangesNothing)
 {
     open(demogen::buildDemoLoadout());
     // Walk all 180 demo records with "+", pressing "OK" on each.
@@ -154,7 +157,7 @@ TEST_F(EditorWindowTest, OkOnAConsistentRecordChangesNothing)
     EXPECT_TRUE(changed().empty());
 }
 
-TEST_F(EditorWindowTest, MinusOnTheFirstAndPlusOnTheLastRowDoNothing)
+TEST_F(LoadoutEditorWindowTest, MinusOnTheFirstAndPlusOnTheLastRowDoNothing)
 {
     open(demogen::buildDemoLoadout());
     choose(0);
@@ -175,7 +178,7 @@ TEST_F(EditorWindowTest, MinusOnTheFirstAndPlusOnTheLastRowDoNothing)
     EXPECT_EQ(window->shownRecord(), 178);
 }
 
-TEST_F(EditorWindowTest, MissionFourOfCodeTwoShowsPositions8100To8106)
+TEST_F(LoadoutEditorWindowTest, MissionFourOfCodeTwoShowsPositions8100To8106)
 {
     auto bytes = blankLoadout();
     setCodes(bytes, {0, 0, 2});
@@ -198,7 +201,7 @@ TEST_F(EditorWindowTest, MissionFourOfCodeTwoShowsPositions8100To8106)
     EXPECT_FALSE(get<QLabel>("Label5")->isVisible());
 }
 
-TEST_F(EditorWindowTest, InsertEditedValuesRoundsOptionsDownAndKeepsTheCountAsTyped)
+TEST_F(LoadoutEditorWindowTest, InsertEditedValuesRoundsOptionsDownAndKeepsTheCountAsTyped)
 {
     auto bytes = blankLoadout();
     for (std::size_t i = 0; i < 180; ++i)
@@ -218,10 +221,10 @@ TEST_F(EditorWindowTest, InsertEditedValuesRoundsOptionsDownAndKeepsTheCountAsTy
     EXPECT_EQ(table->model()->index(8100, 2).data().toString(), "7");
 }
 
-TEST_F(EditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
+TEST_F(LoadoutEditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
 {
     writeAllBytes(dir / "loadout.dat", demogen::buildDemoLoadout());
-    window = std::make_unique<EditorWindow>(dir.path());
+    window = std::make_unique<LoadoutEditorWindow>(dir.path());
     window->show();
     QApplication::processEvents();
 
@@ -249,13 +252,13 @@ TEST_F(EditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
     EXPECT_EQ(window->windowTitle(), "Ordnix");
 }
 
-TEST_F(EditorWindowTest, DoubleClickingAListedFileLoadsIt)
+TEST_F(LoadoutEditorWindowTest, DoubleClickingAListedFileLoadsIt)
 {
     auto bytes = demogen::buildDemoLoadout();
     writeAllBytes(dir / "loadout.dat", bytes);
     bytes[recordOffset(0, 4)] = 3;
     writeAllBytes(dir / "Loadout.001", bytes);
-    window = std::make_unique<EditorWindow>(dir.path());
+    window = std::make_unique<LoadoutEditorWindow>(dir.path());
     window->show();
     QApplication::processEvents(); // the start-up dialog, cancelled
 
@@ -270,12 +273,12 @@ TEST_F(EditorWindowTest, DoubleClickingAListedFileLoadsIt)
     EXPECT_EQ(window->image().currentText(9), "3");
 }
 
-TEST_F(EditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
+TEST_F(LoadoutEditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
 {
     auto bytes = blankLoadout();
     bytes.resize(200000, 1);
     writeAllBytes(dir / "big.dat", bytes);
-    window = std::make_unique<EditorWindow>(dir.path());
+    window = std::make_unique<LoadoutEditorWindow>(dir.path());
     QStringList titles;
     QObject::connect(window.get(), &QWidget::windowTitleChanged, [&](const QString& t) { titles << t; });
     ASSERT_TRUE(window->LoadLoadout(path(dir / "big.dat")));
@@ -285,7 +288,7 @@ TEST_F(EditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
     EXPECT_EQ(get<QTableView>("BG")->model()->rowCount(), 200000);
 }
 
-TEST_F(EditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
+TEST_F(LoadoutEditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
 {
     open(demogen::buildDemoLoadout());
     choose(7);
@@ -303,7 +306,7 @@ TEST_F(EditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
     EXPECT_EQ(window->windowTitle(), "Ordnix");
 }
 
-TEST_F(EditorWindowTest, ACodeBeyondItsListShowsNoEntryAndOkKeepsIt)
+TEST_F(LoadoutEditorWindowTest, ACodeBeyondItsListShowsNoEntryAndOkKeepsIt)
 {
     auto bytes = blankLoadout(57);
     setCodes(bytes, {1, 57});
@@ -324,7 +327,7 @@ TEST_F(EditorWindowTest, ACodeBeyondItsListShowsNoEntryAndOkKeepsIt)
     EXPECT_EQ(changed(), (std::set<std::size_t>{5 + 44 + 5}));
 }
 
-TEST_F(EditorWindowTest, SavingWritesNumberedCopiesAndListsThem)
+TEST_F(LoadoutEditorWindowTest, SavingWritesNumberedCopiesAndListsThem)
 {
     open(demogen::buildDemoLoadout());
     choose(3);
@@ -351,7 +354,7 @@ TEST_F(EditorWindowTest, SavingWritesNumberedCopiesAndListsThem)
     EXPECT_EQ(files->count(), 3);
 }
 
-TEST_F(EditorWindowTest, ASaveWithAValueThatIsNoByteIsRefused)
+TEST_F(LoadoutEditorWindowTest, ASaveWithAValueThatIsNoByteIsRefused)
 {
     open(demogen::buildDemoLoadout());
     choose(0);
@@ -370,7 +373,7 @@ TEST_F(EditorWindowTest, ASaveWithAValueThatIsNoByteIsRefused)
     EXPECT_EQ(readAllBytes(dir / "Loadout.001")[recordOffset(0, 8)], 4); // 3.5 saved as 4
 }
 
-TEST_F(EditorWindowTest, SaveBlockWritesTheChangesSinceLoading)
+TEST_F(LoadoutEditorWindowTest, SaveBlockWritesTheChangesSinceLoading)
 {
     auto bytes = blankLoadout();
     bytes[recordOffset(0, 2)] = 1;
@@ -400,7 +403,7 @@ TEST_F(EditorWindowTest, SaveBlockWritesTheChangesSinceLoading)
     EXPECT_EQ(common::readAllText(dir / "third.lox"), "11\r\n03\r\n");
 }
 
-TEST_F(EditorWindowTest, CancellingSaveBlockLeavesTheSlotEditorAlone)
+TEST_F(LoadoutEditorWindowTest, CancellingSaveBlockLeavesTheSlotEditorAlone)
 {
     open(demogen::buildDemoLoadout());
     choose(0);
@@ -416,7 +419,7 @@ TEST_F(EditorWindowTest, CancellingSaveBlockLeavesTheSlotEditorAlone)
     EXPECT_EQ(text("IFD_2"), "0"); // tidied once a name was chosen
 }
 
-TEST_F(EditorWindowTest, LoadTextShowsEveryLineEndedByCrLf)
+TEST_F(LoadoutEditorWindowTest, LoadTextShowsEveryLineEndedByCrLf)
 {
     open(demogen::buildDemoLoadout());
     common::writeAllText(dir / "notes.txt", "first\nsecond\r\nthird");
@@ -434,7 +437,7 @@ TEST_F(EditorWindowTest, LoadTextShowsEveryLineEndedByCrLf)
     EXPECT_TRUE(reader->toPlainText().isEmpty());
 }
 
-TEST_F(EditorWindowTest, InsertOnTheLastRecordIsRefused)
+TEST_F(LoadoutEditorWindowTest, InsertOnTheLastRecordIsRefused)
 {
     open(demogen::buildDemoLoadout());
     choose(179);
@@ -446,7 +449,7 @@ TEST_F(EditorWindowTest, InsertOnTheLastRecordIsRefused)
     EXPECT_EQ(row(), 179);
 }
 
-TEST_F(EditorWindowTest, InsertShowsTheCopyAndDeleteOfRecord0ShowsRow0)
+TEST_F(LoadoutEditorWindowTest, InsertShowsTheCopyAndDeleteOfRecord0ShowsRow0)
 {
     const auto bytes = demogen::buildDemoLoadout();
     open(bytes);
@@ -464,7 +467,7 @@ TEST_F(EditorWindowTest, InsertShowsTheCopyAndDeleteOfRecord0ShowsRow0)
     EXPECT_EQ(window->image().currentText(5), std::to_string(bytes[recordOffset(1)]));
 }
 
-TEST_F(EditorWindowTest, RightClickOnTheRecordListShowsTheOptionBlock)
+TEST_F(LoadoutEditorWindowTest, RightClickOnTheRecordListShowsTheOptionBlock)
 {
     open(demogen::buildDemoLoadout());
     choose(40);
@@ -481,7 +484,7 @@ TEST_F(EditorWindowTest, RightClickOnTheRecordListShowsTheOptionBlock)
     EXPECT_EQ(row(), 40); // the row under the pointer is not chosen
 }
 
-TEST_F(EditorWindowTest, MissingAndOverlongListsAreNamedAtStartup)
+TEST_F(LoadoutEditorWindowTest, MissingAndOverlongListsAreNamedAtStartup)
 {
     fs::remove(dir / "Weapons.txt");
     std::string many;
@@ -499,6 +502,155 @@ TEST_F(EditorWindowTest, MissingAndOverlongListsAreNamedAtStartup)
     choose(2);
     click("Command12");
     EXPECT_TRUE(changed().empty());
+}
+
+// Closing with edits that were never saved: what each answer does.
+struct ClosingCase {
+    const char* name;
+    bool edit;
+    std::optional<common::Answer> answer; // none: no question expected
+    bool closes;
+    bool savesACopy;
+};
+
+void PrintTo(const ClosingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ClosingTest : public LoadoutEditorWindowTest, public ::testing::WithParamInterface<ClosingCase> {};
+
+TEST_P(ClosingTest, AsksOnlyWhenSomethingIsUnsaved)
+{
+    const ClosingCase& c = GetParam();
+    open(demogen::buildDemoLoadout());
+    choose(3);
+    if (c.edit) {
+        auto* weapon = get<QComboBox>("Weapon_0");
+        weapon->setCurrentIndex((weapon->currentIndex() + 1) % weapon->count());
+    }
+    click("Command12"); // unchanged fields write the same texts: nothing to save
+    if (c.answer)
+        dialogs->answers.push_back(*c.answer);
+    click("Command3");
+    ASSERT_EQ(dialogs->texts().size(), c.answer ? 1 : 0) << dialogs->texts().join("\n").toStdString();
+    if (c.answer) {
+        EXPECT_TRUE(dialogs->texts()[0].contains("Loadout.001")) << dialogs->texts()[0].toStdString();
+    }
+    EXPECT_EQ(window->isVisible(), !c.closes);
+    EXPECT_EQ(fs::exists(dir / "Loadout.001"), c.savesACopy);
+    EXPECT_EQ(readAllBytes(dir / "loadout.dat"), demogen::buildDemoLoadout());
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ClosingTest,
+    ::testing::Values(ClosingCase{"NothingChanged", false, std::nullopt, true, false},
+        ClosingCase{"Save", true, common::Answer::Save, true, true},
+        ClosingCase{"Discard", true, common::Answer::Discard, true, false},
+        ClosingCase{"Cancel", true, common::Answer::Cancel, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LoadoutEditorWindowTest, AfterSavingTheCloseBoxAsksNothing)
+{
+    open(demogen::buildDemoLoadout());
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    click("Command2");
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(dialogs->texts().isEmpty()) << dialogs->texts().join("\n").toStdString();
+}
+
+TEST_F(LoadoutEditorWindowTest, ReplacingWritesTheFileLoadedWhateverOtherSpellingsLieBeside)
+{
+    auto upper = demogen::buildDemoLoadout();
+    upper[100] = 1;
+    writeAllBytes(dir / "LOADOUT.DAT", upper);
+    open(demogen::buildDemoLoadout()); // as loadout.dat
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    get<QCheckBox>("Check1")->setChecked(true);
+    click("Command2");
+    EXPECT_TRUE(dialogs->texts().isEmpty()) << dialogs->texts().join("\n").toStdString();
+    EXPECT_EQ(readAllBytes(dir / "loadout.dat")[recordOffset(0, 8)], 9);
+    EXPECT_EQ(readAllBytes(dir / "LOADOUT.DAT"), upper);
+}
+
+// A target that cannot be written is named with the reason.
+struct RefusedWrite {
+    const char* name;
+    const char* command;
+};
+
+void PrintTo(const RefusedWrite& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class RefusedWriteTest : public LoadoutEditorWindowTest, public ::testing::WithParamInterface<RefusedWrite> {};
+
+TEST_P(RefusedWriteTest, NamesTheFileAndSaysAccessIsDenied)
+{
+    // A folder where the file should go is refused however privileged the user.
+    fs::create_directory(dir / GetParam().name);
+    writeAllBytes(dir / "Loadout.001", demogen::buildDemoLoadout());
+    open(demogen::buildDemoLoadout());
+    ASSERT_TRUE(window->LoadLoadout(path(dir / "Loadout.001")));
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    get<QCheckBox>("Check1")->setChecked(true);
+    dialogs->files.push_back(path(dir / GetParam().name));
+    click(GetParam().command);
+    ASSERT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(dialogs->texts()[0].contains(GetParam().name)) << dialogs->texts()[0].toStdString();
+    EXPECT_TRUE(dialogs->texts()[0].contains("File access denied")) << dialogs->texts()[0].toStdString();
+    EXPECT_TRUE(window->hasUnsavedChanges());
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, RefusedWriteTest,
+    ::testing::Values(RefusedWrite{"Loadout.dat", "Command2"}, RefusedWrite{"changes.lox", "Command9"}),
+    [](const auto& info) { return std::string(info.param.command); });
+
+TEST_F(LoadoutEditorWindowTest, AListedFileWhoseNameIsNotUtf8Loads)
+{
+    const fs::path odd = dir / std::string("loadout.\xe9t\xe9");
+    writeAllBytes(odd, demogen::buildDemoLoadout());
+    window = std::make_unique<LoadoutEditorWindow>(dir.path());
+    window->show();
+    QApplication::processEvents(); // the start-up dialog, cancelled
+
+    auto* files = get<QListWidget>("File1");
+    ASSERT_EQ(files->count(), 1);
+    const QRect place = files->visualItemRect(files->item(0));
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, place.center());
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, place.center());
+    EXPECT_TRUE(dialogs->texts().isEmpty()) << dialogs->texts().join("\n").toStdString();
+    EXPECT_EQ(window->image().size(), demogen::kDemoLoadoutSize);
+}
+
+TEST_F(LoadoutEditorWindowTest, LongNamesAndLargePositionsShowWholeInACentredWindow)
+{
+    auto planes = demogen::demoPlaneNames();
+    planes[0] = "Lockheed P-38H Lightning long-range escort fighter";
+    common::writeAllText(dir / "Planes.txt", common::joinCrlfLines(planes));
+    auto bytes = demogen::buildDemoLoadout();
+    bytes.resize(10'000'000, 0); // positions of eight digits
+    open(bytes);
+
+    // The widths the views' own cells ask for.
+    const auto* list = get<QTableWidget>("RG");
+    page(0);
+    EXPECT_GE(list->viewport()->width(), static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(1));
+    auto* table = get<QTableView>("BG");
+    table->scrollToBottom();
+    QApplication::processEvents();
+    EXPECT_GE(table->columnWidth(0), static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(0));
+
+    const QPoint centre = window->screen()->availableGeometry().center();
+    // Off by no more than the frame, whose margins are unknown until shown.
+    EXPECT_LE((window->geometry().center() - centre).manhattanLength(), 8)
+        << window->geometry().center().x() << "," << window->geometry().center().y();
 }
 
 // The real program, as a user starts it.

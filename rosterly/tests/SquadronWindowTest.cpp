@@ -1,4 +1,4 @@
-#include "rosterly/ui/RosterlyWindow.h"
+#include "rosterly/ui/SquadronWindow.h"
 
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -27,13 +28,13 @@ std::string numberedPlanes(int count)
     return text;
 }
 
-class RosterlyWindowTest : public testing::Test {
+class SquadronWindowTest : public testing::Test {
 protected:
     QString path(const char* name) const { return QString::fromStdString((dir / name).string()); }
 
-    std::unique_ptr<RosterlyWindow> open()
+    std::unique_ptr<SquadronWindow> open()
     {
-        auto window = std::make_unique<RosterlyWindow>(QString::fromStdString(dir.path().string()));
+        auto window = std::make_unique<SquadronWindow>(QString::fromStdString(dir.path().string()));
         window->show();
         return window;
     }
@@ -67,7 +68,7 @@ protected:
     common::ScopedScriptedDialogs dlg;
 };
 
-TEST_F(RosterlyWindowTest, StartsWithTheThreeAircraftListsFilledAndDisabled)
+TEST_F(SquadronWindowTest, StartsWithTheThreeAircraftListsFilledAndDisabled)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     auto w = open();
@@ -88,7 +89,7 @@ TEST_F(RosterlyWindowTest, StartsWithTheThreeAircraftListsFilledAndDisabled)
     EXPECT_TRUE(dlg->events.empty());
 }
 
-TEST_F(RosterlyWindowTest, GermanFileOffersOnlyGermanAircraftAndThirdIsCode18)
+TEST_F(SquadronWindowTest, GermanFileOffersOnlyGermanAircraftAndThirdIsCode18)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     writeAllBytes(dir / "sqgr0001.dat", demogen::buildSquadronFile({16, 24, 30, 255, 29}, 1));
@@ -97,7 +98,7 @@ TEST_F(RosterlyWindowTest, GermanFileOffersOnlyGermanAircraftAndThirdIsCode18)
 
     ASSERT_EQ(dlg->events.size(), 1u);
     EXPECT_EQ(dlg->events[0].request.directory, QString::fromStdString(dir.path().string()));
-    EXPECT_TRUE(dlg->events[0].request.filter.contains("sq????.dat"));
+    EXPECT_TRUE(dlg->events[0].request.filter.contains("sq*.dat"));
     EXPECT_EQ(text(*w, "Label1"), path("sqgr0001.dat"));
     auto* records = child<QListWidget>(*w, "List1");
     ASSERT_EQ(records->count(), 5);
@@ -116,7 +117,7 @@ TEST_F(RosterlyWindowTest, GermanFileOffersOnlyGermanAircraftAndThirdIsCode18)
     EXPECT_EQ(text(*w, "Label3"), "18");
 }
 
-TEST_F(RosterlyWindowTest, WritesTheChosenAircraftIntoTheSelectedRecordOnly)
+TEST_F(SquadronWindowTest, WritesTheChosenAircraftIntoTheSelectedRecordOnly)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     const auto before = demogen::buildSquadronFile({15, 14, 13, 12}, 2);
@@ -144,7 +145,7 @@ TEST_F(RosterlyWindowTest, WritesTheChosenAircraftIntoTheSelectedRecordOnly)
     EXPECT_EQ(child<QListWidget>(*w, "List1")->item(1)->text(), "Tempest V");
 }
 
-TEST_F(RosterlyWindowTest, FileOfNoKnownAirForceListsButOffersNoAircraft)
+TEST_F(SquadronWindowTest, FileOfNoKnownAirForceListsButOffersNoAircraft)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     const auto before = demogen::buildSquadronFile({3, 4}, 5);
@@ -161,7 +162,7 @@ TEST_F(RosterlyWindowTest, FileOfNoKnownAirForceListsButOffersNoAircraft)
     EXPECT_EQ(readAllBytes(dir / "sqfr0001.dat"), before);
 }
 
-TEST_F(RosterlyWindowTest, AChoiceMadeForOneFileIsNeverWrittenIntoTheNext)
+TEST_F(SquadronWindowTest, AChoiceMadeForOneFileIsNeverWrittenIntoTheNext)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     const auto first = demogen::buildSquadronFile({16, 17, 18}, 6);
@@ -186,7 +187,7 @@ TEST_F(RosterlyWindowTest, AChoiceMadeForOneFileIsNeverWrittenIntoTheNext)
     EXPECT_EQ(readAllBytes(dir / "sqgr0002.dat"), second);
 }
 
-TEST_F(RosterlyWindowTest, CancellingTheDialogKeepsTheLoadedFileAndChoices)
+TEST_F(SquadronWindowTest, CancellingTheDialogKeepsTheLoadedFileAndChoices)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     const auto before = demogen::buildSquadronFile({0, 1, 2}, 8);
@@ -205,7 +206,7 @@ TEST_F(RosterlyWindowTest, CancellingTheDialogKeepsTheLoadedFileAndChoices)
     EXPECT_EQ(readAllBytes(dir / "squs0001.dat")[6], 8);
 }
 
-TEST_F(RosterlyWindowTest, FileThatShrankAfterLoadingIsNotExtended)
+TEST_F(SquadronWindowTest, FileThatShrankAfterLoadingIsNotExtended)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     writeAllBytes(dir / "squs0001.dat", demogen::buildSquadronFile({0, 1, 2, 3}, 9));
@@ -223,7 +224,7 @@ TEST_F(RosterlyWindowTest, FileThatShrankAfterLoadingIsNotExtended)
     EXPECT_TRUE(dlg->texts()[0].contains("beyond the end")) << dlg->texts()[0].toStdString();
 }
 
-TEST_F(RosterlyWindowTest, UnreadableFileLeavesNoFileLoaded)
+TEST_F(SquadronWindowTest, UnreadableFileLeavesNoFileLoaded)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
     writeAllBytes(dir / "squs0001.dat", demogen::buildSquadronFile({0, 1}, 10));
@@ -241,6 +242,69 @@ TEST_F(RosterlyWindowTest, UnreadableFileLeavesNoFileLoaded)
     EXPECT_FALSE(enabled(*w, "Command2"));
 }
 
+// The open dialog's patterns, matched letter for letter as a strict file
+// dialog does, must admit squadron files of every name length and spelling.
+TEST_F(SquadronWindowTest, LoadDialogAdmitsSquadronFilesOfAnyNameLengthAndCase)
+{
+    common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
+    auto w = open();
+    dlg->files.push_back(std::nullopt);
+    QTest::mouseClick(child<QPushButton>(*w, "Command1"), Qt::LeftButton);
+    ASSERT_EQ(dlg->events.size(), 1u);
+    const QStringList filters = dlg->events[0].request.filter.split(";;");
+    ASSERT_EQ(filters.size(), 2);
+    EXPECT_EQ(filters[1], "All files (*)");
+    const QString inside = filters[0].section('(', 1).chopped(1);
+    const QStringList patterns = inside.split(' ', Qt::SkipEmptyParts);
+    auto admitted = [&](const QString& name) {
+        for (const QString& p : patterns)
+            if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(p)).match(name).hasMatch())
+                return true;
+        return false;
+    };
+    for (const char* name : {"sqgr0001.dat", "sqUS0001.dat", "sqUK0002.dat", "SQGR0001.DAT", "squs01.dat",
+             "Sqgr0001.dat", "sqgr0001.DAT"})
+        EXPECT_TRUE(admitted(name)) << name;
+    EXPECT_FALSE(admitted("planes.txt"));
+}
+
+TEST_F(SquadronWindowTest, CodesAShortPlaneListDoesNotCoverShowAsErrorAndStayChoosable)
+{
+    common::writeAllText(dir / "planes.txt", numberedPlanes(5));
+    writeAllBytes(dir / "squs0001.dat", demogen::buildSquadronFile({2, 7}, 12));
+    auto w = open();
+    load(*w, "squs0001.dat");
+    auto* records = child<QListWidget>(*w, "List1");
+    ASSERT_EQ(records->count(), 2);
+    EXPECT_EQ(records->item(0)->text(), "Plane 2");
+    EXPECT_EQ(records->item(1)->text(), "Error");
+    auto* us = child<QListWidget>(*w, "List2");
+    EXPECT_EQ(us->item(4)->text(), "Plane 4");
+    EXPECT_TRUE(us->item(7)->text().contains("7")) << us->item(7)->text().toStdString();
+
+    pick(*w, "List1", 0);
+    pick(*w, "List2", 7);
+    QTest::mouseClick(child<QPushButton>(*w, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(readAllBytes(dir / "squs0001.dat")[6], 7);
+}
+
+TEST_F(SquadronWindowTest, AFileThatCannotBeWrittenIsNamedWithTheReason)
+{
+    common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
+    writeAllBytes(dir / "squs0001.dat", demogen::buildSquadronFile({0, 1}, 13));
+    auto w = open();
+    load(*w, "squs0001.dat");
+    pick(*w, "List1", 0);
+    pick(*w, "List2", 4);
+    // A folder now stands where the file was: refused whoever runs the test.
+    std::filesystem::remove(dir / "squs0001.dat");
+    std::filesystem::create_directory(dir / "squs0001.dat");
+    QTest::mouseClick(child<QPushButton>(*w, "Command2"), Qt::LeftButton);
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_TRUE(dlg->texts()[0].contains("squs0001.dat")) << dlg->texts()[0].toStdString();
+    EXPECT_TRUE(dlg->texts()[0].contains("File access denied")) << dlg->texts()[0].toStdString();
+}
+
 struct PlaneFileCase {
     const char* name;
     int lines; // -1: no planes.txt
@@ -252,7 +316,7 @@ void PrintTo(const PlaneFileCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class RosterlyPlaneFile : public RosterlyWindowTest, public testing::WithParamInterface<PlaneFileCase> {};
+class RosterlyPlaneFile : public SquadronWindowTest, public testing::WithParamInterface<PlaneFileCase> {};
 
 // A missing or overlong plane list is reported once, and the program still
 // opens and can load and write squadrons.

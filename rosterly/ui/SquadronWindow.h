@@ -18,13 +18,13 @@ namespace rosterly {
 // The one window: the records of a squadron file on the left, the aircraft
 // of the three air forces beside them; "OK Rosterly!" writes the chosen
 // aircraft into the selected record.
-class RosterlyWindow : public QWidget {
+class SquadronWindow : public QWidget {
     Q_OBJECT
 
 public:
     // `folder` is the game folder: planes.txt is read from it and the open
     // dialog starts there.
-    explicit RosterlyWindow(const QString& folder, QWidget* parent = nullptr);
+    explicit SquadronWindow(const QString& folder, QWidget* parent = nullptr);
 
     // Loads a squadron file as if it had been chosen in the open dialog;
     // false (after a message) if it cannot be read.

@@ -1,4 +1,4 @@
-#include "SortiekitWindow.h"
+#include "BasesWindow.h"
 
 #include "sortiekit/core/AirfieldFile.h"
 #include "sortiekit/core/BaseSlot.h"
@@ -16,7 +16,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cstring>
 #include <filesystem>
+#include <system_error>
 
 namespace sortiekit {
 
@@ -41,9 +43,24 @@ QString fromCore(const char* text)
     return QString::fromLocal8Bit(text);
 }
 
+// "NAME: reason" for the file that failed, the reason in words also where
+// the system gave only a number.
+QString failureText(const common::IoError& e)
+{
+    QString reason = fromCore(e.what());
+    std::error_code ec;
+    if (e.failure() == common::IoFailure::Other && e.code() != 0)
+        reason = fromCore(std::strerror(e.code()));
+    if (!e.path().empty() && std::filesystem::is_directory(e.path(), ec))
+        reason += " (it is a folder, not a file)";
+    if (e.path().empty())
+        return reason;
+    return QFile::decodeName(QByteArray::fromStdString(e.path().filename().string())) + ": " + reason;
+}
+
 } // namespace
 
-SortiekitWindow::SortiekitWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
+BasesWindow::BasesWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
 {
     setObjectName("frmMain");
     setWindowTitle(kTitle);
@@ -86,13 +103,13 @@ SortiekitWindow::SortiekitWindow(const QString& folder, QWidget* parent) : QWidg
     layout->addLayout(grid, 1);
     layout->addLayout(buttons);
 
-    connect(cmdSave_, &QPushButton::clicked, this, &SortiekitWindow::cmdSave_Click);
-    connect(cmdCancel_, &QPushButton::clicked, this, &SortiekitWindow::cmdCancel_Click);
+    connect(cmdSave_, &QPushButton::clicked, this, &BasesWindow::cmdSave_Click);
+    connect(cmdCancel_, &QPushButton::clicked, this, &BasesWindow::cmdCancel_Click);
 
     Form_Load();
 }
 
-void SortiekitWindow::Form_Load()
+void BasesWindow::Form_Load()
 {
     try {
         airbases_ = AirbaseList::load(toPath(folder_));
@@ -119,12 +136,12 @@ void SortiekitWindow::Form_Load()
         status_->setText("No airfield.dat: the game flies from its standard bases.");
 }
 
-QString SortiekitWindow::airfieldName(int entry) const
+QString BasesWindow::airfieldName(int entry) const
 {
     return fromGameText((*airbases_)[entry].name);
 }
 
-void SortiekitWindow::cmdSave_Click()
+void BasesWindow::cmdSave_Click()
 {
     if (!airbases_)
         return;
@@ -139,7 +156,7 @@ void SortiekitWindow::cmdSave_Click()
         refuse(fromCore(e.what()) + kUnchanged);
         return;
     } catch (const common::IoError& e) {
-        refuse("Cannot write airfield.dat: " + fromCore(e.what()) + kUnchanged);
+        refuse("The selection was not saved.\n" + failureText(e) + kUnchanged);
         return;
     }
     status_->setText(QString("Saved airfield.dat: Allied bases %1 and %2, Luftwaffe bases %3 and %4.")
@@ -147,7 +164,7 @@ void SortiekitWindow::cmdSave_Click()
                              airfieldName(entries[3])));
 }
 
-void SortiekitWindow::cmdCancel_Click()
+void BasesWindow::cmdCancel_Click()
 {
     try {
         if (AirfieldFile::restoreStandard(toPath(folder_)))
@@ -155,11 +172,11 @@ void SortiekitWindow::cmdCancel_Click()
         else
             status_->setText("There is no airfield.dat: the game already flies from its standard bases.");
     } catch (const common::IoError& e) {
-        refuse("Cannot remove airfield.dat: " + fromCore(e.what()));
+        refuse("airfield.dat was not removed.\n" + failureText(e));
     }
 }
 
-void SortiekitWindow::refuse(const QString& text)
+void BasesWindow::refuse(const QString& text)
 {
     common::dialogs().message(this, kTitle, text, common::MessageIcon::Warning);
 }

@@ -1,4 +1,4 @@
-#include "RosterlyWindow.h"
+#include "SquadronWindow.h"
 
 #include "rosterly/core/SquadronFile.h"
 
@@ -23,6 +23,10 @@ namespace rosterly {
 namespace {
 
 const QString kTitle = QStringLiteral("Rosterly");
+// Any length after "sq" (the game's own files have six characters there),
+// in the spellings installations copied from Windows come with.
+const QString kSquadFilter =
+    QStringLiteral("Squad files (sq*.dat SQ*.DAT sq*.DAT SQ*.dat Sq*.dat Sq*.DAT);;All files (*)");
 
 std::filesystem::path toPath(const QString& name)
 {
@@ -56,7 +60,7 @@ QLabel* makeHeading(const QString& name, const QString& text, QWidget* parent)
 
 } // namespace
 
-RosterlyWindow::RosterlyWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
+SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
 {
     setWindowTitle(kTitle);
 
@@ -64,7 +68,7 @@ RosterlyWindow::RosterlyWindow(const QString& folder, QWidget* parent) : QWidget
     command1_->setObjectName("Command1");
     command2_ = new QPushButton("OK Rosterly!", this);
     command2_->setObjectName("Command2");
-    command1_->setToolTip("Open a squadron file (sq????.dat) and list its squadrons");
+    command1_->setToolTip("Open a squadron file (sq*.dat) and list its squadrons");
     command2_->setToolTip("Write the chosen aircraft into the selected squadron");
 
     list1_ = makeList("List1", this);
@@ -106,9 +110,9 @@ RosterlyWindow::RosterlyWindow(const QString& folder, QWidget* parent) : QWidget
     layout->addLayout(lists, 1);
     layout->addLayout(labels);
 
-    connect(command1_, &QPushButton::clicked, this, &RosterlyWindow::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &RosterlyWindow::Command2_Click);
-    connect(list1_, &QListWidget::currentRowChanged, this, &RosterlyWindow::List1_Click);
+    connect(command1_, &QPushButton::clicked, this, &SquadronWindow::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &SquadronWindow::Command2_Click);
+    connect(list1_, &QListWidget::currentRowChanged, this, &SquadronWindow::List1_Click);
     for (AirForce force : {AirForce::UnitedStates, AirForce::Britain, AirForce::Germany}) {
         connect(choiceList(force), &QListWidget::currentRowChanged, this,
             [this, force](int row) { choiceList_Click(force, row); });
@@ -117,7 +121,7 @@ RosterlyWindow::RosterlyWindow(const QString& folder, QWidget* parent) : QWidget
     Form_Load();
 }
 
-QListWidget* RosterlyWindow::choiceList(AirForce force) const
+QListWidget* SquadronWindow::choiceList(AirForce force) const
 {
     switch (force) {
     case AirForce::UnitedStates: return choiceLists_[0];
@@ -128,7 +132,7 @@ QListWidget* RosterlyWindow::choiceList(AirForce force) const
     return nullptr;
 }
 
-void RosterlyWindow::Form_Load()
+void SquadronWindow::Form_Load()
 {
     const auto file = common::findNoCase(toPath(folder_), "planes.txt");
     if (!file) {
@@ -151,24 +155,29 @@ void RosterlyWindow::Form_Load()
 
     for (AirForce force : {AirForce::UnitedStates, AirForce::Britain, AirForce::Germany}) {
         const CodeRange codes = codesOf(force);
-        for (int code = codes.first; code <= codes.last; ++code)
-            choiceList(force)->addItem(fromGameText(planes_.name(code)));
+        for (int code = codes.first; code <= codes.last; ++code) {
+            // A code the list does not name can still be chosen: the game
+            // knows its aircraft without planes.txt.
+            choiceList(force)->addItem(planes_.covers(code)
+                    ? fromGameText(planes_.name(code))
+                    : QString("(code %1, not in planes.txt)").arg(code));
+        }
         choiceList(force)->setEnabled(false);
     }
     updateCommand2();
 }
 
-void RosterlyWindow::Command1_Click()
+void SquadronWindow::Command1_Click()
 {
     const auto chosen = common::dialogs().openFile(this,
-        {"Load Sqd", "Squad files (sq????.dat SQ????.DAT)", folder_, QString()});
+        {"Load Sqd", kSquadFilter, folder_, QString()});
     // Cancelling leaves the loaded file and its choices as they were.
     if (!chosen || chosen->isEmpty())
         return;
     loadSquadronFile(*chosen);
 }
 
-bool RosterlyWindow::loadSquadronFile(const QString& fullName)
+bool SquadronWindow::loadSquadronFile(const QString& fullName)
 {
     // A record and an aircraft chosen for one file are never written into
     // another: every load starts without them.
@@ -197,7 +206,7 @@ bool RosterlyWindow::loadSquadronFile(const QString& fullName)
     return true;
 }
 
-void RosterlyWindow::forgetFile()
+void SquadronWindow::forgetFile()
 {
     loadedFile_.clear();
     force_ = AirForce::None;
@@ -210,7 +219,7 @@ void RosterlyWindow::forgetFile()
     forgetChoices();
 }
 
-void RosterlyWindow::forgetChoices()
+void SquadronWindow::forgetChoices()
 {
     selectedRecord_ = -1;
     chosenCode_.reset();
@@ -225,7 +234,7 @@ void RosterlyWindow::forgetChoices()
     updateCommand2();
 }
 
-void RosterlyWindow::List1_Click(int row)
+void SquadronWindow::List1_Click(int row)
 {
     if (row < 0) {
         selectedRecord_ = -1;
@@ -237,7 +246,7 @@ void RosterlyWindow::List1_Click(int row)
     updateCommand2();
 }
 
-void RosterlyWindow::choiceList_Click(AirForce force, int row)
+void SquadronWindow::choiceList_Click(AirForce force, int row)
 {
     if (row < 0) {
         chosenCode_.reset();
@@ -249,14 +258,14 @@ void RosterlyWindow::choiceList_Click(AirForce force, int row)
     updateCommand2();
 }
 
-void RosterlyWindow::updateCommand2()
+void SquadronWindow::updateCommand2()
 {
     const bool ready = !loadedFile_.isEmpty() && selectedRecord_ >= 0 && selectedRecord_ < list1_->count()
         && chosenCode_ && codesOf(force_).contains(*chosenCode_);
     command2_->setEnabled(ready);
 }
 
-void RosterlyWindow::Command2_Click()
+void SquadronWindow::Command2_Click()
 {
     updateCommand2();
     if (!command2_->isEnabled())
@@ -275,7 +284,7 @@ void RosterlyWindow::Command2_Click()
     list1_->item(selectedRecord_)->setText(fromGameText(planes_.recordName(code)));
 }
 
-void RosterlyWindow::showFailure(const QString& text)
+void SquadronWindow::showFailure(const QString& text)
 {
     common::dialogs().message(this, kTitle, text, common::MessageIcon::Warning);
 }

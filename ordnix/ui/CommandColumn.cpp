@@ -1,0 +1,90 @@
+#include "CommandColumn.h"
+
+#include "ControlHelpers.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace ordnix {
+
+CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent)
+{
+    setFixedWidth(170);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* exit = namedButton(QStringLiteral("Command3"), QStringLiteral("Exit"));
+    Command5 = namedButton(QStringLiteral("Command5"), QStringLiteral("Insert a block"));
+    Command6 = namedButton(QStringLiteral("Command6"), QStringLiteral("Delete a block"));
+    Check1 = new QCheckBox(QStringLiteral("Replace Loadout.dat"));
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Command2 = namedButton(QStringLiteral("Command2"), QStringLiteral("Save Loadout"));
+    auto* load = namedButton(QStringLiteral("Command4"), QStringLiteral("Load Loadout"));
+    Command9 = namedButton(QStringLiteral("Command9"), QStringLiteral("Save Block"));
+    Command5->setToolTip(QStringLiteral("Copy the record shown into the next place"));
+    Command6->setToolTip(QStringLiteral("Remove the record shown"));
+    Command9->setToolTip(QStringLiteral("Write the changes since loading as a loadout script"));
+
+    File1 = new QListWidget;
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setToolTip(QStringLiteral("Double-click a file to load it"));
+
+    layout->addWidget(exit);
+    layout->addSpacing(16);
+    layout->addWidget(Command5);
+    layout->addWidget(Command6);
+    layout->addSpacing(16);
+    layout->addWidget(Check1);
+    layout->addWidget(Command2);
+    layout->addWidget(load);
+    layout->addWidget(Command9);
+    layout->addSpacing(16);
+    layout->addWidget(new QLabel(QStringLiteral("Loadout files:")));
+    layout->addWidget(File1, 1);
+
+    connect(exit, &QPushButton::clicked, this, &CommandColumn::exitClicked);
+    connect(Command5, &QPushButton::clicked, this, &CommandColumn::insertClicked);
+    connect(Command6, &QPushButton::clicked, this, &CommandColumn::deleteClicked);
+    connect(Command2, &QPushButton::clicked, this, &CommandColumn::saveClicked);
+    connect(load, &QPushButton::clicked, this, &CommandColumn::loadClicked);
+    connect(Command9, &QPushButton::clicked, this, &CommandColumn::scriptClicked);
+    connect(File1, &QListWidget::itemDoubleClicked, this, &CommandColumn::fileDoubleClicked);
+}
+
+bool CommandColumn::replaceTicked() const
+{
+    return Check1->isChecked();
+}
+
+void CommandColumn::showFiles(const std::vector<std::string>& storedNames, const QString& select)
+{
+    File1->clear();
+    for (const std::string& name : storedNames) {
+        const QByteArray stored = QByteArray::fromStdString(name);
+        auto* item = new QListWidgetItem(QFile::decodeName(stored), File1);
+        item->setData(Qt::UserRole, stored);
+        if (!select.isEmpty() && item->text() == select)
+            File1->setCurrentItem(item);
+    }
+}
+
+std::optional<std::string> CommandColumn::currentFile() const
+{
+    if (const QListWidgetItem* item = File1->currentItem())
+        return item->data(Qt::UserRole).toByteArray().toStdString();
+    return std::nullopt;
+}
+
+void CommandColumn::setImageCommandsEnabled(bool enabled)
+{
+    for (QPushButton* button : {Command5, Command6, Command2, Command9})
+        button->setEnabled(enabled);
+}
+
+} // namespace ordnix

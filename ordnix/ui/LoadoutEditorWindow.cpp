@@ -1,0 +1,516 @@
+#include "LoadoutEditorWindow.h"
+
+#include "ChoosePlanePage.h"
+#include "CommandColumn.h"
+#include "ControlHelpers.h"
+#include "MissionOptionsFrame.h"
+#include "SlotEditorPage.h"
+#include "TextReaderPage.h"
+
+#include "ordnix/core/ChangeScript.h"
+#include "ordnix/core/LoadoutError.h"
+#include "ordnix/core/LoadoutFile.h"
+#include "ordnix/core/LoadoutLayout.h"
+#include "ordnix/core/LoadoutRecord.h"
+#include "ordnix/core/MissionOptions.h"
+#include "ordnix/core/RecordBlocks.h"
+#include "ordnix/core/RecordList.h"
+#include "ordnix/core/SlotFields.h"
+#include "ordnix/core/ValueText.h"
+
+#include "common/core/IoError.h"
+#include "common/ui/Dialogs.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace ordnix {
+
+namespace {
+
+constexpr int kChoosePlaneTab = 0;
+constexpr int kLoadoutDataTab = 1;
+
+QStringList toStringList(const NameList& list)
+{
+    QStringList out;
+    for (const std::string& name : list.names())
+        out << fromGame(name);
+    return out;
+}
+
+// A file name as stored on disk, shown as the locale reads it.
+QString shownFileName(const std::string& stored)
+{
+    return QFile::decodeName(QByteArray::fromStdString(stored));
+}
+
+} // namespace
+
+LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::optional<QString> fileToOpen,
+    QWidget* parent)
+    : QWidget(parent)
+    , startDir_(std::move(startDir))
+    , fileToOpen_(std::move(fileToOpen))
+    , programTitle_(QStringLiteral("Ordnix"))
+    , model_(new ByteTableModel(this))
+{
+    choosePlane_ = new ChoosePlanePage(model_);
+    missions_ = choosePlane_->missionOptions();
+    slots_ = new SlotEditorPage;
+    reader_ = new TextReaderPage;
+    commands_ = new CommandColumn;
+
+    SSTab1 = new QTabWidget;
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->addTab(choosePlane_, QStringLiteral("Choose Plane"));
+    SSTab1->addTab(slots_, QStringLiteral("Loadout  Data"));
+    SSTab1->addTab(reader_, QStringLiteral("Text Reader"));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(SSTab1, 1);
+    layout->addWidget(commands_);
+    resize(940, 560);
+    setWindowTitle(programTitle_);
+
+    connect(choosePlane_, &ChoosePlanePage::recordChosen, this, &LoadoutEditorWindow::ShowRecord);
+    connect(choosePlane_, &ChoosePlanePage::recordClicked, this, [this](int row) {
+        if (row == shownRecord_)
+            ShowRecord(); // back to the slot editor of the record already shown
+    });
+    connect(choosePlane_, &ChoosePlanePage::recordListRightClicked, this, &LoadoutEditorWindow::RG_RightMouseDown);
+    connect(missions_, &MissionOptionsFrame::missionClicked, this, &LoadoutEditorWindow::ShowMission);
+    connect(missions_, &MissionOptionsFrame::insertClicked, this, &LoadoutEditorWindow::Command8_Click);
+    connect(slots_, &SlotEditorPage::previousClicked, this, &LoadoutEditorWindow::Command10_Click);
+    connect(slots_, &SlotEditorPage::nextClicked, this, &LoadoutEditorWindow::Command11_Click);
+    connect(slots_, &SlotEditorPage::okClicked, this, &LoadoutEditorWindow::Command12_Click);
+    connect(reader_, &TextReaderPage::loadClicked, this, &LoadoutEditorWindow::T1_Click);
+    connect(commands_, &CommandColumn::exitClicked, this, &LoadoutEditorWindow::Command3_Click);
+    connect(commands_, &CommandColumn::insertClicked, this, &LoadoutEditorWindow::Command5_Click);
+    connect(commands_, &CommandColumn::deleteClicked, this, &LoadoutEditorWindow::Command6_Click);
+    connect(commands_, &CommandColumn::saveClicked, this, &LoadoutEditorWindow::Command2_Click);
+    connect(commands_, &CommandColumn::loadClicked, this, &LoadoutEditorWindow::Command4_Click);
+    connect(commands_, &CommandColumn::scriptClicked, this, &LoadoutEditorWindow::Command9_Click);
+    connect(commands_, &CommandColumn::fileDoubleClicked, this, &LoadoutEditorWindow::File1_DblClick);
+
+    setImageCommandsEnabled(false);
+
+    lists_ = LoadLists(startDir_);
+    slots_->setLists(toStringList(lists_.weapons), toStringList(lists_.mounts), toStringList(lists_.locations));
+    if (!lists_.problems.empty()) {
+        QStringList texts;
+        for (const std::string& problem : lists_.problems)
+            texts << fromGame(problem);
+        warn(texts.join(QStringLiteral("\n")));
+    }
+
+    refreshFileList();
+    SSTab1->setCurrentIndex(kChoosePlaneTab);
+
+    if (fileToOpen_)
+        LoadLoadout(*fileToOpen_);
+
+    // Centred only once the layout has widened the window to its contents.
+    this->layout()->activate();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+// ---------------------------------------------------------------- helpers
+
+void LoadoutEditorWindow::warn(const QString& text)
+{
+    common::dialogs().message(this, programTitle_, text, common::MessageIcon::Warning);
+}
+
+// The current value texts from `first` to `last`, those outside the image
+// left out; compared before and after an edit to see whether it changed any.
+std::vector<std::string> LoadoutEditorWindow::currentTexts(std::size_t first, std::size_t last) const
+{
+    std::vector<std::string> texts;
+    for (std::size_t p = first; p <= last; ++p)
+        if (image_.contains(p))
+            texts.push_back(image_.currentText(p));
+    return texts;
+}
+
+void LoadoutEditorWindow::setImageCommandsEnabled(bool enabled)
+{
+    commands_->setImageCommandsEnabled(enabled);
+    slots_->setCommandsEnabled(enabled);
+    missions_->setInsertEnabled(enabled);
+}
+
+void LoadoutEditorWindow::refreshFileList(const QString& select)
+{
+    commands_->showFiles(ListLoadoutFiles(startDir_), select);
+}
+
+void LoadoutEditorWindow::showRecordNames()
+{
+    choosePlane_->showRecordNames(NameRecords(image_, lists_.planes));
+}
+
+void LoadoutEditorWindow::selectRecord(int row)
+{
+    choosePlane_->setCurrentRowQuietly(row);
+    ShowRecord();
+}
+
+// ---------------------------------------------------------------- loading
+
+void LoadoutEditorWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (firstShow_) {
+        firstShow_ = false;
+        if (!fileToOpen_)
+            QTimer::singleShot(0, this, &LoadoutEditorWindow::offerStartupDialog);
+    }
+}
+
+std::optional<QString> LoadoutEditorWindow::askForLoadout()
+{
+    common::FileDialogRequest request;
+    request.title = QStringLiteral("Load Loadout");
+    request.filter = QStringLiteral("Loadout Files (loadout.* Loadout.* LOADOUT.*)");
+    request.directory = QString::fromStdString(startDir_.string());
+    auto chosen = common::dialogs().openFile(this, request);
+    if (chosen && chosen->isEmpty())
+        chosen.reset();
+    if (chosen)
+        lastChosenName_ = *chosen;
+    return chosen;
+}
+
+void LoadoutEditorWindow::offerStartupDialog()
+{
+    if (const auto chosen = askForLoadout())
+        LoadLoadout(*chosen);
+}
+
+bool LoadoutEditorWindow::LoadLoadout(const QString& name)
+{
+    return LoadLoadout(std::filesystem::path(QFile::encodeName(name).toStdString()));
+}
+
+bool LoadoutEditorWindow::LoadLoadout(const std::filesystem::path& file)
+{
+    const QString name = shownFileName(file.string());
+    choosePlane_->setFileNameVisible(false);
+    LoadoutImage loaded;
+    try {
+        loaded = LoadFile(startDir_, file.string(), [this](std::size_t count) {
+            setWindowTitle(QStringLiteral("%1 - %2 bytes read").arg(programTitle_).arg(count));
+        });
+    } catch (const LoadoutError& e) {
+        setWindowTitle(programTitle_);
+        choosePlane_->setFileNameVisible(!image_.empty());
+        warn(fromGame(e.what()));
+        return false;
+    } catch (const common::IoError& e) {
+        setWindowTitle(programTitle_);
+        choosePlane_->setFileNameVisible(!image_.empty());
+        warn(QStringLiteral("%1 could not be loaded: %2").arg(name, QString::fromLocal8Bit(e.what())));
+        return false;
+    }
+    setWindowTitle(programTitle_);
+
+    model_->setImage(nullptr);
+    image_ = std::move(loaded);
+    model_->setImage(&image_);
+    unsaved_ = false;
+    choosePlane_->fitByteTable(image_.size());
+
+    choosePlane_->showFileName(shownFileName(image_.shownName()));
+    showRecordNames();
+    choosePlane_->showLoadedViews();
+    setImageCommandsEnabled(true);
+    shownRecord_ = -1;
+    p0_ = 0;
+    choosePlane_->scrollTo(kFirstRecordPosition);
+    selectRecord(0);
+    return true;
+}
+
+// ---------------------------------------------------------------- showing
+
+void LoadoutEditorWindow::ShowRecord()
+{
+    const int row = choosePlane_->currentRow();
+    if (row < 0 || image_.empty())
+        return;
+    const std::size_t p0 = choosePlane_->recordStart(row);
+    if (p0 == 0)
+        return;
+    p0_ = p0;
+    shownRecord_ = row;
+
+    choosePlane_->scrollTo(p0, true);
+
+    const double code = std::floor(LeadingNumber(image_.currentText(p0)));
+    missions_->setAnchor(OptionAnchor(code > 0 ? static_cast<std::size_t>(code) : 0));
+    ShowMission(0);
+
+    const LoadoutRecord record = ReadRecord(image_, static_cast<std::size_t>(row));
+    SlotFields fields = SlotFieldsFromRecord(record, lists_.weapons.count(), lists_.mounts.count(),
+        lists_.locations.count());
+    ordnix::NormaliseSlots(fields);
+    slots_->showFields(fields);
+
+    slots_->showTitle(choosePlane_->recordName(row),
+        QStringLiteral("Record %1 of %2, positions %3 to %4, aircraft code %5")
+            .arg(row + 1)
+            .arg(kRecordCount)
+            .arg(p0)
+            .arg(p0 + kRecordSize - 1)
+            .arg(fromGame(record.planeCode)));
+    SSTab1->setCurrentIndex(kLoadoutDataTab);
+}
+
+void LoadoutEditorWindow::ShowMission(int t)
+{
+    missions_->showMission(t, image_);
+}
+
+void LoadoutEditorWindow::NormaliseSlots()
+{
+    SlotFields fields = slots_->fields();
+    ordnix::NormaliseSlots(fields);
+    slots_->showFields(fields);
+}
+
+// ---------------------------------------------------------------- saving and closing
+
+// "Save Loadout"
+void LoadoutEditorWindow::Command2_Click()
+{
+    saveLoadout();
+}
+
+bool LoadoutEditorWindow::saveLoadout()
+{
+    if (image_.empty())
+        return false;
+    NormaliseSlots();
+    try {
+        const std::filesystem::path saved = SaveImage(image_, startDir_, commands_->replaceTicked());
+        unsaved_ = false;
+        refreshFileList(shownFileName(saved.filename().string()));
+        return true;
+    } catch (const LoadoutError& e) {
+        warn(fromGame(e.what()));
+    } catch (const common::IoError& e) {
+        warn(QStringLiteral("The loadout could not be saved.\n%1").arg(QString::fromLocal8Bit(e.describe())));
+    }
+    return false;
+}
+
+// Asks before edits that were never saved are lost; true when the caller
+// may go on (saved, discarded, or nothing to lose).
+bool LoadoutEditorWindow::mayDropUnsavedChanges(const QString& action)
+{
+    if (!unsaved_)
+        return true;
+    QString target;
+    try {
+        target = shownFileName(
+            SaveFileName(startDir_, commands_->replaceTicked(), image_.fileName()).filename().string());
+    } catch (const LoadoutError&) {
+        target = QStringLiteral("a numbered copy");
+    }
+    const QString text = QStringLiteral("The changes to %1 have not been saved.\n\n"
+                                        "Save them to %2 before %3?")
+                             .arg(shownFileName(image_.shownName()), target, action);
+    switch (common::dialogs().cancellableQuestion(this, programTitle_, text,
+        common::CancellableQuestion::SaveDiscardCancel)) {
+    case common::Answer::Save: return saveLoadout();
+    case common::Answer::Discard: return true;
+    default: return false;
+    }
+}
+
+// "Exit": closes the window the same way as its close box.
+void LoadoutEditorWindow::Command3_Click()
+{
+    close();
+}
+
+void LoadoutEditorWindow::closeEvent(QCloseEvent* event)
+{
+    if (mayDropUnsavedChanges(QStringLiteral("closing")))
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---------------------------------------------------------------- commands
+
+// "Load Loadout"
+void LoadoutEditorWindow::Command4_Click()
+{
+    if (const auto chosen = askForLoadout()) {
+        if (!mayDropUnsavedChanges(QStringLiteral("loading another file")))
+            return;
+        SSTab1->setCurrentIndex(kChoosePlaneTab);
+        LoadLoadout(*chosen);
+    }
+}
+
+// "Insert a block"
+void LoadoutEditorWindow::Command5_Click()
+{
+    if (image_.empty())
+        return;
+    const int s = shownRecord_ < 0 ? 0 : shownRecord_;
+    try {
+        InsertRecordCopy(image_, static_cast<std::size_t>(s));
+    } catch (const LoadoutError& e) {
+        warn(fromGame(e.what()));
+        return;
+    }
+    unsaved_ = true;
+    setWindowTitle(programTitle_);
+    model_->refreshAll();
+    showRecordNames();
+    selectRecord(s + 1);
+    choosePlane_->setFileNameVisible(true);
+    missions_->show();
+}
+
+// "Delete a block"
+void LoadoutEditorWindow::Command6_Click()
+{
+    if (image_.empty())
+        return;
+    const int s = shownRecord_ < 0 ? 0 : shownRecord_;
+    DeleteRecord(image_, static_cast<std::size_t>(s));
+    unsaved_ = true;
+    setWindowTitle(programTitle_);
+    model_->refreshAll();
+    showRecordNames();
+    // After deleting the first record its successor takes row 0.
+    selectRecord(s > 0 ? s - 1 : 0);
+    choosePlane_->setFileNameVisible(true);
+    missions_->show();
+}
+
+// "Insert edited values"
+void LoadoutEditorWindow::Command8_Click()
+{
+    if (image_.empty() || !missions_->hasMission())
+        return;
+    const std::size_t first = missions_->firstPosition();
+    const std::size_t last = missions_->lastPosition();
+    const std::vector<std::string> before = currentTexts(first, last);
+    try {
+        StoreMission(image_, missions_->edited());
+        unsaved_ = unsaved_ || before != currentTexts(first, last);
+    } catch (const std::out_of_range&) {
+        warn(QStringLiteral("The mission options of this aircraft lie beyond the end of %1.")
+                 .arg(shownFileName(image_.shownName())));
+        return;
+    }
+    model_->refresh(first, last);
+}
+
+// "Save Block": the changes since loading as a loadout script.
+void LoadoutEditorWindow::Command9_Click()
+{
+    if (image_.empty())
+        return;
+    common::FileDialogRequest request;
+    request.title = QStringLiteral("Save Block");
+    request.filter = QStringLiteral("Loadout Scripts (*.lox)");
+    request.directory = QString::fromStdString(startDir_.string());
+    const auto chosen = common::dialogs().saveFile(this, request);
+    if (!chosen || chosen->isEmpty())
+        return;
+    lastChosenName_ = *chosen;
+    NormaliseSlots();
+    try {
+        WriteScript(image_, QFile::encodeName(*chosen).toStdString());
+    } catch (const common::IoError& e) {
+        warn(QStringLiteral("%1 could not be written: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
+    }
+}
+
+// "-"
+void LoadoutEditorWindow::Command10_Click()
+{
+    const int row = choosePlane_->currentRow();
+    if (row >= 1)
+        selectRecord(row - 1);
+}
+
+// "+"
+void LoadoutEditorWindow::Command11_Click()
+{
+    const int row = choosePlane_->currentRow();
+    if (row >= 0 && row < static_cast<int>(kRecordCount) - 1)
+        selectRecord(row + 1);
+}
+
+// "OK": the slot editor into the record shown.
+void LoadoutEditorWindow::Command12_Click()
+{
+    if (image_.empty() || shownRecord_ < 0)
+        return;
+    const auto i = static_cast<std::size_t>(shownRecord_);
+    const std::size_t first = RecordStart(i);
+    const std::size_t last = first + kRecordSize - 1;
+    const std::vector<std::string> before = currentTexts(first, last);
+    LoadoutRecord record = ReadRecord(image_, i);
+    ApplySlotFields(record, slots_->fields());
+    WriteRecord(image_, i, record);
+    unsaved_ = unsaved_ || before != currentTexts(first, last);
+    model_->refresh(first, last);
+}
+
+// "Load Text"
+void LoadoutEditorWindow::T1_Click()
+{
+    reader_->clear();
+    common::FileDialogRequest request;
+    request.title = QStringLiteral("Load Text");
+    request.filter = QStringLiteral("Text files (*.txt)");
+    request.directory = QString::fromStdString(startDir_.string());
+    request.presetName = lastChosenName_;
+    const auto chosen = common::dialogs().openFile(this, request);
+    if (!chosen || chosen->isEmpty())
+        return;
+    lastChosenName_ = *chosen;
+    try {
+        reader_->setText(fromGame(ReadText(QFile::encodeName(*chosen).toStdString())));
+    } catch (const common::IoError& e) {
+        warn(QStringLiteral("%1 could not be read: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
+    }
+}
+
+// Right mouse button on the record list: the byte table to the option
+// block of the record shown.
+void LoadoutEditorWindow::RG_RightMouseDown()
+{
+    if (image_.empty() || shownRecord_ < 0)
+        return;
+    choosePlane_->scrollTo(missions_->anchor());
+}
+
+void LoadoutEditorWindow::File1_DblClick()
+{
+    if (const auto stored = commands_->currentFile()) {
+        if (!mayDropUnsavedChanges(QStringLiteral("loading another file")))
+            return;
+        SSTab1->setCurrentIndex(kChoosePlaneTab);
+        LoadLoadout(startDir_ / *stored);
+    }
+}
+
+} // namespace ordnix
