@@ -1,14 +1,15 @@
-#include "bayward/ui/ClickableLabel.h"
-#include "bayward/ui/PH1.h"
-#include "bayward/ui/PH2.h"
-#include "bayward/ui/PictureBox.h"
+#include "bayward/ui/ButtonTableWindow.h"
+#include "bayward/ui/PictureWindow.h"
+#include "common/ui/ClickLabel.h"
+#include "common/ui/PictureBoard.h"
+#include "common/ui/PictureRectangle.h"
 
 #include "menuwright/menufile/MenuFileWriter.h"
 #include "menuwright/ui/FileBrowser.h"
 #include "menuwright/ui/MenuwrightProgram.h"
-#include "menuwright/ui/Module1.h"
-#include "menuwright/ui/PP2.h"
-#include "menuwright/ui/PH1.h"
+#include "menuwright/ui/MenuwrightSession.h"
+#include "menuwright/ui/RectangleLocatorWindow.h"
+#include "menuwright/ui/HangarTableWindow.h"
 
 #include "tools/demogen/MenuDemo.h"
 #include "tools/demogen/PictureEncoding.h"
@@ -69,7 +70,7 @@ QStringList listed(QListWidget* list)
 
 class BaywardWindows : public ::testing::Test {
 protected:
-    BaywardWindows() : here_(prepare(dir)), table(std::make_unique<PH1>()), picture(&table->picture()) { table->show(); }
+    BaywardWindows() : here_(prepare(dir)), table(std::make_unique<ButtonTableWindow>()), picture(&table->picture()) { table->show(); }
 
     static const std::filesystem::path& prepare(const common::TempDir& dir)
     {
@@ -87,7 +88,7 @@ protected:
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.front()).center());
     }
-    void clickRow(int i) { QTest::mouseClick(child<ClickableLabel>(table.get(), QStringLiteral("Label2_%1").arg(i)), Qt::LeftButton); }
+    void clickRow(int i) { QTest::mouseClick(child<common::ClickLabel>(table.get(), QStringLiteral("Label2_%1").arg(i)), Qt::LeftButton); }
     void drag(QPoint from, QPoint to)
     {
         QTest::mousePress(picture->Picture1, Qt::LeftButton, {}, from);
@@ -120,8 +121,8 @@ private:
     CurrentFolder here_;
 
 protected:
-    std::unique_ptr<PH1> table;
-    PH2* picture;
+    std::unique_ptr<ButtonTableWindow> table;
+    PictureWindow* picture;
 };
 
 TEST_F(BaywardWindows, LoadShowsDefaultsWithNoCountry)
@@ -191,7 +192,7 @@ TEST_F(BaywardWindows, ClickingAPlacedRectangleHidesItUntilTheNextDrag)
 {
     readyToDrag(1, 4);
     drag({20, 30}, {120, 60});
-    ClickableLabel* placed = picture->Label2[4];
+    common::PictureRectangle* placed = picture->Label2[4];
     QTest::mouseClick(placed, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(placed->isHidden());
     EXPECT_EQ(boxes(4), QStringList({" 20", " 30", " 100", " 30"}));
@@ -287,7 +288,7 @@ TEST_F(BaywardWindows, SameRowsMakeTheSameFileAsMenuwright)
 
     auto locator = menuwright::startMenuwright({});
     QTest::mouseClick(child<QPushButton>(locator.get(), "Command4"), Qt::LeftButton);
-    menuwright::PH1& other = locator->module().ph1();
+    menuwright::HangarTableWindow& other = locator->module().ph1();
     other.Dir1->setPath(QString::fromStdString((dir / "mw").string()));
     for (int i = 0; i < 5; ++i) {
         other.Text2[i]->setText(table->Text2[i]->text());

@@ -1,7 +1,7 @@
 #include "WindowTestSupport.h"
 
 #include "menuwright/ui/FileBrowser.h"
-#include "menuwright/ui/RectangleLabel.h"
+#include "common/ui/PictureRectangle.h"
 #include "menuwright/ui/WarningBox.h"
 
 #include "tools/demogen/MenuDemo.h"
@@ -36,7 +36,7 @@ protected:
         QAbstractButton* b = child<QAbstractButton>(hangar, QString::fromLatin1(name));
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
     }
-    RectangleLabel* rectangle(int i) { return child<RectangleLabel>(hangar, indexed("Label2", i)); }
+    common::PictureRectangle* rectangle(int i) { return child<common::PictureRectangle>(hangar, indexed("Label2", i)); }
     QStringList row(int i)
     {
         QStringList out;
@@ -45,7 +45,7 @@ protected:
         return out;
     }
 
-    PH1* hangar = nullptr;
+    HangarTableWindow* hangar = nullptr;
 };
 
 TEST_F(HangarWindow, LoadSetsDefaultsAndTheStartFolder)
@@ -131,7 +131,7 @@ TEST_F(HangarWindow, LoadedTextPlacesRectanglesWhateverTheirVisibility)
 TEST_F(HangarWindow, DragsMoveAndSizeAndFillTheBoxes)
 {
     choosePicture();
-    RectangleLabel* r = rectangle(1);
+    common::PictureRectangle* r = rectangle(1);
     r->setGeometry(100, 200, 50, 20);
     pressButton(r, {4, 4}, Qt::LeftButton);
     moveWithButtons(r, {10, 1}, Qt::LeftButton);

@@ -1,8 +1,8 @@
 #include "WindowTestSupport.h"
 
-#include "menuwright/ui/ClickLabel.h"
+#include "common/ui/ClickLabel.h"
 #include "menuwright/ui/FileBrowser.h"
-#include "menuwright/ui/RectangleLabel.h"
+#include "common/ui/PictureRectangle.h"
 #include "menuwright/ui/WarningBox.h"
 
 #include "menuwright/menufile/MenuFileWriter.h"
@@ -28,13 +28,13 @@ protected:
     }
     void clickLabel(QWidget* window, const char* name)
     {
-        QTest::mouseClick(child<ClickLabel>(window, QString::fromLatin1(name)), Qt::LeftButton);
+        QTest::mouseClick(child<common::ClickLabel>(window, QString::fromLatin1(name)), Qt::LeftButton);
     }
     void clickButton(QWidget* window, const char* name)
     {
         QTest::mouseClick(child<QPushButton>(window, QString::fromLatin1(name)), Qt::LeftButton);
     }
-    RectangleLabel* rectangle(int i) { return child<RectangleLabel>(locator.get(), indexed("Label2", i)); }
+    common::PictureRectangle* rectangle(int i) { return child<common::PictureRectangle>(locator.get(), indexed("Label2", i)); }
     QString caption(int i) { return text(table, indexed("Text2", i)); }
     QStringList coordinates(int i)
     {
@@ -237,7 +237,7 @@ TEST_F(SelectionWindows, LoadTextfileSetsCoordinatesAndShowsRectangles)
 TEST_F(SelectionWindows, DraggingMovesAndSizesTheRectangleInWholePixels)
 {
     loadTextfile("usa.txt", numberedLayoutText(45));
-    RectangleLabel* r = rectangle(2);
+    common::PictureRectangle* r = rectangle(2);
     ASSERT_EQ(r->geometry(), QRect(12, 22, 32, 42));
 
     pressButton(r, {5, 5}, Qt::LeftButton);
@@ -278,7 +278,7 @@ TEST_F(SelectionWindows, NonSelectableRowIsWrittenWithABlankAndZeros)
 {
     loadTextfile("usa.txt", numberedLayoutText(45));
     QTest::mouseClick(rectangle(3), Qt::LeftButton, {}, QPoint(2, 2));
-    QTest::mouseClick(child<ClickLabel>(locator.get(), "Label4"), Qt::LeftButton);
+    QTest::mouseClick(child<common::ClickLabel>(locator.get(), "Label4"), Qt::LeftButton);
     EXPECT_TRUE(rectangle(3)->isHidden());
     EXPECT_EQ(rectangle(3)->geometry(), QRect(0, 0, 0, 0));
     EXPECT_EQ(coordinates(3), QStringList({"0", "0", "0", "0"}));
@@ -350,7 +350,7 @@ TEST_F(SelectionWindows, UnwritableRowIsRefusedWhole)
     clickLabel(locator.get(), "Label8");
     const auto before = common::readAllBytes(dir / "picplna.mnu");
 
-    RectangleLabel* r = rectangle(9);
+    common::PictureRectangle* r = rectangle(9);
     pressButton(r, {0, 0}, Qt::LeftButton);
     moveWithButtons(r, {-40, 0}, Qt::LeftButton); // dragged off the picture's left edge
     EXPECT_EQ(coordinates(9)[0], "-23");

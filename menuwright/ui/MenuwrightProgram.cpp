@@ -1,16 +1,16 @@
 #include "MenuwrightProgram.h"
 
 #include "FileBrowser.h"
-#include "Module1.h"
-#include "PP2.h"
+#include "MenuwrightSession.h"
+#include "RectangleLocatorWindow.h"
 
 #include <QFileInfo>
 
 namespace menuwright {
 
-std::unique_ptr<PP2> startMenuwright(const QStringList& arguments)
+std::unique_ptr<RectangleLocatorWindow> startMenuwright(const QStringList& arguments)
 {
-    auto locator = std::make_unique<PP2>();
+    auto locator = std::make_unique<RectangleLocatorWindow>();
     locator->module().start();
     for (const QString& argument : arguments) {
         const QFileInfo file(argument);

@@ -1,10 +1,9 @@
-#include "Module1.h"
+#include "MenuwrightSession.h"
 
 #include "CommonDialog.h"
-#include "PH1.h"
-#include "PP1.h"
-#include "PP2.h"
-#include "RectangleLabel.h"
+#include "HangarTableWindow.h"
+#include "SelectionTableWindow.h"
+#include "RectangleLocatorWindow.h"
 #include "WarningBox.h"
 #include "LocalPath.h"
 
@@ -15,6 +14,7 @@
 
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
+#include "common/ui/PictureRectangle.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,14 +39,14 @@ QString fromStd(const std::string& text)
 
 } // namespace
 
-Module1::Module1(PP2& locator) : CD1(new CommonDialog(this)), pp2_(locator), pp1_(std::make_unique<PP1>(*this))
+MenuwrightSession::MenuwrightSession(RectangleLocatorWindow& locator) : CD1(new CommonDialog(this)), pp2_(locator), pp1_(std::make_unique<SelectionTableWindow>(*this))
 {
     setObjectName(QStringLiteral("Module1"));
 }
 
-Module1::~Module1() = default;
+MenuwrightSession::~MenuwrightSession() = default;
 
-QStringList Module1::warningLines(const QString& problem, const QString& consequence)
+QStringList MenuwrightSession::warningLines(const QString& problem, const QString& consequence)
 {
     QStringList lines{problem};
     if (!consequence.isEmpty())
@@ -55,7 +55,7 @@ QStringList Module1::warningLines(const QString& problem, const QString& consequ
     return lines;
 }
 
-void Module1::start()
+void MenuwrightSession::start()
 {
     if (!started_) {
         startDirectory = QDir::currentPath();
@@ -63,24 +63,24 @@ void Module1::start()
     }
     pp1_->hide();
     pp1_->load();
-    for (RectangleLabel* rectangle : pp2_.Label2)
+    for (common::PictureRectangle* rectangle : pp2_.Label2)
         rectangle->hide();
     pp2_.load();
     pp2_.show();
 }
 
-PH1& Module1::ph1()
+HangarTableWindow& MenuwrightSession::ph1()
 {
     if (!ph1_) {
-        ph1_ = std::make_unique<PH1>(*this);
+        ph1_ = std::make_unique<HangarTableWindow>(*this);
         ph1_->load();
     }
     return *ph1_;
 }
 
-void Module1::applySide(Side side)
+void MenuwrightSession::applySide(Side side)
 {
-    PP1& table = *pp1_;
+    SelectionTableWindow& table = *pp1_;
     for (int i = 0; i <= 7; ++i) {
         table.Label2[i]->show();
         for (QLineEdit* e : {table.Text2[i], table.Text3[i], table.Text4[i], table.Text5[i], table.Text6[i]})
@@ -131,9 +131,9 @@ void Module1::applySide(Side side)
         pp2_.Label2[i]->setText(table.Text2[i]->text());
 }
 
-bool Module1::padFixedLength(WarningBox& warning)
+bool MenuwrightSession::padFixedLength(WarningBox& warning)
 {
-    PP1& table = *pp1_;
+    SelectionTableWindow& table = *pp1_;
     if (!table.Check1->isChecked())
         return true;
     const auto length = fixedLengthFromText(table.Text7->text().toStdString());
@@ -151,7 +151,7 @@ bool Module1::padFixedLength(WarningBox& warning)
     return true;
 }
 
-void Module1::makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant)
+void MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant)
 {
     const std::optional<Side> side = pp2_.selectedSide();
     if (!side) {
@@ -192,7 +192,7 @@ void Module1::makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* s
     status->setText(tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()));
 }
 
-std::optional<QString> Module1::openLayoutText(QWidget* window)
+std::optional<QString> MenuwrightSession::openLayoutText(QWidget* window)
 {
     CD1->fileName.clear();
     CD1->initDir = QDir::currentPath();
@@ -201,14 +201,14 @@ std::optional<QString> Module1::openLayoutText(QWidget* window)
     return CD1->showOpen(window);
 }
 
-std::optional<QString> Module1::saveLayoutText(QWidget* window)
+std::optional<QString> MenuwrightSession::saveLayoutText(QWidget* window)
 {
     CD1->dialogTitle = QStringLiteral("Enter the name of the textfile to be saved");
     CD1->filter = QStringLiteral("Text files|*.txt");
     return CD1->showSave(window);
 }
 
-std::optional<std::string> Module1::readLayoutFile(const QString& path, WarningBox& warning)
+std::optional<std::string> MenuwrightSession::readLayoutFile(const QString& path, WarningBox& warning)
 {
     try {
         return common::readFileBytes(localPath(path));
@@ -218,15 +218,15 @@ std::optional<std::string> Module1::readLayoutFile(const QString& path, WarningB
     }
 }
 
-void Module1::showHangars()
+void MenuwrightSession::showHangars()
 {
-    PH1& hangar = ph1();
+    HangarTableWindow& hangar = ph1();
     hangar.show();
     hangar.raise();
     hangar.activateWindow();
 }
 
-void Module1::endProgram()
+void MenuwrightSession::endProgram()
 {
     if (ending_)
         return;

@@ -1,13 +1,13 @@
-#include "PH1.h"
+#include "ButtonTableWindow.h"
 
-#include "ClickableLabel.h"
-#include "PH2.h"
+#include "PictureWindow.h"
 
 #include "menuwright/menufile/MenuFileError.h"
 #include "menuwright/menufile/MenuFileWriter.h"
 #include "menuwright/menufile/Side.h"
 
 #include "common/core/IoError.h"
+#include "common/ui/ClickLabel.h"
 #include "common/ui/Dialogs.h"
 #include "common/ui/NamedWidgets.h"
 
@@ -40,7 +40,7 @@ QRadioButton* option(const QString& name, const QString& caption, QWidget* paren
 
 } // namespace
 
-PH1::PH1() : QWidget(nullptr, Qt::Window)
+ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("PH1"));
     setWindowTitle(QStringLiteral("Hangar Screen Menu Maker"));
@@ -108,13 +108,13 @@ PH1::PH1() : QWidget(nullptr, Qt::Window)
         rows->addWidget(heading, 0, c + 2);
     }
     for (int i = 0; i < kRows; ++i) {
-        Label2[i] = new ClickableLabel(i, Frame2);
+        Label2[i] = new common::ClickLabel(QStringLiteral("Label2_%1").arg(i), QString(), Frame2);
         Label2[i]->setMinimumWidth(130);
         Label2[i]->setToolTip(tr("Click to place this button on the picture"));
         QFont link = Label2[i]->font();
         link.setUnderline(true);
         Label2[i]->setFont(link);
-        connect(Label2[i], &ClickableLabel::clicked, this, &PH1::Label2_Click);
+        connect(Label2[i], &common::ClickLabel::clicked, this, [this, i] { Label2_Click(i); });
         Text2[i] = common::namedBox(QStringLiteral("Text2"), i, 170, Frame2);
         const auto coordinates = common::namedCoordinateBoxes(i, Frame2);
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
@@ -151,16 +151,16 @@ PH1::PH1() : QWidget(nullptr, Qt::Window)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { endProgram(); });
 
-    picture_ = std::make_unique<PH2>(*this);
+    picture_ = std::make_unique<PictureWindow>(*this);
     Form_Load();
 }
 
-PH1::~PH1()
+ButtonTableWindow::~ButtonTableWindow()
 {
     picture_.reset();
 }
 
-void PH1::Form_Load()
+void ButtonTableWindow::Form_Load()
 {
     countries_->setExclusive(false);
     for (QRadioButton* o : Option1)
@@ -178,7 +178,7 @@ void PH1::Form_Load()
     refreshFiles();
 }
 
-void PH1::refreshFiles()
+void ButtonTableWindow::refreshFiles()
 {
     File1->clear();
     QDir here = QDir::current();
@@ -186,7 +186,7 @@ void PH1::refreshFiles()
     File1->addItems(here.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
-menuwright::HangarLayout PH1::layout() const
+menuwright::HangarLayout ButtonTableWindow::layout() const
 {
     menuwright::HangarLayout layout;
     for (int i = 0; i < kRows; ++i)
@@ -195,14 +195,14 @@ menuwright::HangarLayout PH1::layout() const
     return layout;
 }
 
-int PH1::selectedRow() const
+int ButtonTableWindow::selectedRow() const
 {
     bool ok = false;
     const int row = PlaneRow->text().toInt(&ok);
     return ok ? row : -1;
 }
 
-void PH1::Option1_Click(int i)
+void ButtonTableWindow::Option1_Click(int i)
 {
     pictureLoaded_ = false;
     for (int r = 0; r < kRows; ++r)
@@ -211,13 +211,13 @@ void PH1::Option1_Click(int i)
     fileName_ = QString::fromStdString(menuwright::hangarMenuFileName(static_cast<menuwright::Side>(i)));
 }
 
-void PH1::Option2_Click(int i)
+void ButtonTableWindow::Option2_Click(int i)
 {
     pattern_ = i < 3 ? QStringLiteral("*") + Option2[i]->text() : QStringLiteral("*.*");
     refreshFiles();
 }
 
-void PH1::File1_Click(const QString& name)
+void ButtonTableWindow::File1_Click(const QString& name)
 {
     QString error;
     if (!picture_->loadPicture(QDir::current().filePath(name), &error)) {
@@ -230,7 +230,7 @@ void PH1::File1_Click(const QString& name)
     pictureLoaded_ = true;
 }
 
-void PH1::Label2_Click(int i)
+void ButtonTableWindow::Label2_Click(int i)
 {
     PlaneRow->setText(QString::number(i));
     picture_->setWindowTitle(Text2[i]->text() + QStringLiteral(":  Click and drag!  Right click when done"));
@@ -241,7 +241,7 @@ void PH1::Label2_Click(int i)
     picture_->activateWindow();
 }
 
-void PH1::Command1_Click()
+void ButtonTableWindow::Command1_Click()
 {
     if (fileName_.isEmpty()) {
         common::dialogs().message(this, windowTitle(),
@@ -266,7 +266,7 @@ void PH1::Command1_Click()
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(path)));
 }
 
-void PH1::endProgram()
+void ButtonTableWindow::endProgram()
 {
     if (ending_)
         return;
@@ -276,7 +276,7 @@ void PH1::endProgram()
     QCoreApplication::quit();
 }
 
-void PH1::closeEvent(QCloseEvent* event)
+void ButtonTableWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     if (!ending_) {

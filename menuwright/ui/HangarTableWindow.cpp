@@ -1,12 +1,10 @@
-#include "PH1.h"
+#include "HangarTableWindow.h"
 
 #include "CommonDialog.h"
 #include "FileBrowser.h"
 #include "LocalPath.h"
-#include "Module1.h"
-#include "PP2.h"
-#include "PictureArea.h"
-#include "RectangleLabel.h"
+#include "MenuwrightSession.h"
+#include "RectangleLocatorWindow.h"
 #include "WarningBox.h"
 
 #include "menuwright/menufile/LayoutText.h"
@@ -15,6 +13,8 @@
 
 #include "common/core/IoError.h"
 #include "common/ui/NamedWidgets.h"
+#include "common/ui/PictureBoard.h"
+#include "common/ui/PictureRectangle.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -37,7 +37,7 @@
 
 namespace menuwright {
 
-PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
+HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullptr, Qt::Window), module_(module)
 {
     setObjectName(QStringLiteral("PH1"));
     setWindowTitle(QStringLiteral("Hangar Screen Menu Maker"));
@@ -46,14 +46,19 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(10);
 
-    Picture1 = new PictureArea(QStringLiteral("Picture1"), QSize(640, 474), this);
+    Picture1 = new common::PictureBoard(QSize(640, 474), kRows, this);
+    Picture1->setHint(tr("Choose a picture in the file list"));
     for (int i = 0; i < kRows; ++i) {
-        Label2[i] = new RectangleLabel(i, Picture1);
+        Label2[i] = Picture1->rectangle(i);
         Label2[i]->setGeometry(16 + i * 124, 424, 116, 32); // a row along the bottom until placed
-        connect(Label2[i], &RectangleLabel::pressed, this,
-            [this](int, QPointF twips, Qt::MouseButtons) { drag_.press(twips.x(), twips.y()); });
-        connect(Label2[i], &RectangleLabel::moved, this, &PH1::rectangleMoved);
+        Label2[i]->setCursor(Qt::SizeAllCursor);
+        Label2[i]->setToolTip(tr("Left button: move. Right button: size."));
     }
+    connect(Picture1, &common::PictureBoard::rectanglePressed, this, [this](int, QPointF pixels) {
+        const QPointF twips = pixels * RectangleDrag::kTwipsPerPixel;
+        drag_.press(twips.x(), twips.y());
+    });
+    connect(Picture1, &common::PictureBoard::rectangleMoved, this, &HangarTableWindow::rectangleMoved);
     outer->addWidget(Picture1, 0, Qt::AlignTop);
 
     auto* side = new QVBoxLayout;
@@ -61,7 +66,7 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     outer->addLayout(side);
 
     Frame4 = new SideOptions({"US", "UK", "Axis"}, this);
-    connect(Frame4, &SideOptions::chosen, this, &PH1::Option1_Click);
+    connect(Frame4, &SideOptions::chosen, this, &HangarTableWindow::Option1_Click);
     side->addWidget(Frame4);
 
     auto* pictures = new QGroupBox(tr("Picture (the menu file is written to its folder)"), this);
@@ -120,7 +125,7 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
 
     warning = new WarningBox(this);
 
-    connect(File1, &FileList::fileClicked, this, &PH1::File1_Click);
+    connect(File1, &FileList::fileClicked, this, &HangarTableWindow::File1_Click);
     connect(Dir1, &FolderList::pathChanged, this, [this](const QString& path) { File1->setPath(path); });
     connect(Drive1, &DriveList::driveChanged, this, [this](const QString& root) {
         Dir1->setPath(root);
@@ -136,10 +141,10 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     connect(Command2, &QPushButton::clicked, this, [this] { module_.endProgram(); });
 }
 
-void PH1::load()
+void HangarTableWindow::load()
 {
     move(3, 3); // 50 twips from the screen's corner
-    for (RectangleLabel* rectangle : Label2)
+    for (common::PictureRectangle* rectangle : Label2)
         rectangle->hide();
     Frame4->reset();
     for (int i = 0; i < kRows; ++i) {
@@ -157,7 +162,7 @@ void PH1::load()
     File1->setPattern(QStringLiteral("*.bmp;*.jpg;*.gif"));
 }
 
-HangarLayout PH1::layout() const
+HangarLayout HangarTableWindow::layout() const
 {
     HangarLayout layout;
     for (int i = 0; i < kRows; ++i)
@@ -166,7 +171,7 @@ HangarLayout PH1::layout() const
     return layout;
 }
 
-void PH1::Option1_Click(int i)
+void HangarTableWindow::Option1_Click(int i)
 {
     for (int r = 0; r < kRows; ++r)
         for (QLineEdit* e : {Text2[r], Text3[r], Text4[r], Text5[r], Text6[r]})
@@ -174,14 +179,14 @@ void PH1::Option1_Click(int i)
     fileName_ = QString::fromStdString(hangarMenuFileName(static_cast<Side>(i)));
 }
 
-void PH1::File1_Click(const QString& name)
+void HangarTableWindow::File1_Click(const QString& name)
 {
     const QString path = QDir(File1->path()).filePath(name);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) {
-        warning->showWarning(Module1::warningLines(
+        warning->showWarning(MenuwrightSession::warningLines(
             tr("The picture %1 cannot be shown: %2.").arg(name, reader.errorString()), tr("The previous picture stays.")));
         return;
     }
@@ -192,17 +197,17 @@ void PH1::File1_Click(const QString& name)
     }
 }
 
-void PH1::Command1_Click()
+void HangarTableWindow::Command1_Click()
 {
     const HangarLayout hangar = layout();
     const QString menuPath = QDir(File1->path()).filePath(fileName_);
     try {
         writeHangarFile(localPath(menuPath), hangar);
     } catch (const MenuFileError& e) {
-        warning->showWarning(Module1::warningLines(QString::fromStdString(e.what()), tr("Nothing was written.")));
+        warning->showWarning(MenuwrightSession::warningLines(QString::fromStdString(e.what()), tr("Nothing was written.")));
         return;
     } catch (const common::IoError& e) {
-        warning->showWarning(Module1::warningLines(
+        warning->showWarning(MenuwrightSession::warningLines(
             tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(menuPath), QString::fromStdString(e.what())), {}));
         return;
     }
@@ -218,11 +223,11 @@ void PH1::Command1_Click()
     try {
         writeLayoutText(localPath(*textPath), hangar, shown);
     } catch (const MenuFileError& e) {
-        warning->showWarning(Module1::warningLines(
+        warning->showWarning(MenuwrightSession::warningLines(
             QString::fromStdString(e.what()), tr("%1 was written; the text file was not.").arg(fileName_)));
         return;
     } catch (const common::IoError& e) {
-        warning->showWarning(Module1::warningLines(
+        warning->showWarning(MenuwrightSession::warningLines(
             tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), QString::fromStdString(e.what())),
             tr("%1 was written; the text file was not.").arg(fileName_)));
         return;
@@ -230,7 +235,7 @@ void PH1::Command1_Click()
     status->setText(tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()));
 }
 
-void PH1::Command4_Click()
+void HangarTableWindow::Command4_Click()
 {
     const auto path = module_.openLayoutText(this);
     if (!path)
@@ -254,8 +259,9 @@ void PH1::Command4_Click()
     status->setText(tr("Loaded %1.").arg(QFileInfo(*path).fileName()));
 }
 
-void PH1::rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons)
+void HangarTableWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons)
 {
+    const QPointF twips = pixels * RectangleDrag::kTwipsPerPixel;
     const QRect g = Label2[i]->geometry();
     const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()}, buttons.testFlag(Qt::LeftButton),
         buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
@@ -267,7 +273,7 @@ void PH1::rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons)
     Text6[i]->setText(QString::fromStdString(texts[3]));
 }
 
-void PH1::closeEvent(QCloseEvent* event)
+void HangarTableWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     module_.endProgram();

@@ -17,30 +17,30 @@ class QWidget;
 namespace menuwright {
 
 class CommonDialog;
-class PH1;
-class PP1;
-class PP2;
+class HangarTableWindow;
+class SelectionTableWindow;
+class RectangleLocatorWindow;
 class WarningBox;
 
 // The program-wide state of Menuwright and what its windows do together:
 // the start-up sequence, the side set-up, the fixed-length captions and
 // making the selection menu file with its layout text file.
-class Module1 : public QObject {
+class MenuwrightSession : public QObject {
     Q_OBJECT
 
 public:
     // `locator` is the rectangle locator, the window the user sees first;
     // the other two windows belong to this module.
-    explicit Module1(PP2& locator);
-    ~Module1() override;
+    explicit MenuwrightSession(RectangleLocatorWindow& locator);
+    ~MenuwrightSession() override;
 
-    // Start-up: loads PP1, which loads PP2 (selecting USA) and shows it.
+    // Start-up: loads SelectionTableWindow, which loads RectangleLocatorWindow (selecting USA) and shows it.
     void start();
 
-    PP1& pp1() { return *pp1_; }
-    PP2& pp2() { return pp2_; }
+    SelectionTableWindow& pp1() { return *pp1_; }
+    RectangleLocatorWindow& pp2() { return pp2_; }
     // The hangar window, loaded the first time it is needed.
-    PH1& ph1();
+    HangarTableWindow& ph1();
     bool hangarWindowLoaded() const { return ph1_ != nullptr; }
 
     void applySide(Side side);
@@ -72,9 +72,9 @@ public:
     static QStringList warningLines(const QString& problem, const QString& consequence);
 
 private:
-    PP2& pp2_;
-    std::unique_ptr<PP1> pp1_;
-    std::unique_ptr<PH1> ph1_;
+    RectangleLocatorWindow& pp2_;
+    std::unique_ptr<SelectionTableWindow> pp1_;
+    std::unique_ptr<HangarTableWindow> ph1_;
     bool started_ = false;
     bool ending_ = false;
 };
