@@ -19,6 +19,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +45,9 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("PH1"));
     setWindowTitle(QStringLiteral("Hangar Screen Menu Maker"));
+    // Follows the captions in the title bars, so that they are not taken
+    // for Menuwright's windows of the same name.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Bayward"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(12, 12, 12, 10);

@@ -79,11 +79,18 @@ void ClickLabel::leaveEvent(QEvent*)
     setLook(false, false);
 }
 
-void ClickLabel::changeEvent(QEvent* event)
+bool ClickLabel::event(QEvent* event)
 {
-    QLabel::changeEvent(event);
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    const bool handled = QLabel::event(event);
+    // A new application palette reaches the label as a palette change; the
+    // look's own setPalette() is one as well, hence the guard.
+    const auto type = event->type();
+    if ((type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange) && !restyling_) {
+        restyling_ = true;
         setLook(hot_, down_);
+        restyling_ = false;
+    }
+    return handled;
 }
 
 } // namespace common

@@ -23,7 +23,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void setLook(bool hot, bool down);
@@ -31,6 +31,7 @@ private:
     bool buttonLook_ = false;
     bool down_ = false;
     bool hot_ = false;
+    bool restyling_ = false;
 };
 
 } // namespace common

@@ -7,6 +7,7 @@
 #include "tools/demogen/MenuDemo.h"
 #include "tools/demogen/PictureEncoding.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -149,6 +150,40 @@ TEST_F(HangarWindow, DragsMoveAndSizeAndFillTheBoxes)
     ASSERT_EQ(lines.size(), 25u);
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 5, lines.begin() + 10),
         (std::vector<std::string>{"Arming Board", "106", "197", "90", "20"}));
+}
+
+TEST_F(HangarWindow, UnsavedDragIsKeptOnCancelAndDroppedOnDiscard)
+{
+    choosePicture();
+    common::PictureRectangle* r = rectangle(0);
+    pressButton(r, {4, 4}, Qt::RightButton);
+    moveWithButtons(r, {60, 30}, Qt::RightButton);
+    releaseButton(r, {60, 30}, Qt::RightButton);
+
+    dlg->modals.push_back([](QDialog&) { return int(QMessageBox::Cancel); });
+    hangar->close();
+    EXPECT_FALSE(module.ending());
+    EXPECT_TRUE(hangar->isVisible());
+
+    QString asked;
+    dlg->modals.push_back([&asked](QDialog& box) {
+        asked = static_cast<QMessageBox&>(box).text();
+        return int(QMessageBox::Discard);
+    });
+    click("Command2");
+    EXPECT_TRUE(asked.contains("hangar screen")) << asked.toStdString();
+    EXPECT_TRUE(module.ending());
+    EXPECT_FALSE(std::filesystem::exists(dir / "pics" / "hangarus.mnu"));
+}
+
+TEST_F(HangarWindow, ALongStatusLeavesTheCommandsInPlace)
+{
+    QApplication::processEvents();
+    const QRect before = child<QPushButton>(hangar, "Command1")->geometry();
+    hangar->status->setText("Wrote /home/modder/games/Vantor/menus/pictures/hangarus.mnu and the layout text file "
+                            "hangar_layout_of_the_us_side.txt.");
+    QApplication::processEvents();
+    EXPECT_EQ(child<QPushButton>(hangar, "Command1")->geometry(), before);
 }
 
 TEST_F(HangarWindow, BadCoordinateRefusesTheMenuFile)

@@ -11,6 +11,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -417,6 +419,64 @@ TEST_F(SelectionWindows, PicturesOfAllThreeFormatsLoadAndABadOneIsRefused)
     EXPECT_EQ(locator->Picture1->picture().cacheKey(), before);
     EXPECT_TRUE(warningOf(locator.get())->text().startsWith("The picture broken.bmp cannot be shown"));
     EXPECT_EQ(child<QLabel>(locator.get(), "Label1")->text(), demogen::kDemoAxisPicture);
+}
+
+TEST_F(SelectionWindows, WindowsNameTheProgramAndTheSidesAlike)
+{
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Menuwright");
+    HangarTableWindow& hangar = module.ph1();
+    // Placed only once shown, when its frame is known.
+    EXPECT_FALSE(hangar.testAttribute(Qt::WA_Moved));
+    module.showHangars();
+    EXPECT_EQ(hangar.frameGeometry().topLeft(), hangar.screen()->availableGeometry().topLeft() + QPoint(3, 3));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(child<QRadioButton>(&hangar, indexed("Option1", i))->text(),
+            child<QRadioButton>(locator.get(), indexed("Option1", i))->text());
+}
+
+TEST_F(SelectionWindows, CommandLabelsFollowADarkPalette)
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(32, 32, 32));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(48, 48, 48));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(dark);
+    QApplication::processEvents(); // the change reaches the widgets as posted events
+    for (const char* name : {"Label4", "Label8", "Label7"}) {
+        const QPalette shown = child<common::ClickLabel>(locator.get(), QString::fromLatin1(name))->palette();
+        EXPECT_GT(shown.color(QPalette::WindowText).lightness() - shown.color(QPalette::Window).lightness(), 100) << name;
+    }
+    QApplication::setPalette(before);
+}
+
+TEST_F(SelectionWindows, ExitAsksBeforeDroppingDraggedRectangles)
+{
+    loadTextfile("usa.txt", numberedLayoutText(45));
+    common::PictureRectangle* r = rectangle(2);
+    pressButton(r, {5, 5}, Qt::LeftButton);
+    moveWithButtons(r, {9, 5}, Qt::LeftButton);
+    releaseButton(r, {9, 5}, Qt::LeftButton);
+
+    QString asked;
+    dlg->modals.push_back([&asked](QDialog& box) {
+        asked = static_cast<QMessageBox&>(box).text();
+        return int(QMessageBox::Cancel);
+    });
+    clickButton(locator.get(), "Command2");
+    EXPECT_TRUE(asked.contains("aircraft selection screen")) << asked.toStdString();
+    EXPECT_FALSE(module.ending());
+    EXPECT_TRUE(locator->isVisible());
+
+    // Save from the close box: both files are written, then the program ends.
+    dlg->modals.push_back([](QDialog&) { return int(QMessageBox::Save); });
+    dlg->files.push_back(path("saved.txt"));
+    locator->close();
+    EXPECT_TRUE(module.ending());
+    ASSERT_EQ(lines("saved.txt").size(), 45u);
+    EXPECT_EQ(lines("saved.txt")[11], "16");
+    EXPECT_TRUE(std::filesystem::exists(dir / "picplna.mnu"));
 }
 
 TEST_F(SelectionWindows, WindowsSwitchAndExitEndsThemAll)

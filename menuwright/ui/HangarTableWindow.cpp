@@ -5,6 +5,7 @@
 #include "LocalPath.h"
 #include "MenuwrightSession.h"
 #include "RectangleLocatorWindow.h"
+#include "StatusLine.h"
 #include "WarningBox.h"
 
 #include "menuwright/menufile/LayoutText.h"
@@ -65,7 +66,8 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     side->setSpacing(6);
     outer->addLayout(side);
 
-    Frame4 = new SideOptions({"US", "UK", "Axis"}, this);
+    // The sides bear the same names in every window.
+    Frame4 = new SideOptions({"USA", "Britain", "Axis"}, this);
     connect(Frame4, &SideOptions::chosen, this, &HangarTableWindow::Option1_Click);
     side->addWidget(Frame4);
 
@@ -100,6 +102,8 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
         for (int k = 0; k < 4; ++k)
             rows->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 1 + k);
         connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) { Label2[i]->setText(text); });
+        for (QLineEdit* box : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
+            connect(box, &QLineEdit::textEdited, this, [this] { module_.hangarUnsaved = true; });
     }
     side->addWidget(Frame2);
 
@@ -117,9 +121,7 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     PlaneRow = new QLabel(this);
     PlaneRow->setObjectName(QStringLiteral("PlaneRow"));
     side->addWidget(PlaneRow);
-    status = new QLabel(this);
-    status->setObjectName(QStringLiteral("StatusLine"));
-    status->setWordWrap(true);
+    status = new StatusLine(this);
     side->addWidget(status);
     side->addStretch();
 
@@ -138,12 +140,11 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
         module_.pp2().show();
         module_.pp2().raise();
     });
-    connect(Command2, &QPushButton::clicked, this, [this] { module_.endProgram(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { module_.requestEnd(this); });
 }
 
 void HangarTableWindow::load()
 {
-    move(3, 3); // 50 twips from the screen's corner
     for (common::PictureRectangle* rectangle : Label2)
         rectangle->hide();
     Frame4->reset();
@@ -199,24 +200,29 @@ void HangarTableWindow::File1_Click(const QString& name)
 
 void HangarTableWindow::Command1_Click()
 {
+    makeHangarFiles();
+}
+
+bool HangarTableWindow::makeHangarFiles()
+{
     const HangarLayout hangar = layout();
     const QString menuPath = QDir(File1->path()).filePath(fileName_);
     try {
         writeHangarFile(localPath(menuPath), hangar);
     } catch (const MenuFileError& e) {
         warning->showWarning(MenuwrightSession::warningLines(QString::fromStdString(e.what()), tr("Nothing was written.")));
-        return;
+        return false;
     } catch (const common::IoError& e) {
         warning->showWarning(MenuwrightSession::warningLines(
             tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(menuPath), QString::fromStdString(e.what())), {}));
-        return;
+        return false;
     }
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
 
     module_.CD1->initDir = QDir::currentPath();
     const auto textPath = module_.saveLayoutText(this);
     if (!textPath)
-        return;
+        return false;
     std::array<bool, kRows> shown{};
     for (int i = 0; i < kRows; ++i)
         shown[i] = !Label2[i]->isHidden();
@@ -225,14 +231,16 @@ void HangarTableWindow::Command1_Click()
     } catch (const MenuFileError& e) {
         warning->showWarning(MenuwrightSession::warningLines(
             QString::fromStdString(e.what()), tr("%1 was written; the text file was not.").arg(fileName_)));
-        return;
+        return false;
     } catch (const common::IoError& e) {
         warning->showWarning(MenuwrightSession::warningLines(
             tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), QString::fromStdString(e.what())),
             tr("%1 was written; the text file was not.").arg(fileName_)));
-        return;
+        return false;
     }
     status->setText(tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()));
+    module_.hangarUnsaved = false;
+    return true;
 }
 
 void HangarTableWindow::Command4_Click()
@@ -257,6 +265,7 @@ void HangarTableWindow::Command4_Click()
         Label2[i]->setGeometry(g.left, g.top, g.width, g.height);
     }
     status->setText(tr("Loaded %1.").arg(QFileInfo(*path).fileName()));
+    module_.hangarUnsaved = false;
 }
 
 void HangarTableWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons)
@@ -266,6 +275,8 @@ void HangarTableWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons b
     const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()}, buttons.testFlag(Qt::LeftButton),
         buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
     Label2[i]->setGeometry(moved.left, moved.top, std::max(0, moved.width), std::max(0, moved.height));
+    if (moved != RectangleGeometry{g.x(), g.y(), g.width(), g.height()})
+        module_.hangarUnsaved = true;
     const auto texts = coordinateTexts(moved);
     Text3[i]->setText(QString::fromStdString(texts[0]));
     Text4[i]->setText(QString::fromStdString(texts[1]));
@@ -275,8 +286,10 @@ void HangarTableWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons b
 
 void HangarTableWindow::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    module_.endProgram();
+    if (module_.requestEnd(this))
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace menuwright

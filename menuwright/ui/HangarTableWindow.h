@@ -47,6 +47,9 @@ public:
     QString hangarFileName() const { return fileName_; }
 
     void File1_Click(const QString& name);
+    // "Make hangar  .mnu file"; true when the menu file and the text file
+    // were written.
+    bool makeHangarFiles();
 
     common::PictureBoard* Picture1;
     std::array<common::PictureRectangle*, kRows> Label2{};

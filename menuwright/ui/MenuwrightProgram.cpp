@@ -5,11 +5,15 @@
 #include "RectangleLocatorWindow.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 
 namespace menuwright {
 
 std::unique_ptr<RectangleLocatorWindow> startMenuwright(const QStringList& arguments)
 {
+    // Shown after each window's own caption in its title bar, so that the
+    // windows say which program they belong to.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Menuwright"));
     auto locator = std::make_unique<RectangleLocatorWindow>();
     locator->module().start();
     for (const QString& argument : arguments) {

@@ -14,9 +14,12 @@
 
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
+#include "common/ui/Dialogs.h"
 #include "common/ui/PictureRectangle.h"
 
 #include <QCoreApplication>
+#include <QMessageBox>
+#include <QScreen>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
@@ -151,17 +154,17 @@ bool MenuwrightSession::padFixedLength(WarningBox& warning)
     return true;
 }
 
-void MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant)
+bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant)
 {
     const std::optional<Side> side = pp2_.selectedSide();
     if (!side) {
         // The menu file name and the number of rows depend on the side.
         warning.showWarning(warningLines(tr("No side is selected: choose USA, Britain or Axis in the Rectangle locator."),
             tr("Nothing was written.")));
-        return;
+        return false;
     }
     if (!padFixedLength(warning))
-        return;
+        return false;
 
     const SelectionLayout layout = pp1_->layout(*side);
     const QString menuPath = QDir::current().filePath(menuFileName);
@@ -169,27 +172,29 @@ void MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
         writeSelectionFile(localPath(menuPath), layout);
     } catch (const MenuFileError& e) {
         warning.showWarning(warningLines(fromStd(e.what()), tr("Nothing was written.")));
-        return;
+        return false;
     } catch (const common::IoError& e) {
         warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(menuFileName, fromStd(e.what())), {}));
-        return;
+        return false;
     }
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
 
     const auto textPath = saveLayoutText(window);
     if (!textPath)
-        return;
+        return false;
     try {
         writeLayoutText(localPath(*textPath), layout, variant);
     } catch (const MenuFileError& e) {
         warning.showWarning(warningLines(fromStd(e.what()), tr("%1 was written; the text file was not.").arg(menuFileName)));
-        return;
+        return false;
     } catch (const common::IoError& e) {
         warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), fromStd(e.what())),
             tr("%1 was written; the text file was not.").arg(menuFileName)));
-        return;
+        return false;
     }
     status->setText(tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()));
+    selectionUnsaved = false;
+    return true;
 }
 
 std::optional<QString> MenuwrightSession::openLayoutText(QWidget* window)
@@ -222,8 +227,52 @@ void MenuwrightSession::showHangars()
 {
     HangarTableWindow& hangar = ph1();
     hangar.show();
+    if (!hangarPlaced_) {
+        hangarPlaced_ = true;
+        // Placed once shown, when its frame is known: a window moved before
+        // that can land with its title bar above the screen.
+        if (const QScreen* screen = hangar.screen())
+            hangar.move(screen->availableGeometry().topLeft() + QPoint(3, 3)); // 50 twips from the corner
+    }
     hangar.raise();
     hangar.activateWindow();
+}
+
+bool MenuwrightSession::requestEnd(QWidget* window)
+{
+    if (ending_)
+        return true;
+    if (selectionUnsaved || hangarUnsaved) {
+        QStringList screens;
+        if (selectionUnsaved)
+            screens << tr("the aircraft selection screen");
+        if (hangarUnsaved)
+            screens << tr("the hangar screen");
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Menuwright"),
+            tr("The buttons of %1 were changed since they were last saved in a layout text file.\n"
+               "Save them before you exit?")
+                .arg(screens.join(tr(" and "))),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
+        box.setDefaultButton(QMessageBox::Save);
+        const int answer = common::dialogs().exec(box);
+        if (answer == QMessageBox::Save) {
+            // Each save offers its text file; a cancelled or failed one keeps
+            // the program open with its warning in view.
+            if (selectionUnsaved && !pp2_.makeMnuFile()) {
+                pp2_.show();
+                pp2_.raise();
+                return false;
+            }
+            if (hangarUnsaved && !ph1().makeHangarFiles()) {
+                showHangars();
+                return false;
+            }
+        } else if (answer != QMessageBox::Discard) {
+            return false;
+        }
+    }
+    endProgram();
+    return true;
 }
 
 void MenuwrightSession::endProgram()

@@ -48,8 +48,8 @@ public:
     // false (with a warning) when the fixed length is not usable.
     bool padFixedLength(WarningBox& warning);
     // Makes the selection menu file in the current folder and offers to save
-    // the layout text file of the given variant.
-    void makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant);
+    // the layout text file of the given variant; true when both were written.
+    bool makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant);
 
     // The shared dialog, set up for opening or saving a layout text file.
     std::optional<QString> openLayoutText(QWidget* window);
@@ -58,8 +58,16 @@ public:
     std::optional<std::string> readLayoutFile(const QString& path, WarningBox& warning);
 
     void showHangars();
-    void endProgram();
+    // Exit and the windows' close boxes: where rows were changed since they
+    // were last saved in (or loaded from) a layout text file, asks first
+    // whether to save them. False when the user stays.
+    bool requestEnd(QWidget* window);
     bool ending() const { return ending_; }
+
+    // Rows the user changed (dragged, typed, taken out of use) since the
+    // last layout text file was saved or loaded, per screen.
+    bool selectionUnsaved = false;
+    bool hangarUnsaved = false;
 
     // Program-wide state.
     QString menuFileName;
@@ -72,11 +80,14 @@ public:
     static QStringList warningLines(const QString& problem, const QString& consequence);
 
 private:
+    void endProgram();
+
     RectangleLocatorWindow& pp2_;
     std::unique_ptr<SelectionTableWindow> pp1_;
     std::unique_ptr<HangarTableWindow> ph1_;
     bool started_ = false;
     bool ending_ = false;
+    bool hangarPlaced_ = false;
 };
 
 } // namespace menuwright

@@ -3,6 +3,7 @@
 #include "FileBrowser.h"
 #include "MenuwrightSession.h"
 #include "SelectionTableWindow.h"
+#include "StatusLine.h"
 #include "WarningBox.h"
 
 #include "menuwright/core/TextfileCheck.h"
@@ -111,10 +112,7 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
     lastLine->addWidget(Command2);
     side->addLayout(lastLine);
 
-    status = new QLabel(this);
-    status->setObjectName(QStringLiteral("StatusLine"));
-    status->setWordWrap(true);
-    status->setMaximumWidth(240);
+    status = new StatusLine(this);
     side->addWidget(status);
     side->addStretch();
 
@@ -128,6 +126,7 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
         File1->setPath(Dir1->path());
     });
     connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    connect(Text1, &QLineEdit::textEdited, this, [this] { module_->selectionUnsaved = true; });
     connect(Label4, &common::ClickLabel::clicked, this, [this] { Label4_Click(); });
     connect(Label8, &common::ClickLabel::clicked, this, [this] { Label8_Click(); });
     connect(Label7, &common::ClickLabel::clicked, this, [this] {
@@ -139,7 +138,7 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
         hide();
         module_->showHangars();
     });
-    connect(Command2, &QPushButton::clicked, this, [this] { module_->endProgram(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { module_->requestEnd(this); });
 
     module_ = std::make_unique<MenuwrightSession>(*this);
 }
@@ -258,6 +257,7 @@ void RectangleLocatorWindow::loadTextfile(const QString& path)
     }
     applyRows(in, 8, 10, true);
     status->setText(tr("Loaded %1.").arg(QFileInfo(path).fileName()));
+    module_->selectionUnsaved = false;
 }
 
 void RectangleLocatorWindow::Label4_Click()
@@ -270,9 +270,15 @@ void RectangleLocatorWindow::Label4_Click()
         e->setText(QStringLiteral("0"));
     Text1->setText(QStringLiteral(" "));
     table.Text2[s]->setText(QStringLiteral(" "));
+    module_->selectionUnsaved = true;
 }
 
 void RectangleLocatorWindow::Label8_Click()
+{
+    makeMnuFile();
+}
+
+bool RectangleLocatorWindow::makeMnuFile()
 {
     Label2[6]->hide();
     Label2[7]->hide();
@@ -284,7 +290,7 @@ void RectangleLocatorWindow::Label8_Click()
             Label2[7]->show();
         }
     }
-    module_->makeSelectionFiles(this, *Frame1, status, LayoutTextVariant::SelectionComplete);
+    return module_->makeSelectionFiles(this, *Frame1, status, LayoutTextVariant::SelectionComplete);
 }
 
 void RectangleLocatorWindow::Text1_Change()
@@ -311,6 +317,8 @@ void RectangleLocatorWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButt
     const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()},
         buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
     setRectangle(i, moved);
+    if (moved != RectangleGeometry{g.x(), g.y(), g.width(), g.height()})
+        module_->selectionUnsaved = true;
 
     const auto texts = coordinateTexts(moved);
     SelectionTableWindow& table = module_->pp1();
@@ -331,8 +339,10 @@ void RectangleLocatorWindow::rectangleClicked(int i)
 
 void RectangleLocatorWindow::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    module_->endProgram();
+    if (module_->requestEnd(this))
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace menuwright

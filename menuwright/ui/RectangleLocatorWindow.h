@@ -65,6 +65,8 @@ public:
     void File1_Click(const QString& name);
     // "Load Textfile" with the file already chosen (also used at start-up).
     void loadTextfile(const QString& path);
+    // "Make mnu file"; true when the menu file and the text file were written.
+    bool makeMnuFile();
 
     common::PictureBoard* Picture1;
     std::array<common::PictureRectangle*, kRows> Label2{};

@@ -4,6 +4,7 @@
 #include "MenuwrightSession.h"
 #include "RectangleLocatorWindow.h"
 #include "common/ui/PictureRectangle.h"
+#include "StatusLine.h"
 #include "WarningBox.h"
 
 #include "common/ui/NamedWidgets.h"
@@ -75,6 +76,8 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
         connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
             module_.pp2().Label2[i]->setText(text);
         });
+        for (QLineEdit* box : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
+            connect(box, &QLineEdit::textEdited, this, [this] { module_.selectionUnsaved = true; });
     }
     Frame3->setColumnAnchors({Text3[0], Text4[0], Text5[0], Text6[0]});
     outer->addLayout(grid);
@@ -103,9 +106,7 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
     buttons->addWidget(Command2);
     outer->addLayout(buttons);
 
-    status = new QLabel(this);
-    status->setObjectName(QStringLiteral("StatusLine"));
-    status->setWordWrap(true);
+    status = new StatusLine(this);
     outer->addWidget(status);
 
     warning = new WarningBox(this);
@@ -117,7 +118,7 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
         hide();
         module_.showHangars();
     });
-    connect(Command2, &QPushButton::clicked, this, [this] { module_.endProgram(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { module_.requestEnd(this); });
 }
 
 void SelectionTableWindow::load()
@@ -187,6 +188,7 @@ void SelectionTableWindow::Command3_Click()
     }
     locator.applyRows(in, 8, 10);
     status->setText(tr("Loaded %1.").arg(QFileInfo(*path).fileName()));
+    module_.selectionUnsaved = false;
 }
 
 void SelectionTableWindow::Command5_Click()
@@ -207,8 +209,10 @@ void SelectionTableWindow::Command5_Click()
 
 void SelectionTableWindow::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    module_.endProgram();
+    if (module_.requestEnd(this))
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace menuwright
