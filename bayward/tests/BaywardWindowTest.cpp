@@ -18,7 +18,9 @@
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 
+#include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +32,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include <unistd.h>
 
 namespace bayward {
 namespace {
@@ -129,6 +133,7 @@ TEST_F(BaywardWindows, LoadShowsDefaultsWithNoCountry)
 {
     EXPECT_EQ(table->windowTitle(), "Hangar Screen Menu Maker");
     EXPECT_EQ(picture->windowTitle(), "Rectangle locator");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Bayward"); // follows the captions in title bars
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(table->Option1[i]->isChecked());
     const QStringList captions{"Back", "Arming Board", "Mission Parameters", "View Plane", "Fly Mission"};
@@ -201,6 +206,44 @@ TEST_F(BaywardWindows, ClickingAPlacedRectangleHidesItUntilTheNextDrag)
     EXPECT_EQ(placed->geometry(), QRect(40, 50, 20, 30));
 }
 
+TEST_F(BaywardWindows, RightClickOnAPlacedRectangleGoesBackToTheTable)
+{
+    readyToDrag(0, 1);
+    drag({100, 50}, {260, 90});
+    common::PictureRectangle* placed = picture->Label2[1];
+    QTest::mousePress(placed, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(placed, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(picture->isVisible());
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_FALSE(placed->isHidden());
+    EXPECT_EQ(boxes(1), QStringList({" 100", " 50", " 160", " 40"}));
+}
+
+enum class Protection { Folder, ReadOnlyFile };
+
+class WriteProtectedHangarFile : public BaywardWindows, public ::testing::WithParamInterface<Protection> {};
+
+TEST_P(WriteProtectedHangarFile, IsRefusedNamingTheFile)
+{
+    if (GetParam() == Protection::ReadOnlyFile) {
+        if (::geteuid() == 0)
+            GTEST_SKIP() << "root ignores permission bits; the folder case covers the text";
+        common::writeAllText(dir / "hangarus.mnu", "old");
+        std::filesystem::permissions(dir / "hangarus.mnu", std::filesystem::perms::owner_read);
+    } else {
+        std::filesystem::create_directory(dir / "hangarus.mnu");
+    }
+    clickOption(table.get(), "Option1_0");
+    make();
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_EQ(dlg->texts()[0],
+        "Cannot write " + QDir::toNativeSeparators(QDir::current().filePath("hangarus.mnu")) + ": File access denied");
+    EXPECT_TRUE(table->status->text().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, WriteProtectedHangarFile, ::testing::Values(Protection::Folder, Protection::ReadOnlyFile),
+    [](const auto& info) { return info.param == Protection::Folder ? "Folder" : "ReadOnlyFile"; });
+
 TEST_F(BaywardWindows, CountryDecidesTheFileInTheCurrentFolder)
 {
     readyToDrag(2, 0);
@@ -219,6 +262,7 @@ TEST_F(BaywardWindows, WithoutAPictureARowClickOpensNoPictureWindow)
     clickRow(3);
     EXPECT_EQ(table->PlaneRow->text(), "3");
     EXPECT_FALSE(picture->isVisible());
+    EXPECT_TRUE(table->status->text().startsWith("Choose a picture in the file list first"));
 
     // Choosing a country forgets the picture chosen before it.
     chooseFile("hangar.bmp");

@@ -238,8 +238,12 @@ void ButtonTableWindow::Label2_Click(int i)
 {
     PlaneRow->setText(QString::number(i));
     picture_->setWindowTitle(Text2[i]->text() + QStringLiteral(":  Click and drag!  Right click when done"));
-    if (!pictureLoaded_)
+    if (!pictureLoaded_) {
+        status->setText(tr("Choose a picture in the file list first: a click on a button's name then opens it, "
+                           "to drag the button's rectangle on it."));
         return;
+    }
+    status->clear();
     picture_->show();
     picture_->raise();
     picture_->activateWindow();

@@ -35,6 +35,12 @@ PictureWindow::PictureWindow(ButtonTableWindow& table) : QWidget(nullptr, Qt::Wi
         Label2[i]->hide();
     }
     connect(Picture1, &common::PictureBoard::rectangleClicked, this, [this](int i) { Label2[i]->hide(); });
+    // A right click on a placed rectangle means "done" as well.
+    connect(Picture1, &common::PictureBoard::rectanglePressed, this,
+        [this](int i, QPointF position, Qt::MouseButton button) {
+            if (button == Qt::RightButton)
+                Picture1_MouseDown(Label2[i]->mapToParent(position), button);
+        });
     connect(Picture1, &common::PictureBoard::picturePressed, this, &PictureWindow::Picture1_MouseDown);
     connect(Picture1, &common::PictureBoard::pictureReleased, this, &PictureWindow::Picture1_MouseUp);
 }

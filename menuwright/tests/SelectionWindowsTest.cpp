@@ -10,9 +10,12 @@
 #include "tools/demogen/MenuDemo.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+
+#include <unistd.h>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -365,6 +368,49 @@ TEST_F(SelectionWindows, UnwritableRowIsRefusedWhole)
         "Row 9, L: \"-23\" is not a coordinate from 0 to 65535.\nNothing was written.\n"
         "Click anywhere in this box to close this warning!");
 }
+
+enum class Protection { Folder, ReadOnlyFile };
+
+class WriteProtectedTargets : public SelectionWindows, public ::testing::WithParamInterface<Protection> {
+protected:
+    // Puts a target in the way that cannot be written: a folder of that
+    // name, or a write-protected file.
+    void protect(const std::string& name)
+    {
+        if (GetParam() == Protection::Folder) {
+            std::filesystem::create_directory(dir / name);
+            return;
+        }
+        common::writeAllText(dir / name, "old");
+        std::filesystem::permissions(dir / name, std::filesystem::perms::owner_read);
+    }
+};
+
+TEST_P(WriteProtectedTargets, AreRefusedNamingTheFile)
+{
+    if (GetParam() == Protection::ReadOnlyFile && ::geteuid() == 0)
+        GTEST_SKIP() << "root ignores permission bits; the folder case covers the texts";
+    const QString click = QStringLiteral("\nClick anywhere in this box to close this warning!");
+    protect("picplna.mnu");
+    clickLabel(locator.get(), "Label8");
+    EXPECT_EQ(warningOf(locator.get())->text(), "Cannot write picplna.mnu: File access denied" + click);
+
+    std::filesystem::remove_all(dir / "picplna.mnu");
+    protect("locked.txt");
+    dlg->files.push_back(path("locked.txt"));
+    clickLabel(locator.get(), "Label8");
+    EXPECT_EQ(warningOf(locator.get())->text(), "Cannot write " + QDir::toNativeSeparators(path("locked.txt")) +
+            ": File access denied\npicplna.mnu was written; the text file was not." + click);
+
+    protect("hangarus.mnu");
+    HangarTableWindow& hangar = module.ph1();
+    hangar.makeHangarFiles();
+    EXPECT_EQ(warningOf(&hangar)->text(),
+        "Cannot write " + QDir::toNativeSeparators(path("hangarus.mnu")) + ": File access denied" + click);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, WriteProtectedTargets, ::testing::Values(Protection::Folder, Protection::ReadOnlyFile),
+    [](const auto& info) { return info.param == Protection::Folder ? "Folder" : "ReadOnlyFile"; });
 
 TEST_F(SelectionWindows, MakingFilesWithoutASideIsRefused)
 {
