@@ -35,7 +35,7 @@ class WarningBox;
 
 // "Rectangle locator": the selection-screen picture with the eleven rows as
 // rectangles that are moved with the left button and sized with the right.
-// It is the window the user sees first and owns the program's module.
+// It is the window the user sees first and owns the program's session.
 class RectangleLocatorWindow : public QWidget {
     Q_OBJECT
 
