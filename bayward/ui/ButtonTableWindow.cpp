@@ -7,6 +7,7 @@
 #include "menuwright/menufile/Side.h"
 
 #include "common/core/IoError.h"
+#include "common/ui/ButtonRowsFrame.h"
 #include "common/ui/ClickLabel.h"
 #include "common/ui/Dialogs.h"
 #include "common/ui/NamedWidgets.h"
@@ -100,17 +101,7 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
     choices->addWidget(File1, 1);
     outer->addLayout(choices);
 
-    Frame2 = new QGroupBox(QStringLiteral("Hangar Screen Text"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    auto* rows = new QGridLayout(Frame2);
-    rows->setHorizontalSpacing(4);
-    rows->setVerticalSpacing(3);
-    const char* headings[] = {"L", "T", "W", "H"};
-    for (int c = 0; c < 4; ++c) {
-        auto* heading = new QLabel(QString::fromLatin1(headings[c]), Frame2);
-        heading->setAlignment(Qt::AlignCenter);
-        rows->addWidget(heading, 0, c + 2);
-    }
+    Frame2 = new common::ButtonRowsFrame(QStringLiteral("Hangar Screen Text"), kRows, 170, this);
     for (int i = 0; i < kRows; ++i) {
         Label2[i] = new common::ClickLabel(QStringLiteral("Label2_%1").arg(i), QString(), Frame2);
         Label2[i]->setMinimumWidth(130);
@@ -119,13 +110,9 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
         link.setUnderline(true);
         Label2[i]->setFont(link);
         connect(Label2[i], &common::ClickLabel::clicked, this, [this, i] { Label2_Click(i); });
-        Text2[i] = common::namedBox(QStringLiteral("Text2"), i, 170, Frame2);
-        const auto coordinates = common::namedCoordinateBoxes(i, Frame2);
-        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
-        rows->addWidget(Label2[i], i + 1, 0);
-        rows->addWidget(Text2[i], i + 1, 1);
-        for (int k = 0; k < 4; ++k)
-            rows->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 2 + k);
+        Frame2->setRowLead(i, Label2[i]);
+        Text2[i] = Frame2->caption(i);
+        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(Frame2->coordinates(i));
     }
     outer->addWidget(Frame2);
 

@@ -16,6 +16,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace common {
+class ButtonRowsFrame;
 class ClickLabel;
 } // namespace common
 
@@ -48,7 +49,7 @@ public:
     QGroupBox* Frame4;
     std::array<QRadioButton*, 4> Option2{};
     QListWidget* File1;
-    QGroupBox* Frame2;
+    common::ButtonRowsFrame* Frame2;
     std::array<common::ClickLabel*, kRows> Label2{};
     std::array<QLineEdit*, kRows> Text2{};
     std::array<QLineEdit*, kRows> Text3{};

@@ -13,6 +13,7 @@
 #include "menuwright/menufile/MenuFileWriter.h"
 
 #include "common/core/IoError.h"
+#include "common/ui/ButtonRowsFrame.h"
 #include "common/ui/NamedWidgets.h"
 #include "common/ui/PictureBoard.h"
 #include "common/ui/PictureRectangle.h"
@@ -83,24 +84,10 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     pictureBox->addWidget(File1, 1, 1);
     side->addWidget(pictures);
 
-    Frame2 = new QGroupBox(QStringLiteral("Hangar Screen Text"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    auto* rows = new QGridLayout(Frame2);
-    rows->setHorizontalSpacing(4);
-    rows->setVerticalSpacing(3);
-    const char* headings[] = {"L", "T", "W", "H"};
-    for (int c = 0; c < 4; ++c) {
-        auto* heading = new QLabel(QString::fromLatin1(headings[c]), Frame2);
-        heading->setAlignment(Qt::AlignCenter);
-        rows->addWidget(heading, 0, c + 1);
-    }
+    Frame2 = new common::ButtonRowsFrame(QStringLiteral("Hangar Screen Text"), kRows, 150, this);
     for (int i = 0; i < kRows; ++i) {
-        Text2[i] = common::namedBox(QStringLiteral("Text2"), i, 150, Frame2);
-        const auto coordinates = common::namedCoordinateBoxes(i, Frame2);
-        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
-        rows->addWidget(Text2[i], i + 1, 0);
-        for (int k = 0; k < 4; ++k)
-            rows->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 1 + k);
+        Text2[i] = Frame2->caption(i);
+        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(Frame2->coordinates(i));
         connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) { Label2[i]->setText(text); });
         for (QLineEdit* box : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
             connect(box, &QLineEdit::textEdited, this, [this] { module_.hangarUnsaved = true; });

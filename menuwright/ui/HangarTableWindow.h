@@ -18,6 +18,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace common {
+class ButtonRowsFrame;
 class PictureBoard;
 class PictureRectangle;
 } // namespace common
@@ -53,7 +54,7 @@ public:
 
     common::PictureBoard* Picture1;
     std::array<common::PictureRectangle*, kRows> Label2{};
-    QGroupBox* Frame2;
+    common::ButtonRowsFrame* Frame2;
     std::array<QLineEdit*, kRows> Text2{};
     std::array<QLineEdit*, kRows> Text3{};
     std::array<QLineEdit*, kRows> Text4{};
