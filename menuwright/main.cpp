@@ -1,7 +1,7 @@
 // Menuwright: places the buttons of the game's selection and hangar screens
 // on pictures of them and writes the menu files.
 #include "menuwright/ui/MenuwrightProgram.h"
-#include "menuwright/ui/PP2.h"
+#include "menuwright/ui/RectangleLocatorWindow.h"
 
 #include "common/ui/WindowProgram.h"
 

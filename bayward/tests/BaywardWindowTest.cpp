@@ -1,14 +1,15 @@
-#include "bayward/ui/ClickableLabel.h"
-#include "bayward/ui/PH1.h"
-#include "bayward/ui/PH2.h"
-#include "bayward/ui/PictureBox.h"
+#include "bayward/ui/ButtonTableWindow.h"
+#include "bayward/ui/PictureWindow.h"
+#include "common/ui/ClickLabel.h"
+#include "common/ui/PictureBoard.h"
+#include "common/ui/PictureRectangle.h"
 
 #include "menuwright/menufile/MenuFileWriter.h"
 #include "menuwright/ui/FileBrowser.h"
 #include "menuwright/ui/MenuwrightProgram.h"
-#include "menuwright/ui/Module1.h"
-#include "menuwright/ui/PP2.h"
-#include "menuwright/ui/PH1.h"
+#include "menuwright/ui/MenuwrightSession.h"
+#include "menuwright/ui/RectangleLocatorWindow.h"
+#include "menuwright/ui/HangarTableWindow.h"
 
 #include "tools/demogen/MenuDemo.h"
 #include "tools/demogen/PictureEncoding.h"
@@ -17,7 +18,9 @@
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 
+#include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +32,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include <unistd.h>
 
 namespace bayward {
 namespace {
@@ -69,7 +74,7 @@ QStringList listed(QListWidget* list)
 
 class BaywardWindows : public ::testing::Test {
 protected:
-    BaywardWindows() : here_(prepare(dir)), table(std::make_unique<PH1>()), picture(&table->picture()) { table->show(); }
+    BaywardWindows() : here_(prepare(dir)), table(std::make_unique<ButtonTableWindow>()), picture(&table->picture()) { table->show(); }
 
     static const std::filesystem::path& prepare(const common::TempDir& dir)
     {
@@ -87,7 +92,7 @@ protected:
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.front()).center());
     }
-    void clickRow(int i) { QTest::mouseClick(child<ClickableLabel>(table.get(), QStringLiteral("Label2_%1").arg(i)), Qt::LeftButton); }
+    void clickRow(int i) { QTest::mouseClick(child<common::ClickLabel>(table.get(), QStringLiteral("Label2_%1").arg(i)), Qt::LeftButton); }
     void drag(QPoint from, QPoint to)
     {
         QTest::mousePress(picture->Picture1, Qt::LeftButton, {}, from);
@@ -120,14 +125,15 @@ private:
     CurrentFolder here_;
 
 protected:
-    std::unique_ptr<PH1> table;
-    PH2* picture;
+    std::unique_ptr<ButtonTableWindow> table;
+    PictureWindow* picture;
 };
 
 TEST_F(BaywardWindows, LoadShowsDefaultsWithNoCountry)
 {
     EXPECT_EQ(table->windowTitle(), "Hangar Screen Menu Maker");
     EXPECT_EQ(picture->windowTitle(), "Rectangle locator");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Bayward"); // follows the captions in title bars
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(table->Option1[i]->isChecked());
     const QStringList captions{"Back", "Arming Board", "Mission Parameters", "View Plane", "Fly Mission"};
@@ -191,7 +197,7 @@ TEST_F(BaywardWindows, ClickingAPlacedRectangleHidesItUntilTheNextDrag)
 {
     readyToDrag(1, 4);
     drag({20, 30}, {120, 60});
-    ClickableLabel* placed = picture->Label2[4];
+    common::PictureRectangle* placed = picture->Label2[4];
     QTest::mouseClick(placed, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(placed->isHidden());
     EXPECT_EQ(boxes(4), QStringList({" 20", " 30", " 100", " 30"}));
@@ -199,6 +205,44 @@ TEST_F(BaywardWindows, ClickingAPlacedRectangleHidesItUntilTheNextDrag)
     EXPECT_FALSE(placed->isHidden());
     EXPECT_EQ(placed->geometry(), QRect(40, 50, 20, 30));
 }
+
+TEST_F(BaywardWindows, RightClickOnAPlacedRectangleGoesBackToTheTable)
+{
+    readyToDrag(0, 1);
+    drag({100, 50}, {260, 90});
+    common::PictureRectangle* placed = picture->Label2[1];
+    QTest::mousePress(placed, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(placed, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(picture->isVisible());
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_FALSE(placed->isHidden());
+    EXPECT_EQ(boxes(1), QStringList({" 100", " 50", " 160", " 40"}));
+}
+
+enum class Protection { Folder, ReadOnlyFile };
+
+class WriteProtectedHangarFile : public BaywardWindows, public ::testing::WithParamInterface<Protection> {};
+
+TEST_P(WriteProtectedHangarFile, IsRefusedNamingTheFile)
+{
+    if (GetParam() == Protection::ReadOnlyFile) {
+        if (::geteuid() == 0)
+            GTEST_SKIP() << "root ignores permission bits; the folder case covers the text";
+        common::writeAllText(dir / "hangarus.mnu", "old");
+        std::filesystem::permissions(dir / "hangarus.mnu", std::filesystem::perms::owner_read);
+    } else {
+        std::filesystem::create_directory(dir / "hangarus.mnu");
+    }
+    clickOption(table.get(), "Option1_0");
+    make();
+    ASSERT_EQ(dlg->texts().size(), 1);
+    EXPECT_EQ(dlg->texts()[0],
+        "Cannot write " + QDir::toNativeSeparators(QDir::current().filePath("hangarus.mnu")) + ": File access denied");
+    EXPECT_TRUE(table->status->text().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, WriteProtectedHangarFile, ::testing::Values(Protection::Folder, Protection::ReadOnlyFile),
+    [](const auto& info) { return info.param == Protection::Folder ? "Folder" : "ReadOnlyFile"; });
 
 TEST_F(BaywardWindows, CountryDecidesTheFileInTheCurrentFolder)
 {
@@ -218,6 +262,7 @@ TEST_F(BaywardWindows, WithoutAPictureARowClickOpensNoPictureWindow)
     clickRow(3);
     EXPECT_EQ(table->PlaneRow->text(), "3");
     EXPECT_FALSE(picture->isVisible());
+    EXPECT_TRUE(table->status->text().startsWith("Choose a picture in the file list first"));
 
     // Choosing a country forgets the picture chosen before it.
     chooseFile("hangar.bmp");
@@ -287,7 +332,7 @@ TEST_F(BaywardWindows, SameRowsMakeTheSameFileAsMenuwright)
 
     auto locator = menuwright::startMenuwright({});
     QTest::mouseClick(child<QPushButton>(locator.get(), "Command4"), Qt::LeftButton);
-    menuwright::PH1& other = locator->module().ph1();
+    menuwright::HangarTableWindow& other = locator->module().ph1();
     other.Dir1->setPath(QString::fromStdString((dir / "mw").string()));
     for (int i = 0; i < 5; ++i) {
         other.Text2[i]->setText(table->Text2[i]->text());

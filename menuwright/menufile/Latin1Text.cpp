@@ -90,11 +90,19 @@ bool isValidUtf8(std::string_view bytes)
     return true;
 }
 
-std::string decodeTextLine(std::string_view bytes)
+std::optional<ForeignCharacter> firstOutsideLatin1(std::string_view utf8)
 {
-    if (isValidUtf8(bytes))
-        return std::string(bytes);
-    return latin1ToUtf8(bytes);
+    std::size_t position = 1;
+    for (std::size_t pos = 0; pos < utf8.size(); ++position) {
+        char32_t c = 0;
+        const std::size_t len = decodeOne(utf8, pos, c);
+        if (len == 0)
+            return ForeignCharacter{position, 0xFFFD};
+        if (c > 0xFF)
+            return ForeignCharacter{position, c};
+        pos += len;
+    }
+    return std::nullopt;
 }
 
 std::size_t characterCount(std::string_view utf8)

@@ -15,10 +15,13 @@ std::optional<std::string> utf8ToLatin1(std::string_view utf8);
 std::string latin1ToUtf8(std::string_view latin1);
 bool isValidUtf8(std::string_view bytes);
 
-// A line of a layout text file: taken as UTF-8 when it is valid UTF-8 (a
-// file saved by a modern editor), else as Latin-1 (a file the game's tools
-// wrote), so that both read back as the captions they hold.
-std::string decodeTextLine(std::string_view bytes);
+// The first character outside Latin-1: its 1-based position in characters
+// and its code point (U+FFFD for bytes that are not UTF-8).
+struct ForeignCharacter {
+    std::size_t position = 0;
+    char32_t codePoint = 0;
+};
+std::optional<ForeignCharacter> firstOutsideLatin1(std::string_view utf8);
 
 // Length and prefix in characters rather than bytes.
 std::size_t characterCount(std::string_view utf8);

@@ -31,6 +31,44 @@ void appendRow(std::vector<std::string>& lines, const ButtonRow& row, int index,
     }
 }
 
+// Whether a stream's text is UTF-8, kept with the stream itself, since
+// the readers take its rows in several calls.
+enum StreamEncoding : long { NotChecked = 0, Latin1 = 1, Utf8 = 2 };
+
+int encodingSlot()
+{
+    static const int slot = std::ios_base::xalloc();
+    return slot;
+}
+
+// The layout text files are written in Latin-1, so they are read as such;
+// only a file that begins with a UTF-8 byte-order mark (an editor's save) is
+// read as UTF-8. Checked at the first read from the stream.
+StreamEncoding encodingOf(std::istream& stream)
+{
+    long& encoding = stream.iword(encodingSlot());
+    if (encoding == NotChecked) {
+        encoding = Latin1;
+        static constexpr char kMark[] = "\xEF\xBB\xBF";
+        std::string start;
+        for (int i = 0; i < 3 && stream.peek() == static_cast<unsigned char>(kMark[i]); ++i)
+            start += static_cast<char>(stream.get());
+        if (start.size() == 3)
+            encoding = Utf8;
+        else
+            for (auto it = start.rbegin(); it != start.rend(); ++it)
+                stream.putback(*it);
+    }
+    return static_cast<StreamEncoding>(encoding);
+}
+
+std::string decodeLine(const std::string& bytes, StreamEncoding encoding)
+{
+    if (encoding == Utf8 && isValidUtf8(bytes))
+        return bytes;
+    return latin1ToUtf8(bytes);
+}
+
 bool readLine(std::istream& stream, std::string& line)
 {
     line.clear();
@@ -86,12 +124,13 @@ std::vector<ButtonRow> readLayoutRows(std::istream& stream, int first, int last)
 {
     std::vector<ButtonRow> rows;
     std::string line;
+    const StreamEncoding encoding = encodingOf(stream);
     for (int r = first; r <= last; ++r) {
         ButtonRow row;
         for (std::string* field : {&row.caption, &row.L, &row.T, &row.W, &row.H}) {
             if (!readLine(stream, line))
                 return rows;
-            *field = decodeTextLine(line);
+            *field = decodeLine(line, encoding);
         }
         rows.push_back(std::move(row));
     }

@@ -32,7 +32,8 @@ void writeLayoutText(const std::filesystem::path& path, const HangarLayout& layo
     const std::array<bool, HangarLayout::kRows>& shown);
 
 // Reads rows `first` to `last` from the stream, five lines each. A line ends
-// at CR, CR LF or LF. Reading stops at the end of the stream: only rows read
+// at CR, CR LF or LF. Lines are Latin-1, as written, unless the stream
+// begins with a UTF-8 byte-order mark; the rows come back as UTF-8. Reading stops at the end of the stream: only rows read
 // whole are returned, so a short file yields fewer rows.
 std::vector<ButtonRow> readLayoutRows(std::istream& stream, int first, int last);
 

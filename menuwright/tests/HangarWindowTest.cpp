@@ -1,12 +1,13 @@
 #include "WindowTestSupport.h"
 
 #include "menuwright/ui/FileBrowser.h"
-#include "menuwright/ui/RectangleLabel.h"
+#include "common/ui/PictureRectangle.h"
 #include "menuwright/ui/WarningBox.h"
 
 #include "tools/demogen/MenuDemo.h"
 #include "tools/demogen/PictureEncoding.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -36,7 +37,7 @@ protected:
         QAbstractButton* b = child<QAbstractButton>(hangar, QString::fromLatin1(name));
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
     }
-    RectangleLabel* rectangle(int i) { return child<RectangleLabel>(hangar, indexed("Label2", i)); }
+    common::PictureRectangle* rectangle(int i) { return child<common::PictureRectangle>(hangar, indexed("Label2", i)); }
     QStringList row(int i)
     {
         QStringList out;
@@ -45,7 +46,7 @@ protected:
         return out;
     }
 
-    PH1* hangar = nullptr;
+    HangarTableWindow* hangar = nullptr;
 };
 
 TEST_F(HangarWindow, LoadSetsDefaultsAndTheStartFolder)
@@ -131,7 +132,7 @@ TEST_F(HangarWindow, LoadedTextPlacesRectanglesWhateverTheirVisibility)
 TEST_F(HangarWindow, DragsMoveAndSizeAndFillTheBoxes)
 {
     choosePicture();
-    RectangleLabel* r = rectangle(1);
+    common::PictureRectangle* r = rectangle(1);
     r->setGeometry(100, 200, 50, 20);
     pressButton(r, {4, 4}, Qt::LeftButton);
     moveWithButtons(r, {10, 1}, Qt::LeftButton);
@@ -149,6 +150,37 @@ TEST_F(HangarWindow, DragsMoveAndSizeAndFillTheBoxes)
     ASSERT_EQ(lines.size(), 25u);
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 5, lines.begin() + 10),
         (std::vector<std::string>{"Arming Board", "106", "197", "90", "20"}));
+}
+
+TEST_F(HangarWindow, UnsavedDragIsKeptOnCancelAndDroppedOnDiscard)
+{
+    choosePicture();
+    common::PictureRectangle* r = rectangle(0);
+    pressButton(r, {4, 4}, Qt::RightButton);
+    moveWithButtons(r, {60, 30}, Qt::RightButton);
+    releaseButton(r, {60, 30}, Qt::RightButton);
+
+    dlg->answers.push_back(common::Answer::Cancel);
+    hangar->close();
+    EXPECT_FALSE(module.ending());
+    EXPECT_TRUE(hangar->isVisible());
+
+    dlg->answers.push_back(common::Answer::Discard);
+    click("Command2");
+    const QString asked = dlg->events.back().text;
+    EXPECT_TRUE(asked.contains("hangar screen")) << asked.toStdString();
+    EXPECT_TRUE(module.ending());
+    EXPECT_FALSE(std::filesystem::exists(dir / "pics" / "hangarus.mnu"));
+}
+
+TEST_F(HangarWindow, ALongStatusLeavesTheCommandsInPlace)
+{
+    QApplication::processEvents();
+    const QRect before = child<QPushButton>(hangar, "Command1")->geometry();
+    hangar->status->setText("Wrote /home/modder/games/Vantor/menus/pictures/hangarus.mnu and the layout text file "
+                            "hangar_layout_of_the_us_side.txt.");
+    QApplication::processEvents();
+    EXPECT_EQ(child<QPushButton>(hangar, "Command1")->geometry(), before);
 }
 
 TEST_F(HangarWindow, BadCoordinateRefusesTheMenuFile)

@@ -121,6 +121,9 @@ TEST(LayoutTextReading, RoundTripKeepsBlanksAndEmptyLines)
     SelectionLayout layout = numberedSelection(Side::Axis);
     layout.rows[0] = {"         P51 D          ", " 12", "", "abc", "0"};
     layout.rows[5] = {" ", "0", "0", "0", "0"};
+    // Latin-1 bytes that happen to form UTF-8 (DF B0, C3 A9) stay Latin-1.
+    layout.rows[6].caption = "Bf 109 \xC3\x9F\xC2\xB0";
+    layout.rows[7].caption = "\xC3\x83\xC2\xA9";
     writeLayoutText(dir / "a.txt", layout, LayoutTextVariant::SelectionComplete);
 
     std::istringstream in(common::readAllText(dir / "a.txt"));
@@ -130,6 +133,7 @@ TEST(LayoutTextReading, RoundTripKeepsBlanksAndEmptyLines)
     ASSERT_EQ(first.size() + middle.size() + last.size(), 11u);
     for (int r = 0; r < 6; ++r)
         EXPECT_EQ(first[r], layout.rows[r]) << r;
+    EXPECT_EQ(middle[0], layout.rows[6]);
     EXPECT_EQ(middle[1], layout.rows[7]);
     EXPECT_EQ(last[2], layout.rows[10]);
 }
@@ -166,7 +170,10 @@ INSTANTIATE_TEST_SUITE_P(Shapes, LineEnds,
         LineEndCase{"EmptyLines", "\r\n\r\n\r\n\r\n\r\n\r\n", 6, {"", "", "", "", ""}},
         LineEndCase{"FourLines", "a\r\n1\r\n2\r\n3\r\n", 4, {}},
         LineEndCase{"Latin1Line", "Zur\xFC" "ck\r\n1\r\n2\r\n3\r\n4\r\n", 5, {"Zur\xC3\xBC" "ck", "1", "2", "3", "4"}},
-        LineEndCase{"Utf8Line", "Zur\xC3\xBC" "ck\r\n1\r\n2\r\n3\r\n4\r\n", 5, {"Zur\xC3\xBC" "ck", "1", "2", "3", "4"}}),
+        LineEndCase{"Utf8WithoutMarkIsLatin1", "Zur\xC3\xBC" "ck\r\n1\r\n2\r\n3\r\n4\r\n", 5,
+            {"Zur\xC3\x83\xC2\xBC" "ck", "1", "2", "3", "4"}},
+        LineEndCase{"Utf8AfterByteOrderMark", "\xEF\xBB\xBFZur\xC3\xBC" "ck\r\n1\r\n2\r\n3\r\n4\r\n", 5,
+            {"Zur\xC3\xBC" "ck", "1", "2", "3", "4"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LayoutTextReading, ShortFileGivesTheWholeRowsOnly)

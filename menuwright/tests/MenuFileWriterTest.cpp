@@ -231,9 +231,13 @@ TEST(MenuFileErrors, NameTheRowAndFieldThatCannotBeWritten)
         {[](SelectionLayout& l) { l.pictureName = std::string(255, 'p'); },
             {-1, MenuFileError::Field::PictureName, MenuFileError::Problem::TooLong,
                 "The picture file name: 255 characters; at most 254 fit in a menu file."}},
-        {[](SelectionLayout& l) { l.rows[9].caption = "Mig \xE2\x80\x94 1"; },
+        // A long caption is not quoted whole: the warning names the character.
+        {[](SelectionLayout& l) { l.rows[9].caption = std::string(300, 'x') + "\xE2\x80\x94" + std::string(299, 'y'); },
             {9, MenuFileError::Field::Caption, MenuFileError::Problem::NotLatin1,
-                "Row 9, caption: \"Mig \xE2\x80\x94 1\" holds a character outside the Latin-1 character set."}},
+                "Row 9, caption: character 301, \"\xE2\x80\x94\" (U+2014), is outside the Latin-1 character set."}},
+        {[](SelectionLayout& l) { l.rows[4].T = std::string(600, '9'); },
+            {4, MenuFileError::Field::T, MenuFileError::Problem::OutOfRange,
+                "Row 4, T: \"999999999999999999999999...\" is not a coordinate from 0 to 65535."}},
     };
     for (const auto& [edit, expected] : cases) {
         SelectionLayout layout = sampleSelection(Side::Axis);

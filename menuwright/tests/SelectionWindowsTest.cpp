@@ -1,8 +1,8 @@
 #include "WindowTestSupport.h"
 
-#include "menuwright/ui/ClickLabel.h"
+#include "common/ui/ClickLabel.h"
 #include "menuwright/ui/FileBrowser.h"
-#include "menuwright/ui/RectangleLabel.h"
+#include "common/ui/PictureRectangle.h"
 #include "menuwright/ui/WarningBox.h"
 
 #include "menuwright/menufile/MenuFileWriter.h"
@@ -10,7 +10,12 @@
 #include "tools/demogen/MenuDemo.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <unistd.h>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -28,13 +33,13 @@ protected:
     }
     void clickLabel(QWidget* window, const char* name)
     {
-        QTest::mouseClick(child<ClickLabel>(window, QString::fromLatin1(name)), Qt::LeftButton);
+        QTest::mouseClick(child<common::ClickLabel>(window, QString::fromLatin1(name)), Qt::LeftButton);
     }
     void clickButton(QWidget* window, const char* name)
     {
         QTest::mouseClick(child<QPushButton>(window, QString::fromLatin1(name)), Qt::LeftButton);
     }
-    RectangleLabel* rectangle(int i) { return child<RectangleLabel>(locator.get(), indexed("Label2", i)); }
+    common::PictureRectangle* rectangle(int i) { return child<common::PictureRectangle>(locator.get(), indexed("Label2", i)); }
     QString caption(int i) { return text(table, indexed("Text2", i)); }
     QStringList coordinates(int i)
     {
@@ -237,7 +242,7 @@ TEST_F(SelectionWindows, LoadTextfileSetsCoordinatesAndShowsRectangles)
 TEST_F(SelectionWindows, DraggingMovesAndSizesTheRectangleInWholePixels)
 {
     loadTextfile("usa.txt", numberedLayoutText(45));
-    RectangleLabel* r = rectangle(2);
+    common::PictureRectangle* r = rectangle(2);
     ASSERT_EQ(r->geometry(), QRect(12, 22, 32, 42));
 
     pressButton(r, {5, 5}, Qt::LeftButton);
@@ -278,7 +283,7 @@ TEST_F(SelectionWindows, NonSelectableRowIsWrittenWithABlankAndZeros)
 {
     loadTextfile("usa.txt", numberedLayoutText(45));
     QTest::mouseClick(rectangle(3), Qt::LeftButton, {}, QPoint(2, 2));
-    QTest::mouseClick(child<ClickLabel>(locator.get(), "Label4"), Qt::LeftButton);
+    QTest::mouseClick(child<common::ClickLabel>(locator.get(), "Label4"), Qt::LeftButton);
     EXPECT_TRUE(rectangle(3)->isHidden());
     EXPECT_EQ(rectangle(3)->geometry(), QRect(0, 0, 0, 0));
     EXPECT_EQ(coordinates(3), QStringList({"0", "0", "0", "0"}));
@@ -350,7 +355,7 @@ TEST_F(SelectionWindows, UnwritableRowIsRefusedWhole)
     clickLabel(locator.get(), "Label8");
     const auto before = common::readAllBytes(dir / "picplna.mnu");
 
-    RectangleLabel* r = rectangle(9);
+    common::PictureRectangle* r = rectangle(9);
     pressButton(r, {0, 0}, Qt::LeftButton);
     moveWithButtons(r, {-40, 0}, Qt::LeftButton); // dragged off the picture's left edge
     EXPECT_EQ(coordinates(9)[0], "-23");
@@ -363,6 +368,49 @@ TEST_F(SelectionWindows, UnwritableRowIsRefusedWhole)
         "Row 9, L: \"-23\" is not a coordinate from 0 to 65535.\nNothing was written.\n"
         "Click anywhere in this box to close this warning!");
 }
+
+enum class Protection { Folder, ReadOnlyFile };
+
+class WriteProtectedTargets : public SelectionWindows, public ::testing::WithParamInterface<Protection> {
+protected:
+    // Puts a target in the way that cannot be written: a folder of that
+    // name, or a write-protected file.
+    void protect(const std::string& name)
+    {
+        if (GetParam() == Protection::Folder) {
+            std::filesystem::create_directory(dir / name);
+            return;
+        }
+        common::writeAllText(dir / name, "old");
+        std::filesystem::permissions(dir / name, std::filesystem::perms::owner_read);
+    }
+};
+
+TEST_P(WriteProtectedTargets, AreRefusedNamingTheFile)
+{
+    if (GetParam() == Protection::ReadOnlyFile && ::geteuid() == 0)
+        GTEST_SKIP() << "root ignores permission bits; the folder case covers the texts";
+    const QString click = QStringLiteral("\nClick anywhere in this box to close this warning!");
+    protect("picplna.mnu");
+    clickLabel(locator.get(), "Label8");
+    EXPECT_EQ(warningOf(locator.get())->text(), "Cannot write picplna.mnu: File access denied" + click);
+
+    std::filesystem::remove_all(dir / "picplna.mnu");
+    protect("locked.txt");
+    dlg->files.push_back(path("locked.txt"));
+    clickLabel(locator.get(), "Label8");
+    EXPECT_EQ(warningOf(locator.get())->text(), "Cannot write " + QDir::toNativeSeparators(path("locked.txt")) +
+            ": File access denied\npicplna.mnu was written; the text file was not." + click);
+
+    protect("hangarus.mnu");
+    HangarTableWindow& hangar = module.ph1();
+    hangar.makeHangarFiles();
+    EXPECT_EQ(warningOf(&hangar)->text(),
+        "Cannot write " + QDir::toNativeSeparators(path("hangarus.mnu")) + ": File access denied" + click);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, WriteProtectedTargets, ::testing::Values(Protection::Folder, Protection::ReadOnlyFile),
+    [](const auto& info) { return info.param == Protection::Folder ? "Folder" : "ReadOnlyFile"; });
 
 TEST_F(SelectionWindows, MakingFilesWithoutASideIsRefused)
 {
@@ -417,6 +465,61 @@ TEST_F(SelectionWindows, PicturesOfAllThreeFormatsLoadAndABadOneIsRefused)
     EXPECT_EQ(locator->Picture1->picture().cacheKey(), before);
     EXPECT_TRUE(warningOf(locator.get())->text().startsWith("The picture broken.bmp cannot be shown"));
     EXPECT_EQ(child<QLabel>(locator.get(), "Label1")->text(), demogen::kDemoAxisPicture);
+}
+
+TEST_F(SelectionWindows, WindowsNameTheProgramAndTheSidesAlike)
+{
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Menuwright");
+    HangarTableWindow& hangar = module.ph1();
+    // Placed only once shown, when its frame is known.
+    EXPECT_FALSE(hangar.testAttribute(Qt::WA_Moved));
+    module.showHangars();
+    EXPECT_EQ(hangar.frameGeometry().topLeft(), hangar.screen()->availableGeometry().topLeft() + QPoint(3, 3));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(child<QRadioButton>(&hangar, indexed("Option1", i))->text(),
+            child<QRadioButton>(locator.get(), indexed("Option1", i))->text());
+}
+
+TEST_F(SelectionWindows, CommandLabelsFollowADarkPalette)
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(32, 32, 32));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(48, 48, 48));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(dark);
+    QApplication::processEvents(); // the change reaches the widgets as posted events
+    for (const char* name : {"Label4", "Label8", "Label7"}) {
+        const QPalette shown = child<common::ClickLabel>(locator.get(), QString::fromLatin1(name))->palette();
+        EXPECT_GT(shown.color(QPalette::WindowText).lightness() - shown.color(QPalette::Window).lightness(), 100) << name;
+    }
+    QApplication::setPalette(before);
+}
+
+TEST_F(SelectionWindows, ExitAsksBeforeDroppingDraggedRectangles)
+{
+    loadTextfile("usa.txt", numberedLayoutText(45));
+    common::PictureRectangle* r = rectangle(2);
+    pressButton(r, {5, 5}, Qt::LeftButton);
+    moveWithButtons(r, {9, 5}, Qt::LeftButton);
+    releaseButton(r, {9, 5}, Qt::LeftButton);
+
+    dlg->answers.push_back(common::Answer::Cancel);
+    clickButton(locator.get(), "Command2");
+    const QString asked = dlg->events.back().text;
+    EXPECT_TRUE(asked.contains("aircraft selection screen")) << asked.toStdString();
+    EXPECT_FALSE(module.ending());
+    EXPECT_TRUE(locator->isVisible());
+
+    // Save from the close box: both files are written, then the program ends.
+    dlg->answers.push_back(common::Answer::Save);
+    dlg->files.push_back(path("saved.txt"));
+    locator->close();
+    EXPECT_TRUE(module.ending());
+    ASSERT_EQ(lines("saved.txt").size(), 45u);
+    EXPECT_EQ(lines("saved.txt")[11], "16");
+    EXPECT_TRUE(std::filesystem::exists(dir / "picplna.mnu"));
 }
 
 TEST_F(SelectionWindows, WindowsSwitchAndExitEndsThemAll)

@@ -2,9 +2,9 @@
 // through it, and the real program started from the command line.
 #include "WindowTestSupport.h"
 
-#include "menuwright/ui/ClickLabel.h"
+#include "common/ui/ClickLabel.h"
 #include "menuwright/ui/FileBrowser.h"
-#include "menuwright/ui/RectangleLabel.h"
+#include "common/ui/PictureRectangle.h"
 
 #include "menuwright/menufile/MenuFileWriter.h"
 
@@ -39,14 +39,14 @@ TEST_F(Walkthrough, PlaceButtonsMakeAxisFilesReloadAndMakeAHangarFile)
 {
     CurrentFolder here(dir.path());
     auto locator = startMenuwright({});
-    PP1& table = locator->module().pp1();
+    SelectionTableWindow& table = locator->module().pp1();
 
     // Axis, then its picture from the file list.
     clickAtLeft(child<QRadioButton>(locator.get(), "Option1_2"));
     ASSERT_TRUE(child<FileList>(locator.get(), "File1")->chooseFile(demogen::kDemoAxisPicture));
-    auto* first = child<RectangleLabel>(locator.get(), "Label2_0");
+    auto* first = child<common::PictureRectangle>(locator.get(), "Label2_0");
     ASSERT_FALSE(first->isHidden());
-    ASSERT_FALSE(child<RectangleLabel>(locator.get(), "Label2_7")->isHidden());
+    ASSERT_FALSE(child<common::PictureRectangle>(locator.get(), "Label2_7")->isHidden());
 
     // Move the first rectangle onto the first button of the picture and
     // size it.
@@ -63,10 +63,10 @@ TEST_F(Walkthrough, PlaceButtonsMakeAxisFilesReloadAndMakeAHangarFile)
 
     // Every other row: the table shows where its rectangle is.
     QTest::mouseClick(child<QPushButton>(&table, "Command5"), Qt::LeftButton);
-    EXPECT_EQ(text(&table, "Text4_10"), QString::number(child<RectangleLabel>(locator.get(), "Label2_10")->y()));
+    EXPECT_EQ(text(&table, "Text4_10"), QString::number(child<common::PictureRectangle>(locator.get(), "Label2_10")->y()));
 
     dlg->files.push_back(path("my_axis.txt"));
-    QTest::mouseClick(child<ClickLabel>(locator.get(), "Label8"), Qt::LeftButton);
+    QTest::mouseClick(child<common::ClickLabel>(locator.get(), "Label8"), Qt::LeftButton);
     const auto menu = common::readAllBytes(dir / "picplng.mnu");
     EXPECT_EQ(menu, buildSelectionFile(table.layout(Side::Axis)));
     EXPECT_EQ(menu[26], 11);
@@ -84,7 +84,7 @@ TEST_F(Walkthrough, PlaceButtonsMakeAxisFilesReloadAndMakeAHangarFile)
 
     // The hangar: UK, its picture, the demo layout, then the file.
     QTest::mouseClick(child<QPushButton>(locator.get(), "Command4"), Qt::LeftButton);
-    PH1& hangar = locator->module().ph1();
+    HangarTableWindow& hangar = locator->module().ph1();
     ASSERT_TRUE(hangar.isVisible());
     clickAtLeft(child<QRadioButton>(&hangar, "Option1_1"));
     ASSERT_TRUE(child<FileList>(&hangar, "File1")->chooseFile(demogen::kDemoHangarPicture));
@@ -99,7 +99,7 @@ TEST_F(Walkthrough, PlaceButtonsMakeAxisFilesReloadAndMakeAHangarFile)
         const auto& b = hangarButtons[i];
         expected.rows[i] = {b.caption, std::to_string(b.left), std::to_string(b.top), std::to_string(b.width),
             std::to_string(b.height)};
-        EXPECT_EQ(child<RectangleLabel>(&hangar, indexed("Label2", i))->geometry(), QRect(b.left, b.top, b.width, b.height));
+        EXPECT_EQ(child<common::PictureRectangle>(&hangar, indexed("Label2", i))->geometry(), QRect(b.left, b.top, b.width, b.height));
     }
     EXPECT_EQ(common::readAllBytes(dir / "hangaruk.mnu"), buildHangarFile(expected));
     EXPECT_EQ(common::readAllText(dir / "my_hangar.txt"), common::readAllText(dir / demogen::kDemoHangarLayout));

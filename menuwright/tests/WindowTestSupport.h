@@ -1,11 +1,11 @@
 #pragma once
 
 #include "menuwright/ui/MenuwrightProgram.h"
-#include "menuwright/ui/Module1.h"
-#include "menuwright/ui/PH1.h"
-#include "menuwright/ui/PP1.h"
-#include "menuwright/ui/PP2.h"
-#include "menuwright/ui/PictureArea.h"
+#include "menuwright/ui/MenuwrightSession.h"
+#include "menuwright/ui/HangarTableWindow.h"
+#include "menuwright/ui/SelectionTableWindow.h"
+#include "menuwright/ui/RectangleLocatorWindow.h"
+#include "common/ui/PictureBoard.h"
 
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
@@ -139,9 +139,9 @@ private:
     CurrentFolder here_;
 
 protected:
-    std::unique_ptr<PP2> locator;
-    Module1& module;
-    PP1* table;
+    std::unique_ptr<RectangleLocatorWindow> locator;
+    MenuwrightSession& module;
+    SelectionTableWindow* table;
 };
 
 } // namespace menuwright::testing

@@ -1,16 +1,20 @@
 #include "MenuwrightProgram.h"
 
 #include "FileBrowser.h"
-#include "Module1.h"
-#include "PP2.h"
+#include "MenuwrightSession.h"
+#include "RectangleLocatorWindow.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 
 namespace menuwright {
 
-std::unique_ptr<PP2> startMenuwright(const QStringList& arguments)
+std::unique_ptr<RectangleLocatorWindow> startMenuwright(const QStringList& arguments)
 {
-    auto locator = std::make_unique<PP2>();
+    // Shown after each window's own caption in its title bar, so that the
+    // windows say which program they belong to.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Menuwright"));
+    auto locator = std::make_unique<RectangleLocatorWindow>();
     locator->module().start();
     for (const QString& argument : arguments) {
         const QFileInfo file(argument);

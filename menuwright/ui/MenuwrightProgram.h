@@ -6,11 +6,11 @@
 
 namespace menuwright {
 
-class PP2;
+class RectangleLocatorWindow;
 
 // Starts Menuwright: runs the start-up sequence and returns the rectangle
 // locator, which owns the other windows. Arguments name a picture to show
 // and/or a layout text file (*.txt) to load, in the order given.
-std::unique_ptr<PP2> startMenuwright(const QStringList& arguments);
+std::unique_ptr<RectangleLocatorWindow> startMenuwright(const QStringList& arguments);
 
 } // namespace menuwright

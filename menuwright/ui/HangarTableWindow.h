@@ -17,25 +17,29 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace common {
+class ButtonRowsFrame;
+class PictureBoard;
+class PictureRectangle;
+} // namespace common
+
 namespace menuwright {
 
 class DriveList;
 class FileList;
 class FolderList;
-class Module1;
-class PictureArea;
-class RectangleLabel;
+class MenuwrightSession;
 class WarningBox;
 
 // "Hangar Screen Menu Maker": the five hangar buttons as rectangles on the
 // hangar picture, their rows, and the hangar menu file of the chosen side.
-class PH1 : public QWidget {
+class HangarTableWindow : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kRows = HangarLayout::kRows;
 
-    explicit PH1(Module1& module);
+    explicit HangarTableWindow(MenuwrightSession& module);
 
     // What loading the window does (run once, when it is first shown).
     void load();
@@ -44,10 +48,13 @@ public:
     QString hangarFileName() const { return fileName_; }
 
     void File1_Click(const QString& name);
+    // "Make hangar  .mnu file"; true when the menu file and the text file
+    // were written.
+    bool makeHangarFiles();
 
-    PictureArea* Picture1;
-    std::array<RectangleLabel*, kRows> Label2{};
-    QGroupBox* Frame2;
+    common::PictureBoard* Picture1;
+    std::array<common::PictureRectangle*, kRows> Label2{};
+    common::ButtonRowsFrame* Frame2;
     std::array<QLineEdit*, kRows> Text2{};
     std::array<QLineEdit*, kRows> Text3{};
     std::array<QLineEdit*, kRows> Text4{};
@@ -72,9 +79,9 @@ private:
     void Option1_Click(int i);
     void Command1_Click();
     void Command4_Click();
-    void rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons);
+    void rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons);
 
-    Module1& module_;
+    MenuwrightSession& module_;
     RectangleDrag drag_;
     QString fileName_;
 };

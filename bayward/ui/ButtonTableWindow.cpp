@@ -1,13 +1,14 @@
-#include "PH1.h"
+#include "ButtonTableWindow.h"
 
-#include "ClickableLabel.h"
-#include "PH2.h"
+#include "PictureWindow.h"
 
 #include "menuwright/menufile/MenuFileError.h"
 #include "menuwright/menufile/MenuFileWriter.h"
 #include "menuwright/menufile/Side.h"
 
 #include "common/core/IoError.h"
+#include "common/ui/ButtonRowsFrame.h"
+#include "common/ui/ClickLabel.h"
 #include "common/ui/Dialogs.h"
 #include "common/ui/NamedWidgets.h"
 
@@ -19,6 +20,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,10 +42,13 @@ QRadioButton* option(const QString& name, const QString& caption, QWidget* paren
 
 } // namespace
 
-PH1::PH1() : QWidget(nullptr, Qt::Window)
+ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("PH1"));
     setWindowTitle(QStringLiteral("Hangar Screen Menu Maker"));
+    // Follows the captions in the title bars, so that they are not taken
+    // for Menuwright's windows of the same name.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Bayward"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(12, 12, 12, 10);
@@ -96,32 +101,18 @@ PH1::PH1() : QWidget(nullptr, Qt::Window)
     choices->addWidget(File1, 1);
     outer->addLayout(choices);
 
-    Frame2 = new QGroupBox(QStringLiteral("Hangar Screen Text"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    auto* rows = new QGridLayout(Frame2);
-    rows->setHorizontalSpacing(4);
-    rows->setVerticalSpacing(3);
-    const char* headings[] = {"L", "T", "W", "H"};
-    for (int c = 0; c < 4; ++c) {
-        auto* heading = new QLabel(QString::fromLatin1(headings[c]), Frame2);
-        heading->setAlignment(Qt::AlignCenter);
-        rows->addWidget(heading, 0, c + 2);
-    }
+    Frame2 = new common::ButtonRowsFrame(QStringLiteral("Hangar Screen Text"), kRows, 170, this);
     for (int i = 0; i < kRows; ++i) {
-        Label2[i] = new ClickableLabel(i, Frame2);
+        Label2[i] = new common::ClickLabel(QStringLiteral("Label2_%1").arg(i), QString(), Frame2);
         Label2[i]->setMinimumWidth(130);
         Label2[i]->setToolTip(tr("Click to place this button on the picture"));
         QFont link = Label2[i]->font();
         link.setUnderline(true);
         Label2[i]->setFont(link);
-        connect(Label2[i], &ClickableLabel::clicked, this, &PH1::Label2_Click);
-        Text2[i] = common::namedBox(QStringLiteral("Text2"), i, 170, Frame2);
-        const auto coordinates = common::namedCoordinateBoxes(i, Frame2);
-        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
-        rows->addWidget(Label2[i], i + 1, 0);
-        rows->addWidget(Text2[i], i + 1, 1);
-        for (int k = 0; k < 4; ++k)
-            rows->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 2 + k);
+        connect(Label2[i], &common::ClickLabel::clicked, this, [this, i] { Label2_Click(i); });
+        Frame2->setRowLead(i, Label2[i]);
+        Text2[i] = Frame2->caption(i);
+        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(Frame2->coordinates(i));
     }
     outer->addWidget(Frame2);
 
@@ -151,16 +142,16 @@ PH1::PH1() : QWidget(nullptr, Qt::Window)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { endProgram(); });
 
-    picture_ = std::make_unique<PH2>(*this);
+    picture_ = std::make_unique<PictureWindow>(*this);
     Form_Load();
 }
 
-PH1::~PH1()
+ButtonTableWindow::~ButtonTableWindow()
 {
     picture_.reset();
 }
 
-void PH1::Form_Load()
+void ButtonTableWindow::Form_Load()
 {
     countries_->setExclusive(false);
     for (QRadioButton* o : Option1)
@@ -178,7 +169,7 @@ void PH1::Form_Load()
     refreshFiles();
 }
 
-void PH1::refreshFiles()
+void ButtonTableWindow::refreshFiles()
 {
     File1->clear();
     QDir here = QDir::current();
@@ -186,7 +177,7 @@ void PH1::refreshFiles()
     File1->addItems(here.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
-menuwright::HangarLayout PH1::layout() const
+menuwright::HangarLayout ButtonTableWindow::layout() const
 {
     menuwright::HangarLayout layout;
     for (int i = 0; i < kRows; ++i)
@@ -195,14 +186,14 @@ menuwright::HangarLayout PH1::layout() const
     return layout;
 }
 
-int PH1::selectedRow() const
+int ButtonTableWindow::selectedRow() const
 {
     bool ok = false;
     const int row = PlaneRow->text().toInt(&ok);
     return ok ? row : -1;
 }
 
-void PH1::Option1_Click(int i)
+void ButtonTableWindow::Option1_Click(int i)
 {
     pictureLoaded_ = false;
     for (int r = 0; r < kRows; ++r)
@@ -211,13 +202,13 @@ void PH1::Option1_Click(int i)
     fileName_ = QString::fromStdString(menuwright::hangarMenuFileName(static_cast<menuwright::Side>(i)));
 }
 
-void PH1::Option2_Click(int i)
+void ButtonTableWindow::Option2_Click(int i)
 {
     pattern_ = i < 3 ? QStringLiteral("*") + Option2[i]->text() : QStringLiteral("*.*");
     refreshFiles();
 }
 
-void PH1::File1_Click(const QString& name)
+void ButtonTableWindow::File1_Click(const QString& name)
 {
     QString error;
     if (!picture_->loadPicture(QDir::current().filePath(name), &error)) {
@@ -230,18 +221,22 @@ void PH1::File1_Click(const QString& name)
     pictureLoaded_ = true;
 }
 
-void PH1::Label2_Click(int i)
+void ButtonTableWindow::Label2_Click(int i)
 {
     PlaneRow->setText(QString::number(i));
     picture_->setWindowTitle(Text2[i]->text() + QStringLiteral(":  Click and drag!  Right click when done"));
-    if (!pictureLoaded_)
+    if (!pictureLoaded_) {
+        status->setText(tr("Choose a picture in the file list first: a click on a button's name then opens it, "
+                           "to drag the button's rectangle on it."));
         return;
+    }
+    status->clear();
     picture_->show();
     picture_->raise();
     picture_->activateWindow();
 }
 
-void PH1::Command1_Click()
+void ButtonTableWindow::Command1_Click()
 {
     if (fileName_.isEmpty()) {
         common::dialogs().message(this, windowTitle(),
@@ -266,7 +261,7 @@ void PH1::Command1_Click()
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(path)));
 }
 
-void PH1::endProgram()
+void ButtonTableWindow::endProgram()
 {
     if (ending_)
         return;
@@ -276,7 +271,7 @@ void PH1::endProgram()
     QCoreApplication::quit();
 }
 
-void PH1::closeEvent(QCloseEvent* event)
+void ButtonTableWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     if (!ending_) {

@@ -14,21 +14,21 @@ class QPushButton;
 namespace menuwright {
 
 class HeadingFrame;
-class Module1;
+class MenuwrightSession;
 class WarningBox;
 
 // "Aircraft Selection Screen Menu Maker": the table of the eleven button
 // rows of one selection screen. Its boxes hold the rows the whole program
 // works on.
-class PP1 : public QWidget {
+class SelectionTableWindow : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kRows = SelectionLayout::kRows;
 
-    explicit PP1(Module1& module);
+    explicit SelectionTableWindow(MenuwrightSession& module);
 
-    // Start-up part of this window (run once by Module1).
+    // Start-up part of this window (run once by MenuwrightSession).
     void load();
 
     ButtonRow row(int i) const;
@@ -68,7 +68,7 @@ private:
     void Command3_Click();
     void Command5_Click();
 
-    Module1& module_;
+    MenuwrightSession& module_;
 };
 
 } // namespace menuwright

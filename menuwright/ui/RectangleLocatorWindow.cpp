@@ -1,17 +1,18 @@
-#include "PP2.h"
+#include "RectangleLocatorWindow.h"
 
-#include "ClickLabel.h"
 #include "FileBrowser.h"
-#include "Module1.h"
-#include "PP1.h"
-#include "PictureArea.h"
-#include "RectangleLabel.h"
+#include "MenuwrightSession.h"
+#include "SelectionTableWindow.h"
+#include "StatusLine.h"
 #include "WarningBox.h"
 
 #include "menuwright/core/TextfileCheck.h"
 #include "menuwright/menufile/LayoutText.h"
 
+#include "common/ui/ClickLabel.h"
 #include "common/ui/NamedWidgets.h"
+#include "common/ui/PictureBoard.h"
+#include "common/ui/PictureRectangle.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -31,7 +32,7 @@
 
 namespace menuwright {
 
-PP2::PP2() : QWidget(nullptr, Qt::Window)
+RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("PP2"));
     setWindowTitle(QStringLiteral("Rectangle locator"));
@@ -40,18 +41,20 @@ PP2::PP2() : QWidget(nullptr, Qt::Window)
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(10);
 
-    Picture1 = new PictureArea(QStringLiteral("Picture1"), QSize(640, 480), this);
+    Picture1 = new common::PictureBoard(QSize(640, 480), kRows, this);
+    Picture1->setHint(tr("Choose a picture in the file list"));
     for (int i = 0; i < kRows; ++i) {
-        Label2[i] = new RectangleLabel(i, Picture1);
+        Label2[i] = Picture1->rectangle(i);
         // Where the rectangles wait before a layout is loaded: a column of
         // buttons the user can grab.
         Label2[i]->setGeometry(24, 16 + i * 42, 180, 32);
-        connect(Label2[i], &RectangleLabel::pressed, this, [this](int index, QPointF twips, Qt::MouseButtons) {
-            rectanglePressed(index, twips);
-        });
-        connect(Label2[i], &RectangleLabel::moved, this, &PP2::rectangleMoved);
-        connect(Label2[i], &RectangleLabel::clicked, this, &PP2::rectangleClicked);
+        Label2[i]->setCursor(Qt::SizeAllCursor);
+        Label2[i]->setToolTip(tr("Left button: move. Right button: size."));
     }
+    connect(Picture1, &common::PictureBoard::rectanglePressed, this,
+        [this](int i, QPointF position, Qt::MouseButton, Qt::MouseButtons) { rectanglePressed(i, position); });
+    connect(Picture1, &common::PictureBoard::rectangleMoved, this, &RectangleLocatorWindow::rectangleMoved);
+    connect(Picture1, &common::PictureBoard::rectangleClicked, this, &RectangleLocatorWindow::rectangleClicked);
     outer->addWidget(Picture1, 0, Qt::AlignTop);
 
     auto* side = new QVBoxLayout;
@@ -94,12 +97,13 @@ PP2::PP2() : QWidget(nullptr, Qt::Window)
     rowLine->addWidget(Text1, 1);
     side->addLayout(rowLine);
 
-    Label4 = new ClickLabel(QStringLiteral("Label4"), QStringLiteral("Make non-selectable (zero values)"), this);
-    Label8 = new ClickLabel(QStringLiteral("Label8"), QStringLiteral("Make mnu file"), this);
-    Label7 = new ClickLabel(QStringLiteral("Label7"), QStringLiteral("Show Start Screen"), this);
-    side->addWidget(Label4);
-    side->addWidget(Label8);
-    side->addWidget(Label7);
+    Label4 = new common::ClickLabel(QStringLiteral("Label4"), QStringLiteral("Make non-selectable (zero values)"), this);
+    Label8 = new common::ClickLabel(QStringLiteral("Label8"), QStringLiteral("Make mnu file"), this);
+    Label7 = new common::ClickLabel(QStringLiteral("Label7"), QStringLiteral("Show Start Screen"), this);
+    for (common::ClickLabel* command : {Label4, Label8, Label7}) {
+        command->setButtonLook(true);
+        side->addWidget(command);
+    }
 
     auto* lastLine = new QHBoxLayout;
     Command4 = common::namedButton(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
@@ -108,26 +112,24 @@ PP2::PP2() : QWidget(nullptr, Qt::Window)
     lastLine->addWidget(Command2);
     side->addLayout(lastLine);
 
-    status = new QLabel(this);
-    status->setObjectName(QStringLiteral("StatusLine"));
-    status->setWordWrap(true);
-    status->setMaximumWidth(240);
+    status = new StatusLine(this);
     side->addWidget(status);
     side->addStretch();
 
     Frame1 = new WarningBox(this);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(File1, &FileList::fileClicked, this, &PP2::File1_Click);
+    connect(File1, &FileList::fileClicked, this, &RectangleLocatorWindow::File1_Click);
     connect(Dir1, &FolderList::pathChanged, this, [this](const QString& path) { File1->setPath(path); });
     connect(Drive1, &DriveList::driveChanged, this, [this](const QString& root) {
         Dir1->setPath(root);
         File1->setPath(Dir1->path());
     });
     connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    connect(Label4, &ClickLabel::clicked, this, [this] { Label4_Click(); });
-    connect(Label8, &ClickLabel::clicked, this, [this] { Label8_Click(); });
-    connect(Label7, &ClickLabel::clicked, this, [this] {
+    connect(Text1, &QLineEdit::textEdited, this, [this] { module_->selectionUnsaved = true; });
+    connect(Label4, &common::ClickLabel::clicked, this, [this] { Label4_Click(); });
+    connect(Label8, &common::ClickLabel::clicked, this, [this] { Label8_Click(); });
+    connect(Label7, &common::ClickLabel::clicked, this, [this] {
         module_->pp1().show();
         module_->pp1().raise();
     });
@@ -136,18 +138,18 @@ PP2::PP2() : QWidget(nullptr, Qt::Window)
         hide();
         module_->showHangars();
     });
-    connect(Command2, &QPushButton::clicked, this, [this] { module_->endProgram(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { module_->requestEnd(this); });
 
-    module_ = std::make_unique<Module1>(*this);
+    module_ = std::make_unique<MenuwrightSession>(*this);
 }
 
-PP2::~PP2()
+RectangleLocatorWindow::~RectangleLocatorWindow()
 {
     // The other windows go first, while this one is still whole.
     module_.reset();
 }
 
-void PP2::load()
+void RectangleLocatorWindow::load()
 {
     const QString here = QDir::currentPath();
     Dir1->setPath(here);
@@ -157,32 +159,32 @@ void PP2::load()
     Frame4->reset();
 }
 
-std::optional<Side> PP2::selectedSide() const
+std::optional<Side> RectangleLocatorWindow::selectedSide() const
 {
     if (const auto i = Frame4->selected())
         return static_cast<Side>(*i);
     return std::nullopt;
 }
 
-void PP2::selectSide(Side side)
+void RectangleLocatorWindow::selectSide(Side side)
 {
     Frame4->select(static_cast<int>(side));
 }
 
-void PP2::clearSide(Side side)
+void RectangleLocatorWindow::clearSide(Side side)
 {
     Frame4->clear(static_cast<int>(side));
 }
 
-void PP2::setRectangle(int i, const RectangleGeometry& g)
+void RectangleLocatorWindow::setRectangle(int i, const RectangleGeometry& g)
 {
     Label2[i]->setGeometry(g.left, g.top, std::max(0, g.width), std::max(0, g.height));
 }
 
-int PP2::applyRows(std::istream& in, int first, int last, bool showRectangles)
+int RectangleLocatorWindow::applyRows(std::istream& in, int first, int last, bool showRectangles)
 {
     const auto rows = readLayoutRows(in, first, last);
-    PP1& table = module_->pp1();
+    SelectionTableWindow& table = module_->pp1();
     int i = first;
     for (const ButtonRow& row : rows) {
         table.setRowTexts(i, row);
@@ -195,19 +197,19 @@ int PP2::applyRows(std::istream& in, int first, int last, bool showRectangles)
     return static_cast<int>(rows.size());
 }
 
-void PP2::File1_Click(const QString& name)
+void RectangleLocatorWindow::File1_Click(const QString& name)
 {
     const QString path = QDir(Dir1->path()).filePath(name);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) {
-        Frame1->showWarning(Module1::warningLines(tr("The picture %1 cannot be shown: %2.").arg(name, reader.errorString()),
+        Frame1->showWarning(MenuwrightSession::warningLines(tr("The picture %1 cannot be shown: %2.").arg(name, reader.errorString()),
             tr("The previous picture stays.")));
         return;
     }
     Picture1->setPicture(QPixmap::fromImage(image));
-    for (RectangleLabel* rectangle : Label2)
+    for (common::PictureRectangle* rectangle : Label2)
         rectangle->show();
     Label1->setText(name);
     if (selectedSide() != Side::Axis) {
@@ -217,7 +219,7 @@ void PP2::File1_Click(const QString& name)
     show();
 }
 
-void PP2::Command1_Click()
+void RectangleLocatorWindow::Command1_Click()
 {
     Label2[6]->hide();
     Label2[7]->hide();
@@ -226,7 +228,7 @@ void PP2::Command1_Click()
         loadTextfile(*path);
 }
 
-void PP2::loadTextfile(const QString& path)
+void RectangleLocatorWindow::loadTextfile(const QString& path)
 {
     Label2[6]->hide();
     Label2[7]->hide();
@@ -255,21 +257,28 @@ void PP2::loadTextfile(const QString& path)
     }
     applyRows(in, 8, 10, true);
     status->setText(tr("Loaded %1.").arg(QFileInfo(path).fileName()));
+    module_->selectionUnsaved = false;
 }
 
-void PP2::Label4_Click()
+void RectangleLocatorWindow::Label4_Click()
 {
     const int s = module_->selectedRow;
     Label2[s]->hide();
     Label2[s]->setGeometry(0, 0, 0, 0);
-    PP1& table = module_->pp1();
+    SelectionTableWindow& table = module_->pp1();
     for (QLineEdit* e : {table.Text3[s], table.Text4[s], table.Text5[s], table.Text6[s]})
         e->setText(QStringLiteral("0"));
     Text1->setText(QStringLiteral(" "));
     table.Text2[s]->setText(QStringLiteral(" "));
+    module_->selectionUnsaved = true;
 }
 
-void PP2::Label8_Click()
+void RectangleLocatorWindow::Label8_Click()
+{
+    makeMnuFile();
+}
+
+bool RectangleLocatorWindow::makeMnuFile()
 {
     Label2[6]->hide();
     Label2[7]->hide();
@@ -281,10 +290,10 @@ void PP2::Label8_Click()
             Label2[7]->show();
         }
     }
-    module_->makeSelectionFiles(this, *Frame1, status, LayoutTextVariant::SelectionComplete);
+    return module_->makeSelectionFiles(this, *Frame1, status, LayoutTextVariant::SelectionComplete);
 }
 
-void PP2::Text1_Change()
+void RectangleLocatorWindow::Text1_Change()
 {
     bool ok = false;
     const int row = Label3->text().toInt(&ok);
@@ -294,28 +303,32 @@ void PP2::Text1_Change()
     module_->pp1().Text2[row]->setText(Text1->text());
 }
 
-void PP2::rectanglePressed(int, QPointF twips)
+void RectangleLocatorWindow::rectanglePressed(int, QPointF pixels)
 {
+    const QPointF twips = pixels * RectangleDrag::kTwipsPerPixel;
     drag_.press(twips.x(), twips.y());
 }
 
-void PP2::rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons)
+void RectangleLocatorWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons)
 {
-    RectangleLabel* rectangle = Label2[i];
+    const QPointF twips = pixels * RectangleDrag::kTwipsPerPixel;
+    common::PictureRectangle* rectangle = Label2[i];
     const QRect g = rectangle->geometry();
     const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()},
         buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
     setRectangle(i, moved);
+    if (moved != RectangleGeometry{g.x(), g.y(), g.width(), g.height()})
+        module_->selectionUnsaved = true;
 
     const auto texts = coordinateTexts(moved);
-    PP1& table = module_->pp1();
+    SelectionTableWindow& table = module_->pp1();
     table.Text3[i]->setText(QString::fromStdString(texts[0]));
     table.Text4[i]->setText(QString::fromStdString(texts[1]));
     table.Text5[i]->setText(QString::fromStdString(texts[2]));
     table.Text6[i]->setText(QString::fromStdString(texts[3]));
 }
 
-void PP2::rectangleClicked(int i)
+void RectangleLocatorWindow::rectangleClicked(int i)
 {
     Label2[module_->selectedRow]->setSelected(false);
     module_->selectedRow = i;
@@ -324,10 +337,12 @@ void PP2::rectangleClicked(int i)
     Text1->setText(Label2[i]->text());
 }
 
-void PP2::closeEvent(QCloseEvent* event)
+void RectangleLocatorWindow::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    module_->endProgram();
+    if (module_->requestEnd(this))
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace menuwright

@@ -19,32 +19,35 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace common {
+class ClickLabel;
+class PictureBoard;
+class PictureRectangle;
+} // namespace common
+
 namespace menuwright {
 
-class ClickLabel;
 class DriveList;
 class FileList;
 class FolderList;
-class Module1;
-class PictureArea;
-class RectangleLabel;
+class MenuwrightSession;
 class WarningBox;
 
 // "Rectangle locator": the selection-screen picture with the eleven rows as
 // rectangles that are moved with the left button and sized with the right.
-// It is the window the user sees first and owns the program's module.
-class PP2 : public QWidget {
+// It is the window the user sees first and owns the program's session.
+class RectangleLocatorWindow : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kRows = 11;
 
-    PP2();
-    ~PP2() override;
+    RectangleLocatorWindow();
+    ~RectangleLocatorWindow() override;
 
-    Module1& module() { return *module_; }
+    MenuwrightSession& module() { return *module_; }
 
-    // Start-up part of this window (run by Module1 during start-up).
+    // Start-up part of this window (run by MenuwrightSession during start-up).
     void load();
 
     std::optional<Side> selectedSide() const;
@@ -62,9 +65,11 @@ public:
     void File1_Click(const QString& name);
     // "Load Textfile" with the file already chosen (also used at start-up).
     void loadTextfile(const QString& path);
+    // "Make mnu file"; true when the menu file and the text file were written.
+    bool makeMnuFile();
 
-    PictureArea* Picture1;
-    std::array<RectangleLabel*, kRows> Label2{};
+    common::PictureBoard* Picture1;
+    std::array<common::PictureRectangle*, kRows> Label2{};
     SideOptions* Frame4;
     QPushButton* Command1;
     DriveList* Drive1;
@@ -73,9 +78,9 @@ public:
     QLabel* Label1;
     QLabel* Label3;
     QLineEdit* Text1;
-    ClickLabel* Label4;
-    ClickLabel* Label8;
-    ClickLabel* Label7;
+    common::ClickLabel* Label4;
+    common::ClickLabel* Label8;
+    common::ClickLabel* Label7;
     WarningBox* Frame1;
     QPushButton* Command4;
     QPushButton* Command2;
@@ -89,11 +94,12 @@ private:
     void Label4_Click();
     void Label8_Click();
     void Text1_Change();
-    void rectanglePressed(int i, QPointF twips);
-    void rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons);
+    // Pointer positions in pixels within the rectangle.
+    void rectanglePressed(int i, QPointF pixels);
+    void rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons);
     void rectangleClicked(int i);
 
-    std::unique_ptr<Module1> module_;
+    std::unique_ptr<MenuwrightSession> module_;
     RectangleDrag drag_;
 };
 

@@ -1,12 +1,11 @@
-#include "PH1.h"
+#include "HangarTableWindow.h"
 
 #include "CommonDialog.h"
 #include "FileBrowser.h"
 #include "LocalPath.h"
-#include "Module1.h"
-#include "PP2.h"
-#include "PictureArea.h"
-#include "RectangleLabel.h"
+#include "MenuwrightSession.h"
+#include "RectangleLocatorWindow.h"
+#include "StatusLine.h"
 #include "WarningBox.h"
 
 #include "menuwright/menufile/LayoutText.h"
@@ -14,7 +13,10 @@
 #include "menuwright/menufile/MenuFileWriter.h"
 
 #include "common/core/IoError.h"
+#include "common/ui/ButtonRowsFrame.h"
 #include "common/ui/NamedWidgets.h"
+#include "common/ui/PictureBoard.h"
+#include "common/ui/PictureRectangle.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -37,7 +39,7 @@
 
 namespace menuwright {
 
-PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
+HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullptr, Qt::Window), module_(module)
 {
     setObjectName(QStringLiteral("PH1"));
     setWindowTitle(QStringLiteral("Hangar Screen Menu Maker"));
@@ -46,22 +48,28 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(10);
 
-    Picture1 = new PictureArea(QStringLiteral("Picture1"), QSize(640, 474), this);
+    Picture1 = new common::PictureBoard(QSize(640, 474), kRows, this);
+    Picture1->setHint(tr("Choose a picture in the file list"));
     for (int i = 0; i < kRows; ++i) {
-        Label2[i] = new RectangleLabel(i, Picture1);
+        Label2[i] = Picture1->rectangle(i);
         Label2[i]->setGeometry(16 + i * 124, 424, 116, 32); // a row along the bottom until placed
-        connect(Label2[i], &RectangleLabel::pressed, this,
-            [this](int, QPointF twips, Qt::MouseButtons) { drag_.press(twips.x(), twips.y()); });
-        connect(Label2[i], &RectangleLabel::moved, this, &PH1::rectangleMoved);
+        Label2[i]->setCursor(Qt::SizeAllCursor);
+        Label2[i]->setToolTip(tr("Left button: move. Right button: size."));
     }
+    connect(Picture1, &common::PictureBoard::rectanglePressed, this, [this](int, QPointF pixels) {
+        const QPointF twips = pixels * RectangleDrag::kTwipsPerPixel;
+        drag_.press(twips.x(), twips.y());
+    });
+    connect(Picture1, &common::PictureBoard::rectangleMoved, this, &HangarTableWindow::rectangleMoved);
     outer->addWidget(Picture1, 0, Qt::AlignTop);
 
     auto* side = new QVBoxLayout;
     side->setSpacing(6);
     outer->addLayout(side);
 
-    Frame4 = new SideOptions({"US", "UK", "Axis"}, this);
-    connect(Frame4, &SideOptions::chosen, this, &PH1::Option1_Click);
+    // The sides bear the same names in every window.
+    Frame4 = new SideOptions({"USA", "Britain", "Axis"}, this);
+    connect(Frame4, &SideOptions::chosen, this, &HangarTableWindow::Option1_Click);
     side->addWidget(Frame4);
 
     auto* pictures = new QGroupBox(tr("Picture (the menu file is written to its folder)"), this);
@@ -76,25 +84,13 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     pictureBox->addWidget(File1, 1, 1);
     side->addWidget(pictures);
 
-    Frame2 = new QGroupBox(QStringLiteral("Hangar Screen Text"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    auto* rows = new QGridLayout(Frame2);
-    rows->setHorizontalSpacing(4);
-    rows->setVerticalSpacing(3);
-    const char* headings[] = {"L", "T", "W", "H"};
-    for (int c = 0; c < 4; ++c) {
-        auto* heading = new QLabel(QString::fromLatin1(headings[c]), Frame2);
-        heading->setAlignment(Qt::AlignCenter);
-        rows->addWidget(heading, 0, c + 1);
-    }
+    Frame2 = new common::ButtonRowsFrame(QStringLiteral("Hangar Screen Text"), kRows, 150, this);
     for (int i = 0; i < kRows; ++i) {
-        Text2[i] = common::namedBox(QStringLiteral("Text2"), i, 150, Frame2);
-        const auto coordinates = common::namedCoordinateBoxes(i, Frame2);
-        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
-        rows->addWidget(Text2[i], i + 1, 0);
-        for (int k = 0; k < 4; ++k)
-            rows->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 1 + k);
+        Text2[i] = Frame2->caption(i);
+        std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(Frame2->coordinates(i));
         connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) { Label2[i]->setText(text); });
+        for (QLineEdit* box : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
+            connect(box, &QLineEdit::textEdited, this, [this] { module_.hangarUnsaved = true; });
     }
     side->addWidget(Frame2);
 
@@ -112,15 +108,13 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     PlaneRow = new QLabel(this);
     PlaneRow->setObjectName(QStringLiteral("PlaneRow"));
     side->addWidget(PlaneRow);
-    status = new QLabel(this);
-    status->setObjectName(QStringLiteral("StatusLine"));
-    status->setWordWrap(true);
+    status = new StatusLine(this);
     side->addWidget(status);
     side->addStretch();
 
     warning = new WarningBox(this);
 
-    connect(File1, &FileList::fileClicked, this, &PH1::File1_Click);
+    connect(File1, &FileList::fileClicked, this, &HangarTableWindow::File1_Click);
     connect(Dir1, &FolderList::pathChanged, this, [this](const QString& path) { File1->setPath(path); });
     connect(Drive1, &DriveList::driveChanged, this, [this](const QString& root) {
         Dir1->setPath(root);
@@ -133,13 +127,12 @@ PH1::PH1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
         module_.pp2().show();
         module_.pp2().raise();
     });
-    connect(Command2, &QPushButton::clicked, this, [this] { module_.endProgram(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { module_.requestEnd(this); });
 }
 
-void PH1::load()
+void HangarTableWindow::load()
 {
-    move(3, 3); // 50 twips from the screen's corner
-    for (RectangleLabel* rectangle : Label2)
+    for (common::PictureRectangle* rectangle : Label2)
         rectangle->hide();
     Frame4->reset();
     for (int i = 0; i < kRows; ++i) {
@@ -157,7 +150,7 @@ void PH1::load()
     File1->setPattern(QStringLiteral("*.bmp;*.jpg;*.gif"));
 }
 
-HangarLayout PH1::layout() const
+HangarLayout HangarTableWindow::layout() const
 {
     HangarLayout layout;
     for (int i = 0; i < kRows; ++i)
@@ -166,7 +159,7 @@ HangarLayout PH1::layout() const
     return layout;
 }
 
-void PH1::Option1_Click(int i)
+void HangarTableWindow::Option1_Click(int i)
 {
     for (int r = 0; r < kRows; ++r)
         for (QLineEdit* e : {Text2[r], Text3[r], Text4[r], Text5[r], Text6[r]})
@@ -174,14 +167,14 @@ void PH1::Option1_Click(int i)
     fileName_ = QString::fromStdString(hangarMenuFileName(static_cast<Side>(i)));
 }
 
-void PH1::File1_Click(const QString& name)
+void HangarTableWindow::File1_Click(const QString& name)
 {
     const QString path = QDir(File1->path()).filePath(name);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) {
-        warning->showWarning(Module1::warningLines(
+        warning->showWarning(MenuwrightSession::warningLines(
             tr("The picture %1 cannot be shown: %2.").arg(name, reader.errorString()), tr("The previous picture stays.")));
         return;
     }
@@ -192,45 +185,52 @@ void PH1::File1_Click(const QString& name)
     }
 }
 
-void PH1::Command1_Click()
+void HangarTableWindow::Command1_Click()
+{
+    makeHangarFiles();
+}
+
+bool HangarTableWindow::makeHangarFiles()
 {
     const HangarLayout hangar = layout();
     const QString menuPath = QDir(File1->path()).filePath(fileName_);
     try {
         writeHangarFile(localPath(menuPath), hangar);
     } catch (const MenuFileError& e) {
-        warning->showWarning(Module1::warningLines(QString::fromStdString(e.what()), tr("Nothing was written.")));
-        return;
+        warning->showWarning(MenuwrightSession::warningLines(QString::fromStdString(e.what()), tr("Nothing was written.")));
+        return false;
     } catch (const common::IoError& e) {
-        warning->showWarning(Module1::warningLines(
+        warning->showWarning(MenuwrightSession::warningLines(
             tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(menuPath), QString::fromStdString(e.what())), {}));
-        return;
+        return false;
     }
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
 
     module_.CD1->initDir = QDir::currentPath();
     const auto textPath = module_.saveLayoutText(this);
     if (!textPath)
-        return;
+        return false;
     std::array<bool, kRows> shown{};
     for (int i = 0; i < kRows; ++i)
         shown[i] = !Label2[i]->isHidden();
     try {
         writeLayoutText(localPath(*textPath), hangar, shown);
     } catch (const MenuFileError& e) {
-        warning->showWarning(Module1::warningLines(
+        warning->showWarning(MenuwrightSession::warningLines(
             QString::fromStdString(e.what()), tr("%1 was written; the text file was not.").arg(fileName_)));
-        return;
+        return false;
     } catch (const common::IoError& e) {
-        warning->showWarning(Module1::warningLines(
+        warning->showWarning(MenuwrightSession::warningLines(
             tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), QString::fromStdString(e.what())),
             tr("%1 was written; the text file was not.").arg(fileName_)));
-        return;
+        return false;
     }
     status->setText(tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()));
+    module_.hangarUnsaved = false;
+    return true;
 }
 
-void PH1::Command4_Click()
+void HangarTableWindow::Command4_Click()
 {
     const auto path = module_.openLayoutText(this);
     if (!path)
@@ -252,14 +252,18 @@ void PH1::Command4_Click()
         Label2[i]->setGeometry(g.left, g.top, g.width, g.height);
     }
     status->setText(tr("Loaded %1.").arg(QFileInfo(*path).fileName()));
+    module_.hangarUnsaved = false;
 }
 
-void PH1::rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons)
+void HangarTableWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons)
 {
+    const QPointF twips = pixels * RectangleDrag::kTwipsPerPixel;
     const QRect g = Label2[i]->geometry();
     const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()}, buttons.testFlag(Qt::LeftButton),
         buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
     Label2[i]->setGeometry(moved.left, moved.top, std::max(0, moved.width), std::max(0, moved.height));
+    if (moved != RectangleGeometry{g.x(), g.y(), g.width(), g.height()})
+        module_.hangarUnsaved = true;
     const auto texts = coordinateTexts(moved);
     Text3[i]->setText(QString::fromStdString(texts[0]));
     Text4[i]->setText(QString::fromStdString(texts[1]));
@@ -267,10 +271,12 @@ void PH1::rectangleMoved(int i, QPointF twips, Qt::MouseButtons buttons)
     Text6[i]->setText(QString::fromStdString(texts[3]));
 }
 
-void PH1::closeEvent(QCloseEvent* event)
+void HangarTableWindow::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    module_.endProgram();
+    if (module_.requestEnd(this))
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace menuwright

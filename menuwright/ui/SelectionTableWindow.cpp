@@ -1,9 +1,10 @@
-#include "PP1.h"
+#include "SelectionTableWindow.h"
 
 #include "HeadingFrame.h"
-#include "Module1.h"
-#include "PP2.h"
-#include "RectangleLabel.h"
+#include "MenuwrightSession.h"
+#include "RectangleLocatorWindow.h"
+#include "common/ui/PictureRectangle.h"
+#include "StatusLine.h"
 #include "WarningBox.h"
 
 #include "common/ui/NamedWidgets.h"
@@ -24,7 +25,7 @@
 
 namespace menuwright {
 
-PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
+SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(nullptr, Qt::Window), module_(module)
 {
     setObjectName(QStringLiteral("PP1"));
     setWindowTitle(QStringLiteral("Aircraft Selection Screen Menu Maker"));
@@ -75,6 +76,8 @@ PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
         connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
             module_.pp2().Label2[i]->setText(text);
         });
+        for (QLineEdit* box : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
+            connect(box, &QLineEdit::textEdited, this, [this] { module_.selectionUnsaved = true; });
     }
     Frame3->setColumnAnchors({Text3[0], Text4[0], Text5[0], Text6[0]});
     outer->addLayout(grid);
@@ -103,9 +106,7 @@ PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
     buttons->addWidget(Command2);
     outer->addLayout(buttons);
 
-    status = new QLabel(this);
-    status->setObjectName(QStringLiteral("StatusLine"));
-    status->setWordWrap(true);
+    status = new StatusLine(this);
     outer->addWidget(status);
 
     warning = new WarningBox(this);
@@ -117,10 +118,10 @@ PP1::PP1(Module1& module) : QWidget(nullptr, Qt::Window), module_(module)
         hide();
         module_.showHangars();
     });
-    connect(Command2, &QPushButton::clicked, this, [this] { module_.endProgram(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { module_.requestEnd(this); });
 }
 
-void PP1::load()
+void SelectionTableWindow::load()
 {
     for (int i = 0; i < kRows; ++i) {
         for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}) {
@@ -131,13 +132,13 @@ void PP1::load()
     }
 }
 
-ButtonRow PP1::row(int i) const
+ButtonRow SelectionTableWindow::row(int i) const
 {
     return {Text2[i]->text().toStdString(), Text3[i]->text().toStdString(), Text4[i]->text().toStdString(),
         Text5[i]->text().toStdString(), Text6[i]->text().toStdString()};
 }
 
-SelectionLayout PP1::layout(Side side) const
+SelectionLayout SelectionTableWindow::layout(Side side) const
 {
     SelectionLayout layout;
     layout.side = side;
@@ -147,7 +148,7 @@ SelectionLayout PP1::layout(Side side) const
     return layout;
 }
 
-void PP1::setRowTexts(int i, const ButtonRow& row)
+void SelectionTableWindow::setRowTexts(int i, const ButtonRow& row)
 {
     Text2[i]->setText(QString::fromStdString(row.caption));
     Text3[i]->setText(QString::fromStdString(row.L));
@@ -156,19 +157,19 @@ void PP1::setRowTexts(int i, const ButtonRow& row)
     Text6[i]->setText(QString::fromStdString(row.H));
 }
 
-bool PP1::rowInUse(int i) const
+bool SelectionTableWindow::rowInUse(int i) const
 {
     return !Text2[i]->isHidden();
 }
 
-void PP1::Command1_Click()
+void SelectionTableWindow::Command1_Click()
 {
     module_.makeSelectionFiles(this, *warning, status, LayoutTextVariant::SelectionNonEmptyFields);
 }
 
-void PP1::Command3_Click()
+void SelectionTableWindow::Command3_Click()
 {
-    PP2& locator = module_.pp2();
+    RectangleLocatorWindow& locator = module_.pp2();
     locator.Label2[6]->hide();
     locator.Label2[7]->hide();
 
@@ -187,11 +188,12 @@ void PP1::Command3_Click()
     }
     locator.applyRows(in, 8, 10);
     status->setText(tr("Loaded %1.").arg(QFileInfo(*path).fileName()));
+    module_.selectionUnsaved = false;
 }
 
-void PP1::Command5_Click()
+void SelectionTableWindow::Command5_Click()
 {
-    PP2& locator = module_.pp2();
+    RectangleLocatorWindow& locator = module_.pp2();
     locator.show();
     locator.raise();
     for (int i = 0; i < kRows; ++i) {
@@ -205,10 +207,12 @@ void PP1::Command5_Click()
     }
 }
 
-void PP1::closeEvent(QCloseEvent* event)
+void SelectionTableWindow::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    module_.endProgram();
+    if (module_.requestEnd(this))
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace menuwright

@@ -17,30 +17,30 @@ class QWidget;
 namespace menuwright {
 
 class CommonDialog;
-class PH1;
-class PP1;
-class PP2;
+class HangarTableWindow;
+class SelectionTableWindow;
+class RectangleLocatorWindow;
 class WarningBox;
 
 // The program-wide state of Menuwright and what its windows do together:
 // the start-up sequence, the side set-up, the fixed-length captions and
 // making the selection menu file with its layout text file.
-class Module1 : public QObject {
+class MenuwrightSession : public QObject {
     Q_OBJECT
 
 public:
     // `locator` is the rectangle locator, the window the user sees first;
     // the other two windows belong to this module.
-    explicit Module1(PP2& locator);
-    ~Module1() override;
+    explicit MenuwrightSession(RectangleLocatorWindow& locator);
+    ~MenuwrightSession() override;
 
-    // Start-up: loads PP1, which loads PP2 (selecting USA) and shows it.
+    // Start-up: loads SelectionTableWindow, which loads RectangleLocatorWindow (selecting USA) and shows it.
     void start();
 
-    PP1& pp1() { return *pp1_; }
-    PP2& pp2() { return pp2_; }
+    SelectionTableWindow& pp1() { return *pp1_; }
+    RectangleLocatorWindow& pp2() { return pp2_; }
     // The hangar window, loaded the first time it is needed.
-    PH1& ph1();
+    HangarTableWindow& ph1();
     bool hangarWindowLoaded() const { return ph1_ != nullptr; }
 
     void applySide(Side side);
@@ -48,8 +48,8 @@ public:
     // false (with a warning) when the fixed length is not usable.
     bool padFixedLength(WarningBox& warning);
     // Makes the selection menu file in the current folder and offers to save
-    // the layout text file of the given variant.
-    void makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant);
+    // the layout text file of the given variant; true when both were written.
+    bool makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant);
 
     // The shared dialog, set up for opening or saving a layout text file.
     std::optional<QString> openLayoutText(QWidget* window);
@@ -58,8 +58,16 @@ public:
     std::optional<std::string> readLayoutFile(const QString& path, WarningBox& warning);
 
     void showHangars();
-    void endProgram();
+    // Exit and the windows' close boxes: where rows were changed since they
+    // were last saved in (or loaded from) a layout text file, asks first
+    // whether to save them. False when the user stays.
+    bool requestEnd(QWidget* window);
     bool ending() const { return ending_; }
+
+    // Rows the user changed (dragged, typed, taken out of use) since the
+    // last layout text file was saved or loaded, per screen.
+    bool selectionUnsaved = false;
+    bool hangarUnsaved = false;
 
     // Program-wide state.
     QString menuFileName;
@@ -72,11 +80,14 @@ public:
     static QStringList warningLines(const QString& problem, const QString& consequence);
 
 private:
-    PP2& pp2_;
-    std::unique_ptr<PP1> pp1_;
-    std::unique_ptr<PH1> ph1_;
+    void endProgram();
+
+    RectangleLocatorWindow& pp2_;
+    std::unique_ptr<SelectionTableWindow> pp1_;
+    std::unique_ptr<HangarTableWindow> ph1_;
     bool started_ = false;
     bool ending_ = false;
+    bool hangarPlaced_ = false;
 };
 
 } // namespace menuwright

@@ -1,8 +1,9 @@
-#include "PH2.h"
+#include "PictureWindow.h"
 
-#include "ClickableLabel.h"
-#include "PH1.h"
-#include "PictureBox.h"
+#include "ButtonTableWindow.h"
+
+#include "common/ui/PictureBoard.h"
+#include "common/ui/PictureRectangle.h"
 
 #include <QCloseEvent>
 #include <QImageReader>
@@ -12,7 +13,7 @@
 
 namespace bayward {
 
-PH2::PH2(PH1& table) : QWidget(nullptr, Qt::Window), table_(table)
+PictureWindow::PictureWindow(ButtonTableWindow& table) : QWidget(nullptr, Qt::Window), table_(table)
 {
     setObjectName(QStringLiteral("PH2"));
     setWindowTitle(QStringLiteral("Rectangle locator"));
@@ -20,23 +21,31 @@ PH2::PH2(PH1& table) : QWidget(nullptr, Qt::Window), table_(table)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
-    Picture1 = new PictureBox(this);
+    Picture1 = new common::PictureBoard(QSize(640, 480), kRows, this);
+    Picture1->setShowsDragOut(true);
     layout->addWidget(Picture1);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     layout->addWidget(Label1);
 
     for (int i = 0; i < kRows; ++i) {
-        Label2[i] = new ClickableLabel(i, Picture1);
-        Label2[i]->setRectangleLook(true);
+        Label2[i] = Picture1->rectangle(i);
+        Label2[i]->setCursor(Qt::PointingHandCursor);
+        Label2[i]->setToolTip(tr("Click to hide this rectangle"));
         Label2[i]->hide();
-        connect(Label2[i], &ClickableLabel::clicked, this, [this](int index) { Label2[index]->hide(); });
     }
-    connect(Picture1, &PictureBox::pressed, this, &PH2::Picture1_MouseDown);
-    connect(Picture1, &PictureBox::released, this, &PH2::Picture1_MouseUp);
+    connect(Picture1, &common::PictureBoard::rectangleClicked, this, [this](int i) { Label2[i]->hide(); });
+    // A right click on a placed rectangle means "done" as well.
+    connect(Picture1, &common::PictureBoard::rectanglePressed, this,
+        [this](int i, QPointF position, Qt::MouseButton button) {
+            if (button == Qt::RightButton)
+                Picture1_MouseDown(Label2[i]->mapToParent(position), button);
+        });
+    connect(Picture1, &common::PictureBoard::picturePressed, this, &PictureWindow::Picture1_MouseDown);
+    connect(Picture1, &common::PictureBoard::pictureReleased, this, &PictureWindow::Picture1_MouseUp);
 }
 
-bool PH2::loadPicture(const QString& path, QString* error)
+bool PictureWindow::loadPicture(const QString& path, QString* error)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -50,7 +59,7 @@ bool PH2::loadPicture(const QString& path, QString* error)
     return true;
 }
 
-void PH2::Picture1_MouseDown(QPointF position, Qt::MouseButton button)
+void PictureWindow::Picture1_MouseDown(QPointF position, Qt::MouseButton button)
 {
     if (button == Qt::RightButton) {
         // Done with this button: back to the table.
@@ -62,7 +71,7 @@ void PH2::Picture1_MouseDown(QPointF position, Qt::MouseButton button)
     start_ = dragStart(position.x(), position.y());
 }
 
-void PH2::Picture1_MouseUp(QPointF position, Qt::MouseButton button)
+void PictureWindow::Picture1_MouseUp(QPointF position, Qt::MouseButton button)
 {
     if (button == Qt::RightButton)
         return;
@@ -79,7 +88,7 @@ void PH2::Picture1_MouseUp(QPointF position, Qt::MouseButton button)
     Label2[s]->show();
 }
 
-void PH2::closeEvent(QCloseEvent* event)
+void PictureWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the picture window only puts it away; the table stays.
     event->accept();

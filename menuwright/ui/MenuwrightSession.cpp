@@ -1,10 +1,9 @@
-#include "Module1.h"
+#include "MenuwrightSession.h"
 
 #include "CommonDialog.h"
-#include "PH1.h"
-#include "PP1.h"
-#include "PP2.h"
-#include "RectangleLabel.h"
+#include "HangarTableWindow.h"
+#include "SelectionTableWindow.h"
+#include "RectangleLocatorWindow.h"
 #include "WarningBox.h"
 #include "LocalPath.h"
 
@@ -15,8 +14,11 @@
 
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
+#include "common/ui/Dialogs.h"
+#include "common/ui/PictureRectangle.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
@@ -39,14 +41,14 @@ QString fromStd(const std::string& text)
 
 } // namespace
 
-Module1::Module1(PP2& locator) : CD1(new CommonDialog(this)), pp2_(locator), pp1_(std::make_unique<PP1>(*this))
+MenuwrightSession::MenuwrightSession(RectangleLocatorWindow& locator) : CD1(new CommonDialog(this)), pp2_(locator), pp1_(std::make_unique<SelectionTableWindow>(*this))
 {
     setObjectName(QStringLiteral("Module1"));
 }
 
-Module1::~Module1() = default;
+MenuwrightSession::~MenuwrightSession() = default;
 
-QStringList Module1::warningLines(const QString& problem, const QString& consequence)
+QStringList MenuwrightSession::warningLines(const QString& problem, const QString& consequence)
 {
     QStringList lines{problem};
     if (!consequence.isEmpty())
@@ -55,7 +57,7 @@ QStringList Module1::warningLines(const QString& problem, const QString& consequ
     return lines;
 }
 
-void Module1::start()
+void MenuwrightSession::start()
 {
     if (!started_) {
         startDirectory = QDir::currentPath();
@@ -63,24 +65,24 @@ void Module1::start()
     }
     pp1_->hide();
     pp1_->load();
-    for (RectangleLabel* rectangle : pp2_.Label2)
+    for (common::PictureRectangle* rectangle : pp2_.Label2)
         rectangle->hide();
     pp2_.load();
     pp2_.show();
 }
 
-PH1& Module1::ph1()
+HangarTableWindow& MenuwrightSession::ph1()
 {
     if (!ph1_) {
-        ph1_ = std::make_unique<PH1>(*this);
+        ph1_ = std::make_unique<HangarTableWindow>(*this);
         ph1_->load();
     }
     return *ph1_;
 }
 
-void Module1::applySide(Side side)
+void MenuwrightSession::applySide(Side side)
 {
-    PP1& table = *pp1_;
+    SelectionTableWindow& table = *pp1_;
     for (int i = 0; i <= 7; ++i) {
         table.Label2[i]->show();
         for (QLineEdit* e : {table.Text2[i], table.Text3[i], table.Text4[i], table.Text5[i], table.Text6[i]})
@@ -131,9 +133,9 @@ void Module1::applySide(Side side)
         pp2_.Label2[i]->setText(table.Text2[i]->text());
 }
 
-bool Module1::padFixedLength(WarningBox& warning)
+bool MenuwrightSession::padFixedLength(WarningBox& warning)
 {
-    PP1& table = *pp1_;
+    SelectionTableWindow& table = *pp1_;
     if (!table.Check1->isChecked())
         return true;
     const auto length = fixedLengthFromText(table.Text7->text().toStdString());
@@ -151,17 +153,17 @@ bool Module1::padFixedLength(WarningBox& warning)
     return true;
 }
 
-void Module1::makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant)
+bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* status, LayoutTextVariant variant)
 {
     const std::optional<Side> side = pp2_.selectedSide();
     if (!side) {
         // The menu file name and the number of rows depend on the side.
         warning.showWarning(warningLines(tr("No side is selected: choose USA, Britain or Axis in the Rectangle locator."),
             tr("Nothing was written.")));
-        return;
+        return false;
     }
     if (!padFixedLength(warning))
-        return;
+        return false;
 
     const SelectionLayout layout = pp1_->layout(*side);
     const QString menuPath = QDir::current().filePath(menuFileName);
@@ -169,30 +171,32 @@ void Module1::makeSelectionFiles(QWidget* window, WarningBox& warning, QLabel* s
         writeSelectionFile(localPath(menuPath), layout);
     } catch (const MenuFileError& e) {
         warning.showWarning(warningLines(fromStd(e.what()), tr("Nothing was written.")));
-        return;
+        return false;
     } catch (const common::IoError& e) {
         warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(menuFileName, fromStd(e.what())), {}));
-        return;
+        return false;
     }
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
 
     const auto textPath = saveLayoutText(window);
     if (!textPath)
-        return;
+        return false;
     try {
         writeLayoutText(localPath(*textPath), layout, variant);
     } catch (const MenuFileError& e) {
         warning.showWarning(warningLines(fromStd(e.what()), tr("%1 was written; the text file was not.").arg(menuFileName)));
-        return;
+        return false;
     } catch (const common::IoError& e) {
         warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), fromStd(e.what())),
             tr("%1 was written; the text file was not.").arg(menuFileName)));
-        return;
+        return false;
     }
     status->setText(tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()));
+    selectionUnsaved = false;
+    return true;
 }
 
-std::optional<QString> Module1::openLayoutText(QWidget* window)
+std::optional<QString> MenuwrightSession::openLayoutText(QWidget* window)
 {
     CD1->fileName.clear();
     CD1->initDir = QDir::currentPath();
@@ -201,14 +205,14 @@ std::optional<QString> Module1::openLayoutText(QWidget* window)
     return CD1->showOpen(window);
 }
 
-std::optional<QString> Module1::saveLayoutText(QWidget* window)
+std::optional<QString> MenuwrightSession::saveLayoutText(QWidget* window)
 {
     CD1->dialogTitle = QStringLiteral("Enter the name of the textfile to be saved");
     CD1->filter = QStringLiteral("Text files|*.txt");
     return CD1->showSave(window);
 }
 
-std::optional<std::string> Module1::readLayoutFile(const QString& path, WarningBox& warning)
+std::optional<std::string> MenuwrightSession::readLayoutFile(const QString& path, WarningBox& warning)
 {
     try {
         return common::readFileBytes(localPath(path));
@@ -218,15 +222,57 @@ std::optional<std::string> Module1::readLayoutFile(const QString& path, WarningB
     }
 }
 
-void Module1::showHangars()
+void MenuwrightSession::showHangars()
 {
-    PH1& hangar = ph1();
+    HangarTableWindow& hangar = ph1();
     hangar.show();
+    if (!hangarPlaced_) {
+        hangarPlaced_ = true;
+        // Placed once shown, when its frame is known: a window moved before
+        // that can land with its title bar above the screen.
+        if (const QScreen* screen = hangar.screen())
+            hangar.move(screen->availableGeometry().topLeft() + QPoint(3, 3)); // 50 twips from the corner
+    }
     hangar.raise();
     hangar.activateWindow();
 }
 
-void Module1::endProgram()
+bool MenuwrightSession::requestEnd(QWidget* window)
+{
+    if (ending_)
+        return true;
+    if (selectionUnsaved || hangarUnsaved) {
+        QStringList screens;
+        if (selectionUnsaved)
+            screens << tr("the aircraft selection screen");
+        if (hangarUnsaved)
+            screens << tr("the hangar screen");
+        const common::Answer answer = common::dialogs().cancellableQuestion(window, QStringLiteral("Menuwright"),
+            tr("The buttons of %1 were changed since they were last saved in a layout text file.\n"
+               "Save them before you exit?")
+                .arg(screens.join(tr(" and "))),
+            common::CancellableQuestion::SaveDiscardCancel);
+        if (answer == common::Answer::Save) {
+            // Each save offers its text file; a cancelled or failed one keeps
+            // the program open with its warning in view.
+            if (selectionUnsaved && !pp2_.makeMnuFile()) {
+                pp2_.show();
+                pp2_.raise();
+                return false;
+            }
+            if (hangarUnsaved && !ph1().makeHangarFiles()) {
+                showHangars();
+                return false;
+            }
+        } else if (answer != common::Answer::Discard) {
+            return false;
+        }
+    }
+    endProgram();
+    return true;
+}
+
+void MenuwrightSession::endProgram()
 {
     if (ending_)
         return;

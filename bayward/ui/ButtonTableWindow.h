@@ -15,24 +15,28 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
+namespace common {
+class ButtonRowsFrame;
+class ClickLabel;
+} // namespace common
+
 namespace bayward {
 
-class ClickableLabel;
-class PH2;
+class PictureWindow;
 
 // "Hangar Screen Menu Maker": the country, the picture file, the five
 // button rows and the command that writes the hangar menu file. It owns the
 // picture window.
-class PH1 : public QWidget {
+class ButtonTableWindow : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kRows = menuwright::HangarLayout::kRows;
 
-    PH1();
-    ~PH1() override;
+    ButtonTableWindow();
+    ~ButtonTableWindow() override;
 
-    PH2& picture() { return *picture_; }
+    PictureWindow& picture() { return *picture_; }
     menuwright::HangarLayout layout() const;
     QString hangarFileName() const { return fileName_; }
     bool pictureLoaded() const { return pictureLoaded_; }
@@ -45,8 +49,8 @@ public:
     QGroupBox* Frame4;
     std::array<QRadioButton*, 4> Option2{};
     QListWidget* File1;
-    QGroupBox* Frame2;
-    std::array<ClickableLabel*, kRows> Label2{};
+    common::ButtonRowsFrame* Frame2;
+    std::array<common::ClickLabel*, kRows> Label2{};
     std::array<QLineEdit*, kRows> Text2{};
     std::array<QLineEdit*, kRows> Text3{};
     std::array<QLineEdit*, kRows> Text4{};
@@ -69,7 +73,7 @@ private:
     void Command1_Click();
     void endProgram();
 
-    std::unique_ptr<PH2> picture_;
+    std::unique_ptr<PictureWindow> picture_;
     QButtonGroup* countries_;
     QButtonGroup* fileTypes_;
     QString fileName_;

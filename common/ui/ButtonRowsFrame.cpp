@@ -1,0 +1,41 @@
+#include "ButtonRowsFrame.h"
+
+#include "NamedWidgets.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace common {
+
+namespace {
+constexpr int kCaptionColumn = 1; // column 0 holds the rows' leads
+} // namespace
+
+ButtonRowsFrame::ButtonRowsFrame(const QString& title, int rows, int captionWidth, QWidget* parent)
+    : QGroupBox(title, parent), grid_(new QGridLayout(this))
+{
+    setObjectName(QStringLiteral("Frame2"));
+    grid_->setHorizontalSpacing(4);
+    grid_->setVerticalSpacing(3);
+    const char* headings[] = {"L", "T", "W", "H"};
+    for (int c = 0; c < 4; ++c) {
+        auto* heading = new QLabel(QString::fromLatin1(headings[c]), this);
+        heading->setAlignment(Qt::AlignCenter);
+        grid_->addWidget(heading, 0, kCaptionColumn + 1 + c);
+    }
+    for (int i = 0; i < rows; ++i) {
+        captions_.push_back(namedBox(QStringLiteral("Text2"), i, captionWidth, this));
+        coordinates_.push_back(namedCoordinateBoxes(i, this));
+        grid_->addWidget(captions_.back(), i + 1, kCaptionColumn);
+        for (int k = 0; k < 4; ++k)
+            grid_->addWidget(coordinates_.back()[static_cast<std::size_t>(k)], i + 1, kCaptionColumn + 1 + k);
+    }
+}
+
+void ButtonRowsFrame::setRowLead(int row, QWidget* lead)
+{
+    lead->setParent(this);
+    grid_->addWidget(lead, row + 1, 0);
+}
+
+} // namespace common
