@@ -6,6 +6,7 @@
 #include "menuwright/menufile/MenuFileWriter.h"
 #include "menuwright/menufile/Side.h"
 
+#include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/ButtonRowsFrame.h"
 #include "common/ui/ClickLabel.h"
@@ -258,7 +259,7 @@ void ButtonTableWindow::Command1_Click()
             common::MessageIcon::Error);
         return;
     }
-    status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(path)));
+    status->setText(common::withBackupNotice(tr("Wrote %1.").arg(QDir::toNativeSeparators(path))));
 }
 
 void ButtonTableWindow::endProgram()

@@ -58,18 +58,22 @@ IoError IoError::fromErrno(int err, std::filesystem::path path)
     return IoError(ioFailureFromErrno(err), err, std::move(path));
 }
 
+IoError::IoError(IoFailure failure, int code, std::filesystem::path path, std::string sentence)
+    : std::runtime_error(sentence), failure_(failure), code_(code), path_(std::move(path)),
+      sentence_(std::move(sentence))
+{
+}
+
 IoError IoError::about(const std::filesystem::path& path) const
 {
-    IoError e(failure_, code_, path_.empty() ? path : path_);
-    e.sentence_ = sentence_;
-    return e;
+    if (sentence_.empty())
+        return IoError(failure_, code_, path_.empty() ? path : path_);
+    return IoError(failure_, code_, path_.empty() ? path : path_, sentence_);
 }
 
 IoError IoError::withSentence(std::string sentence) const
 {
-    IoError e(*this);
-    e.sentence_ = std::move(sentence);
-    return e;
+    return IoError(failure_, code_, path_, std::move(sentence));
 }
 
 std::string IoError::describe() const

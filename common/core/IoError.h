@@ -37,12 +37,15 @@ public:
     const std::filesystem::path& path() const { return path_; }
     // The same failure, naming `path` unless a file is named already.
     IoError about(const std::filesystem::path& path) const;
-    // "NAME: text" where a file is named, else the text; a failure that
-    // needs more words (a refused backup) carries its own sentence.
+    // "NAME: text" where a file is named, else the text. A failure that
+    // needs more words (a refused backup) carries its own sentence, which
+    // is then also what().
     std::string describe() const;
     IoError withSentence(std::string sentence) const;
 
 private:
+    IoError(IoFailure failure, int code, std::filesystem::path path, std::string sentence);
+
     IoFailure failure_;
     int code_;
     std::filesystem::path path_;

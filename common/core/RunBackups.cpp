@@ -110,6 +110,11 @@ void RunBackups::beforeChange(const fs::path& file)
     r.lastFolder = folder;
 }
 
+int RunBackups::count()
+{
+    return static_cast<int>(run().copies.size());
+}
+
 std::optional<fs::path> RunBackups::lastFolder()
 {
     return run().lastFolder;

@@ -25,6 +25,8 @@ public:
     // change was refused) when the copy cannot be made.
     static void beforeChange(const std::filesystem::path& file);
 
+    // How many files this run has backed up so far.
+    static int count();
     // The run's backup folder that received the latest backup, if any.
     static std::optional<std::filesystem::path> lastFolder();
     // Where this run's copy of `file` lies, if one was made.

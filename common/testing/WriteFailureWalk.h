@@ -9,12 +9,13 @@ namespace common {
 // Runs a writer against the files of `folder` with each of its file
 // operations failing in turn (see FileFaults) and checks what a user must be
 // able to rely on: every file is byte-identical to before or to its complete
-// new content, nothing else appears but Backups/, the failure's message names
-// `expectedName`, and the same action then succeeds. Before each run the
-// folder is put back as it was. Kinds with more than `maxPerKind` operations
-// are sampled evenly (first and last included). Reports through GoogleTest;
-// returns the number of failing runs made. An action that wants backups
-// starts its run (RunBackups::start) itself, so that every run makes them.
+// new content, nothing else appears but Backups/, the failure's message
+// names `expectedName` (or one of several names separated by '|'), and the
+// same action then succeeds. Before each run the folder is put back as it
+// was. Kinds with more than `maxPerKind` operations are sampled evenly
+// (first and last included). Reports through GoogleTest; returns the number
+// of failing runs made. An action that wants backups starts its run
+// (RunBackups::start) itself, so that every run makes them.
 // `sameNextRun` false: the next run's result may differ from the first
 // (a report that lists the folders, Backups/ among them).
 int walkWriteFailures(const std::filesystem::path& folder, const std::function<void()>& action,

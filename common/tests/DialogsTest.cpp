@@ -54,15 +54,19 @@ TEST(HeadlessDialogs, NeverWaitsAndTakesTheSafeAnswer)
     testing::internal::CaptureStderr();
     headless.message(nullptr, "Wingsmith", "FLT.CDF not found!", MessageIcon::Warning);
     const Answer a = headless.question(nullptr, "Confirm", "Do you want to save changes?", MessageIcon::Question);
-    // Neither writes nor throws anything away.
+    // The answer "No" of every question, so that the run ends; nobody has
+    // typed anything into a window that is only drawn.
     const Answer c = headless.cancellableQuestion(nullptr, "Ordnix", "Save the changes to loadout.dat?",
         CancellableQuestion::SaveDiscardCancel);
+    const Answer y = headless.cancellableQuestion(nullptr, "Confirm", "Exiting Wingsmith. Save changes?",
+        CancellableQuestion::YesNoCancel);
     QDialog dialog;
     dialog.setWindowTitle("Pick");
     const int r = headless.exec(dialog);
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(a, Answer::No);
-    EXPECT_EQ(c, Answer::Cancel);
+    EXPECT_EQ(c, Answer::Discard);
+    EXPECT_EQ(y, Answer::No);
     EXPECT_NE(err.find("Save the changes to loadout.dat?"), std::string::npos);
     EXPECT_EQ(r, QDialog::Rejected);
     EXPECT_NE(err.find("FLT.CDF not found!"), std::string::npos);

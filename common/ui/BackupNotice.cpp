@@ -1,5 +1,6 @@
 #include "BackupNotice.h"
 
+#include "Dialogs.h"
 #include "common/core/RunBackups.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,23 @@ QString backupNotice()
         return {};
     const QString path = QFile::decodeName(folder->string().c_str());
     return QCoreApplication::translate("common", "Originals backed up in %1").arg(QDir::toNativeSeparators(path));
+}
+
+int backupCount()
+{
+    return RunBackups::count();
+}
+
+void reportNewBackup(QWidget* parent, const QString& title, int countBefore)
+{
+    if (RunBackups::count() > countBefore)
+        dialogs().message(parent, title, backupNotice() + QStringLiteral("."), MessageIcon::Information);
+}
+
+QString withBackupNotice(const QString& text)
+{
+    const QString notice = backupNotice();
+    return notice.isEmpty() ? text : text + QStringLiteral(" ") + notice + QStringLiteral(".");
 }
 
 } // namespace common

@@ -12,6 +12,7 @@
 #include "menuwright/menufile/MenuFileError.h"
 #include "menuwright/menufile/MenuFileWriter.h"
 
+#include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/ButtonRowsFrame.h"
 #include "common/ui/NamedWidgets.h"
@@ -225,7 +226,8 @@ bool HangarTableWindow::makeHangarFiles()
             tr("%1 was written; the text file was not.").arg(fileName_)));
         return false;
     }
-    status->setText(tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()));
+    status->setText(common::withBackupNotice(
+        tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName())));
     module_.hangarUnsaved = false;
     return true;
 }

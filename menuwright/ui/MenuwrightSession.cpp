@@ -12,6 +12,7 @@
 #include "menuwright/menufile/MenuFileError.h"
 #include "menuwright/menufile/MenuFileWriter.h"
 
+#include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 #include "common/ui/Dialogs.h"
@@ -191,7 +192,8 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
             tr("%1 was written; the text file was not.").arg(menuFileName)));
         return false;
     }
-    status->setText(tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()));
+    status->setText(common::withBackupNotice(
+        tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName())));
     selectionUnsaved = false;
     return true;
 }

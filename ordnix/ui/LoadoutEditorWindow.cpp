@@ -18,6 +18,7 @@
 #include "ordnix/core/SlotFields.h"
 #include "ordnix/core/ValueText.h"
 
+#include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
 
@@ -300,10 +301,12 @@ bool LoadoutEditorWindow::saveLoadout()
     if (image_.empty())
         return false;
     NormaliseSlots();
+    const int backups = common::backupCount();
     try {
         const std::filesystem::path saved = SaveImage(image_, startDir_, commands_->replaceTicked());
         unsaved_ = false;
         refreshFileList(shownFileName(saved.filename().string()));
+        common::reportNewBackup(this, programTitle_, backups);
         return true;
     } catch (const LoadoutError& e) {
         warn(fromGame(e.what()));
@@ -435,8 +438,10 @@ void LoadoutEditorWindow::Command9_Click()
         return;
     lastChosenName_ = *chosen;
     NormaliseSlots();
+    const int backups = common::backupCount();
     try {
         WriteScript(image_, QFile::encodeName(*chosen).toStdString());
+        common::reportNewBackup(this, programTitle_, backups);
     } catch (const common::IoError& e) {
         warn(QStringLiteral("%1 could not be written: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
     }

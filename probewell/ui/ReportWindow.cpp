@@ -1,5 +1,7 @@
 #include "ReportWindow.h"
 
+#include "common/ui/BackupNotice.h"
+
 #include "probewell/core/InstallationReport.h"
 
 #include <QEvent>
@@ -106,6 +108,7 @@ void ReportWindow::Form_Load()
 void ReportWindow::Command1_Click()
 {
     std::vector<std::string> problems;
+    const int backups = common::backupCount();
     try {
         writeReport(gameFolder_, &problems);
     } catch (const std::exception& e) {
@@ -122,6 +125,7 @@ void ReportWindow::Command1_Click()
         showNotice(lines.join('\n'));
         return;
     }
+    common::reportNewBackup(this, windowTitle(), backups);
     close();
 }
 

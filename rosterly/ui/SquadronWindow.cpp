@@ -2,6 +2,7 @@
 
 #include "rosterly/core/SquadronFile.h"
 
+#include "common/ui/BackupNotice.h"
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
@@ -271,6 +272,7 @@ void SquadronWindow::Command2_Click()
     if (!command2_->isEnabled())
         return;
     const auto code = static_cast<std::uint8_t>(*chosenCode_);
+    const int backups = common::backupCount();
     try {
         SquadronFile::writeCode(toPath(loadedFile_), selectedRecord_, code);
     } catch (const SquadronError& e) {
@@ -282,6 +284,7 @@ void SquadronWindow::Command2_Click()
     }
     // Show the squadron's new aircraft at once instead of after a reload.
     list1_->item(selectedRecord_)->setText(fromGameText(planes_.recordName(code)));
+    common::reportNewBackup(this, kTitle, backups);
 }
 
 void SquadronWindow::showFailure(const QString& text)

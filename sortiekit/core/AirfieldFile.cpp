@@ -3,6 +3,7 @@
 #include "BaseSlot.h"
 #include "SortiekitError.h"
 
+#include "common/core/FileActions.h"
 #include "common/core/AtomicWrite.h"
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
@@ -97,9 +98,11 @@ bool AirfieldFile::restoreStandard(const fs::path& folder)
         return false;
     refuseIfFolder(*target);
     refuseIfReadOnly(*target);
-    std::error_code ec;
-    if (!fs::remove(*target, ec) && ec)
-        throw common::IoError::fromErrno(ec.value(), *target);
+    try {
+        common::removeFile(*target);
+    } catch (const common::IoError& e) {
+        throw e.about(*target);
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "sortiekit/core/BaseSlot.h"
 #include "sortiekit/core/SortiekitError.h"
 
+#include "common/ui/BackupNotice.h"
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
@@ -159,16 +160,18 @@ void BasesWindow::cmdSave_Click()
         refuse("The selection was not saved.\n" + failureText(e) + kUnchanged);
         return;
     }
-    status_->setText(QString("Saved airfield.dat: Allied bases %1 and %2, Luftwaffe bases %3 and %4.")
-                         .arg(airfieldName(entries[0]), airfieldName(entries[1]), airfieldName(entries[2]),
-                             airfieldName(entries[3])));
+    status_->setText(common::withBackupNotice(
+        QString("Saved airfield.dat: Allied bases %1 and %2, Luftwaffe bases %3 and %4.")
+            .arg(airfieldName(entries[0]), airfieldName(entries[1]), airfieldName(entries[2]),
+                airfieldName(entries[3]))));
 }
 
 void BasesWindow::cmdCancel_Click()
 {
     try {
         if (AirfieldFile::restoreStandard(toPath(folder_)))
-            status_->setText("Removed airfield.dat: the game flies from its standard bases again.");
+            status_->setText(
+                common::withBackupNotice("Removed airfield.dat: the game flies from its standard bases again."));
         else
             status_->setText("There is no airfield.dat: the game already flies from its standard bases.");
     } catch (const common::IoError& e) {

@@ -1,5 +1,8 @@
 #include "ArchiveAttributes.h"
 
+#include "common/core/FileActions.h"
+#include "common/core/IoError.h"
+
 #include "GamePaths.h"
 
 #include <system_error>
@@ -32,9 +35,12 @@ void ArchiveAttributes::rememberAndMakeWritable(const std::string& resourcePath)
     if (auto p = permissionsOf(fltFile))
         flt_ = Remembered{fltFile, *p};
     for (const auto* r : {&data_, &flt_}) {
+        // A failure here shows later, as the refusal of the write itself.
         if (*r) {
-            std::error_code ec;
-            fs::permissions((*r)->file, fs::perms::owner_write, fs::perm_options::add, ec);
+            try {
+                common::changePermissions((*r)->file, (*r)->perms | fs::perms::owner_write);
+            } catch (const common::IoError&) {
+            }
         }
     }
 }
@@ -43,8 +49,10 @@ void ArchiveAttributes::restore() const
 {
     for (const auto* r : {&data_, &flt_}) {
         if (*r) {
-            std::error_code ec;
-            fs::permissions((*r)->file, (*r)->perms, fs::perm_options::replace, ec);
+            try {
+                common::changePermissions((*r)->file, (*r)->perms);
+            } catch (const common::IoError&) {
+            }
         }
     }
 }

@@ -386,12 +386,13 @@ TEST_F(MainWindowTest, AMissingLooseFileIsReportedAndTheExitStillAsks)
     child<UpDown>("UpDown1")->clickUp();
     fs::remove(game / "P47D.FLT");
     form->BitBtn1Click();
-    EXPECT_EQ(dialogs->texts(), QStringList{"File not found"});
+    EXPECT_EQ(dialogs->texts(), QStringList{"P47D.FLT: File not found"});
     // The exit question comes, Yes fails again: the window stays open.
     dialogs->answers = {Answer::Yes};
     EXPECT_FALSE(form->close());
     EXPECT_EQ(dialogs->texts().mid(1),
-        QStringList({"Exiting Wingsmith. Changes have been detected. Do you want to save changes?", "File not found"}));
+        QStringList({"Exiting Wingsmith. Changes have been detected. Do you want to save changes?",
+            "P47D.FLT: File not found"}));
     EXPECT_TRUE(form->isVisible());
 }
 

@@ -10,6 +10,7 @@
 #include "wingsmith/core/NumberFormat.h"
 #include "wingsmith/core/StartUpFiles.h"
 
+#include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
 
@@ -181,8 +182,10 @@ bool MainWindow::save()
 {
     RestoreDir();
     Comparevalues();
+    const int backups = common::backupCount();
     try {
         workspace_.save(resourcePath_);
+        common::reportNewBackup(this, "Wingsmith", backups);
         return true;
     } catch (const common::IoError& e) {
         showIoError(e);
@@ -229,8 +232,10 @@ void MainWindow::BitBtn2Click()
 void MainWindow::SavedatatoDATACDFandFLTCDF1Click()
 {
     RestoreDir();
+    const int backups = common::backupCount();
     try {
         workspace_.exportArchives(resourcePath_);
+        common::reportNewBackup(this, "Wingsmith", backups);
     } catch (const common::IoError& e) {
         showIoError(e);
     }

@@ -4,6 +4,7 @@
 
 #include "vector/core/NormalsText.h"
 
+#include "common/ui/BackupNotice.h"
 #include "common/core/FileLookup.h"
 #include "common/ui/Dialogs.h"
 
@@ -55,6 +56,7 @@ void SaveNormalsWindow::OKButton_Click()
             return;
     }
     startElementProgress(ProgressBar1, model_.elementCount, "lines");
+    const int backups = common::backupCount();
     try {
         writeNormalsText(path, model_,
             [this](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, "lines"); });
@@ -63,6 +65,7 @@ void SaveNormalsWindow::OKButton_Click()
                       .arg(QDir::toNativeSeparators(fromPath(path)), QString::fromStdString(e.what())));
         return;
     }
+    common::reportNewBackup(this, windowTitle(), backups);
     emit saved(fromPath(path));
     hide();
 }
