@@ -28,4 +28,13 @@ ProgramRun runProgram(const std::string& executable, const std::filesystem::path
     return run;
 }
 
+ProgramRun runProgramWithFileLimit(const std::string& executable, const std::filesystem::path& workingDir,
+    const QStringList& arguments, int blocks, const std::map<QString, QString>& environment)
+{
+    QStringList shell{"-c", QString("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(blocks),
+        QString::fromStdString(executable)};
+    shell << arguments;
+    return runProgram("/bin/sh", workingDir, shell, environment);
+}
+
 } // namespace common

@@ -21,4 +21,10 @@ struct ProgramRun {
 ProgramRun runProgram(const std::string& executable, const std::filesystem::path& workingDir,
     const QStringList& arguments, const std::map<QString, QString>& environment = {});
 
+// The same under a real file-size limit of `blocks` 512-byte blocks, as
+// `ulimit -f` sets it, with SIGXFSZ ignored so that a write past it fails
+// with an error instead of ending the program.
+ProgramRun runProgramWithFileLimit(const std::string& executable, const std::filesystem::path& workingDir,
+    const QStringList& arguments, int blocks, const std::map<QString, QString>& environment = {});
+
 } // namespace common

@@ -2,6 +2,7 @@
 #include "splashroll/core/Request.h"
 #include "splashroll/core/Rotation.h"
 
+#include "common/testing/ProgramRun.h"
 #include "common/testing/TempDir.h"
 #include "tools/demogen/DemoInstallation.h"
 #include "tools/demogen/SplashrollDemo.h"
@@ -175,6 +176,27 @@ TEST(SplashrollProgram, AFailedBuiltInCommandIsNamedOnStderrAndTheExitCodeSaysSo
         "splashroll: \"copy stem.000 main2.pic\" failed: " + (inst.game / "pics" / "main2.pic").string()
             + ": File access denied\n");
     EXPECT_EQ(common::readAllText(inst.game / "pics" / "main2.pic"), "previous");
+}
+
+// A real file-size limit: the picture is copied whole or not at all, and
+// the failure is named.
+TEST(SplashrollProgram, AFileSizeLimitLeavesNoPartialPicture)
+{
+    Installation inst;
+    common::writeAllText(inst.game / "pics" / "stem.000", std::string(5000, 'p'));
+    const auto run = common::runProgramWithFileLimit(SPLASHROLL_EXE, inst.game / "pics", {"stem", "0"}, 4,
+        {{"PATH", QString::fromStdString(inst.bin.string())}, {"COMSPEC", ""}});
+    EXPECT_EQ(run.exitCode, 1) << run.standardError;
+    EXPECT_NE(run.standardError.find("main2.pic: Disk full"), std::string::npos) << run.standardError;
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(inst.game / "pics"))
+        names.insert(e.path().filename().string());
+    // Deleted as asked, never left half copied; no temporary file.
+    EXPECT_EQ(names, (std::set<std::string>{"stem.000", "stem.001", "stem.002", "stem.003", "stem.004", "stem.005"}));
+
+    const Outcome again = runSplashroll(inst.game / "pics", {"stem", "0"}, inst.plainEnvironment(), inst.scratch);
+    EXPECT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_EQ(common::readAllText(inst.game / "pics" / "main2.pic"), std::string(5000, 'p'));
 }
 
 void writeRecorder(const fs::path& path, const fs::path& log)

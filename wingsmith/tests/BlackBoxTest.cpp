@@ -36,8 +36,7 @@ protected:
     // under bash), with the signal ignored so a write fails as on a full disk.
     common::ProgramRun screenshotLimitedTo(int blocks)
     {
-        return common::runProgram("/bin/sh", work.path(),
-            {"-c", QString("trap '' XFSZ; ulimit -f %1; exec \"$0\" --screenshot out.png").arg(blocks), WINGSMITH_EXE},
+        return common::runProgramWithFileLimit(WINGSMITH_EXE, work.path(), {"--screenshot", "out.png"}, blocks,
             {{"XDG_CONFIG_HOME", QString::fromStdString((work / "config").string())}});
     }
 

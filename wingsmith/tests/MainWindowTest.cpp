@@ -9,6 +9,7 @@
 #include "wingsmith/core/FltRecord.h"
 #include "wingsmith/core/NumberFormat.h"
 
+#include "common/core/RunBackups.h"
 #include "common/core/LittleEndian.h"
 #include "common/testing/ScriptedDialogs.h"
 
@@ -278,7 +279,7 @@ TEST_F(MainWindowTest, ASaveIntoAFileTooShortForItsFieldsNamesItAndLeavesItAlone
     child<UpDown>("UpDown1")->clickUp();
     fs::resize_file(game / "V1V1.FLT", 600);
     form->BitBtn1Click();
-    ASSERT_EQ(dialogs->texts().size(), 1);
+    ASSERT_EQ(dialogs->texts().size(), 1u);
     EXPECT_TRUE(dialogs->texts()[0].startsWith("V1V1.FLT is 600 bytes long")) << dialogs->texts()[0].toStdString();
     EXPECT_EQ(fs::file_size(game / "V1V1.FLT"), 600u);
 }
@@ -377,6 +378,29 @@ TEST_F(MainWindowTest, SaveWithNothingChangedWritesNothing)
     form->BitBtn1Click();
     EXPECT_EQ(snapshot(game.dir.path()), before);
     EXPECT_TRUE(dialogs->events.empty());
+}
+
+// A modder's first save of a run keeps the untouched original and says where.
+TEST_F(MainWindowTest, TheFirstSaveBacksUpTheOriginalsAndSaysWhere)
+{
+    open();
+    const auto before = snapshot(game.dir.path());
+    common::RunBackups::start("Wingsmith", game.dir.path());
+    pick(3);
+    child<UpDown>("UpDown1")->clickUp();
+    form->BitBtn1Click();
+    common::RunBackups::stop();
+    ASSERT_TRUE(fs::is_directory(game / "Backups"));
+    const fs::path run = fs::directory_iterator(game / "Backups")->path();
+    int copies = 0;
+    for (const auto& e : fs::directory_iterator(run)) {
+        ++copies;
+        EXPECT_EQ(common::readAllBytes(e.path()), before.at(e.path().filename().string())) << e.path();
+        EXPECT_NE(common::readAllBytes(game.dir.path() / e.path().filename()), before.at(e.path().filename().string()));
+    }
+    EXPECT_GE(copies, 1);
+    ASSERT_EQ(dialogs->texts().size(), 1u);
+    EXPECT_TRUE(dialogs->texts()[0].contains(QString::fromStdString(run.filename().string()))) << dialogs->texts()[0].toStdString();
 }
 
 TEST_F(MainWindowTest, AMissingLooseFileIsReportedAndTheExitStillAsks)
