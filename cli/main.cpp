@@ -72,6 +72,10 @@ int main(int argc, char** argv)
         vantorcli::writeStandardOutput(kUsage);
         return 0;
     }
+    if (name == "--version" || name == "-v") {
+        vantorcli::writeStandardOutput("vantor " VANTOR_VERSION "\n");
+        return 0;
+    }
     const auto command = commands.find(name);
     if (command == commands.end()) {
         error("unknown command '" + name.toStdString() + "' (see vantor --help)");
