@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Suite, EveryProgram,
         Program{"probewell", PROBEWELL_EXE}, Program{"splashroll", SPLASHROLL_EXE}, Program{"vantor", VANTOR_EXE}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Qt's own options belong to Qt: vector opens every other argument as a
-// model and would say it cannot read "-style" or "Fusion".
+// Qt's own options belong to Qt: vector opens its first other argument as
+// a model, and its message box would report "-style" as unreadable.
 TEST(WindowProgramOptions, QtOptionsAreNotTakenForFiles)
 {
     for (const char* executable : {MENUWRIGHT_EXE, VECTOR_EXE}) {
@@ -70,7 +70,7 @@ TEST(WindowProgramOptions, QtOptionsAreNotTakenForFiles)
         const auto run = common::runProgram(executable, dir.path(), {"-style", "Fusion", "--screenshot", "shot.png"});
         ASSERT_TRUE(run.finished);
         EXPECT_EQ(run.exitCode, 0) << executable << ": " << run.standardError;
-        EXPECT_EQ(run.standardError.find("Fusion"), std::string::npos) << executable << ": " << run.standardError;
+        EXPECT_EQ(run.standardError.find("message:"), std::string::npos) << executable << ": " << run.standardError;
         EXPECT_GT(std::filesystem::file_size(dir / "shot.png"), 0u) << executable;
     }
 }
