@@ -38,6 +38,8 @@ const char* const kUsage =
     "  bases standard GAME\n"
     "  report GAME [-o FILE]\n"
     "\n"
+    "\n"
+    "vantor --help and vantor --version show this and the version.\n"
     "Exit status: 0 done, 1 refused or failed (diff: the installations differ), 2 bad usage.\n";
 
 void error(const std::string& text)

@@ -116,6 +116,13 @@ int answerWithoutWindow(int argc, char** argv, const QString& applicationName, C
     return 0;
 }
 
+int refuseCommandLine(const char* self, const CommandLine& commandLine)
+{
+    print(stderr, QString::fromLocal8Bit(self) + ": " + commandLine.parser.errorText() + '\n');
+    std::fprintf(stderr, "usage: %s [--screenshot FILE.png] [FILE] (see %s --help)\n", self, self);
+    return 2;
+}
+
 } // namespace
 
 QString desktopFileId(const QString& applicationName)
@@ -153,9 +160,13 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
         // Qt's own options are unknown here and only counted as errors;
         // this pass decides how to start, the real one follows below.
         CommandLine early(applicationName);
-        early.parser.parse(argumentList(argc, argv));
+        const bool read = early.parser.parse(argumentList(argc, argv));
         if (early.parser.isSet(early.help) || early.parser.isSet(early.version))
             return answerWithoutWindow(argc, argv, applicationName, early);
+        // A fault that is not an unknown option (--screenshot without its
+        // file) is ours to report, display or not.
+        if (!read && early.parser.unknownOptionNames().isEmpty())
+            return refuseCommandLine(self, early);
         const bool platformChosen = early.parser.unknownOptionNames().contains("platform");
         if (!hasDisplay() && !platformChosen) {
             if (early.parser.isSet(early.screenshot)) {
@@ -178,11 +189,8 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
 
     // QApplication has taken its own options out of the arguments by now.
     CommandLine commandLine(applicationName);
-    if (!commandLine.parser.parse(QApplication::arguments())) {
-        print(stderr, QString::fromLocal8Bit(self) + ": " + commandLine.parser.errorText() + '\n');
-        std::fprintf(stderr, "usage: %s [--screenshot FILE.png] [FILE] (see %s --help)\n", self, self);
-        return 2;
-    }
+    if (!commandLine.parser.parse(QApplication::arguments()))
+        return refuseCommandLine(self, commandLine);
     std::optional<QString> screenshot;
     if (commandLine.parser.isSet(commandLine.screenshot))
         screenshot = commandLine.parser.value(commandLine.screenshot);

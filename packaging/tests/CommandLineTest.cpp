@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <map>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -77,10 +76,17 @@ TEST(WindowProgramOptions, QtOptionsAreNotTakenForFiles)
 
 TEST(WindowProgramOptions, CommandLinesThatCannotBeReadEndWithTwo)
 {
-    const std::pair<QString, std::string> cases[] = {{"--bogus", "'bogus'"}, {"--screenshot", "Missing value"}};
-    for (const auto& [argument, complaint] : cases) {
+    struct Case {
+        QString argument;
+        std::string complaint;
+        std::map<QString, QString> environment;
+    };
+    // Without a display too: a screenshot run would fall back to offscreen.
+    const Case cases[] = {{"--bogus", "'bogus'", {}}, {"--screenshot", "Missing value", {}},
+        {"--screenshot", "Missing value", {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}}}};
+    for (const auto& [argument, complaint, environment] : cases) {
         const common::TempDir dir;
-        const auto run = common::runProgram(VECTOR_EXE, dir.path(), {argument});
+        const auto run = common::runProgram(VECTOR_EXE, dir.path(), {argument}, environment);
         ASSERT_TRUE(run.finished);
         EXPECT_EQ(run.exitCode, 2) << argument.toStdString() << ": " << run.standardError;
         EXPECT_NE(run.standardError.find(complaint), std::string::npos) << run.standardError;
