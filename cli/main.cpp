@@ -39,6 +39,8 @@ const char* const kUsage =
     "  bases standard GAME\n"
     "  report GAME [-o FILE]\n"
     "\n"
+    "\n"
+    "vantor --help and vantor --version show this and the version.\n"
     "Exit status: 0 done, 1 refused or failed (diff: the installations differ), 2 bad usage.\n";
 
 void error(const std::string& text)
@@ -71,6 +73,10 @@ int main(int argc, char** argv)
     const QString name = arguments.takeFirst();
     if (name == "--help" || name == "-h" || name == "help") {
         vantorcli::writeStandardOutput(kUsage);
+        return 0;
+    }
+    if (name == "--version" || name == "-v") {
+        vantorcli::writeStandardOutput("vantor " VANTOR_VERSION "\n");
         return 0;
     }
     const auto command = commands.find(name);

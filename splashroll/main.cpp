@@ -11,15 +11,47 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <string>
 #include <system_error>
 #include <vector>
 
+namespace {
+
+const char* const kUsage =
+    "Usage: splashroll STEM HIGHEST-NUMBER\n"
+    "\n"
+    "Run in a folder holding the pictures STEM.000 ... STEM.HIGHEST-NUMBER: installs one\n"
+    "of them, chosen at random, as main2.pic there and in the game folder above.\n"
+    "\n"
+    "  -h, --help     Shows this help.\n"
+    "  -v, --version  Shows the version.\n"
+    "\n"
+    "Exit status: 0 done, 1 a command carried out without a command processor failed,\n"
+    "2 the arguments were refused (nothing was done).\n";
+
+bool is(const char* argument, const char* shortName, const char* longName)
+{
+    return std::strcmp(argument, shortName) == 0 || std::strcmp(argument, longName) == 0;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     using namespace splashroll;
+    // Asked before the request is read, so a series named "--help.000"
+    // cannot be rotated; a fair price for the usual options.
+    if (argc > 1 && is(argv[1], "-h", "--help")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc > 1 && is(argv[1], "-v", "--version")) {
+        std::fputs("splashroll " VANTOR_VERSION "\n", stdout);
+        return 0;
+    }
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::current_path(ec);
 

@@ -12,8 +12,12 @@ ProgramRun runProgram(const std::string& executable, const std::filesystem::path
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("ASAN_OPTIONS", "detect_leaks=0");
-    for (const auto& [name, value] : environment)
-        env.insert(name, value);
+    for (const auto& [name, value] : environment) {
+        if (value.isEmpty())
+            env.remove(name);
+        else
+            env.insert(name, value);
+    }
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(QString::fromStdString(workingDir.string()));
     process.start(QString::fromStdString(executable), arguments);

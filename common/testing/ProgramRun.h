@@ -17,7 +17,8 @@ struct ProgramRun {
 
 // Runs a built program in `workingDir` the way a user starts it, on Qt's
 // offscreen platform and without leak reports (Qt's plugins keep caches
-// until exit), with `environment` added to the caller's environment.
+// until exit), with `environment` added to the caller's environment; an
+// empty value takes the variable out instead.
 ProgramRun runProgram(const std::string& executable, const std::filesystem::path& workingDir,
     const QStringList& arguments, const std::map<QString, QString>& environment = {});
 

@@ -9,15 +9,22 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCommandLineParser>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
-#include <string>
-#include <vector>
+
+// At global scope, not in a namespace: the resource initialiser it
+// declares is a global function.
+static void loadIcons()
+{
+    Q_INIT_RESOURCE(suite_icons);
+}
 
 namespace common {
 
@@ -32,33 +39,103 @@ bool hasDisplay()
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
-struct Arguments {
-    std::optional<QString> screenshot;
-    QStringList positional;
-    bool bad = false;
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption help{QStringList{"h", "help"}, "Shows this help and exits."};
+    QCommandLineOption version{QStringList{"v", "version"}, "Shows the version and exits."};
+    QCommandLineOption screenshot{"screenshot",
+        "Renders the first window to FILE.png, closes it and exits; dialogs answer No, OK or Cancel by "
+        "themselves and print their text to stderr.",
+        "FILE.png"};
+
+    explicit CommandLine(const QString& applicationName)
+    {
+        // "-reverse" is Qt's option, not -r -e -v...
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOption(help);
+        parser.addOption(version);
+        parser.addOption(screenshot);
+        const Files files = filesOf(applicationName);
+        if (!files.syntax.isEmpty())
+            parser.addPositionalArgument("files", files.about, files.syntax);
+    }
+
+private:
+    struct Files {
+        QString syntax;
+        QString about;
+    };
+
+    // What the help says of the file arguments; programs that take none
+    // show none.
+    static Files filesOf(const QString& applicationName)
+    {
+        const QString program = applicationName.toLower();
+        if (program == "menuwright")
+            return {"[PICTURE|LAYOUT.txt...]", "Screen pictures and layout text files to open."};
+        if (program == "ordnix")
+            return {"[LOADOUT]", "The loadout file to open instead of loadout.dat."};
+        if (program == "rosterly")
+            return {"[SQUADRON-FILE]", "The squadron file to open."};
+        if (program == "vector")
+            return {"[MODEL.3dz]", "The model to open."};
+        return {};
+    }
 };
 
-Arguments parse(int argc, char** argv)
+QStringList argumentList(int argc, char** argv)
 {
-    Arguments args;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--screenshot") {
-            if (i + 1 >= argc) {
-                args.bad = true;
-                break;
-            }
-            args.screenshot = QString::fromLocal8Bit(argv[++i]);
-        } else if (a.rfind("--screenshot=", 0) == 0) {
-            args.screenshot = QString::fromLocal8Bit(a.substr(13).c_str());
-        } else {
-            args.positional << QString::fromLocal8Bit(argv[i]);
-        }
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// --help and --version need no window, so they are answered before any
+// display is looked for; the plain core application knows no platform.
+int answerWithoutWindow(int argc, char** argv, const QString& applicationName, CommandLine& early)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(applicationName);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTOR_VERSION));
+    if (early.parser.isSet(early.help)) {
+        print(stdout,
+            early.parser.helpText()
+                + "\nQt's own options are understood as well, among them -style NAME, -platform NAME and "
+                  "-reverse.\n");
+    } else {
+        print(stdout, applicationName + ' ' + QStringLiteral(VANTOR_VERSION) + '\n');
     }
-    return args;
+    return 0;
+}
+
+int refuseCommandLine(const char* self, const CommandLine& commandLine)
+{
+    print(stderr, QString::fromLocal8Bit(self) + ": " + commandLine.parser.errorText() + '\n');
+    std::fprintf(stderr, "usage: %s [--screenshot FILE.png] [FILE] (see %s --help)\n", self, self);
+    return 2;
 }
 
 } // namespace
+
+QString desktopFileId(const QString& applicationName)
+{
+    return "org.vantormodtools." + applicationName.toLower();
+}
+
+QIcon programIcon(const QString& applicationName)
+{
+    loadIcons();
+    const QString path = ":/icons/" + desktopFileId(applicationName) + ".svg";
+    return QFile::exists(path) ? QIcon(path) : QIcon();
+}
 
 bool saveWindowPicture(QWidget& window, const QString& path)
 {
@@ -78,45 +155,66 @@ bool saveWindowPicture(QWidget& window, const QString& path)
 
 int runWindowProgram(int argc, char** argv, const QString& applicationName, const MainWindowFactory& factory)
 {
-    const Arguments args = parse(argc, argv);
-    if (args.bad) {
-        std::fprintf(stderr, "usage: %s [--screenshot FILE.png] [FILE]\n", argc > 0 ? argv[0] : "program");
-        return 2;
-    }
-    if (!hasDisplay()) {
-        if (args.screenshot) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        } else {
-            std::fprintf(stderr,
-                "%s needs a display, and none was found (DISPLAY and WAYLAND_DISPLAY are empty).\n"
-                "Run it inside a desktop session, or under a virtual one with: xvfb-run -a %s\n",
-                applicationName.toLocal8Bit().constData(), argc > 0 ? argv[0] : "program");
-            return 1;
+    const char* self = argc > 0 ? argv[0] : "program";
+    {
+        // Qt's own options are unknown here and only counted as errors;
+        // this pass decides how to start, the real one follows below.
+        CommandLine early(applicationName);
+        const bool read = early.parser.parse(argumentList(argc, argv));
+        if (early.parser.isSet(early.help) || early.parser.isSet(early.version))
+            return answerWithoutWindow(argc, argv, applicationName, early);
+        // A fault that is not an unknown option (--screenshot without its
+        // file) is ours to report, display or not.
+        if (!read && early.parser.unknownOptionNames().isEmpty())
+            return refuseCommandLine(self, early);
+        const bool platformChosen = early.parser.unknownOptionNames().contains("platform");
+        if (!hasDisplay() && !platformChosen) {
+            if (early.parser.isSet(early.screenshot)) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            } else {
+                std::fprintf(stderr,
+                    "%s needs a display, and none was found (DISPLAY and WAYLAND_DISPLAY are empty).\n"
+                    "Run it inside a desktop session, or under a virtual one with: xvfb-run -a %s\n",
+                    applicationName.toLocal8Bit().constData(), self);
+                return 1;
+            }
         }
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(applicationName);
+    QApplication::setApplicationVersion(QStringLiteral(VANTOR_VERSION));
+    QGuiApplication::setDesktopFileName(desktopFileId(applicationName));
+    QApplication::setWindowIcon(programIcon(applicationName));
+
+    // QApplication has taken its own options out of the arguments by now.
+    CommandLine commandLine(applicationName);
+    if (!commandLine.parser.parse(QApplication::arguments()))
+        return refuseCommandLine(self, commandLine);
+    std::optional<QString> screenshot;
+    if (commandLine.parser.isSet(commandLine.screenshot))
+        screenshot = commandLine.parser.value(commandLine.screenshot);
+
     // Every game file this run changes or removes is copied first.
     RunBackups::start(applicationName.toStdString());
-    if (args.screenshot)
+    if (screenshot)
         installDialogs(std::make_unique<HeadlessDialogs>());
 
-    std::unique_ptr<QWidget> window = factory(args.positional);
+    std::unique_ptr<QWidget> window = factory(commandLine.parser.positionalArguments());
     if (!window)
         return 0;
     window->show();
 
-    if (!args.screenshot)
+    if (!screenshot)
         return QApplication::exec();
 
     QApplication::processEvents();
     QApplication::processEvents();
-    const bool saved = saveWindowPicture(*window, *args.screenshot);
+    const bool saved = saveWindowPicture(*window, *screenshot);
     window->close();
     QApplication::processEvents();
     if (!saved) {
-        std::fprintf(stderr, "cannot write %s\n", args.screenshot->toLocal8Bit().constData());
+        std::fprintf(stderr, "cannot write %s\n", screenshot->toLocal8Bit().constData());
         return 1;
     }
     return 0;

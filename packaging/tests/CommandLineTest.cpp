@@ -1,0 +1,96 @@
+// The built programs' command lines, run as a user (or a desktop's menu)
+// starts them.
+#include "common/testing/ProgramRun.h"
+#include "common/testing/TempDir.h"
+
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace {
+
+struct Program {
+    const char* name;
+    const char* executable;
+};
+
+void PrintTo(const Program& program, std::ostream* out)
+{
+    *out << program.name;
+}
+
+std::string lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+class EveryProgram : public ::testing::TestWithParam<Program> {};
+
+// Packagers and shells ask for these on machines without any display.
+TEST_P(EveryProgram, AnswersHelpAndVersionWithoutADisplay)
+{
+    const common::TempDir dir;
+    const std::map<QString, QString> noDisplay{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
+    const std::string name = GetParam().name;
+
+    const auto help = common::runProgram(GetParam().executable, dir.path(), {"--help"}, noDisplay);
+    ASSERT_TRUE(help.finished);
+    EXPECT_EQ(help.exitCode, 0) << help.standardError;
+    EXPECT_NE(lower(help.standardOutput).find("usage: "), std::string::npos) << help.standardOutput;
+    EXPECT_NE(help.standardOutput.find(name), std::string::npos) << help.standardOutput;
+
+    const auto version = common::runProgram(GetParam().executable, dir.path(), {"--version"}, noDisplay);
+    ASSERT_TRUE(version.finished);
+    EXPECT_EQ(version.exitCode, 0) << version.standardError;
+    EXPECT_EQ(lower(version.standardOutput), name + " " VANTOR_VERSION "\n");
+    EXPECT_EQ(version.standardError, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Suite, EveryProgram,
+    ::testing::Values(Program{"wingsmith", WINGSMITH_EXE}, Program{"menuwright", MENUWRIGHT_EXE},
+        Program{"bayward", BAYWARD_EXE}, Program{"ordnix", ORDNIX_EXE}, Program{"rosterly", ROSTERLY_EXE},
+        Program{"sortiekit", SORTIEKIT_EXE}, Program{"vector", VECTOR_EXE}, Program{"facetnorm", FACETNORM_EXE},
+        Program{"probewell", PROBEWELL_EXE}, Program{"splashroll", SPLASHROLL_EXE}, Program{"vantor", VANTOR_EXE}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Qt's own options belong to Qt: vector opens its first other argument as
+// a model, and its message box would report "-style" as unreadable.
+TEST(WindowProgramOptions, QtOptionsAreNotTakenForFiles)
+{
+    for (const char* executable : {MENUWRIGHT_EXE, VECTOR_EXE}) {
+        const common::TempDir dir;
+        const auto run = common::runProgram(executable, dir.path(), {"-style", "Fusion", "--screenshot", "shot.png"});
+        ASSERT_TRUE(run.finished);
+        EXPECT_EQ(run.exitCode, 0) << executable << ": " << run.standardError;
+        EXPECT_EQ(run.standardError.find("message:"), std::string::npos) << executable << ": " << run.standardError;
+        EXPECT_GT(std::filesystem::file_size(dir / "shot.png"), 0u) << executable;
+    }
+}
+
+TEST(WindowProgramOptions, CommandLinesThatCannotBeReadEndWithTwo)
+{
+    struct Case {
+        QString argument;
+        std::string complaint;
+        std::map<QString, QString> environment;
+    };
+    // Without a display too: a screenshot run would fall back to offscreen.
+    const Case cases[] = {{"--bogus", "'bogus'", {}}, {"--screenshot", "Missing value", {}},
+        {"--screenshot", "Missing value", {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}}}};
+    for (const auto& [argument, complaint, environment] : cases) {
+        const common::TempDir dir;
+        const auto run = common::runProgram(VECTOR_EXE, dir.path(), {argument}, environment);
+        ASSERT_TRUE(run.finished);
+        EXPECT_EQ(run.exitCode, 2) << argument.toStdString() << ": " << run.standardError;
+        EXPECT_NE(run.standardError.find(complaint), std::string::npos) << run.standardError;
+    }
+}
+
+} // namespace
