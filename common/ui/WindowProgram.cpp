@@ -6,6 +6,7 @@
 #include "common/core/AtomicWrite.h"
 #include "common/core/IoError.h"
 #include "common/core/RunBackups.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -186,6 +187,7 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
     QApplication::setApplicationVersion(QStringLiteral(VANTOR_VERSION));
     QGuiApplication::setDesktopFileName(desktopFileId(applicationName));
     QApplication::setWindowIcon(programIcon(applicationName));
+    installTranslations();
 
     // QApplication has taken its own options out of the arguments by now.
     CommandLine commandLine(applicationName);

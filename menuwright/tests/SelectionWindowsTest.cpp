@@ -388,8 +388,6 @@ protected:
 
 TEST_P(WriteProtectedTargets, AreRefusedNamingTheFile)
 {
-    if (GetParam() == Protection::ReadOnlyFile && ::geteuid() == 0)
-        GTEST_SKIP() << "root ignores permission bits; the folder case covers the texts";
     const QString click = QStringLiteral("\nClick anywhere in this box to close this warning!");
     protect("picplna.mnu");
     clickLabel(locator.get(), "Label8");
