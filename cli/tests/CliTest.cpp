@@ -273,5 +273,21 @@ TEST_F(Cli, SquadronAndBasesCommandsChangeTheirFiles)
     EXPECT_FALSE(fs::exists(game / "airfield.dat"));
 }
 
+// A real file-size limit: the report is refused whole, the reason named,
+// and the earlier report stays as it was.
+TEST_F(Cli, AFileSizeLimitLeavesTheEarlierReportWhole)
+{
+    common::writeAllText(game / "Probewell.txt", "an earlier report\r\n");
+    const auto run = common::runProgramWithFileLimit(VANTOR_EXE, work.path(),
+        {"report", "game", "-o", "game/Probewell.txt"}, 1);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.standardError.find("Probewell.txt: Disk full"), std::string::npos) << run.standardError;
+    EXPECT_EQ(common::readAllText(game / "Probewell.txt"), "an earlier report\r\n");
+    for (const auto& e : fs::directory_iterator(game))
+        EXPECT_NE(e.path().filename().string().front(), '.') << e.path(); // no temporary file
+    EXPECT_EQ(vantor({"report", "game", "-o", "game/Probewell.txt"}).exitCode, 0);
+    EXPECT_GT(fs::file_size(game / "Probewell.txt"), 512u);
+}
+
 } // namespace
 } // namespace vantorcli
