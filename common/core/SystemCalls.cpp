@@ -20,6 +20,23 @@ namespace {
     throw IoError::fromErrno(err == 0 ? EIO : err, shown);
 }
 
+// 0, or the errno of the write that failed.
+int writeAll(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
+{
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::pwrite(fd, data.data() + done, data.size() - done, static_cast<off_t>(pos + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno == 0 ? EIO : errno;
+        if (n == 0)
+            return EIO;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
 void passSeam(FileOp op, const fs::path& shown)
 {
     if (const int err = FileFaults::check(op))
@@ -67,18 +84,8 @@ void writeAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data, cons
         spoiled[0] ^= 0xFF;
         data = spoiled;
     }
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::pwrite(fd, data.data() + done, data.size() - done, static_cast<off_t>(pos + done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(errno, shown);
-        }
-        if (n == 0)
-            fail(EIO, shown);
-        done += static_cast<std::size_t>(n);
-    }
+    if (const int err = writeAll(fd, pos, data))
+        fail(err, shown);
 }
 
 void sync(int fd, const fs::path& shown)
@@ -172,15 +179,7 @@ void removeQuietly(const fs::path& path)
 
 void restoreAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
 {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::pwrite(fd, data.data() + done, data.size() - done, static_cast<off_t>(pos + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return;
-        done += static_cast<std::size_t>(n);
-    }
+    writeAll(fd, pos, data);
 }
 
 fs::path finalTarget(const fs::path& path)
