@@ -18,8 +18,8 @@ namespace common {
 void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
 void writeFileAtomically(const std::filesystem::path& target, std::string_view text);
 
-// The same without the backup and the write-protection check: for the
-// layer's own copies (backups), never for a game file.
+// The same without the backup and the write-protection check: for files
+// that are not the game's (the layer's own backups, screenshots).
 void writeNewFileWhole(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
 
 } // namespace common

@@ -142,12 +142,14 @@ bool saveWindowPicture(QWidget& window, const QString& path)
 {
     QByteArray png;
     QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
+    buffer.open(QBuffer::WriteOnly); // in memory; the file is written below
     if (!window.grab().save(&buffer, "PNG"))
         return false;
     try {
-        writeFileAtomically(std::filesystem::path(QFile::encodeName(path).toStdString()),
-            std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+        // A picture of the window, not a game file: no backup of an older one.
+        writeNewFileWhole(std::filesystem::path(QFile::encodeName(path).toStdString()),
+            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(png.constData()),
+                static_cast<std::size_t>(png.size())));
         return true;
     } catch (const IoError&) {
         return false;
