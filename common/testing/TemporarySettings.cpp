@@ -8,13 +8,12 @@ namespace common {
 
 TemporarySettings::TemporarySettings()
 {
-    QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QFile::decodeName(folder_.path().c_str()));
 }
 
 TemporarySettings::~TemporarySettings()
 {
-    // Back to the test-mode location, never the user's own.
+    // Qt's own default for user settings.
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
