@@ -401,10 +401,18 @@ TEST_F(SquadronWindowTest, LoadDialogStartsInTheFolderLastLoadedFromEvenInANewWi
         QTest::mouseClick(child<QPushButton>(*w, "Command1"), Qt::LeftButton);
         EXPECT_EQ(dlg->events.back().request.directory, path("squads"));
     }
+    {
+        auto w = open();
+        dlg->files.push_back(std::nullopt);
+        QTest::mouseClick(child<QPushButton>(*w, "Command1"), Qt::LeftButton);
+        EXPECT_EQ(dlg->events.back().request.directory, path("squads"));
+    }
+    // A folder removed since: back to the game folder.
+    std::filesystem::remove_all(dir / "squads");
     auto w = open();
     dlg->files.push_back(std::nullopt);
     QTest::mouseClick(child<QPushButton>(*w, "Command1"), Qt::LeftButton);
-    EXPECT_EQ(dlg->events.back().request.directory, path("squads"));
+    EXPECT_EQ(dlg->events.back().request.directory, QString::fromStdString(dir.path().string()));
 }
 
 } // namespace
