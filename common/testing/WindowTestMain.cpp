@@ -1,5 +1,8 @@
 // main() for window tests: one QApplication for the whole run, on the
-// offscreen platform unless the caller chose another.
+// offscreen platform unless the caller chose another, with settings in a
+// temporary folder.
+#include "TemporarySettings.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,6 +12,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const common::TemporarySettings settings;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

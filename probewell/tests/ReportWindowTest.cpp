@@ -3,6 +3,7 @@
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
+#include "common/testing/WindowKeys.h"
 #include "tools/demogen/DemoInstallation.h"
 #include "Unprivileged.h"
 
@@ -44,9 +45,9 @@ TEST(ReportWindow, ShowsTheAssumptionsAndTheButtonInItsFrame)
     fs::create_directories(game / "Nimbar");
     Window w(game.path());
     EXPECT_EQ(w.form.objectName(), "Form1");
-    EXPECT_EQ(w.form.windowTitle(), "Probewell");
+    EXPECT_EQ(w.form.windowTitle(), "Installation Report — Probewell");
     ASSERT_TRUE(w.label1 && w.command1 && w.notice);
-    EXPECT_EQ(w.command1->text(), "OK!");
+    EXPECT_EQ(w.command1->text(), "&OK!");
     ASSERT_TRUE(w.command1->parentWidget());
     EXPECT_EQ(w.command1->parentWidget()->objectName(), "Frame1");
 
@@ -90,6 +91,24 @@ TEST(ReportWindow, OkWritesTheReportAndEndsWithoutAnyMessage)
     EXPECT_EQ(report.rfind("*****Vantor DIRECTORY FOLDERS\r\n" + (game / "Nimbar").string() + "\r\n\r\n", 0), 0u);
     EXPECT_NE(report.find("*****LASTNIMBARDIR\r\nNimbar\\Summer44\r\n\r\n*****FOLDERSLOADED\r\nNo FoldersLoaded\r\n"),
         std::string::npos);
+}
+
+TEST(ReportWindow, CtrlQEndsWithoutWritingAndCtrlSWritesNamingTheReport)
+{
+    common::TempDir game;
+    fs::create_directories(game / "Nimbar");
+    {
+        Window w(game.path());
+        ASSERT_TRUE(common::pressKeys(w.form, QKeySequence("Ctrl+Q")));
+        EXPECT_FALSE(w.form.isVisible());
+        EXPECT_FALSE(fs::exists(game / "Probewell.txt"));
+    }
+    Window w(game.path());
+    ASSERT_TRUE(common::pressKeys(w.form, QKeySequence("Ctrl+S")));
+    EXPECT_TRUE(fs::exists(game / "Probewell.txt"));
+    EXPECT_FALSE(w.form.isVisible());
+    const QString status = w.form.findChild<QLabel*>("lblStatus")->text();
+    EXPECT_TRUE(status.contains(QString::fromStdString((game / "Probewell.txt").string()))) << status.toStdString();
 }
 
 TEST(ReportWindow, CloseBoxEndsWithoutWriting)

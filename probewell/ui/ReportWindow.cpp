@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -34,7 +35,7 @@ ReportWindow::ReportWindow(std::filesystem::path gameFolder, QWidget* parent)
     , gameFolder_(std::move(gameFolder))
 {
     setObjectName("Form1");
-    setWindowTitle("Probewell");
+    setWindowTitle(tr("Installation Report — Probewell"));
 
     Label1_ = new QLabel(this);
     Label1_->setObjectName("Label1");
@@ -44,6 +45,7 @@ ReportWindow::ReportWindow(std::filesystem::path gameFolder, QWidget* parent)
     folderLabel_->setObjectName("lblFolder");
     folderLabel_->setTextFormat(Qt::PlainText);
     folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    folderLabel_->setToolTip(tr("The folder reported on: the folder Probewell was started in"));
 
     noticeLabel_ = new QLabel(this);
     noticeLabel_->setObjectName("lblNotice");
@@ -55,10 +57,17 @@ ReportWindow::ReportWindow(std::filesystem::path gameFolder, QWidget* parent)
     colourNotice();
     noticeLabel_->hide();
 
+    status_ = new QLabel(this);
+    status_->setObjectName("lblStatus");
+    status_->setTextFormat(Qt::PlainText);
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto* Frame1 = new QFrame(this);
     Frame1->setObjectName("Frame1");
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Command1_ = new QPushButton("OK!", Frame1);
+    Command1_ = new QPushButton(tr("&OK!"), Frame1);
+    Command1_->setToolTip(tr("Write Probewell.txt into this folder and end (Ctrl+S)"));
     Command1_->setObjectName("Command1");
     Command1_->setDefault(true);
     Command1_->setMinimumWidth(120);
@@ -72,34 +81,38 @@ ReportWindow::ReportWindow(std::filesystem::path gameFolder, QWidget* parent)
     layout->addWidget(Label1_);
     layout->addWidget(noticeLabel_);
     layout->addWidget(Frame1);
+    layout->addWidget(status_);
 
     connect(Command1_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, Command1_, &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+        &QWidget::close);
     Form_Load();
 }
 
 QStringList ReportWindow::explanationLines()
 {
     return {
-        "Running this program assumes that:",
-        "1.  It is located in your main Vantor directory",
-        "2.  Your Nimbar directory is named 'Nimbar' and it is also located in your Vantor     directory",
-        "If not, then hit the close box!",
-        "",
-        "Hitting the 'OK' button will make a file named 'Probewell.txt' in your Vantor directory.",
-        "Please send 'Probewell.txt' by e-mail to the author of Nimbar, at the",
-        "address given in the Nimbar readme file. In your e-mail, please tell",
-        "which version of the Nimbar selector tool you are using, and copy in",
-        "the exact text of any error messages you have seen while using it.",
-        "Thank you for helping to track the problem down.",
+        tr("Running this program assumes that:"),
+        tr("1.  It is located in your main Vantor directory"),
+        tr("2.  Your Nimbar directory is named 'Nimbar' and it is also located in your Vantor     directory"),
+        tr("If not, then hit the close box!"),
+        QString(),
+        tr("Hitting the 'OK' button will make a file named 'Probewell.txt' in your Vantor directory."),
+        tr("Please send 'Probewell.txt' by e-mail to the author of Nimbar, at the"),
+        tr("address given in the Nimbar readme file. In your e-mail, please tell"),
+        tr("which version of the Nimbar selector tool you are using, and copy in"),
+        tr("the exact text of any error messages you have seen while using it."),
+        tr("Thank you for helping to track the problem down."),
     };
 }
 
 void ReportWindow::Form_Load()
 {
     Label1_->setText(explanationLines().join('\n'));
-    folderLabel_->setText("Vantor directory: " + fromPath(gameFolder_));
+    folderLabel_->setText(tr("Vantor directory: %1").arg(fromPath(gameFolder_)));
     if (!findAddonFolder(gameFolder_)) {
-        showNotice(QString("There is no folder named '%1' in this directory. The report will list no Nimbar "
+        showNotice(tr("There is no folder named '%1' in this directory. The report will list no Nimbar "
                            "folders or files.")
                        .arg(QString::fromUtf8(kAddonFolderName.data(), static_cast<int>(kAddonFolderName.size()))));
     }
@@ -109,17 +122,20 @@ void ReportWindow::Command1_Click()
 {
     std::vector<std::string> problems;
     const int backups = common::backupCount();
+    std::filesystem::path report;
     try {
-        writeReport(gameFolder_, &problems);
+        report = writeReport(gameFolder_, &problems);
     } catch (const std::exception& e) {
         // Ending as if all went well would leave the user sending nothing.
-        showNotice(QString("Probewell.txt could not be written: %1").arg(QString::fromLocal8Bit(e.what())));
+        showNotice(tr("Probewell.txt could not be written: %1").arg(QString::fromLocal8Bit(e.what())));
         return;
     }
+    // Said before the window goes, and seen where it stays for the problems.
+    status_->setText(common::withBackupNotice(tr("Wrote %1.").arg(fromPath(report))));
     if (!problems.empty()) {
         // The report is there, but incomplete: the user should know why
         // before sending it.
-        QStringList lines{"Probewell.txt was written, but not everything could be listed:"};
+        QStringList lines{tr("Probewell.txt was written, but not everything could be listed:")};
         for (const std::string& problem : problems)
             lines << QString::fromLocal8Bit(problem);
         showNotice(lines.join('\n'));

@@ -40,6 +40,7 @@ private:
     QLabel* Label1_ = nullptr;
     QLabel* folderLabel_ = nullptr;
     QLabel* noticeLabel_ = nullptr;
+    QLabel* status_ = nullptr;
     QPushButton* Command1_ = nullptr;
 };
 

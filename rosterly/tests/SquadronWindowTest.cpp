@@ -2,8 +2,10 @@
 
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
+#include "common/testing/WindowKeys.h"
 #include "tools/demogen/RosterlyDemo.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -83,8 +85,8 @@ TEST_F(SquadronWindowTest, StartsWithTheThreeAircraftListsFilledAndDisabled)
     EXPECT_EQ(gr->item(13)->text(), "V-1");
     EXPECT_FALSE(us->isEnabled() || uk->isEnabled() || gr->isEnabled());
     EXPECT_FALSE(enabled(*w, "Command2"));
-    EXPECT_EQ(child<QPushButton>(*w, "Command1")->text(), "Load Sqd");
-    EXPECT_EQ(child<QPushButton>(*w, "Command2")->text(), "OK Rosterly!");
+    EXPECT_EQ(child<QPushButton>(*w, "Command1")->text(), "&Load Sqd");
+    EXPECT_EQ(child<QPushButton>(*w, "Command2")->text(), "&OK Rosterly!");
     EXPECT_EQ(text(*w, "Label1"), "");
     EXPECT_TRUE(dlg->events.empty());
 }
@@ -348,6 +350,70 @@ INSTANTIATE_TEST_SUITE_P(Lists, RosterlyPlaneFile,
     testing::Values(PlaneFileCase{"Missing", -1, "planes.txt was not found"},
         PlaneFileCase{"ThirtyOneLines", 31, ""}, PlaneFileCase{"ThirtyThreeLines", 33, "has 33 lines"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace rosterly
+
+namespace rosterly {
+namespace {
+
+TEST_F(SquadronWindowTest, TitleNamesTheFileAndShortcutsLoadWriteAndQuit)
+{
+    common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
+    const auto before = demogen::buildSquadronFile({15, 14, 13}, 3);
+    writeAllBytes(dir / "squk0001.dat", before);
+    auto w = open();
+    EXPECT_EQ(w->windowTitle(), "Squadron Modder — Rosterly");
+
+    dlg->files.push_back(path("squk0001.dat"));
+    ASSERT_TRUE(common::pressKeys(*w, QKeySequence("Ctrl+O")));
+    ASSERT_EQ(dlg->events.size(), 1u);
+    EXPECT_EQ(w->windowTitle(), "squk0001.dat[*] — Squadron Modder — Rosterly");
+    EXPECT_FALSE(w->isWindowModified());
+
+    pick(*w, "List1", 1);
+    pick(*w, "List3", 5); // code 14: what the record holds already
+    EXPECT_FALSE(w->isWindowModified());
+    pick(*w, "List3", 0);
+    EXPECT_TRUE(w->isWindowModified());
+
+    ASSERT_TRUE(common::pressKeys(*w, QKeySequence("Ctrl+S")));
+    auto expected = before;
+    expected[130] = 9;
+    EXPECT_EQ(readAllBytes(dir / "squk0001.dat"), expected);
+    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_TRUE(text(*w, "lblStatus").contains(QDir::toNativeSeparators(path("squk0001.dat"))))
+        << text(*w, "lblStatus").toStdString();
+
+    ASSERT_TRUE(common::pressKeys(*w, QKeySequence("Ctrl+Q")));
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(SquadronWindowTest, LoadDialogStartsInTheFolderLastLoadedFromEvenInANewWindow)
+{
+    std::filesystem::create_directory(dir / "squads");
+    writeAllBytes(dir / "squads" / "sqgr0002.dat", demogen::buildSquadronFile({16}, 4));
+    {
+        auto w = open();
+        load(*w, "squads/sqgr0002.dat");
+        EXPECT_EQ(dlg->events.back().request.directory, QString::fromStdString(dir.path().string()));
+        dlg->files.push_back(std::nullopt);
+        QTest::mouseClick(child<QPushButton>(*w, "Command1"), Qt::LeftButton);
+        EXPECT_EQ(dlg->events.back().request.directory, path("squads"));
+    }
+    {
+        auto w = open();
+        dlg->files.push_back(std::nullopt);
+        QTest::mouseClick(child<QPushButton>(*w, "Command1"), Qt::LeftButton);
+        EXPECT_EQ(dlg->events.back().request.directory, path("squads"));
+    }
+    // A folder removed since: back to the game folder.
+    std::filesystem::remove_all(dir / "squads");
+    auto w = open();
+    dlg->files.push_back(std::nullopt);
+    QTest::mouseClick(child<QPushButton>(*w, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(dlg->events.back().request.directory, QString::fromStdString(dir.path().string()));
+}
 
 } // namespace
 } // namespace rosterly

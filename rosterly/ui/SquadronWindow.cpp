@@ -6,7 +6,9 @@
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
+#include "common/ui/RememberedFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -24,10 +27,11 @@ namespace rosterly {
 namespace {
 
 const QString kTitle = QStringLiteral("Rosterly");
+const QString kLoadDialog = QStringLiteral("LoadSqd");
 // Any length after "sq" (the game's own files have six characters there),
 // in the spellings installations copied from Windows come with.
-const QString kSquadFilter =
-    QStringLiteral("Squad files (sq*.dat SQ*.DAT sq*.DAT SQ*.dat Sq*.dat Sq*.DAT);;All files (*)");
+const char* const kSquadFilter = QT_TRANSLATE_NOOP("rosterly::SquadronWindow",
+    "Squad files (sq*.dat SQ*.DAT sq*.DAT SQ*.dat Sq*.dat Sq*.DAT);;All files (*)");
 
 std::filesystem::path toPath(const QString& name)
 {
@@ -63,14 +67,14 @@ QLabel* makeHeading(const QString& name, const QString& text, QWidget* parent)
 
 SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
 {
-    setWindowTitle(kTitle);
+    updateTitle();
 
-    command1_ = new QPushButton("Load Sqd", this);
+    command1_ = new QPushButton(tr("&Load Sqd"), this);
     command1_->setObjectName("Command1");
-    command2_ = new QPushButton("OK Rosterly!", this);
+    command2_ = new QPushButton(tr("&OK Rosterly!"), this);
     command2_->setObjectName("Command2");
-    command1_->setToolTip("Open a squadron file (sq*.dat) and list its squadrons");
-    command2_->setToolTip("Write the chosen aircraft into the selected squadron");
+    command1_->setToolTip(tr("Open a squadron file (sq*.dat) and list its squadrons (Ctrl+O)"));
+    command2_->setToolTip(tr("Write the chosen aircraft into the selected squadron (Ctrl+S)"));
 
     list1_ = makeList("List1", this);
     choiceLists_[0] = makeList("List2", this);
@@ -84,8 +88,14 @@ SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget
     label1_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label2_ = new QLabel(this);
     label2_->setObjectName("Label2");
+    label2_->setToolTip(tr("Position of the selected squadron's aircraft byte in the file, counted from 1"));
     label3_ = new QLabel(this);
     label3_->setObjectName("Label3");
+    label3_->setToolTip(tr("Aircraft code that \"OK Rosterly!\" writes: the aircraft's line in planes.txt, from 0"));
+    status_ = new QLabel(this);
+    status_->setObjectName("lblStatus");
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(command1_);
@@ -93,23 +103,30 @@ SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget
     buttons->addStretch(1);
 
     auto* lists = new QGridLayout;
-    lists->addWidget(makeHeading("lblSquadrons", "Squadrons", this), 0, 0);
-    lists->addWidget(makeHeading("lblUnitedStates", "United States", this), 0, 1);
-    lists->addWidget(makeHeading("lblBritain", "Britain", this), 0, 2);
-    lists->addWidget(makeHeading("lblGermany", "Germany", this), 0, 3);
+    lists->addWidget(makeHeading("lblSquadrons", tr("Squadrons"), this), 0, 0);
+    lists->addWidget(makeHeading("lblUnitedStates", tr("United States"), this), 0, 1);
+    lists->addWidget(makeHeading("lblBritain", tr("Britain"), this), 0, 2);
+    lists->addWidget(makeHeading("lblGermany", tr("Germany"), this), 0, 3);
     lists->addWidget(list1_, 1, 0);
     for (int i = 0; i < 3; ++i)
         lists->addWidget(choiceLists_[static_cast<std::size_t>(i)], 1, i + 1);
 
     auto* labels = new QFormLayout;
-    labels->addRow("Squadron file:", label1_);
-    labels->addRow("Record position:", label2_);
-    labels->addRow("Aircraft code:", label3_);
+    labels->addRow(tr("Squadron file:"), label1_);
+    labels->addRow(tr("Record position:"), label2_);
+    labels->addRow(tr("Aircraft code:"), label3_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addLayout(lists, 1);
     layout->addLayout(labels);
+    layout->addWidget(status_);
+
+    // Through the buttons, so a disabled "OK Rosterly!" stays a no-op.
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, command1_, &QPushButton::click);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, command2_, &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+        &QWidget::close);
 
     connect(command1_, &QPushButton::clicked, this, &SquadronWindow::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &SquadronWindow::Command2_Click);
@@ -137,17 +154,17 @@ void SquadronWindow::Form_Load()
 {
     const auto file = common::findNoCase(toPath(folder_), "planes.txt");
     if (!file) {
-        showFailure(QString("planes.txt was not found in %1, so the aircraft have no names.\n"
-                            "Start Rosterly in the game folder, which holds planes.txt.")
+        showFailure(tr("planes.txt was not found in %1, so the aircraft have no names.\n"
+                       "Start Rosterly in the game folder, which holds planes.txt.")
                         .arg(folder_));
     } else {
         try {
             planes_ = PlaneList::load(*file);
         } catch (const common::IoError& e) {
-            showFailure(QString("Cannot read planes.txt: %1").arg(QString::fromLocal8Bit(e.what())));
+            showFailure(tr("Cannot read planes.txt: %1").arg(QString::fromLocal8Bit(e.what())));
         }
         if (planes_.tooLong()) {
-            showFailure(QString("planes.txt has %1 lines, but only the first %2 (aircraft codes 0 to %3) are read.")
+            showFailure(tr("planes.txt has %1 lines, but only the first %2 (aircraft codes 0 to %3) are read.")
                             .arg(planes_.linesInFile())
                             .arg(PlaneList::kCapacity)
                             .arg(PlaneList::kCapacity - 1));
@@ -161,7 +178,7 @@ void SquadronWindow::Form_Load()
             // knows its aircraft without planes.txt.
             choiceList(force)->addItem(planes_.covers(code)
                     ? fromGameText(planes_.name(code))
-                    : QString("(code %1, not in planes.txt)").arg(code));
+                    : tr("(code %1, not in planes.txt)").arg(code));
         }
         choiceList(force)->setEnabled(false);
     }
@@ -171,11 +188,12 @@ void SquadronWindow::Form_Load()
 void SquadronWindow::Command1_Click()
 {
     const auto chosen = common::dialogs().openFile(this,
-        {"Load Sqd", kSquadFilter, folder_, QString()});
+        {tr("Load Sqd"), tr(kSquadFilter), common::rememberedFolder(kTitle, kLoadDialog, folder_), QString()});
     // Cancelling leaves the loaded file and its choices as they were.
     if (!chosen || chosen->isEmpty())
         return;
-    loadSquadronFile(*chosen);
+    if (loadSquadronFile(*chosen))
+        common::rememberFolder(kTitle, kLoadDialog, common::folderOf(*chosen));
 }
 
 bool SquadronWindow::loadSquadronFile(const QString& fullName)
@@ -188,9 +206,10 @@ bool SquadronWindow::loadSquadronFile(const QString& fullName)
     try {
         codes = SquadronFile::readCodes(toPath(fullName));
     } catch (const common::IoError& e) {
-        showFailure(QString("Cannot read %1: %2").arg(fullName, QString::fromLocal8Bit(e.what())));
+        showFailure(tr("Cannot read %1: %2").arg(fullName, QString::fromLocal8Bit(e.what())));
         return false;
     }
+    codes_ = codes;
 
     loadedFile_ = fullName;
     label1_->setText(fullName);
@@ -204,12 +223,16 @@ bool SquadronWindow::loadSquadronFile(const QString& fullName)
     if (QListWidget* list = choiceList(force_))
         list->setEnabled(true);
     updateCommand2();
+    updateTitle();
+    status_->setText(tr("Loaded %1: %n squadron(s).", nullptr, static_cast<int>(codes.size()))
+                         .arg(QDir::toNativeSeparators(fullName)));
     return true;
 }
 
 void SquadronWindow::forgetFile()
 {
     loadedFile_.clear();
+    codes_.clear();
     force_ = AirForce::None;
     label1_->clear();
     label1_->setToolTip(QString());
@@ -233,6 +256,7 @@ void SquadronWindow::forgetChoices()
         list->setEnabled(false);
     }
     updateCommand2();
+    updateTitle();
 }
 
 void SquadronWindow::List1_Click(int row)
@@ -261,9 +285,19 @@ void SquadronWindow::choiceList_Click(AirForce force, int row)
 
 void SquadronWindow::updateCommand2()
 {
-    const bool ready = !loadedFile_.isEmpty() && selectedRecord_ >= 0 && selectedRecord_ < list1_->count()
+    const bool ready = !loadedFile_.isEmpty() && selectedRecord_ >= 0
+        && static_cast<std::size_t>(selectedRecord_) < codes_.size() && selectedRecord_ < list1_->count()
         && chosenCode_ && codesOf(force_).contains(*chosenCode_);
     command2_->setEnabled(ready);
+    // A choice not yet written, that would change the file.
+    setWindowModified(ready && codes_[static_cast<std::size_t>(selectedRecord_)] != *chosenCode_);
+}
+
+void SquadronWindow::updateTitle()
+{
+    const QString program = tr("Squadron Modder — Rosterly");
+    setWindowTitle(loadedFile_.isEmpty() ? program
+                                         : QStringLiteral("%1[*] — %2").arg(QFileInfo(loadedFile_).fileName(), program));
 }
 
 void SquadronWindow::Command2_Click()
@@ -276,14 +310,20 @@ void SquadronWindow::Command2_Click()
     try {
         SquadronFile::writeCode(toPath(loadedFile_), selectedRecord_, code);
     } catch (const SquadronError& e) {
-        showFailure(QString("Cannot write %1: %2").arg(loadedFile_, QString::fromStdString(e.what())));
+        showFailure(tr("Cannot write %1: %2").arg(loadedFile_, QString::fromStdString(e.what())));
         return;
     } catch (const common::IoError& e) {
-        showFailure(QString("Cannot write %1: %2").arg(loadedFile_, QString::fromLocal8Bit(e.what())));
+        showFailure(tr("Cannot write %1: %2").arg(loadedFile_, QString::fromLocal8Bit(e.what())));
         return;
     }
     // Show the squadron's new aircraft at once instead of after a reload.
     list1_->item(selectedRecord_)->setText(fromGameText(planes_.recordName(code)));
+    codes_[static_cast<std::size_t>(selectedRecord_)] = code;
+    updateCommand2();
+    status_->setText(tr("Wrote aircraft code %1 into squadron %2 of %3.")
+                         .arg(code)
+                         .arg(selectedRecord_ + 1)
+                         .arg(QDir::toNativeSeparators(loadedFile_)));
     common::reportNewBackup(this, kTitle, backups);
 }
 

@@ -7,7 +7,9 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -41,11 +43,13 @@ private:
     void forgetFile();
     void forgetChoices();
     void updateCommand2();
+    void updateTitle();
     void showFailure(const QString& text);
 
     QString folder_;
     PlaneList planes_;
     QString loadedFile_;
+    std::vector<std::uint8_t> codes_; // as the file holds them
     AirForce force_ = AirForce::None;
     int selectedRecord_ = -1;
     std::optional<int> chosenCode_;
@@ -57,6 +61,7 @@ private:
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
+    QLabel* status_ = nullptr;
 };
 
 } // namespace rosterly

@@ -2,8 +2,10 @@
 
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
+#include "common/testing/WindowKeys.h"
 #include "tools/demogen/SortiekitDemo.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -75,13 +77,13 @@ TEST_F(BasesWindowTest, OpensWithTheFourHeadingsAndTheStandardBasesChosen)
     writeDemo();
     auto w = open();
     EXPECT_EQ(w->objectName(), "frmMain");
-    EXPECT_EQ(w->windowTitle(), "Sortiekit");
+    EXPECT_EQ(w->windowTitle(), "airfield.dat[*] — Airfield Selector — Sortiekit");
     EXPECT_EQ(child<QLabel>(*w, "Label1")->text(), "Allied Base 1");
     EXPECT_EQ(child<QLabel>(*w, "Label2")->text(), "Allied  Base 2");
     EXPECT_EQ(child<QLabel>(*w, "Label3_0")->text(), "Luftwaffe Base 1");
     EXPECT_EQ(child<QLabel>(*w, "Label3_1")->text(), "Luftwaffe Base 2");
-    EXPECT_EQ(child<QPushButton>(*w, "cmdSave")->text(), "Save Selection");
-    EXPECT_EQ(child<QPushButton>(*w, "cmdCancel")->text(), "Standard Vantor");
+    EXPECT_EQ(child<QPushButton>(*w, "cmdSave")->text(), "&Save Selection");
+    EXPECT_EQ(child<QPushButton>(*w, "cmdCancel")->text(), "Standard &Vantor");
     const int preselected[] = {98, 63, 158, 7};
     for (int s = 0; s < 4; ++s) {
         ASSERT_EQ(bases(*w, s)->count(), 162);
@@ -91,6 +93,26 @@ TEST_F(BasesWindowTest, OpensWithTheFourHeadingsAndTheStandardBasesChosen)
     EXPECT_TRUE(dlg->events.empty());
     EXPECT_FALSE(fs::exists(dir / "airfield.dat"));
     EXPECT_TRUE(child<QLabel>(*w, "lblStatus")->text().contains("standard bases"));
+}
+
+TEST_F(BasesWindowTest, AChangedChoiceIsMarkedUntilCtrlSSavesItAndCtrlQCloses)
+{
+    writeDemo();
+    auto w = open();
+    EXPECT_FALSE(w->isWindowModified());
+    pick(*w, 1, 12);
+    EXPECT_TRUE(w->isWindowModified());
+
+    ASSERT_TRUE(common::pressKeys(*w, QKeySequence("Ctrl+S")));
+    const Bytes image = readAllBytes(dir / "airfield.dat");
+    EXPECT_EQ(slotField(image, demogen::demoAirfieldNumber(12)), (Bytes{9, 0, 9, 0, 9, 0, 9, 0, 0}));
+    EXPECT_FALSE(w->isWindowModified());
+    const QString status = child<QLabel>(*w, "lblStatus")->text();
+    EXPECT_TRUE(status.contains(QDir::toNativeSeparators(QString::fromStdString((dir / "airfield.dat").string()))))
+        << status.toStdString();
+
+    ASSERT_TRUE(common::pressKeys(*w, QKeySequence("Ctrl+Q")));
+    EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(BasesWindowTest, SavesTheChosenBasesThenGoesBackToStandard)

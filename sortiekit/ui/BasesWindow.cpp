@@ -9,12 +9,15 @@
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -26,7 +29,6 @@ namespace sortiekit {
 namespace {
 
 const QString kTitle = QStringLiteral("Sortiekit");
-const QString kUnchanged = QStringLiteral("\nairfield.dat was left as it was.");
 
 std::filesystem::path toPath(const QString& name)
 {
@@ -53,7 +55,7 @@ QString failureText(const common::IoError& e)
     if (e.failure() == common::IoFailure::Other && e.code() != 0)
         reason = fromCore(std::strerror(e.code()));
     if (!e.path().empty() && std::filesystem::is_directory(e.path(), ec))
-        reason += " (it is a folder, not a file)";
+        reason += QCoreApplication::translate("sortiekit::BasesWindow", " (it is a folder, not a file)");
     if (e.path().empty())
         return reason;
     return QFile::decodeName(QByteArray::fromStdString(e.path().filename().string())) + ": " + reason;
@@ -64,13 +66,16 @@ QString failureText(const common::IoError& e)
 BasesWindow::BasesWindow(const QString& folder, QWidget* parent) : QWidget(parent), folder_(folder)
 {
     setObjectName("frmMain");
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("airfield.dat[*] — Airfield Selector — Sortiekit"));
 
     auto* grid = new QGridLayout;
     const std::array<const char*, 4> labelNames{"Label1", "Label2", "Label3_0", "Label3_1"};
     for (std::size_t s = 0; s < lstBases_.size(); ++s) {
-        auto* heading = new QLabel(kBaseSlots[s].heading, this);
+        // The game's slot headings, translated where a translation has them.
+        auto* heading = new QLabel(tr(kBaseSlots[s].heading), this);
         heading->setObjectName(labelNames[s]);
+        heading->setToolTip(tr("The airfield the game uses as this base; airfield.dat marks it with the value %1")
+                                .arg(kBaseSlots[s].value));
         QFont font = heading->font();
         font.setBold(true);
         heading->setFont(font);
@@ -80,17 +85,18 @@ BasesWindow::BasesWindow(const QString& folder, QWidget* parent) : QWidget(paren
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setMinimumSize(190, 340);
         lstBases_[s] = list;
+        connect(list, &QListWidget::currentRowChanged, this, [this] { setWindowModified(true); });
 
         grid->addWidget(heading, 0, static_cast<int>(s));
         grid->addWidget(list, 1, static_cast<int>(s));
     }
 
-    cmdSave_ = new QPushButton("Save Selection", this);
+    cmdSave_ = new QPushButton(tr("&Save Selection"), this);
     cmdSave_->setObjectName("cmdSave");
-    cmdSave_->setToolTip("Write airfield.dat from airfield.bak with the four airfields chosen as bases");
-    cmdCancel_ = new QPushButton("Standard Vantor", this);
+    cmdSave_->setToolTip(tr("Write airfield.dat from airfield.bak with the four airfields chosen as bases (Ctrl+S)"));
+    cmdCancel_ = new QPushButton(tr("Standard &Vantor"), this);
     cmdCancel_->setObjectName("cmdCancel");
-    cmdCancel_->setToolTip("Remove airfield.dat, so the game flies from its standard bases again");
+    cmdCancel_->setToolTip(tr("Remove airfield.dat, so the game flies from its standard bases again"));
     status_ = new QLabel(this);
     status_->setObjectName("lblStatus");
     status_->setWordWrap(true);
@@ -106,6 +112,10 @@ BasesWindow::BasesWindow(const QString& folder, QWidget* parent) : QWidget(paren
 
     connect(cmdSave_, &QPushButton::clicked, this, &BasesWindow::cmdSave_Click);
     connect(cmdCancel_, &QPushButton::clicked, this, &BasesWindow::cmdCancel_Click);
+    // Through the button, so a window without airfields saves nothing.
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, cmdSave_, &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+        &QWidget::close);
 
     Form_Load();
 }
@@ -115,13 +125,13 @@ void BasesWindow::Form_Load()
     try {
         airbases_ = AirbaseList::load(toPath(folder_));
     } catch (const SortiekitError& e) {
-        refuse(fromCore(e.what()) + "\nNo base can be chosen; \"Standard Vantor\" still works.");
+        refuse(fromCore(e.what()) + tr("\nNo base can be chosen; \"Standard Vantor\" still works."));
     } catch (const common::IoError& e) {
-        refuse("Cannot read airbase.txt: " + fromCore(e.what()));
+        refuse(tr("Cannot read airbase.txt: %1").arg(fromCore(e.what())));
     }
     if (!airbases_) {
         cmdSave_->setEnabled(false);
-        status_->setText("No airfields: airbase.txt could not be read.");
+        status_->setText(tr("No airfields: airbase.txt could not be read."));
         return;
     }
     for (std::size_t s = 0; s < lstBases_.size(); ++s) {
@@ -132,9 +142,11 @@ void BasesWindow::Form_Load()
         list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
     }
     if (common::findNoCase(toPath(folder_), "airfield.dat"))
-        status_->setText("airfield.dat is present: the game flies from the bases saved last.");
+        status_->setText(tr("airfield.dat is present: the game flies from the bases saved last."));
     else
-        status_->setText("No airfield.dat: the game flies from its standard bases.");
+        status_->setText(tr("No airfield.dat: the game flies from its standard bases."));
+    // The preselection is what the program offers, not a change.
+    setWindowModified(false);
 }
 
 QString BasesWindow::airfieldName(int entry) const
@@ -154,29 +166,46 @@ void BasesWindow::cmdSave_Click()
     try {
         AirfieldFile::saveSelection(toPath(folder_), airbases_->recordNumbers(entries));
     } catch (const SortiekitError& e) {
-        refuse(fromCore(e.what()) + kUnchanged);
+        refuse(fromCore(e.what()) + unchanged());
         return;
     } catch (const common::IoError& e) {
-        refuse("The selection was not saved.\n" + failureText(e) + kUnchanged);
+        refuse(tr("The selection was not saved.\n") + failureText(e) + unchanged());
         return;
     }
+    setWindowModified(false);
     status_->setText(common::withBackupNotice(
-        QString("Saved airfield.dat: Allied bases %1 and %2, Luftwaffe bases %3 and %4.")
-            .arg(airfieldName(entries[0]), airfieldName(entries[1]), airfieldName(entries[2]),
+        tr("Saved %1: Allied bases %2 and %3, Luftwaffe bases %4 and %5.")
+            .arg(airfieldDatPath(), airfieldName(entries[0]), airfieldName(entries[1]), airfieldName(entries[2]),
                 airfieldName(entries[3]))));
 }
 
 void BasesWindow::cmdCancel_Click()
 {
     try {
-        if (AirfieldFile::restoreStandard(toPath(folder_)))
-            status_->setText(
-                common::withBackupNotice("Removed airfield.dat: the game flies from its standard bases again."));
-        else
-            status_->setText("There is no airfield.dat: the game already flies from its standard bases.");
+        if (AirfieldFile::restoreStandard(toPath(folder_))) {
+            status_->setText(common::withBackupNotice(
+                tr("Removed %1: the game flies from its standard bases again.").arg(airfieldDatPath())));
+            // The bases shown are no longer those the game flies from.
+            setWindowModified(true);
+        } else {
+            status_->setText(tr("There is no airfield.dat: the game already flies from its standard bases."));
+        }
     } catch (const common::IoError& e) {
-        refuse("airfield.dat was not removed.\n" + failureText(e));
+        refuse(tr("airfield.dat was not removed.\n") + failureText(e));
     }
+}
+
+QString BasesWindow::unchanged() const
+{
+    return tr("\nairfield.dat was left as it was.");
+}
+
+QString BasesWindow::airfieldDatPath() const
+{
+    const auto existing = common::findNoCase(toPath(folder_), "airfield.dat");
+    const QString path = existing ? QFile::decodeName(QByteArray::fromStdString(existing->string()))
+                                  : QDir(folder_).filePath("airfield.dat");
+    return QDir::toNativeSeparators(path);
 }
 
 void BasesWindow::refuse(const QString& text)

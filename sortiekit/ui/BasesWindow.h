@@ -31,6 +31,9 @@ private:
 
     void refuse(const QString& text);
     QString airfieldName(int entry) const;
+    QString unchanged() const;
+    // The airfield.dat of the game folder, as the status line names it.
+    QString airfieldDatPath() const;
 
     QString folder_;
     std::optional<AirbaseList> airbases_;

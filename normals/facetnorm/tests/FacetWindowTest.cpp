@@ -3,6 +3,7 @@
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
+#include "common/testing/WindowKeys.h"
 
 #include <QGroupBox>
 #include <QImage>
@@ -76,7 +77,7 @@ TEST_F(FacetnormWindow, ResultFieldsShowTheWholeLongestResult)
 TEST_F(FacetnormWindow, OpensWithEmptyNodesAndRightSelected)
 {
     EXPECT_EQ(window.objectName(), "Form1");
-    EXPECT_EQ(window.windowTitle(), "Vector calculation for Vantor 3dz files v.1.2");
+    EXPECT_EQ(window.windowTitle(), "Vector calculation for Vantor 3dz files v.1.2 — Facetnorm");
     for (const char* name : {"x1", "y1", "z1", "x2", "y2", "z2", "x3", "y3", "z3"})
         EXPECT_EQ(find(name)->text(), "") << name;
     EXPECT_EQ(results(), QStringList({"0", "0", "0"}));
@@ -84,8 +85,14 @@ TEST_F(FacetnormWindow, OpensWithEmptyNodesAndRightSelected)
     EXPECT_FALSE(find<QRadioButton>("LS")->isChecked());
     EXPECT_EQ(find<QGroupBox>("Frame1")->title(), "Result");
     EXPECT_EQ(find<QGroupBox>("Frame2")->title(), "Plane side");
-    EXPECT_EQ(find<QPushButton>("Command1")->text(), "Calculate");
-    EXPECT_EQ(find<QPushButton>("Command2")->text(), "Clear");
+    EXPECT_EQ(find<QPushButton>("Command1")->text(), "&Calculate");
+    EXPECT_EQ(find<QPushButton>("Command2")->text(), "C&lear");
+}
+
+TEST_F(FacetnormWindow, CtrlQCloses)
+{
+    ASSERT_TRUE(common::pressKeys(window, QKeySequence("Ctrl+Q")));
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(FacetnormWindow, SideDecidesTheDirection)

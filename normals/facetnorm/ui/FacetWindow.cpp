@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -29,7 +30,8 @@ char decimalSeparator()
     return point.size() == 1 && point[0].unicode() < 128 ? point[0].toLatin1() : '.';
 }
 
-const char* const kCaption[3] = {"Y-coord", "Z-coord", "X-coord"};
+const char* const kCaption[3] = {QT_TRANSLATE_NOOP("facetnorm::FacetWindow", "Y-coord"),
+    QT_TRANSLATE_NOOP("facetnorm::FacetWindow", "Z-coord"), QT_TRANSLATE_NOOP("facetnorm::FacetWindow", "X-coord")};
 const char* const kField[3] = {"x", "y", "z"};
 
 // The longest result: a sign, 7 significant digits and an exponent.
@@ -47,13 +49,18 @@ QLabel* heading(const QString& text, QWidget* parent)
 FacetWindow::FacetWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName("Form1");
-    setWindowTitle("Vector calculation for Vantor 3dz files v.1.2");
+    setWindowTitle(tr("Vector calculation for Vantor 3dz files v.1.2 — Facetnorm"));
 
     auto* nodesGrid = new QGridLayout;
-    for (int c = 0; c < 3; ++c)
-        nodesGrid->addWidget(heading(kCaption[c], this), 0, c + 1);
+    for (int c = 0; c < 3; ++c) {
+        QLabel* caption = heading(tr(kCaption[c]), this);
+        caption->setToolTip(tr("Component %1 of each node, in the model's axis order y, z, x").arg(c + 1));
+        nodesGrid->addWidget(caption, 0, c + 1);
+    }
     for (int row = 0; row < 3; ++row) {
-        nodesGrid->addWidget(new QLabel(QString("Nod %1").arg(row + 1), this), row + 1, 0);
+        auto* node = new QLabel(tr("Nod %1").arg(row + 1), this);
+        node->setToolTip(tr("Node %1 of the facet (P%1)").arg(row + 1));
+        nodesGrid->addWidget(node, row + 1, 0);
         for (int c = 0; c < 3; ++c) {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(QString("%1%2").arg(kField[c]).arg(row + 1));
@@ -66,37 +73,42 @@ FacetWindow::FacetWindow(QWidget* parent) : QWidget(parent)
     for (int c = 1; c <= 3; ++c)
         nodesGrid->setColumnStretch(c, 1);
 
-    auto* Command1 = new QPushButton("Calculate", this);
+    auto* Command1 = new QPushButton(tr("&Calculate"), this);
     Command1->setObjectName("Command1");
     Command1->setDefault(true);
-    auto* Command2 = new QPushButton("Clear", this);
+    Command1->setToolTip(tr("The facet's normal, scaled to length 16384"));
+    auto* Command2 = new QPushButton(tr("C&lear"), this);
     Command2->setObjectName("Command2");
+    Command2->setToolTip(tr("Empty the nodes and the result"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Command1);
     buttons->addWidget(Command2);
 
-    auto* Frame1 = new QGroupBox("Result", this);
+    auto* Frame1 = new QGroupBox(tr("Result"), this);
     Frame1->setObjectName("Frame1");
     auto* resultGrid = new QGridLayout(Frame1);
     for (int c = 0; c < 3; ++c) {
-        resultGrid->addWidget(heading(QString(kCaption[c]).left(1), Frame1), 0, c);
+        resultGrid->addWidget(heading(tr(kCaption[c]).left(1), Frame1), 0, c);
         auto* edit = new QLineEdit("0", Frame1);
         edit->setObjectName(QString(kField[c]) + "4");
         edit->setAlignment(Qt::AlignRight);
         edit->setReadOnly(true);
+        edit->setToolTip(tr("Component %1 of the normal, in the same axis order as the nodes").arg(c + 1));
         common::fitTextWidth(edit, kLongestResult);
         result_[c] = edit;
         resultGrid->addWidget(edit, 1, c);
     }
     resultGrid->setRowStretch(2, 1);
 
-    auto* Frame2 = new QGroupBox("Plane side", this);
+    auto* Frame2 = new QGroupBox(tr("Plane side"), this);
     Frame2->setObjectName("Frame2");
-    LS = new QRadioButton("Left", Frame2);
+    LS = new QRadioButton(tr("L&eft"), Frame2);
     LS->setObjectName("LS");
-    RS = new QRadioButton("Right", Frame2);
+    LS->setToolTip(tr("The normal points to the LS side: against the whole-model calculation of vector"));
+    RS = new QRadioButton(tr("&Right"), Frame2);
     RS->setObjectName("RS");
+    RS->setToolTip(tr("The normal points to the RS side: as the whole-model calculation of vector"));
     RS->setChecked(true);
     auto* sides = new QVBoxLayout;
     sides->addWidget(LS);
@@ -119,6 +131,8 @@ FacetWindow::FacetWindow(QWidget* parent) : QWidget(parent)
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+        &QWidget::close);
 }
 
 void FacetWindow::Command1_Click()
@@ -130,10 +144,10 @@ void FacetWindow::Command1_Click()
             QLineEdit* edit = input_[row * 3 + c];
             const auto value = parseSingle(edit->text().toStdString(), decimalSeparator());
             if (!value) {
-                const QString shown = edit->text().trimmed().isEmpty() ? QString("The field is empty")
-                                                                       : QString("\"%1\" is not a number").arg(edit->text());
+                const QString shown = edit->text().trimmed().isEmpty() ? tr("The field is empty")
+                                                                       : tr("\"%1\" is not a number").arg(edit->text());
                 common::dialogs().message(this, "Facetnorm",
-                    QString("Nod %1, %2: %3.").arg(row + 1).arg(kCaption[c], shown), common::MessageIcon::Warning);
+                    tr("Nod %1, %2: %3.").arg(row + 1).arg(tr(kCaption[c]), shown), common::MessageIcon::Warning);
                 edit->setFocus();
                 edit->selectAll();
                 return;
@@ -149,7 +163,7 @@ void FacetWindow::Command1_Click()
         }
     } catch (const FacetError& e) {
         common::dialogs().message(this, "Facetnorm",
-            QString("This facet cannot be calculated: %1.").arg(QString::fromStdString(e.what())),
+            tr("This facet cannot be calculated: %1.").arg(QString::fromStdString(e.what())),
             common::MessageIcon::Warning);
     }
 }

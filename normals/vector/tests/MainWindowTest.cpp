@@ -7,15 +7,18 @@
 
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
+#include "common/testing/WindowKeys.h"
 #include "tools/demogen/NormalsDemo.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QStatusBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -85,13 +88,13 @@ protected:
 TEST_F(VectorWindow, StartsEmptyWithItsCaptions)
 {
     EXPECT_EQ(window.objectName(), "Form1");
-    EXPECT_EQ(window.windowTitle(), "Vector calculator ver 2.0");
+    EXPECT_EQ(window.windowTitle(), "Vector calculator ver 2.0 — vector");
     for (const char* name : {"text1", "Text2", "Text3", "Text4"})
         EXPECT_EQ(find(name)->text(), "") << name;
     for (int i = 6; i <= 17; ++i)
         EXPECT_EQ(find(QString("Text%1").arg(i))->text(), "0") << i;
-    EXPECT_EQ(find<QPushButton>("Command1")->text(), "Calculate ");
-    EXPECT_EQ(find<QPushButton>("Command2")->text(), "Calculate normals");
+    EXPECT_EQ(find<QPushButton>("Command1")->text(), "&Calculate ");
+    EXPECT_EQ(find<QPushButton>("Command2")->text(), "Calculate nor&mals");
     EXPECT_EQ(find<QProgressBar>("ProgressBar1")->maximum(), 255);
     EXPECT_EQ(open3dz()->windowTitle(), "Open 3dz file");
     EXPECT_EQ(save3dz()->windowTitle(), "Save normals as text file");
@@ -123,6 +126,47 @@ TEST_F(VectorWindow, OpenCalculateAndSaveThroughTheWindows)
     EXPECT_NE(text.find("\r\nN018=      0  16384      0"), std::string::npos) << "the nose light keeps its normal";
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 20);
     EXPECT_TRUE(dlg->events.empty());
+}
+
+TEST_F(VectorWindow, TitleNamesTheModelAndMarksNormalsUntilSavedWithTheShortcuts)
+{
+    ASSERT_TRUE(common::pressKeys(window, QKeySequence("Ctrl+O")));
+    EXPECT_TRUE(open3dz()->isVisible());
+    openByList("sparrow.3dz");
+    EXPECT_EQ(window.windowTitle(), "sparrow.3dz[*] — Vector calculator ver 2.0 — vector");
+    EXPECT_FALSE(window.isWindowModified());
+    click("Command2");
+    EXPECT_TRUE(window.isWindowModified());
+
+    ASSERT_TRUE(common::pressKeys(window, QKeySequence("Ctrl+S")));
+    ASSERT_TRUE(save3dz()->isVisible());
+    click("OKButton", save3dz());
+    ASSERT_TRUE(std::filesystem::exists(dir / "temp.txt"));
+    EXPECT_FALSE(window.isWindowModified());
+    const QString status = window.statusBar()->currentMessage();
+    EXPECT_TRUE(status.contains(QDir::toNativeSeparators(qpath(dir / "temp.txt")))) << status.toStdString();
+
+    ASSERT_TRUE(common::pressKeys(window, QKeySequence("Ctrl+Q")));
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(VectorWindow, OpenAndSaveWindowsStartInTheirLastFoldersInANewWindow)
+{
+    std::filesystem::create_directories(dir / "models");
+    std::filesystem::create_directories(dir / "out");
+    common::writeAllBytes(dir / "models" / "box.3dz", demogen::buildDemoBox());
+    ASSERT_TRUE(open3dz()->setFolder(qpath(dir / "models")));
+    openByList("box.3dz");
+    ASSERT_EQ(find("Text4")->text(), "box.3dz");
+    ASSERT_TRUE(save3dz()->setFolder(qpath(dir / "out")));
+    menu("save");
+    click("OKButton", save3dz());
+    ASSERT_TRUE(std::filesystem::exists(dir / "out" / "temp.txt"));
+
+    MainWindow next;
+    const auto canonical = [](const QString& folder) { return QFileInfo(folder).canonicalFilePath(); };
+    EXPECT_EQ(canonical(next.findChild<FileWindow*>("open3dz")->folder()), canonical(qpath(dir / "models")));
+    EXPECT_EQ(canonical(next.findChild<FileWindow*>("save3dz")->folder()), canonical(qpath(dir / "out")));
 }
 
 TEST_F(VectorWindow, FullModelTakesBothProgressBarsTo254)

@@ -47,10 +47,10 @@ FileWindow::FileWindow(const QString& objectName, const QString& caption, const 
     pathlabel->setObjectName("pathlabel");
     pathlabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     pathlabel->setWordWrap(true);
-    auto* OKButton = new QPushButton("OK", this);
+    auto* OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName("OKButton");
     OKButton->setDefault(true);
-    auto* CancelButton = new QPushButton("Cancel", this);
+    auto* CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName("CancelButton");
 
     for (const QFileInfo& drive : QDir::drives())
@@ -58,9 +58,9 @@ FileWindow::FileWindow(const QString& objectName, const QString& caption, const 
 
     auto* nameCaption = new QLabel(nameLabel, this);
     nameCaption->setBuddy(Text1);
-    auto* folderCaption = new QLabel("&Folders:", this);
+    auto* folderCaption = new QLabel(tr("&Folders:"), this);
     folderCaption->setBuddy(Dir1);
-    auto* driveCaption = new QLabel("Dri&ves:", this);
+    auto* driveCaption = new QLabel(tr("Dri&ves:"), this);
     driveCaption->setBuddy(Drive1);
 
     auto* grid = new QGridLayout;
@@ -121,7 +121,7 @@ bool FileWindow::setFolder(const QString& folder)
 
 void FileWindow::showError(const QString& text)
 {
-    common::dialogs().message(this, "Error", text, common::MessageIcon::Warning);
+    common::dialogs().message(this, tr("Error"), text, common::MessageIcon::Warning);
 }
 
 void FileWindow::showEvent(QShowEvent* event)

@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <tuple>
 
 namespace vector {
 
@@ -61,7 +62,18 @@ QLabel* heading(const QString& text, QWidget* parent)
     return label;
 }
 
+QLabel* caption(const QString& text, const QString& toolTip, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setToolTip(toolTip);
+    return label;
+}
+
 const char* const kNodeColumn[3] = {"y", "z", "x"};
+const char* const kNodeColumnTip[3] = {
+    QT_TRANSLATE_NOOP("vector::MainWindow", "First component of each node, as the model file stores it"),
+    QT_TRANSLATE_NOOP("vector::MainWindow", "Second component of each node, as the model file stores it"),
+    QT_TRANSLATE_NOOP("vector::MainWindow", "Third component of each node, as the model file stores it")};
 
 // The longest result: a sign and 15 significant digits, with a point and
 // an exponent, as small components come out.
@@ -72,43 +84,58 @@ constexpr const char* kLongestResult = "-8.88888888888888E-05";
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Form1");
-    setWindowTitle("Vector calculator ver 2.0");
+    updateTitle();
 
-    auto* Open = menuBar()->addAction("&Open");
+    auto* Open = menuBar()->addAction(tr("&Open"));
     Open->setObjectName("Open");
-    auto* save = menuBar()->addAction("&Save");
+    Open->setShortcut(QKeySequence::Open);
+    Open->setToolTip(tr("Read a 3dz model (Ctrl+O)"));
+    auto* save = menuBar()->addAction(tr("&Save"));
     save->setObjectName("save");
-    auto* Exit = menuBar()->addAction("E&xit");
+    save->setShortcut(QKeySequence::Save);
+    save->setToolTip(tr("Write the model's normals as text (Ctrl+S)"));
+    auto* Exit = menuBar()->addAction(tr("E&xit"));
     Exit->setObjectName("Exit");
+    Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
     // The model's counts, written by the program only.
-    auto* modelBox = new QGroupBox("Model", central);
+    auto* modelBox = new QGroupBox(tr("Model"), central);
     text1 = field(modelBox, "text1", {}, true);
     Text2 = field(modelBox, "Text2", {}, true);
     Text3 = field(modelBox, "Text3", {}, true);
     Text4 = field(modelBox, "Text4", {}, true);
     auto* modelGrid = new QGridLayout(modelBox);
-    const std::array<std::pair<const char*, QLineEdit*>, 3> counts{
-        {{"parts", text1}, {"nodes", Text2}, {"elements", Text3}}};
+    const std::array<std::tuple<QString, QString, QLineEdit*>, 3> counts{{
+        {tr("parts"), tr("Number of parts the model is made of"), text1},
+        {tr("nodes"), tr("Number of nodes (corner points) of the model"), Text2},
+        {tr("elements"), tr("Number of elements (polygons) of the model, each with its normal"), Text3}}};
     for (int i = 0; i < 3; ++i) {
-        modelGrid->addWidget(new QLabel(counts[i].first, modelBox), 0, 2 * i);
-        counts[i].second->setMaximumWidth(60);
-        modelGrid->addWidget(counts[i].second, 0, 2 * i + 1);
+        const auto& [name, tip, edit] = counts[static_cast<std::size_t>(i)];
+        modelGrid->addWidget(caption(name, tip, modelBox), 0, 2 * i);
+        edit->setToolTip(tip);
+        edit->setMaximumWidth(60);
+        modelGrid->addWidget(edit, 0, 2 * i + 1);
     }
-    modelGrid->addWidget(new QLabel("name", modelBox), 1, 0);
+    Text4->setToolTip(tr("File name of the model read"));
+    modelGrid->addWidget(caption(tr("name"), Text4->toolTip(), modelBox), 1, 0);
     modelGrid->addWidget(Text4, 1, 1, 1, 5);
     modelGrid->setColumnStretch(5, 1);
 
     // One facet typed by hand.
-    auto* facetBox = new QGroupBox("Single facet", central);
+    auto* facetBox = new QGroupBox(tr("Single facet"), central);
     auto* facetGrid = new QGridLayout(facetBox);
-    for (int c = 0; c < 3; ++c)
-        facetGrid->addWidget(heading(kNodeColumn[c], facetBox), 0, c + 1);
+    for (int c = 0; c < 3; ++c) {
+        QLabel* column = heading(tr(kNodeColumn[c]), facetBox);
+        column->setToolTip(tr(kNodeColumnTip[c]));
+        facetGrid->addWidget(column, 0, c + 1);
+    }
     for (int row = 0; row < 3; ++row) {
-        facetGrid->addWidget(new QLabel(QString("node %1").arg(row + 1), facetBox), row + 1, 0);
+        facetGrid->addWidget(caption(tr("node %1").arg(row + 1),
+                                 tr("Node %1 of the facet, in whole model units").arg(row + 1), facetBox),
+            row + 1, 0);
         for (int c = 0; c < 3; ++c) {
             const int index = c * 3 + row; // Text6-8 are column y, Text9-11 z, Text12-14 x
             input_[index] = field(facetBox, QString("Text%1").arg(6 + index), "0", false);
@@ -116,12 +143,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
             facetGrid->addWidget(input_[index], row + 1, c + 1);
         }
     }
-    auto* Command1 = new QPushButton("Calculate ", facetBox);
+    auto* Command1 = new QPushButton(tr("&Calculate "), facetBox);
     Command1->setObjectName("Command1");
+    Command1->setToolTip(tr("The normal of the facet typed above, scaled to length 16384"));
     facetGrid->addWidget(Command1, 4, 3);
     for (int c = 0; c < 3; ++c)
-        facetGrid->addWidget(heading(QString(kNodeColumn[c]).toUpper(), facetBox), 5, c + 1);
-    facetGrid->addWidget(new QLabel("normal", facetBox), 6, 0);
+        facetGrid->addWidget(heading(tr(kNodeColumn[c]).toUpper(), facetBox), 5, c + 1);
+    facetGrid->addWidget(caption(tr("normal"), tr("The facet's normal, in the same component order as the nodes"),
+                             facetBox),
+        6, 0);
     for (int c = 0; c < 3; ++c) {
         result_[c] = field(facetBox, QString("Text%1").arg(15 + c), "0", true);
         result_[c]->setAlignment(Qt::AlignRight);
@@ -131,13 +161,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     for (int c = 1; c <= 3; ++c)
         facetGrid->setColumnStretch(c, 1);
 
-    auto* Command2 = new QPushButton("Calculate normals", central);
+    auto* Command2 = new QPushButton(tr("Calculate nor&mals"), central);
     Command2->setObjectName("Command2");
+    Command2->setToolTip(tr("Compute the normal of every element of the model read"));
     ProgressBar1 = new QProgressBar(central);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setRange(0, 255);
     ProgressBar1->setValue(0);
-    ProgressBar1->setFormat("No model read");
+    ProgressBar1->setFormat(tr("No model read"));
     auto* run = new QHBoxLayout;
     run->addWidget(Command2);
     run->addWidget(ProgressBar1, 1);
@@ -149,15 +180,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     left->addStretch(1);
 
     // The model itself, to see which normals point the wrong way.
-    auto* previewBox = new QGroupBox("Preview", central);
+    auto* previewBox = new QGroupBox(tr("Preview"), central);
     preview_ = new ModelPreview(model_, previewBox);
     preview_->setObjectName("Preview");
-    auto* showNormals = new QCheckBox("Show &normals", previewBox);
+    auto* showNormals = new QCheckBox(tr("Show &normals"), previewBox);
     showNormals->setObjectName("ShowNormals");
     normalCount_ = new QLabel(previewBox);
     normalCount_->setObjectName("NormalCount");
     normalCount_->setWordWrap(true);
-    pickedInfo_ = new QLabel("Drag to turn, wheel to zoom, Home to reset; click a polygon for its data.", previewBox);
+    pickedInfo_ = new QLabel(previewHint(), previewBox);
     pickedInfo_->setObjectName("PreviewInfo");
     pickedInfo_->setWordWrap(true);
     pickedInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -187,7 +218,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(showNormals, &QCheckBox::toggled, preview_, &ModelPreview::setShowNormals);
     connect(preview_, &ModelPreview::elementPicked, this, [this](int e) { showPicked(e); });
     connect(save3dz, &SaveNormalsWindow::saved, this, [this](const QString& path) {
-        statusBar()->showMessage(QString("Normals written to %1").arg(QDir::toNativeSeparators(path)));
+        statusBar()->showMessage(tr("Normals written to %1").arg(QDir::toNativeSeparators(path)));
+        setWindowModified(false);
     });
 }
 
@@ -198,7 +230,7 @@ void MainWindow::openModelFile(const QString& path)
         Model read = readModel(toPath(info.absolutePath()), info.fileName().toStdString(), model_);
         model_ = std::move(read);
     } catch (const std::exception& e) {
-        showError(QString("%1 cannot be read:\n%2").arg(path, QString::fromStdString(e.what())));
+        showError(tr("%1 cannot be read:\n%2").arg(path, QString::fromStdString(e.what())));
         return;
     }
     showModel();
@@ -210,17 +242,20 @@ void MainWindow::showModel()
     Text2->setText(QString::number(model_.nodeCount));
     Text3->setText(QString::number(model_.elementCount));
     Text4->setText(QString::fromStdString(model_.fileName));
-    startElementProgress(ProgressBar1, model_.elementCount, "elements");
-    statusBar()->showMessage(QString("%1 read").arg(QString::fromStdString(model_.fileName)));
+    startElementProgress(ProgressBar1, model_.elementCount, tr("elements"));
+    statusBar()->showMessage(tr("%1 read").arg(QString::fromStdString(model_.fileName)));
+    // The normals shown are the file's own again.
+    setWindowModified(false);
+    updateTitle();
     preview_->modelRead();
-    pickedInfo_->setText("Drag to turn, wheel to zoom, Home to reset; click a polygon for its data.");
+    pickedInfo_->setText(previewHint());
     showNormalCount();
 }
 
 void MainWindow::showNormalCount()
 {
     const auto wrong = disagreeingElements(model_);
-    normalCount_->setText(QString("%1 of %2 normals point another way than their polygon's nodes")
+    normalCount_->setText(tr("%1 of %2 normals point another way than their polygon's nodes")
                               .arg(wrong.size())
                               .arg(checkableElementCount(model_)));
     // Bold rather than coloured, so it reads in any colour scheme.
@@ -232,14 +267,14 @@ void MainWindow::showNormalCount()
 void MainWindow::showPicked(int e)
 {
     if (e < 0) {
-        pickedInfo_->setText("No polygon there.");
+        pickedInfo_->setText(tr("No polygon there."));
         return;
     }
     QStringList nodes;
     for (int j = 0; j < model_.vertexCounts[e]; ++j)
         nodes << QString::number(model_.vertices[e][j]);
     const ElementRecord& r = model_.elements[e];
-    QString text = QString("Element %1, type %2, nodes %3; normal Y %4, Z %5, X %6")
+    QString text = tr("Element %1, type %2, nodes %3; normal Y %4, Z %5, X %6")
                        .arg(e)
                        .arg(model_.polygonTypes[e])
                        .arg(nodes.join(", "))
@@ -247,13 +282,26 @@ void MainWindow::showPicked(int e)
                        .arg(r[1])
                        .arg(r[2]);
     if (normalDisagrees(model_, e).value_or(false))
-        text += " (points another way than its nodes)";
+        text += tr(" (points another way than its nodes)");
     pickedInfo_->setText(text);
 }
 
 void MainWindow::showError(const QString& text)
 {
-    common::dialogs().message(this, "Error", text, common::MessageIcon::Warning);
+    common::dialogs().message(this, tr("Error"), text, common::MessageIcon::Warning);
+}
+
+QString MainWindow::previewHint()
+{
+    return tr("Drag to turn, wheel to zoom, Home to reset; click a polygon for its data.");
+}
+
+void MainWindow::updateTitle()
+{
+    const QString program = tr("Vector calculator ver 2.0 — vector");
+    setWindowTitle(model_.fileName.empty()
+            ? program
+            : QStringLiteral("%1[*] — %2").arg(QString::fromStdString(model_.fileName), program));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -288,7 +336,7 @@ void MainWindow::Command1_Click()
             try {
                 nodes[row][c] = parseRoundedInt16(edit->text().toStdString(), decimalSeparator());
             } catch (const NormalRangeError& e) {
-                showError(QString("node %1, %2: %3.").arg(row + 1).arg(kNodeColumn[c], QString::fromStdString(e.what())));
+                showError(tr("node %1, %2: %3.").arg(row + 1).arg(kNodeColumn[c], QString::fromStdString(e.what())));
                 edit->setFocus();
                 edit->selectAll();
                 return;
@@ -302,21 +350,24 @@ void MainWindow::Command1_Click()
             result_[c]->setCursorPosition(0); // the sign first, should the field be narrowed
         }
     } catch (const NormalRangeError& e) {
-        showError(QString("This facet cannot be calculated: %1.").arg(QString::fromStdString(e.what())));
+        showError(tr("This facet cannot be calculated: %1.").arg(QString::fromStdString(e.what())));
     }
 }
 
 void MainWindow::Command2_Click()
 {
     try {
-        startElementProgress(ProgressBar1, model_.elementCount, "elements");
+        const QString unit = tr("elements");
+        startElementProgress(ProgressBar1, model_.elementCount, unit);
         calculateNormals(model_,
-            [this](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, "elements"); });
+            [this, &unit](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, unit); });
     } catch (const NormalRangeError& e) {
         showError(QString::fromStdString(e.what()));
         return;
     }
-    statusBar()->showMessage(QString("Normals of %1 elements calculated").arg(model_.elementCount));
+    statusBar()->showMessage(tr("Normals of %1 elements calculated").arg(model_.elementCount));
+    // Calculated, not yet saved (an empty model has nothing to save).
+    setWindowModified(model_.elementCount > 0);
     preview_->normalsChanged();
     showNormalCount();
 }

@@ -42,6 +42,8 @@ private:
     void showNormalCount();
     void showPicked(int element);
     void showError(const QString& text);
+    void updateTitle();
+    static QString previewHint();
 
     Model model_;
     OpenModelWindow* open3dz;

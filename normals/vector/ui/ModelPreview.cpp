@@ -84,7 +84,7 @@ void ModelPreview::paintEvent(QPaintEvent*)
     if (scene_.empty()) {
         painter.setPen(Qt::white);
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-            model_.elementCount == 0 ? QString("Open a model to see it here.") : QString("No polygon to draw."));
+            model_.elementCount == 0 ? tr("Open a model to see it here.") : tr("No polygon to draw."));
         return;
     }
     const QColor base(170, 195, 230);

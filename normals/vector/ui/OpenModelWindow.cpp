@@ -3,6 +3,7 @@
 #include "vector/core/ModelReader.h"
 
 #include "common/core/FileLookup.h"
+#include "common/ui/RememberedFolder.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -12,15 +13,23 @@
 
 namespace vector {
 
+namespace {
+
+const QString kProgram = QStringLiteral("vector");
+const QString kDialog = QStringLiteral("Open3dz");
+
+} // namespace
+
 OpenModelWindow::OpenModelWindow(Model& model, QWidget* parent)
-    : FileWindow("open3dz", "Open 3dz file", "*.3dz", "File &name:", "*.3dz", parent), model_(model)
+    : FileWindow("open3dz", tr("Open 3dz file"), "*.3dz", tr("File &name:"), "*.3dz", parent), model_(model)
 {
+    setFolder(common::rememberedFolder(kProgram, kDialog, folder()));
 }
 
 void OpenModelWindow::OKButton_Click()
 {
     if (Text1->text().isEmpty()) {
-        showError("No file name");
+        showError(tr("No file name"));
         hide();
         return;
     }
@@ -33,7 +42,7 @@ void OpenModelWindow::OKButton_Click()
     } else {
         name = Text1->text();
         if (!common::findNoCase(folderPath(), name.toStdString())) {
-            showError(QString("No file is selected, and there is no file \"%1\" in %2.")
+            showError(tr("No file is selected, and there is no file \"%1\" in %2.")
                           .arg(name, QDir::toNativeSeparators(folder())));
             return;
         }
@@ -43,9 +52,10 @@ void OpenModelWindow::OKButton_Click()
         Model read = readModel(folderPath(), name.toStdString(), model_);
         model_ = std::move(read);
     } catch (const std::exception& e) {
-        showError(QString("%1 cannot be read:\n%2").arg(name, QString::fromStdString(e.what())));
+        showError(tr("%1 cannot be read:\n%2").arg(name, QString::fromStdString(e.what())));
         return;
     }
+    common::rememberFolder(kProgram, kDialog, folder());
     emit modelRead();
     hide();
 }

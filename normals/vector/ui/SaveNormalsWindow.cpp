@@ -7,6 +7,7 @@
 #include "common/ui/BackupNotice.h"
 #include "common/core/FileLookup.h"
 #include "common/ui/Dialogs.h"
+#include "common/ui/RememberedFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,10 +21,18 @@
 
 namespace vector {
 
+namespace {
+
+const QString kProgram = QStringLiteral("vector");
+const QString kDialog = QStringLiteral("SaveNormals");
+
+} // namespace
+
 SaveNormalsWindow::SaveNormalsWindow(const Model& model, QWidget* parent)
-    : FileWindow("save3dz", "Save normals as text file", "*.txt", "Input map file name", "temp.txt", parent),
+    : FileWindow("save3dz", tr("Save normals as text file"), "*.txt", tr("Input map file name"), "temp.txt", parent),
       model_(model)
 {
+    setFolder(common::rememberedFolder(kProgram, kDialog, folder()));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setRange(0, 255);
@@ -36,7 +45,7 @@ void SaveNormalsWindow::OKButton_Click()
 {
     QString name = Text1->text();
     if (name.isEmpty()) {
-        showError("No file name");
+        showError(tr("No file name"));
         return;
     }
     // The list shows the .txt files, so a bare name means one of them.
@@ -49,22 +58,24 @@ void SaveNormalsWindow::OKButton_Click()
     const auto path = common::resolveNoCase(folderPath(), name.toStdString());
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec)) {
-        const QString question = QString("%1 already exists.\nDo you want to replace it?")
+        const QString question = tr("%1 already exists.\nDo you want to replace it?")
                                      .arg(QDir::toNativeSeparators(fromPath(path)));
         if (common::dialogs().questionDefaultNo(this, windowTitle(), question, common::MessageIcon::Question)
             != common::Answer::Yes)
             return;
     }
-    startElementProgress(ProgressBar1, model_.elementCount, "lines");
+    const QString unit = tr("lines");
+    startElementProgress(ProgressBar1, model_.elementCount, unit);
     const int backups = common::backupCount();
     try {
         writeNormalsText(path, model_,
-            [this](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, "lines"); });
+            [this, &unit](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, unit); });
     } catch (const std::exception& e) {
-        showError(QString("%1 cannot be written:\n%2")
+        showError(tr("%1 cannot be written:\n%2")
                       .arg(QDir::toNativeSeparators(fromPath(path)), QString::fromStdString(e.what())));
         return;
     }
+    common::rememberFolder(kProgram, kDialog, folder());
     common::reportNewBackup(this, windowTitle(), backups);
     emit saved(fromPath(path));
     hide();

@@ -1,0 +1,17 @@
+#include "WindowKeys.h"
+
+#include <QTest>
+#include <QWidget>
+
+namespace common {
+
+bool pressKeys(QWidget& window, const QKeySequence& keys)
+{
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return false;
+    QTest::keySequence(&window, keys);
+    return true;
+}
+
+} // namespace common
