@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -56,7 +59,12 @@ QString path(const fs::path& p)
 
 class LoadoutEditorWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { testing::writeDemoLists(dir.path()); }
+    void SetUp() override
+    {
+        testing::writeDemoLists(dir.path());
+        // Remembered folders go to this test's own settings, never the user's.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path(dir / "settings"));
+    }
 
     // Opens the window on `bytes` written as loadout.dat.
     void open(const std::vector<std::uint8_t>& bytes)
@@ -249,7 +257,7 @@ TEST_F(LoadoutEditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
     EXPECT_EQ(get<QLabel>("Label7")->text(), "P-38H Lightning 1");
     EXPECT_EQ(get<QLabel>("Label4")->text(), "7929");
     EXPECT_EQ(get<QLabel>("Label5")->text(), "7932");
-    EXPECT_EQ(window->windowTitle(), "Ordnix");
+    EXPECT_EQ(window->windowTitle(), "loadout.dat[*] — Loadout Editor — Ordnix");
 }
 
 TEST_F(LoadoutEditorWindowTest, DoubleClickingAListedFileLoadsIt)
@@ -284,7 +292,7 @@ TEST_F(LoadoutEditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
     ASSERT_TRUE(window->LoadLoadout(path(dir / "big.dat")));
     ASSERT_GE(titles.size(), 3);
     EXPECT_TRUE(titles[titles.size() - 2].contains("200000")) << titles[titles.size() - 2].toStdString();
-    EXPECT_EQ(titles.back(), "Ordnix");
+    EXPECT_EQ(titles.back(), "big.dat[*] — Loadout Editor — Ordnix");
     EXPECT_EQ(get<QTableView>("BG")->model()->rowCount(), 200000);
 }
 
@@ -303,7 +311,7 @@ TEST_F(LoadoutEditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
     EXPECT_EQ(get<QLabel>("ldf")->text(), "loadout.dat");
     EXPECT_FALSE(get<QLabel>("ldf")->isHidden());
     EXPECT_EQ(window->shownRecord(), 7);
-    EXPECT_EQ(window->windowTitle(), "Ordnix");
+    EXPECT_EQ(window->windowTitle(), "loadout.dat[*] — Loadout Editor — Ordnix");
 }
 
 TEST_F(LoadoutEditorWindowTest, ACodeBeyondItsListShowsNoEntryAndOkKeepsIt)
@@ -651,6 +659,144 @@ TEST_F(LoadoutEditorWindowTest, LongNamesAndLargePositionsShowWholeInACentredWin
     // Off by no more than the frame, whose margins are unknown until shown.
     EXPECT_LE((window->geometry().center() - centre).manhattanLength(), 8)
         << window->geometry().center().x() << "," << window->geometry().center().y();
+}
+
+// Both value columns of positions first ... last, to compare whole stretches.
+std::vector<std::pair<std::string, std::string>> columns(const LoadoutImage& image, std::size_t first, std::size_t last)
+{
+    std::vector<std::pair<std::string, std::string>> values;
+    for (std::size_t p = first; p <= last; ++p)
+        values.emplace_back(image.loadedText(p), image.currentText(p));
+    return values;
+}
+
+TEST_F(LoadoutEditorWindowTest, UndoOfAnInsertRestoresBothColumnsAndRedoRedoesIt)
+{
+    open(demogen::buildDemoLoadout());
+    // An edit behind the insert, so the moved current values differ from the loaded ones.
+    choose(12);
+    type("IFD_0", "77");
+    click("Command12");
+    const auto before = columns(window->image(), 1, 7928);
+
+    choose(10);
+    click("Command5");
+    const auto inserted = columns(window->image(), 1, 7928);
+    ASSERT_NE(inserted, before);
+
+    click("Undo");
+    EXPECT_EQ(columns(window->image(), 1, 7928), before);
+    EXPECT_EQ(row(), 10);
+    EXPECT_EQ(get<QLabel>("Label7")->text(), get<QTableWidget>("RG")->item(10, 1)->text());
+
+    click("Redo");
+    EXPECT_EQ(columns(window->image(), 1, 7928), inserted);
+    EXPECT_EQ(row(), 11);
+
+    // Both steps undone: the image is as loaded again and nothing was written.
+    click("Undo");
+    click("Undo");
+    EXPECT_TRUE(changed().empty());
+    EXPECT_FALSE(window->hasUnsavedChanges());
+    EXPECT_FALSE(fs::exists(dir / "Loadout.001"));
+}
+
+TEST_F(LoadoutEditorWindowTest, UndoOfOkRestoresTheSlotBytes)
+{
+    open(demogen::buildDemoLoadout());
+    choose(3);
+    auto* weapon = get<QComboBox>("Weapon_0");
+    const int loadedWeapon = weapon->currentIndex();
+    const QString loadedIfd = text("IFD_0");
+    weapon->setCurrentIndex((loadedWeapon + 1) % weapon->count());
+    type("IFD_0", "123");
+    click("Command12");
+    const std::set<std::size_t> edited = changed();
+    ASSERT_EQ(edited.size(), 2u);
+
+    click("Undo");
+    EXPECT_TRUE(changed().empty());
+    EXPECT_EQ(weapon->currentIndex(), loadedWeapon); // the editor shows the record as it is again
+    EXPECT_EQ(text("IFD_0"), loadedIfd);
+
+    click("Redo");
+    EXPECT_EQ(changed(), edited);
+    EXPECT_EQ(text("IFD_0"), "123");
+}
+
+TEST_F(LoadoutEditorWindowTest, TitleAndUnsavedQuestionFollowTheUndoHistory)
+{
+    open(demogen::buildDemoLoadout());
+    EXPECT_TRUE(window->windowTitle().startsWith("loadout.dat[*]")) << window->windowTitle().toStdString();
+    EXPECT_FALSE(window->isWindowModified());
+
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    EXPECT_TRUE(window->isWindowModified());
+    click("Undo");
+    EXPECT_FALSE(window->isWindowModified());
+
+    click("Redo");
+    click("Command2");
+    EXPECT_FALSE(window->isWindowModified()); // saving leaves the history but marks it saved
+    EXPECT_TRUE(get<QStatusBar>("statusBar")->currentMessage().contains("Loadout.001"));
+    click("Undo");
+    EXPECT_TRUE(window->isWindowModified());
+    dialogs->answers.push_back(common::Answer::Cancel);
+    click("Command3");
+    EXPECT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(window->isVisible());
+
+    click("Redo"); // back at what Loadout.001 holds
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dialogs->texts().size(), 1);
+}
+
+TEST_F(LoadoutEditorWindowTest, KeysSaveUndoAndQuitThroughTheButtonsPaths)
+{
+    open(demogen::buildDemoLoadout());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(fs::exists(dir / "Loadout.001"));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text("IFD_0"), QString::fromStdString(window->image().loadedText(13)));
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(dialogs->texts().size(), 1); // the unsaved undo is asked about
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(LoadoutEditorWindowTest, SaveBlockNamesTheScriptInTheStatusLine)
+{
+    open(demogen::buildDemoLoadout());
+    dialogs->files.push_back(path(dir / "changes.lox"));
+    click("Command9");
+    EXPECT_TRUE(get<QStatusBar>("statusBar")->currentMessage().contains(path(dir / "changes.lox")));
+}
+
+TEST_F(LoadoutEditorWindowTest, EachDialogStartsInTheFolderItLastChoseFrom)
+{
+    const fs::path mods = dir / "mods";
+    fs::create_directory(mods);
+    writeAllBytes(mods / "loadout.dat", demogen::buildDemoLoadout());
+    open(demogen::buildDemoLoadout());
+    dialogs->files.push_back(path(mods / "loadout.dat"));
+    click("Command4");
+    ASSERT_EQ(get<QLabel>("ldf")->text(), "loadout.dat");
+
+    click("Command9"); // cancelled: the script dialog keeps its own folder
+    EXPECT_EQ(dialogs->events.back().request.directory, path(dir.path()));
+
+    // The next run's first dialog opens where the last loadout came from.
+    window = std::make_unique<LoadoutEditorWindow>(dir.path());
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs->events.back().request.title, "Load Loadout");
+    EXPECT_EQ(QDir(dialogs->events.back().request.directory), QDir(path(mods)));
 }
 
 // The real program, as a user starts it.

@@ -49,6 +49,8 @@ ChoosePlanePage::ChoosePlanePage(ByteTableModel* model, QWidget* parent) : QWidg
     RG->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     RG->setFixedWidth(kMinimumRecordListWidth);
     RG->viewport()->installEventFilter(this);
+    RG->setToolTip(tr("The 180 loadout records, named by aircraft and numbered within each aircraft; "
+                      "right-click to show the aircraft's mission option block in the byte table"));
     for (int row = 0; row < RG->rowCount(); ++row) {
         RG->setItem(row, 0, new QTableWidgetItem);
         RG->setItem(row, 1, new QTableWidgetItem);
@@ -69,17 +71,19 @@ ChoosePlanePage::ChoosePlanePage(ByteTableModel* model, QWidget* parent) : QWidg
     BG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     BG->setSelectionMode(QAbstractItemView::SingleSelection);
     BG->setWordWrap(false);
+    BG->setToolTip(tr("Every byte of the loaded file: position, value as loaded, current value"));
     fitByteTable(0);
 
     ldf = namedLabel(QStringLiteral("ldf"), QString());
     QFont strong = ldf->font();
     strong.setBold(true);
     ldf->setFont(strong);
+    ldf->setToolTip(tr("The loaded loadout file"));
 
     Frame2 = new MissionOptionsFrame;
 
-    emptyHint_ = new QLabel(QStringLiteral(
-        "No loadout file is loaded.\n\nPress \"Load Loadout\" or double-click a file in the list of loadout files."));
+    emptyHint_ = new QLabel(
+        tr("No loadout file is loaded.\n\nPress \"Load Loadout\" or double-click a file in the list of loadout files."));
     emptyHint_->setWordWrap(true);
     emptyHint_->setEnabled(false);
 
