@@ -1,6 +1,7 @@
 #include "LoadoutFixture.h"
 
 #include "ordnix/core/ChangeScript.h"
+#include "ordnix/ui/ByteTableView.h"
 #include "ordnix/ui/LoadoutEditorWindow.h"
 
 #include "tools/demogen/DemoInstallation.h"
@@ -25,7 +26,6 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -225,7 +225,7 @@ TEST_F(LoadoutEditorWindowTest, InsertEditedValuesRoundsOptionsDownAndKeepsTheCo
     EXPECT_EQ(window->image().currentText(8100), " 12");
     EXPECT_EQ(window->image().currentText(8101), "7");
     EXPECT_EQ(window->image().currentText(8102), "0");
-    const QTableView* table = get<QTableView>("BG");
+    const ByteTableView* table = get<ByteTableView>("BG");
     EXPECT_EQ(table->model()->index(8100, 2).data().toString(), "7");
 }
 
@@ -244,7 +244,7 @@ TEST_F(LoadoutEditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
     EXPECT_TRUE(get<QTableWidget>("RG")->isHidden());
     EXPECT_TRUE(get<QWidget>("Frame2")->isHidden());
     EXPECT_FALSE(get<QPushButton>("Command2")->isEnabled());
-    EXPECT_EQ(get<QTableView>("BG")->model()->rowCount(), 0);
+    EXPECT_EQ(get<ByteTableView>("BG")->model()->rowCount(), 0);
 
     dialogs->files.push_back(path(dir / "loadout.dat"));
     click("Command4");
@@ -293,7 +293,7 @@ TEST_F(LoadoutEditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
     ASSERT_GE(titles.size(), 3);
     EXPECT_TRUE(titles[titles.size() - 2].contains("200000")) << titles[titles.size() - 2].toStdString();
     EXPECT_EQ(titles.back(), "big.dat[*] — Loadout Editor — Ordnix");
-    EXPECT_EQ(get<QTableView>("BG")->model()->rowCount(), 200000);
+    EXPECT_EQ(get<ByteTableView>("BG")->model()->rowCount(), 200000);
 }
 
 TEST_F(LoadoutEditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
@@ -480,7 +480,7 @@ TEST_F(LoadoutEditorWindowTest, RightClickOnTheRecordListShowsTheOptionBlock)
     open(demogen::buildDemoLoadout());
     choose(40);
     auto* list = get<QTableWidget>("RG");
-    const auto* table = get<QTableView>("BG");
+    const auto* table = get<ByteTableView>("BG");
     const int anchor = get<QLabel>("Label4")->text().toInt();
     ASSERT_GT(anchor, 7929);
     page(0);
@@ -650,7 +650,7 @@ TEST_F(LoadoutEditorWindowTest, LongNamesAndLargePositionsShowWholeInACentredWin
     const auto* list = get<QTableWidget>("RG");
     page(0);
     EXPECT_GE(list->viewport()->width(), static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(1));
-    auto* table = get<QTableView>("BG");
+    auto* table = get<ByteTableView>("BG");
     table->scrollToBottom();
     QApplication::processEvents();
     EXPECT_GE(table->columnWidth(0), static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(0));

@@ -1,5 +1,6 @@
 #include "ChoosePlanePage.h"
 
+#include "ByteTableView.h"
 #include "ControlHelpers.h"
 #include "MissionOptionsFrame.h"
 
@@ -10,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -61,16 +61,13 @@ ChoosePlanePage::ChoosePlanePage(ByteTableModel* model, QWidget* parent) : QWidg
     });
     connect(RG, &QTableWidget::cellClicked, this, [this](int row, int) { emit recordClicked(row); });
 
-    BG = new QTableView;
+    BG = new ByteTableView;
     BG->setObjectName(QStringLiteral("BG"));
     BG->setModel(model_);
-    BG->verticalHeader()->hide();
-    BG->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    BG->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    BG->setRowHeight(fontMetrics().height() + 4);
     BG->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     BG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     BG->setSelectionMode(QAbstractItemView::SingleSelection);
-    BG->setWordWrap(false);
     BG->setToolTip(tr("Every byte of the loaded file: position, value as loaded, current value"));
     fitByteTable(0);
 
