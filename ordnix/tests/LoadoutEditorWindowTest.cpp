@@ -799,6 +799,22 @@ TEST_F(LoadoutEditorWindowTest, EachDialogStartsInTheFolderItLastChoseFrom)
     EXPECT_EQ(QDir(dialogs->events.back().request.directory), QDir(path(mods)));
 }
 
+TEST_F(LoadoutEditorWindowTest, AClickInTheByteTableMakesThatByteCurrent)
+{
+    auto bytes = demogen::buildDemoLoadout();
+    bytes.resize(1'000'000, 7);
+    open(bytes);
+    page(0);
+    auto* table = get<ByteTableView>("BG");
+    table->scrollToBottom();
+    const QModelIndex last = table->model()->index(999'999, ByteTableModel::LoadedColumn);
+    const QRect cell = table->visualRect(last);
+    ASSERT_TRUE(table->viewport()->rect().contains(cell.center()));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(table->currentIndex(), last);
+    EXPECT_EQ(last.data().toString(), "7");
+}
+
 // The real program, as a user starts it.
 class ProgramTest : public ::testing::Test {
 protected:
@@ -808,7 +824,9 @@ protected:
     // goes to `errors`.
     int run(const QStringList& arguments, QString& errors)
     {
-        const common::ProgramRun result = common::runProgram(ORDNIX_EXE, dir.path(), arguments);
+        // Its remembered folders in the test's folder, not the user's settings.
+        const common::ProgramRun result = common::runProgram(ORDNIX_EXE, dir.path(), arguments,
+            {{QStringLiteral("XDG_CONFIG_HOME"), path(dir / "settings")}});
         errors = QString::fromStdString(result.standardError);
         return result.finished ? result.exitCode : -1;
     }

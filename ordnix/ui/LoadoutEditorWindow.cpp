@@ -239,6 +239,7 @@ void LoadoutEditorWindow::showUndoStep(std::size_t first, std::size_t last, int 
     if (mission >= 0) {
         missions_->selectMission(mission);
         ShowMission(mission);
+        SSTab1->setCurrentIndex(kChoosePlaneTab); // where the options are edited
     }
 }
 
