@@ -50,6 +50,11 @@ void LoadoutImage::setCurrent(std::size_t position, std::string_view text)
     current_.setText(index(position), text);
 }
 
+void LoadoutImage::setLoaded(std::size_t position, std::string_view text)
+{
+    loaded_.setText(index(position), text);
+}
+
 bool LoadoutImage::isChanged(std::size_t position) const
 {
     return !current_.sameText(index(position), loaded_);

@@ -31,6 +31,8 @@ public:
     std::string loadedText(std::size_t position) const;
     std::string currentText(std::size_t position) const;
     void setCurrent(std::size_t position, std::string_view text);
+    // Puts a loaded value back, as undoing a block move does.
+    void setLoaded(std::size_t position, std::string_view text);
     bool isChanged(std::size_t position) const;
 
     // Copies both values of one entry onto another; positions stay.

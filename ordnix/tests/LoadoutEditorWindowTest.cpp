@@ -1,6 +1,7 @@
 #include "LoadoutFixture.h"
 
 #include "ordnix/core/ChangeScript.h"
+#include "ordnix/ui/ByteTableView.h"
 #include "ordnix/ui/LoadoutEditorWindow.h"
 
 #include "tools/demogen/DemoInstallation.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,8 +23,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -56,7 +59,12 @@ QString path(const fs::path& p)
 
 class LoadoutEditorWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { testing::writeDemoLists(dir.path()); }
+    void SetUp() override
+    {
+        testing::writeDemoLists(dir.path());
+        // Remembered folders go to this test's own settings, never the user's.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path(dir / "settings"));
+    }
 
     // Opens the window on `bytes` written as loadout.dat.
     void open(const std::vector<std::uint8_t>& bytes)
@@ -217,7 +225,7 @@ TEST_F(LoadoutEditorWindowTest, InsertEditedValuesRoundsOptionsDownAndKeepsTheCo
     EXPECT_EQ(window->image().currentText(8100), " 12");
     EXPECT_EQ(window->image().currentText(8101), "7");
     EXPECT_EQ(window->image().currentText(8102), "0");
-    const QTableView* table = get<QTableView>("BG");
+    const ByteTableView* table = get<ByteTableView>("BG");
     EXPECT_EQ(table->model()->index(8100, 2).data().toString(), "7");
 }
 
@@ -236,7 +244,7 @@ TEST_F(LoadoutEditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
     EXPECT_TRUE(get<QTableWidget>("RG")->isHidden());
     EXPECT_TRUE(get<QWidget>("Frame2")->isHidden());
     EXPECT_FALSE(get<QPushButton>("Command2")->isEnabled());
-    EXPECT_EQ(get<QTableView>("BG")->model()->rowCount(), 0);
+    EXPECT_EQ(get<ByteTableView>("BG")->model()->rowCount(), 0);
 
     dialogs->files.push_back(path(dir / "loadout.dat"));
     click("Command4");
@@ -249,7 +257,7 @@ TEST_F(LoadoutEditorWindowTest, CancellingTheStartupDialogLeavesTheWindowUsable)
     EXPECT_EQ(get<QLabel>("Label7")->text(), "P-38H Lightning 1");
     EXPECT_EQ(get<QLabel>("Label4")->text(), "7929");
     EXPECT_EQ(get<QLabel>("Label5")->text(), "7932");
-    EXPECT_EQ(window->windowTitle(), "Ordnix");
+    EXPECT_EQ(window->windowTitle(), "loadout.dat[*] — Loadout Editor — Ordnix");
 }
 
 TEST_F(LoadoutEditorWindowTest, DoubleClickingAListedFileLoadsIt)
@@ -284,8 +292,8 @@ TEST_F(LoadoutEditorWindowTest, LoadingShowsTheCountInTheTitleAndRestoresIt)
     ASSERT_TRUE(window->LoadLoadout(path(dir / "big.dat")));
     ASSERT_GE(titles.size(), 3);
     EXPECT_TRUE(titles[titles.size() - 2].contains("200000")) << titles[titles.size() - 2].toStdString();
-    EXPECT_EQ(titles.back(), "Ordnix");
-    EXPECT_EQ(get<QTableView>("BG")->model()->rowCount(), 200000);
+    EXPECT_EQ(titles.back(), "big.dat[*] — Loadout Editor — Ordnix");
+    EXPECT_EQ(get<ByteTableView>("BG")->model()->rowCount(), 200000);
 }
 
 TEST_F(LoadoutEditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
@@ -303,7 +311,7 @@ TEST_F(LoadoutEditorWindowTest, AFileTooShortIsRefusedAndTheLoadedOneStays)
     EXPECT_EQ(get<QLabel>("ldf")->text(), "loadout.dat");
     EXPECT_FALSE(get<QLabel>("ldf")->isHidden());
     EXPECT_EQ(window->shownRecord(), 7);
-    EXPECT_EQ(window->windowTitle(), "Ordnix");
+    EXPECT_EQ(window->windowTitle(), "loadout.dat[*] — Loadout Editor — Ordnix");
 }
 
 TEST_F(LoadoutEditorWindowTest, ACodeBeyondItsListShowsNoEntryAndOkKeepsIt)
@@ -472,7 +480,7 @@ TEST_F(LoadoutEditorWindowTest, RightClickOnTheRecordListShowsTheOptionBlock)
     open(demogen::buildDemoLoadout());
     choose(40);
     auto* list = get<QTableWidget>("RG");
-    const auto* table = get<QTableView>("BG");
+    const auto* table = get<ByteTableView>("BG");
     const int anchor = get<QLabel>("Label4")->text().toInt();
     ASSERT_GT(anchor, 7929);
     page(0);
@@ -642,7 +650,7 @@ TEST_F(LoadoutEditorWindowTest, LongNamesAndLargePositionsShowWholeInACentredWin
     const auto* list = get<QTableWidget>("RG");
     page(0);
     EXPECT_GE(list->viewport()->width(), static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(1));
-    auto* table = get<QTableView>("BG");
+    auto* table = get<ByteTableView>("BG");
     table->scrollToBottom();
     QApplication::processEvents();
     EXPECT_GE(table->columnWidth(0), static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(0));
@@ -651,6 +659,160 @@ TEST_F(LoadoutEditorWindowTest, LongNamesAndLargePositionsShowWholeInACentredWin
     // Off by no more than the frame, whose margins are unknown until shown.
     EXPECT_LE((window->geometry().center() - centre).manhattanLength(), 8)
         << window->geometry().center().x() << "," << window->geometry().center().y();
+}
+
+// Both value columns of positions first ... last, to compare whole stretches.
+std::vector<std::pair<std::string, std::string>> columns(const LoadoutImage& image, std::size_t first, std::size_t last)
+{
+    std::vector<std::pair<std::string, std::string>> values;
+    for (std::size_t p = first; p <= last; ++p)
+        values.emplace_back(image.loadedText(p), image.currentText(p));
+    return values;
+}
+
+TEST_F(LoadoutEditorWindowTest, UndoOfAnInsertRestoresBothColumnsAndRedoRedoesIt)
+{
+    open(demogen::buildDemoLoadout());
+    // An edit behind the insert, so the moved current values differ from the loaded ones.
+    choose(12);
+    type("IFD_0", "77");
+    click("Command12");
+    const auto before = columns(window->image(), 1, 7928);
+
+    choose(10);
+    click("Command5");
+    const auto inserted = columns(window->image(), 1, 7928);
+    ASSERT_NE(inserted, before);
+
+    click("Undo");
+    EXPECT_EQ(columns(window->image(), 1, 7928), before);
+    EXPECT_EQ(row(), 10);
+    EXPECT_EQ(get<QLabel>("Label7")->text(), get<QTableWidget>("RG")->item(10, 1)->text());
+
+    click("Redo");
+    EXPECT_EQ(columns(window->image(), 1, 7928), inserted);
+    EXPECT_EQ(row(), 11);
+
+    // Both steps undone: the image is as loaded again and nothing was written.
+    click("Undo");
+    click("Undo");
+    EXPECT_TRUE(changed().empty());
+    EXPECT_FALSE(window->hasUnsavedChanges());
+    EXPECT_FALSE(fs::exists(dir / "Loadout.001"));
+}
+
+TEST_F(LoadoutEditorWindowTest, UndoOfOkRestoresTheSlotBytes)
+{
+    open(demogen::buildDemoLoadout());
+    choose(3);
+    auto* weapon = get<QComboBox>("Weapon_0");
+    const int loadedWeapon = weapon->currentIndex();
+    const QString loadedIfd = text("IFD_0");
+    weapon->setCurrentIndex((loadedWeapon + 1) % weapon->count());
+    type("IFD_0", "123");
+    click("Command12");
+    const std::set<std::size_t> edited = changed();
+    ASSERT_EQ(edited.size(), 2u);
+
+    click("Undo");
+    EXPECT_TRUE(changed().empty());
+    EXPECT_EQ(weapon->currentIndex(), loadedWeapon); // the editor shows the record as it is again
+    EXPECT_EQ(text("IFD_0"), loadedIfd);
+
+    click("Redo");
+    EXPECT_EQ(changed(), edited);
+    EXPECT_EQ(text("IFD_0"), "123");
+}
+
+TEST_F(LoadoutEditorWindowTest, TitleAndUnsavedQuestionFollowTheUndoHistory)
+{
+    open(demogen::buildDemoLoadout());
+    EXPECT_TRUE(window->windowTitle().startsWith("loadout.dat[*]")) << window->windowTitle().toStdString();
+    EXPECT_FALSE(window->isWindowModified());
+
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    EXPECT_TRUE(window->isWindowModified());
+    click("Undo");
+    EXPECT_FALSE(window->isWindowModified());
+
+    click("Redo");
+    click("Command2");
+    EXPECT_FALSE(window->isWindowModified()); // saving leaves the history but marks it saved
+    EXPECT_TRUE(get<QStatusBar>("statusBar")->currentMessage().contains("Loadout.001"));
+    click("Undo");
+    EXPECT_TRUE(window->isWindowModified());
+    dialogs->answers.push_back(common::Answer::Cancel);
+    click("Command3");
+    EXPECT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(window->isVisible());
+
+    click("Redo"); // back at what Loadout.001 holds
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dialogs->texts().size(), 1);
+}
+
+TEST_F(LoadoutEditorWindowTest, KeysSaveUndoAndQuitThroughTheButtonsPaths)
+{
+    open(demogen::buildDemoLoadout());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(fs::exists(dir / "Loadout.001"));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text("IFD_0"), QString::fromStdString(window->image().loadedText(13)));
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(dialogs->texts().size(), 1); // the unsaved undo is asked about
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(LoadoutEditorWindowTest, SaveBlockNamesTheScriptInTheStatusLine)
+{
+    open(demogen::buildDemoLoadout());
+    dialogs->files.push_back(path(dir / "changes.lox"));
+    click("Command9");
+    EXPECT_TRUE(get<QStatusBar>("statusBar")->currentMessage().contains(path(dir / "changes.lox")));
+}
+
+TEST_F(LoadoutEditorWindowTest, EachDialogStartsInTheFolderItLastChoseFrom)
+{
+    const fs::path mods = dir / "mods";
+    fs::create_directory(mods);
+    writeAllBytes(mods / "loadout.dat", demogen::buildDemoLoadout());
+    open(demogen::buildDemoLoadout());
+    dialogs->files.push_back(path(mods / "loadout.dat"));
+    click("Command4");
+    ASSERT_EQ(get<QLabel>("ldf")->text(), "loadout.dat");
+
+    click("Command9"); // cancelled: the script dialog keeps its own folder
+    EXPECT_EQ(dialogs->events.back().request.directory, path(dir.path()));
+
+    // The next run's first dialog opens where the last loadout came from.
+    window = std::make_unique<LoadoutEditorWindow>(dir.path());
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs->events.back().request.title, "Load Loadout");
+    EXPECT_EQ(QDir(dialogs->events.back().request.directory), QDir(path(mods)));
+}
+
+TEST_F(LoadoutEditorWindowTest, AClickInTheByteTableMakesThatByteCurrent)
+{
+    auto bytes = demogen::buildDemoLoadout();
+    bytes.resize(1'000'000, 7);
+    open(bytes);
+    page(0);
+    auto* table = get<ByteTableView>("BG");
+    table->scrollToBottom();
+    const QModelIndex last = table->model()->index(999'999, ByteTableModel::LoadedColumn);
+    const QRect cell = table->visualRect(last);
+    ASSERT_TRUE(table->viewport()->rect().contains(cell.center()));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(table->currentIndex(), last);
+    EXPECT_EQ(last.data().toString(), "7");
 }
 
 // The real program, as a user starts it.
@@ -662,7 +824,9 @@ protected:
     // goes to `errors`.
     int run(const QStringList& arguments, QString& errors)
     {
-        const common::ProgramRun result = common::runProgram(ORDNIX_EXE, dir.path(), arguments);
+        // Its remembered folders in the test's folder, not the user's settings.
+        const common::ProgramRun result = common::runProgram(ORDNIX_EXE, dir.path(), arguments,
+            {{QStringLiteral("XDG_CONFIG_HOME"), path(dir / "settings")}});
         errors = QString::fromStdString(result.standardError);
         return result.finished ? result.exitCode : -1;
     }

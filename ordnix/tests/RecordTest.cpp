@@ -1,6 +1,7 @@
 #include "LoadoutFixture.h"
 
 #include "ordnix/core/ChangeScript.h"
+#include "ordnix/core/ImageSnapshot.h"
 #include "ordnix/core/LoadoutError.h"
 #include "ordnix/core/LoadoutLayout.h"
 #include "ordnix/core/LoadoutRecord.h"
@@ -13,6 +14,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ordnix {
@@ -249,6 +251,36 @@ TEST_F(RecordBlocksTest, EditsMoveWithTheirRecord)
     EXPECT_EQ(changes[0].position, number + 44);
     EXPECT_EQ(changes[0].value, "03");
     EXPECT_EQ(image.loadedText(number + 44), "2");
+}
+
+// Putting back a stretch kept before a move: typed texts ("03", "x") in
+// either column come back as typed, and the change script as it was.
+TEST_F(RecordBlocksTest, ASnapshotPutsAMovedStretchBackAsTyped)
+{
+    const std::size_t number = RecordStart(20) + 4 + 2;
+    image.setCurrent(number, "03");
+    image.setLoaded(number + 1, "x");
+    const auto script = [this] {
+        std::vector<std::pair<std::size_t, std::string>> lines;
+        for (const ChangedByte& c : ChangedBytes(image))
+            lines.emplace_back(c.position, c.value);
+        return lines;
+    };
+    const ImageSnapshot kept(image, RecordStart(19), kRecordsEnd);
+    const auto scriptBefore = script();
+    InsertRecordCopy(image, 19);
+    ASSERT_NE(script(), scriptBefore);
+
+    kept.restore(image);
+    EXPECT_EQ(ImageSnapshot(image, RecordStart(19), kRecordsEnd), kept);
+    EXPECT_EQ(script(), scriptBefore);
+    EXPECT_EQ(image.currentText(number), "03");
+    EXPECT_EQ(image.loadedText(number + 1), "x");
+    for (std::size_t i = 0; i < 180; ++i) {
+        if (i != 20) {
+            EXPECT_EQ(recordTexts(image, i), before[i]) << i;
+        }
+    }
 }
 
 TEST(SlotFieldsTest, NormalisingResetsEmptySlotsAndCountsToTheLastInUse)

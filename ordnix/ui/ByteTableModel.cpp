@@ -91,15 +91,27 @@ QVariant ByteTableModel::data(const QModelIndex& index, int role) const
 
 QVariant ByteTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::ToolTipRole) {
+        switch (section) {
+        case PositionColumn:
+            return tr("DLoc: position of the byte in the file, counted from 1");
+        case LoadedColumn:
+            return tr("OldD: the byte's value as loaded");
+        default:
+            return tr("DDat: the byte's current value, which saving writes; bold when changed, red when it is no byte");
+        }
+    }
+    if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case PositionColumn:
-        return QStringLiteral("DLoc");
+        return tr("DLoc");
     case LoadedColumn:
-        return QStringLiteral("OldD");
+        return tr("OldD");
     default:
-        return QStringLiteral("DDat");
+        return tr("DDat");
     }
 }
 

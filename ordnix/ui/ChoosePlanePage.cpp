@@ -1,5 +1,6 @@
 #include "ChoosePlanePage.h"
 
+#include "ByteTableView.h"
 #include "ControlHelpers.h"
 #include "MissionOptionsFrame.h"
 
@@ -10,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -49,6 +49,8 @@ ChoosePlanePage::ChoosePlanePage(ByteTableModel* model, QWidget* parent) : QWidg
     RG->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     RG->setFixedWidth(kMinimumRecordListWidth);
     RG->viewport()->installEventFilter(this);
+    RG->setToolTip(tr("The 180 loadout records, named by aircraft and numbered within each aircraft; "
+                      "right-click to show the aircraft's mission option block in the byte table"));
     for (int row = 0; row < RG->rowCount(); ++row) {
         RG->setItem(row, 0, new QTableWidgetItem);
         RG->setItem(row, 1, new QTableWidgetItem);
@@ -59,27 +61,26 @@ ChoosePlanePage::ChoosePlanePage(ByteTableModel* model, QWidget* parent) : QWidg
     });
     connect(RG, &QTableWidget::cellClicked, this, [this](int row, int) { emit recordClicked(row); });
 
-    BG = new QTableView;
+    BG = new ByteTableView;
     BG->setObjectName(QStringLiteral("BG"));
     BG->setModel(model_);
-    BG->verticalHeader()->hide();
-    BG->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    BG->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    BG->setRowHeight(fontMetrics().height() + 4);
     BG->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     BG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     BG->setSelectionMode(QAbstractItemView::SingleSelection);
-    BG->setWordWrap(false);
+    BG->setToolTip(tr("Every byte of the loaded file: position, value as loaded, current value"));
     fitByteTable(0);
 
     ldf = namedLabel(QStringLiteral("ldf"), QString());
     QFont strong = ldf->font();
     strong.setBold(true);
     ldf->setFont(strong);
+    ldf->setToolTip(tr("The loaded loadout file"));
 
     Frame2 = new MissionOptionsFrame;
 
-    emptyHint_ = new QLabel(QStringLiteral(
-        "No loadout file is loaded.\n\nPress \"Load Loadout\" or double-click a file in the list of loadout files."));
+    emptyHint_ = new QLabel(
+        tr("No loadout file is loaded.\n\nPress \"Load Loadout\" or double-click a file in the list of loadout files."));
     emptyHint_->setWordWrap(true);
     emptyHint_->setEnabled(false);
 

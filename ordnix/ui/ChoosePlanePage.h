@@ -9,11 +9,11 @@
 #include <cstddef>
 
 class QLabel;
-class QTableView;
 class QTableWidget;
 
 namespace ordnix {
 
+class ByteTableView;
 class MissionOptionsFrame;
 
 // The "Choose Plane" page: the record list (RG) naming the 180 records,
@@ -62,7 +62,7 @@ private:
 
     ByteTableModel* model_;
     QTableWidget* RG = nullptr;
-    QTableView* BG = nullptr;
+    ByteTableView* BG = nullptr;
     QLabel* ldf = nullptr;
     QLabel* emptyHint_ = nullptr;
     MissionOptionsFrame* Frame2 = nullptr;

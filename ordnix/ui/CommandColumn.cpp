@@ -2,11 +2,14 @@
 
 #include "ControlHelpers.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <initializer_list>
@@ -19,21 +22,35 @@ CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* exit = namedButton(QStringLiteral("Command3"), QStringLiteral("Exit"));
-    Command5 = namedButton(QStringLiteral("Command5"), QStringLiteral("Insert a block"));
-    Command6 = namedButton(QStringLiteral("Command6"), QStringLiteral("Delete a block"));
-    Check1 = new QCheckBox(QStringLiteral("Replace Loadout.dat"));
+    auto* exit = namedButton(QStringLiteral("Command3"), tr("E&xit"));
+    Command5 = namedButton(QStringLiteral("Command5"), tr("&Insert a block"));
+    Command6 = namedButton(QStringLiteral("Command6"), tr("&Delete a block"));
+    Check1 = new QCheckBox(tr("&Replace Loadout.dat"));
     Check1->setObjectName(QStringLiteral("Check1"));
-    Command2 = namedButton(QStringLiteral("Command2"), QStringLiteral("Save Loadout"));
-    auto* load = namedButton(QStringLiteral("Command4"), QStringLiteral("Load Loadout"));
-    Command9 = namedButton(QStringLiteral("Command9"), QStringLiteral("Save Block"));
-    Command5->setToolTip(QStringLiteral("Copy the record shown into the next place"));
-    Command6->setToolTip(QStringLiteral("Remove the record shown"));
-    Command9->setToolTip(QStringLiteral("Write the changes since loading as a loadout script"));
+    Command2 = namedButton(QStringLiteral("Command2"), tr("&Save Loadout"));
+    auto* load = namedButton(QStringLiteral("Command4"), tr("&Load Loadout"));
+    Command9 = namedButton(QStringLiteral("Command9"), tr("Save &Block"));
+    Command5->setToolTip(tr("Copy the record shown into the next place"));
+    Command6->setToolTip(tr("Remove the record shown"));
+    Command9->setToolTip(tr("Write the changes since loading as a loadout script"));
+
+    Check1->setToolTip(tr("Save over the loaded loadout file instead of writing a numbered copy"));
+    Command2->setToolTip(tr("Write the image to Loadout.dat or to the next numbered copy (Ctrl+S)"));
+    load->setToolTip(tr("Open a loadout file (Ctrl+O)"));
+
+    undo_ = new QToolButton;
+    undo_->setObjectName(QStringLiteral("Undo"));
+    redo_ = new QToolButton;
+    redo_->setObjectName(QStringLiteral("Redo"));
+    auto* history = new QHBoxLayout;
+    history->addWidget(undo_, 1);
+    history->addWidget(redo_, 1);
+    for (QToolButton* button : {undo_, redo_})
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
     File1 = new QListWidget;
     File1->setObjectName(QStringLiteral("File1"));
-    File1->setToolTip(QStringLiteral("Double-click a file to load it"));
+    File1->setToolTip(tr("Double-click a file to load it"));
 
     layout->addWidget(exit);
     layout->addSpacing(16);
@@ -45,7 +62,9 @@ CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent)
     layout->addWidget(load);
     layout->addWidget(Command9);
     layout->addSpacing(16);
-    layout->addWidget(new QLabel(QStringLiteral("Loadout files:")));
+    layout->addLayout(history);
+    layout->addSpacing(16);
+    layout->addWidget(new QLabel(tr("Loadout files:")));
     layout->addWidget(File1, 1);
 
     connect(exit, &QPushButton::clicked, this, &CommandColumn::exitClicked);
@@ -55,6 +74,14 @@ CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent)
     connect(load, &QPushButton::clicked, this, &CommandColumn::loadClicked);
     connect(Command9, &QPushButton::clicked, this, &CommandColumn::scriptClicked);
     connect(File1, &QListWidget::itemDoubleClicked, this, &CommandColumn::fileDoubleClicked);
+}
+
+void CommandColumn::setUndoActions(QAction* undo, QAction* redo)
+{
+    undo_->setDefaultAction(undo);
+    redo_->setDefaultAction(redo);
+    for (QToolButton* button : {undo_, redo_})
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 bool CommandColumn::replaceTicked() const

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QCheckBox;
 class QListWidget;
 class QPushButton;
+class QToolButton;
 
 namespace ordnix {
 
@@ -20,6 +22,9 @@ class CommandColumn : public QWidget {
 
 public:
     explicit CommandColumn(QWidget* parent = nullptr);
+
+    // Buttons for the window's undo and redo actions.
+    void setUndoActions(QAction* undo, QAction* redo);
 
     // "Replace Loadout.dat"
     bool replaceTicked() const;
@@ -50,6 +55,8 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* Command9 = nullptr;
     QListWidget* File1 = nullptr;
+    QToolButton* undo_ = nullptr;
+    QToolButton* redo_ = nullptr;
 };
 
 } // namespace ordnix

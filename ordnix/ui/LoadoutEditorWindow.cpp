@@ -3,7 +3,9 @@
 #include "ChoosePlanePage.h"
 #include "CommandColumn.h"
 #include "ControlHelpers.h"
+#include "ImageEditCommand.h"
 #include "MissionOptionsFrame.h"
+#include "RememberedFolders.h"
 #include "SlotEditorPage.h"
 #include "TextReaderPage.h"
 
@@ -22,12 +24,20 @@
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUndoStack>
+#include <QVBoxLayout>
 
 #include <cmath>
 #include <stdexcept>
@@ -38,6 +48,11 @@ namespace {
 
 constexpr int kChoosePlaneTab = 0;
 constexpr int kLoadoutDataTab = 1;
+
+// Keys of the remembered folders, one per file dialog.
+const QString kLoadoutDialog = QStringLiteral("loadout");
+const QString kScriptDialog = QStringLiteral("script");
+const QString kTextDialog = QStringLiteral("text");
 
 QStringList toStringList(const NameList& list)
 {
@@ -60,9 +75,15 @@ LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::op
     : QWidget(parent)
     , startDir_(std::move(startDir))
     , fileToOpen_(std::move(fileToOpen))
-    , programTitle_(QStringLiteral("Ordnix"))
+    , programName_(QStringLiteral("Ordnix"))
+    , programTitle_(tr("Loadout Editor \u2014 Ordnix"))
     , model_(new ByteTableModel(this))
+    , undoStack_(new QUndoStack(this))
 {
+    // The remembered folders live in the settings of this organisation.
+    if (QCoreApplication::organizationName().isEmpty())
+        QCoreApplication::setOrganizationName(RememberedFolders::organisation());
+
     choosePlane_ = new ChoosePlanePage(model_);
     missions_ = choosePlane_->missionOptions();
     slots_ = new SlotEditorPage;
@@ -71,15 +92,23 @@ LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::op
 
     SSTab1 = new QTabWidget;
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(choosePlane_, QStringLiteral("Choose Plane"));
-    SSTab1->addTab(slots_, QStringLiteral("Loadout  Data"));
-    SSTab1->addTab(reader_, QStringLiteral("Text Reader"));
+    SSTab1->addTab(choosePlane_, tr("Choose Plane"));
+    SSTab1->addTab(slots_, tr("Loadout  Data"));
+    SSTab1->addTab(reader_, tr("Text Reader"));
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(SSTab1, 1);
-    layout->addWidget(commands_);
-    resize(940, 560);
-    setWindowTitle(programTitle_);
+    statusBar_ = new QStatusBar;
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    statusBar_->setSizeGripEnabled(false);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(SSTab1, 1);
+    columns->addWidget(commands_);
+    layout->addLayout(columns, 1);
+    layout->addWidget(statusBar_);
+    resize(940, 580);
+    createActions();
+    updateTitle();
 
     connect(choosePlane_, &ChoosePlanePage::recordChosen, this, &LoadoutEditorWindow::ShowRecord);
     connect(choosePlane_, &ChoosePlanePage::recordClicked, this, [this](int row) {
@@ -128,18 +157,90 @@ LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::op
 
 void LoadoutEditorWindow::warn(const QString& text)
 {
-    common::dialogs().message(this, programTitle_, text, common::MessageIcon::Warning);
+    common::dialogs().message(this, programName_, text, common::MessageIcon::Warning);
 }
 
-// The current value texts from `first` to `last`, those outside the image
-// left out; compared before and after an edit to see whether it changed any.
-std::vector<std::string> LoadoutEditorWindow::currentTexts(std::size_t first, std::size_t last) const
+// Ctrl+S, Ctrl+O and Ctrl+Q do what the buttons and the close box do; the
+// undo history is offered as actions and as buttons in the command column.
+void LoadoutEditorWindow::createActions()
 {
-    std::vector<std::string> texts;
-    for (std::size_t p = first; p <= last; ++p)
-        if (image_.contains(p))
-            texts.push_back(image_.currentText(p));
-    return texts;
+    auto* save = new QAction(tr("Save Loadout"), this);
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &LoadoutEditorWindow::Command2_Click);
+    auto* load = new QAction(tr("Load Loadout"), this);
+    load->setShortcut(QKeySequence::Open);
+    connect(load, &QAction::triggered, this, &LoadoutEditorWindow::Command4_Click);
+    auto* quit = new QAction(tr("Exit"), this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &LoadoutEditorWindow::Command3_Click);
+
+    // Fixed captions keep the narrow column steady; the tooltip names the step.
+    auto* undo = new QAction(tr("&Undo"), this);
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setEnabled(false);
+    connect(undo, &QAction::triggered, undoStack_, &QUndoStack::undo);
+    connect(undoStack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::undoTextChanged, undo,
+        [undo](const QString& step) { undo->setToolTip(tr("Undo %1 (Ctrl+Z)").arg(step)); });
+    auto* redo = new QAction(tr("Red&o"), this);
+    redo->setObjectName(QStringLiteral("redoAction"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo->setEnabled(false);
+    connect(redo, &QAction::triggered, undoStack_, &QUndoStack::redo);
+    connect(undoStack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::redoTextChanged, redo,
+        [redo](const QString& step) { redo->setToolTip(tr("Redo %1 (Ctrl+Shift+Z)").arg(step)); });
+    addActions({save, load, quit, undo, redo});
+    commands_->setUndoActions(undo, redo);
+
+    connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+}
+
+// "FILE[*] — Loadout Editor — Ordnix" once a file is loaded; the marker
+// shows while the undo history is away from its saved state.
+void LoadoutEditorWindow::updateTitle()
+{
+    if (image_.empty())
+        setWindowTitle(programTitle_);
+    else
+        setWindowTitle(tr("%1[*] \u2014 %2").arg(shownFileName(image_.shownName()), programTitle_));
+    setWindowModified(!undoStack_->isClean());
+}
+
+bool LoadoutEditorWindow::hasUnsavedChanges() const
+{
+    return !undoStack_->isClean();
+}
+
+// Pushes the edit just made as one undo step, unless it changed nothing.
+// Undoing shows `rowBefore` again, redoing `rowAfter`; `mission` is the
+// mission kind whose options the step stored, if any.
+void LoadoutEditorWindow::pushEdit(const QString& text, ImageSnapshot before, int rowBefore, int rowAfter,
+    int mission)
+{
+    ImageSnapshot after(image_, before.first(), before.last());
+    if (after == before)
+        return;
+    const std::size_t first = before.first();
+    const std::size_t last = before.last();
+    undoStack_->push(new ImageEditCommand(image_, std::move(before), std::move(after), text,
+        [this, first, last, rowBefore, rowAfter, mission](bool undone) {
+            showUndoStep(first, last, undone ? rowBefore : rowAfter, mission);
+        }));
+}
+
+void LoadoutEditorWindow::showUndoStep(std::size_t first, std::size_t last, int row, int mission)
+{
+    model_->refresh(first, last);
+    showRecordNames();
+    if (row >= 0)
+        selectRecord(row);
+    if (mission >= 0) {
+        missions_->selectMission(mission);
+        ShowMission(mission);
+        SSTab1->setCurrentIndex(kChoosePlaneTab); // where the options are edited
+    }
 }
 
 void LoadoutEditorWindow::setImageCommandsEnabled(bool enabled)
@@ -180,14 +281,16 @@ void LoadoutEditorWindow::showEvent(QShowEvent* event)
 std::optional<QString> LoadoutEditorWindow::askForLoadout()
 {
     common::FileDialogRequest request;
-    request.title = QStringLiteral("Load Loadout");
-    request.filter = QStringLiteral("Loadout Files (loadout.* Loadout.* LOADOUT.*)");
-    request.directory = QString::fromStdString(startDir_.string());
+    request.title = tr("Load Loadout");
+    request.filter = tr("Loadout Files (loadout.* Loadout.* LOADOUT.*)");
+    request.directory = RememberedFolders::folder(kLoadoutDialog, QString::fromStdString(startDir_.string()));
     auto chosen = common::dialogs().openFile(this, request);
     if (chosen && chosen->isEmpty())
         chosen.reset();
-    if (chosen)
+    if (chosen) {
         lastChosenName_ = *chosen;
+        RememberedFolders::remember(kLoadoutDialog, *chosen);
+    }
     return chosen;
 }
 
@@ -209,25 +312,26 @@ bool LoadoutEditorWindow::LoadLoadout(const std::filesystem::path& file)
     LoadoutImage loaded;
     try {
         loaded = LoadFile(startDir_, file.string(), [this](std::size_t count) {
-            setWindowTitle(QStringLiteral("%1 - %2 bytes read").arg(programTitle_).arg(count));
+            setWindowTitle(tr("%1 - %2 bytes read").arg(programTitle_).arg(count));
         });
     } catch (const LoadoutError& e) {
-        setWindowTitle(programTitle_);
+        updateTitle();
         choosePlane_->setFileNameVisible(!image_.empty());
         warn(fromGame(e.what()));
         return false;
     } catch (const common::IoError& e) {
-        setWindowTitle(programTitle_);
+        updateTitle();
         choosePlane_->setFileNameVisible(!image_.empty());
-        warn(QStringLiteral("%1 could not be loaded: %2").arg(name, QString::fromLocal8Bit(e.what())));
+        warn(tr("%1 could not be loaded: %2").arg(name, QString::fromLocal8Bit(e.what())));
         return false;
     }
-    setWindowTitle(programTitle_);
 
     model_->setImage(nullptr);
+    undoStack_->clear(); // its steps belong to the image replaced
     image_ = std::move(loaded);
     model_->setImage(&image_);
-    unsaved_ = false;
+    updateTitle();
+    statusBar_->showMessage(tr("Loaded %1").arg(shownFileName(image_.fileName().string())));
     choosePlane_->fitByteTable(image_.size());
 
     choosePlane_->showFileName(shownFileName(image_.shownName()));
@@ -267,7 +371,7 @@ void LoadoutEditorWindow::ShowRecord()
     slots_->showFields(fields);
 
     slots_->showTitle(choosePlane_->recordName(row),
-        QStringLiteral("Record %1 of %2, positions %3 to %4, aircraft code %5")
+        tr("Record %1 of %2, positions %3 to %4, aircraft code %5")
             .arg(row + 1)
             .arg(kRecordCount)
             .arg(p0)
@@ -304,14 +408,15 @@ bool LoadoutEditorWindow::saveLoadout()
     const int backups = common::backupCount();
     try {
         const std::filesystem::path saved = SaveImage(image_, startDir_, commands_->replaceTicked());
-        unsaved_ = false;
+        undoStack_->setClean();
         refreshFileList(shownFileName(saved.filename().string()));
-        common::reportNewBackup(this, programTitle_, backups);
+        statusBar_->showMessage(tr("Saved %1").arg(shownFileName(saved.string())));
+        common::reportNewBackup(this, programName_, backups);
         return true;
     } catch (const LoadoutError& e) {
         warn(fromGame(e.what()));
     } catch (const common::IoError& e) {
-        warn(QStringLiteral("The loadout could not be saved.\n%1").arg(QString::fromLocal8Bit(e.describe())));
+        warn(tr("The loadout could not be saved.\n%1").arg(QString::fromLocal8Bit(e.describe())));
     }
     return false;
 }
@@ -320,19 +425,19 @@ bool LoadoutEditorWindow::saveLoadout()
 // may go on (saved, discarded, or nothing to lose).
 bool LoadoutEditorWindow::mayDropUnsavedChanges(const QString& action)
 {
-    if (!unsaved_)
+    if (undoStack_->isClean())
         return true;
     QString target;
     try {
         target = shownFileName(
             SaveFileName(startDir_, commands_->replaceTicked(), image_.fileName()).filename().string());
     } catch (const LoadoutError&) {
-        target = QStringLiteral("a numbered copy");
+        target = tr("a numbered copy");
     }
-    const QString text = QStringLiteral("The changes to %1 have not been saved.\n\n"
-                                        "Save them to %2 before %3?")
+    const QString text = tr("The changes to %1 have not been saved.\n\n"
+                            "Save them to %2 before %3?")
                              .arg(shownFileName(image_.shownName()), target, action);
-    switch (common::dialogs().cancellableQuestion(this, programTitle_, text,
+    switch (common::dialogs().cancellableQuestion(this, programName_, text,
         common::CancellableQuestion::SaveDiscardCancel)) {
     case common::Answer::Save: return saveLoadout();
     case common::Answer::Discard: return true;
@@ -348,7 +453,7 @@ void LoadoutEditorWindow::Command3_Click()
 
 void LoadoutEditorWindow::closeEvent(QCloseEvent* event)
 {
-    if (mayDropUnsavedChanges(QStringLiteral("closing")))
+    if (mayDropUnsavedChanges(tr("closing")))
         event->accept();
     else
         event->ignore();
@@ -360,7 +465,7 @@ void LoadoutEditorWindow::closeEvent(QCloseEvent* event)
 void LoadoutEditorWindow::Command4_Click()
 {
     if (const auto chosen = askForLoadout()) {
-        if (!mayDropUnsavedChanges(QStringLiteral("loading another file")))
+        if (!mayDropUnsavedChanges(tr("loading another file")))
             return;
         SSTab1->setCurrentIndex(kChoosePlaneTab);
         LoadLoadout(*chosen);
@@ -373,14 +478,15 @@ void LoadoutEditorWindow::Command5_Click()
     if (image_.empty())
         return;
     const int s = shownRecord_ < 0 ? 0 : shownRecord_;
+    ImageSnapshot before(image_, RecordStart(static_cast<std::size_t>(s)), kRecordsEnd);
     try {
         InsertRecordCopy(image_, static_cast<std::size_t>(s));
     } catch (const LoadoutError& e) {
         warn(fromGame(e.what()));
         return;
     }
-    unsaved_ = true;
-    setWindowTitle(programTitle_);
+    pushEdit(tr("Insert a block"), std::move(before), s, s + 1);
+    updateTitle();
     model_->refreshAll();
     showRecordNames();
     selectRecord(s + 1);
@@ -394,13 +500,15 @@ void LoadoutEditorWindow::Command6_Click()
     if (image_.empty())
         return;
     const int s = shownRecord_ < 0 ? 0 : shownRecord_;
+    ImageSnapshot before(image_, RecordStart(static_cast<std::size_t>(s)), kRecordsEnd);
     DeleteRecord(image_, static_cast<std::size_t>(s));
-    unsaved_ = true;
-    setWindowTitle(programTitle_);
+    // After deleting the first record its successor takes row 0.
+    const int next = s > 0 ? s - 1 : 0;
+    pushEdit(tr("Delete a block"), std::move(before), s, next);
+    updateTitle();
     model_->refreshAll();
     showRecordNames();
-    // After deleting the first record its successor takes row 0.
-    selectRecord(s > 0 ? s - 1 : 0);
+    selectRecord(next);
     choosePlane_->setFileNameVisible(true);
     missions_->show();
 }
@@ -412,15 +520,15 @@ void LoadoutEditorWindow::Command8_Click()
         return;
     const std::size_t first = missions_->firstPosition();
     const std::size_t last = missions_->lastPosition();
-    const std::vector<std::string> before = currentTexts(first, last);
+    ImageSnapshot before(image_, first, last);
     try {
         StoreMission(image_, missions_->edited());
-        unsaved_ = unsaved_ || before != currentTexts(first, last);
     } catch (const std::out_of_range&) {
-        warn(QStringLiteral("The mission options of this aircraft lie beyond the end of %1.")
+        warn(tr("The mission options of this aircraft lie beyond the end of %1.")
                  .arg(shownFileName(image_.shownName())));
         return;
     }
+    pushEdit(tr("Insert edited values"), std::move(before), shownRecord_, shownRecord_, missions_->mission());
     model_->refresh(first, last);
 }
 
@@ -430,20 +538,22 @@ void LoadoutEditorWindow::Command9_Click()
     if (image_.empty())
         return;
     common::FileDialogRequest request;
-    request.title = QStringLiteral("Save Block");
-    request.filter = QStringLiteral("Loadout Scripts (*.lox)");
-    request.directory = QString::fromStdString(startDir_.string());
+    request.title = tr("Save Block");
+    request.filter = tr("Loadout Scripts (*.lox)");
+    request.directory = RememberedFolders::folder(kScriptDialog, QString::fromStdString(startDir_.string()));
     const auto chosen = common::dialogs().saveFile(this, request);
     if (!chosen || chosen->isEmpty())
         return;
     lastChosenName_ = *chosen;
+    RememberedFolders::remember(kScriptDialog, *chosen);
     NormaliseSlots();
     const int backups = common::backupCount();
     try {
         WriteScript(image_, QFile::encodeName(*chosen).toStdString());
-        common::reportNewBackup(this, programTitle_, backups);
+        statusBar_->showMessage(tr("Script written to %1").arg(*chosen));
+        common::reportNewBackup(this, programName_, backups);
     } catch (const common::IoError& e) {
-        warn(QStringLiteral("%1 could not be written: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
+        warn(tr("%1 could not be written: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
     }
 }
 
@@ -471,11 +581,12 @@ void LoadoutEditorWindow::Command12_Click()
     const auto i = static_cast<std::size_t>(shownRecord_);
     const std::size_t first = RecordStart(i);
     const std::size_t last = first + kRecordSize - 1;
-    const std::vector<std::string> before = currentTexts(first, last);
+    ImageSnapshot before(image_, first, last);
     LoadoutRecord record = ReadRecord(image_, i);
     ApplySlotFields(record, slots_->fields());
     WriteRecord(image_, i, record);
-    unsaved_ = unsaved_ || before != currentTexts(first, last);
+    pushEdit(tr("OK on the slots of %1").arg(choosePlane_->recordName(shownRecord_)), std::move(before),
+        shownRecord_, shownRecord_);
     model_->refresh(first, last);
 }
 
@@ -484,18 +595,19 @@ void LoadoutEditorWindow::T1_Click()
 {
     reader_->clear();
     common::FileDialogRequest request;
-    request.title = QStringLiteral("Load Text");
-    request.filter = QStringLiteral("Text files (*.txt)");
-    request.directory = QString::fromStdString(startDir_.string());
+    request.title = tr("Load Text");
+    request.filter = tr("Text files (*.txt)");
+    request.directory = RememberedFolders::folder(kTextDialog, QString::fromStdString(startDir_.string()));
     request.presetName = lastChosenName_;
     const auto chosen = common::dialogs().openFile(this, request);
     if (!chosen || chosen->isEmpty())
         return;
     lastChosenName_ = *chosen;
+    RememberedFolders::remember(kTextDialog, *chosen);
     try {
         reader_->setText(fromGame(ReadText(QFile::encodeName(*chosen).toStdString())));
     } catch (const common::IoError& e) {
-        warn(QStringLiteral("%1 could not be read: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
+        warn(tr("%1 could not be read: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
     }
 }
 
@@ -511,7 +623,7 @@ void LoadoutEditorWindow::RG_RightMouseDown()
 void LoadoutEditorWindow::File1_DblClick()
 {
     if (const auto stored = commands_->currentFile()) {
-        if (!mayDropUnsavedChanges(QStringLiteral("loading another file")))
+        if (!mayDropUnsavedChanges(tr("loading another file")))
             return;
         SSTab1->setCurrentIndex(kChoosePlaneTab);
         LoadLoadout(startDir_ / *stored);

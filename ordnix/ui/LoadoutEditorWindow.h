@@ -2,6 +2,7 @@
 
 #include "ByteTableModel.h"
 
+#include "ordnix/core/ImageSnapshot.h"
 #include "ordnix/core/LoadoutImage.h"
 #include "ordnix/core/NameLists.h"
 
@@ -14,7 +15,9 @@
 #include <string>
 #include <vector>
 
+class QStatusBar;
 class QTabWidget;
+class QUndoStack;
 
 namespace ordnix {
 
@@ -52,14 +55,20 @@ public:
     const NameLists& lists() const { return lists_; }
     // Record shown in the slot editor, -1 before any.
     int shownRecord() const { return shownRecord_; }
-    // Whether the image holds edits that no "Save Loadout" has written yet.
-    bool hasUnsavedChanges() const { return unsaved_; }
+    // Whether the image differs from what the last load or "Save Loadout"
+    // left, as the undo history tells it.
+    bool hasUnsavedChanges() const;
+    QUndoStack* undoStack() const { return undoStack_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createActions();
+    void updateTitle();
+    void pushEdit(const QString& text, ImageSnapshot before, int rowBefore, int rowAfter, int mission = -1);
+    void showUndoStep(std::size_t first, std::size_t last, int row, int mission);
     void offerStartupDialog();
     std::optional<QString> askForLoadout();
     bool saveLoadout();
@@ -69,7 +78,6 @@ private:
     void selectRecord(int row);
     void showRecordNames();
     void warn(const QString& text);
-    std::vector<std::string> currentTexts(std::size_t first, std::size_t last) const;
 
     // Event handlers, named after their controls.
     void Command2_Click();
@@ -88,6 +96,7 @@ private:
 
     std::filesystem::path startDir_;
     std::optional<QString> fileToOpen_;
+    QString programName_;
     QString programTitle_;
     NameLists lists_;
     LoadoutImage image_;
@@ -97,7 +106,7 @@ private:
     std::size_t p0_ = 0;
     QString lastChosenName_;
     bool firstShow_ = true;
-    bool unsaved_ = false;
+    QUndoStack* undoStack_ = nullptr;
 
     QTabWidget* SSTab1 = nullptr;
     ChoosePlanePage* choosePlane_ = nullptr;
@@ -105,6 +114,7 @@ private:
     SlotEditorPage* slots_ = nullptr;
     TextReaderPage* reader_ = nullptr;
     CommandColumn* commands_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
 };
 
 } // namespace ordnix

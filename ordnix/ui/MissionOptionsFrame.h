@@ -31,6 +31,9 @@ public:
     // Fills the fields from mission kind t of the block; positions beyond
     // the image show empty.
     void showMission(int t, const LoadoutImage& image);
+    // The mission kind shown last, and its option button checked.
+    int mission() const { return mission_; }
+    void selectMission(int t);
     // Whether a mission has been shown, so its fields have positions.
     bool hasMission() const { return countPosition_ != 0; }
     // The fields as typed, with the positions they go to.
@@ -46,6 +49,7 @@ signals:
 
 private:
     std::size_t anchor_ = 0;
+    int mission_ = -1;
     std::size_t countPosition_ = 0;
     std::array<std::size_t, kOptionCount> optionPositions_{};
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <initializer_list>
+#include <utility>
 
 namespace ordnix {
 
@@ -28,8 +29,13 @@ SlotEditorPage::SlotEditorPage(QWidget* parent) : QWidget(parent)
     layout->addWidget(details_);
 
     auto* blocks = new QHBoxLayout;
-    blocks->addWidget(namedLabel(QStringLiteral("Label8"), QStringLiteral("Number of blocks: ")));
+    auto* label8 = namedLabel(QStringLiteral("Label8"), tr("Number of blocks: "));
+    blocks->addWidget(label8);
     Text5 = namedField(QStringLiteral("Text5"), 48);
+    const QString blocksTip = tr("Number of weapon slots in use in this record (byte 3 of the record); "
+                                 "set to the last slot whose Number is not 0");
+    label8->setToolTip(blocksTip);
+    Text5->setToolTip(blocksTip);
     blocks->addWidget(Text5);
     blocks->addStretch(1);
     layout->addLayout(blocks);
@@ -37,9 +43,19 @@ SlotEditorPage::SlotEditorPage(QWidget* parent) : QWidget(parent)
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
-    grid->addWidget(new QLabel(QStringLiteral("Weapon")), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Rack")), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Location")), 0, 3);
+    const QString weaponTip = tr("Weapon carried on this slot, from Weapons.txt");
+    const QString rackTip = tr("Rack (mount) the weapon hangs on, from Mounts.txt");
+    const QString locationTip = tr("Where on the aircraft the slot is, from Locations.txt");
+    const QString numberTip = tr("Number of weapons carried on this slot; 0 leaves the slot unused");
+    const QString ifdTip = tr("IFD value of this slot: its fifth byte, written as typed");
+    const QString dbfTip = tr("DBF value of this slot: its seventh byte, written as typed");
+    const std::pair<QString, QString> headings[] = {
+        {tr("Weapon"), weaponTip}, {tr("Rack"), rackTip}, {tr("Location"), locationTip}};
+    for (int c = 0; c < 3; ++c) {
+        auto* heading = new QLabel(headings[c].first);
+        heading->setToolTip(headings[c].second);
+        grid->addWidget(heading, 0, c + 1);
+    }
     for (int j = 0; j < static_cast<int>(kSlotCount); ++j) {
         const int row = j + 1;
         Weapon[j] = new QComboBox;
@@ -55,16 +71,28 @@ SlotEditorPage::SlotEditorPage(QWidget* parent) : QWidget(parent)
         WNum[j] = namedField(arrayName("WNum", j), 44);
         IFD[j] = namedField(arrayName("IFD", j), 44);
         DBF[j] = namedField(arrayName("DBF", j), 44);
+        Weapon[j]->setToolTip(weaponTip);
+        Rack[j]->setToolTip(rackTip);
+        Location[j]->setToolTip(locationTip);
+        auto* label9 = namedLabel(arrayName("Label9", j), tr("Number"));
+        auto* label10 = namedLabel(arrayName("Label10", j), tr("I F D"));
+        auto* label11 = namedLabel(arrayName("Label11", j), tr("D B F"));
+        label9->setToolTip(numberTip);
+        WNum[j]->setToolTip(numberTip);
+        label10->setToolTip(ifdTip);
+        IFD[j]->setToolTip(ifdTip);
+        label11->setToolTip(dbfTip);
+        DBF[j]->setToolTip(dbfTip);
 
-        grid->addWidget(new QLabel(QStringLiteral("Slot %1").arg(j + 1)), row, 0);
+        grid->addWidget(new QLabel(tr("Slot %1").arg(j + 1)), row, 0);
         grid->addWidget(Weapon[j], row, 1);
         grid->addWidget(Rack[j], row, 2);
         grid->addWidget(Location[j], row, 3);
-        grid->addWidget(namedLabel(arrayName("Label9", j), QStringLiteral("Number")), row, 4, Qt::AlignRight);
+        grid->addWidget(label9, row, 4, Qt::AlignRight);
         grid->addWidget(WNum[j], row, 5);
-        grid->addWidget(namedLabel(arrayName("Label10", j), QStringLiteral("I F D")), row, 6, Qt::AlignRight);
+        grid->addWidget(label10, row, 6, Qt::AlignRight);
         grid->addWidget(IFD[j], row, 7);
-        grid->addWidget(namedLabel(arrayName("Label11", j), QStringLiteral("D B F")), row, 8, Qt::AlignRight);
+        grid->addWidget(label11, row, 8, Qt::AlignRight);
         grid->addWidget(DBF[j], row, 9);
     }
     grid->setColumnStretch(1, 3);
@@ -76,10 +104,10 @@ SlotEditorPage::SlotEditorPage(QWidget* parent) : QWidget(parent)
     auto* buttons = new QHBoxLayout;
     Command10 = namedButton(QStringLiteral("Command10"), QStringLiteral("-"));
     Command11 = namedButton(QStringLiteral("Command11"), QStringLiteral("+"));
-    Command12 = namedButton(QStringLiteral("Command12"), QStringLiteral("OK"));
-    Command10->setToolTip(QStringLiteral("Previous record"));
-    Command11->setToolTip(QStringLiteral("Next record"));
-    Command12->setToolTip(QStringLiteral("Write the slots into the record"));
+    Command12 = namedButton(QStringLiteral("Command12"), tr("O&K"));
+    Command10->setToolTip(tr("Previous record"));
+    Command11->setToolTip(tr("Next record"));
+    Command12->setToolTip(tr("Write the slots into the record"));
     buttons->addWidget(Command10);
     buttons->addWidget(Command11);
     buttons->addStretch(1);

@@ -18,7 +18,8 @@ TextReaderPage::TextReaderPage(QWidget* parent) : QWidget(parent)
     Text1_0->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(Text1_0, 1);
     auto* buttons = new QHBoxLayout;
-    auto* load = namedButton(QStringLiteral("T1"), QStringLiteral("Load Text"));
+    auto* load = namedButton(QStringLiteral("T1"), tr("Load &Text"));
+    load->setToolTip(tr("Show a text file here, as it is"));
     buttons->addWidget(load);
     buttons->addStretch(1);
     layout->addLayout(buttons);
