@@ -257,6 +257,12 @@ TEST_F(MainWindowTest, ASaveKeepsItsStepsAndNamesTheFilesWritten)
     EXPECT_EQ(working(0).flight.engineBestAltitude, old);
     EXPECT_TRUE(form->isWindowModified());
     EXPECT_EQ(common::le::getF32(common::readAllBytes(game / "P38H.FLT"), FltRecord::kEngineBestAltitude), 2500.0f);
+
+    // A failed save leaves no earlier "Saved ..." standing.
+    fs::remove(game / "P38H.FLT");
+    form->BitBtn1Click();
+    EXPECT_EQ(dialogs->texts(), QStringList{"P38H.FLT: File not found"});
+    EXPECT_EQ(form->statusBar()->currentMessage(), "");
 }
 
 TEST_F(MainWindowTest, TheUnknownRowsSayWhatTheyAre)

@@ -250,6 +250,8 @@ bool MainWindow::save()
         common::reportNewBackup(this, tr("Wingsmith"), backups);
         return true;
     } catch (const common::IoError& e) {
+        // An earlier "Saved ..." must not stand beside a failed save.
+        statusBar()->clearMessage();
         showIoError(e);
         return false;
     }
@@ -307,6 +309,7 @@ void MainWindow::SavedatatoDATACDFandFLTCDF1Click()
                                      .arg(QDir::toNativeSeparators(QString::fromStdString(resourcePath_))));
         common::reportNewBackup(this, tr("Wingsmith"), backups);
     } catch (const common::IoError& e) {
+        statusBar()->clearMessage();
         showIoError(e);
     }
 }
