@@ -15,12 +15,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QStyle>
 #include <QTest>
@@ -55,6 +58,13 @@ protected:
     common::TempDir config;
     common::ScopedScriptedDialogs dialogs;
     std::unique_ptr<MainWindow> form;
+
+    // The dialogs' remembered folders go to the test's own folder.
+    MainWindowTest()
+    {
+        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, QString::fromStdString((config / "qt").string()));
+    }
 
     Settings settings() const { return Settings(config / "Wingsmith.ini"); }
 
@@ -118,7 +128,9 @@ TEST_F(MainWindowTest, StartUpLoadsAllThirtyAircraftAndShowsTheFirst)
     ASSERT_EQ(list->count(), 30);
     EXPECT_EQ(list->item(15)->text(), "Mosquito");
     EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(form->windowTitle(), "Wingsmith");
+    EXPECT_EQ(form->windowTitle(),
+        QDir::toNativeSeparators(QString::fromStdString(game.path()))
+            + "[*] — Aircraft Flight Model Editor — Wingsmith");
     EXPECT_EQ(child<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
     EXPECT_EQ(child<QTabWidget>("PageControl2")->tabText(1), "P38H.FLT");
     EXPECT_EQ(grid(1)->cellText(0, 0).toStdString(), formatGeneral(working(0).flight.stability[0]));
@@ -194,6 +206,96 @@ TEST_F(MainWindowTest, LeavingAnUntouchedGridKeepsDigitsTheDisplayDoesNotShow)
     form->Comparevalues();
     EXPECT_FALSE(form->workspace().anyChanged());
     EXPECT_EQ(working(0).flight.controlSurfaces[0], 0.123456789f);
+}
+
+TEST_F(MainWindowTest, CtrlZTakesBackACommittedCellInTheAircraftItBelongsToAndCtrlShiftZRedoesIt)
+{
+    open();
+    const auto before = snapshot(game.dir.path());
+    const float old = working(0).flight.stability[1];
+    const QString oldText = grid(1)->cellText(1, 0);
+    typeIntoGrid(1, 1, 0, "123.5");
+    leaveTo(child<QListWidget>("ListBox1"));
+    EXPECT_TRUE(form->isWindowModified());
+    pick(5);
+    auto keys
+        = [](QKeyCombination key) { QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers()); };
+
+    keys(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(form->shownPosition(), 0);
+    EXPECT_EQ(working(0).flight.stability[1], old);
+    EXPECT_EQ(grid(1)->cellText(1, 0), oldText);
+    EXPECT_FALSE(form->isWindowModified());
+
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    EXPECT_EQ(working(0).flight.stability[1], 123.5f);
+    EXPECT_EQ(grid(1)->cellText(1, 0), "123.5");
+    EXPECT_TRUE(form->isWindowModified());
+
+    keys(Qt::CTRL | Qt::Key_Z);
+    keys(Qt::CTRL | Qt::Key_Q);
+    EXPECT_TRUE(dialogs->events.empty()); // unchanged again: no exit question
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(snapshot(game.dir.path()), before);
+}
+
+TEST_F(MainWindowTest, ASaveKeepsItsStepsAndNamesTheFilesWritten)
+{
+    open();
+    auto* altitude = child<QLineEdit>("Edit2");
+    const float old = working(0).flight.engineBestAltitude;
+    altitude->setFocus();
+    altitude->selectAll();
+    QTest::keyClicks(altitude, "2500");
+    leaveTo(child<QListWidget>("ListBox1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(form->isWindowModified());
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+        "Saved P38H.FLT in " + QDir::toNativeSeparators(QString::fromStdString(game.path())));
+
+    // The four keystrokes were one step; undoing it after the save is a change again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(working(0).flight.engineBestAltitude, old);
+    EXPECT_TRUE(form->isWindowModified());
+    EXPECT_EQ(common::le::getF32(common::readAllBytes(game / "P38H.FLT"), FltRecord::kEngineBestAltitude), 2500.0f);
+
+    // A failed save leaves no earlier "Saved ..." standing.
+    fs::remove(game / "P38H.FLT");
+    form->BitBtn1Click();
+    EXPECT_EQ(dialogs->texts(), QStringList{"P38H.FLT: File not found"});
+    EXPECT_EQ(form->statusBar()->currentMessage(), "");
+}
+
+TEST_F(MainWindowTest, TheUnknownRowsSayWhatTheyAre)
+{
+    open();
+    QStringList tips{child<QLineEdit>("Edit3")->toolTip(), child<QLineEdit>("Edit4")->toolTip(),
+        grid(17)->verticalHeaderItem(0)->toolTip(), grid(17)->item(0, 0)->toolTip()};
+    for (int r = 2; r < 8; ++r)
+        tips << grid(9)->verticalHeaderItem(r)->toolTip();
+    for (const QString& tip : tips)
+        EXPECT_TRUE(tip.contains("keeps it as it is")) << tip.toStdString();
+    EXPECT_EQ(grid(9)->verticalHeaderItem(1)->toolTip(), ""); // "Mass of fuel " is not unknown
+}
+
+TEST_F(MainWindowTest, TheDirectoryWindowOpensAtTheFolderLastPickedAndRemembersTheNextOutsideWingsmithIni)
+{
+    common::TempDir earlier;
+    QSettings("Vantor modding tools", "Wingsmith")
+        .setValue("Dialogs/GameFolder", QString::fromStdString(earlier.path().string()));
+    dialogs->modals.push_back([&](QDialog& d) {
+        auto& folders = static_cast<GameFolderDialog&>(d);
+        EXPECT_EQ(fs::path(folders.selectedDirectory().toStdString()), earlier.path());
+        folders.setDirectory(QString::fromStdString(game.path()));
+        d.findChild<QPushButton*>("Button1")->click();
+        return d.result();
+    });
+    form = std::make_unique<MainWindow>(settings());
+    EXPECT_EQ(
+        fs::path(QSettings("Vantor modding tools", "Wingsmith").value("Dialogs/GameFolder").toString().toStdString()),
+        game.dir.path());
+    const Bytes ini = common::readAllBytes(config / "Wingsmith.ini");
+    EXPECT_EQ(std::string(ini.begin(), ini.end()).find("GameFolder"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, ATickedBoxIsCommittedByTheSave)

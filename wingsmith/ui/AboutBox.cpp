@@ -14,7 +14,7 @@ namespace wingsmith {
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName("AboutBox");
-    setWindowTitle("Wingsmith");
+    setWindowTitle(tr("Wingsmith"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto* v = new QVBoxLayout(this);
@@ -26,22 +26,24 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     icon->setObjectName("ProgramIcon");
     icon->setPixmap(aircraftPicture().scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     h->addWidget(icon);
-    auto* title = new QLabel("Wingsmith v1.06");
+    auto* title = new QLabel(tr("Wingsmith v1.06"));
     title->setObjectName("ProductName");
     title->setStyleSheet("color: white; font-size: 22pt; font-weight: bold;");
     h->addWidget(title);
     h->addStretch();
     v->addWidget(panel);
 
-    for (const char* line : {"Flight model editor for Vantor.", "Edits the flight records and the gun table of the",
-             "thirty aircraft, in the loose files or the game's archives.", "",
-             "Written by the Vantor modding tools team.", "Back up your installation before you mod it."}) {
-        auto* l = new QLabel(line);
+    for (const char* line :
+        {QT_TR_NOOP("Flight model editor for Vantor."), QT_TR_NOOP("Edits the flight records and the gun table of the"),
+            QT_TR_NOOP("thirty aircraft, in the loose files or the game's archives."), "",
+            QT_TR_NOOP("Written by the Vantor modding tools team."),
+            QT_TR_NOOP("Back up your installation before you mod it.")}) {
+        auto* l = new QLabel(*line ? tr(line) : QString());
         v->addWidget(l);
     }
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName("OKButton");
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

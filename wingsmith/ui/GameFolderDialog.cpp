@@ -18,7 +18,7 @@ namespace wingsmith {
 GameFolderDialog::GameFolderDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Form2");
-    setWindowTitle("Wingsmith");
+    setWindowTitle(tr("Wingsmith"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto* v = new QVBoxLayout(this);
@@ -26,7 +26,7 @@ GameFolderDialog::GameFolderDialog(QWidget* parent) : QDialog(parent)
     p->setObjectName("p");
     p->setFrameShape(QFrame::StyledPanel);
     auto* pLayout = new QVBoxLayout(p);
-    auto* label1 = new QLabel("Please select your Vantor directory.");
+    auto* label1 = new QLabel(tr("Please select your Vantor directory."));
     label1->setObjectName("Label1");
     QFont f = label1->font();
     f.setBold(true);
@@ -34,7 +34,7 @@ GameFolderDialog::GameFolderDialog(QWidget* parent) : QDialog(parent)
     pLayout->addWidget(label1);
     v->addWidget(p);
 
-    auto* label2 = new QLabel("For example: /home/you/Games/Vantor  (on Windows: C:\\Program Files\\Vantor)");
+    auto* label2 = new QLabel(tr("For example: /home/you/Games/Vantor  (on Windows: C:\\Program Files\\Vantor)"));
     label2->setObjectName("Label2");
     v->addWidget(label2);
 
@@ -64,10 +64,10 @@ GameFolderDialog::GameFolderDialog(QWidget* parent) : QDialog(parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    Button1 = new QPushButton("Ok");
+    Button1 = new QPushButton(tr("&Ok"));
     Button1->setObjectName("Button1");
     Button1->setDefault(true);
-    Button2 = new QPushButton("Cancel");
+    Button2 = new QPushButton(tr("&Cancel"));
     Button2->setObjectName("Button2");
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);

@@ -18,6 +18,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,8 +27,10 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -34,10 +38,21 @@
 
 namespace wingsmith {
 
+namespace {
+const char* const kOrganization = "Vantor modding tools";
+const char* const kProgram = "Wingsmith";
+const char* const kGameFolderKey = "Dialogs/GameFolder";
+} // namespace
+
 MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent), settings_(std::move(settings))
 {
     setObjectName("Form1");
-    setWindowTitle("Wingsmith");
+    // The remembered folders of the dialogs live in the suite's settings.
+    QCoreApplication::setOrganizationName(kOrganization);
+    undoStack_ = new QUndoStack(this);
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &MainWindow::updateModified);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &MainWindow::updateModified);
+    updateTitle();
     buildMenus();
     buildToolBar();
     statusBar()->setObjectName("StatusBar1");
@@ -46,7 +61,7 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
     auto* central = new QWidget;
     auto* h = new QHBoxLayout(central);
     auto* left = new QVBoxLayout;
-    auto* available = new QLabel("Available Aircraft");
+    auto* available = new QLabel(tr("Available Aircraft"));
     available->setObjectName("Label1");
     left->addWidget(available);
     ListBox1 = new QListWidget;
@@ -60,9 +75,10 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
 
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName("PageControl1");
-    const std::pair<QWidget*, const char*> pages[] = {{buildStabilityPage(), "Flight stability data"},
-        {buildEnginePage(), "Engine data"}, {buildControlPage(), "Flight control data"}, {buildGunPage(), "Gun data"},
-        {buildTypePage(), "Aircraft type"}, {buildDamagePage(), "Damage data"}};
+    const std::pair<QWidget*, QString> pages[]
+        = {{buildStabilityPage(), tr("Flight stability data")}, {buildEnginePage(), tr("Engine data")},
+            {buildControlPage(), tr("Flight control data")}, {buildGunPage(), tr("Gun data")},
+            {buildTypePage(), tr("Aircraft type")}, {buildDamagePage(), tr("Damage data")}};
     const int sheetNumbers[] = {1, 2, 3, 4, 7, 8};
     for (int i = 0; i < 6; ++i) {
         TabSheet[static_cast<std::size_t>(sheetNumbers[i])] = pages[i].first;
@@ -83,6 +99,8 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
 MainWindow::~MainWindow()
 {
     disconnect(qApp, nullptr, this, nullptr);
+    // The stack, a child, signals as it goes; the window is gone by then.
+    disconnect(undoStack_, nullptr, this, nullptr);
 }
 
 // ---- Start-up and paths ----
@@ -90,15 +108,39 @@ MainWindow::~MainWindow()
 bool MainWindow::RestoreDir()
 {
     resourcePath_ = settings_.resourcePath();
-    if (!resourcePath_.empty())
+    if (!resourcePath_.empty()) {
+        updateTitle();
         return true;
+    }
     GameFolderDialog dialog(this);
-    dialog.setDirectory(QString::fromStdString(std::filesystem::current_path().string()));
+    const QString last = lastGameFolder();
+    dialog.setDirectory(!last.isEmpty() ? last : QString::fromStdString(std::filesystem::current_path().string()));
     if (common::dialogs().exec(dialog) != QDialog::Accepted)
         return false;
     resourcePath_ = dialog.selectedDirectory().toStdString();
+    rememberGameFolder(dialog.selectedDirectory());
     SaveDir();
+    updateTitle();
     return true;
+}
+
+QString MainWindow::lastGameFolder() const
+{
+    const QString folder = QSettings(kOrganization, kProgram).value(kGameFolderKey).toString();
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+void MainWindow::rememberGameFolder(const QString& folder)
+{
+    QSettings(kOrganization, kProgram).setValue(kGameFolderKey, folder);
+}
+
+void MainWindow::updateTitle()
+{
+    const QString program = tr("Aircraft Flight Model Editor — Wingsmith");
+    setWindowTitle(resourcePath_.empty()
+            ? program + "[*]"
+            : QString("%1[*] — %2").arg(QDir::toNativeSeparators(QString::fromStdString(resourcePath_)), program));
 }
 
 void MainWindow::SaveDir()
@@ -112,7 +154,9 @@ void MainWindow::SaveDir()
 
 void MainWindow::StartUp()
 {
-    setWindowTitle("Wingsmith");
+    updateTitle();
+    // A new start has nothing to undo.
+    undoStack_->clear();
     // Until an aircraft is shown, the pages take no input: an edit would
     // have no aircraft to go into.
     shownPosition_ = -1;
@@ -126,8 +170,10 @@ void MainWindow::StartUp()
         if (m.kind == StartUpMessage::Kind::Warning)
             warn(QString::fromStdString(m.text));
         else
-            common::dialogs().message(this, "Wingsmith", QString::fromStdString(m.text), common::MessageIcon::Error);
+            common::dialogs().message(
+                this, tr("Wingsmith"), QString::fromStdString(m.text), common::MessageIcon::Error);
     }
+    updateModified();
     if (!outcome.completed)
         return;
     filling_ = true;
@@ -136,6 +182,7 @@ void MainWindow::StartUp()
     ListBox1Click();
     PageControl1->setCurrentWidget(TabSheet[1]);
     PageControl2->setCurrentWidget(TabSheet[5]);
+    updateModified();
 }
 
 void MainWindow::PathClick1Click()
@@ -144,21 +191,22 @@ void MainWindow::PathClick1Click()
     const std::string previous = settings_.resourcePath();
     resourcePath_ = previous;
     GameFolderDialog dialog(this);
-    dialog.setDirectory(QString::fromStdString(resourcePath_));
+    dialog.setDirectory(resourcePath_.empty() ? lastGameFolder() : QString::fromStdString(resourcePath_));
     if (common::dialogs().exec(dialog) != QDialog::Accepted)
         return;
 
     const std::string chosen = dialog.selectedDirectory().toStdString();
+    rememberGameFolder(dialog.selectedDirectory());
     std::error_code ec;
     if (!std::filesystem::exists(gameFile(chosen, kFltCdfName), ec))
-        warn("No FLT.CDF file found!");
+        warn(tr("No FLT.CDF file found!"));
     // The offered save writes into the installation whose values are loaded,
     // before the new path is stored: the settings still name the old one.
     // Without an old folder there is nothing to save into.
     Comparevalues();
     if (!previous.empty() && workspace_.anyChanged()
-        && common::dialogs().question(this, "Information", "Do you want to save changes?",
-               common::MessageIcon::Information)
+        && common::dialogs().question(
+               this, tr("Information"), tr("Do you want to save changes?"), common::MessageIcon::Information)
             == common::Answer::Yes)
         BitBtn1Click();
 
@@ -182,12 +230,28 @@ bool MainWindow::save()
 {
     RestoreDir();
     Comparevalues();
+    // What the save writes, named afterwards in the status bar.
+    QStringList written;
+    if (std::find(workspace_.planesChanged.begin(), workspace_.planesChanged.end(), true)
+        != workspace_.planesChanged.end())
+        written << QString::fromUtf8(kPlanesDatName.data(), static_cast<int>(kPlanesDatName.size()));
+    for (int i = 0; i < kAircraftCount; ++i)
+        if (workspace_.fltChanged[static_cast<std::size_t>(i)])
+            written << QString::fromUtf8(
+                rosterByPosition(i).fltName.data(), static_cast<int>(rosterByPosition(i).fltName.size()));
     const int backups = common::backupCount();
     try {
         workspace_.save(resourcePath_);
-        common::reportNewBackup(this, "Wingsmith", backups);
+        undoStack_->setClean();
+        updateModified();
+        const QString folder = QDir::toNativeSeparators(QString::fromStdString(resourcePath_));
+        statusBar()->showMessage(written.isEmpty() ? tr("Nothing to save: no aircraft was changed")
+                                                   : tr("Saved %1 in %2").arg(written.join(", "), folder));
+        common::reportNewBackup(this, tr("Wingsmith"), backups);
         return true;
     } catch (const common::IoError& e) {
+        // An earlier "Saved ..." must not stand beside a failed save.
+        statusBar()->clearMessage();
         showIoError(e);
         return false;
     }
@@ -203,7 +267,8 @@ bool MainWindow::offerToSave(const QString& question)
     Comparevalues();
     if (!workspace_.anyChanged())
         return true;
-    switch (common::dialogs().cancellableQuestion(this, "Confirm", question, common::CancellableQuestion::YesNoCancel)) {
+    switch (common::dialogs().cancellableQuestion(
+        this, tr("Confirm"), question, common::CancellableQuestion::YesNoCancel)) {
     case common::Answer::Yes: return save();
     case common::Answer::No: return true;
     default: return false;
@@ -213,8 +278,8 @@ bool MainWindow::offerToSave(const QString& question)
 void MainWindow::BitBtn2Click()
 {
     // The import overwrites the working copy of every aircraft.
-    if (!offerToSave("Importing from DATA.CDF and FLT.CDF replaces the values of every aircraft. "
-                     "Changes have been detected. Do you want to save changes first?"))
+    if (!offerToSave(tr("Importing from DATA.CDF and FLT.CDF replaces the values of every aircraft. "
+                        "Changes have been detected. Do you want to save changes first?")))
         return;
     RestoreDir();
     try {
@@ -223,10 +288,15 @@ void MainWindow::BitBtn2Click()
         showIoError(e);
         return;
     }
+    // The steps before referred to values the import replaced.
+    undoStack_->clear();
     filling_ = true;
     ListBox1->setCurrentRow(0);
     filling_ = false;
     ListBox1Click();
+    updateModified();
+    statusBar()->showMessage(tr("Imported all aircraft from DATA.CDF and FLT.CDF in %1")
+                                 .arg(QDir::toNativeSeparators(QString::fromStdString(resourcePath_))));
 }
 
 void MainWindow::SavedatatoDATACDFandFLTCDF1Click()
@@ -235,15 +305,18 @@ void MainWindow::SavedatatoDATACDFandFLTCDF1Click()
     const int backups = common::backupCount();
     try {
         workspace_.exportArchives(resourcePath_);
-        common::reportNewBackup(this, "Wingsmith", backups);
+        statusBar()->showMessage(tr("Exported all aircraft to DATA.CDF and FLT.CDF in %1")
+                                     .arg(QDir::toNativeSeparators(QString::fromStdString(resourcePath_))));
+        common::reportNewBackup(this, tr("Wingsmith"), backups);
     } catch (const common::IoError& e) {
+        statusBar()->clearMessage();
         showIoError(e);
     }
 }
 
 bool MainWindow::exitProgram()
 {
-    if (!offerToSave("Exiting Wingsmith. Changes have been detected. Do you want to save changes?"))
+    if (!offerToSave(tr("Exiting Wingsmith. Changes have been detected. Do you want to save changes?")))
         return false; // the program stays open, the attributes untouched
     attributes_.restore();
     return true;
@@ -268,23 +341,23 @@ void MainWindow::showIoError(const common::IoError& e)
 {
     QString text = QString::fromLocal8Bit(e.describe().c_str());
     if (const auto* shortFile = dynamic_cast<const FileTooShortError*>(&e)) {
-        text = QString("%1 is %2 bytes long, too short for the fields to be written (%3 bytes needed). "
-                       "Nothing was written to it!")
+        text = tr("%1 is %2 bytes long, too short for the fields to be written (%3 bytes needed). "
+                  "Nothing was written to it!")
                    .arg(QString::fromStdString(shortFile->path().filename().string()))
                    .arg(shortFile->size())
                    .arg(shortFile->needed());
     }
-    common::dialogs().message(this, "Wingsmith", text, common::MessageIcon::Error);
+    common::dialogs().message(this, tr("Wingsmith"), text, common::MessageIcon::Error);
 }
 
 void MainWindow::showConversionError(const std::exception& e)
 {
-    common::dialogs().message(this, "Wingsmith", QString::fromUtf8(e.what()), common::MessageIcon::Error);
+    common::dialogs().message(this, tr("Wingsmith"), QString::fromUtf8(e.what()), common::MessageIcon::Error);
 }
 
 void MainWindow::warn(const QString& text)
 {
-    common::dialogs().message(this, "Warning", text, common::MessageIcon::Warning);
+    common::dialogs().message(this, tr("Warning"), text, common::MessageIcon::Warning);
 }
 
 } // namespace wingsmith

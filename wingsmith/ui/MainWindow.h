@@ -21,6 +21,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QUndoStack;
 class QWidget;
 
 namespace wingsmith {
@@ -89,7 +90,15 @@ private:
     void enableAircraftPages(bool enabled);
     // A text field stored as soon as its text reads as a number; a text that
     // does not read is reported once, when the field is left.
-    void wireNumberField(QLineEdit* edit, const std::function<void(const QString&)>& store);
+    // `control` names the field for undo, so its keystrokes make one step.
+    void wireNumberField(QLineEdit* edit, int control, const std::function<void(const QString&)>& store);
+    // Runs `change` on the aircraft shown and makes it one undo step when it
+    // changed anything; `control` as for AircraftEdit.
+    void record(int control, const std::function<void()>& change);
+    // Puts an aircraft's values back (undo, redo) and shows that aircraft.
+    void applyValues(int position, const AircraftValues& values);
+    void undoEdit();
+    void redoEdit();
     void commitGrid(StringGrid* grid);
     void commitCheckBox(int index);
     void commitPending();
@@ -103,6 +112,11 @@ private:
     // when the user cancelled or the save failed.
     bool offerToSave(const QString& question);
     bool exitProgram();
+    void updateTitle();
+    void updateModified();
+    // The last folder picked in the directory window, kept between runs.
+    QString lastGameFolder() const;
+    void rememberGameFolder(const QString& folder);
     void showIoError(const common::IoError& e);
     void showConversionError(const std::exception& e);
     void warn(const QString& text);
@@ -122,6 +136,7 @@ private:
     std::set<QWidget*> pending_;
 
     QListWidget* ListBox1 = nullptr;
+    QUndoStack* undoStack_ = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
     QTabWidget* PageControl1 = nullptr;

@@ -2,6 +2,7 @@
 // back into the working copy.
 #include "MainWindow.h"
 
+#include "AircraftEdit.h"
 #include "StringGrid.h"
 #include "UpDown.h"
 
@@ -16,6 +17,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -68,25 +70,28 @@ void MainWindow::wireCommitOnLeave()
     });
 
     // Engine page: lists on a choice, text fields at once, the count by its arrows.
-    connect(UpDown_[1], &UpDown::arrowClicked, this,
-        [this] { shown().flight.engineCount = static_cast<std::int16_t>(UpDown_[1]->position()); });
+    connect(UpDown_[1], &UpDown::arrowClicked, this, [this] {
+        record(0, [this] { shown().flight.engineCount = static_cast<std::int16_t>(UpDown_[1]->position()); });
+    });
     connect(ComboBox[1], &QComboBox::activated, this,
-        [this](int i) { shown().flight.engineType = static_cast<std::int16_t>(i); });
+        [this](int i) { record(0, [&] { shown().flight.engineType = static_cast<std::int16_t>(i); }); });
     auto asFloat = [this](const QString& t) { return parseFloat(t.toStdString(), decimalSeparator().toLatin1()); };
-    wireNumberField(Edit[2], [this, asFloat](const QString& t) { shown().flight.engineBestAltitude = asFloat(t); });
-    wireNumberField(Edit[3], [this, asFloat](const QString& t) { shown().flight.engineUnknown1 = asFloat(t); });
-    wireNumberField(Edit[4], [this, asFloat](const QString& t) { shown().flight.engineUnknown2 = asFloat(t); });
+    wireNumberField(Edit[2], 2, [this, asFloat](const QString& t) { shown().flight.engineBestAltitude = asFloat(t); });
+    wireNumberField(Edit[3], 3, [this, asFloat](const QString& t) { shown().flight.engineUnknown1 = asFloat(t); });
+    wireNumberField(Edit[4], 4, [this, asFloat](const QString& t) { shown().flight.engineUnknown2 = asFloat(t); });
     connect(ComboBox[2], &QComboBox::activated, this, [this](int i) {
-        shown().flight.propellerFactor = EngineCodes::kPropellerPatterns[static_cast<std::size_t>(i)];
+        record(
+            0, [&] { shown().flight.propellerFactor = EngineCodes::kPropellerPatterns[static_cast<std::size_t>(i)]; });
     });
     connect(ComboBox[3], &QComboBox::activated, this, [this](int i) {
-        shown().flight.torqueMultiplier = i == 0 ? EngineCodes::kTorqueProp : EngineCodes::kTorqueJet;
+        record(
+            0, [&] { shown().flight.torqueMultiplier = i == 0 ? EngineCodes::kTorqueProp : EngineCodes::kTorqueJet; });
     });
 
     // Gun table page.
     connect(Edit[5], &QLineEdit::textChanged, this, [this] {
         GunGroupVisibility();
-        shown().planes.gunGroupCount = static_cast<std::int16_t>(UpDown_[2]->position());
+        record(0, [this] { shown().planes.gunGroupCount = static_cast<std::int16_t>(UpDown_[2]->position()); });
     });
     for (int g = 1; g <= 6; ++g) {
         const auto gi = static_cast<std::size_t>(g - 1);
@@ -96,34 +101,37 @@ void MainWindow::wireCommitOnLeave()
         UpDown* gunsUp = UpDown_[static_cast<std::size_t>(3 + 2 * (g - 1))];
         UpDown* ammoUp = UpDown_[static_cast<std::size_t>(4 + 2 * (g - 1))];
         connect(Edit[guns], &QLineEdit::textChanged, this, [this, gi, gunsUp] {
-            shown().planes.planesGunGroups[gi].guns = static_cast<std::int16_t>(gunsUp->position());
+            record(0, [&] { shown().planes.planesGunGroups[gi].guns = static_cast<std::int16_t>(gunsUp->position()); });
         });
         connect(Edit[ammo], &QLineEdit::textChanged, this, [this, gi, ammoUp] {
-            shown().planes.planesGunGroups[gi].ammo = static_cast<std::int16_t>(ammoUp->position());
+            record(0, [&] { shown().planes.planesGunGroups[gi].ammo = static_cast<std::int16_t>(ammoUp->position()); });
         });
-        connect(ComboBox[list], &QComboBox::activated, this,
-            [this, gi](int i) { shown().planes.planesGunGroups[gi].position = static_cast<std::int16_t>(i); });
+        connect(ComboBox[list], &QComboBox::activated, this, [this, gi](int i) {
+            record(0, [&] { shown().planes.planesGunGroups[gi].position = static_cast<std::int16_t>(i); });
+        });
         connect(ComboBox[list + 1], &QComboBox::activated, this,
-            [this, gi](int i) { shown().planes.planesGunGroups[gi].caliber = kCaliberCodes[i]; });
-        connect(ComboBox[list + 2], &QComboBox::activated, this,
-            [this, gi](int i) { shown().planes.planesGunGroups[gi].sound = static_cast<std::int16_t>(i); });
-        connect(ComboBox[list + 3], &QComboBox::activated, this,
-            [this, gi](int i) { shown().planes.planesGunGroups[gi].smoke = static_cast<std::int16_t>(i); });
+            [this, gi](int i) { record(0, [&] { shown().planes.planesGunGroups[gi].caliber = kCaliberCodes[i]; }); });
+        connect(ComboBox[list + 2], &QComboBox::activated, this, [this, gi](int i) {
+            record(0, [&] { shown().planes.planesGunGroups[gi].sound = static_cast<std::int16_t>(i); });
+        });
+        connect(ComboBox[list + 3], &QComboBox::activated, this, [this, gi](int i) {
+            record(0, [&] { shown().planes.planesGunGroups[gi].smoke = static_cast<std::int16_t>(i); });
+        });
     }
 
     // Hit points: the text as an integer, kept to its low 8 bits.
     for (std::size_t i = 0; i < 12; ++i) {
-        wireNumberField(Edit[18 + i], [this, i](const QString& t) {
+        wireNumberField(Edit[18 + i], static_cast<int>(18 + i), [this, i](const QString& t) {
             shown().planes.hitPoints[i] = static_cast<std::uint8_t>(parseInteger(t.toStdString()) & 0xFF);
         });
     }
 }
 
-void MainWindow::wireNumberField(QLineEdit* edit, const std::function<void(const QString&)>& store)
+void MainWindow::wireNumberField(QLineEdit* edit, int control, const std::function<void(const QString&)>& store)
 {
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, store](const QString& t) {
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, control, store](const QString& t) {
         try {
-            store(t);
+            record(control, [&] { store(t); });
             unreadable_.erase(edit);
         } catch (const ConversionError&) {
             // Half-typed ("-", "") or shown by the program itself (NAN):
@@ -132,11 +140,11 @@ void MainWindow::wireNumberField(QLineEdit* edit, const std::function<void(const
                 unreadable_.insert(edit);
         }
     });
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, store] {
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, control, store] {
         if (!unreadable_.erase(edit))
             return;
         try {
-            store(edit->text());
+            record(control, [&] { store(edit->text()); });
         } catch (const ConversionError& e) {
             showConversionError(e);
         }
@@ -334,7 +342,8 @@ void MainWindow::commitGrid(StringGrid* grid)
         };
     }
     try {
-        grid->commitEdits(store);
+        // Each changed cell is a step of its own.
+        grid->commitEdits([&](int r, int c, const QString& t) { record(0, [&] { store(r, c, t); }); });
     } catch (const ConversionError& e) {
         showConversionError(e);
     }
@@ -355,7 +364,7 @@ void MainWindow::commitCheckBox(int index)
     QCheckBox* box = CheckBox[static_cast<std::size_t>(index)];
     pending_.erase(box);
     const TypeBit tb = typeBitOf(index);
-    CheckBoxRem(box, tb.bit, tb.byteNumber);
+    record(0, [&] { CheckBoxRem(box, tb.bit, tb.byteNumber); });
 }
 
 void MainWindow::onFocusChanged(QWidget* from, QWidget* to)
@@ -383,6 +392,56 @@ void MainWindow::commitPending()
     for (int i = 1; i <= 28; ++i)
         if (pending_.count(CheckBox[static_cast<std::size_t>(i)]))
             commitCheckBox(i);
+}
+
+void MainWindow::record(int control, const std::function<void()>& change)
+{
+    // Showing an aircraft reads some fields back; that is no edit.
+    if (showing_ || shownPosition_ < 0) {
+        change();
+        return;
+    }
+    const int p = shownPosition_;
+    const AircraftValues before = workspace_.working[static_cast<std::size_t>(p)];
+    change();
+    const AircraftValues& after = workspace_.working[static_cast<std::size_t>(p)];
+    if (!AircraftEdit::sameValues(before, after))
+        undoStack_->push(
+            new AircraftEdit(p, before, after, control, [this](int q, const AircraftValues& v) { applyValues(q, v); }));
+    updateModified();
+}
+
+void MainWindow::applyValues(int position, const AircraftValues& values)
+{
+    workspace_.working[static_cast<std::size_t>(position)] = values;
+    if (shownPosition_ != position) {
+        filling_ = true;
+        ListBox1->setCurrentRow(position);
+        filling_ = false;
+        shownPosition_ = position;
+    }
+    fillAircraft();
+    enableAircraftPages(true);
+    updateModified();
+}
+
+void MainWindow::undoEdit()
+{
+    // An edit still held by a grid or box becomes the step undone.
+    commitPending();
+    undoStack_->undo();
+}
+
+void MainWindow::redoEdit()
+{
+    commitPending();
+    undoStack_->redo();
+}
+
+void MainWindow::updateModified()
+{
+    workspace_.compareValues();
+    setWindowModified(workspace_.anyChanged());
 }
 
 void MainWindow::Comparevalues()

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,6 +26,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -94,18 +96,59 @@ QWidget* withArrows(QLineEdit* edit, UpDown* arrows)
     return box;
 }
 
-const QStringList kPositionNames{"None", "Wing", "Nose", "Tail", "Top turret", "Rear Cabin", "Top", "Ventral rear",
-    "Ventral front", "Belly turret", "Left waist", "Right waist", "Nose flexible", "Front turret"};
-const QStringList kCaliberNames{".30 cal MG / 7.9mm MG", ".50 cal MG / 13 mm MG", "20 mm cannon", "30 mm cannon"};
-const QStringList kSoundNames{".30 cal MG / 7.9 mm MG", ".50 cal MG / 13 mm MG", "20 mm cannon", "30 mm cannon"};
+const QStringList kPositionNames{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "None"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Wing"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Nose"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Tail"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Top turret"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Rear Cabin"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Top"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Ventral rear"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Ventral front"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Belly turret"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Left waist"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Right waist"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Nose flexible"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Front turret")};
+const QStringList kCaliberNames{QT_TRANSLATE_NOOP("wingsmith::MainWindow", ".30 cal MG / 7.9mm MG"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", ".50 cal MG / 13 mm MG"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "20 mm cannon"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "30 mm cannon")};
+const QStringList kSoundNames{QT_TRANSLATE_NOOP("wingsmith::MainWindow", ".30 cal MG / 7.9 mm MG"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", ".50 cal MG / 13 mm MG"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "20 mm cannon"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "30 mm cannon")};
+const QStringList kHitPointSections{
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Fuselage mechanics, fuel, hydraulic lines, elevators and rudder "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Pilot "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Fuselage structure "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Tail section "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Right wing structure "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Right wing mechanical parts. Aileron damage. "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Left wing structure "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Left wing mechanical parts. Aileron damage. "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Engine or outer left engine "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Right engine (twin engined) or inner left engine (quad engined) "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Inner right engine "),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Outer right engine ")};
+const QStringList kFailureMarks{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "NCF"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "NCF"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"),
+    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "NCF")};
 
-const QStringList kHitPointSections{" Fuselage mechanics, fuel, hydraulic lines, elevators and rudder ", " Pilot ",
-    " Fuselage structure ", " Tail section ", " Right wing structure ",
-    " Right wing mechanical parts. Aileron damage. ", " Left wing structure ",
-    " Left wing mechanical parts. Aileron damage. ", " Engine or outer left engine ",
-    " Right engine (twin engined) or inner left engine (quad engined) ", " Inner right engine ",
-    " Outer right engine "};
-const QStringList kFailureMarks{"NCF", "CF", "CF", "CF", "CF", "NCF", "CF", "NCF"};
+// What the "Unknown" rows are, for their tooltips.
+QString unknownValueTip()
+{
+    return QCoreApplication::translate("wingsmith::MainWindow",
+        "A value of the file whose meaning is not known. Wingsmith does not interpret it: it keeps it as it is "
+        "and writes back only what you type here.");
+}
+
+// The lists above, in the user's language.
+QStringList translated(const QStringList& texts)
+{
+    QStringList out;
+    for (const QString& t : texts)
+        out << QCoreApplication::translate("wingsmith::MainWindow", t.toUtf8().constData());
+    return out;
+}
 
 } // namespace
 
@@ -121,37 +164,52 @@ StringGrid* MainWindow::addGrid(const QString& name, int rows, int columns, int 
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu("File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("File1");
-    auto add = [this](QMenu* menu, const QString& name, const QString& text, void (MainWindow::*handler)()) {
+    auto add = [this](QMenu* menu, const QString& name, const QString& text, void (MainWindow::*handler)(),
+                   const QList<QKeySequence>& keys = {}) {
         QAction* a = menu->addAction(text);
         a->setObjectName(name);
+        a->setShortcuts(keys);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    add(file, "PathClick1", "&Set Path ...", &MainWindow::PathClick1Click);
+    // Opening a game folder is the program's open.
+    add(file, "PathClick1", tr("&Set Path ..."), &MainWindow::PathClick1Click, {QKeySequence(Qt::CTRL | Qt::Key_O)});
     file->addSeparator();
-    add(file, "SavedatatoFLTfiles1", "Save data to FLT files", &MainWindow::BitBtn1Click);
+    add(file, "SavedatatoFLTfiles1", tr("Sa&ve data to FLT files"), &MainWindow::BitBtn1Click,
+        {QKeySequence(Qt::CTRL | Qt::Key_S)});
     file->addSeparator();
-    add(file, "GetdatafromDATACDFandFLTCDF1", "Import data from DATA.CDF and FLT.CDF", &MainWindow::BitBtn2Click);
-    add(file, "SavedatatoDATACDFandFLTCDF1", "Export data to DATA.CDF and FLT.CDF",
+    add(file, "GetdatafromDATACDFandFLTCDF1", tr("&Import data from DATA.CDF and FLT.CDF"), &MainWindow::BitBtn2Click);
+    add(file, "SavedatatoDATACDFandFLTCDF1", tr("&Export data to DATA.CDF and FLT.CDF"),
         &MainWindow::SavedatatoDATACDFandFLTCDF1Click);
     file->addSeparator();
-    add(file, "Exit1", "E&xit", &MainWindow::Exit1Click);
+    // Through close(), so the exit question still comes.
+    add(file, "Exit1", tr("E&xit"), &MainWindow::Exit1Click, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-    QMenu* info = menuBar()->addMenu("Info");
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName("Edit1Menu");
+    QAction* undo = add(edit, "Undo1", tr("&Undo"), &MainWindow::undoEdit, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo = add(edit, "Redo1", tr("&Redo"), &MainWindow::redoEdit,
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(undoStack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+
+    QMenu* info = menuBar()->addMenu(tr("&Info"));
     info->setObjectName("Info1");
-    add(info, "About2", "&About Wingsmith", &MainWindow::About2Click);
+    add(info, "About2", tr("&About Wingsmith"), &MainWindow::About2Click);
 }
 
 void MainWindow::buildToolBar()
 {
-    QToolBar* bar = addToolBar("Tools");
+    QToolBar* bar = addToolBar(tr("Tools"));
     bar->setObjectName("ToolBar1");
     bar->setMovable(false);
-    BitBtn1 = new QPushButton("Save data to FLT files");
+    BitBtn1 = new QPushButton(tr("&Save data to FLT files"));
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn2 = new QPushButton("Import data from DATA.CDF and FLT.CDF");
+    BitBtn2 = new QPushButton(tr("I&mport data from DATA.CDF and FLT.CDF"));
     BitBtn2->setObjectName("BitBtn2");
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
@@ -172,10 +230,12 @@ QWidget* MainWindow::buildStabilityPage()
         std::vector<int> engine;
         int wingspan;
     };
-    const Spec specs[6] = {{"StringGrid1", "Drag stability ", 5, {3}, -1},
-        {"StringGrid2", "Sideforce stability ", 8, {2, 3, 4, 5}, 1}, {"StringGrid3", "Lift stability ", 6, {}, -1},
-        {"StringGrid4", "Roll stability ", 9, {5, 6, 7, 8}, 1}, {"StringGrid5", "Pitch stability ", 6, {}, 1},
-        {"StringGrid6", "Yaw stability ", 9, {5, 6, 7, 8}, -1}};
+    const Spec specs[6] = {{"StringGrid1", QT_TR_NOOP("Drag stability "), 5, {3}, -1},
+        {"StringGrid2", QT_TR_NOOP("Sideforce stability "), 8, {2, 3, 4, 5}, 1},
+        {"StringGrid3", QT_TR_NOOP("Lift stability "), 6, {}, -1},
+        {"StringGrid4", QT_TR_NOOP("Roll stability "), 9, {5, 6, 7, 8}, 1},
+        {"StringGrid5", QT_TR_NOOP("Pitch stability "), 6, {}, 1},
+        {"StringGrid6", QT_TR_NOOP("Yaw stability "), 9, {5, 6, 7, 8}, -1}};
 
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
@@ -187,9 +247,9 @@ QWidget* MainWindow::buildStabilityPage()
         QStringList marks;
         for (int r = 0; r < s.rows; ++r) {
             if (std::find(s.engine.begin(), s.engine.end(), r) != s.engine.end())
-                marks << "Engine";
+                marks << tr("Engine");
             else if (r == s.wingspan)
-                marks << "Wingspan/area";
+                marks << tr("Wingspan/area");
             else
                 marks << QString();
         }
@@ -202,7 +262,7 @@ QWidget* MainWindow::buildStabilityPage()
         g->setRowCaptions(marks);
         const int col = i % 3;
         const int row = (i / 3) * 2;
-        grid->addWidget(caption(s.caption), row, col, Qt::AlignLeft | Qt::AlignBottom);
+        grid->addWidget(caption(tr(s.caption)), row, col, Qt::AlignLeft | Qt::AlignBottom);
         grid->addWidget(g, row + 1, col, Qt::AlignLeft | Qt::AlignTop);
     }
     grid->setRowStretch(4, 1);
@@ -221,19 +281,22 @@ QWidget* MainWindow::buildEnginePage()
 
     Edit[1] = int16Field("Edit1", false, 60);
     UpDown_[1] = new UpDown("UpDown1", Edit[1], 1, 4);
-    form->addRow("Number of Engines ", withArrows(Edit[1], UpDown_[1]));
-    ComboBox[1] = fixedList("ComboBox1", {"Prop", "Jet"});
-    form->addRow("Engine type ", ComboBox[1]);
+    form->addRow(tr("Number of Engines "), withArrows(Edit[1], UpDown_[1]));
+    ComboBox[1] = fixedList("ComboBox1", {tr("Prop"), tr("Jet")});
+    form->addRow(tr("Engine type "), ComboBox[1]);
     Edit[2] = field("Edit2", false, 120);
-    form->addRow("Engine best altitude ", Edit[2]);
-    Edit[3] = field("Edit3", false, 120);
-    form->addRow("Unknown ", Edit[3]);
-    Edit[4] = field("Edit4", false, 120);
-    form->addRow("Unknown ", Edit[4]);
-    ComboBox[2] = fixedList("ComboBox2", {"0 blades /Jet", "3 blades", "4 blades", "5 blades"});
-    form->addRow("Number of propellor blades ", ComboBox[2]);
-    ComboBox[3] = fixedList("ComboBox3", {"Prop", "Jet"});
-    form->addRow("Engine torque multiplier ", ComboBox[3]);
+    form->addRow(tr("Engine best altitude "), Edit[2]);
+    for (int e : {3, 4}) {
+        Edit[static_cast<std::size_t>(e)] = field(QString("Edit%1").arg(e), false, 120);
+        auto* unknown = new QLabel(tr("Unknown "));
+        for (QWidget* w : {static_cast<QWidget*>(unknown), static_cast<QWidget*>(Edit[static_cast<std::size_t>(e)])})
+            w->setToolTip(unknownValueTip());
+        form->addRow(unknown, Edit[static_cast<std::size_t>(e)]);
+    }
+    ComboBox[2] = fixedList("ComboBox2", {tr("0 blades /Jet"), tr("3 blades"), tr("4 blades"), tr("5 blades")});
+    form->addRow(tr("Number of propellor blades "), ComboBox[2]);
+    ComboBox[3] = fixedList("ComboBox3", {tr("Prop"), tr("Jet")});
+    form->addRow(tr("Engine torque multiplier "), ComboBox[3]);
 
     for (auto* list : {ComboBox[1], ComboBox[2], ComboBox[3]})
         list->setMinimumWidth(160);
@@ -252,23 +315,26 @@ QWidget* MainWindow::buildControlPage()
     grid->setHorizontalSpacing(24);
 
     QStringList controls;
-    for (const char* surface : {"Throttle ", "Elevator ", "Flaps ", "Ailerons ", "Rudder "})
-        for (const char* which : {"Maximum ", "Minimum ", "Rate "})
-            controls << QString(surface) + QString(which);
+    for (const char* surface : {QT_TR_NOOP("Throttle "), QT_TR_NOOP("Elevator "), QT_TR_NOOP("Flaps "),
+             QT_TR_NOOP("Ailerons "), QT_TR_NOOP("Rudder ")})
+        for (const char* which : {QT_TR_NOOP("Maximum "), QT_TR_NOOP("Minimum "), QT_TR_NOOP("Rate ")})
+            controls << tr(surface) + tr(which);
     StringGrid* g7 = addGrid("StringGrid7", 15, 1, 125);
     g7->setRowCaptions(controls);
     StringGrid* g8 = addGrid("StringGrid8", 7, 1, 125);
-    g8->setRowCaptions({"Maximum altitude ", "Maximum velocity ", "Maximum Angle of Attack ", "Critical mach ",
-        "Maximum g-force ", "Minimum g-force ", "Rotational inertia related value "});
+    g8->setRowCaptions({tr("Maximum altitude "), tr("Maximum velocity "), tr("Maximum Angle of Attack "),
+        tr("Critical mach "), tr("Maximum g-force "), tr("Minimum g-force "), tr("Rotational inertia related value ")});
     StringGrid* g9 = addGrid("StringGrid9", 8, 1, 125);
-    g9->setRowCaptions({"Mass of empty aircraft ", "Mass of fuel ", "Unknown ", "Unknown ", "Unknown ", "Unknown ",
-        "Unknown ", "Unknown "});
+    g9->setRowCaptions({tr("Mass of empty aircraft "), tr("Mass of fuel "), tr("Unknown "), tr("Unknown "),
+        tr("Unknown "), tr("Unknown "), tr("Unknown "), tr("Unknown ")});
+    for (int r = 2; r < 8; ++r)
+        g9->setRowToolTip(r, unknownValueTip());
 
-    grid->addWidget(caption("Control surfaces"), 0, 0);
+    grid->addWidget(caption(tr("Control surfaces")), 0, 0);
     grid->addWidget(g7, 1, 0, 3, 1, Qt::AlignTop);
-    grid->addWidget(caption("Flight limits"), 0, 1);
+    grid->addWidget(caption(tr("Flight limits")), 0, 1);
     grid->addWidget(g8, 1, 1, Qt::AlignTop);
-    grid->addWidget(caption("Mass"), 2, 1, Qt::AlignBottom);
+    grid->addWidget(caption(tr("Mass")), 2, 1, Qt::AlignBottom);
     grid->addWidget(g9, 3, 1, Qt::AlignTop);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(3, 1);
@@ -285,12 +351,13 @@ QWidget* MainWindow::buildGunTablePage()
     Edit[5] = int16Field("Edit5", true, 40);
     UpDown_[2] = new UpDown("UpDown2", Edit[5], 0, 6);
     auto* countRow = new QHBoxLayout;
-    countRow->addWidget(label("Current Number of Gungroups "));
+    countRow->addWidget(label(tr("Current Number of Gungroups ")));
     countRow->addWidget(withArrows(Edit[5], UpDown_[2]));
     countRow->addStretch();
     grid->addLayout(countRow, 0, 0, 1, 7);
 
-    const QStringList headers{"# Guns ", "Position ", "Caliber ", "Ammo count ", "Sound ", "Smoke "};
+    const QStringList headers{
+        tr("# Guns "), tr("Position "), tr("Caliber "), tr("Ammo count "), tr("Sound "), tr("Smoke ")};
     for (int c = 0; c < headers.size(); ++c)
         grid->addWidget(caption(headers[c]), 1, c + 1);
 
@@ -304,14 +371,15 @@ QWidget* MainWindow::buildGunTablePage()
         const int gunsUp = 3 + 2 * (g - 1);
         const int ammoUp = 4 + 2 * (g - 1);
         const int firstList = 4 + 4 * (g - 1);
+        // Created left to right, so the tab key follows the row.
         Edit[gunsEdit] = int16Field(QString("Edit%1").arg(gunsEdit), true, 40);
         UpDown_[gunsUp] = new UpDown(QString("UpDown%1").arg(gunsUp), Edit[gunsEdit], 0, 4);
+        ComboBox[firstList] = fixedList(QString("ComboBox%1").arg(firstList), translated(kPositionNames));
+        ComboBox[firstList + 1] = fixedList(QString("ComboBox%1").arg(firstList + 1), translated(kCaliberNames));
         Edit[ammoEdit] = int16Field(QString("Edit%1").arg(ammoEdit), true, 60);
         UpDown_[ammoUp] = new UpDown(QString("UpDown%1").arg(ammoUp), Edit[ammoEdit], 0, 9999, 5);
-        ComboBox[firstList] = fixedList(QString("ComboBox%1").arg(firstList), kPositionNames);
-        ComboBox[firstList + 1] = fixedList(QString("ComboBox%1").arg(firstList + 1), kCaliberNames);
-        ComboBox[firstList + 2] = fixedList(QString("ComboBox%1").arg(firstList + 2), kSoundNames);
-        ComboBox[firstList + 3] = fixedList(QString("ComboBox%1").arg(firstList + 3), {"No", "Yes"});
+        ComboBox[firstList + 2] = fixedList(QString("ComboBox%1").arg(firstList + 2), translated(kSoundNames));
+        ComboBox[firstList + 3] = fixedList(QString(tr("ComboBox%1")).arg(firstList + 3), {tr("No"), tr("Yes")});
 
         grid->addWidget(withArrows(Edit[gunsEdit], UpDown_[gunsUp]), row, 1);
         grid->addWidget(ComboBox[firstList], row, 2);
@@ -334,9 +402,10 @@ QWidget* MainWindow::buildFltGunPage()
     // The row captions stand in a header-only column beside the six grids.
     auto* captions = new QTableWidget(12, 0);
     captions->setObjectName("FltGunCaptions");
-    captions->setVerticalHeaderLabels({"X first pair in group ", "Y first pair in group ", "Z ",
-        "X second pair in group ", "Y second pair in group ", "Muzzle Velocity ", "Rate of Fire ", "Dispersion ",
-        "X shells first pair ", "X shells second pair ", "Gun ID ", "Tracer duration/Range "});
+    captions->setVerticalHeaderLabels(
+        {tr("X first pair in group "), tr("Y first pair in group "), tr("Z "), tr("X second pair in group "),
+            tr("Y second pair in group "), tr("Muzzle Velocity "), tr("Rate of Fire "), tr("Dispersion "),
+            tr("X shells first pair "), tr("X shells second pair "), tr("Gun ID "), tr("Tracer duration/Range ")});
     captions->horizontalHeader()->hide();
     captions->verticalHeader()->setDefaultSectionSize(22);
     captions->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -369,8 +438,8 @@ QWidget* MainWindow::buildGunPage()
     TabSheet[5]->setObjectName("TabSheet5");
     TabSheet[6] = buildFltGunPage();
     TabSheet[6]->setObjectName("TabSheet6");
-    PageControl2->addTab(TabSheet[5], "PLANES.DAT");
-    PageControl2->addTab(TabSheet[6], "*.FLT");
+    PageControl2->addTab(TabSheet[5], tr("PLANES.DAT"));
+    PageControl2->addTab(TabSheet[6], tr("*.FLT"));
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     v->addWidget(PageControl2);
@@ -379,11 +448,15 @@ QWidget* MainWindow::buildGunPage()
 
 QWidget* MainWindow::buildTypePage()
 {
-    const char* names[28] = {"Fighter", "Bomber", "Flyable", "Jet", "Twin Engined", "Quad Engined", "V1", "German",
-        "British", "American", "Inline Engine", "Gear Back", "Gear Rotation Inward", "Gear Rotation Outward",
-        "Gear Center (Nose)", "Counter Rotating Props", "Counter Clockwise Props", "Gravity Fed Carburator",
-        "Dive Bomber", "Attack Plane", "Angle Fighter", "Energy Fighter", "Defensive Gun", "Multi Crewed",
-        "Combat Flaps", "Automatic Slats", "Armor", "Heavy Armor"};
+    const char* names[28] = {QT_TR_NOOP("Fighter"), QT_TR_NOOP("Bomber"), QT_TR_NOOP("Flyable"), QT_TR_NOOP("Jet"),
+        QT_TR_NOOP("Twin Engined"), QT_TR_NOOP("Quad Engined"), QT_TR_NOOP("V1"), QT_TR_NOOP("German"),
+        QT_TR_NOOP("British"), QT_TR_NOOP("American"), QT_TR_NOOP("Inline Engine"), QT_TR_NOOP("Gear Back"),
+        QT_TR_NOOP("Gear Rotation Inward"), QT_TR_NOOP("Gear Rotation Outward"), QT_TR_NOOP("Gear Center (Nose)"),
+        QT_TR_NOOP("Counter Rotating Props"), QT_TR_NOOP("Counter Clockwise Props"),
+        QT_TR_NOOP("Gravity Fed Carburator"), QT_TR_NOOP("Dive Bomber"), QT_TR_NOOP("Attack Plane"),
+        QT_TR_NOOP("Angle Fighter"), QT_TR_NOOP("Energy Fighter"), QT_TR_NOOP("Defensive Gun"),
+        QT_TR_NOOP("Multi Crewed"), QT_TR_NOOP("Combat Flaps"), QT_TR_NOOP("Automatic Slats"), QT_TR_NOOP("Armor"),
+        QT_TR_NOOP("Heavy Armor")};
     auto* page = new QWidget;
     auto* h = new QHBoxLayout(page);
     // One column per type byte: 1-8, 9-15, 16-22, 23-28.
@@ -391,7 +464,7 @@ QWidget* MainWindow::buildTypePage()
     for (int col = 0; col < 4; ++col) {
         auto* v = new QVBoxLayout;
         for (int i = firsts[col]; i < firsts[col + 1]; ++i) {
-            auto* box = new QCheckBox(names[i - 1]);
+            auto* box = new QCheckBox(tr(names[i - 1]));
             box->setObjectName(QString("CheckBox%1").arg(i));
             CheckBox[static_cast<std::size_t>(i)] = box;
             connect(box, &QCheckBox::clicked, this, [this, box] { pending_.insert(box); });
@@ -405,12 +478,12 @@ QWidget* MainWindow::buildTypePage()
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFocusPolicy(Qt::NoFocus);
-    Memo1->setPlainText(QStringList{"Impossibilities:", "", "- an aircraft cannot be German, British ",
-        "and American at the same time", "", "- an aircraft cannot have two and four ",
-        "engines at the same time, you have ", "either two or four engines.", "",
-        "- an aircraft cannot be an angle fighter ", "an energy fighter at the same time", "",
-        "- the gear of an aircraft cannot rotate ", "inward and outward at the same time", "",
-        "- an aircraft cannot have armor and ", "heavy armor at the same time"}
+    Memo1->setPlainText(QStringList{tr("Impossibilities:"), "", tr("- an aircraft cannot be German, British "),
+        tr("and American at the same time"), "", tr("- an aircraft cannot have two and four "),
+        tr("engines at the same time, you have "), tr("either two or four engines."), "",
+        tr("- an aircraft cannot be an angle fighter "), tr("an energy fighter at the same time"), "",
+        tr("- the gear of an aircraft cannot rotate "), tr("inward and outward at the same time"), "",
+        tr("- an aircraft cannot have armor and "), tr("heavy armor at the same time")}
                             .join('\n'));
     Memo1->setStyleSheet("QPlainTextEdit { color: #ffd700; background: #202a38; }");
     Memo1->setFixedWidth(QFontMetrics(Memo1->font()).horizontalAdvance("- an aircraft cannot be German, British  ") + 30);
@@ -424,12 +497,12 @@ QWidget* MainWindow::buildDamagePage()
     auto* v = new QVBoxLayout(content);
     v->setSpacing(10);
 
-    v->addWidget(caption("Hitbubble position and size"));
+    v->addWidget(caption(tr("Hitbubble position and size")));
     auto* bubbles = new QHBoxLayout;
     StringGrid* g16 = addGrid("StringGrid16", 8, 4, 90);
-    g16->setColumnCaptions({" X ", " Y ", " Z ", " Size "});
-    g16->setRowCaptions({" Front ", " Pilot ", " Middle ", " Tail ", " Right Inner Wing ", " Right Wing Tip ",
-        " Left Inner Wing ", " Left Wing Tip "});
+    g16->setColumnCaptions({tr(" X "), tr(" Y "), tr(" Z "), tr(" Size ")});
+    g16->setRowCaptions({tr(" Front "), tr(" Pilot "), tr(" Middle "), tr(" Tail "), tr(" Right Inner Wing "),
+        tr(" Right Wing Tip "), tr(" Left Inner Wing "), tr(" Left Wing Tip ")});
     bubbles->addWidget(g16, 0, Qt::AlignTop);
     auto* picture = new QLabel;
     picture->setObjectName("Image1");
@@ -440,13 +513,14 @@ QWidget* MainWindow::buildDamagePage()
     v->addLayout(bubbles);
 
     StringGrid* g17 = addGrid("StringGrid17", 3, 1, 90);
-    g17->setRowCaptions({" Unknown ", "Collision Radius", "Collision Engine Hit Points"});
+    g17->setRowCaptions({tr(" Unknown "), tr("Collision Radius"), tr("Collision Engine Hit Points")});
+    g17->setRowToolTip(0, unknownValueTip());
     auto* collision = new QHBoxLayout;
     collision->addWidget(g17);
     collision->addStretch();
     v->addLayout(collision);
 
-    v->addWidget(caption(" Hitpoints "));
+    v->addWidget(caption(tr(" Hitpoints ")));
     auto* points = new QGridLayout;
     points->setHorizontalSpacing(8);
     points->setVerticalSpacing(3);
@@ -455,13 +529,16 @@ QWidget* MainWindow::buildDamagePage()
         Edit[static_cast<std::size_t>(e)] = field(QString("Edit%1").arg(e), false, 50);
         UpDown_[static_cast<std::size_t>(15 + i)] = new UpDown(QString("UpDown%1").arg(15 + i), Edit[static_cast<std::size_t>(e)], 0, 255);
         points->addWidget(withArrows(Edit[static_cast<std::size_t>(e)], UpDown_[static_cast<std::size_t>(15 + i)]), i, 0);
-        points->addWidget(label(i < 8 ? kFailureMarks[i] : QString()), i, 1);
-        points->addWidget(label(kHitPointSections[i]), i, 2);
+        QLabel* mark = label(i < 8 ? tr(kFailureMarks[i].toUtf8().constData()) : QString());
+        if (i < 8)
+            mark->setToolTip(kFailureMarks[i] == "CF" ? tr("Catastrophic Failure") : tr("Not a Critical Failure"));
+        points->addWidget(mark, i, 1);
+        points->addWidget(label(tr(kHitPointSections[i].toUtf8().constData())), i, 2);
     }
     points->setColumnStretch(3, 1);
     v->addLayout(points);
-    v->addWidget(label("NCF = Not a Critical Failure"));
-    v->addWidget(label("CF = Catastrophic Failure"));
+    v->addWidget(label(tr("NCF = Not a Critical Failure")));
+    v->addWidget(label(tr("CF = Catastrophic Failure")));
     v->addStretch();
 
     auto* scroll = new QScrollArea;

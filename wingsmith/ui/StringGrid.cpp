@@ -76,6 +76,14 @@ void StringGrid::setColumnCaptions(const QStringList& captions)
     fitSize();
 }
 
+void StringGrid::setRowToolTip(int row, const QString& tip)
+{
+    if (QTableWidgetItem* header = verticalHeaderItem(row))
+        header->setToolTip(tip);
+    for (int c = 0; c < columnCount(); ++c)
+        item(row, c)->setToolTip(tip);
+}
+
 void StringGrid::setCellWidth(int pixels)
 {
     cellWidth_ = pixels;

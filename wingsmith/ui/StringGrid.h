@@ -23,6 +23,8 @@ public:
     // column captions at the top; an empty list hides that header.
     void setRowCaptions(const QStringList& captions);
     void setColumnCaptions(const QStringList& captions);
+    // A tooltip for a row: its caption and its cells.
+    void setRowToolTip(int row, const QString& tip);
     // Column width in pixels; the grid is sized to show every cell.
     void setCellWidth(int pixels);
 
