@@ -61,6 +61,13 @@ inline void setText(QWidget* window, const QString& name, const QString& value)
         e->setText(value);
 }
 
+// The title bar's text: the modified marker in place of "[*]".
+inline std::string shownTitle(const QWidget* window)
+{
+    QString title = window->windowTitle();
+    return title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString()).toStdString();
+}
+
 inline QString indexed(const char* name, int i)
 {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i);

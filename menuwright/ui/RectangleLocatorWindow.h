@@ -13,6 +13,8 @@
 #include <optional>
 
 class QButtonGroup;
+class QHBoxLayout;
+class QUndoStack;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -46,6 +48,9 @@ public:
     ~RectangleLocatorWindow() override;
 
     MenuwrightSession& module() { return *module_; }
+
+    // Undo, Redo and the shortcuts, over the rows' history.
+    void addEditCommands(QUndoStack* stack);
 
     // Start-up part of this window (run by MenuwrightSession during start-up).
     void load();
@@ -101,6 +106,7 @@ private:
 
     std::unique_ptr<MenuwrightSession> module_;
     RectangleDrag drag_;
+    QHBoxLayout* editRow_;
 };
 
 } // namespace menuwright

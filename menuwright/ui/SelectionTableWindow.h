@@ -7,6 +7,8 @@
 #include <array>
 
 class QCheckBox;
+class QHBoxLayout;
+class QUndoStack;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,6 +29,9 @@ public:
     static constexpr int kRows = SelectionLayout::kRows;
 
     explicit SelectionTableWindow(MenuwrightSession& module);
+
+    // Undo, Redo and the shortcuts, over the rows' history.
+    void addEditCommands(QUndoStack* stack);
 
     // Start-up part of this window (run once by MenuwrightSession).
     void load();
@@ -69,6 +74,7 @@ private:
     void Command5_Click();
 
     MenuwrightSession& module_;
+    QHBoxLayout* editRow_;
 };
 
 } // namespace menuwright
