@@ -28,6 +28,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -369,6 +370,7 @@ TEST_F(BaywardWindows, SameRowsMakeTheSameFileAsMenuwright)
     table->Text2[2]->setText("Mission Orders");
     make();
 
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString((dir / "settings").string()));
     auto locator = menuwright::startMenuwright({});
     QTest::mouseClick(child<QPushButton>(locator.get(), "Command4"), Qt::LeftButton);
     menuwright::HangarTableWindow& other = locator->module().ph1();

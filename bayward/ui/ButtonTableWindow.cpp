@@ -90,7 +90,7 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
     Frame4->setObjectName(QStringLiteral("Frame4"));
     auto* typeBox = new QVBoxLayout(Frame4);
     fileTypes_ = new QButtonGroup(this);
-    const QString typeNames[] = {tr(".B&MP"), tr(".&JPG"), tr(".&GIF"), tr("A&ll")};
+    const QString typeNames[] = {tr(".BM&P"), tr(".&JPG"), tr(".&GIF"), tr("A&ll")};
     for (int i = 0; i < 4; ++i) {
         Option2[i] = option(QStringLiteral("Option2_%1").arg(i), typeNames[i], Frame4);
         fileTypes_->addButton(Option2[i], i);
@@ -184,6 +184,11 @@ void ButtonTableWindow::addCommands()
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         editRow_->addWidget(button);
     }
+    // In the order the row shows them.
+    QWidget* undoButton = editRow_->itemAt(0)->widget();
+    setTabOrder(undoButton, editRow_->itemAt(1)->widget());
+    setTabOrder(editRow_->itemAt(1)->widget(), Command1);
+    setTabOrder(Command1, Command2);
     const std::pair<QKeySequence, std::function<void()>> keys[] = {
         {QKeySequence::Save, [this] { Command1->click(); }},
         // The picture is "opened" from the file list.

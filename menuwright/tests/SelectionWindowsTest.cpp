@@ -349,6 +349,19 @@ TEST_F(SelectionWindows, UndoTakesBackOnlyWhatItsStepChanged)
     EXPECT_EQ(rectangle(0)->text(), "Typhoon");
 }
 
+TEST_F(SelectionWindows, TheTextfileDialogStartsInTheFolderUsedLastRun)
+{
+    std::filesystem::create_directory(dir / "layouts");
+    common::writeAllText(dir / "layouts" / "usa.txt", numberedLayoutText(45));
+    dlg->files.push_back(path("layouts/usa.txt"));
+    clickButton(locator.get(), "Command1");
+
+    const auto nextRun = startMenuwright({});
+    dlg->files.push_back(std::nullopt);
+    clickButton(nextRun.get(), "Command1");
+    EXPECT_EQ(dlg->events.back().request.directory, path("layouts"));
+}
+
 TEST_F(SelectionWindows, ClickSelectsARowAndTheCaptionBoxRenamesIt)
 {
     loadTextfile("usa.txt", numberedLayoutText(45));

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QString>
 #include <QTest>
 
@@ -118,6 +119,8 @@ protected:
     MenuwrightWindows() : here_(dir.path()), locator(startMenuwright({})), module(locator->module()),
                           table(&module.pp1())
     {
+        // Remembered folders go to this test's own settings.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path("settings"));
     }
 
     QString path(const std::string& name) const { return QString::fromStdString((dir / name).string()); }

@@ -72,7 +72,7 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     outer->addLayout(side);
 
     // The sides bear the same names in every window.
-    Frame4 = new SideOptions({"USA", "Britain", "Axis"}, this);
+    Frame4 = new SideOptions({QT_TR_NOOP("&USA"), QT_TR_NOOP("&Britain"), QT_TR_NOOP("&Axis")}, this);
     connect(Frame4, &SideOptions::chosen, this, &HangarTableWindow::Option1_Click);
     side->addWidget(Frame4);
 

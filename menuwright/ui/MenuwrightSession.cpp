@@ -38,7 +38,7 @@ namespace menuwright {
 
 namespace {
 
-const QString kClickToClose = QStringLiteral("Click anywhere in this box to close this warning!");
+const char* const kClickToClose = QT_TRANSLATE_NOOP("menuwright::MenuwrightSession", "Click anywhere in this box to close this warning!");
 
 QString fromStd(const std::string& text)
 {
@@ -127,7 +127,7 @@ QStringList MenuwrightSession::warningLines(const QString& problem, const QStrin
     QStringList lines{problem};
     if (!consequence.isEmpty())
         lines << consequence;
-    lines << kClickToClose;
+    lines << tr(kClickToClose);
     return lines;
 }
 
@@ -279,15 +279,15 @@ std::optional<QString> MenuwrightSession::openLayoutText(QWidget* window)
 {
     CD1->fileName.clear();
     CD1->initDir = QDir::currentPath();
-    CD1->dialogTitle = QStringLiteral("Select the textfile to be opened");
-    CD1->filter = QStringLiteral("Text files|*.txt");
+    CD1->dialogTitle = tr("Select the textfile to be opened");
+    CD1->filter = tr("Text files") + QStringLiteral("|*.txt");
     return CD1->showOpen(window);
 }
 
 std::optional<QString> MenuwrightSession::saveLayoutText(QWidget* window)
 {
-    CD1->dialogTitle = QStringLiteral("Enter the name of the textfile to be saved");
-    CD1->filter = QStringLiteral("Text files|*.txt");
+    CD1->dialogTitle = tr("Enter the name of the textfile to be saved");
+    CD1->filter = tr("Text files") + QStringLiteral("|*.txt");
     return CD1->showSave(window);
 }
 

@@ -64,7 +64,7 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
     side->setSpacing(6);
     outer->addLayout(side);
 
-    Frame4 = new SideOptions({"USA", "Britain", "Axis"}, this);
+    Frame4 = new SideOptions({QT_TR_NOOP("&USA"), QT_TR_NOOP("&Britain"), QT_TR_NOOP("&Axis")}, this);
     connect(Frame4, &SideOptions::chosen, this, [this](int i) { module_->applySide(static_cast<Side>(i)); });
     side->addWidget(Frame4);
 
@@ -89,7 +89,7 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
     side->addWidget(pictures);
 
     auto* rowLine = new QHBoxLayout;
-    auto* rowCaption = new QLabel(tr("&Row"), this);
+    auto* rowCaption = new QLabel(tr("Ro&w"), this);
     Label3 = new QLabel(QStringLiteral("0"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setMinimumWidth(18);
@@ -166,6 +166,13 @@ void RectangleLocatorWindow::addEditCommands(QUndoStack* stack)
 {
     MenuwrightSession::addCommands(this, stack, editRow_, [this] { makeMnuFile(); }, [this] { Command1->click(); },
         [this] { Command2->click(); });
+    // In the order the column shows them.
+    QWidget* undo = editRow_->itemAt(0)->widget();
+    QWidget* redo = editRow_->itemAt(1)->widget();
+    setTabOrder(Text1, undo);
+    setTabOrder(undo, redo);
+    setTabOrder(redo, Command4);
+    setTabOrder(Command4, Command2);
 }
 
 void RectangleLocatorWindow::load()

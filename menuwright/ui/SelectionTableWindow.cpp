@@ -71,6 +71,11 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
         const auto coordinates = common::namedCoordinateBoxes(i, this);
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
         grid->addWidget(Label2[i], i + 1, 1);
+        Text2[i]->setToolTip(tr("Caption of the button as the game shows it"));
+        Text3[i]->setToolTip(tr("Left edge of the button on the 640 x 480 screen, in pixels"));
+        Text4[i]->setToolTip(tr("Top edge of the button on the 640 x 480 screen, in pixels"));
+        Text5[i]->setToolTip(tr("Width of the button in pixels"));
+        Text6[i]->setToolTip(tr("Height of the button in pixels"));
         grid->addWidget(Text2[i], i + 1, 2);
         for (int k = 0; k < 4; ++k)
             grid->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 6 + k);
@@ -78,6 +83,7 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
             module_.pp2().Label2[i]->setText(text);
         });
     }
+    Frame3->setToolTip(tr("Left, top, width and height of each button in pixels of the 640 x 480 screen"));
     Frame3->setColumnAnchors({Text3[0], Text4[0], Text5[0], Text6[0]});
     outer->addLayout(grid);
 
@@ -128,6 +134,12 @@ void SelectionTableWindow::addEditCommands(QUndoStack* stack)
 {
     MenuwrightSession::addCommands(this, stack, editRow_, [this] { Command1->click(); }, [this] { Command3->click(); },
         [this] { Command2->click(); });
+    // In the order the row shows them.
+    QWidget* undo = editRow_->itemAt(0)->widget();
+    QWidget* redo = editRow_->itemAt(1)->widget();
+    setTabOrder(Command4, undo);
+    setTabOrder(undo, redo);
+    setTabOrder(redo, Command2);
 }
 
 void SelectionTableWindow::load()
