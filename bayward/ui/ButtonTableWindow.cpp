@@ -16,8 +16,6 @@
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QToolButton>
-#include <QUndoStack>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -169,21 +167,10 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
 
 void ButtonTableWindow::addCommands()
 {
-    QAction* undo = history_->stack()->createUndoAction(this, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("actionUndo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = history_->stack()->createRedoAction(this, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("actionRedo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
-    for (QAction* action : {undo, redo}) {
-        addAction(action);
-        // The drags are made in the picture window: undone there as well.
-        picture_->addAction(action);
-        auto* button = new QToolButton(this);
-        button->setDefaultAction(action);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        editRow_->addWidget(button);
-    }
+    const auto [undo, redo] = history_->addUndoCommands(this, editRow_);
+    // The drags are made in the picture window: undone there as well.
+    picture_->addAction(undo);
+    picture_->addAction(redo);
     // In the order the row shows them.
     QWidget* undoButton = editRow_->itemAt(0)->widget();
     setTabOrder(undoButton, editRow_->itemAt(1)->widget());

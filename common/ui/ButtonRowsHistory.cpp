@@ -2,7 +2,10 @@
 
 #include "PictureRectangle.h"
 
+#include <QAction>
+#include <QBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QUndoStack>
 
 #include <numeric>
@@ -52,6 +55,30 @@ ButtonRowsHistory::ButtonRowsHistory(std::vector<Row> rows, QObject* parent)
         }
     }
     connect(stack_, &QUndoStack::cleanChanged, this, &ButtonRowsHistory::announce);
+}
+
+std::pair<QAction*, QAction*> ButtonRowsHistory::addUndoCommands(QWidget* window, QBoxLayout* row)
+{
+    QAction* undo = stack_->createUndoAction(window, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = stack_->createRedoAction(window, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    for (QAction* action : {undo, redo}) {
+        window->addAction(action);
+        // A steady caption; what the step was shows as its tip.
+        auto* button = new QPushButton(action == undo ? tr("Undo") : tr("Redo"), window);
+        button->setObjectName(action == undo ? QStringLiteral("undoButton") : QStringLiteral("redoButton"));
+        button->setEnabled(action->isEnabled());
+        connect(action, &QAction::changed, button, [button, action] {
+            button->setEnabled(action->isEnabled());
+            button->setToolTip(QString(action->text()).remove(QLatin1Char('&')));
+        });
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        row->addWidget(button);
+    }
+    return {undo, redo};
 }
 
 ButtonRowsHistory::State ButtonRowsHistory::current(int row) const

@@ -5,10 +5,14 @@
 #include <QString>
 
 #include <array>
+#include <utility>
 #include <vector>
 
+class QAction;
+class QBoxLayout;
 class QLineEdit;
 class QUndoStack;
+class QWidget;
 
 namespace common {
 
@@ -31,6 +35,9 @@ public:
     ButtonRowsHistory(std::vector<Row> rows, QObject* parent);
 
     QUndoStack* stack() const { return stack_; }
+    // Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z) actions on `window`, named
+    // actionUndo and actionRedo, with a button for each put into `row`.
+    std::pair<QAction*, QAction*> addUndoCommands(QWidget* window, QBoxLayout* row);
 
     // One step for what changed in `rows` (all rows when empty) since the
     // last step; false, and no step, when nothing did.

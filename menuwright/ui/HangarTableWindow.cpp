@@ -114,7 +114,7 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     commands->addWidget(Command2, 1, 1);
     side->addLayout(commands);
     auto* editRow = new QHBoxLayout;
-    MenuwrightSession::addCommands(this, history_->stack(), editRow, [this] { makeHangarFiles(); },
+    MenuwrightSession::addCommands(this, *history_, editRow, [this] { makeHangarFiles(); },
         [this] { Command4->click(); }, [this] { Command2->click(); });
     editRow->addStretch();
     side->addLayout(editRow);

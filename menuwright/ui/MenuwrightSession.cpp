@@ -29,8 +29,6 @@
 #include <QCheckBox>
 #include <QAction>
 #include <QBoxLayout>
-#include <QToolButton>
-#include <QUndoStack>
 
 #include <filesystem>
 
@@ -58,8 +56,8 @@ MenuwrightSession::MenuwrightSession(RectangleLocatorWindow& locator) : CD1(new 
         pp1_->setWindowModified(modified);
         pp2_.setWindowModified(modified);
     });
-    pp1_->addEditCommands(selectionHistory_->stack());
-    pp2_.addEditCommands(selectionHistory_->stack());
+    pp1_->addEditCommands(*selectionHistory_);
+    pp2_.addEditCommands(*selectionHistory_);
     updateSelectionTitles();
 }
 
@@ -93,22 +91,10 @@ QString MenuwrightSession::windowTitle(const QString& caption, const QString& fi
     return title + QStringLiteral("[*] \u2014 Menuwright");
 }
 
-void MenuwrightSession::addCommands(QWidget* window, QUndoStack* stack, QBoxLayout* row, std::function<void()> save,
+void MenuwrightSession::addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row, std::function<void()> save,
     std::function<void()> open, std::function<void()> quit)
 {
-    QAction* undo = stack->createUndoAction(window, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("actionUndo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = stack->createRedoAction(window, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("actionRedo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
-    for (QAction* action : {undo, redo}) {
-        window->addAction(action);
-        auto* button = new QToolButton(window);
-        button->setDefaultAction(action);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        row->addWidget(button);
-    }
+    history.addUndoCommands(window, row);
     const std::pair<QKeySequence, std::function<void()>> keys[] = {
         {QKeySequence::Save, std::move(save)}, {QKeySequence::Open, std::move(open)},
         {QKeySequence(Qt::CTRL | Qt::Key_Q), std::move(quit)}};

@@ -14,7 +14,6 @@
 
 class QBoxLayout;
 class QLabel;
-class QUndoStack;
 class QWidget;
 
 namespace common {
@@ -87,7 +86,7 @@ public:
     // Undo and Redo buttons into `row`, and the window's shortcuts: Ctrl+Z,
     // Ctrl+Shift+Z, Ctrl+S (its make command), Ctrl+O (its load command),
     // Ctrl+Q (its exit).
-    static void addCommands(QWidget* window, QUndoStack* stack, QBoxLayout* row, std::function<void()> save,
+    static void addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row, std::function<void()> save,
         std::function<void()> open, std::function<void()> quit);
 
     // Program-wide state.

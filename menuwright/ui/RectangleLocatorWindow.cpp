@@ -162,9 +162,9 @@ RectangleLocatorWindow::~RectangleLocatorWindow()
     module_.reset();
 }
 
-void RectangleLocatorWindow::addEditCommands(QUndoStack* stack)
+void RectangleLocatorWindow::addEditCommands(common::ButtonRowsHistory& history)
 {
-    MenuwrightSession::addCommands(this, stack, editRow_, [this] { makeMnuFile(); }, [this] { Command1->click(); },
+    MenuwrightSession::addCommands(this, history, editRow_, [this] { makeMnuFile(); }, [this] { Command1->click(); },
         [this] { Command2->click(); });
     // In the order the column shows them.
     QWidget* undo = editRow_->itemAt(0)->widget();

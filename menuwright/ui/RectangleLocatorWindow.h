@@ -14,7 +14,6 @@
 
 class QButtonGroup;
 class QHBoxLayout;
-class QUndoStack;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -22,6 +21,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace common {
+class ButtonRowsHistory;
 class ClickLabel;
 class PictureBoard;
 class PictureRectangle;
@@ -50,7 +50,7 @@ public:
     MenuwrightSession& module() { return *module_; }
 
     // Undo, Redo and the shortcuts, over the rows' history.
-    void addEditCommands(QUndoStack* stack);
+    void addEditCommands(common::ButtonRowsHistory& history);
 
     // Start-up part of this window (run by MenuwrightSession during start-up).
     void load();

@@ -130,9 +130,9 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
     connect(Command2, &QPushButton::clicked, this, [this] { module_.requestEnd(this); });
 }
 
-void SelectionTableWindow::addEditCommands(QUndoStack* stack)
+void SelectionTableWindow::addEditCommands(common::ButtonRowsHistory& history)
 {
-    MenuwrightSession::addCommands(this, stack, editRow_, [this] { Command1->click(); }, [this] { Command3->click(); },
+    MenuwrightSession::addCommands(this, history, editRow_, [this] { Command1->click(); }, [this] { Command3->click(); },
         [this] { Command2->click(); });
     // In the order the row shows them.
     QWidget* undo = editRow_->itemAt(0)->widget();

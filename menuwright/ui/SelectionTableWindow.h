@@ -8,10 +8,13 @@
 
 class QCheckBox;
 class QHBoxLayout;
-class QUndoStack;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace common {
+class ButtonRowsHistory;
+} // namespace common
 
 namespace menuwright {
 
@@ -31,7 +34,7 @@ public:
     explicit SelectionTableWindow(MenuwrightSession& module);
 
     // Undo, Redo and the shortcuts, over the rows' history.
-    void addEditCommands(QUndoStack* stack);
+    void addEditCommands(common::ButtonRowsHistory& history);
 
     // Start-up part of this window (run once by MenuwrightSession).
     void load();
