@@ -184,6 +184,34 @@ TEST_F(HangarWindow, DragAndResizeAreUndoneAndRedoneStepByStep)
     EXPECT_EQ(row(1)[3], "90");
 }
 
+TEST_F(HangarWindow, ShortcutsReachTheCommands)
+{
+    choosePicture();
+    hangar->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(hangar)); // shortcuts go to the active window
+    common::PictureRectangle* r = rectangle(0);
+    pressButton(r, {4, 4}, Qt::RightButton);
+    moveWithButtons(r, {60, 30}, Qt::RightButton);
+    releaseButton(r, {60, 30}, Qt::RightButton);
+
+    QTest::keyClick(hangar, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(row(0)[3], "");
+    QTest::keyClick(hangar, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(row(0)[3], "60");
+
+    dlg->files.push_back(path("keys.txt"));
+    QTest::keyClick(hangar, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(std::filesystem::exists(dir / "pics" / "hangarus.mnu"));
+    EXPECT_EQ(lines("keys.txt")[3], "60");
+
+    dlg->files.push_back(std::nullopt);
+    QTest::keyClick(hangar, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dlg->events.back().title, "Select the textfile to be opened");
+
+    QTest::keyClick(hangar, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(module.ending());
+}
+
 TEST_F(HangarWindow, UnsavedDragIsKeptOnCancelAndDroppedOnDiscard)
 {
     choosePicture();
