@@ -70,7 +70,8 @@ void clickOption(QWidget* window, const QString& name)
 std::string shownTitle(const QWidget* window)
 {
     QString title = window->windowTitle();
-    return title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString()).toStdString();
+    const QString marker = window->isWindowModified() ? QStringLiteral("*") : QString();
+    return title.replace(QStringLiteral("[*]"), marker).toStdString();
 }
 
 QStringList listed(QListWidget* list)

@@ -282,7 +282,8 @@ void ButtonTableWindow::File1_Click(const QString& name)
 void ButtonTableWindow::Label2_Click(int i)
 {
     PlaneRow->setText(QString::number(i));
-    picture_->setWindowTitle(Text2[i]->text() + tr(":  Click and drag!  Right click when done") + QStringLiteral(" \u2014 Bayward"));
+    picture_->setWindowTitle(
+        Text2[i]->text() + tr(":  Click and drag!  Right click when done") + QStringLiteral(" \u2014 Bayward"));
     if (!pictureLoaded_) {
         status->setText(tr("Choose a picture in the file list first: a click on a button's name then opens it, "
                            "to drag the button's rectangle on it."));

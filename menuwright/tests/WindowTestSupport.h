@@ -66,7 +66,8 @@ inline void setText(QWidget* window, const QString& name, const QString& value)
 inline std::string shownTitle(const QWidget* window)
 {
     QString title = window->windowTitle();
-    return title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString()).toStdString();
+    const QString marker = window->isWindowModified() ? QStringLiteral("*") : QString();
+    return title.replace(QStringLiteral("[*]"), marker).toStdString();
 }
 
 inline QString indexed(const char* name, int i)

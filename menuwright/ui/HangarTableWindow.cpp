@@ -103,7 +103,8 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
 
     auto* commands = new QGridLayout;
     Command1 = common::namedButton(QStringLiteral("Command1"), tr("Make hangar  .mnu file"), this);
-    Command1->setToolTip(tr("Write the hangar menu file into the picture's folder and the rows into a layout text file (Ctrl+S)"));
+    Command1->setToolTip(
+        tr("Write the hangar menu file into the picture's folder and the rows into a layout text file (Ctrl+S)"));
     Command4 = common::namedButton(QStringLiteral("Command4"), tr("&Load Hangar Text"), this);
     Command4->setToolTip(tr("Read the rows from a hangar layout text file (Ctrl+O)"));
     Command3 = common::namedButton(QStringLiteral("Command3"), tr("&Planes"), this);
@@ -215,6 +216,8 @@ void HangarTableWindow::Command1_Click()
 
 bool HangarTableWindow::makeHangarFiles()
 {
+    // A box still being typed in is written as it reads: its edit is a step.
+    history_->record(tr("Edit"));
     const HangarLayout hangar = layout();
     const QString menuPath = QDir(File1->path()).filePath(fileName_);
     try {

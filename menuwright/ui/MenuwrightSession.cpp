@@ -19,7 +19,7 @@
 #include "common/ui/Dialogs.h"
 #include "common/ui/PictureRectangle.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QScreen>
 #include <QDir>
 #include <QFileInfo>
@@ -36,7 +36,8 @@ namespace menuwright {
 
 namespace {
 
-const char* const kClickToClose = QT_TRANSLATE_NOOP("menuwright::MenuwrightSession", "Click anywhere in this box to close this warning!");
+const char* const kClickToClose =
+    QT_TRANSLATE_NOOP("menuwright::MenuwrightSession", "Click anywhere in this box to close this warning!");
 
 QString fromStd(const std::string& text)
 {
@@ -50,7 +51,8 @@ MenuwrightSession::MenuwrightSession(RectangleLocatorWindow& locator) : CD1(new 
     setObjectName(QStringLiteral("Module1"));
     std::vector<common::ButtonRowsHistory::Row> rows;
     for (int i = 0; i < SelectionTableWindow::kRows; ++i)
-        rows.push_back({{pp1_->Text2[i], pp1_->Text3[i], pp1_->Text4[i], pp1_->Text5[i], pp1_->Text6[i]}, pp2_.Label2[i]});
+        rows.push_back(
+            {{pp1_->Text2[i], pp1_->Text3[i], pp1_->Text4[i], pp1_->Text5[i], pp1_->Text6[i]}, pp2_.Label2[i]});
     selectionHistory_ = new common::ButtonRowsHistory(std::move(rows), this);
     connect(selectionHistory_, &common::ButtonRowsHistory::modifiedChanged, this, [this](bool modified) {
         pp1_->setWindowModified(modified);
@@ -91,8 +93,8 @@ QString MenuwrightSession::windowTitle(const QString& caption, const QString& fi
     return title + QStringLiteral("[*] \u2014 Menuwright");
 }
 
-void MenuwrightSession::addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row, std::function<void()> save,
-    std::function<void()> open, std::function<void()> quit)
+void MenuwrightSession::addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row,
+    std::function<void()> save, std::function<void()> open, std::function<void()> quit)
 {
     history.addUndoCommands(window, row);
     const std::pair<QKeySequence, std::function<void()>> keys[] = {
@@ -225,6 +227,8 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
             tr("Nothing was written.")));
         return false;
     }
+    // A box still being typed in is written as it reads: its edit is a step.
+    selectionHistory_->record(tr("Edit"));
     if (!padFixedLength(warning))
         return false;
 
@@ -352,7 +356,7 @@ void MenuwrightSession::endProgram()
     pp2_.close();
     if (ph1_)
         ph1_->close();
-    QApplication::quit();
+    QCoreApplication::quit();
 }
 
 } // namespace menuwright

@@ -86,8 +86,8 @@ public:
     // Undo and Redo buttons into `row`, and the window's shortcuts: Ctrl+Z,
     // Ctrl+Shift+Z, Ctrl+S (its make command), Ctrl+O (its load command),
     // Ctrl+Q (its exit).
-    static void addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row, std::function<void()> save,
-        std::function<void()> open, std::function<void()> quit);
+    static void addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row,
+        std::function<void()> save, std::function<void()> open, std::function<void()> quit);
 
     // Program-wide state.
     QString menuFileName;

@@ -101,7 +101,8 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
 
     auto* buttons = new QHBoxLayout;
     Command1 = common::namedButton(QStringLiteral("Command1"), tr("Make  .mnu file"), this);
-    Command1->setToolTip(tr("Write the selection menu file into the current folder and the rows into a layout text file (Ctrl+S)"));
+    Command1->setToolTip(
+        tr("Write the selection menu file into the current folder and the rows into a layout text file (Ctrl+S)"));
     Command3 = common::namedButton(QStringLiteral("Command3"), tr("&Load settings"), this);
     Command3->setToolTip(tr("Read the rows from a layout text file (Ctrl+O)"));
     Command5 = common::namedButton(QStringLiteral("Command5"), tr("Show &Screen"), this);
@@ -132,8 +133,8 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
 
 void SelectionTableWindow::addEditCommands(common::ButtonRowsHistory& history)
 {
-    MenuwrightSession::addCommands(this, history, editRow_, [this] { Command1->click(); }, [this] { Command3->click(); },
-        [this] { Command2->click(); });
+    MenuwrightSession::addCommands(this, history, editRow_, [this] { Command1->click(); },
+        [this] { Command3->click(); }, [this] { Command2->click(); });
     // In the order the row shows them.
     QWidget* undo = editRow_->itemAt(0)->widget();
     QWidget* redo = editRow_->itemAt(1)->widget();
