@@ -2,6 +2,7 @@
 
 #include "PictureRectangle.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QBoxLayout>
 #include <QLineEdit>
@@ -50,9 +51,15 @@ ButtonRowsHistory::ButtonRowsHistory(std::vector<Row> rows, QObject* parent)
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         const int row = static_cast<int>(r);
         for (QLineEdit* box : rows_[r].boxes) {
+            if (!box)
+                continue;
             connect(box, &QLineEdit::textEdited, this, &ButtonRowsHistory::markTyping);
             connect(box, &QLineEdit::editingFinished, this, [this, row] { record(tr("Edit"), {row}); });
         }
+        if (QAbstractButton* check = rows_[r].check)
+            connect(check, &QAbstractButton::clicked, this, [this, row, check] {
+                record(QString(check->text()).remove(QLatin1Char('&')), {row});
+            });
     }
     connect(stack_, &QUndoStack::cleanChanged, this, &ButtonRowsHistory::announce);
 }
@@ -86,9 +93,14 @@ ButtonRowsHistory::State ButtonRowsHistory::current(int row) const
     const Row& r = rows_.at(static_cast<std::size_t>(row));
     State s;
     for (std::size_t k = 0; k < 5; ++k)
-        s.texts[k] = r.boxes[k]->text();
-    s.geometry = r.rectangle->geometry();
-    s.shown = !r.rectangle->isHidden();
+        if (r.boxes[k])
+            s.texts[k] = r.boxes[k]->text();
+    if (r.rectangle) {
+        s.geometry = r.rectangle->geometry();
+        s.shown = !r.rectangle->isHidden();
+    }
+    if (r.check)
+        s.checked = r.check->isChecked();
     return s;
 }
 
@@ -139,6 +151,8 @@ void ButtonRowsHistory::apply(const Change& change, bool forward)
         r.rectangle->setGeometry(to.geometry);
     if (from.shown != to.shown)
         r.rectangle->setVisible(to.shown);
+    if (from.checked != to.checked)
+        r.check->setChecked(to.checked);
     base_.at(static_cast<std::size_t>(change.row)) = current(change.row);
     typing_ = false;
 }

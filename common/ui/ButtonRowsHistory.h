@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+class QAbstractButton;
 class QAction;
 class QBoxLayout;
 class QLineEdit;
@@ -19,17 +20,20 @@ namespace common {
 class PictureRectangle;
 
 // Undo and redo over the button rows of one screen: each row's caption and
-// coordinate boxes and its rectangle on the picture. A step keeps what the
+// coordinate boxes and its rectangle on the picture, and such further boxes
+// and check boxes of the screen as are given as rows of their own. A step keeps what the
 // rows it touched held before and after; undoing it puts back only what the
 // step itself changed, so a caption set since by a side choice stays.
 class ButtonRowsHistory : public QObject {
     Q_OBJECT
 
 public:
-    // Caption, L, T, W, H boxes and the rectangle of one row.
+    // Caption, L, T, W, H boxes and the rectangle of one row; a row of a
+    // single box or check box leaves the rest empty.
     struct Row {
         std::array<QLineEdit*, 5> boxes{};
         PictureRectangle* rectangle = nullptr;
+        QAbstractButton* check = nullptr;
     };
 
     ButtonRowsHistory(std::vector<Row> rows, QObject* parent);
@@ -61,6 +65,7 @@ private:
         std::array<QString, 5> texts;
         QRect geometry;
         bool shown = false;
+        bool checked = false;
         bool operator==(const State&) const = default;
     };
     struct Change {

@@ -349,6 +349,25 @@ TEST_F(SelectionWindows, UndoTakesBackOnlyWhatItsStepChanged)
     EXPECT_EQ(rectangle(0)->text(), "Typhoon");
 }
 
+TEST_F(SelectionWindows, PictureNameAndFixedLengthAreStepsToo)
+{
+    QLineEdit* picture = child<QLineEdit>(table, "Text1");
+    picture->selectAll();
+    QTest::keyClicks(picture, "mine.pic");
+    QTest::keyClick(picture, Qt::Key_Return);
+    QCheckBox* fixed = child<QCheckBox>(table, "Check1");
+    QTest::mouseClick(fixed, Qt::LeftButton, {}, QPoint(8, fixed->height() / 2));
+    ASSERT_TRUE(fixed->isChecked());
+
+    QAction* undo = child<QAction>(table, "actionUndo");
+    undo->trigger();
+    EXPECT_FALSE(fixed->isChecked());
+    EXPECT_EQ(picture->text(), "mine.pic");
+    undo->trigger();
+    EXPECT_EQ(picture->text(), "picplna.pic");
+    EXPECT_FALSE(table->isWindowModified());
+}
+
 TEST_F(SelectionWindows, TheTextfileDialogStartsInTheFolderUsedLastRun)
 {
     std::filesystem::create_directory(dir / "layouts");

@@ -53,6 +53,10 @@ MenuwrightSession::MenuwrightSession(RectangleLocatorWindow& locator) : CD1(new 
     for (int i = 0; i < SelectionTableWindow::kRows; ++i)
         rows.push_back(
             {{pp1_->Text2[i], pp1_->Text3[i], pp1_->Text4[i], pp1_->Text5[i], pp1_->Text6[i]}, pp2_.Label2[i]});
+    // The picture name and the fixed length are edits of the screen too.
+    rows.push_back({{pp1_->Text1}});
+    rows.push_back({{pp1_->Text7}});
+    rows.push_back({{}, nullptr, pp1_->Check1});
     selectionHistory_ = new common::ButtonRowsHistory(std::move(rows), this);
     connect(selectionHistory_, &common::ButtonRowsHistory::modifiedChanged, this, [this](bool modified) {
         pp1_->setWindowModified(modified);
