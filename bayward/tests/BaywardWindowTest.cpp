@@ -18,6 +18,7 @@
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 
+#include <QAction>
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -27,6 +28,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -62,6 +64,14 @@ void clickOption(QWidget* window, const QString& name)
 {
     auto* o = child<QRadioButton>(window, name);
     QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2));
+}
+
+// The title bar's text: the modified marker in place of "[*]".
+std::string shownTitle(const QWidget* window)
+{
+    QString title = window->windowTitle();
+    const QString marker = window->isWindowModified() ? QStringLiteral("*") : QString();
+    return title.replace(QStringLiteral("[*]"), marker).toStdString();
 }
 
 QStringList listed(QListWidget* list)
@@ -131,8 +141,8 @@ protected:
 
 TEST_F(BaywardWindows, LoadShowsDefaultsWithNoCountry)
 {
-    EXPECT_EQ(table->windowTitle(), "Hangar Screen Menu Maker");
-    EXPECT_EQ(picture->windowTitle(), "Rectangle locator");
+    EXPECT_EQ(shownTitle(table.get()), "Hangar Screen Menu Maker — Bayward");
+    EXPECT_EQ(shownTitle(picture), "Rectangle locator — Bayward");
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Bayward"); // follows the captions in title bars
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(table->Option1[i]->isChecked());
@@ -150,7 +160,7 @@ TEST_F(BaywardWindows, DragFillsTheBoxesAndTheFile)
 {
     readyToDrag(0, 1);
     EXPECT_TRUE(picture->isVisible());
-    EXPECT_EQ(picture->windowTitle(), "Arming Board:  Click and drag!  Right click when done");
+    EXPECT_EQ(shownTitle(picture), "Arming Board:  Click and drag!  Right click when done — Bayward");
     EXPECT_EQ(picture->Label1->text(), "hangar.bmp");
     EXPECT_EQ(table->PlaneRow->text(), "1");
 
@@ -204,6 +214,37 @@ TEST_F(BaywardWindows, ClickingAPlacedRectangleHidesItUntilTheNextDrag)
     drag({40, 50}, {60, 80});
     EXPECT_FALSE(placed->isHidden());
     EXPECT_EQ(placed->geometry(), QRect(40, 50, 20, 30));
+}
+
+TEST_F(BaywardWindows, PlacementsAndHidingAreUndoneAndRedone)
+{
+    readyToDrag(0, 1);
+    common::PictureRectangle* placed = picture->Label2[1];
+    drag({100, 50}, {260, 90});
+    drag({20, 30}, {120, 60});
+    QTest::mouseClick(placed, Qt::LeftButton, {}, QPoint(5, 5)); // hides it
+    EXPECT_EQ(shownTitle(table.get()), "Hangar Screen Menu Maker — hangarus.mnu* — Bayward");
+
+    QAction* undo = child<QAction>(table.get(), "actionUndo");
+    undo->trigger();
+    EXPECT_FALSE(placed->isHidden());
+    undo->trigger();
+    EXPECT_EQ(boxes(1), QStringList({" 100", " 50", " 160", " 40"}));
+    EXPECT_EQ(placed->geometry(), QRect(100, 50, 160, 40));
+    undo->trigger();
+    EXPECT_EQ(boxes(1), QStringList({"", "", "", ""}));
+    EXPECT_TRUE(placed->isHidden());
+    EXPECT_FALSE(table->isWindowModified());
+
+    child<QAction>(table.get(), "actionRedo")->trigger();
+    EXPECT_EQ(boxes(1), QStringList({" 100", " 50", " 160", " 40"}));
+    EXPECT_FALSE(placed->isHidden());
+    make();
+    EXPECT_EQ(shownTitle(table.get()), "Hangar Screen Menu Maker — hangarus.mnu — Bayward");
+    EXPECT_TRUE(table->status->text().contains("hangarus.mnu"));
+    undo->trigger(); // saving kept the history; undoing writes nothing
+    EXPECT_TRUE(table->isWindowModified());
+    EXPECT_EQ(common::readAllBytes(dir / "hangarus.mnu").at(16 + 24 + 8 + 12 + 1), 0x64);
 }
 
 TEST_F(BaywardWindows, RightClickOnAPlacedRectangleGoesBackToTheTable)
@@ -328,6 +369,7 @@ TEST_F(BaywardWindows, SameRowsMakeTheSameFileAsMenuwright)
     table->Text2[2]->setText("Mission Orders");
     make();
 
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString((dir / "settings").string()));
     auto locator = menuwright::startMenuwright({});
     QTest::mouseClick(child<QPushButton>(locator.get(), "Command4"), Qt::LeftButton);
     menuwright::HangarTableWindow& other = locator->module().ph1();

@@ -9,10 +9,12 @@
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/ButtonRowsFrame.h"
+#include "common/ui/ButtonRowsHistory.h"
 #include "common/ui/ClickLabel.h"
 #include "common/ui/Dialogs.h"
 #include "common/ui/NamedWidgets.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -30,6 +32,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace bayward {
 
 namespace {
@@ -46,7 +50,6 @@ QRadioButton* option(const QString& name, const QString& caption, QWidget* paren
 ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("PH1"));
-    setWindowTitle(QStringLiteral("Hangar Screen Menu Maker"));
     // Follows the captions in the title bars, so that they are not taken
     // for Menuwright's windows of the same name.
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Bayward"));
@@ -62,13 +65,14 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
     outer->addWidget(hint);
 
     auto* choices = new QHBoxLayout;
-    Frame1 = new QGroupBox(QStringLiteral("Country"), this);
+    Frame1 = new QGroupBox(tr("Country"), this);
+    Frame1->setToolTip(tr("The side whose hangar menu file is written"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* countryBox = new QVBoxLayout(Frame1);
     countries_ = new QButtonGroup(this);
-    const char* countryNames[] = {"USA", "Britain", "Axis"};
+    const QString countryNames[] = {tr("&USA"), tr("&Britain"), tr("&Axis")};
     for (int i = 0; i < 3; ++i) {
-        Option1[i] = option(QStringLiteral("Option1_%1").arg(i), QString::fromLatin1(countryNames[i]), Frame1);
+        Option1[i] = option(QStringLiteral("Option1_%1").arg(i), countryNames[i], Frame1);
         countries_->addButton(Option1[i], i);
         countryBox->addWidget(Option1[i]);
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
@@ -79,13 +83,14 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
     countryBox->addStretch();
     choices->addWidget(Frame1);
 
-    Frame4 = new QGroupBox(QStringLiteral("Screen file type"), this);
+    Frame4 = new QGroupBox(tr("Screen file type"), this);
+    Frame4->setToolTip(tr("Which picture files the list shows"));
     Frame4->setObjectName(QStringLiteral("Frame4"));
     auto* typeBox = new QVBoxLayout(Frame4);
     fileTypes_ = new QButtonGroup(this);
-    const char* typeNames[] = {".BMP", ".JPG", ".GIF", "All"};
+    const QString typeNames[] = {tr(".BM&P"), tr(".&JPG"), tr(".&GIF"), tr("A&ll")};
     for (int i = 0; i < 4; ++i) {
-        Option2[i] = option(QStringLiteral("Option2_%1").arg(i), QString::fromLatin1(typeNames[i]), Frame4);
+        Option2[i] = option(QStringLiteral("Option2_%1").arg(i), typeNames[i], Frame4);
         fileTypes_->addButton(Option2[i], i);
         typeBox->addWidget(Option2[i]);
         connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
@@ -99,10 +104,11 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
     File1 = new QListWidget(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setMinimumWidth(200);
+    File1->setToolTip(tr("Picture files of the current folder; click one to lay the buttons on it"));
     choices->addWidget(File1, 1);
     outer->addLayout(choices);
 
-    Frame2 = new common::ButtonRowsFrame(QStringLiteral("Hangar Screen Text"), kRows, 170, this);
+    Frame2 = new common::ButtonRowsFrame(tr("Hangar Screen Text"), kRows, 170, this);
     for (int i = 0; i < kRows; ++i) {
         Label2[i] = new common::ClickLabel(QStringLiteral("Label2_%1").arg(i), QString(), Frame2);
         Label2[i]->setMinimumWidth(130);
@@ -122,13 +128,17 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
     PlaneRow = new QLabel(this);
     PlaneRow->setObjectName(QStringLiteral("PlaneRow"));
     PlaneRow->setMinimumWidth(20);
-    Command1 = new QPushButton(QStringLiteral("Make hangar  .mnu file"), this);
+    PlaneRow->setToolTip(tr("Number of the selected button (0 to 4)"));
+    Command1 = new QPushButton(tr("&Make hangar  .mnu file"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("Exit"), this);
+    Command1->setToolTip(tr("Write the country's hangar menu file into the current folder (Ctrl+S)"));
+    Command2 = new QPushButton(tr("E&xit"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    editRow_ = new QHBoxLayout;
     commands->addWidget(rowCaption);
     commands->addWidget(PlaneRow);
     commands->addStretch();
+    commands->addLayout(editRow_);
     commands->addWidget(Command1);
     commands->addWidget(Command2);
     outer->addLayout(commands);
@@ -145,6 +155,51 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
 
     picture_ = std::make_unique<PictureWindow>(*this);
     Form_Load();
+
+    std::vector<common::ButtonRowsHistory::Row> rows;
+    for (int i = 0; i < kRows; ++i)
+        rows.push_back({{Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}, picture_->Label2[i]});
+    history_ = new common::ButtonRowsHistory(std::move(rows), this);
+    connect(history_, &common::ButtonRowsHistory::modifiedChanged, this, &QWidget::setWindowModified);
+    addCommands();
+    updateTitle();
+}
+
+void ButtonTableWindow::addCommands()
+{
+    const auto [undo, redo] = history_->addUndoCommands(this, editRow_);
+    // The drags are made in the picture window: undone there as well.
+    picture_->addAction(undo);
+    picture_->addAction(redo);
+    // In the order the row shows them.
+    QWidget* undoButton = editRow_->itemAt(0)->widget();
+    setTabOrder(undoButton, editRow_->itemAt(1)->widget());
+    setTabOrder(editRow_->itemAt(1)->widget(), Command1);
+    setTabOrder(Command1, Command2);
+    const std::pair<QKeySequence, std::function<void()>> keys[] = {
+        {QKeySequence::Save, [this] { Command1->click(); }},
+        // The picture is "opened" from the file list.
+        {QKeySequence::Open, [this] { File1->setFocus(Qt::ShortcutFocusReason); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { endProgram(); }}};
+    for (const auto& [key, command] : keys) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, command);
+        addAction(action);
+    }
+}
+
+void ButtonTableWindow::updateTitle()
+{
+    QString title = tr("Hangar Screen Menu Maker");
+    if (!fileName_.isEmpty())
+        title += QStringLiteral(" \u2014 ") + fileName_;
+    setWindowTitle(title + QStringLiteral("[*] \u2014 Bayward"));
+}
+
+void ButtonTableWindow::recordPlacement(int row, bool shown)
+{
+    history_->record(shown ? tr("Place") : tr("Hide"), {row});
 }
 
 ButtonTableWindow::~ButtonTableWindow()
@@ -201,11 +256,13 @@ void ButtonTableWindow::Option1_Click(int i)
         for (QLineEdit* e : {Text2[r], Text3[r], Text4[r], Text5[r], Text6[r]})
             e->show();
     fileName_ = QString::fromStdString(menuwright::hangarMenuFileName(static_cast<menuwright::Side>(i)));
+    updateTitle();
 }
 
 void ButtonTableWindow::Option2_Click(int i)
 {
-    pattern_ = i < 3 ? QStringLiteral("*") + Option2[i]->text() : QStringLiteral("*.*");
+    const char* patterns[] = {"*.BMP", "*.JPG", "*.GIF", "*.*"};
+    pattern_ = QString::fromLatin1(patterns[i]);
     refreshFiles();
 }
 
@@ -225,7 +282,8 @@ void ButtonTableWindow::File1_Click(const QString& name)
 void ButtonTableWindow::Label2_Click(int i)
 {
     PlaneRow->setText(QString::number(i));
-    picture_->setWindowTitle(Text2[i]->text() + QStringLiteral(":  Click and drag!  Right click when done"));
+    picture_->setWindowTitle(
+        Text2[i]->text() + tr(":  Click and drag!  Right click when done") + QStringLiteral(" \u2014 Bayward"));
     if (!pictureLoaded_) {
         status->setText(tr("Choose a picture in the file list first: a click on a button's name then opens it, "
                            "to drag the button's rectangle on it."));
@@ -259,7 +317,9 @@ void ButtonTableWindow::Command1_Click()
             common::MessageIcon::Error);
         return;
     }
+    history_->record(tr("Edit"));
     status->setText(common::withBackupNotice(tr("Wrote %1.").arg(QDir::toNativeSeparators(path))));
+    history_->markSaved();
 }
 
 void ButtonTableWindow::endProgram()

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QButtonGroup;
+class QHBoxLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,6 +18,7 @@ class QRadioButton;
 
 namespace common {
 class ButtonRowsFrame;
+class ButtonRowsHistory;
 class ClickLabel;
 } // namespace common
 
@@ -41,6 +43,9 @@ public:
     QString hangarFileName() const { return fileName_; }
     bool pictureLoaded() const { return pictureLoaded_; }
     int selectedRow() const;
+    common::ButtonRowsHistory& history() { return *history_; }
+    // A rectangle placed or hidden in the picture window: one undo step.
+    void recordPlacement(int row, bool shown);
     // Fills the file list from the current folder with the current pattern.
     void refreshFiles();
 
@@ -72,6 +77,8 @@ private:
     void Label2_Click(int i);
     void Command1_Click();
     void endProgram();
+    void addCommands();
+    void updateTitle();
 
     std::unique_ptr<PictureWindow> picture_;
     QButtonGroup* countries_;
@@ -80,6 +87,8 @@ private:
     QString pattern_ = QStringLiteral("*.*");
     bool pictureLoaded_ = false;
     bool ending_ = false;
+    common::ButtonRowsHistory* history_;
+    QHBoxLayout* editRow_;
 };
 
 } // namespace bayward

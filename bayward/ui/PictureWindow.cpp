@@ -16,7 +16,7 @@ namespace bayward {
 PictureWindow::PictureWindow(ButtonTableWindow& table) : QWidget(nullptr, Qt::Window), table_(table)
 {
     setObjectName(QStringLiteral("PH2"));
-    setWindowTitle(QStringLiteral("Rectangle locator"));
+    setWindowTitle(tr("Rectangle locator") + QStringLiteral(" \u2014 Bayward"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -34,7 +34,10 @@ PictureWindow::PictureWindow(ButtonTableWindow& table) : QWidget(nullptr, Qt::Wi
         Label2[i]->setToolTip(tr("Click to hide this rectangle"));
         Label2[i]->hide();
     }
-    connect(Picture1, &common::PictureBoard::rectangleClicked, this, [this](int i) { Label2[i]->hide(); });
+    connect(Picture1, &common::PictureBoard::rectangleClicked, this, [this](int i) {
+        Label2[i]->hide();
+        table_.recordPlacement(i, false);
+    });
     // A right click on a placed rectangle means "done" as well.
     connect(Picture1, &common::PictureBoard::rectanglePressed, this,
         [this](int i, QPointF position, Qt::MouseButton button) {
@@ -86,6 +89,7 @@ void PictureWindow::Picture1_MouseUp(QPointF position, Qt::MouseButton button)
     Label2[s]->setGeometry(p.left, p.top, p.width, p.height);
     Label2[s]->setText(table_.Text2[s]->text());
     Label2[s]->show();
+    table_.recordPlacement(s, true);
 }
 
 void PictureWindow::closeEvent(QCloseEvent* event)

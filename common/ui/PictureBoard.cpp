@@ -17,6 +17,7 @@ PictureBoard::PictureBoard(QSize size, int rectangles, QWidget* parent) : QWidge
         rectangles_.push_back(r);
         connect(r, &PictureRectangle::pressed, this, &PictureBoard::rectanglePressed);
         connect(r, &PictureRectangle::moved, this, &PictureBoard::rectangleMoved);
+        connect(r, &PictureRectangle::released, this, &PictureBoard::rectangleReleased);
         connect(r, &PictureRectangle::clicked, this, &PictureBoard::rectangleClicked);
     }
 }

@@ -38,6 +38,7 @@ signals:
     void pictureReleased(QPointF position, Qt::MouseButton button);
     void rectanglePressed(int index, QPointF position, Qt::MouseButton button, Qt::MouseButtons buttons);
     void rectangleMoved(int index, QPointF position, Qt::MouseButtons buttons);
+    void rectangleReleased(int index, QPointF position, Qt::MouseButton button);
     void rectangleClicked(int index);
 
 protected:

@@ -57,6 +57,7 @@ void PictureRectangle::mouseMoveEvent(QMouseEvent* event)
 void PictureRectangle::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
+    emit released(index_, event->position(), event->button());
     if (event->button() != Qt::LeftButton || !leftDown_)
         return;
     leftDown_ = false;

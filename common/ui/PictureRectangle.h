@@ -23,6 +23,8 @@ signals:
     void pressed(int index, QPointF position, Qt::MouseButton button, Qt::MouseButtons buttons);
     void moved(int index, QPointF position, Qt::MouseButtons buttons);
     void clicked(int index);
+    // Any button let go over it: the end of a drag or a resize.
+    void released(int index, QPointF position, Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

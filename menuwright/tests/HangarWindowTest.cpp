@@ -7,6 +7,7 @@
 #include "tools/demogen/MenuDemo.h"
 #include "tools/demogen/PictureEncoding.h"
 
+#include <QAction>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,7 +53,7 @@ protected:
 TEST_F(HangarWindow, LoadSetsDefaultsAndTheStartFolder)
 {
     EXPECT_TRUE(hangar->isVisible());
-    EXPECT_EQ(hangar->windowTitle(), "Hangar Screen Menu Maker");
+    EXPECT_EQ(shownTitle(hangar), "Hangar Screen Menu Maker — Menuwright");
     EXPECT_TRUE(child<QRadioButton>(hangar, "Option1_0")->isChecked());
     EXPECT_EQ(hangar->hangarFileName(), "hangarus.mnu");
     const QStringList captions{"Back", "Arming Board", "Mission Parameters", "View Plane", "Fly Mission"};
@@ -150,6 +151,65 @@ TEST_F(HangarWindow, DragsMoveAndSizeAndFillTheBoxes)
     ASSERT_EQ(lines.size(), 25u);
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 5, lines.begin() + 10),
         (std::vector<std::string>{"Arming Board", "106", "197", "90", "20"}));
+}
+
+TEST_F(HangarWindow, DragAndResizeAreUndoneAndRedoneStepByStep)
+{
+    choosePicture();
+    common::PictureRectangle* r = rectangle(1);
+    const QRect placed = r->geometry();
+    pressButton(r, {4, 4}, Qt::LeftButton);
+    moveWithButtons(r, {10, 1}, Qt::LeftButton);
+    releaseButton(r, {10, 1}, Qt::LeftButton);
+    const QRect moved = placed.translated(6, -3);
+    pressButton(r, {5, 5}, Qt::RightButton);
+    moveWithButtons(r, {90, 20}, Qt::RightButton);
+    releaseButton(r, {90, 20}, Qt::RightButton);
+    ASSERT_EQ(r->geometry(), QRect(moved.topLeft(), QSize(90, 20)));
+    EXPECT_EQ(shownTitle(hangar), "Hangar Screen Menu Maker* — Menuwright");
+
+    QAction* undo = child<QAction>(hangar, "actionUndo");
+    QAction* redo = child<QAction>(hangar, "actionRedo");
+    undo->trigger();
+    EXPECT_EQ(r->geometry(), moved);
+    EXPECT_EQ(row(1), QStringList({"Arming Board", QString::number(moved.x()), QString::number(moved.y()),
+                          QString::number(moved.width()), QString::number(moved.height())}));
+    undo->trigger();
+    EXPECT_EQ(r->geometry(), placed);
+    EXPECT_EQ(row(1), QStringList({"Arming Board", "", "", "", ""}));
+    EXPECT_FALSE(hangar->isWindowModified());
+    redo->trigger();
+    redo->trigger();
+    EXPECT_EQ(r->geometry(), QRect(moved.topLeft(), QSize(90, 20)));
+    EXPECT_EQ(row(1)[3], "90");
+}
+
+TEST_F(HangarWindow, ShortcutsReachTheCommands)
+{
+    choosePicture();
+    hangar->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(hangar)); // shortcuts go to the active window
+    common::PictureRectangle* r = rectangle(0);
+    pressButton(r, {4, 4}, Qt::RightButton);
+    moveWithButtons(r, {60, 30}, Qt::RightButton);
+    releaseButton(r, {60, 30}, Qt::RightButton);
+
+    QTest::keyClick(hangar, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(row(0)[3], "");
+    QTest::keyClick(hangar, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(row(0)[3], "60");
+
+    dlg->files.push_back(path("keys.txt"));
+    QTest::keyClick(hangar, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(std::filesystem::exists(dir / "pics" / "hangarus.mnu"));
+    EXPECT_EQ(lines("keys.txt")[3], "60");
+
+    dlg->files.push_back(std::nullopt);
+    QTest::keyClick(hangar, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dlg->events.back().title, "Select the textfile to be opened");
+
+    QTest::keyClick(hangar, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(module.ending());
 }
 
 TEST_F(HangarWindow, UnsavedDragIsKeptOnCancelAndDroppedOnDiscard)

@@ -9,6 +9,7 @@
 
 #include "tools/demogen/MenuDemo.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -65,9 +66,9 @@ protected:
 TEST_F(SelectionWindows, StartUpShowsTheLocatorWithUsaSetUp)
 {
     EXPECT_TRUE(locator->isVisible());
-    EXPECT_EQ(locator->windowTitle(), "Rectangle locator");
+    EXPECT_EQ(shownTitle(locator.get()), "Rectangle locator — Menuwright");
     EXPECT_FALSE(table->isVisible());
-    EXPECT_EQ(table->windowTitle(), "Aircraft Selection Screen Menu Maker");
+    EXPECT_EQ(shownTitle(table), "Aircraft Selection Screen Menu Maker — Menuwright");
     EXPECT_TRUE(child<QRadioButton>(locator.get(), "Option1_0")->isChecked());
     EXPECT_EQ(text(table, "Text1"), "picplna.pic");
     EXPECT_EQ(module.menuFileName, "picplna.mnu");
@@ -264,6 +265,120 @@ TEST_F(SelectionWindows, DraggingMovesAndSizesTheRectangleInWholePixels)
     setText(table, "Text3_2", "999");
     moveWithButtons(r, {3, 3}, Qt::NoButton);
     EXPECT_EQ(coordinates(2), QStringList({"14", "19", "60", "30"}));
+}
+
+struct UndoCase {
+    const char* name;
+    Qt::MouseButton button;
+    QPointF to; // from (5, 5) within rectangle 2
+    QRect moved;
+    QStringList cells;
+};
+
+class RectangleUndo : public SelectionWindows, public ::testing::WithParamInterface<UndoCase> {};
+
+TEST_P(RectangleUndo, UndoPutsTheRectangleAndItsCellsBackAndRedoRepeatsIt)
+{
+    const UndoCase& c = GetParam();
+    loadTextfile("usa.txt", numberedLayoutText(45));
+    EXPECT_EQ(shownTitle(locator.get()), "Rectangle locator — usa.txt — Menuwright");
+    common::PictureRectangle* r = rectangle(2);
+    pressButton(r, {5, 5}, c.button);
+    moveWithButtons(r, c.to, c.button);
+    releaseButton(r, c.to, c.button);
+    ASSERT_EQ(r->geometry(), c.moved);
+    EXPECT_EQ(coordinates(2), c.cells);
+    EXPECT_EQ(shownTitle(locator.get()), "Rectangle locator — usa.txt* — Menuwright");
+    EXPECT_EQ(shownTitle(table), "Aircraft Selection Screen Menu Maker — usa.txt* — Menuwright");
+
+    child<QAction>(locator.get(), "actionUndo")->trigger();
+    EXPECT_EQ(r->geometry(), QRect(12, 22, 32, 42));
+    EXPECT_EQ(coordinates(2), QStringList({"12", "22", "32", "42"}));
+    EXPECT_FALSE(locator->isWindowModified()); // back at the rows of the file
+    EXPECT_FALSE(table->isWindowModified());
+
+    child<QAction>(table, "actionRedo")->trigger(); // one history for both windows
+    EXPECT_EQ(r->geometry(), c.moved);
+    EXPECT_EQ(coordinates(2), c.cells);
+    EXPECT_TRUE(locator->isWindowModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(Drags, RectangleUndo,
+    ::testing::Values(UndoCase{"Move", Qt::LeftButton, {9, 2}, QRect(16, 19, 32, 42), {"16", "19", "32", "42"}},
+        UndoCase{"Resize", Qt::RightButton, {80, 30}, QRect(12, 22, 80, 30), {"12", "22", "80", "30"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SelectionWindows, SavingKeepsTheHistoryAndUndoWritesNothing)
+{
+    loadTextfile("usa.txt", numberedLayoutText(45));
+    common::PictureRectangle* r = rectangle(2);
+    pressButton(r, {5, 5}, Qt::LeftButton);
+    moveWithButtons(r, {9, 5}, Qt::LeftButton);
+    releaseButton(r, {9, 5}, Qt::LeftButton);
+    dlg->files.push_back(path("saved.txt"));
+    clickLabel(locator.get(), "Label8");
+    EXPECT_EQ(shownTitle(locator.get()), "Rectangle locator — saved.txt — Menuwright");
+    EXPECT_TRUE(locator->status->text().contains(QDir::toNativeSeparators(path("picplna.mnu"))));
+    const auto menu = common::readAllBytes(dir / "picplna.mnu");
+    const auto text = common::readAllText(dir / "saved.txt");
+
+    child<QAction>(locator.get(), "actionUndo")->trigger();
+    EXPECT_EQ(r->geometry(), QRect(12, 22, 32, 42));
+    EXPECT_TRUE(locator->isWindowModified());
+    EXPECT_EQ(common::readAllBytes(dir / "picplna.mnu"), menu);
+    EXPECT_EQ(common::readAllText(dir / "saved.txt"), text);
+
+    dlg->answers.push_back(common::Answer::Discard);
+    clickButton(locator.get(), "Command2");
+    EXPECT_TRUE(dlg->events.back().text.contains("aircraft selection screen"));
+}
+
+TEST_F(SelectionWindows, UndoTakesBackOnlyWhatItsStepChanged)
+{
+    loadTextfile("usa.txt", numberedLayoutText(45));
+    QLineEdit* left = child<QLineEdit>(table, "Text3_0");
+    left->selectAll();
+    QTest::keyClicks(left, "77");
+    QTest::keyClick(left, Qt::Key_Return);
+    EXPECT_EQ(rectangle(0)->text(), "F0");
+    clickOption(1); // Britain's captions are no step of their own
+
+    child<QAction>(table, "actionUndo")->trigger();
+    EXPECT_EQ(coordinates(0), QStringList({"10", "20", "30", "40"}));
+    EXPECT_EQ(caption(0), "Typhoon");
+    EXPECT_EQ(rectangle(0)->text(), "Typhoon");
+}
+
+TEST_F(SelectionWindows, PictureNameAndFixedLengthAreStepsToo)
+{
+    QLineEdit* picture = child<QLineEdit>(table, "Text1");
+    picture->selectAll();
+    QTest::keyClicks(picture, "mine.pic");
+    QTest::keyClick(picture, Qt::Key_Return);
+    QCheckBox* fixed = child<QCheckBox>(table, "Check1");
+    QTest::mouseClick(fixed, Qt::LeftButton, {}, QPoint(8, fixed->height() / 2));
+    ASSERT_TRUE(fixed->isChecked());
+
+    QAction* undo = child<QAction>(table, "actionUndo");
+    undo->trigger();
+    EXPECT_FALSE(fixed->isChecked());
+    EXPECT_EQ(picture->text(), "mine.pic");
+    undo->trigger();
+    EXPECT_EQ(picture->text(), "picplna.pic");
+    EXPECT_FALSE(table->isWindowModified());
+}
+
+TEST_F(SelectionWindows, TheTextfileDialogStartsInTheFolderUsedLastRun)
+{
+    std::filesystem::create_directory(dir / "layouts");
+    common::writeAllText(dir / "layouts" / "usa.txt", numberedLayoutText(45));
+    dlg->files.push_back(path("layouts/usa.txt"));
+    clickButton(locator.get(), "Command1");
+
+    const auto nextRun = startMenuwright({});
+    dlg->files.push_back(std::nullopt);
+    clickButton(nextRun.get(), "Command1");
+    EXPECT_EQ(dlg->events.back().request.directory, path("layouts"));
 }
 
 TEST_F(SelectionWindows, ClickSelectsARowAndTheCaptionBoxRenamesIt)

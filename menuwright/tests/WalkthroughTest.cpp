@@ -22,7 +22,11 @@ namespace {
 
 class Walkthrough : public ::testing::Test {
 protected:
-    Walkthrough() { demogen::writeDemoInstallation(dir.path()); }
+    Walkthrough()
+    {
+        demogen::writeDemoInstallation(dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path("settings"));
+    }
 
     QString path(const std::string& name) const { return QString::fromStdString((dir / name).string()); }
 

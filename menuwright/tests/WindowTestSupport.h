@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QString>
 #include <QTest>
 
@@ -59,6 +60,14 @@ inline void setText(QWidget* window, const QString& name, const QString& value)
 {
     if (QLineEdit* e = child<QLineEdit>(window, name))
         e->setText(value);
+}
+
+// The title bar's text: the modified marker in place of "[*]".
+inline std::string shownTitle(const QWidget* window)
+{
+    QString title = window->windowTitle();
+    const QString marker = window->isWindowModified() ? QStringLiteral("*") : QString();
+    return title.replace(QStringLiteral("[*]"), marker).toStdString();
 }
 
 inline QString indexed(const char* name, int i)
@@ -111,6 +120,8 @@ protected:
     MenuwrightWindows() : here_(dir.path()), locator(startMenuwright({})), module(locator->module()),
                           table(&module.pp1())
     {
+        // Remembered folders go to this test's own settings.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path("settings"));
     }
 
     QString path(const std::string& name) const { return QString::fromStdString((dir / name).string()); }

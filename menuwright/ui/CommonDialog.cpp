@@ -2,6 +2,10 @@
 
 #include "common/ui/Dialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
 namespace menuwright {
 
 namespace {
@@ -17,6 +21,16 @@ QString qtFilter(const QString& filter)
     return out.join(QStringLiteral(";;"));
 }
 
+// Where the dialog was last used, kept between runs in Menuwright's own
+// settings.
+const QString kFolderKey = QStringLiteral("Dialogs/CD1");
+
+QSettings settings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vantor modding tools"),
+        QStringLiteral("Menuwright"));
+}
+
 } // namespace
 
 CommonDialog::CommonDialog(QObject* parent) : QObject(parent)
@@ -28,19 +42,32 @@ std::optional<QString> CommonDialog::remember(std::optional<QString> chosen)
 {
     if (chosen && chosen->isEmpty())
         chosen.reset();
-    if (chosen)
+    if (chosen) {
         fileName = *chosen;
+        settings().setValue(kFolderKey, QFileInfo(*chosen).absolutePath());
+    }
     return chosen;
+}
+
+QString CommonDialog::startFolder() const
+{
+    // The last folder of an earlier run, while this run has used none yet.
+    if (fileName.isEmpty()) {
+        const QString remembered = settings().value(kFolderKey).toString();
+        if (!remembered.isEmpty() && QDir(remembered).exists())
+            return remembered;
+    }
+    return initDir;
 }
 
 std::optional<QString> CommonDialog::showOpen(QWidget* parent)
 {
-    return remember(common::dialogs().openFile(parent, {dialogTitle, qtFilter(filter), initDir, fileName}));
+    return remember(common::dialogs().openFile(parent, {dialogTitle, qtFilter(filter), startFolder(), fileName}));
 }
 
 std::optional<QString> CommonDialog::showSave(QWidget* parent)
 {
-    return remember(common::dialogs().saveFile(parent, {dialogTitle, qtFilter(filter), initDir, fileName}));
+    return remember(common::dialogs().saveFile(parent, {dialogTitle, qtFilter(filter), startFolder(), fileName}));
 }
 
 } // namespace menuwright

@@ -27,6 +27,7 @@ public:
     std::optional<QString> showSave(QWidget* parent);
 
 private:
+    QString startFolder() const;
     std::optional<QString> remember(std::optional<QString> chosen);
 };
 

@@ -15,6 +15,7 @@
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/ButtonRowsFrame.h"
+#include "common/ui/ButtonRowsHistory.h"
 #include "common/ui/NamedWidgets.h"
 #include "common/ui/PictureBoard.h"
 #include "common/ui/PictureRectangle.h"
@@ -43,7 +44,6 @@ namespace menuwright {
 HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullptr, Qt::Window), module_(module)
 {
     setObjectName(QStringLiteral("PH1"));
-    setWindowTitle(QStringLiteral("Hangar Screen Menu Maker"));
 
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 8);
@@ -62,6 +62,9 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
         drag_.press(twips.x(), twips.y());
     });
     connect(Picture1, &common::PictureBoard::rectangleMoved, this, &HangarTableWindow::rectangleMoved);
+    connect(Picture1, &common::PictureBoard::rectangleReleased, this, [this](int i, QPointF, Qt::MouseButton button) {
+        history_->record(button == Qt::RightButton ? tr("Size") : tr("Move"), {i});
+    });
     outer->addWidget(Picture1, 0, Qt::AlignTop);
 
     auto* side = new QVBoxLayout;
@@ -69,7 +72,7 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     outer->addLayout(side);
 
     // The sides bear the same names in every window.
-    Frame4 = new SideOptions({"USA", "Britain", "Axis"}, this);
+    Frame4 = new SideOptions({QT_TR_NOOP("&USA"), QT_TR_NOOP("&Britain"), QT_TR_NOOP("&Axis")}, this);
     connect(Frame4, &SideOptions::chosen, this, &HangarTableWindow::Option1_Click);
     side->addWidget(Frame4);
 
@@ -85,26 +88,38 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     pictureBox->addWidget(File1, 1, 1);
     side->addWidget(pictures);
 
-    Frame2 = new common::ButtonRowsFrame(QStringLiteral("Hangar Screen Text"), kRows, 150, this);
+    Frame2 = new common::ButtonRowsFrame(tr("Hangar Screen Text"), kRows, 150, this);
     for (int i = 0; i < kRows; ++i) {
         Text2[i] = Frame2->caption(i);
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(Frame2->coordinates(i));
         connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) { Label2[i]->setText(text); });
-        for (QLineEdit* box : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
-            connect(box, &QLineEdit::textEdited, this, [this] { module_.hangarUnsaved = true; });
     }
+    std::vector<common::ButtonRowsHistory::Row> rows;
+    for (int i = 0; i < kRows; ++i)
+        rows.push_back({{Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}, Label2[i]});
+    history_ = new common::ButtonRowsHistory(std::move(rows), this);
+    connect(history_, &common::ButtonRowsHistory::modifiedChanged, this, &QWidget::setWindowModified);
     side->addWidget(Frame2);
 
     auto* commands = new QGridLayout;
-    Command1 = common::namedButton(QStringLiteral("Command1"), QStringLiteral("Make hangar  .mnu file"), this);
-    Command4 = common::namedButton(QStringLiteral("Command4"), QStringLiteral("Load Hangar Text"), this);
-    Command3 = common::namedButton(QStringLiteral("Command3"), QStringLiteral("Planes"), this);
-    Command2 = common::namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    Command1 = common::namedButton(QStringLiteral("Command1"), tr("Make hangar  .mnu file"), this);
+    Command1->setToolTip(
+        tr("Write the hangar menu file into the picture's folder and the rows into a layout text file (Ctrl+S)"));
+    Command4 = common::namedButton(QStringLiteral("Command4"), tr("&Load Hangar Text"), this);
+    Command4->setToolTip(tr("Read the rows from a hangar layout text file (Ctrl+O)"));
+    Command3 = common::namedButton(QStringLiteral("Command3"), tr("&Planes"), this);
+    Command2 = common::namedButton(QStringLiteral("Command2"), tr("E&xit"), this);
     commands->addWidget(Command1, 0, 0);
     commands->addWidget(Command4, 0, 1);
     commands->addWidget(Command3, 1, 0);
     commands->addWidget(Command2, 1, 1);
     side->addLayout(commands);
+    auto* editRow = new QHBoxLayout;
+    MenuwrightSession::addCommands(this, *history_, editRow, [this] { makeHangarFiles(); },
+        [this] { Command4->click(); }, [this] { Command2->click(); });
+    editRow->addStretch();
+    side->addLayout(editRow);
+    updateTitle();
 
     PlaneRow = new QLabel(this);
     PlaneRow->setObjectName(QStringLiteral("PlaneRow"));
@@ -149,6 +164,7 @@ void HangarTableWindow::load()
     File1->setPath(module_.startDirectory);
     Drive1->showDriveOf(module_.startDirectory);
     File1->setPattern(QStringLiteral("*.bmp;*.jpg;*.gif"));
+    history_->takeAsBase();
 }
 
 HangarLayout HangarTableWindow::layout() const
@@ -184,6 +200,13 @@ void HangarTableWindow::File1_Click(const QString& name)
         Label2[i]->setText(Text2[i]->text());
         Label2[i]->show();
     }
+    history_->takeAsBase();
+    status->setText(tr("Showing %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+void HangarTableWindow::updateTitle()
+{
+    setWindowTitle(MenuwrightSession::windowTitle(tr("Hangar Screen Menu Maker"), textFile_));
 }
 
 void HangarTableWindow::Command1_Click()
@@ -193,6 +216,8 @@ void HangarTableWindow::Command1_Click()
 
 bool HangarTableWindow::makeHangarFiles()
 {
+    // A box still being typed in is written as it reads: its edit is a step.
+    history_->record(tr("Edit"));
     const HangarLayout hangar = layout();
     const QString menuPath = QDir(File1->path()).filePath(fileName_);
     try {
@@ -228,7 +253,9 @@ bool HangarTableWindow::makeHangarFiles()
     }
     status->setText(common::withBackupNotice(
         tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName())));
-    module_.hangarUnsaved = false;
+    history_->markSaved();
+    textFile_ = QFileInfo(*textPath).fileName();
+    updateTitle();
     return true;
 }
 
@@ -253,8 +280,11 @@ void HangarTableWindow::Command4_Click()
         const RectangleGeometry g = geometryFromTexts(row.L, row.T, row.W, row.H);
         Label2[i]->setGeometry(g.left, g.top, g.width, g.height);
     }
-    status->setText(tr("Loaded %1.").arg(QFileInfo(*path).fileName()));
-    module_.hangarUnsaved = false;
+    status->setText(tr("Loaded %1.").arg(QDir::toNativeSeparators(*path)));
+    history_->record(tr("Load Hangar Text"));
+    history_->markSaved();
+    textFile_ = QFileInfo(*path).fileName();
+    updateTitle();
 }
 
 void HangarTableWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons)
@@ -264,13 +294,15 @@ void HangarTableWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons b
     const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()}, buttons.testFlag(Qt::LeftButton),
         buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
     Label2[i]->setGeometry(moved.left, moved.top, std::max(0, moved.width), std::max(0, moved.height));
-    if (moved != RectangleGeometry{g.x(), g.y(), g.width(), g.height()})
-        module_.hangarUnsaved = true;
     const auto texts = coordinateTexts(moved);
     Text3[i]->setText(QString::fromStdString(texts[0]));
     Text4[i]->setText(QString::fromStdString(texts[1]));
     Text5[i]->setText(QString::fromStdString(texts[2]));
     Text6[i]->setText(QString::fromStdString(texts[3]));
+    // Passing over a rectangle only copies it into the boxes; a drag is a
+    // step when the button is let go.
+    if (buttons == Qt::NoButton)
+        history_->takeAsBase({i});
 }
 
 void HangarTableWindow::closeEvent(QCloseEvent* event)

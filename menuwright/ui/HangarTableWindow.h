@@ -19,6 +19,7 @@ class QRadioButton;
 
 namespace common {
 class ButtonRowsFrame;
+class ButtonRowsHistory;
 class PictureBoard;
 class PictureRectangle;
 } // namespace common
@@ -45,6 +46,7 @@ public:
     void load();
 
     HangarLayout layout() const;
+    common::ButtonRowsHistory& history() { return *history_; }
     QString hangarFileName() const { return fileName_; }
 
     void File1_Click(const QString& name);
@@ -82,8 +84,13 @@ private:
     void rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons);
 
     MenuwrightSession& module_;
+    void updateTitle();
+
     RectangleDrag drag_;
     QString fileName_;
+    common::ButtonRowsHistory* history_;
+    // The layout text file last saved or loaded.
+    QString textFile_;
 };
 
 } // namespace menuwright

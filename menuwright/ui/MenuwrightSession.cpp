@@ -13,6 +13,7 @@
 #include "menuwright/menufile/MenuFileWriter.h"
 
 #include "common/ui/BackupNotice.h"
+#include "common/ui/ButtonRowsHistory.h"
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 #include "common/ui/Dialogs.h"
@@ -26,6 +27,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QCheckBox>
+#include <QAction>
+#include <QBoxLayout>
 
 #include <filesystem>
 
@@ -33,7 +36,8 @@ namespace menuwright {
 
 namespace {
 
-const QString kClickToClose = QStringLiteral("Click anywhere in this box to close this warning!");
+const char* const kClickToClose =
+    QT_TRANSLATE_NOOP("menuwright::MenuwrightSession", "Click anywhere in this box to close this warning!");
 
 QString fromStd(const std::string& text)
 {
@@ -45,6 +49,67 @@ QString fromStd(const std::string& text)
 MenuwrightSession::MenuwrightSession(RectangleLocatorWindow& locator) : CD1(new CommonDialog(this)), pp2_(locator), pp1_(std::make_unique<SelectionTableWindow>(*this))
 {
     setObjectName(QStringLiteral("Module1"));
+    std::vector<common::ButtonRowsHistory::Row> rows;
+    for (int i = 0; i < SelectionTableWindow::kRows; ++i)
+        rows.push_back(
+            {{pp1_->Text2[i], pp1_->Text3[i], pp1_->Text4[i], pp1_->Text5[i], pp1_->Text6[i]}, pp2_.Label2[i]});
+    // The picture name and the fixed length are edits of the screen too.
+    rows.push_back({{pp1_->Text1}});
+    rows.push_back({{pp1_->Text7}});
+    rows.push_back({{}, nullptr, pp1_->Check1});
+    selectionHistory_ = new common::ButtonRowsHistory(std::move(rows), this);
+    connect(selectionHistory_, &common::ButtonRowsHistory::modifiedChanged, this, [this](bool modified) {
+        pp1_->setWindowModified(modified);
+        pp2_.setWindowModified(modified);
+    });
+    pp1_->addEditCommands(*selectionHistory_);
+    pp2_.addEditCommands(*selectionHistory_);
+    updateSelectionTitles();
+}
+
+bool MenuwrightSession::selectionUnsaved() const
+{
+    return selectionHistory_->modified();
+}
+
+bool MenuwrightSession::hangarUnsaved() const
+{
+    return ph1_ && ph1_->history().modified();
+}
+
+void MenuwrightSession::setSelectionFile(const QString& path)
+{
+    selectionFile_ = QFileInfo(path).fileName();
+    updateSelectionTitles();
+}
+
+void MenuwrightSession::updateSelectionTitles()
+{
+    pp1_->setWindowTitle(windowTitle(tr("Aircraft Selection Screen Menu Maker"), selectionFile_));
+    pp2_.setWindowTitle(windowTitle(tr("Rectangle locator"), selectionFile_));
+}
+
+QString MenuwrightSession::windowTitle(const QString& caption, const QString& file)
+{
+    QString title = caption;
+    if (!file.isEmpty())
+        title += QStringLiteral(" \u2014 ") + file;
+    return title + QStringLiteral("[*] \u2014 Menuwright");
+}
+
+void MenuwrightSession::addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row,
+    std::function<void()> save, std::function<void()> open, std::function<void()> quit)
+{
+    history.addUndoCommands(window, row);
+    const std::pair<QKeySequence, std::function<void()>> keys[] = {
+        {QKeySequence::Save, std::move(save)}, {QKeySequence::Open, std::move(open)},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), std::move(quit)}};
+    for (const auto& [key, command] : keys) {
+        auto* action = new QAction(window);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, window, command);
+        window->addAction(action);
+    }
 }
 
 MenuwrightSession::~MenuwrightSession() = default;
@@ -54,7 +119,7 @@ QStringList MenuwrightSession::warningLines(const QString& problem, const QStrin
     QStringList lines{problem};
     if (!consequence.isEmpty())
         lines << consequence;
-    lines << kClickToClose;
+    lines << tr(kClickToClose);
     return lines;
 }
 
@@ -132,6 +197,8 @@ void MenuwrightSession::applySide(Side side)
     // the rectangles are brought in line with the boxes here.
     for (int i = 8; i <= 10; ++i)
         pp2_.Label2[i]->setText(table.Text2[i]->text());
+    // The side's own captions are no edit of the user's.
+    selectionHistory_->takeAsBase();
 }
 
 bool MenuwrightSession::padFixedLength(WarningBox& warning)
@@ -151,6 +218,7 @@ bool MenuwrightSession::padFixedLength(WarningBox& warning)
             continue;
         table.Text2[i]->setText(fromStd(menuwright::padFixedLength(table.Text2[i]->text().toStdString(), *length)));
     }
+    selectionHistory_->record(tr("Fixed length names"));
     return true;
 }
 
@@ -163,6 +231,8 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
             tr("Nothing was written.")));
         return false;
     }
+    // A box still being typed in is written as it reads: its edit is a step.
+    selectionHistory_->record(tr("Edit"));
     if (!padFixedLength(warning))
         return false;
 
@@ -194,7 +264,8 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
     }
     status->setText(common::withBackupNotice(
         tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName())));
-    selectionUnsaved = false;
+    selectionHistory_->markSaved();
+    setSelectionFile(*textPath);
     return true;
 }
 
@@ -202,15 +273,15 @@ std::optional<QString> MenuwrightSession::openLayoutText(QWidget* window)
 {
     CD1->fileName.clear();
     CD1->initDir = QDir::currentPath();
-    CD1->dialogTitle = QStringLiteral("Select the textfile to be opened");
-    CD1->filter = QStringLiteral("Text files|*.txt");
+    CD1->dialogTitle = tr("Select the textfile to be opened");
+    CD1->filter = tr("Text files") + QStringLiteral("|*.txt");
     return CD1->showOpen(window);
 }
 
 std::optional<QString> MenuwrightSession::saveLayoutText(QWidget* window)
 {
-    CD1->dialogTitle = QStringLiteral("Enter the name of the textfile to be saved");
-    CD1->filter = QStringLiteral("Text files|*.txt");
+    CD1->dialogTitle = tr("Enter the name of the textfile to be saved");
+    CD1->filter = tr("Text files") + QStringLiteral("|*.txt");
     return CD1->showSave(window);
 }
 
@@ -243,11 +314,17 @@ bool MenuwrightSession::requestEnd(QWidget* window)
 {
     if (ending_)
         return true;
-    if (selectionUnsaved || hangarUnsaved) {
+    // What is still being typed counts too.
+    selectionHistory_->record(tr("Edit"));
+    if (ph1_)
+        ph1_->history().record(tr("Edit"));
+    const bool selection = selectionUnsaved();
+    const bool hangar = hangarUnsaved();
+    if (selection || hangar) {
         QStringList screens;
-        if (selectionUnsaved)
+        if (selection)
             screens << tr("the aircraft selection screen");
-        if (hangarUnsaved)
+        if (hangar)
             screens << tr("the hangar screen");
         const common::Answer answer = common::dialogs().cancellableQuestion(window, QStringLiteral("Menuwright"),
             tr("The buttons of %1 were changed since they were last saved in a layout text file.\n"
@@ -257,12 +334,12 @@ bool MenuwrightSession::requestEnd(QWidget* window)
         if (answer == common::Answer::Save) {
             // Each save offers its text file; a cancelled or failed one keeps
             // the program open with its warning in view.
-            if (selectionUnsaved && !pp2_.makeMnuFile()) {
+            if (selection && !pp2_.makeMnuFile()) {
                 pp2_.show();
                 pp2_.raise();
                 return false;
             }
-            if (hangarUnsaved && !ph1().makeHangarFiles()) {
+            if (hangar && !ph1().makeHangarFiles()) {
                 showHangars();
                 return false;
             }

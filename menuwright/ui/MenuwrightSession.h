@@ -7,12 +7,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+class QBoxLayout;
 class QLabel;
 class QWidget;
+
+namespace common {
+class ButtonRowsHistory;
+} // namespace common
 
 namespace menuwright {
 
@@ -65,9 +71,23 @@ public:
     bool ending() const { return ending_; }
 
     // Rows the user changed (dragged, typed, taken out of use) since the
-    // last layout text file was saved or loaded, per screen.
-    bool selectionUnsaved = false;
-    bool hangarUnsaved = false;
+    // last layout text file was saved or loaded, per screen; undoing back
+    // to that point counts as unchanged.
+    bool selectionUnsaved() const;
+    bool hangarUnsaved() const;
+    // Undo and redo over the selection rows, shared by the table and the
+    // rectangle locator.
+    common::ButtonRowsHistory& selectionHistory() { return *selectionHistory_; }
+    // The layout text file the selection rows were last saved in or loaded
+    // from, shown in the title bars.
+    void setSelectionFile(const QString& path);
+    // "Caption — file[*] — Menuwright".
+    static QString windowTitle(const QString& caption, const QString& file);
+    // Undo and Redo buttons into `row`, and the window's shortcuts: Ctrl+Z,
+    // Ctrl+Shift+Z, Ctrl+S (its make command), Ctrl+O (its load command),
+    // Ctrl+Q (its exit).
+    static void addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row,
+        std::function<void()> save, std::function<void()> open, std::function<void()> quit);
 
     // Program-wide state.
     QString menuFileName;
@@ -81,6 +101,7 @@ public:
 
 private:
     void endProgram();
+    void updateSelectionTitles();
 
     RectangleLocatorWindow& pp2_;
     std::unique_ptr<SelectionTableWindow> pp1_;
@@ -88,6 +109,8 @@ private:
     bool started_ = false;
     bool ending_ = false;
     bool hangarPlaced_ = false;
+    common::ButtonRowsHistory* selectionHistory_ = nullptr;
+    QString selectionFile_;
 };
 
 } // namespace menuwright

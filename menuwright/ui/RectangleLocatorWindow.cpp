@@ -9,6 +9,7 @@
 #include "menuwright/core/TextfileCheck.h"
 #include "menuwright/menufile/LayoutText.h"
 
+#include "common/ui/ButtonRowsHistory.h"
 #include "common/ui/ClickLabel.h"
 #include "common/ui/NamedWidgets.h"
 #include "common/ui/PictureBoard.h"
@@ -35,7 +36,6 @@ namespace menuwright {
 RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("PP2"));
-    setWindowTitle(QStringLiteral("Rectangle locator"));
 
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 8);
@@ -55,17 +55,21 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
         [this](int i, QPointF position, Qt::MouseButton, Qt::MouseButtons) { rectanglePressed(i, position); });
     connect(Picture1, &common::PictureBoard::rectangleMoved, this, &RectangleLocatorWindow::rectangleMoved);
     connect(Picture1, &common::PictureBoard::rectangleClicked, this, &RectangleLocatorWindow::rectangleClicked);
+    connect(Picture1, &common::PictureBoard::rectangleReleased, this, [this](int i, QPointF, Qt::MouseButton button) {
+        module_->selectionHistory().record(button == Qt::RightButton ? tr("Size") : tr("Move"), {i});
+    });
     outer->addWidget(Picture1, 0, Qt::AlignTop);
 
     auto* side = new QVBoxLayout;
     side->setSpacing(6);
     outer->addLayout(side);
 
-    Frame4 = new SideOptions({"USA", "Britain", "Axis"}, this);
+    Frame4 = new SideOptions({QT_TR_NOOP("&USA"), QT_TR_NOOP("&Britain"), QT_TR_NOOP("&Axis")}, this);
     connect(Frame4, &SideOptions::chosen, this, [this](int i) { module_->applySide(static_cast<Side>(i)); });
     side->addWidget(Frame4);
 
-    Command1 = common::namedButton(QStringLiteral("Command1"), QStringLiteral("Load Textfile"), this);
+    Command1 = common::namedButton(QStringLiteral("Command1"), tr("&Load Textfile"), this);
+    Command1->setToolTip(tr("Read the rows from a layout text file and check its length against the side (Ctrl+O)"));
     side->addWidget(Command1);
 
     auto* pictures = new QGroupBox(tr("Picture"), this);
@@ -85,29 +89,36 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
     side->addWidget(pictures);
 
     auto* rowLine = new QHBoxLayout;
-    auto* rowCaption = new QLabel(tr("Row"), this);
+    auto* rowCaption = new QLabel(tr("Ro&w"), this);
     Label3 = new QLabel(QStringLiteral("0"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setMinimumWidth(18);
+    Label3->setToolTip(tr("Number of the selected row (0 to 10)"));
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setToolTip(tr("Caption of the selected row; click a rectangle to select it"));
+    rowCaption->setBuddy(Text1);
     rowLine->addWidget(rowCaption);
     rowLine->addWidget(Label3);
     rowLine->addWidget(Text1, 1);
     side->addLayout(rowLine);
 
-    Label4 = new common::ClickLabel(QStringLiteral("Label4"), QStringLiteral("Make non-selectable (zero values)"), this);
-    Label8 = new common::ClickLabel(QStringLiteral("Label8"), QStringLiteral("Make mnu file"), this);
-    Label7 = new common::ClickLabel(QStringLiteral("Label7"), QStringLiteral("Show Start Screen"), this);
+    Label4 = new common::ClickLabel(QStringLiteral("Label4"), tr("Make non-selectable (zero values)"), this);
+    Label4->setToolTip(tr("Take the selected row out of use: blank caption, all coordinates 0"));
+    Label8 = new common::ClickLabel(QStringLiteral("Label8"), tr("Make mnu file"), this);
+    Label8->setToolTip(tr("Write the selection menu file and all rows into a layout text file (Ctrl+S)"));
+    Label7 = new common::ClickLabel(QStringLiteral("Label7"), tr("Show Start Screen"), this);
+    Label7->setToolTip(tr("Show the table of the rows"));
     for (common::ClickLabel* command : {Label4, Label8, Label7}) {
         command->setButtonLook(true);
         side->addWidget(command);
     }
 
     auto* lastLine = new QHBoxLayout;
-    Command4 = common::namedButton(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
-    Command2 = common::namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    Command4 = common::namedButton(QStringLiteral("Command4"), tr("&Hangars"), this);
+    Command2 = common::namedButton(QStringLiteral("Command2"), tr("E&xit"), this);
+    editRow_ = new QHBoxLayout;
+    side->addLayout(editRow_);
     lastLine->addWidget(Command4);
     lastLine->addWidget(Command2);
     side->addLayout(lastLine);
@@ -126,7 +137,9 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
         File1->setPath(Dir1->path());
     });
     connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    connect(Text1, &QLineEdit::textEdited, this, [this] { module_->selectionUnsaved = true; });
+    connect(Text1, &QLineEdit::textEdited, this, [this] { module_->selectionHistory().markTyping(); });
+    connect(Text1, &QLineEdit::editingFinished, this,
+        [this] { module_->selectionHistory().record(tr("Edit"), {module_->selectedRow}); });
     connect(Label4, &common::ClickLabel::clicked, this, [this] { Label4_Click(); });
     connect(Label8, &common::ClickLabel::clicked, this, [this] { Label8_Click(); });
     connect(Label7, &common::ClickLabel::clicked, this, [this] {
@@ -147,6 +160,19 @@ RectangleLocatorWindow::~RectangleLocatorWindow()
 {
     // The other windows go first, while this one is still whole.
     module_.reset();
+}
+
+void RectangleLocatorWindow::addEditCommands(common::ButtonRowsHistory& history)
+{
+    MenuwrightSession::addCommands(this, history, editRow_, [this] { makeMnuFile(); }, [this] { Command1->click(); },
+        [this] { Command2->click(); });
+    // In the order the column shows them.
+    QWidget* undo = editRow_->itemAt(0)->widget();
+    QWidget* redo = editRow_->itemAt(1)->widget();
+    setTabOrder(Text1, undo);
+    setTabOrder(undo, redo);
+    setTabOrder(redo, Command4);
+    setTabOrder(Command4, Command2);
 }
 
 void RectangleLocatorWindow::load()
@@ -216,6 +242,8 @@ void RectangleLocatorWindow::File1_Click(const QString& name)
         Label2[6]->hide();
         Label2[7]->hide();
     }
+    module_->selectionHistory().takeAsBase();
+    status->setText(tr("Showing %1.").arg(QDir::toNativeSeparators(path)));
     show();
 }
 
@@ -256,8 +284,10 @@ void RectangleLocatorWindow::loadTextfile(const QString& path)
         applyRows(in, 6, 7, true);
     }
     applyRows(in, 8, 10, true);
-    status->setText(tr("Loaded %1.").arg(QFileInfo(path).fileName()));
-    module_->selectionUnsaved = false;
+    status->setText(tr("Loaded %1.").arg(QDir::toNativeSeparators(path)));
+    module_->selectionHistory().record(tr("Load Textfile"));
+    module_->selectionHistory().markSaved();
+    module_->setSelectionFile(path);
 }
 
 void RectangleLocatorWindow::Label4_Click()
@@ -270,7 +300,7 @@ void RectangleLocatorWindow::Label4_Click()
         e->setText(QStringLiteral("0"));
     Text1->setText(QStringLiteral(" "));
     table.Text2[s]->setText(QStringLiteral(" "));
-    module_->selectionUnsaved = true;
+    module_->selectionHistory().record(tr("Make non-selectable"), {s});
 }
 
 void RectangleLocatorWindow::Label8_Click()
@@ -317,8 +347,6 @@ void RectangleLocatorWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButt
     const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()},
         buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
     setRectangle(i, moved);
-    if (moved != RectangleGeometry{g.x(), g.y(), g.width(), g.height()})
-        module_->selectionUnsaved = true;
 
     const auto texts = coordinateTexts(moved);
     SelectionTableWindow& table = module_->pp1();
@@ -326,6 +354,10 @@ void RectangleLocatorWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButt
     table.Text4[i]->setText(QString::fromStdString(texts[1]));
     table.Text5[i]->setText(QString::fromStdString(texts[2]));
     table.Text6[i]->setText(QString::fromStdString(texts[3]));
+    // Passing over a rectangle only copies it into the table; a drag is a
+    // step when the button is let go.
+    if (buttons == Qt::NoButton)
+        module_->selectionHistory().takeAsBase({i});
 }
 
 void RectangleLocatorWindow::rectangleClicked(int i)

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QButtonGroup;
+class QHBoxLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -20,6 +21,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace common {
+class ButtonRowsHistory;
 class ClickLabel;
 class PictureBoard;
 class PictureRectangle;
@@ -46,6 +48,9 @@ public:
     ~RectangleLocatorWindow() override;
 
     MenuwrightSession& module() { return *module_; }
+
+    // Undo, Redo and the shortcuts, over the rows' history.
+    void addEditCommands(common::ButtonRowsHistory& history);
 
     // Start-up part of this window (run by MenuwrightSession during start-up).
     void load();
@@ -101,6 +106,7 @@ private:
 
     std::unique_ptr<MenuwrightSession> module_;
     RectangleDrag drag_;
+    QHBoxLayout* editRow_;
 };
 
 } // namespace menuwright

@@ -7,6 +7,7 @@
 #include "StatusLine.h"
 #include "WarningBox.h"
 
+#include "common/ui/ButtonRowsHistory.h"
 #include "common/ui/NamedWidgets.h"
 
 #include <QCheckBox>
@@ -28,18 +29,18 @@ namespace menuwright {
 SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(nullptr, Qt::Window), module_(module)
 {
     setObjectName(QStringLiteral("PP1"));
-    setWindowTitle(QStringLiteral("Aircraft Selection Screen Menu Maker"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(12, 12, 12, 10);
     outer->setSpacing(8);
 
     auto* pictureLine = new QHBoxLayout;
-    Label1 = new QLabel(QStringLiteral("Picfile Name"), this);
+    Label1 = new QLabel(tr("Picfile Name"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFixedWidth(180);
+    Text1->setToolTip(tr("Name of the screen picture the game shows behind the buttons, written into the menu file"));
     Label1->setBuddy(Text1);
     pictureLine->addWidget(Label1);
     pictureLine->addWidget(Text1);
@@ -53,8 +54,8 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(3);
-    Frame2 = new HeadingFrame(QStringLiteral("Frame2"), QStringLiteral("Click the aircraft's caption to set its position"), this);
-    Frame3 = new HeadingFrame(QStringLiteral("Frame3"), QStringLiteral("    L      T      W      H"), this);
+    Frame2 = new HeadingFrame(QStringLiteral("Frame2"), tr("Click the aircraft's caption to set its position"), this);
+    Frame3 = new HeadingFrame(QStringLiteral("Frame3"), tr("    L      T      W      H"), this);
     grid->addWidget(Frame2, 0, 0, kRows + 2, 4);
     grid->addWidget(Frame3, 0, 5, kRows + 2, 6);
     grid->setRowMinimumHeight(0, Frame2->captionHeight());
@@ -70,20 +71,24 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
         const auto coordinates = common::namedCoordinateBoxes(i, this);
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
         grid->addWidget(Label2[i], i + 1, 1);
+        Text2[i]->setToolTip(tr("Caption of the button as the game shows it"));
+        Text3[i]->setToolTip(tr("Left edge of the button on the 640 x 480 screen, in pixels"));
+        Text4[i]->setToolTip(tr("Top edge of the button on the 640 x 480 screen, in pixels"));
+        Text5[i]->setToolTip(tr("Width of the button in pixels"));
+        Text6[i]->setToolTip(tr("Height of the button in pixels"));
         grid->addWidget(Text2[i], i + 1, 2);
         for (int k = 0; k < 4; ++k)
             grid->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 6 + k);
         connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
             module_.pp2().Label2[i]->setText(text);
         });
-        for (QLineEdit* box : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
-            connect(box, &QLineEdit::textEdited, this, [this] { module_.selectionUnsaved = true; });
     }
+    Frame3->setToolTip(tr("Left, top, width and height of each button in pixels of the 640 x 480 screen"));
     Frame3->setColumnAnchors({Text3[0], Text4[0], Text5[0], Text6[0]});
     outer->addLayout(grid);
 
     auto* fixedLine = new QHBoxLayout;
-    Check1 = new QCheckBox(QStringLiteral("Fixed length names"), this);
+    Check1 = new QCheckBox(tr("&Fixed length names"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Text7 = new QLineEdit(QStringLiteral("24"), this);
     Text7->setObjectName(QStringLiteral("Text7"));
@@ -95,14 +100,19 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
     outer->addLayout(fixedLine);
 
     auto* buttons = new QHBoxLayout;
-    Command1 = common::namedButton(QStringLiteral("Command1"), QStringLiteral("Make  .mnu file"), this);
-    Command3 = common::namedButton(QStringLiteral("Command3"), QStringLiteral("Load settings"), this);
-    Command5 = common::namedButton(QStringLiteral("Command5"), QStringLiteral("Show Screen"), this);
-    Command4 = common::namedButton(QStringLiteral("Command4"), QStringLiteral("Hangars"), this);
-    Command2 = common::namedButton(QStringLiteral("Command2"), QStringLiteral("Exit"), this);
+    Command1 = common::namedButton(QStringLiteral("Command1"), tr("Make  .mnu file"), this);
+    Command1->setToolTip(
+        tr("Write the selection menu file into the current folder and the rows into a layout text file (Ctrl+S)"));
+    Command3 = common::namedButton(QStringLiteral("Command3"), tr("&Load settings"), this);
+    Command3->setToolTip(tr("Read the rows from a layout text file (Ctrl+O)"));
+    Command5 = common::namedButton(QStringLiteral("Command5"), tr("Show &Screen"), this);
+    Command4 = common::namedButton(QStringLiteral("Command4"), tr("&Hangars"), this);
+    Command2 = common::namedButton(QStringLiteral("Command2"), tr("E&xit"), this);
     for (QPushButton* b : {Command1, Command3, Command5, Command4})
         buttons->addWidget(b);
     buttons->addStretch();
+    editRow_ = new QHBoxLayout;
+    buttons->addLayout(editRow_);
     buttons->addWidget(Command2);
     outer->addLayout(buttons);
 
@@ -119,6 +129,18 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
         module_.showHangars();
     });
     connect(Command2, &QPushButton::clicked, this, [this] { module_.requestEnd(this); });
+}
+
+void SelectionTableWindow::addEditCommands(common::ButtonRowsHistory& history)
+{
+    MenuwrightSession::addCommands(this, history, editRow_, [this] { Command1->click(); },
+        [this] { Command3->click(); }, [this] { Command2->click(); });
+    // In the order the row shows them.
+    QWidget* undo = editRow_->itemAt(0)->widget();
+    QWidget* redo = editRow_->itemAt(1)->widget();
+    setTabOrder(Command4, undo);
+    setTabOrder(undo, redo);
+    setTabOrder(redo, Command2);
 }
 
 void SelectionTableWindow::load()
@@ -187,8 +209,10 @@ void SelectionTableWindow::Command3_Click()
         locator.Label2[7]->show();
     }
     locator.applyRows(in, 8, 10);
-    status->setText(tr("Loaded %1.").arg(QFileInfo(*path).fileName()));
-    module_.selectionUnsaved = false;
+    status->setText(tr("Loaded %1.").arg(QDir::toNativeSeparators(*path)));
+    module_.selectionHistory().record(tr("Load settings"));
+    module_.selectionHistory().markSaved();
+    module_.setSelectionFile(*path);
 }
 
 void SelectionTableWindow::Command5_Click()
@@ -205,6 +229,7 @@ void SelectionTableWindow::Command5_Click()
         Text5[i]->setText(QString::number(g.width()));
         Text6[i]->setText(QString::number(g.height()));
     }
+    module_.selectionHistory().takeAsBase();
 }
 
 void SelectionTableWindow::closeEvent(QCloseEvent* event)

@@ -7,9 +7,14 @@
 #include <array>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace common {
+class ButtonRowsHistory;
+} // namespace common
 
 namespace menuwright {
 
@@ -27,6 +32,9 @@ public:
     static constexpr int kRows = SelectionLayout::kRows;
 
     explicit SelectionTableWindow(MenuwrightSession& module);
+
+    // Undo, Redo and the shortcuts, over the rows' history.
+    void addEditCommands(common::ButtonRowsHistory& history);
 
     // Start-up part of this window (run once by MenuwrightSession).
     void load();
@@ -69,6 +77,7 @@ private:
     void Command5_Click();
 
     MenuwrightSession& module_;
+    QHBoxLayout* editRow_;
 };
 
 } // namespace menuwright

@@ -12,7 +12,7 @@ SideOptions::SideOptions(const std::array<const char*, 3>& captions, QWidget* pa
     setObjectName(QStringLiteral("Frame4"));
     auto* layout = new QHBoxLayout(this);
     for (int i = 0; i < 3; ++i) {
-        auto* option = new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]), this);
+        auto* option = new QRadioButton(tr(captions[static_cast<std::size_t>(i)]), this);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));
         options_[static_cast<std::size_t>(i)] = option;
         group_->addButton(option, i);
