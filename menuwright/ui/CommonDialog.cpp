@@ -1,10 +1,10 @@
 #include "CommonDialog.h"
 
 #include "common/ui/Dialogs.h"
+#include "common/ui/RememberedFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace menuwright {
 
@@ -23,13 +23,8 @@ QString qtFilter(const QString& filter)
 
 // Where the dialog was last used, kept between runs in Menuwright's own
 // settings.
-const QString kFolderKey = QStringLiteral("Dialogs/CD1");
-
-QSettings settings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vantor modding tools"),
-        QStringLiteral("Menuwright"));
-}
+const QString kProgram = QStringLiteral("Menuwright");
+const QString kDialog = QStringLiteral("CD1");
 
 } // namespace
 
@@ -44,7 +39,7 @@ std::optional<QString> CommonDialog::remember(std::optional<QString> chosen)
         chosen.reset();
     if (chosen) {
         fileName = *chosen;
-        settings().setValue(kFolderKey, QFileInfo(*chosen).absolutePath());
+        common::rememberFolder(kProgram, kDialog, common::folderOf(*chosen));
     }
     return chosen;
 }
@@ -52,11 +47,8 @@ std::optional<QString> CommonDialog::remember(std::optional<QString> chosen)
 QString CommonDialog::startFolder() const
 {
     // The last folder of an earlier run, while this run has used none yet.
-    if (fileName.isEmpty()) {
-        const QString remembered = settings().value(kFolderKey).toString();
-        if (!remembered.isEmpty() && QDir(remembered).exists())
-            return remembered;
-    }
+    if (fileName.isEmpty())
+        return common::rememberedFolder(kProgram, kDialog, initDir);
     return initDir;
 }
 

@@ -5,7 +5,6 @@
 #include "ControlHelpers.h"
 #include "ImageEditCommand.h"
 #include "MissionOptionsFrame.h"
-#include "RememberedFolders.h"
 #include "SlotEditorPage.h"
 #include "TextReaderPage.h"
 
@@ -20,6 +19,7 @@
 #include "ordnix/core/SlotFields.h"
 #include "ordnix/core/ValueText.h"
 
+#include "common/ui/RememberedFolder.h"
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
@@ -50,6 +50,7 @@ constexpr int kChoosePlaneTab = 0;
 constexpr int kLoadoutDataTab = 1;
 
 // Keys of the remembered folders, one per file dialog.
+const QString kProgram = QStringLiteral("Ordnix");
 const QString kLoadoutDialog = QStringLiteral("loadout");
 const QString kScriptDialog = QStringLiteral("script");
 const QString kTextDialog = QStringLiteral("text");
@@ -80,10 +81,6 @@ LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::op
     , model_(new ByteTableModel(this))
     , undoStack_(new QUndoStack(this))
 {
-    // The remembered folders live in the settings of this organisation.
-    if (QCoreApplication::organizationName().isEmpty())
-        QCoreApplication::setOrganizationName(RememberedFolders::organisation());
-
     choosePlane_ = new ChoosePlanePage(model_);
     missions_ = choosePlane_->missionOptions();
     slots_ = new SlotEditorPage;
@@ -283,13 +280,13 @@ std::optional<QString> LoadoutEditorWindow::askForLoadout()
     common::FileDialogRequest request;
     request.title = tr("Load Loadout");
     request.filter = tr("Loadout Files (loadout.* Loadout.* LOADOUT.*)");
-    request.directory = RememberedFolders::folder(kLoadoutDialog, QString::fromStdString(startDir_.string()));
+    request.directory = common::rememberedFolder(kProgram, kLoadoutDialog, QString::fromStdString(startDir_.string()));
     auto chosen = common::dialogs().openFile(this, request);
     if (chosen && chosen->isEmpty())
         chosen.reset();
     if (chosen) {
         lastChosenName_ = *chosen;
-        RememberedFolders::remember(kLoadoutDialog, *chosen);
+        common::rememberFolder(kProgram, kLoadoutDialog, common::folderOf(*chosen));
     }
     return chosen;
 }
@@ -540,12 +537,12 @@ void LoadoutEditorWindow::Command9_Click()
     common::FileDialogRequest request;
     request.title = tr("Save Block");
     request.filter = tr("Loadout Scripts (*.lox)");
-    request.directory = RememberedFolders::folder(kScriptDialog, QString::fromStdString(startDir_.string()));
+    request.directory = common::rememberedFolder(kProgram, kScriptDialog, QString::fromStdString(startDir_.string()));
     const auto chosen = common::dialogs().saveFile(this, request);
     if (!chosen || chosen->isEmpty())
         return;
     lastChosenName_ = *chosen;
-    RememberedFolders::remember(kScriptDialog, *chosen);
+    common::rememberFolder(kProgram, kScriptDialog, common::folderOf(*chosen));
     NormaliseSlots();
     const int backups = common::backupCount();
     try {
@@ -597,13 +594,13 @@ void LoadoutEditorWindow::T1_Click()
     common::FileDialogRequest request;
     request.title = tr("Load Text");
     request.filter = tr("Text files (*.txt)");
-    request.directory = RememberedFolders::folder(kTextDialog, QString::fromStdString(startDir_.string()));
+    request.directory = common::rememberedFolder(kProgram, kTextDialog, QString::fromStdString(startDir_.string()));
     request.presetName = lastChosenName_;
     const auto chosen = common::dialogs().openFile(this, request);
     if (!chosen || chosen->isEmpty())
         return;
     lastChosenName_ = *chosen;
-    RememberedFolders::remember(kTextDialog, *chosen);
+    common::rememberFolder(kProgram, kTextDialog, common::folderOf(*chosen));
     try {
         reader_->setText(fromGame(ReadText(QFile::encodeName(*chosen).toStdString())));
     } catch (const common::IoError& e) {

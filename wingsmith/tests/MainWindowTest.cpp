@@ -9,6 +9,7 @@
 #include "wingsmith/core/FltRecord.h"
 #include "wingsmith/core/NumberFormat.h"
 
+#include "common/ui/RememberedFolder.h"
 #include "common/core/RunBackups.h"
 #include "common/core/LittleEndian.h"
 #include "common/testing/ScriptedDialogs.h"
@@ -281,8 +282,7 @@ TEST_F(MainWindowTest, TheUnknownRowsSayWhatTheyAre)
 TEST_F(MainWindowTest, TheDirectoryWindowOpensAtTheFolderLastPickedAndRemembersTheNextOutsideWingsmithIni)
 {
     common::TempDir earlier;
-    QSettings("Vantor modding tools", "Wingsmith")
-        .setValue("Dialogs/GameFolder", QString::fromStdString(earlier.path().string()));
+    common::rememberFolder("Wingsmith", "GameFolder", QString::fromStdString(earlier.path().string()));
     dialogs->modals.push_back([&](QDialog& d) {
         auto& folders = static_cast<GameFolderDialog&>(d);
         EXPECT_EQ(fs::path(folders.selectedDirectory().toStdString()), earlier.path());
@@ -292,7 +292,7 @@ TEST_F(MainWindowTest, TheDirectoryWindowOpensAtTheFolderLastPickedAndRemembersT
     });
     form = std::make_unique<MainWindow>(settings());
     EXPECT_EQ(
-        fs::path(QSettings("Vantor modding tools", "Wingsmith").value("Dialogs/GameFolder").toString().toStdString()),
+        fs::path(common::rememberedFolder("Wingsmith", "GameFolder", {}).toStdString()),
         game.dir.path());
     const Bytes ini = common::readAllBytes(config / "Wingsmith.ini");
     EXPECT_EQ(std::string(ini.begin(), ini.end()).find("GameFolder"), std::string::npos);

@@ -10,6 +10,7 @@
 #include "wingsmith/core/NumberFormat.h"
 #include "wingsmith/core/StartUpFiles.h"
 
+#include "common/ui/RememberedFolder.h"
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
@@ -27,7 +28,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -39,16 +39,15 @@
 namespace wingsmith {
 
 namespace {
-const char* const kOrganization = "Vantor modding tools";
+// The directory window's last folder, kept in the suite's settings of
+// Wingsmith, never in Wingsmith.ini.
 const char* const kProgram = "Wingsmith";
-const char* const kGameFolderKey = "Dialogs/GameFolder";
+const char* const kGameFolderDialog = "GameFolder";
 } // namespace
 
 MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent), settings_(std::move(settings))
 {
     setObjectName("Form1");
-    // The remembered folders of the dialogs live in the suite's settings.
-    QCoreApplication::setOrganizationName(kOrganization);
     undoStack_ = new QUndoStack(this);
     connect(undoStack_, &QUndoStack::cleanChanged, this, &MainWindow::updateModified);
     connect(undoStack_, &QUndoStack::indexChanged, this, &MainWindow::updateModified);
@@ -126,13 +125,12 @@ bool MainWindow::RestoreDir()
 
 QString MainWindow::lastGameFolder() const
 {
-    const QString folder = QSettings(kOrganization, kProgram).value(kGameFolderKey).toString();
-    return QFileInfo(folder).isDir() ? folder : QString();
+    return common::rememberedFolder(kProgram, kGameFolderDialog, QString());
 }
 
 void MainWindow::rememberGameFolder(const QString& folder)
 {
-    QSettings(kOrganization, kProgram).setValue(kGameFolderKey, folder);
+    common::rememberFolder(kProgram, kGameFolderDialog, folder);
 }
 
 void MainWindow::updateTitle()
