@@ -1,0 +1,76 @@
+// emptywindow WIDTH HEIGHT --screenshot FILE.png: shows an empty main window
+// of the given size, renders it to FILE.png and closes it, the way a
+// program's --screenshot start does, so its cost is what Qt alone needs for
+// a window.
+// With --rows N the window holds a table view of N blank rows of three
+// columns, to show what such a table costs by itself.
+// emptywindow --bare: only creates the application object and leaves.
+#include "BlankRowsModel.h"
+
+#include "common/ui/WindowProgram.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTableView>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    const char* display = std::getenv("DISPLAY");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if ((platform == nullptr || *platform == '\0') && (display == nullptr || *display == '\0'))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    if (argc == 2 && std::string(argv[1]) == "--bare") {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName("emptywindow");
+        return 0;
+    }
+    int width = 0;
+    int height = 0;
+    int rows = -1;
+    const char* picture = nullptr;
+    bool bad = argc < 3;
+    if (!bad) {
+        width = std::atoi(argv[1]);
+        height = std::atoi(argv[2]);
+    }
+    for (int i = 3; i + 1 < argc && !bad; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--rows")
+            rows = std::atoi(argv[i + 1]);
+        else if (option == "--screenshot")
+            picture = argv[i + 1];
+        else
+            bad = true;
+    }
+    if (bad || argc % 2 == 0 || picture == nullptr || width <= 0 || height <= 0) {
+        std::fprintf(stderr, "usage: %s WIDTH HEIGHT [--rows N] --screenshot FILE.png | --bare\n", argv[0]);
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("emptywindow");
+    QMainWindow window;
+    window.resize(width, height);
+    if (rows >= 0) {
+        auto* table = new QTableView(&window);
+        table->setModel(new bench::BlankRowsModel(rows, table));
+        window.setCentralWidget(table);
+    }
+    window.show();
+    // The same event rounds as a program's --screenshot start.
+    QApplication::processEvents();
+    QApplication::processEvents();
+    const bool saved = common::saveWindowPicture(window, QString::fromLocal8Bit(picture));
+    window.close();
+    QApplication::processEvents();
+    if (!saved) {
+        std::fprintf(stderr, "cannot write %s\n", picture);
+        return 1;
+    }
+    return 0;
+}
