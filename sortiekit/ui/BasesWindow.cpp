@@ -84,6 +84,9 @@ BasesWindow::BasesWindow(const QString& folder, QWidget* parent) : QWidget(paren
         list->setObjectName(QString("lstBases_%1").arg(s));
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setMinimumSize(190, 340);
+        // One line each: scrolling to the preselected base then needs no
+        // layout of all 162 names.
+        list->setUniformItemSizes(true);
         lstBases_[s] = list;
         connect(list, &QListWidget::currentRowChanged, this, [this] { setWindowModified(true); });
 
