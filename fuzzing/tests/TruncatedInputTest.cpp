@@ -52,6 +52,12 @@ struct TruncationCase {
     Loader load;
 };
 
+// Test listings name the file rather than dumping the case's bytes.
+void PrintTo(const TruncationCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 void startWingsmith(const fs::path& game)
 {
     wingsmith::Workspace workspace;
