@@ -1,5 +1,6 @@
 // loadout.dat as the editor loads it: the record list, then every record and
 // the mission options of its aircraft, as showing each record reads them.
+#include "fuzzing/support/LoadoutWalk.h"
 #include "fuzzing/support/Scratch.h"
 
 #include "ordnix/core/LoadoutError.h"
@@ -13,7 +14,6 @@
 
 #include "common/core/IoError.h"
 
-#include <cmath>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -30,15 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const NameLists lists;
-    const RecordList records = NameRecords(image, lists.planes);
-    for (std::size_t i = 0; i < kRecordCount; ++i) {
-        const double code = std::floor(LeadingNumber(image.currentText(records[i].start)));
-        const std::size_t anchor = OptionAnchor(code > 0 ? static_cast<std::size_t>(code) : 0);
-        for (int t = 0; t < kMissionCount; ++t)
-            (void)ReadMission(image, anchor, t);
-        SlotFields fields = SlotFieldsFromRecord(ReadRecord(image, i), 101, 51, 21);
+    fuzzing::walkLoadoutRecords(image, lists.planes, [](const auto& record) {
+        SlotFields fields = SlotFieldsFromRecord(record, 101, 51, 21);
         NormaliseSlots(fields);
-    }
+    });
     (void)ImageBytes(image);
     return 0;
 }

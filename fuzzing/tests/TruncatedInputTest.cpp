@@ -2,6 +2,7 @@
 // and at 200 lengths beyond, loaded as the program loads it: the load must
 // give a result or throw what the window shows; any other exception, a
 // sanitizer report or a hang fails the test.
+#include "fuzzing/support/LoadoutWalk.h"
 #include "menuwright/core/TextfileCheck.h"
 #include "menuwright/menufile/LayoutText.h"
 #include "ordnix/core/ChangeScript.h"
@@ -125,14 +126,7 @@ void loadLoadout(const fs::path& game, const fs::path& file)
         return;
     }
     const NameLists lists = LoadLists(game);
-    const RecordList records = NameRecords(image, lists.planes);
-    for (std::size_t i = 0; i < kRecordCount; ++i) {
-        const double code = std::floor(LeadingNumber(image.currentText(records[i].start)));
-        const std::size_t anchor = OptionAnchor(code > 0 ? static_cast<std::size_t>(code) : 0);
-        for (int t = 0; t < kMissionCount; ++t)
-            (void)ReadMission(image, anchor, t);
-        (void)ReadRecord(image, i);
-    }
+    fuzzing::walkLoadoutRecords(image, lists.planes, [](const auto&) {});
 }
 
 void loadNameLists(const fs::path& game, const fs::path&)

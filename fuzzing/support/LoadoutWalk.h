@@ -1,0 +1,31 @@
+#pragma once
+
+// What showing every record of a loadout file reads: the record list, then
+// each record and the mission options of its aircraft. Shared by the fuzz
+// target and the truncation test, so both read the file as the editor does.
+#include "ordnix/core/LoadoutImage.h"
+#include "ordnix/core/LoadoutRecord.h"
+#include "ordnix/core/MissionOptions.h"
+#include "ordnix/core/NameList.h"
+#include "ordnix/core/RecordList.h"
+#include "ordnix/core/ValueText.h"
+
+#include <cmath>
+
+namespace fuzzing {
+
+template <typename EachRecord>
+void walkLoadoutRecords(const ordnix::LoadoutImage& image, const ordnix::NameList& planes, EachRecord each)
+{
+    using namespace ordnix;
+    const RecordList records = NameRecords(image, planes);
+    for (std::size_t i = 0; i < kRecordCount; ++i) {
+        const double code = std::floor(LeadingNumber(image.currentText(records[i].start)));
+        const std::size_t anchor = OptionAnchor(code > 0 ? static_cast<std::size_t>(code) : 0);
+        for (int t = 0; t < kMissionCount; ++t)
+            (void)ReadMission(image, anchor, t);
+        each(ReadRecord(image, i));
+    }
+}
+
+} // namespace fuzzing
