@@ -32,13 +32,4 @@ public:
     static bool corruptsThisWrite();
 };
 
-// Runs the operations of every kind in turn failing: `action` once to count
-// them, then once per counted operation with that one failing; `after` is
-// called after each failing run with the kind, the 1-based number and
-// whether the action threw. Tests use it to walk every failure of a writer.
-template <typename Action, typename After>
-void forEachFileFault(Action action, After after, int err);
-
 } // namespace common
-
-#include "FileFaults.inl"

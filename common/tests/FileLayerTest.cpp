@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <functional>
 #include <csignal>
@@ -36,6 +37,36 @@ Bytes patterned(std::size_t n, std::uint8_t seed)
         b[i] = static_cast<std::uint8_t>(seed + i * 7);
     return b;
 }
+
+// Runs `action` once to count its file operations, then once per counted
+// operation with that one failing; `after` hears the kind, the number and
+// whether the action threw.
+template <typename Action, typename After>
+void forEachFileFault(Action action, After after, int err)
+{
+    constexpr std::array kinds{FileOp::Open, FileOp::Write, FileOp::Sync, FileOp::Rename, FileOp::Remove,
+        FileOp::Permissions};
+    FileFaults::reset();
+    action();
+    std::array<int, kinds.size()> counts{};
+    for (std::size_t k = 0; k < kinds.size(); ++k)
+        counts[k] = FileFaults::count(kinds[k]);
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        for (int n = 1; n <= counts[k]; ++n) {
+            FileFaults::reset();
+            FileFaults::failNth(kinds[k], n, err);
+            bool threw = false;
+            try {
+                action();
+            } catch (...) {
+                threw = true;
+            }
+            FileFaults::reset();
+            after(kinds[k], n, threw);
+        }
+    }
+}
+
 
 struct Layer : ::testing::Test {
     TempDir dir;
