@@ -11,6 +11,7 @@
 #include "ordnix/core/ValueText.h"
 
 #include <cmath>
+#include <set>
 
 namespace fuzzing {
 
@@ -19,11 +20,15 @@ void walkLoadoutRecords(const ordnix::LoadoutImage& image, const ordnix::NameLis
 {
     using namespace ordnix;
     const RecordList records = NameRecords(image, planes);
+    // Records of one aircraft share its mission options; reading them again
+    // would give the same result.
+    std::set<std::size_t> anchorsRead;
     for (std::size_t i = 0; i < kRecordCount; ++i) {
         const double code = std::floor(LeadingNumber(image.currentText(records[i].start)));
         const std::size_t anchor = OptionAnchor(code > 0 ? static_cast<std::size_t>(code) : 0);
-        for (int t = 0; t < kMissionCount; ++t)
-            (void)ReadMission(image, anchor, t);
+        if (anchorsRead.insert(anchor).second)
+            for (int t = 0; t < kMissionCount; ++t)
+                (void)ReadMission(image, anchor, t);
         each(ReadRecord(image, i));
     }
 }

@@ -1,13 +1,12 @@
-// FLT.CDF and DATA.CDF through Wingsmith's start-up (extraction of planes.dat
-// and of the loose files, loading every aircraft) and through the import.
-// Input: FLT.CDF, then the gun-table image that DATA.CDF holds at its fixed
-// place (the bytes before it stay a hole).
+// FLT.CDF and DATA.CDF as Wingsmith decodes them: the start-up's steps for
+// every aircraft whose loose file is missing (directory name, archive
+// record, gun table, flight record) and the import of both archives.
+// Input: FLT.CDF, then the gun-table image that DATA.CDF holds. The file
+// handling around these steps is the same for every content and is covered
+// by the tests; decoding in memory lets the fuzzer try far more inputs.
 #include "fuzzing/support/Parts.h"
-#include "fuzzing/support/Scratch.h"
 
-#include "wingsmith/core/ArchiveAttributes.h"
-#include "wingsmith/core/FltRecord.h"
-#include "wingsmith/core/StartUpFiles.h"
+#include "wingsmith/core/AircraftRoster.h"
 #include "wingsmith/core/Workspace.h"
 
 #include "common/core/IoError.h"
@@ -15,15 +14,22 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const auto parts = fuzzing::splitParts({data, size}, 2);
-    const auto dir = fuzzing::Scratch::freshFolder("wingsmith");
-    fuzzing::Scratch::writeFile(dir / "FLT.CDF", parts[0]);
-    fuzzing::Scratch::writeFile(dir / "DATA.CDF", parts[1], wingsmith::kDataCdfGunTable);
+    const auto archive = parts[0];
+    const auto table = parts[1];
 
     wingsmith::Workspace workspace;
-    wingsmith::ArchiveAttributes attributes;
-    wingsmith::startUpFiles(workspace, attributes, dir.string());
     try {
-        workspace.importArchives(dir.string());
+        for (int k = 0; k < wingsmith::kAircraftCount; ++k) {
+            const std::string name = wingsmith::fltDirectoryName(archive, k);
+            const auto record = wingsmith::fltArchiveRecord(archive, k);
+            if (k == 0)
+                workspace.decodeGunTable(table);
+            workspace.decodeFlightRecord(wingsmith::positionOfFltName(name), record, table);
+        }
+    } catch (const common::IoError&) {
+    }
+    try {
+        workspace.decodeArchives(table, archive);
     } catch (const common::IoError&) {
     }
     workspace.compareValues();

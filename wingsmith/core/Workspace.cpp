@@ -144,35 +144,59 @@ std::vector<std::uint8_t> readGunTable(const std::string& resourcePath)
     return table;
 }
 
-void loadGunTableRows(Workspace& ws, std::span<const std::uint8_t> table)
+std::vector<std::uint8_t> readLooseRecord(const std::string& resourcePath, const std::string& fltName)
 {
-    for (int i = 0; i < kAircraftCount; ++i) {
-        auto idx = static_cast<std::size_t>(i);
-        readIntoBoth(ws.working[idx].planes, ws.reference[idx].planes,
-            [&](PlanesValues& v) { decodeGunTableRow(table, rowBase(i), v); });
-    }
-}
-
-void loadFlightRecord(Workspace& ws, const std::string& resourcePath, const std::string& fltName,
-    std::span<const std::uint8_t> table)
-{
-    const int p = positionOfFltName(fltName);
-    const auto idx = static_cast<std::size_t>(p);
     BinaryFile loose = BinaryFile::open(gameFile(resourcePath, fltName), BinaryFile::Mode::Read);
-    const int groupCount = fields::i16(table, rowBase(p) + GunTableRow::kGroupCount);
-    const auto record = fields::readUpTo(loose, 0, FltRecord::kSize);
-    readIntoBoth(ws.working[idx].flight, ws.reference[idx].flight,
-        [&](FlightValues& v) { decodeFlightRecord(record, 0, groupCount, v); });
+    auto record = fields::readUpTo(loose, 0, FltRecord::kSize);
     loose.close();
+    return record;
 }
 
 } // namespace
 
+std::string fltDirectoryName(std::span<const std::uint8_t> fltArchive, int k)
+{
+    std::string name;
+    for (std::uint64_t pos = kFltCdfDirectoryEntry * static_cast<std::uint64_t>(k) + kFltCdfNameOffset;; ++pos) {
+        const std::uint8_t c = fields::u8(fltArchive, pos);
+        if (c == 0)
+            break;
+        name += static_cast<char>(c);
+    }
+    checkLooseFileName(name);
+    return name;
+}
+
+std::span<const std::uint8_t> fltArchiveRecord(std::span<const std::uint8_t> fltArchive, int k)
+{
+    const auto base = archiveRecordBase(k);
+    fields::require(fltArchive, base, FltRecord::kSize);
+    return fltArchive.subspan(static_cast<std::size_t>(base), FltRecord::kSize);
+}
+
+void Workspace::decodeGunTable(std::span<const std::uint8_t> table)
+{
+    for (int i = 0; i < kAircraftCount; ++i) {
+        auto idx = static_cast<std::size_t>(i);
+        readIntoBoth(working[idx].planes, reference[idx].planes,
+            [&](PlanesValues& v) { decodeGunTableRow(table, rowBase(i), v); });
+    }
+}
+
+void Workspace::decodeFlightRecord(int position, std::span<const std::uint8_t> record,
+    std::span<const std::uint8_t> table)
+{
+    const auto idx = static_cast<std::size_t>(position);
+    const int groupCount = fields::i16(table, rowBase(position) + GunTableRow::kGroupCount);
+    readIntoBoth(working[idx].flight, reference[idx].flight,
+        [&](FlightValues& v) { wingsmith::decodeFlightRecord(record, 0, groupCount, v); });
+}
+
 void Workspace::loadAircraft(const std::string& resourcePath, const std::string& fltName)
 {
     const auto table = readGunTable(resourcePath);
-    loadGunTableRows(*this, table);
-    loadFlightRecord(*this, resourcePath, fltName, table);
+    decodeGunTable(table);
+    decodeFlightRecord(positionOfFltName(fltName), readLooseRecord(resourcePath, fltName), table);
 }
 
 void Workspace::extractFltFiles(const std::string& resourcePath)
@@ -185,26 +209,16 @@ void Workspace::extractFltFiles(const std::string& resourcePath)
     std::optional<std::vector<std::uint8_t>> table;
     for (int k = 0; k < kAircraftCount; ++k) {
         currentFltName.clear();
-        for (std::uint64_t pos = kFltCdfDirectoryEntry * static_cast<std::uint64_t>(k) + kFltCdfNameOffset;; ++pos) {
-            const std::uint8_t c = fields::u8(archive, pos);
-            if (c == 0)
-                break;
-            currentFltName += static_cast<char>(c);
-        }
-        checkLooseFileName(currentFltName);
+        currentFltName = fltDirectoryName(archive, k);
 
         std::error_code ec;
-        if (!std::filesystem::exists(gameFile(resourcePath, currentFltName), ec)) {
-            const auto base = archiveRecordBase(k);
-            fields::require(archive, base, FltRecord::kSize);
-            common::writeFileAtomically(gameFile(resourcePath, currentFltName),
-                std::span<const std::uint8_t>(archive).subspan(static_cast<std::size_t>(base), FltRecord::kSize));
-        }
+        if (!std::filesystem::exists(gameFile(resourcePath, currentFltName), ec))
+            common::writeFileAtomically(gameFile(resourcePath, currentFltName), fltArchiveRecord(archive, k));
         if (!table) {
             table = readGunTable(resourcePath);
-            loadGunTableRows(*this, *table);
+            decodeGunTable(*table);
         }
-        loadFlightRecord(*this, resourcePath, currentFltName, *table);
+        decodeFlightRecord(positionOfFltName(currentFltName), readLooseRecord(resourcePath, currentFltName), *table);
     }
     flt.close();
 }
@@ -254,25 +268,43 @@ void Workspace::save(const std::string& resourcePath)
 
 void Workspace::importArchives(const std::string& resourcePath)
 {
-    const auto dataPath = gameFile(resourcePath, kDataCdfName);
+    std::vector<std::uint8_t> table;
     {
-        BinaryFile data = BinaryFile::open(dataPath, BinaryFile::Mode::Read);
-        for (int i = 0; i < kAircraftCount; ++i)
-            readGunTableRow(data, kDataCdfGunTable + rowBase(i), working[static_cast<std::size_t>(i)].planes);
+        BinaryFile data = BinaryFile::open(gameFile(resourcePath, kDataCdfName), BinaryFile::Mode::Read);
+        table = fields::readUpTo(data, kDataCdfGunTable, kGunTableSize);
         data.close();
     }
+    // A short gun table fails before FLT.CDF is opened.
+    decodeArchiveRows(table);
     BinaryFile flt = BinaryFile::open(gameFile(resourcePath, kFltCdfName), BinaryFile::Mode::Read);
-    for (int i = 0; i < kAircraftCount; ++i) {
-        int groupCount = 0;
-        {
-            BinaryFile data = BinaryFile::open(dataPath, BinaryFile::Mode::Read);
-            groupCount = data.readI16(kDataCdfGunTable + rowBase(i) + GunTableRow::kGroupCount);
-            data.close();
-        }
-        readFlightRecord(flt, archiveRecordBase(rosterByPosition(i).archiveIndex), groupCount,
-            working[static_cast<std::size_t>(i)].flight);
-    }
+    const auto archive = flt.read(0, static_cast<std::size_t>(flt.size()));
     flt.close();
+    decodeArchiveRecords(table, archive);
+}
+
+void Workspace::decodeArchives(std::span<const std::uint8_t> gunTable, std::span<const std::uint8_t> fltArchive)
+{
+    decodeArchiveRows(gunTable);
+    decodeArchiveRecords(gunTable, fltArchive);
+}
+
+void Workspace::decodeArchiveRows(std::span<const std::uint8_t> gunTable)
+{
+    for (int i = 0; i < kAircraftCount; ++i)
+        decodeGunTableRow(gunTable, rowBase(i), working[static_cast<std::size_t>(i)].planes);
+}
+
+void Workspace::decodeArchiveRecords(std::span<const std::uint8_t> gunTable, std::span<const std::uint8_t> fltArchive)
+{
+    for (int i = 0; i < kAircraftCount; ++i) {
+        const int groupCount = fields::i16(gunTable, rowBase(i) + GunTableRow::kGroupCount);
+        const auto base = archiveRecordBase(rosterByPosition(i).archiveIndex);
+        const auto record = base < fltArchive.size()
+            ? fltArchive.subspan(static_cast<std::size_t>(base),
+                  static_cast<std::size_t>(std::min<std::uint64_t>(FltRecord::kSize, fltArchive.size() - base)))
+            : std::span<const std::uint8_t>();
+        wingsmith::decodeFlightRecord(record, 0, groupCount, working[static_cast<std::size_t>(i)].flight);
+    }
 }
 
 void Workspace::exportArchives(const std::string& resourcePath) const

@@ -3,6 +3,8 @@
 #include "AircraftValues.h"
 
 #include <array>
+#include <cstdint>
+#include <span>
 #include <string>
 
 namespace wingsmith {
@@ -38,9 +40,26 @@ public:
     // Reads all aircraft from the two archives into the working copy.
     void importArchives(const std::string& resourcePath);
 
+    // The decoding steps of the two calls above, on bytes already read: the
+    // gun table (planes.dat, or DATA.CDF's copy of it), one aircraft's
+    // flight record, and both archives as the import reads them. A field the
+    // bytes do not reach throws as reading the file would.
+    void decodeGunTable(std::span<const std::uint8_t> table);
+    void decodeFlightRecord(int position, std::span<const std::uint8_t> record, std::span<const std::uint8_t> table);
+    void decodeArchives(std::span<const std::uint8_t> gunTable, std::span<const std::uint8_t> fltArchive);
+
     // Writes all aircraft of the working copy into the two archives.
     void exportArchives(const std::string& resourcePath) const;
+
+private:
+    void decodeArchiveRows(std::span<const std::uint8_t> gunTable);
+    void decodeArchiveRecords(std::span<const std::uint8_t> gunTable, std::span<const std::uint8_t> fltArchive);
 };
+
+// The loose-file name of directory entry `k` of FLT.CDF, and that entry's
+// record. A name that could point outside the game folder is refused.
+std::string fltDirectoryName(std::span<const std::uint8_t> fltArchive, int k);
+std::span<const std::uint8_t> fltArchiveRecord(std::span<const std::uint8_t> fltArchive, int k);
 
 // Creates planes.dat from the image of the gun table inside DATA.CDF.
 // Throws GunTableExtractionError, which tells whether creating planes.dat
