@@ -15,8 +15,12 @@
 
 namespace fuzzing {
 
+// `firstShown` and `step` pick the records whose slots are read (every
+// record's name and mission options are read in any case): all records go
+// through the same code, so a fuzzer may read a few per input.
 template <typename EachRecord>
-void walkLoadoutRecords(const ordnix::LoadoutImage& image, const ordnix::NameList& planes, EachRecord each)
+void walkLoadoutRecords(const ordnix::LoadoutImage& image, const ordnix::NameList& planes, EachRecord each,
+    std::size_t firstShown = 0, std::size_t step = 1)
 {
     using namespace ordnix;
     const RecordList records = NameRecords(image, planes);
@@ -29,7 +33,8 @@ void walkLoadoutRecords(const ordnix::LoadoutImage& image, const ordnix::NameLis
         if (anchorsRead.insert(anchor).second)
             for (int t = 0; t < kMissionCount; ++t)
                 (void)ReadMission(image, anchor, t);
-        each(ReadRecord(image, i));
+        if (i >= firstShown && (i - firstShown) % step == 0)
+            each(ReadRecord(image, i));
     }
 }
 

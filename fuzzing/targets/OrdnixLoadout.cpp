@@ -1,5 +1,6 @@
-// loadout.dat as the editor loads it: the record list, then every record and
-// the mission options of its aircraft, as showing each record reads them.
+// loadout.dat as the editor loads it: the record list and the mission
+// options of every aircraft, and the slots of a tenth of the records (which
+// tenth follows from the input's length), as showing them reads them.
 #include "fuzzing/support/LoadoutWalk.h"
 #include "fuzzing/support/Scratch.h"
 
@@ -33,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::walkLoadoutRecords(image, lists.planes, [](const auto& record) {
         SlotFields fields = SlotFieldsFromRecord(record, 101, 51, 21);
         NormaliseSlots(fields);
-    });
+    }, size % 10, 10);
     (void)ImageBytes(image);
     return 0;
 }
