@@ -29,10 +29,12 @@ constexpr int kRowHeight = 22;
 }
 
 StringGrid::StringGrid(const QString& name, int rows, int columns, QWidget* parent)
-    : QTableWidget(rows, columns, parent), shownTexts_(static_cast<std::size_t>(rows * columns))
+    : QTableWidget(parent), shownTexts_(static_cast<std::size_t>(rows * columns))
 {
     setObjectName(name);
     setItemDelegate(new StringGridDelegate(this));
+    // Headers are set up before the grid gets its rows and columns: sized
+    // from their contents first, they would cost most of the grid's start.
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -40,6 +42,8 @@ StringGrid::StringGrid(const QString& name, int rows, int columns, QWidget* pare
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setRowCount(rows);
+    setColumnCount(columns);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
