@@ -3,14 +3,22 @@
 // program's --screenshot start does, so its cost is what Qt alone needs for
 // a window.
 // With --rows N the window holds a table view of N blank rows of three
-// columns, to show what such a table costs by itself.
+// columns, to show what such a table costs by itself. With --widgets N it
+// holds N plain widgets (label, line edit, button in turn, each with a short
+// text) on tab pages of 60, the first page shown: what a form costs before
+// any program code.
 // emptywindow --bare: only creates the application object and leaves.
 #include "BlankRowsModel.h"
 
 #include "common/ui/WindowProgram.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 
 #include <cstdio>
@@ -32,6 +40,7 @@ int main(int argc, char** argv)
     int width = 0;
     int height = 0;
     int rows = -1;
+    int widgets = -1;
     const char* picture = nullptr;
     bool bad = argc < 3;
     if (!bad) {
@@ -42,13 +51,15 @@ int main(int argc, char** argv)
         const std::string option = argv[i];
         if (option == "--rows")
             rows = std::atoi(argv[i + 1]);
+        else if (option == "--widgets")
+            widgets = std::atoi(argv[i + 1]);
         else if (option == "--screenshot")
             picture = argv[i + 1];
         else
             bad = true;
     }
     if (bad || argc % 2 == 0 || picture == nullptr || width <= 0 || height <= 0) {
-        std::fprintf(stderr, "usage: %s WIDTH HEIGHT [--rows N] --screenshot FILE.png | --bare\n", argv[0]);
+        std::fprintf(stderr, "usage: %s WIDTH HEIGHT [--rows N | --widgets N] --screenshot FILE.png | --bare\n", argv[0]);
         return 2;
     }
 
@@ -60,6 +71,27 @@ int main(int argc, char** argv)
         auto* table = new QTableView(&window);
         table->setModel(new bench::BlankRowsModel(rows, table));
         window.setCentralWidget(table);
+    }
+    if (widgets >= 0) {
+        constexpr int kPerPage = 60;
+        auto* pages = new QTabWidget(&window);
+        QGridLayout* grid = nullptr;
+        for (int i = 0; i < widgets; ++i) {
+            if (i % kPerPage == 0) {
+                auto* page = new QWidget;
+                grid = new QGridLayout(page);
+                pages->addTab(page, QString("Page %1").arg(i / kPerPage + 1));
+            }
+            const int k = i % kPerPage;
+            QWidget* w = nullptr;
+            switch (i % 3) {
+            case 0: w = new QLabel(QString("Value %1").arg(i)); break;
+            case 1: w = new QLineEdit(QString::number(i * 0.25)); break;
+            default: w = new QPushButton(QString("Button %1").arg(i)); break;
+            }
+            grid->addWidget(w, k / 6, k % 6);
+        }
+        window.setCentralWidget(pages);
     }
     window.show();
     // The same event rounds as a program's --screenshot start.
