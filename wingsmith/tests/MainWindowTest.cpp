@@ -133,6 +133,7 @@ TEST_F(MainWindowTest, StartUpLoadsAllThirtyAircraftAndShowsTheFirst)
         QDir::toNativeSeparators(QString::fromStdString(game.path()))
             + "[*] — Aircraft Flight Model Editor — Wingsmith");
     EXPECT_EQ(child<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+    showPage("TabSheet4");
     EXPECT_EQ(child<QTabWidget>("PageControl2")->tabText(1), "P38H.FLT");
     EXPECT_EQ(grid(1)->cellText(0, 0).toStdString(), formatGeneral(working(0).flight.stability[0]));
     EXPECT_EQ(child<QLineEdit>("Edit1")->text(), "2");
@@ -200,6 +201,7 @@ TEST_F(MainWindowTest, LeavingAnUntouchedGridKeepsDigitsTheDisplayDoesNotShow)
     common::le::putF32(record, FltRecord::kControlSurfaces, 0.123456789f);
     common::writeAllBytes(game / "P38H.FLT", record);
     open();
+    showPage("TabSheet3");
     EXPECT_EQ(grid(7)->cellText(0, 0), "0.1235");
     grid(7)->setFocus();
     typeIntoGrid(7, 1, 0, grid(7)->cellText(1, 0)); // touched, same text
@@ -270,6 +272,8 @@ TEST_F(MainWindowTest, ASaveKeepsItsStepsAndNamesTheFilesWritten)
 TEST_F(MainWindowTest, TheUnknownRowsSayWhatTheyAre)
 {
     open();
+    showPage("TabSheet8");
+    showPage("TabSheet3");
     QStringList tips{child<QLineEdit>("Edit3")->toolTip(), child<QLineEdit>("Edit4")->toolTip(),
         grid(17)->verticalHeaderItem(0)->toolTip(), grid(17)->item(0, 0)->toolTip()};
     for (int r = 2; r < 8; ++r)
@@ -316,6 +320,7 @@ TEST_F(MainWindowTest, ATickedBoxIsCommittedByTheSave)
 TEST_F(MainWindowTest, HitPointsKeepTheirLowEightBitsAndArrowsStayInRange)
 {
     open();
+    showPage("TabSheet8");
     auto* edit = child<QLineEdit>("Edit18");
     edit->setText("300");
     EXPECT_EQ(working(0).planes.hitPoints[0], 44);
@@ -389,6 +394,7 @@ TEST_F(MainWindowTest, ASaveIntoAFileTooShortForItsFieldsNamesItAndLeavesItAlone
 TEST_F(MainWindowTest, RaisingTheGroupCountShowsTheNextRowAndMarksTheGunTable)
 {
     open();
+    showPage("TabSheet4");
     pick(5); // P-51D: two groups
     ASSERT_EQ(working(5).planes.gunGroupCount, 2);
     EXPECT_TRUE(child<QLabel>("Label60")->isHidden());
@@ -429,12 +435,34 @@ TEST_F(MainWindowTest, AnEditLandsInTheAircraftShownWhenAnotherIsPicked)
     pick(5);
     EXPECT_EQ(working(0).flight.stability[0], 42.0f);
     EXPECT_EQ(working(5).flight.stability[0], other);
+    // The gun page, first shown now, shows the aircraft picked.
+    showPage("TabSheet4");
     EXPECT_EQ(child<QTabWidget>("PageControl2")->tabText(1), "P51D.FLT");
+}
+
+TEST_F(MainWindowTest, APageFirstShownLateShowsTheAircraftPickedAndTakesUndo)
+{
+    open();
+    pick(6);
+    showPage("TabSheet8");
+    auto* edit = child<QLineEdit>("Edit18");
+    EXPECT_EQ(edit->text().toInt(), working(6).planes.hitPoints[0]);
+    EXPECT_EQ(grid(17)->cellText(1, 0).toInt(), working(6).flight.collisionRadius);
+    form->Comparevalues();
+    EXPECT_FALSE(form->workspace().anyChanged());
+    const auto old = working(6).planes.hitPoints[0];
+    edit->setFocus();
+    edit->setText(QString::number((old + 1) % 256));
+    leaveTo(child<QListWidget>("ListBox1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(working(6).planes.hitPoints[0], old);
+    EXPECT_EQ(edit->text().toInt(), old);
 }
 
 TEST_F(MainWindowTest, ChoicesInListsCommitAtOnce)
 {
     open();
+    showPage("TabSheet4");
     auto* caliber = child<QComboBox>("ComboBox5");
     caliber->setCurrentIndex(3);
     emit caliber->activated(3);
@@ -453,6 +481,7 @@ TEST_F(MainWindowTest, AnUnknownCaliberShowsNoItemAndKeepsItsCode)
     common::le::putI16(planes, 92 + 4, 8);
     common::writeAllBytes(game / "planes.dat", planes);
     open();
+    showPage("TabSheet4");
     EXPECT_EQ(child<QComboBox>("ComboBox5")->currentIndex(), -1);
     EXPECT_EQ(working(0).planes.planesGunGroups[0].caliber, 8);
     form->Comparevalues();
@@ -684,6 +713,7 @@ TEST_F(MainWindowTest, GridEditorsCloseCleanlyAndNeverOpenByThemselves)
 TEST_F(MainWindowTest, BoldRowMarksAndWideNumbersAreNotClipped)
 {
     open();
+    showPage("TabSheet4");
     for (int n : {2, 4, 5}) {
         QHeaderView* header = grid(n)->verticalHeader();
         QFont bold = header->font();

@@ -74,16 +74,31 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
 
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName("PageControl1");
-    const std::pair<QWidget*, QString> pages[]
-        = {{buildStabilityPage(), tr("Flight stability data")}, {buildEnginePage(), tr("Engine data")},
-            {buildControlPage(), tr("Flight control data")}, {buildGunPage(), tr("Gun data")},
-            {buildTypePage(), tr("Aircraft type")}, {buildDamagePage(), tr("Damage data")}};
     const int sheetNumbers[] = {1, 2, 3, 4, 7, 8};
+    const QString titles[] = {tr("Flight stability data"), tr("Engine data"), tr("Flight control data"),
+        tr("Gun data"), tr("Aircraft type"), tr("Damage data")};
     for (int i = 0; i < 6; ++i) {
-        TabSheet[static_cast<std::size_t>(sheetNumbers[i])] = pages[i].first;
-        pages[i].first->setObjectName(QString("TabSheet%1").arg(sheetNumbers[i]));
-        PageControl1->addTab(pages[i].first, pages[i].second);
+        const auto sheet = static_cast<std::size_t>(sheetNumbers[i]);
+        QWidget* page = nullptr;
+        // The type page is cheap and sets the window's width, so it is built
+        // at once like the first two.
+        if (sheet == 1 || sheet == 2 || sheet == 7) {
+            page = sheet == 1 ? buildStabilityPage() : sheet == 2 ? buildEnginePage() : buildTypePage();
+            builtPages_[sheet] = true;
+        } else {
+            page = new QWidget;
+            new QVBoxLayout(page);
+            page->layout()->setContentsMargins(0, 0, 0, 0);
+        }
+        TabSheet[sheet] = page;
+        page->setObjectName(QString("TabSheet%1").arg(sheetNumbers[i]));
+        PageControl1->addTab(page, titles[i]);
     }
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        for (int sheet : {3, 4, 8})
+            if (PageControl1->widget(index) == TabSheet[static_cast<std::size_t>(sheet)])
+                ensurePage(sheet);
+    });
     h->addWidget(PageControl1, 1);
     setCentralWidget(central);
 
@@ -179,7 +194,8 @@ void MainWindow::StartUp()
     filling_ = false;
     ListBox1Click();
     PageControl1->setCurrentWidget(TabSheet[1]);
-    PageControl2->setCurrentWidget(TabSheet[5]);
+    if (PageControl2)
+        PageControl2->setCurrentWidget(TabSheet[5]);
     updateModified();
 }
 

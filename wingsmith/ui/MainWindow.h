@@ -76,9 +76,20 @@ private:
     QWidget* buildDamagePage();
     StringGrid* addGrid(const QString& name, int rows, int columns, int cellWidth);
     void wireCommitOnLeave();
+    void wireGunPage();
+    void wireDamagePage();
+    // The control, gun and damage pages are built when first shown, and then
+    // show the aircraft picked: most of a start's cost would otherwise be
+    // widgets no one has looked at yet. Filling those pages changes no value.
+    void ensurePage(int sheet);
+    bool pageBuilt(int sheet) const { return builtPages_[static_cast<std::size_t>(sheet)]; }
 
     // Showing.
     void fillAircraft();
+    void fillControlPage(const AircraftValues& v);
+    void fillGunPage(const AircraftValues& v);
+    void fillTypePage(const AircraftValues& v);
+    void fillDamagePage(const AircraftValues& v);
     QChar decimalSeparator() const;
     QString general(float v) const;
     QString fixed(float v, int decimals) const;
@@ -142,6 +153,7 @@ private:
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
     std::array<QWidget*, 9> TabSheet{};       // 1..8
+    std::array<bool, 9> builtPages_{};
     std::array<StringGrid*, 18> StringGrid_{}; // 1..17
     std::array<QLineEdit*, 30> Edit{};        // 1..29
     std::array<UpDown*, 27> UpDown_{};        // 1..26

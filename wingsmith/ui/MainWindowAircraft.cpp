@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -88,7 +89,10 @@ void MainWindow::wireCommitOnLeave()
             0, [&] { shown().flight.torqueMultiplier = i == 0 ? EngineCodes::kTorqueProp : EngineCodes::kTorqueJet; });
     });
 
-    // Gun table page.
+}
+
+void MainWindow::wireGunPage()
+{
     connect(Edit[5], &QLineEdit::textChanged, this, [this] {
         GunGroupVisibility();
         record(0, [this] { shown().planes.gunGroupCount = static_cast<std::int16_t>(UpDown_[2]->position()); });
@@ -119,6 +123,10 @@ void MainWindow::wireCommitOnLeave()
         });
     }
 
+}
+
+void MainWindow::wireDamagePage()
+{
     // Hit points: the text as an integer, kept to its low 8 bits.
     for (std::size_t i = 0; i < 12; ++i) {
         wireNumberField(Edit[18 + i], static_cast<int>(18 + i), [this, i](const QString& t) {
@@ -226,14 +234,36 @@ void MainWindow::fillAircraft()
     else if (v.flight.torqueMultiplier == EngineCodes::kTorqueJet)
         ComboBox[3]->setCurrentIndex(1);
 
+    if (pageBuilt(3))
+        fillControlPage(v);
+    if (pageBuilt(4))
+        fillGunPage(v);
+    if (pageBuilt(7))
+        fillTypePage(v);
+    if (pageBuilt(8))
+        fillDamagePage(v);
+
+    // Filling is not an edit.
+    showing_ = false;
+    pending_.clear();
+    unreadable_.clear();
+}
+
+void MainWindow::fillControlPage(const AircraftValues& v)
+{
     for (int r = 0; r < 15; ++r)
         StringGrid_[7]->fillCell(r, 0, fixed(v.flight.controlSurfaces[static_cast<std::size_t>(r)], 4));
     for (int r = 0; r < 7; ++r)
         StringGrid_[8]->fillCell(r, 0, fixed(v.flight.flightLimits[static_cast<std::size_t>(r)], 5));
     for (int r = 0; r < 8; ++r)
         StringGrid_[9]->fillCell(r, 0, fixed(v.flight.massValues[static_cast<std::size_t>(r)], 6));
+}
 
-    PageControl2->setTabText(PageControl2->indexOf(TabSheet[6]), QString::fromStdString(workspace_.currentFltName));
+void MainWindow::fillGunPage(const AircraftValues& v)
+{
+    const auto& fltName = rosterByPosition(shownPosition_).fltName;
+    PageControl2->setTabText(PageControl2->indexOf(TabSheet[6]),
+        QString::fromUtf8(fltName.data(), static_cast<int>(fltName.size())));
 
     UpDown_[2]->setPosition(v.planes.gunGroupCount);
     for (int g = 1; g <= 6; ++g) {
@@ -255,13 +285,19 @@ void MainWindow::fillAircraft()
         grid->fillCell(10, 0, QString::number(group.gunId));
         grid->fillCell(11, 0, QString::number(group.tracerRange));
     }
+}
 
+void MainWindow::fillTypePage(const AircraftValues& v)
+{
     for (int i = 1; i <= 28; ++i) {
         const TypeBit tb = typeBitOf(i);
         CheckBox[static_cast<std::size_t>(i)]->setChecked(
             (v.planes.typeFlags[static_cast<std::size_t>(tb.byteNumber - 1)] & tb.bit) != 0);
     }
+}
 
+void MainWindow::fillDamagePage(const AircraftValues& v)
+{
     for (int r = 0; r < 8; ++r)
         for (int c = 0; c < 4; ++c)
             StringGrid_[16]->fillCell(r, c, general(v.flight.hitBubbles[static_cast<std::size_t>(4 * r + c)]));
@@ -270,15 +306,43 @@ void MainWindow::fillAircraft()
     StringGrid_[17]->fillCell(2, 0, general(v.flight.hitBubbles[32]));
     for (std::size_t i = 0; i < 12; ++i)
         UpDown_[15 + i]->setPosition(v.planes.hitPoints[i]);
+}
 
-    // Filling is not an edit.
-    showing_ = false;
-    pending_.clear();
-    unreadable_.clear();
+void MainWindow::ensurePage(int sheet)
+{
+    const auto s = static_cast<std::size_t>(sheet);
+    if (builtPages_[s])
+        return;
+    QWidget* content = nullptr;
+    switch (sheet) {
+    case 3: content = buildControlPage(); break;
+    case 4: content = buildGunPage(); break;
+    case 8: content = buildDamagePage(); break;
+    default: return;
+    }
+    builtPages_[s] = true;
+    TabSheet[s]->layout()->addWidget(content);
+    if (sheet == 4)
+        wireGunPage();
+    if (sheet == 8)
+        wireDamagePage();
+    if (shownPosition_ < 0 || shownPosition_ >= kAircraftCount)
+        return;
+    const AircraftValues v = workspace_.working[static_cast<std::size_t>(shownPosition_)];
+    const bool wasShowing = showing_;
+    showing_ = true;
+    switch (sheet) {
+    case 3: fillControlPage(v); break;
+    case 4: fillGunPage(v); break;
+    default: fillDamagePage(v); break;
+    }
+    showing_ = wasShowing;
 }
 
 void MainWindow::GunGroupVisibility()
 {
+    if (!pageBuilt(4))
+        return;
     const int n = UpDown_[2]->position();
     for (int g = 1; g <= 6; ++g) {
         const bool visible = g <= n;
@@ -372,25 +436,27 @@ void MainWindow::onFocusChanged(QWidget* from, QWidget* to)
     auto inside = [](QWidget* control, QWidget* w) { return w && (w == control || control->isAncestorOf(w)); };
     for (int n = 1; n <= 17; ++n) {
         StringGrid* grid = StringGrid_[static_cast<std::size_t>(n)];
-        if (inside(grid, from) && !inside(grid, to) && pending_.count(grid))
+        if (grid && inside(grid, from) && !inside(grid, to) && pending_.count(grid))
             commitGrid(grid);
     }
     for (int i = 1; i <= 28; ++i) {
         QCheckBox* box = CheckBox[static_cast<std::size_t>(i)];
-        if (from == box && to != box && pending_.count(box))
+        if (box && from == box && to != box && pending_.count(box))
             commitCheckBox(i);
     }
 }
 
 void MainWindow::commitPending()
 {
+    // Pages not built yet hold no input.
     for (int n = 1; n <= 17; ++n)
-        StringGrid_[static_cast<std::size_t>(n)]->finishEditing();
+        if (StringGrid* grid = StringGrid_[static_cast<std::size_t>(n)])
+            grid->finishEditing();
     for (int n = 1; n <= 17; ++n)
-        if (pending_.count(StringGrid_[static_cast<std::size_t>(n)]))
-            commitGrid(StringGrid_[static_cast<std::size_t>(n)]);
+        if (StringGrid* grid = StringGrid_[static_cast<std::size_t>(n)]; grid && pending_.count(grid))
+            commitGrid(grid);
     for (int i = 1; i <= 28; ++i)
-        if (pending_.count(CheckBox[static_cast<std::size_t>(i)]))
+        if (QCheckBox* box = CheckBox[static_cast<std::size_t>(i)]; box && pending_.count(box))
             commitCheckBox(i);
 }
 
