@@ -4,6 +4,8 @@
 #include "vector/ui/FileWindow.h"
 #include "vector/ui/MainWindow.h"
 #include "vector/ui/ModelPreview.h"
+#include "vector/ui/OpenModelWindow.h"
+#include "vector/ui/SaveNormalsWindow.h"
 
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
@@ -52,8 +54,8 @@ protected:
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
     }
-    FileWindow* open3dz() { return window.findChild<FileWindow*>("open3dz"); }
-    FileWindow* save3dz() { return window.findChild<FileWindow*>("save3dz"); }
+    FileWindow* open3dz() { return &window.openWindow(); }
+    FileWindow* save3dz() { return &window.saveWindow(); }
     void menu(const char* name) { find<QAction>(name)->trigger(); }
     void click(const QString& name, QObject* in = nullptr) { find<QPushButton>(name, in)->click(); }
 
@@ -165,8 +167,8 @@ TEST_F(VectorWindow, OpenAndSaveWindowsStartInTheirLastFoldersInANewWindow)
 
     MainWindow next;
     const auto canonical = [](const QString& folder) { return QFileInfo(folder).canonicalFilePath(); };
-    EXPECT_EQ(canonical(next.findChild<FileWindow*>("open3dz")->folder()), canonical(qpath(dir / "models")));
-    EXPECT_EQ(canonical(next.findChild<FileWindow*>("save3dz")->folder()), canonical(qpath(dir / "out")));
+    EXPECT_EQ(canonical(next.openWindow().folder()), canonical(qpath(dir / "models")));
+    EXPECT_EQ(canonical(next.saveWindow().folder()), canonical(qpath(dir / "out")));
 }
 
 TEST_F(VectorWindow, FullModelTakesBothProgressBarsTo254)
@@ -466,7 +468,7 @@ TEST_F(VectorWindow, ModelNamedAtStartUpIsRead)
     EXPECT_EQ(started.findChild<QLineEdit*>("Text4")->text(), "box.3dz");
     EXPECT_EQ(started.findChild<QLineEdit*>("Text3")->text(), "6");
     // The file windows start in the current folder.
-    EXPECT_EQ(started.findChild<FileWindow*>("open3dz")->folder(), qpath(std::filesystem::canonical(dir.path())));
+    EXPECT_EQ(started.openWindow().folder(), qpath(std::filesystem::canonical(dir.path())));
 
     started.openModelFile("gone.3dz");
     ASSERT_EQ(dlg->texts().size(), 1);

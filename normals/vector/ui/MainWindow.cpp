@@ -206,21 +206,34 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     input_[0]->setFocus();
 
-    open3dz = new OpenModelWindow(model_, this);
-    save3dz = new SaveNormalsWindow(model_, this);
-
     connect(Open, &QAction::triggered, this, [this] { Open_Click(); });
     connect(save, &QAction::triggered, this, [this] { save_Click(); });
     connect(Exit, &QAction::triggered, this, &QWidget::close);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(open3dz, &OpenModelWindow::modelRead, this, [this] { showModel(); });
     connect(showNormals, &QCheckBox::toggled, preview_, &ModelPreview::setShowNormals);
     connect(preview_, &ModelPreview::elementPicked, this, [this](int e) { showPicked(e); });
-    connect(save3dz, &SaveNormalsWindow::saved, this, [this](const QString& path) {
-        statusBar()->showMessage(tr("Normals written to %1").arg(QDir::toNativeSeparators(path)));
-        setWindowModified(false);
-    });
+}
+
+OpenModelWindow& MainWindow::openWindow()
+{
+    if (!open3dz) {
+        open3dz = new OpenModelWindow(model_, this);
+        connect(open3dz, &OpenModelWindow::modelRead, this, [this] { showModel(); });
+    }
+    return *open3dz;
+}
+
+SaveNormalsWindow& MainWindow::saveWindow()
+{
+    if (!save3dz) {
+        save3dz = new SaveNormalsWindow(model_, this);
+        connect(save3dz, &SaveNormalsWindow::saved, this, [this](const QString& path) {
+            statusBar()->showMessage(tr("Normals written to %1").arg(QDir::toNativeSeparators(path)));
+            setWindowModified(false);
+        });
+    }
+    return *save3dz;
 }
 
 void MainWindow::openModelFile(const QString& path)
@@ -307,21 +320,22 @@ void MainWindow::updateTitle()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The helper windows go with the main one, so the program ends.
-    open3dz->hide();
-    save3dz->hide();
+    for (QWidget* helper : {static_cast<QWidget*>(open3dz), static_cast<QWidget*>(save3dz)})
+        if (helper)
+            helper->hide();
     QMainWindow::closeEvent(event);
 }
 
 void MainWindow::Open_Click()
 {
-    open3dz->show();
+    openWindow().show();
     open3dz->raise();
     open3dz->activateWindow();
 }
 
 void MainWindow::save_Click()
 {
-    save3dz->show();
+    saveWindow().show();
     save3dz->raise();
     save3dz->activateWindow();
 }

@@ -30,6 +30,11 @@ public:
 
     const Model& model() const { return model_; }
 
+    // The open and save windows, made when first needed: listing folders
+    // and fetching folder icons is most of what they cost.
+    OpenModelWindow& openWindow();
+    SaveNormalsWindow& saveWindow();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -46,8 +51,8 @@ private:
     static QString previewHint();
 
     Model model_;
-    OpenModelWindow* open3dz;
-    SaveNormalsWindow* save3dz;
+    OpenModelWindow* open3dz = nullptr;
+    SaveNormalsWindow* save3dz = nullptr;
 
     QLineEdit* text1;
     QLineEdit* Text2;
