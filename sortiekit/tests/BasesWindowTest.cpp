@@ -261,6 +261,9 @@ TEST_P(SortiekitFileFailure, NamesTheFileAndTheReason)
     fs::remove(dir / GetParam().folder);
     fs::create_directories(dir / GetParam().folder / "inside");
     auto w = open();
+    if (std::string(GetParam().folder) == "airfield.dat") {
+        EXPECT_TRUE(child<QLabel>(*w, "lblStatus")->text().startsWith("A folder is named airfield.dat"));
+    }
     click(*w, GetParam().button);
     ASSERT_EQ(dlg->texts().size(), 1);
     const QString text = dlg->texts()[0];

@@ -144,7 +144,12 @@ void BasesWindow::Form_Load()
         list->setCurrentRow(kBaseSlots[s].preselected);
         list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
     }
-    if (common::findNoCase(toPath(folder_), "airfield.dat"))
+    std::error_code ec;
+    const auto present = common::findNoCase(toPath(folder_), "airfield.dat");
+    if (present && std::filesystem::is_directory(*present, ec))
+        status_->setText(tr("A folder is named airfield.dat: the game flies from its standard bases, and "
+                            "nothing can be saved until it is moved."));
+    else if (present)
         status_->setText(tr("airfield.dat is present: the game flies from the bases saved last."));
     else
         status_->setText(tr("No airfield.dat: the game flies from its standard bases."));
