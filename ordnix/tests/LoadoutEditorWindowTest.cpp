@@ -427,6 +427,19 @@ TEST_F(LoadoutEditorWindowTest, CancellingSaveBlockLeavesTheSlotEditorAlone)
     EXPECT_EQ(text("IFD_2"), "0"); // tidied once a name was chosen
 }
 
+// The pages are reached with Alt and a letter that no command uses.
+TEST_F(LoadoutEditorWindowTest, AltKeysShowEachPage)
+{
+    open(demogen::buildDemoLoadout());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* pages = get<QTabWidget>("SSTab1");
+    for (const auto& [key, index] : {std::pair{Qt::Key_E, 2}, {Qt::Key_A, 1}, {Qt::Key_C, 0}}) {
+        QTest::keyClick(window.get(), key, Qt::AltModifier);
+        EXPECT_EQ(pages->currentIndex(), index);
+    }
+}
+
 TEST_F(LoadoutEditorWindowTest, LoadTextShowsEveryLineEndedByCrLf)
 {
     open(demogen::buildDemoLoadout());

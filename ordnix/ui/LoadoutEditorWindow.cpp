@@ -89,9 +89,9 @@ LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::op
 
     SSTab1 = new QTabWidget;
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(choosePlane_, tr("Choose Plane"));
-    SSTab1->addTab(slots_, tr("Loadout  Data"));
-    SSTab1->addTab(reader_, tr("Text Reader"));
+    SSTab1->addTab(choosePlane_, tr("&Choose Plane"));
+    SSTab1->addTab(slots_, tr("Lo&adout  Data"));
+    SSTab1->addTab(reader_, tr("Text R&eader"));
 
     statusBar_ = new QStatusBar;
     statusBar_->setObjectName(QStringLiteral("statusBar"));
