@@ -3,11 +3,16 @@
 #include "AtomicWrite.h"
 #include "BinaryFile.h"
 
+#include <algorithm>
+
 namespace common {
 
 std::vector<std::string> splitTextLines(std::string_view text)
 {
     std::vector<std::string> lines;
+    // One allocation for the list: a file of many short lines would
+    // otherwise move its strings again at every growth.
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t lf = text.find('\n', start);

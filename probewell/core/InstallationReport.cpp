@@ -6,6 +6,7 @@
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 
+#include <iterator>
 #include <map>
 #include <system_error>
 
@@ -41,9 +42,9 @@ std::string upper(std::string_view s)
     return out;
 }
 
-void append(std::vector<std::string>& lines, const std::vector<std::string>& more)
+void append(std::vector<std::string>& lines, std::vector<std::string> more)
 {
-    lines.insert(lines.end(), more.begin(), more.end());
+    lines.insert(lines.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
 }
 
 std::optional<fs::path> findFile(const std::optional<fs::path>& folder, std::string_view name)
