@@ -110,9 +110,9 @@ void otherSeeds(SeedWriter& seeds)
     seeds.add("vector_model", "sparrow.3dz", demogen::buildDemoSparrow());
     seeds.add("vector_model", "dome.3dz", demogen::buildDemoDome());
 
-    seeds.add("probewell_state_files", "LastNimbarDir", bytesOf(demogen::buildDemoLastNimbarDir()));
-    seeds.add("probewell_state_files", "FoldersLoaded.txt", bytesOf(demogen::buildDemoFoldersLoaded()));
-    seeds.add("probewell_state_files", "PlanesLoaded.txt", bytesOf(demogen::buildDemoPlanesLoaded()));
+    seeds.add("probewell_state_files", "demo",
+        fuzzing::joinParts({bytesOf(demogen::buildDemoLastNimbarDir()), bytesOf(demogen::buildDemoFoldersLoaded()),
+            bytesOf(demogen::buildDemoPlanesLoaded())}));
 
     seeds.add("splashroll_arguments", "plain", bytesOf(std::string("main", 4) + '\0' + "12"));
     seeds.add("splashroll_arguments", "extra", bytesOf(std::string("title", 5) + '\0' + " +7x" + '\0' + "more"));

@@ -61,27 +61,39 @@ std::optional<fs::path> findFile(const std::optional<fs::path>& folder, std::str
 void appendStateFile(std::vector<std::string>& lines, const StateFile& state, const fs::path& gameFolder,
     const std::optional<fs::path>& addonFolder, const std::map<fs::path, std::string>& unlisted)
 {
-    lines.push_back("*****" + upper(state.title));
     const std::optional<fs::path> folder = state.inAddonFolder ? addonFolder : std::optional<fs::path>(gameFolder);
     const auto file = findFile(folder, state.fileName);
-    if (!file && folder && unlisted.count(*folder)) {
-        // Not found in a folder that could not be read: it may well be there.
-        lines.push_back(unlisted.at(*folder));
-    } else if (!file) {
-        lines.push_back("No " + std::string(state.title));
-    } else {
+    if (file) {
         // A file that is there but unreadable is worth telling apart from a
         // missing one: that difference is what the report is read for.
+        std::string text;
         try {
-            append(lines, common::readTextLines(*file));
+            text = common::readFileBytes(*file);
         } catch (const common::IoError& e) {
-            lines.push_back(std::string(state.fileName) + " could not be read: " + e.what());
+            append(lines, {"*****" + upper(state.title), std::string(state.fileName) + " could not be read: " + e.what(), ""});
+            return;
         }
+        append(lines, stateFileSection(state.title, text));
+        return;
     }
+    lines.push_back("*****" + upper(state.title));
+    if (folder && unlisted.count(*folder))
+        // Not found in a folder that could not be read: it may well be there.
+        lines.push_back(unlisted.at(*folder));
+    else
+        lines.push_back("No " + std::string(state.title));
     lines.emplace_back();
 }
 
 } // namespace
+
+std::vector<std::string> stateFileSection(std::string_view title, std::string_view text)
+{
+    std::vector<std::string> lines{"*****" + upper(title)};
+    append(lines, common::splitTextLines(text));
+    lines.emplace_back();
+    return lines;
+}
 
 std::optional<fs::path> findAddonFolder(const fs::path& gameFolder)
 {

@@ -23,6 +23,10 @@ std::optional<std::filesystem::path> findAddonFolder(const std::filesystem::path
 std::vector<std::string> buildReportLines(
     const std::filesystem::path& gameFolder, std::vector<std::string>* problems = nullptr);
 
+// The report's section for a state file that was read: its header (the
+// title in upper case), the file's text as lines, a blank line.
+std::vector<std::string> stateFileSection(std::string_view title, std::string_view text);
+
 // Writes the report, every line ended by CR LF, into the game folder,
 // replacing an earlier one; returns its path. Throws common::IoError when
 // the report itself cannot be written, in which case no earlier report was
