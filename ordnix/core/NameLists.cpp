@@ -22,6 +22,13 @@ void loadList(const std::filesystem::path& dir, NameList& list, std::vector<std:
         problems.push_back(list.fileName() + " could not be read: " + e.what());
         return;
     }
+    SetListLines(list, std::move(lines), problems);
+}
+
+} // namespace
+
+void SetListLines(NameList& list, std::vector<std::string> lines, std::vector<std::string>& problems)
+{
     if (lines.size() > list.capacity()) {
         problems.push_back(list.fileName() + " has " + std::to_string(lines.size()) + " lines, but only "
             + std::to_string(list.capacity()) + " fit (codes 0 to " + std::to_string(list.capacity() - 1)
@@ -30,8 +37,6 @@ void loadList(const std::filesystem::path& dir, NameList& list, std::vector<std:
     }
     list.setNames(std::move(lines));
 }
-
-} // namespace
 
 NameLists LoadLists(const std::filesystem::path& dir)
 {

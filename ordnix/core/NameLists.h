@@ -24,4 +24,8 @@ struct NameLists {
 // fit. Either is noted in `problems`; nothing throws.
 NameLists LoadLists(const std::filesystem::path& dir);
 
+// What LoadLists does with a list file's lines once read: the lines that
+// fit become the list's names, and too many are noted in `problems`.
+void SetListLines(NameList& list, std::vector<std::string> lines, std::vector<std::string>& problems);
+
 } // namespace ordnix

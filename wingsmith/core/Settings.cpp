@@ -64,10 +64,11 @@ fs::path Settings::defaultLocation()
     return fs::path(home && *home ? home : ".") / ".config" / "Wingsmith.ini";
 }
 
-std::string Settings::read(const std::string& section, const std::string& key, const std::string& fallback) const
+std::string profileValue(
+    const std::vector<std::string>& lines, const std::string& section, const std::string& key, const std::string& fallback)
 {
     bool inSection = false;
-    for (const auto& line : linesOf(file_)) {
+    for (const auto& line : lines) {
         if (auto s = sectionName(line)) {
             inSection = common::equalsNoCase(*s, section);
             continue;
@@ -84,9 +85,9 @@ std::string Settings::read(const std::string& section, const std::string& key, c
     return fallback;
 }
 
-void Settings::write(const std::string& section, const std::string& key, const std::string& value) const
+std::vector<std::string> withProfileValue(
+    std::vector<std::string> lines, const std::string& section, const std::string& key, const std::string& value)
 {
-    std::vector<std::string> lines = linesOf(file_);
     const std::string entry = key + "=" + value;
     std::optional<std::size_t> sectionEnd; // index after the last line of the section
     bool inSection = false;
@@ -101,8 +102,7 @@ void Settings::write(const std::string& section, const std::string& key, const s
             continue;
         if (auto k = keyName(lines[i]); k && common::equalsNoCase(*k, key)) {
             lines[i] = entry;
-            common::writeTextLines(file_, lines);
-            return;
+            return lines;
         }
         if (!trim(lines[i]).empty())
             sectionEnd = i + 1;
@@ -113,6 +113,17 @@ void Settings::write(const std::string& section, const std::string& key, const s
         lines.push_back("[" + section + "]");
         lines.push_back(entry);
     }
+    return lines;
+}
+
+std::string Settings::read(const std::string& section, const std::string& key, const std::string& fallback) const
+{
+    return profileValue(linesOf(file_), section, key, fallback);
+}
+
+void Settings::write(const std::string& section, const std::string& key, const std::string& value) const
+{
+    const std::vector<std::string> lines = withProfileValue(linesOf(file_), section, key, value);
     std::error_code ec;
     if (file_.has_parent_path())
         fs::create_directories(file_.parent_path(), ec);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace wingsmith {
 
@@ -28,5 +29,11 @@ public:
 private:
     std::filesystem::path file_;
 };
+
+// What read() and write() do with the file's lines.
+std::string profileValue(
+    const std::vector<std::string>& lines, const std::string& section, const std::string& key, const std::string& fallback);
+std::vector<std::string> withProfileValue(
+    std::vector<std::string> lines, const std::string& section, const std::string& key, const std::string& value);
 
 } // namespace wingsmith
