@@ -9,6 +9,7 @@
 #include <iterator>
 #include <map>
 #include <system_error>
+#include <utility>
 
 namespace probewell {
 
@@ -47,6 +48,15 @@ void append(std::vector<std::string>& lines, std::vector<std::string> more)
     lines.insert(lines.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
 }
 
+// A state file's section: its title in upper case, what is to be said of
+// it, and a blank line.
+void appendSection(std::vector<std::string>& lines, std::string_view title, std::vector<std::string> body)
+{
+    lines.push_back("*****" + upper(title));
+    append(lines, std::move(body));
+    lines.emplace_back();
+}
+
 std::optional<fs::path> findFile(const std::optional<fs::path>& folder, std::string_view name)
 {
     if (!folder)
@@ -70,28 +80,23 @@ void appendStateFile(std::vector<std::string>& lines, const StateFile& state, co
         try {
             text = common::readFileBytes(*file);
         } catch (const common::IoError& e) {
-            append(lines, {"*****" + upper(state.title), std::string(state.fileName) + " could not be read: " + e.what(), ""});
+            appendSection(lines, state.title, {std::string(state.fileName) + " could not be read: " + e.what()});
             return;
         }
         append(lines, stateFileSection(state.title, text));
         return;
     }
-    lines.push_back("*****" + upper(state.title));
-    if (folder && unlisted.count(*folder))
-        // Not found in a folder that could not be read: it may well be there.
-        lines.push_back(unlisted.at(*folder));
-    else
-        lines.push_back("No " + std::string(state.title));
-    lines.emplace_back();
+    // Not found in a folder that could not be read: it may well be there.
+    appendSection(lines, state.title,
+        {folder && unlisted.count(*folder) ? unlisted.at(*folder) : "No " + std::string(state.title)});
 }
 
 } // namespace
 
 std::vector<std::string> stateFileSection(std::string_view title, std::string_view text)
 {
-    std::vector<std::string> lines{"*****" + upper(title)};
-    append(lines, common::splitTextLines(text));
-    lines.emplace_back();
+    std::vector<std::string> lines;
+    appendSection(lines, title, common::splitTextLines(text));
     return lines;
 }
 

@@ -51,14 +51,23 @@ inline std::uint32_t u32(std::span<const std::uint8_t> bytes, std::uint64_t pos)
     return common::le::getU32(bytes, static_cast<std::size_t>(pos));
 }
 
-// The bytes from `pos` on, at most `count`: fewer, or none, where the file
-// ends sooner.
+// How many of `count` bytes from `pos` on lie within `size` bytes: fewer,
+// or none, where the bytes end sooner.
+inline std::size_t reach(std::uint64_t size, std::uint64_t pos, std::uint64_t count)
+{
+    return pos >= size ? 0 : static_cast<std::size_t>(std::min(count, size - pos));
+}
+
+inline std::span<const std::uint8_t> upTo(std::span<const std::uint8_t> bytes, std::uint64_t pos, std::uint64_t count)
+{
+    const std::size_t n = reach(bytes.size(), pos, count);
+    return n == 0 ? std::span<const std::uint8_t>() : bytes.subspan(static_cast<std::size_t>(pos), n);
+}
+
 inline std::vector<std::uint8_t> readUpTo(common::BinaryFile& file, std::uint64_t pos, std::uint64_t count)
 {
-    const std::uint64_t size = file.size();
-    if (pos >= size)
-        return {};
-    return file.read(pos, static_cast<std::size_t>(std::min(count, size - pos)));
+    const std::size_t n = reach(file.size(), pos, count);
+    return n == 0 ? std::vector<std::uint8_t>() : file.read(pos, n);
 }
 
 } // namespace wingsmith::fields

@@ -299,11 +299,8 @@ void Workspace::decodeArchiveRecords(std::span<const std::uint8_t> gunTable, std
     for (int i = 0; i < kAircraftCount; ++i) {
         const int groupCount = fields::i16(gunTable, rowBase(i) + GunTableRow::kGroupCount);
         const auto base = archiveRecordBase(rosterByPosition(i).archiveIndex);
-        const auto record = base < fltArchive.size()
-            ? fltArchive.subspan(static_cast<std::size_t>(base),
-                  static_cast<std::size_t>(std::min<std::uint64_t>(FltRecord::kSize, fltArchive.size() - base)))
-            : std::span<const std::uint8_t>();
-        wingsmith::decodeFlightRecord(record, 0, groupCount, working[static_cast<std::size_t>(i)].flight);
+        wingsmith::decodeFlightRecord(fields::upTo(fltArchive, base, FltRecord::kSize), 0, groupCount,
+            working[static_cast<std::size_t>(i)].flight);
     }
 }
 
