@@ -6,13 +6,17 @@
 // columns, to show what such a table costs by itself. With --widgets N it
 // holds N plain widgets (label, line edit, button in turn, each with a short
 // text) on tab pages of 60, the first page shown: what a form costs before
-// any program code.
+// any program code. With --form FILE it is the form a program's
+// --widget-tree wrote: the same widgets, texts and contents in bare Qt,
+// with none of the program's code.
 // emptywindow --bare: only creates the application object and leaves.
 #include "BlankRowsModel.h"
+#include "FormBuilder.h"
 
 #include "common/ui/WindowProgram.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +27,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 int main(int argc, char** argv)
@@ -42,6 +47,7 @@ int main(int argc, char** argv)
     int rows = -1;
     int widgets = -1;
     const char* picture = nullptr;
+    const char* form = nullptr;
     bool bad = argc < 3;
     if (!bad) {
         width = std::atoi(argv[1]);
@@ -53,13 +59,15 @@ int main(int argc, char** argv)
             rows = std::atoi(argv[i + 1]);
         else if (option == "--widgets")
             widgets = std::atoi(argv[i + 1]);
+        else if (option == "--form")
+            form = argv[i + 1];
         else if (option == "--screenshot")
             picture = argv[i + 1];
         else
             bad = true;
     }
     if (bad || argc % 2 == 0 || picture == nullptr || width <= 0 || height <= 0) {
-        std::fprintf(stderr, "usage: %s WIDTH HEIGHT [--rows N | --widgets N] --screenshot FILE.png | --bare\n", argv[0]);
+        std::fprintf(stderr, "usage: %s WIDTH HEIGHT [--rows N | --widgets N | --form FILE] --screenshot FILE.png | --bare\n", argv[0]);
         return 2;
     }
 
@@ -93,12 +101,27 @@ int main(int argc, char** argv)
         }
         window.setCentralWidget(pages);
     }
-    window.show();
+    std::unique_ptr<QWidget> formWindow;
+    if (form != nullptr) {
+        QFile file(QString::fromLocal8Bit(form));
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", form);
+            return 1;
+        }
+        formWindow.reset(bench::buildForm(QString::fromUtf8(file.readAll()).split('\n')));
+        if (!formWindow) {
+            std::fprintf(stderr, "%s holds no widgets\n", form);
+            return 1;
+        }
+        formWindow->resize(width, height);
+    }
+    QWidget& shown = formWindow ? *formWindow : static_cast<QWidget&>(window);
+    shown.show();
     // The same event rounds as a program's --screenshot start.
     QApplication::processEvents();
     QApplication::processEvents();
-    const bool saved = common::saveWindowPicture(window, QString::fromLocal8Bit(picture));
-    window.close();
+    const bool saved = common::saveWindowPicture(shown, QString::fromLocal8Bit(picture));
+    shown.close();
     QApplication::processEvents();
     if (!saved) {
         std::fprintf(stderr, "cannot write %s\n", picture);

@@ -7,6 +7,7 @@
 #include "common/core/IoError.h"
 #include "common/core/RunBackups.h"
 #include "Translations.h"
+#include "WidgetTree.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 // At global scope, not in a namespace: the resource initialiser it
 // declares is a global function.
@@ -48,6 +50,9 @@ struct CommandLine {
         "Renders the first window to FILE.png, closes it and exits; dialogs answer No, OK or Cancel by "
         "themselves and print their text to stderr.",
         "FILE.png"};
+    // For the start-up benchmark: with --screenshot, the window's widgets
+    // as describeWidgetTree() gives them.
+    QCommandLineOption widgetTree{"widget-tree", "Writes the first window's widgets to FILE.", "FILE"};
 
     explicit CommandLine(const QString& applicationName)
     {
@@ -56,6 +61,8 @@ struct CommandLine {
         parser.addOption(help);
         parser.addOption(version);
         parser.addOption(screenshot);
+        widgetTree.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(widgetTree);
         const Files files = filesOf(applicationName);
         if (!files.syntax.isEmpty())
             parser.addPositionalArgument("files", files.about, files.syntax);
@@ -138,6 +145,28 @@ QIcon programIcon(const QString& applicationName)
     return QFile::exists(path) ? QIcon(path) : QIcon();
 }
 
+namespace {
+
+bool writeWhole(const QString& path, const QByteArray& bytes)
+{
+    try {
+        // Made by the program, not a game file: no backup of an older one.
+        writeNewFileWhole(std::filesystem::path(QFile::encodeName(path).toStdString()),
+            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                static_cast<std::size_t>(bytes.size())));
+        return true;
+    } catch (const IoError&) {
+        return false;
+    }
+}
+
+bool saveWidgetTree(const QWidget& window, const QString& path)
+{
+    return writeWhole(path, (describeWidgetTree(window).join('\n') + '\n').toUtf8());
+}
+
+} // namespace
+
 bool saveWindowPicture(QWidget& window, const QString& path)
 {
     QByteArray png;
@@ -145,15 +174,7 @@ bool saveWindowPicture(QWidget& window, const QString& path)
     buffer.open(QBuffer::WriteOnly); // in memory; the file is written below
     if (!window.grab().save(&buffer, "PNG"))
         return false;
-    try {
-        // A picture of the window, not a game file: no backup of an older one.
-        writeNewFileWhole(std::filesystem::path(QFile::encodeName(path).toStdString()),
-            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(png.constData()),
-                static_cast<std::size_t>(png.size())));
-        return true;
-    } catch (const IoError&) {
-        return false;
-    }
+    return writeWhole(path, png);
 }
 
 int runWindowProgram(int argc, char** argv, const QString& applicationName, const MainWindowFactory& factory)
@@ -215,13 +236,14 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
     QApplication::processEvents();
     QApplication::processEvents();
     const bool saved = saveWindowPicture(*window, *screenshot);
+    const QString tree = commandLine.parser.value(commandLine.widgetTree);
+    const bool treeSaved = tree.isEmpty() || saveWidgetTree(*window, tree);
     window->close();
     QApplication::processEvents();
-    if (!saved) {
-        std::fprintf(stderr, "cannot write %s\n", screenshot->toLocal8Bit().constData());
-        return 1;
-    }
-    return 0;
+    for (const auto& [ok, path] : {std::pair{saved, *screenshot}, std::pair{treeSaved, tree}})
+        if (!ok)
+            std::fprintf(stderr, "cannot write %s\n", path.toLocal8Bit().constData());
+    return saved && treeSaved ? 0 : 1;
 }
 
 } // namespace common
