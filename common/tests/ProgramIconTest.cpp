@@ -10,8 +10,9 @@ namespace {
 
 class ProgramIcon : public ::testing::TestWithParam<const char*> {};
 
-// The icon is built in and drawn from SVG: a resource left out of the
-// build, or a missing SVG plugin, gives a window without its icon.
+// The icon is built in and drawn from SVG when first asked for: a resource
+// left out of the build, or a missing SVG plugin, gives a window without
+// its icon.
 TEST_P(ProgramIcon, IsBuiltInAndDraws)
 {
     const QIcon icon = programIcon(GetParam());

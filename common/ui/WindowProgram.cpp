@@ -1,5 +1,6 @@
 #include "WindowProgram.h"
 
+#include "DeferredIconEngine.h"
 #include "Dialogs.h"
 #include "HeadlessDialogs.h"
 
@@ -142,7 +143,7 @@ QIcon programIcon(const QString& applicationName)
 {
     loadIcons();
     const QString path = ":/icons/" + desktopFileId(applicationName) + ".svg";
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    return QFile::exists(path) ? QIcon(new DeferredIconEngine(path)) : QIcon();
 }
 
 namespace {

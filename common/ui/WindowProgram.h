@@ -31,7 +31,8 @@ bool saveWindowPicture(QWidget& window, const QString& path);
 // icon, from its application name.
 QString desktopFileId(const QString& applicationName);
 
-// The program's own icon, built into the program; a null icon for a name
+// The program's own icon, built into the program and read when first drawn
+// (a window system that shows no icons never reads it); a null icon for a name
 // that is not one of the suite's window programs.
 QIcon programIcon(const QString& applicationName);
 
