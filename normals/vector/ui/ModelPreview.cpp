@@ -59,13 +59,19 @@ void ModelPreview::normalsChanged()
 void ModelPreview::setShowNormals(bool show)
 {
     showNormals_ = show;
-    update();
+    redraw();
 }
 
 void ModelPreview::rebuild()
 {
     projection_.setViewport(width(), height());
     scene_ = buildScene(model_, projection_);
+    redraw();
+}
+
+void ModelPreview::redraw()
+{
+    picture_ = QImage();
     update();
 }
 
@@ -77,7 +83,27 @@ void ModelPreview::resizeEvent(QResizeEvent* event)
 
 void ModelPreview::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (picture_.size() != pixels || picture_.devicePixelRatio() != ratio) {
+        picture_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        picture_.setDevicePixelRatio(ratio);
+        QPainter painter(&picture_);
+        painter.setFont(font());
+        drawScene(painter);
+    }
+    QPainter(this).drawImage(0, 0, picture_);
+}
+
+void ModelPreview::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        redraw();
+}
+
+void ModelPreview::drawScene(QPainter& painter) const
+{
     painter.setRenderHint(QPainter::Antialiasing);
     // A middle grey: unlit faces show dark against it, lit ones light.
     painter.fillRect(rect(), QColor(118, 126, 138));
@@ -136,7 +162,7 @@ void ModelPreview::mouseReleaseEvent(QMouseEvent* event)
     }
     const QPointF at = event->position();
     picked_ = pickElement(scene_, at.x(), at.y());
-    update();
+    redraw();
     emit elementPicked(picked_);
 }
 

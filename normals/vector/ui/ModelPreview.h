@@ -4,6 +4,7 @@
 #include "vector/core/Projection.h"
 #include "vector/core/ScenePolygon.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QWidget>
 
@@ -42,6 +43,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -51,6 +53,9 @@ protected:
 
 private:
     void rebuild();
+    // The picture changed: draw it anew at the next paint.
+    void redraw();
+    void drawScene(QPainter& painter) const;
 
     const Model& model_;
     Projection projection_;
@@ -60,6 +65,9 @@ private:
     QPoint pressedAt_;
     QPoint lastAt_;
     bool dragging_ = false;
+    // The last picture drawn: a window is painted more than once (shown,
+    // then grabbed or uncovered) while the picture stays the same.
+    QImage picture_;
 };
 
 } // namespace vector
