@@ -220,6 +220,10 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
     std::optional<QString> screenshot;
     if (commandLine.parser.isSet(commandLine.screenshot))
         screenshot = commandLine.parser.value(commandLine.screenshot);
+    else if (commandLine.parser.isSet(commandLine.widgetTree)) {
+        print(stderr, QString::fromLocal8Bit(self) + ": --widget-tree is written with --screenshot only\n");
+        return 2;
+    }
 
     // Every game file this run changes or removes is copied first.
     RunBackups::start(applicationName.toStdString());
