@@ -1,5 +1,7 @@
 #include "SlotEditorPage.h"
 
+#include "SlotChoiceBox.h"
+
 #include "ControlHelpers.h"
 
 #include <QComboBox>
@@ -58,16 +60,12 @@ SlotEditorPage::SlotEditorPage(QWidget* parent) : QWidget(parent)
     }
     for (int j = 0; j < static_cast<int>(kSlotCount); ++j) {
         const int row = j + 1;
-        Weapon[j] = new QComboBox;
+        Weapon[j] = new SlotChoiceBox;
         Weapon[j]->setObjectName(arrayName("Weapon", j));
-        Rack[j] = new QComboBox;
+        Rack[j] = new SlotChoiceBox;
         Rack[j]->setObjectName(arrayName("Rack", j));
-        Location[j] = new QComboBox;
+        Location[j] = new SlotChoiceBox;
         Location[j]->setObjectName(arrayName("Location", j));
-        for (QComboBox* box : {Weapon[j], Rack[j], Location[j]}) {
-            box->setMinimumContentsLength(14);
-            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        }
         WNum[j] = namedField(arrayName("WNum", j), 44);
         IFD[j] = namedField(arrayName("IFD", j), 44);
         DBF[j] = namedField(arrayName("DBF", j), 44);
