@@ -52,13 +52,14 @@ QLabel* caption(const QString& text)
     return l;
 }
 
+// Its items never change, so the size Qt works out from them when it is
+// first shown holds; AdjustToContents would build the popup at once.
 QComboBox* fixedList(const QString& name, const QStringList& items)
 {
     auto* box = new QComboBox;
     box->setObjectName(name);
     box->setEditable(false);
     box->addItems(items);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return box;
 }
 
@@ -379,7 +380,7 @@ QWidget* MainWindow::buildGunTablePage()
         Edit[ammoEdit] = int16Field(QString("Edit%1").arg(ammoEdit), true, 60);
         UpDown_[ammoUp] = new UpDown(QString("UpDown%1").arg(ammoUp), Edit[ammoEdit], 0, 9999, 5);
         ComboBox[firstList + 2] = fixedList(QString("ComboBox%1").arg(firstList + 2), translated(kSoundNames));
-        ComboBox[firstList + 3] = fixedList(QString(tr("ComboBox%1")).arg(firstList + 3), {tr("No"), tr("Yes")});
+        ComboBox[firstList + 3] = fixedList(QString("ComboBox%1").arg(firstList + 3), {tr("No"), tr("Yes")});
 
         grid->addWidget(withArrows(Edit[gunsEdit], UpDown_[gunsUp]), row, 1);
         grid->addWidget(ComboBox[firstList], row, 2);
