@@ -80,14 +80,15 @@ void fillView(QAbstractItemView* view, const Line& line)
 {
     const int rows = extra(line, 0);
     const int cols = extra(line, 1);
-    const qsizetype widths = 7;
-    const qsizetype captions = widths + cols;
-    const qsizetype rowCaptions = captions + cols;
+    // Where each part of the description starts.
+    const qsizetype widthsAt = 7;
+    const qsizetype captionsAt = widthsAt + cols;
+    const qsizetype rowCaptionsAt = captionsAt + cols;
     // Each row described has its caption and its cells.
-    const int described = static_cast<int>(std::max<qsizetype>(0, line.extras.size() - rowCaptions) / (1 + cols));
-    const qsizetype cells = rowCaptions + described;
-    auto* model = new TextRowsModel(rows, line.extras.mid(captions, cols), line.extras.mid(rowCaptions, described),
-        line.extras.mid(cells), view);
+    const int described = static_cast<int>(std::max<qsizetype>(0, line.extras.size() - rowCaptionsAt) / (1 + cols));
+    const qsizetype cellsAt = rowCaptionsAt + described;
+    auto* model = new TextRowsModel(rows, line.extras.mid(captionsAt, cols), line.extras.mid(rowCaptionsAt, described),
+        line.extras.mid(cellsAt), view);
     view->setModel(model);
     if (auto* table = qobject_cast<QTableView*>(view)) {
         table->horizontalHeader()->setVisible(extra(line, 2) != 0);
@@ -95,11 +96,11 @@ void fillView(QAbstractItemView* view, const Line& line)
         if (extra(line, 6) > 0)
             table->verticalHeader()->setDefaultSectionSize(extra(line, 6));
         for (int c = 0; c < cols; ++c)
-            table->setColumnWidth(c, extra(line, widths + c));
+            table->setColumnWidth(c, extra(line, widthsAt + c));
     } else if (auto* tree = qobject_cast<QTreeView*>(view)) {
         tree->header()->setVisible(extra(line, 2) != 0);
         for (int c = 0; c < cols; ++c)
-            tree->setColumnWidth(c, extra(line, widths + c));
+            tree->setColumnWidth(c, extra(line, widthsAt + c));
     }
     if (const int current = extra(line, 4); current >= 0 && current < rows) {
         view->setCurrentIndex(model->index(current, 0));
