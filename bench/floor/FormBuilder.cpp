@@ -38,6 +38,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 #include <vector>
 
 namespace bench {
@@ -252,8 +253,13 @@ void attach(QWidget* parent, const Line& parentLine, QWidget* child, const Line&
 
 QWidget* buildForm(const QStringList& lines)
 {
-    std::vector<std::pair<QWidget*, Line>> open; // the widgets along the current branch
-    std::vector<int> partsSoFar;
+    // The widgets along the current branch, each with its parts so far.
+    struct Branch {
+        QWidget* widget;
+        Line line;
+        int parts = 0;
+    };
+    std::vector<Branch> open;
     QWidget* window = nullptr;
     for (const QString& text : lines) {
         if (text.isEmpty())
@@ -275,18 +281,14 @@ QWidget* buildForm(const QStringList& lines)
             window = widget;
             window->setWindowTitle(line.text);
             window->resize(line.geometry.size());
-            open.assign(1, {widget, line});
-            partsSoFar.assign(1, 0);
+            open.assign(1, {widget, std::move(line)});
             continue;
         }
-        while (static_cast<int>(open.size()) > line.depth) {
+        while (static_cast<int>(open.size()) > line.depth)
             open.pop_back();
-            partsSoFar.pop_back();
-        }
-        auto& [parent, parentLine] = open.back();
-        attach(parent, parentLine, widget, line, partsSoFar.back()++);
-        open.emplace_back(widget, std::move(line));
-        partsSoFar.push_back(0);
+        Branch& parent = open.back();
+        attach(parent.widget, parent.line, widget, line, parent.parts++);
+        open.push_back({widget, std::move(line)});
     }
     return window;
 }

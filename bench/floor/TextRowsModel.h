@@ -3,6 +3,8 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include <utility>
+
 namespace bench {
 
 // A table that shows given column captions, and row captions and cell

@@ -10,8 +10,8 @@
 // --widget-tree wrote: the same widgets, texts and contents in bare Qt,
 // with none of the program's code.
 // emptywindow --bare: only creates the application object and leaves.
-#include "BlankRowsModel.h"
 #include "FormBuilder.h"
+#include "TextRowsModel.h"
 
 #include "common/ui/WindowProgram.h"
 
@@ -29,6 +29,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 
 int main(int argc, char** argv)
 {
@@ -73,49 +74,53 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("emptywindow");
-    QMainWindow window;
-    window.resize(width, height);
-    if (rows >= 0) {
-        auto* table = new QTableView(&window);
-        table->setModel(new bench::BlankRowsModel(rows, table));
-        window.setCentralWidget(table);
-    }
-    if (widgets >= 0) {
-        constexpr int kPerPage = 60;
-        auto* pages = new QTabWidget(&window);
-        QGridLayout* grid = nullptr;
-        for (int i = 0; i < widgets; ++i) {
-            if (i % kPerPage == 0) {
-                auto* page = new QWidget;
-                grid = new QGridLayout(page);
-                pages->addTab(page, QString("Page %1").arg(i / kPerPage + 1));
-            }
-            const int k = i % kPerPage;
-            QWidget* w = nullptr;
-            switch (i % 3) {
-            case 0: w = new QLabel(QString("Value %1").arg(i)); break;
-            case 1: w = new QLineEdit(QString::number(i * 0.25)); break;
-            default: w = new QPushButton(QString("Button %1").arg(i)); break;
-            }
-            grid->addWidget(w, k / 6, k % 6);
-        }
-        window.setCentralWidget(pages);
-    }
-    std::unique_ptr<QWidget> formWindow;
+    // The form, when given, is the whole window: no empty main window is
+    // made beside it.
+    std::unique_ptr<QWidget> shownWindow;
     if (form != nullptr) {
         QFile file(QString::fromLocal8Bit(form));
         if (!file.open(QIODevice::ReadOnly)) {
             std::fprintf(stderr, "cannot read %s\n", form);
             return 1;
         }
-        formWindow.reset(bench::buildForm(QString::fromUtf8(file.readAll()).split('\n')));
-        if (!formWindow) {
+        shownWindow.reset(bench::buildForm(QString::fromUtf8(file.readAll()).split('\n')));
+        if (!shownWindow) {
             std::fprintf(stderr, "%s holds no widgets\n", form);
             return 1;
         }
-        formWindow->resize(width, height);
+    } else {
+        auto window = std::make_unique<QMainWindow>();
+        if (rows >= 0) {
+            auto* table = new QTableView(window.get());
+            // Numbered columns and rows, no contents.
+            table->setModel(new bench::TextRowsModel(rows, {"1", "2", "3"}, {}, {}, table));
+            window->setCentralWidget(table);
+        }
+        if (widgets >= 0) {
+            constexpr int kPerPage = 60;
+            auto* pages = new QTabWidget(window.get());
+            QGridLayout* grid = nullptr;
+            for (int i = 0; i < widgets; ++i) {
+                if (i % kPerPage == 0) {
+                    auto* page = new QWidget;
+                    grid = new QGridLayout(page);
+                    pages->addTab(page, QString("Page %1").arg(i / kPerPage + 1));
+                }
+                const int k = i % kPerPage;
+                QWidget* w = nullptr;
+                switch (i % 3) {
+                case 0: w = new QLabel(QString("Value %1").arg(i)); break;
+                case 1: w = new QLineEdit(QString::number(i * 0.25)); break;
+                default: w = new QPushButton(QString("Button %1").arg(i)); break;
+                }
+                grid->addWidget(w, k / 6, k % 6);
+            }
+            window->setCentralWidget(pages);
+        }
+        shownWindow = std::move(window);
     }
-    QWidget& shown = formWindow ? *formWindow : static_cast<QWidget&>(window);
+    QWidget& shown = *shownWindow;
+    shown.resize(width, height);
     shown.show();
     // The same event rounds as a program's --screenshot start.
     QApplication::processEvents();
