@@ -328,16 +328,18 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::Open_Click()
 {
-    openWindow().show();
-    open3dz->raise();
-    open3dz->activateWindow();
+    OpenModelWindow& window = openWindow();
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 void MainWindow::save_Click()
 {
-    saveWindow().show();
-    save3dz->raise();
-    save3dz->activateWindow();
+    SaveNormalsWindow& window = saveWindow();
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 void MainWindow::Command1_Click()
