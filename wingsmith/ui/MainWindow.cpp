@@ -84,7 +84,6 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
         // at once like the first two.
         if (sheet == 1 || sheet == 2 || sheet == 7) {
             page = sheet == 1 ? buildStabilityPage() : sheet == 2 ? buildEnginePage() : buildTypePage();
-            builtPages_[sheet] = true;
         } else {
             page = new QWidget;
             new QVBoxLayout(page);

@@ -153,7 +153,7 @@ private:
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
     std::array<QWidget*, 9> TabSheet{};       // 1..8
-    std::array<bool, 9> builtPages_{};
+    std::array<bool, 9> builtPages_{}; // the pages built when first shown: 3, 4, 8
     std::array<StringGrid*, 18> StringGrid_{}; // 1..17
     std::array<QLineEdit*, 30> Edit{};        // 1..29
     std::array<UpDown*, 27> UpDown_{};        // 1..26

@@ -234,12 +234,11 @@ void MainWindow::fillAircraft()
     else if (v.flight.torqueMultiplier == EngineCodes::kTorqueJet)
         ComboBox[3]->setCurrentIndex(1);
 
+    fillTypePage(v);
     if (pageBuilt(3))
         fillControlPage(v);
     if (pageBuilt(4))
         fillGunPage(v);
-    if (pageBuilt(7))
-        fillTypePage(v);
     if (pageBuilt(8))
         fillDamagePage(v);
 
