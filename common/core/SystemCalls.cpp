@@ -147,6 +147,30 @@ std::uint64_t size(int fd, const fs::path& shown)
     return static_cast<std::uint64_t>(st.st_size);
 }
 
+namespace {
+
+// Reads sequentially to the end: a pipe or a terminal reports no size, so
+// the length is what arrives, not what stat says.
+std::vector<std::uint8_t> readToEnd(int fd, std::uint64_t sizeHint, const fs::path& shown)
+{
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(sizeHint));
+    std::uint8_t chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(errno, shown);
+        }
+        if (n == 0)
+            return bytes;
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+}
+
+} // namespace
+
 std::vector<std::uint8_t> readWhole(const fs::path& path, const fs::path& shown)
 {
     int fd;
@@ -156,14 +180,23 @@ std::vector<std::uint8_t> readWhole(const fs::path& path, const fs::path& shown)
     if (fd < 0)
         fail(errno, shown);
     try {
-        std::vector<std::uint8_t> bytes(size(fd, shown));
-        readAt(fd, 0, bytes, shown);
+        struct stat st {};
+        if (::fstat(fd, &st) != 0)
+            fail(errno, shown);
+        if (S_ISDIR(st.st_mode))
+            throw IoError(IoFailure::AccessDenied, 0, shown);
+        auto bytes = readToEnd(fd, S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0, shown);
         ::close(fd);
         return bytes;
     } catch (...) {
         ::close(fd);
         throw;
     }
+}
+
+std::vector<std::uint8_t> readStandardInput()
+{
+    return readToEnd(0, 0, "-");
 }
 
 void closeQuietly(int fd)

@@ -25,7 +25,9 @@ void remove(const std::filesystem::path& path, const std::filesystem::path& show
 // Reads, outside the seam: failures throw IoError naming `shown`.
 void readAt(int fd, std::uint64_t pos, std::span<std::uint8_t> out, const std::filesystem::path& shown);
 std::uint64_t size(int fd, const std::filesystem::path& shown);
+// Reads to the end, so that a pipe or /dev/stdin gives what was sent.
 std::vector<std::uint8_t> readWhole(const std::filesystem::path& path, const std::filesystem::path& shown);
+std::vector<std::uint8_t> readStandardInput();
 
 // Clean-up after a failure: never throws, never counted.
 void closeQuietly(int fd);

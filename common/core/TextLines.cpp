@@ -2,6 +2,8 @@
 
 #include "AtomicWrite.h"
 #include "BinaryFile.h"
+#include "IoError.h"
+#include "SystemCalls.h"
 
 #include <algorithm>
 
@@ -31,13 +33,16 @@ std::vector<std::string> splitTextLines(std::string_view text)
 
 std::string readFileBytes(const std::filesystem::path& path)
 {
-    BinaryFile file = BinaryFile::open(path, BinaryFile::Mode::Read);
-    const auto size = file.size();
-    std::string text(static_cast<std::size_t>(size), '\0');
-    if (size > 0)
-        file.read(0, std::span<std::uint8_t>(reinterpret_cast<std::uint8_t*>(text.data()), text.size()));
-    file.close();
-    return text;
+    if (path.empty())
+        throw IoError(IoFailure::FileNotFound);
+    const auto bytes = sys::readWhole(path, path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::string readStandardInput()
+{
+    const auto bytes = sys::readStandardInput();
+    return std::string(bytes.begin(), bytes.end());
 }
 
 std::vector<std::string> readTextLines(const std::filesystem::path& path)

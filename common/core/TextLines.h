@@ -13,7 +13,10 @@ namespace common {
 std::vector<std::string> splitTextLines(std::string_view text);
 
 // Reads the whole file as raw bytes (no character conversion). Throws IoError.
+// A pipe or /dev/stdin is read to its end.
 std::string readFileBytes(const std::filesystem::path& path);
+// Standard input to its end ("-" on a command line).
+std::string readStandardInput();
 std::vector<std::string> readTextLines(const std::filesystem::path& path);
 
 // Every line followed by CR LF.

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <fstream>
+
 namespace common {
 namespace {
 
@@ -31,6 +36,22 @@ TEST(TextLines, WritesCrlfAndReadsBack)
     writeTextLines(dir / "t.txt", lines);
     EXPECT_EQ(readAllText(dir / "t.txt"), "first\r\n\r\nthird \xE9\r\n");
     EXPECT_EQ(readTextLines(dir / "t.txt"), lines);
+}
+
+// A pipe reports no size: what matters is what arrives, however it comes.
+TEST(TextLines, ReadsAPipeToItsEnd)
+{
+    TempDir dir;
+    const auto fifo = dir.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string sent;
+    for (int i = 0; i < 20000; ++i)
+        sent += "P-51D," + std::to_string(i) + "\r\n";
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << sent; });
+    const std::string got = readFileBytes(fifo);
+    writer.join();
+    EXPECT_EQ(got.size(), sent.size());
+    EXPECT_EQ(got, sent);
 }
 
 } // namespace
