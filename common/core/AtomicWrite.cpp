@@ -1,14 +1,15 @@
 #include "AtomicWrite.h"
 
+#include "FileJournal.h"
+#include "FileTransaction.h"
 #include "IoError.h"
 #include "RunBackups.h"
 #include "SystemCalls.h"
+#include "WholeFile.h"
 #include "WriteProtection.h"
 
 #include <algorithm>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace common {
@@ -23,46 +24,62 @@ void checkName(const fs::path& target)
         throw IoError(IoFailure::InvalidFilename, 0, target);
 }
 
+// A device or a pipe named as the target (/dev/stdout, /dev/null) takes the
+// bytes as a stream: it is not a file to back up or replace.
+void writeStream(const fs::path& target, std::span<const std::uint8_t> bytes)
+{
+    const int fd = sys::open(target, O_WRONLY, target);
+    try {
+        sys::writeOut(fd, bytes, target);
+    } catch (...) {
+        sys::closeQuietly(fd);
+        throw;
+    }
+    sys::closeQuietly(fd);
+}
+
 void replaceWhole(const fs::path& target, std::span<const std::uint8_t> bytes, bool guarded)
 {
     checkName(target);
-    const fs::path real = sys::finalTarget(target);
     std::error_code ec;
-    const auto status = fs::status(real, ec);
-    if (fs::is_directory(status))
+    const fs::path real = fs::absolute(sys::finalTarget(target), ec);
+    FileJournal::settleAround(real);
+    const sys::FileInfo now = sys::info(real);
+    if (now.directory)
         throw IoError(IoFailure::AccessDenied, 0, target);
-    const bool exists = fs::exists(status);
-    if (guarded && exists) {
-        refuseIfWriteProtected(target);
-        RunBackups::beforeChange(target);
+    if (now.exists && !now.regular) {
+        writeStream(real, bytes);
+        return;
     }
-    const unsigned mode = exists ? static_cast<unsigned>(status.permissions() & fs::perms::mask) : sys::defaultMode();
-
-    fs::path temp;
-    const int fd = sys::createTemporary(real, temp, target);
-    try {
-        sys::writeAt(fd, 0, bytes, target);
-        sys::changeMode(fd, mode, target);
-        sys::sync(fd, target);
-        // Compared before it replaces anything, so a bad copy never does.
-        std::vector<std::uint8_t> back(bytes.size());
-        sys::readAt(fd, 0, back, target);
-        if (sys::size(fd, target) != bytes.size() || !std::equal(back.begin(), back.end(), bytes.begin()))
-            throw IoError(IoFailure::NotVerified, 0, target);
-        sys::closeQuietly(fd);
-        sys::rename(temp, real, target);
-    } catch (...) {
-        sys::closeQuietly(fd);
-        sys::removeQuietly(temp);
-        throw;
+    // Begun before the backup, so that a refused write takes it along.
+    FileTransaction operation;
+    std::optional<std::vector<std::uint8_t>> old;
+    if (now.exists) {
+        if (guarded)
+            refuseIfWriteProtected(target);
+        old = sys::readWhole(real, target);
+        // The same bytes again are no change: nothing to back up or write.
+        if (std::equal(old->begin(), old->end(), bytes.begin(), bytes.end()))
+            return;
+        if (guarded)
+            RunBackups::beforeChange(target);
     }
-    // The rename is made durable with the folder; a failure here loses
-    // nothing that was not already written.
-    const fs::path dir = real.has_parent_path() ? real.parent_path() : fs::path(".");
-    if (const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dfd >= 0) {
-        ::fsync(dfd);
-        sys::closeQuietly(dfd);
-    }
+    const unsigned mode = now.exists ? now.mode : sys::defaultMode();
+    // Other names of the same file see the new content only if it is
+    // written into the file itself.
+    const bool inPlace = now.exists && now.links > 1;
+    // A rename is all or nothing by itself; the journal is for an
+    // operation of several changes, and for a rewrite in place.
+    const bool journaled = inPlace || (guarded && !operation.isOutermost());
+    if (journaled)
+        FileTransaction::journalFor(real, target)->noteWhole(real, old, mode, target);
+    if (inPlace)
+        whole::rewriteInPlace(real, bytes, target);
+    else
+        whole::replaceByRename(real, bytes, mode, target);
+    operation.commit();
+    if (!now.exists && guarded)
+        RunBackups::noteCreated(real);
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "BinaryFile.h"
 
+#include "FileJournal.h"
+#include "FileTransaction.h"
 #include "IoError.h"
 #include "LittleEndian.h"
 #include "RunBackups.h"
 #include "SystemCalls.h"
 #include "WriteProtection.h"
 
+#include <algorithm>
 #include <array>
 #include <fcntl.h>
 #include <utility>
@@ -19,6 +22,7 @@ BinaryFile BinaryFile::open(const std::filesystem::path& path, Mode mode)
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
         throw IoError(IoFailure::AccessDenied, 0, path);
+    FileJournal::settleAround(path);
     if (mode == Mode::ReadWrite)
         refuseIfWriteProtected(path);
     const int fd = sys::open(path, mode == Mode::Read ? O_RDONLY : O_RDWR, path);
@@ -31,7 +35,8 @@ BinaryFile::BinaryFile(int fd, std::filesystem::path path, Mode mode) : fd_(fd),
 
 BinaryFile::BinaryFile(BinaryFile&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), mode_(other.mode_), size_(other.size_),
-      before_(std::move(other.before_)), after_(std::move(other.after_))
+      before_(std::move(other.before_)), after_(std::move(other.after_)), changed_(other.changed_),
+      backupMark_(other.backupMark_)
 {
 }
 
@@ -45,6 +50,8 @@ BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept
         size_ = other.size_;
         before_ = std::move(other.before_);
         after_ = std::move(other.after_);
+        changed_ = other.changed_;
+        backupMark_ = other.backupMark_;
     }
     return *this;
 }
@@ -54,35 +61,95 @@ BinaryFile::~BinaryFile()
     sys::closeQuietly(fd_);
 }
 
-void BinaryFile::putBackAndRethrow()
+void BinaryFile::dropAndRethrow()
 {
-    for (const auto& [pos, byte] : before_)
-        sys::restoreAt(fd_, pos, std::span<const std::uint8_t>(&byte, 1));
+    // On its own, a refused patch takes its backup with it; within an
+    // operation, the operation decides.
+    if (changed_ && !FileTransaction::active())
+        RunBackups::dropSince(backupMark_);
     before_.clear();
     after_.clear();
+    changed_ = false;
     sys::closeQuietly(std::exchange(fd_, -1));
     throw;
+}
+
+namespace {
+
+using Ranges = FileJournal::Ranges;
+
+// The bytes of `bytes` whose value differs from `than`, as runs of
+// neighbouring positions.
+Ranges runsOf(const std::map<std::uint64_t, std::uint8_t>& bytes, const std::map<std::uint64_t, std::uint8_t>& than)
+{
+    Ranges runs;
+    for (const auto& [pos, byte] : bytes) {
+        if (than.at(pos) == byte)
+            continue;
+        if (!runs.empty() && runs.back().first + runs.back().second.size() == pos)
+            runs.back().second.push_back(byte);
+        else
+            runs.push_back({pos, {byte}});
+    }
+    return runs;
+}
+
+} // namespace
+
+void BinaryFile::writePatch()
+{
+    const Ranges patch = runsOf(after_, before_);
+    if (patch.empty()) {
+        // Changed and changed back: the backup it made is of no change.
+        if (RunBackups::mark().records == backupMark_.records + 1)
+            RunBackups::dropSince(backupMark_);
+        return;
+    }
+    // What the patch replaces, range by range, for the journal.
+    Ranges old;
+    for (const auto& [pos, bytes] : patch) {
+        std::vector<std::uint8_t> was;
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            was.push_back(before_.at(pos + i));
+        old.emplace_back(pos, std::move(was));
+    }
+    FileTransaction operation;
+    std::error_code ec;
+    const auto real = std::filesystem::absolute(sys::finalTarget(path_), ec);
+    FileTransaction::journalFor(real, path_)->notePatch(real, old, path_);
+    try {
+        for (const auto& [pos, bytes] : patch)
+            sys::writeAt(fd_, pos, bytes, path_);
+        sys::sync(fd_, path_);
+        for (const auto& [pos, bytes] : patch) {
+            std::vector<std::uint8_t> got(bytes.size());
+            sys::readAt(fd_, pos, got, path_);
+            if (got != bytes)
+                throw IoError(IoFailure::NotVerified, 0, path_);
+        }
+    } catch (...) {
+        // Put back at once; the journal does it after a kill.
+        for (const auto& [pos, bytes] : old)
+            sys::restoreAt(fd_, pos, bytes);
+        throw;
+    }
+    operation.commit();
 }
 
 void BinaryFile::close()
 {
     if (fd_ < 0)
         return;
-    if (!after_.empty()) {
+    if (changed_) {
         try {
-            sys::sync(fd_, path_);
-            for (const auto& [pos, byte] : after_) {
-                std::array<std::uint8_t, 1> got{};
-                sys::readAt(fd_, pos, got, path_);
-                if (got[0] != byte)
-                    throw IoError(IoFailure::NotVerified, 0, path_);
-            }
+            writePatch();
         } catch (...) {
-            putBackAndRethrow();
+            dropAndRethrow();
         }
     }
     before_.clear();
     after_.clear();
+    changed_ = false;
     sys::closeQuietly(std::exchange(fd_, -1));
 }
 
@@ -96,6 +163,8 @@ void BinaryFile::read(std::uint64_t pos, std::span<std::uint8_t> out)
     if (pos > size_ || out.size() > size_ - pos)
         throw IoError(IoFailure::ReadBeyondEnd, 0, path_);
     sys::readAt(fd_, pos, out, path_);
+    for (auto it = after_.lower_bound(pos); it != after_.end() && it->first < pos + out.size(); ++it)
+        out[static_cast<std::size_t>(it->first - pos)] = it->second;
 }
 
 std::vector<std::uint8_t> BinaryFile::read(std::uint64_t pos, std::size_t count)
@@ -116,17 +185,23 @@ void BinaryFile::write(std::uint64_t pos, std::span<const std::uint8_t> data)
             throw IoError(IoFailure::ReadBeyondEnd, 0, path_);
         if (data.empty())
             return;
-        if (after_.empty())
+        std::vector<std::uint8_t> now(data.size());
+        read(pos, now);
+        if (std::equal(now.begin(), now.end(), data.begin()))
+            return;
+        if (!changed_) {
+            backupMark_ = RunBackups::mark();
             RunBackups::beforeChange(path_);
-        std::vector<std::uint8_t> old(data.size());
-        sys::readAt(fd_, pos, old, path_);
+        }
+        changed_ = true;
+        std::vector<std::uint8_t> disk(data.size());
+        sys::readAt(fd_, pos, disk, path_);
         for (std::size_t i = 0; i < data.size(); ++i) {
-            before_.try_emplace(pos + i, old[i]);
+            before_.try_emplace(pos + i, disk[i]);
             after_[pos + i] = data[i];
         }
-        sys::writeAt(fd_, pos, data, path_);
     } catch (...) {
-        putBackAndRethrow();
+        dropAndRethrow();
     }
 }
 

@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "common/core/RunBackups.h"
+
 namespace common {
 
 // A game file opened for one operation and addressed by absolute byte
@@ -14,10 +16,12 @@ namespace common {
 //
 // Opened ReadWrite it patches fields in place and is the file layer's only
 // way to change part of a file: a patch never changes the file's length (a
-// field beyond the end is refused), the file is backed up (RunBackups)
-// before its first change, and close() syncs it and reads back every byte
-// written. When a write, the sync or that check fails, the bytes it had
-// changed are put back, so the file is as before, never half patched.
+// field beyond the end is refused), and a write that changes nothing is no
+// change. The file is backed up (RunBackups) before its first change. The
+// patch is kept until close(), which journals the bytes it replaces
+// (FileTransaction), writes it, syncs and reads back every byte written:
+// after a failure, or a kill at any point, the file is as before or wholly
+// patched, never between. Reads see the patch.
 class BinaryFile {
 public:
     enum class Mode {
@@ -31,7 +35,7 @@ public:
     BinaryFile& operator=(BinaryFile&& other) noexcept;
     BinaryFile(const BinaryFile&) = delete;
     BinaryFile& operator=(const BinaryFile&) = delete;
-    // Closing without close() keeps what was written but checks nothing.
+    // Closing without close() drops the patch: the file stays as it was.
     ~BinaryFile();
 
     // Syncs, verifies and closes; reports a failure (a full disk shows here).
@@ -60,15 +64,18 @@ public:
 
 private:
     BinaryFile(int fd, std::filesystem::path path, Mode mode);
-    [[noreturn]] void putBackAndRethrow();
+    [[noreturn]] void dropAndRethrow();
+    void writePatch();
 
     int fd_ = -1;
     std::filesystem::path path_;
     Mode mode_ = Mode::Read;
     std::uint64_t size_ = 0;
-    // Per byte written: what it held before, and what it must hold now.
+    // Per byte written: what it holds on disk, and what it must hold.
     std::map<std::uint64_t, std::uint8_t> before_;
     std::map<std::uint64_t, std::uint8_t> after_;
+    bool changed_ = false;
+    RunBackups::Mark backupMark_{}; // before this file's backup
 };
 
 } // namespace common

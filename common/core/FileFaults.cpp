@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdlib>
 
 namespace common {
 
@@ -13,7 +14,9 @@ struct Plan {
     std::array<int, kKinds> counts{};
     std::array<int, kKinds> failAt{};
     std::array<int, kKinds> failWith{};
+    std::array<int, kKinds> killAt{};
     int corruptWriteAt = 0;
+    int suspended = 0;
 };
 
 Plan& plan()
@@ -31,7 +34,19 @@ std::size_t index(FileOp op)
 
 void FileFaults::reset()
 {
+    const int suspended = plan().suspended;
     plan() = Plan{};
+    plan().suspended = suspended;
+}
+
+FileFaults::Suspended::Suspended()
+{
+    ++plan().suspended;
+}
+
+FileFaults::Suspended::~Suspended()
+{
+    --plan().suspended;
 }
 
 void FileFaults::failNth(FileOp op, int n, int err)
@@ -45,6 +60,11 @@ void FileFaults::corruptNthWrite(int n)
     plan().corruptWriteAt = plan().counts[index(FileOp::Write)] + n;
 }
 
+void FileFaults::killAtNth(FileOp op, int n)
+{
+    plan().killAt[index(op)] = plan().counts[index(op)] + n;
+}
+
 int FileFaults::count(FileOp op)
 {
     return plan().counts[index(op)];
@@ -53,13 +73,17 @@ int FileFaults::count(FileOp op)
 int FileFaults::check(FileOp op)
 {
     Plan& p = plan();
+    if (p.suspended > 0)
+        return 0;
     const int n = ++p.counts[index(op)];
+    if (n == p.killAt[index(op)])
+        std::_Exit(kKilledStatus);
     return n == p.failAt[index(op)] ? p.failWith[index(op)] : 0;
 }
 
 bool FileFaults::corruptsThisWrite()
 {
-    return plan().counts[index(FileOp::Write)] == plan().corruptWriteAt;
+    return plan().suspended == 0 && plan().counts[index(FileOp::Write)] == plan().corruptWriteAt;
 }
 
 } // namespace common

@@ -24,7 +24,22 @@ public:
     // The nth write from now on stores other bytes than it was given, as a
     // faulty disk would, and reports success.
     static void corruptNthWrite(int n);
+    // The nth operation of `op` from now on ends the process on the spot,
+    // as a kill -9 would: no destructor, no clean-up, exit status
+    // kKilledStatus. Run it in a child process.
+    static void killAtNth(FileOp op, int n);
+    static constexpr int kKilledStatus = 137;
     static int count(FileOp op);
+
+    // While one lives, the layer's operations pass uncounted and never
+    // fail: putting back after a failure is not itself walked.
+    class Suspended {
+    public:
+        Suspended();
+        ~Suspended();
+        Suspended(const Suspended&) = delete;
+        Suspended& operator=(const Suspended&) = delete;
+    };
 
     // Called by the layer before each operation: 0, or the errno to fail with.
     static int check(FileOp op);

@@ -3,10 +3,15 @@
 #include "FileFaults.h"
 #include "IoError.h"
 
+#include "ScratchFiles.h"
+
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace common::sys {
@@ -63,14 +68,11 @@ int createTemporary(const fs::path& target, fs::path& temp, const fs::path& show
 {
     passSeam(FileOp::Open, shown);
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    // Appended piece by piece: GCC 12 warns wrongly about "." + string.
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".XXXXXX";
-    std::string pattern = (dir / name).string();
+    std::string pattern = (dir / temporaryPattern(target.filename().string())).string();
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         fail(errno, shown);
+    lock(fd, true);
     temp = pattern;
     return fd;
 }
@@ -86,6 +88,20 @@ void writeAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data, cons
     }
     if (const int err = writeAll(fd, pos, data))
         fail(err, shown);
+}
+
+void writeOut(int fd, std::span<const std::uint8_t> data, const fs::path& shown)
+{
+    passSeam(FileOp::Write, shown);
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(n < 0 ? errno : EIO, shown);
+        done += static_cast<std::size_t>(n);
+    }
 }
 
 void sync(int fd, const fs::path& shown)
@@ -121,6 +137,118 @@ void remove(const fs::path& path, const fs::path& shown)
     passSeam(FileOp::Remove, shown);
     if (::unlink(path.c_str()) != 0)
         fail(errno, shown);
+}
+
+void resize(int fd, std::uint64_t size, const fs::path& shown)
+{
+    passSeam(FileOp::Write, shown);
+    int rc;
+    do
+        rc = ::ftruncate(fd, static_cast<off_t>(size));
+    while (rc != 0 && errno == EINTR);
+    if (rc != 0)
+        fail(errno, shown);
+}
+
+bool lock(int fd, bool wait)
+{
+    int rc;
+    do
+        rc = ::flock(fd, LOCK_EX | (wait ? 0 : LOCK_NB));
+    while (rc != 0 && errno == EINTR);
+    // A file system without locks (some network shares) cannot tell; the
+    // file is then taken as free.
+    return rc == 0 || errno != EWOULDBLOCK;
+}
+
+namespace {
+
+FileInfo fromStat(const struct stat& st)
+{
+    FileInfo i;
+    i.exists = true;
+    i.regular = S_ISREG(st.st_mode);
+    i.directory = S_ISDIR(st.st_mode);
+    i.size = static_cast<std::uint64_t>(st.st_size);
+    i.mode = static_cast<unsigned>(st.st_mode & 07777);
+    i.links = static_cast<std::uint64_t>(st.st_nlink);
+    i.device = static_cast<std::uint64_t>(st.st_dev);
+    i.inode = static_cast<std::uint64_t>(st.st_ino);
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const double changed = static_cast<double>(st.st_ctim.tv_sec) + static_cast<double>(st.st_ctim.tv_nsec) * 1e-9;
+    i.changedSecondsAgo = std::chrono::duration<double>(now).count() - changed;
+    return i;
+}
+
+} // namespace
+
+FileInfo info(const fs::path& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    return fromStat(st);
+}
+
+FileInfo info(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return {};
+    return fromStat(st);
+}
+
+bool mayWrite(const fs::path& path)
+{
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
+}
+
+void copyOwnerAndAttributes(const fs::path& from, int to)
+{
+    struct stat st {};
+    if (::stat(from.c_str(), &st) != 0)
+        return;
+    struct stat now {};
+    if (::fstat(to, &now) == 0 && (now.st_uid != st.st_uid || now.st_gid != st.st_gid)) {
+        // The group alone where the owner may not be given away.
+        if (::fchown(to, st.st_uid, st.st_gid) != 0 && ::fchown(to, static_cast<uid_t>(-1), st.st_gid) != 0) {
+        }
+        // A change of owner clears the set-id bits; the mode goes back on.
+        if (::fchmod(to, st.st_mode & 07777) != 0) {
+        }
+    }
+    const ssize_t listSize = ::listxattr(from.c_str(), nullptr, 0);
+    if (listSize <= 0)
+        return;
+    std::string names(static_cast<std::size_t>(listSize), '\0');
+    const ssize_t got = ::listxattr(from.c_str(), names.data(), names.size());
+    if (got <= 0)
+        return;
+    names.resize(static_cast<std::size_t>(got));
+    for (std::size_t start = 0; start < names.size();) {
+        const std::string name = names.c_str() + start;
+        start += name.size() + 1;
+        const ssize_t valueSize = ::getxattr(from.c_str(), name.c_str(), nullptr, 0);
+        if (valueSize < 0)
+            continue;
+        std::string value(static_cast<std::size_t>(valueSize), '\0');
+        const ssize_t read = ::getxattr(from.c_str(), name.c_str(), value.data(), value.size());
+        if (read < 0)
+            continue;
+        // What the process may not set (a security label, say) stays as the
+        // system gives it.
+        if (::fsetxattr(to, name.c_str(), value.data(), static_cast<std::size_t>(read), 0) != 0) {
+        }
+    }
+}
+
+void syncFolder(const fs::path& folder)
+{
+    const fs::path dir = folder.empty() ? fs::path(".") : folder;
+    if (const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
 }
 
 void readAt(int fd, std::uint64_t pos, std::span<std::uint8_t> out, const fs::path& shown)

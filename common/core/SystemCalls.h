@@ -12,15 +12,52 @@ namespace common::sys {
 
 // Opening for reading does not pass the seam.
 int open(const std::filesystem::path& path, int flags, const std::filesystem::path& shown);
-// A new file with a unique name beside `target`, opened exclusively.
+// A new file with a unique name beside `target`, opened exclusively and
+// locked (lock()), so that a clean-up can tell it from one left by a kill.
 int createTemporary(const std::filesystem::path& target, std::filesystem::path& temp,
     const std::filesystem::path& shown);
 void writeAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data, const std::filesystem::path& shown);
+// Writes to a pipe or device in order (no position).
+void writeOut(int fd, std::span<const std::uint8_t> data, const std::filesystem::path& shown);
 void sync(int fd, const std::filesystem::path& shown);
 void changeMode(int fd, unsigned mode, const std::filesystem::path& shown);
 void changeMode(const std::filesystem::path& path, unsigned mode, const std::filesystem::path& shown);
 void rename(const std::filesystem::path& from, const std::filesystem::path& to, const std::filesystem::path& shown);
 void remove(const std::filesystem::path& path, const std::filesystem::path& shown);
+
+// Shortens or lengthens an open file (an in-place rewrite); passes the seam
+// as a write.
+void resize(int fd, std::uint64_t size, const std::filesystem::path& shown);
+
+// An exclusive lock on an open file, held until it is closed (or the
+// process ends, however it ends). Without `wait`, false when another
+// process holds it.
+bool lock(int fd, bool wait);
+
+// What the layer needs to know of an existing file.
+struct FileInfo {
+    bool exists = false;
+    bool regular = false;
+    bool directory = false;
+    std::uint64_t size = 0;
+    unsigned mode = 0;
+    std::uint64_t links = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    double changedSecondsAgo = 0; // status change, for scratch files in use
+};
+FileInfo info(const std::filesystem::path& path);
+FileInfo info(int fd);
+
+// Whether this process may write the file (its user, groups and ACLs).
+bool mayWrite(const std::filesystem::path& path);
+
+// Gives `to` the owner, group, ACLs and extended attributes of `from`, as
+// far as the process may; what it may not is left as it was.
+void copyOwnerAndAttributes(const std::filesystem::path& from, int to);
+
+// Makes a rename or removal in `folder` durable; quietly.
+void syncFolder(const std::filesystem::path& folder);
 
 // Reads, outside the seam: failures throw IoError naming `shown`.
 void readAt(int fd, std::uint64_t pos, std::span<std::uint8_t> out, const std::filesystem::path& shown);

@@ -2,6 +2,7 @@
 
 #include "AtomicWrite.h"
 #include "BinaryFile.h"
+#include "FileJournal.h"
 #include "IoError.h"
 #include "SystemCalls.h"
 
@@ -35,6 +36,7 @@ std::string readFileBytes(const std::filesystem::path& path)
 {
     if (path.empty())
         throw IoError(IoFailure::FileNotFound);
+    FileJournal::settleAround(path);
     const auto bytes = sys::readWhole(path, path);
     return std::string(bytes.begin(), bytes.end());
 }

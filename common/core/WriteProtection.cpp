@@ -1,6 +1,7 @@
 #include "WriteProtection.h"
 
 #include "IoError.h"
+#include "SystemCalls.h"
 
 namespace common {
 
@@ -10,7 +11,9 @@ bool isWriteProtected(const fs::path& file)
 {
     std::error_code ec;
     const auto status = fs::status(file, ec);
-    return !ec && fs::is_regular_file(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+    if (ec || !fs::is_regular_file(status))
+        return false;
+    return (status.permissions() & fs::perms::owner_write) == fs::perms::none || !sys::mayWrite(file);
 }
 
 void refuseIfWriteProtected(const fs::path& file)

@@ -2,13 +2,18 @@
 
 #include "TempDir.h"
 #include "common/core/FileFaults.h"
+#include "common/core/FileJournal.h"
 #include "common/core/IoError.h"
+#include "common/core/ScratchFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <map>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace common {
@@ -24,15 +29,48 @@ bool inBackups(const fs::path& rel)
     return !rel.empty() && rel.begin()->string() == "Backups";
 }
 
-Snapshot snapshot(const fs::path& folder)
+// The layer's scratch files are listed apart: a kill may leave them.
+Snapshot snapshot(const fs::path& folder, std::vector<fs::path>* scratch = nullptr)
 {
     Snapshot s;
     for (const auto& e : fs::recursive_directory_iterator(folder)) {
         const fs::path rel = e.path().lexically_relative(folder);
-        if (!inBackups(rel) && e.is_regular_file())
-            s[rel] = readAllBytes(e.path());
+        if (inBackups(rel) || !e.is_regular_file())
+            continue;
+        if (isScratchFileName(rel.filename().string())) {
+            if (scratch)
+                scratch->push_back(rel);
+            continue;
+        }
+        s[rel] = readAllBytes(e.path());
     }
     return s;
+}
+
+std::vector<fs::path> scratchIn(const fs::path& folder)
+{
+    std::vector<fs::path> scratch;
+    snapshot(folder, &scratch);
+    return scratch;
+}
+
+// Runs the action in a child process that is killed at the nth operation
+// of `op`: false if it ended otherwise.
+bool killedAt(const std::function<void()>& action, FileOp op, int n)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        FileFaults::reset();
+        FileFaults::killAtNth(op, n);
+        try {
+            action();
+        } catch (...) {
+        }
+        std::_Exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == FileFaults::kKilledStatus;
 }
 
 void restore(const fs::path& folder, const Snapshot& s)
@@ -135,24 +173,39 @@ int walkWriteFailures(const fs::path& folder, const std::function<void()>& actio
             ++runs;
             EXPECT_TRUE(threw) << "a failed operation was reported as success";
             EXPECT_TRUE(namesOneOf(message, expectedName)) << "message: " << message;
-            const Snapshot now = snapshot(folder);
-            for (const auto& [rel, bytes] : now) {
-                const auto b = before.find(rel);
-                const auto a = after.find(rel);
-                const bool asBefore = b != before.end() && b->second == bytes;
-                const bool asAfter = a != after.end() && a->second == bytes;
-                EXPECT_TRUE(asBefore || asAfter) << rel << " is neither as before nor as after";
-            }
-            for (const auto& [rel, bytes] : before) {
-                if (!now.count(rel)) {
-                    EXPECT_FALSE(after.count(rel)) << rel << " vanished";
-                }
-            }
+            // All or nothing: one operation, put back as a whole.
+            EXPECT_EQ(snapshot(folder), before) << "a failed operation left changes";
+            EXPECT_TRUE(scratchIn(folder).empty()) << "a failure left a scratch file";
+            EXPECT_TRUE(!fs::exists(folder / "Backups") || fs::is_empty(folder / "Backups"))
+                << "a refused operation left a backup folder";
             const std::string again = runOnce(action, threw);
             EXPECT_FALSE(threw) << "the next run failed: " << again;
             if (sameNextRun) {
                 EXPECT_EQ(snapshot(folder), after) << "the next run did not complete the change";
             }
+        }
+    }
+    // A kill at each of the same operations: once the next program has
+    // looked at the folder, every file is as before or every file as
+    // after, and the next run leaves no scratch file behind.
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        for (int n : sampled(counts[k], maxPerKind)) {
+            SCOPED_TRACE("killed at operation kind " + std::to_string(static_cast<int>(kinds[k])) + ", number "
+                + std::to_string(n));
+            restore(folder, before);
+            for (const auto& rel : scratchIn(folder))
+                fs::remove(folder / rel);
+            EXPECT_TRUE(killedAt(action, kinds[k], n)) << "the run was not killed where it was meant to be";
+            FileJournal::settleAround(folder / "any");
+            const Snapshot now = snapshot(folder);
+            EXPECT_TRUE(now == before || now == after) << "a kill left the files neither as before nor as after";
+            FileFaults::reset();
+            const std::string again = runOnce(action, threw);
+            EXPECT_FALSE(threw) << "the run after a kill failed: " << again;
+            if (sameNextRun) {
+                EXPECT_EQ(snapshot(folder), after) << "the run after a kill did not complete the change";
+            }
+            EXPECT_TRUE(scratchIn(folder).empty()) << "the run after a kill left a scratch file";
         }
     }
     restore(folder, before);

@@ -8,10 +8,13 @@ namespace common {
 
 // Runs a writer against the files of `folder` with each of its file
 // operations failing in turn (see FileFaults) and checks what a user must be
-// able to rely on: every file is byte-identical to before or to its complete
-// new content, nothing else appears but Backups/, the failure's message
-// names `expectedName` (or one of several names separated by '|'), and the
-// same action then succeeds. Before each run the folder is put back as it
+// able to rely on: the operation is all or nothing (every file byte-identical
+// to before, nothing else but Backups/), the failure's message names
+// `expectedName` (or one of several names separated by '|'), and the same
+// action then succeeds. Then the writer is killed, in a child process, at
+// each of the same operations: after the next program has looked at the
+// folder, every file is as before or every file as after, and the next run
+// completes the change and leaves no scratch file. Before each run the folder is put back as it
 // was. Kinds with more than `maxPerKind` operations are sampled evenly
 // (first and last included). Reports through GoogleTest; returns the number
 // of failing runs made. An action that wants backups starts its run

@@ -6,6 +6,7 @@
 
 #include "common/core/AtomicWrite.h"
 #include "common/core/BinaryFile.h"
+#include "common/core/FileTransaction.h"
 #include "common/core/IoError.h"
 
 #include <set>
@@ -102,6 +103,8 @@ std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std:
 
 void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange>& changes)
 {
+    // Every file of the import or none, after a failure or a kill.
+    common::FileTransaction operation;
     // Every file already there must take writes before the first one is
     // changed, so a write-protected loose file does not leave planes.dat
     // changed and the flight record not.
@@ -140,6 +143,7 @@ void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange
             common::writeFileAtomically(files.recordPaths[idx], files.records[idx]);
         writeFields(files.recordPaths[idx], recordChanges);
     }
+    operation.commit();
 }
 
 } // namespace wingsmith

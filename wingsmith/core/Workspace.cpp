@@ -10,6 +10,7 @@
 
 #include "common/core/AtomicWrite.h"
 #include "common/core/BinaryFile.h"
+#include "common/core/FileTransaction.h"
 
 #include <algorithm>
 #include <cstring>
@@ -241,6 +242,8 @@ bool Workspace::anyChanged() const
 
 void Workspace::save(const std::string& resourcePath)
 {
+    // One save is one change of the game: every file or none.
+    common::FileTransaction operation;
     const auto planesPath = gameFile(resourcePath, kPlanesDatName);
     BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::ReadWrite);
     std::uint64_t rowsEnd = 0;
@@ -263,6 +266,7 @@ void Workspace::save(const std::string& resourcePath)
         writeFlightRecord(loose, 0, working[idx].flight, working[idx].planes.gunGroupCount);
         loose.close();
     }
+    operation.commit();
     reference = working;
 }
 
@@ -318,6 +322,7 @@ void Workspace::exportArchives(const std::string& resourcePath) const
         recordsEnd = std::max(recordsEnd,
             archiveRecordBase(rosterByPosition(i).archiveIndex) + FltRecord::kInterpretedEnd);
     }
+    common::FileTransaction operation;
     BinaryFile data = BinaryFile::open(dataPath, BinaryFile::Mode::ReadWrite);
     requireLength(data, dataPath, rowsEnd);
     {
@@ -336,6 +341,7 @@ void Workspace::exportArchives(const std::string& resourcePath) const
             working[idx].planes.gunGroupCount);
         flt.close();
     }
+    operation.commit();
 }
 
 } // namespace wingsmith

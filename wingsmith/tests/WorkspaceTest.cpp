@@ -216,7 +216,9 @@ TEST(Save, LoweringTheGroupCountLeavesTheDroppedGroupsBytes)
     EXPECT_FALSE(game.ws.anyChanged());
 }
 
-TEST(Save, AMissingLooseFileStopsTheSaveAndTheAircraftStaysChanged)
+// A save is one change of the game: a file that fails puts back the files
+// written before it, and every aircraft stays marked as changed.
+TEST(Save, AMissingLooseFileStopsTheSaveAndLeavesEveryFileAsItWas)
 {
     LoadedGame game;
     game.ws.working[2].flight.engineBestAltitude = 9000; // P-47C, written first
@@ -228,8 +230,9 @@ TEST(Save, AMissingLooseFileStopsTheSaveAndTheAircraftStaysChanged)
 
     Workspace reloaded;
     reloaded.loadAircraft(game.path(), "P47C.FLT");
-    EXPECT_EQ(reloaded.working[2].flight.engineBestAltitude, 9000);
-    EXPECT_EQ(reloaded.working[12].planes.hitPoints[0], 1); // planes.dat was written first
+    EXPECT_EQ(reloaded.working[2].flight.engineBestAltitude, game.ws.reference[2].flight.engineBestAltitude);
+    EXPECT_EQ(reloaded.working[12].planes.hitPoints[0], game.ws.reference[12].planes.hitPoints[0]);
+    EXPECT_NE(reloaded.working[12].planes.hitPoints[0], 1);
     game.ws.compareValues();
     EXPECT_TRUE(game.ws.fltChanged[10]);
     EXPECT_TRUE(game.ws.fltChanged[2]); // the reference copy keeps its old values
