@@ -202,6 +202,8 @@ void putBackOne(const Entry& e)
         break;
     }
     case Entry::Whole: {
+        // The temporary file a kill may have left on the way goes too.
+        whole::removeStaleTemporaries(e.file);
         const sys::FileInfo now = sys::info(e.file);
         if (!e.before) {
             if (now.exists)
