@@ -11,6 +11,8 @@
 #include "tools/demogen/SortiekitDemo.h"
 #include "tools/demogen/WingsmithDemo.h"
 
+#include "menuwright/menufile/MenuFileWriter.h"
+
 #include "wingsmith/core/AircraftRoster.h"
 #include "wingsmith/core/FltRecord.h"
 
@@ -18,6 +20,7 @@
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -35,7 +38,7 @@ Bytes bytesOf(std::string_view text)
 
 class SeedWriter {
 public:
-    explicit SeedWriter(fs::path root) : root_(std::move(root)) {}
+    explicit SeedWriter(fs::path root) : root_(std::move(root)) { }
     void add(const std::string& target, const std::string& name, const Bytes& bytes)
     {
         const fs::path dir = root_ / target;
@@ -56,6 +59,19 @@ void wingsmithSeeds(SeedWriter& seeds)
     const Bytes table(data.begin() + tableAt, data.begin() + tableAt + static_cast<std::ptrdiff_t>(kGunTableSize));
     seeds.add("wingsmith_archives", "demo", fuzzing::joinParts({flt, table}));
     seeds.add("wingsmith_gun_table", "planes.dat", table);
+    for (int k = 0; k < kAircraftCount; k += 4) {
+        const auto entryAt = static_cast<std::ptrdiff_t>(kFltCdfDirectoryEntry * static_cast<std::size_t>(k));
+        const auto rowAt = static_cast<std::ptrdiff_t>(GunTableRow::kSize * static_cast<std::size_t>(k));
+        const auto recordAt
+            = static_cast<std::ptrdiff_t>(kFltCdfRecords + FltRecord::kSize * static_cast<std::size_t>(k));
+        Bytes seed{static_cast<std::uint8_t>(k)};
+        const Bytes parts
+            = fuzzing::joinParts({Bytes(flt.begin() + entryAt, flt.begin() + entryAt + kFltCdfDirectoryEntry),
+                Bytes(table.begin() + rowAt, table.begin() + rowAt + GunTableRow::kSize),
+                Bytes(flt.begin() + recordAt, flt.begin() + recordAt + FltRecord::kSize)});
+        seed.insert(seed.end(), parts.begin(), parts.end());
+        seeds.add("wingsmith_archive_entry", "entry" + std::to_string(k), seed);
+    }
     for (int k = 0; k < kAircraftCount; k += 3) {
         const auto row = static_cast<std::size_t>(k) * GunTableRow::kSize + GunTableRow::kGroupCount;
         Bytes seed{table[row], table[row + 1]};
@@ -64,7 +80,9 @@ void wingsmithSeeds(SeedWriter& seeds)
         seeds.add("wingsmith_flight_record", "record" + std::to_string(k), seed);
     }
     seeds.add("wingsmith_settings", "plain", bytesOf("[Paths]\r\nResourcepath=/home/pilot/Vantor\r\n"));
-    seeds.add("wingsmith_settings", "more", bytesOf("; settings\n[Window]\nLeft = 10\n\n[paths]\n resourcepath = C:\\Vantor \n"));
+    seeds.add("wingsmith_settings", "more",
+        bytesOf("; settings\n[Window]\nLeft = 10\n\n[paths]\n resourcepath "
+                "= C:\\Vantor \n"));
 }
 
 void menuwrightSeeds(SeedWriter& seeds)
@@ -76,6 +94,23 @@ void menuwrightSeeds(SeedWriter& seeds)
             seeds.add("menuwright_layout_text", "selection" + std::to_string(n++),
                 bytesOf(demogen::buildSelectionLayoutText(side, nonEmptyOnly)));
     seeds.add("menuwright_layout_text", "hangar", bytesOf(demogen::buildHangarLayoutText()));
+
+    // Menu files as the writer makes them of the demo's buttons.
+    const auto rowOf = [](const demogen::DemoButton& b) {
+        return menuwright::ButtonRow{b.caption, std::to_string(b.left), std::to_string(b.top), std::to_string(b.width),
+            std::to_string(b.height)};
+    };
+    menuwright::SelectionLayout selection;
+    selection.pictureName = demogen::kDemoUsaPicture;
+    const auto buttons = demogen::demoSelectionButtons(MenuDemoSide::USA);
+    for (std::size_t i = 0; i < buttons.size() && i < selection.rows.size(); ++i)
+        selection.rows[i] = rowOf(buttons[i]);
+    seeds.add("menu_file_reader", "selection_usa.mnu", menuwright::buildSelectionFile(selection));
+    menuwright::HangarLayout hangar;
+    const auto hangarButtons = demogen::demoHangarButtons();
+    for (std::size_t i = 0; i < hangarButtons.size() && i < hangar.rows.size(); ++i)
+        hangar.rows[i] = rowOf(hangarButtons[i]);
+    seeds.add("menu_file_reader", "hangar.mnu", menuwright::buildHangarFile(hangar));
 }
 
 void ordnixSeeds(SeedWriter& seeds)
@@ -99,8 +134,25 @@ void otherSeeds(SeedWriter& seeds)
     seeds.add("rosterly_squadron", "sqGR0001.dat", demogen::buildSquadronFile({16, 17, 29, 30, 255}, 5104));
 
     seeds.add("sortiekit_airbase_list", "airbase.txt", bytesOf(demogen::buildAirbaseTxt()));
+    {
+        // Lines of the demo's list, each after the first way of ending the one
+        // before.
+        const std::string text = demogen::buildAirbaseTxt();
+        std::size_t start = 0;
+        for (int entry = 0; start < text.size(); ++entry) {
+            const std::size_t end = std::min(text.find("\r\n", start) + 2, text.size());
+            if (entry % 9 == 4) {
+                Bytes seed{static_cast<std::uint8_t>(entry % 5)};
+                seed.insert(seed.end(), text.begin() + static_cast<std::ptrdiff_t>(start),
+                    text.begin() + static_cast<std::ptrdiff_t>(end));
+                seeds.add("sortiekit_airbase_entry", "entry" + std::to_string(entry), seed);
+            }
+            start = end;
+        }
+    }
     Bytes airfield{static_cast<std::uint8_t>(demogen::demoAirfieldNumber(0)),
-        static_cast<std::uint8_t>(demogen::demoAirfieldNumber(1)), static_cast<std::uint8_t>(demogen::demoAirfieldNumber(2)),
+        static_cast<std::uint8_t>(demogen::demoAirfieldNumber(1)),
+        static_cast<std::uint8_t>(demogen::demoAirfieldNumber(2)),
         static_cast<std::uint8_t>(demogen::demoAirfieldNumber(3))};
     const Bytes master = demogen::buildAirfieldBak();
     airfield.insert(airfield.end(), master.begin(), master.end());

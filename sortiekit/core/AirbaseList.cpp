@@ -36,21 +36,30 @@ std::string readable(const std::string& name)
 
 } // namespace
 
+std::optional<Airfield> AirbaseList::readEntry(DelimitedReader& reader)
+{
+    auto name = reader.next();
+    auto number = name ? reader.next() : std::nullopt;
+    if (!number)
+        return std::nullopt;
+    Airfield field;
+    field.name = std::move(*name);
+    field.numberText = std::move(*number);
+    field.number = hexFieldValue(field.numberText);
+    return field;
+}
+
 AirbaseList AirbaseList::parse(std::string_view text)
 {
     AirbaseList list;
     DelimitedReader reader(text);
     for (int i = 0; i < kCount; ++i) {
-        auto name = reader.next();
-        auto number = name ? reader.next() : std::nullopt;
-        if (!number) {
+        auto field = readEntry(reader);
+        if (!field) {
             throw SortiekitError("airbase.txt holds only " + std::to_string(i) + " of the " + std::to_string(kCount)
                 + " airfields the game has.");
         }
-        Airfield& field = list.airfields_[static_cast<std::size_t>(i)];
-        field.name = std::move(*name);
-        field.numberText = std::move(*number);
-        field.number = hexFieldValue(field.numberText);
+        list.airfields_[static_cast<std::size_t>(i)] = std::move(*field);
     }
     return list;
 }
@@ -63,6 +72,20 @@ AirbaseList AirbaseList::load(const std::filesystem::path& folder)
     return parse(common::readFileBytes(*file));
 }
 
+int AirbaseList::recordNumber(const Airfield& field)
+{
+    if (!field.number) {
+        throw SortiekitError("The number of " + readable(field.name) + " in airbase.txt, \""
+            + readable(field.numberText) + "\", does not fit in 16 bits.");
+    }
+    if (*field.number >= static_cast<int>(AirfieldFile::kRecordCount)) {
+        throw SortiekitError(readable(field.name) + " has the number " + std::to_string(*field.number)
+            + " in airbase.txt, but airfield.dat holds only the airfields 0 to "
+            + std::to_string(AirfieldFile::kRecordCount - 1) + ".");
+    }
+    return *field.number;
+}
+
 std::array<int, 4> AirbaseList::recordNumbers(const std::array<int, 4>& entries) const
 {
     std::array<int, 4> numbers{};
@@ -70,17 +93,7 @@ std::array<int, 4> AirbaseList::recordNumbers(const std::array<int, 4>& entries)
         const std::string slot = kBaseSlots[s].heading;
         if (entries[s] < 0 || entries[s] >= kCount)
             throw SortiekitError("No airfield is chosen for " + slot + ".");
-        const Airfield& field = airfields_[static_cast<std::size_t>(entries[s])];
-        if (!field.number) {
-            throw SortiekitError("The number of " + readable(field.name) + " in airbase.txt, \"" + readable(field.numberText)
-                + "\", does not fit in 16 bits.");
-        }
-        if (*field.number >= static_cast<int>(AirfieldFile::kRecordCount)) {
-            throw SortiekitError(readable(field.name) + " has the number " + std::to_string(*field.number)
-                + " in airbase.txt, but airfield.dat holds only the airfields 0 to "
-                + std::to_string(AirfieldFile::kRecordCount - 1) + ".");
-        }
-        numbers[s] = *field.number;
+        numbers[s] = recordNumber(airfields_[static_cast<std::size_t>(entries[s])]);
     }
     return numbers;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Airfield.h"
+#include "DelimitedReader.h"
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace sortiekit {
@@ -18,6 +20,14 @@ public:
     // Reads airbase.txt of the game folder. Throws SortiekitError when it
     // is missing or short, common::IoError when it cannot be read.
     static AirbaseList load(const std::filesystem::path& folder);
+
+    // The next entry of the text, as parse() reads each of the 162;
+    // nothing once the text is used up.
+    static std::optional<Airfield> readEntry(DelimitedReader& reader);
+    // The airfield.dat record number of a base chosen for `slot`. Throws
+    // SortiekitError, naming the airfield, for a number that does not fit
+    // or one beyond the records.
+    static int recordNumber(const Airfield& field);
 
     const Airfield& operator[](int entry) const { return airfields_.at(static_cast<std::size_t>(entry)); }
 
