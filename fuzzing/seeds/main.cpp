@@ -38,7 +38,7 @@ Bytes bytesOf(std::string_view text)
 
 class SeedWriter {
 public:
-    explicit SeedWriter(fs::path root) : root_(std::move(root)) { }
+    explicit SeedWriter(fs::path root) : root_(std::move(root)) {}
     void add(const std::string& target, const std::string& name, const Bytes& bytes)
     {
         const fs::path dir = root_ / target;
