@@ -9,7 +9,6 @@
 #include "WriteProtection.h"
 
 #include <algorithm>
-#include <fcntl.h>
 #include <vector>
 
 namespace common {
@@ -28,7 +27,7 @@ void checkName(const fs::path& target)
 // bytes as a stream: it is not a file to back up or replace.
 void writeStream(const fs::path& target, std::span<const std::uint8_t> bytes)
 {
-    const int fd = sys::open(target, O_WRONLY, target);
+    const int fd = sys::open(target, sys::Access::Write, target);
     try {
         sys::writeOut(fd, bytes, target);
     } catch (...) {

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fcntl.h>
 #include <utility>
 
 namespace common {
@@ -25,7 +24,7 @@ BinaryFile BinaryFile::open(const std::filesystem::path& path, Mode mode)
     FileJournal::settleAround(path);
     if (mode == Mode::ReadWrite)
         refuseIfWriteProtected(path);
-    const int fd = sys::open(path, mode == Mode::Read ? O_RDONLY : O_RDWR, path);
+    const int fd = sys::open(path, mode == Mode::Read ? sys::Access::Read : sys::Access::ReadWrite, path);
     BinaryFile file(fd, path, mode);
     file.size_ = sys::size(fd, path);
     return file;

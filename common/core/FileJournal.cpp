@@ -8,7 +8,6 @@
 #include "WholeFile.h"
 
 #include <chrono>
-#include <fcntl.h>
 #include <string>
 #include <thread>
 
@@ -189,7 +188,7 @@ void putBackOne(const Entry& e)
 {
     switch (e.kind) {
     case Entry::Patch: {
-        const int fd = sys::open(e.file, O_RDWR, e.file);
+        const int fd = sys::open(e.file, sys::Access::ReadWrite, e.file);
         try {
             for (const auto& [pos, bytes] : e.ranges)
                 sys::writeAt(fd, pos, bytes, e.file);
@@ -236,7 +235,7 @@ int openLocked(const fs::path& path, bool create, bool wait, const fs::path& sho
 {
     const auto deadline = std::chrono::steady_clock::now() + kPatience;
     for (;;) {
-        const int fd = sys::open(path, O_RDWR | (create ? O_CREAT : 0), shown);
+        const int fd = sys::open(path, create ? sys::Access::ReadWriteCreate : sys::Access::ReadWrite, shown);
         if (!sys::lock(fd, false)) {
             sys::closeQuietly(fd);
             if (!wait)

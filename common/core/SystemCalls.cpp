@@ -50,11 +50,15 @@ void passSeam(FileOp op, const fs::path& shown)
 
 } // namespace
 
-int open(const fs::path& path, int flags, const fs::path& shown)
+int open(const fs::path& path, Access access, const fs::path& shown)
 {
     // Only opens that may change the file count: the seam walks writers.
-    if ((flags & O_ACCMODE) != O_RDONLY)
+    if (access != Access::Read)
         passSeam(FileOp::Open, shown);
+    const int flags = access == Access::Read ? O_RDONLY
+        : access == Access::Write            ? O_WRONLY
+        : access == Access::ReadWrite        ? O_RDWR
+                                             : O_RDWR | O_CREAT;
     int fd;
     do
         fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);

@@ -10,8 +10,15 @@
 // naming `shown`, the path as the program gave it.
 namespace common::sys {
 
+enum class Access {
+    Read,
+    Write,
+    ReadWrite,
+    ReadWriteCreate, // made when missing
+};
+
 // Opening for reading does not pass the seam.
-int open(const std::filesystem::path& path, int flags, const std::filesystem::path& shown);
+int open(const std::filesystem::path& path, Access access, const std::filesystem::path& shown);
 // A new file with a unique name beside `target`, opened exclusively and
 // locked (lock()), so that a clean-up can tell it from one left by a kill.
 int createTemporary(const std::filesystem::path& target, std::filesystem::path& temp,

@@ -5,7 +5,6 @@
 #include "SystemCalls.h"
 
 #include <algorithm>
-#include <fcntl.h>
 #include <vector>
 
 namespace common::whole {
@@ -39,7 +38,7 @@ void removeStaleTemporaries(const fs::path& real)
             continue;
         int fd = -1;
         try {
-            fd = sys::open(it->path(), O_RDONLY, it->path());
+            fd = sys::open(it->path(), sys::Access::Read, it->path());
         } catch (const IoError&) {
             continue;
         }
@@ -78,7 +77,7 @@ void replaceByRename(const fs::path& real, std::span<const std::uint8_t> bytes, 
 
 void rewriteInPlace(const fs::path& real, std::span<const std::uint8_t> bytes, const fs::path& shown)
 {
-    const int fd = sys::open(real, O_RDWR, shown);
+    const int fd = sys::open(real, sys::Access::ReadWrite, shown);
     try {
         sys::writeAt(fd, 0, bytes, shown);
         sys::resize(fd, bytes.size(), shown);
