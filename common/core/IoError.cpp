@@ -15,6 +15,7 @@ std::string ioErrorText(IoFailure failure, int code)
     case IoFailure::ReadBeyondEnd: return "Read beyond end of file";
     case IoFailure::DiskFull: return "Disk full";
     case IoFailure::NotVerified: return "The written data did not read back the same";
+    case IoFailure::InUse: return "File in use by another program";
     case IoFailure::Other: break;
     }
     return "I/O error " + std::to_string(code);
@@ -37,6 +38,9 @@ IoFailure ioFailureFromErrno(int err)
     case EPERM:
     case EROFS:
         return IoFailure::AccessDenied;
+    case EBUSY:
+    case ETXTBSY:
+        return IoFailure::InUse;
     case ENOSPC:
     case EFBIG: // a file-size limit reads as a full disk to the user
 #ifdef EDQUOT

@@ -16,6 +16,7 @@ enum class IoFailure {
     ReadBeyondEnd,
     DiskFull,
     NotVerified, // the bytes read back were not the bytes written
+    InUse,       // another program holds the file and shares it with nobody
     Other,
 };
 

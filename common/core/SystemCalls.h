@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <span>
 #include <vector>
@@ -83,5 +84,8 @@ void restoreAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data);
 std::filesystem::path finalTarget(const std::filesystem::path& path);
 // The permission bits a newly created file gets (0666 less the umask).
 unsigned defaultMode();
+
+// The local time of `t`, as the backup folders are named by it.
+std::tm localTime(std::time_t t);
 
 } // namespace common::sys
