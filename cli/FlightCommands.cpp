@@ -22,6 +22,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <set>
 
@@ -147,11 +148,21 @@ std::vector<ImportRow> rowsFromCsv(const std::string& text)
         return {};
     const auto& header = lines.front().fields;
     std::size_t aircraftColumn = header.size();
-    for (std::size_t c = 0; c < header.size(); ++c)
+    std::set<std::string> columns;
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        // A second column of one name would overwrite the first unseen.
+        if (!columns.insert(header[c]).second)
+            throw FlightImportError("row 1: column " + header[c] + " is given twice");
         if (header[c] == toText(kAircraftColumn))
             aircraftColumn = c;
-    if (aircraftColumn == header.size())
-        throw FlightImportError("row 1: no column named aircraft");
+    }
+    if (aircraftColumn == header.size()) {
+        // Spreadsheets set to a decimal comma save with semicolons.
+        const bool semicolons = std::any_of(
+            header.begin(), header.end(), [](const std::string& name) { return name.find(';') != std::string::npos; });
+        throw FlightImportError(
+            semicolons ? "row 1: the separator is ';' where ',' is expected" : "row 1: no column named aircraft");
+    }
     std::vector<ImportRow> rows;
     for (std::size_t n = 1; n < lines.size(); ++n) {
         const CsvLine& line = lines[n];
@@ -208,6 +219,31 @@ std::vector<ImportRow> rowsFromJson(const std::string& text)
     return rows;
 }
 
+// Names the first few values of `changes` that look rounded by a
+// spreadsheet, and how many there are; empty when none does.
+std::string roundedValues(const std::vector<FieldChange>& changes)
+{
+    constexpr std::size_t kNamed = 3;
+    std::vector<std::string> named;
+    std::size_t count = 0;
+    for (const FieldChange& c : changes) {
+        if (!c.looksRounded)
+            continue;
+        if (++count <= kNamed)
+            named.push_back(std::string(rosterByPosition(c.position).caption) + " " + c.field->name + " (" + c.before
+                + " -> " + c.after + ")");
+    }
+    if (count == 0)
+        return {};
+    std::string text
+        = std::to_string(count) + (count == 1 ? " value looks" : " values look") + " rounded by a spreadsheet: ";
+    for (std::size_t n = 0; n < named.size(); ++n)
+        text += (n == 0 ? "" : n + 1 == named.size() && count == named.size() ? " and " : ", ") + named[n];
+    if (count > named.size())
+        text += " and " + std::to_string(count - named.size()) + " more";
+    return text;
+}
+
 std::string changeLine(const FieldChange& c, const AircraftFiles& files)
 {
     const RosterRow& row = rosterByPosition(c.position);
@@ -222,12 +258,17 @@ int importCommand(const QStringList& arguments)
     parser.addPositionalArgument("FILE", "A table written by flight export (CSV or JSON).");
     parser.addPositionalArgument("GAME", "The game folder.");
     parser.addOption({"dry-run", "Lists the changes and writes nothing."});
+    parser.addOption({"strict",
+        "Refuses the table when values look rounded by a spreadsheet (a zero's sign lost, long values shortened)."});
     if (!parseCommand(parser, arguments,
             "vantor flight import: writes the fields whose value differs into planes.dat and the loose flight files.",
             2, 2))
         return 0;
     const auto tablePath = toPath(parser.positionalArguments().at(0));
-    const std::string text = readInput(tablePath);
+    std::string text = readInput(tablePath);
+    // Spreadsheets begin "CSV UTF-8" with a byte-order mark.
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.erase(0, 3);
     const AircraftFiles files = readGame(parser.positionalArguments().at(1));
 
     std::vector<FieldChange> changes;
@@ -239,6 +280,12 @@ int importCommand(const QStringList& arguments)
         changes = planFlightImport(files, json ? rowsFromJson(text) : rowsFromCsv(text));
     } catch (const FlightImportError& e) {
         throw Refusal(aboutFile(tablePath, e.what()));
+    }
+    if (const std::string rounded = roundedValues(changes); !rounded.empty()) {
+        if (parser.isSet("strict"))
+            throw Refusal(aboutFile(tablePath, rounded + "; nothing was changed"));
+        std::fprintf(stderr, "vantor: %s\n",
+            aboutFile(tablePath, rounded + "; imported as given (--strict refuses them)").c_str());
     }
     std::string out;
     for (const FieldChange& c : changes)
