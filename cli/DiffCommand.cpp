@@ -89,11 +89,7 @@ std::map<std::string, std::string> listFiles(const fs::path& root)
 
 class Comparison {
 public:
-    Comparison(fs::path a, fs::path b)
-        : a_(std::move(a))
-        , b_(std::move(b))
-    {
-    }
+    Comparison(fs::path a, fs::path b) : a_(std::move(a)), b_(std::move(b)) {}
 
     std::vector<Difference> run()
     {
@@ -124,14 +120,16 @@ private:
 
     void compareAircraft()
     {
-        std::optional<wingsmith::AircraftFiles> a, b;
         try {
-            a = wingsmith::readAircraftFiles(a_.string());
-            b = wingsmith::readAircraftFiles(b_.string());
+            aircraftA_ = wingsmith::readAircraftFiles(a_.string());
+            aircraftB_ = wingsmith::readAircraftFiles(b_.string());
         } catch (const common::IoError&) {
+            aircraftA_.reset();
             return; // not both installations hold the aircraft; their files compare by bytes
         }
         aircraftCompared_ = true;
+        const auto& a = aircraftA_;
+        const auto& b = aircraftB_;
         for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
             const auto idx = static_cast<std::size_t>(p);
             const std::string caption(wingsmith::rosterByPosition(p).caption);
@@ -185,6 +183,24 @@ private:
         } else if (aircraftCompared_ && isRosterFile(key)) {
             for (const auto& f : wingsmith::fltRecordFields())
                 mark(seen, f.offset, wingsmith::fieldWidth(f.type));
+        } else if (aircraftCompared_ && key == lowerCase(std::string(wingsmith::kFltCdfName))) {
+            // The records both sides took from the archive were compared by field.
+            for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
+                const auto idx = static_cast<std::size_t>(p);
+                if (!aircraftA_->recordFromArchive[idx] || !aircraftB_->recordFromArchive[idx])
+                    continue;
+                const std::size_t start = wingsmith::kFltCdfRecords
+                    + wingsmith::FltRecord::kSize
+                        * static_cast<std::size_t>(wingsmith::rosterByPosition(p).archiveIndex);
+                for (const auto& f : wingsmith::fltRecordFields())
+                    mark(seen, start + f.offset, wingsmith::fieldWidth(f.type));
+            }
+        } else if (aircraftCompared_ && key == lowerCase(std::string(wingsmith::kDataCdfName))
+            && aircraftA_->gunTableFromArchive && aircraftB_->gunTableFromArchive) {
+            for (std::size_t row = 0; row < wingsmith::kAircraftCount; ++row)
+                for (const auto& f : wingsmith::gunTableRowFields())
+                    mark(seen, wingsmith::kDataCdfGunTable + wingsmith::GunTableRow::kSize * row + f.offset,
+                        wingsmith::fieldWidth(f.type));
         }
         otherBytes(nameA, a, b, seen);
     }
@@ -345,6 +361,7 @@ private:
     fs::path a_, b_;
     std::vector<Difference> out_;
     bool aircraftCompared_ = false;
+    std::optional<wingsmith::AircraftFiles> aircraftA_, aircraftB_;
 };
 
 std::string humanText(const std::vector<Difference>& differences)

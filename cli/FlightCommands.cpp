@@ -123,8 +123,9 @@ int exportCommand(const QStringList& arguments)
     QJsonArray aircraft;
     for (int p : positions) {
         QJsonObject object;
-        object.insert(kAircraftColumn, QString::fromUtf8(rosterByPosition(p).caption.data(),
-                                           static_cast<qsizetype>(rosterByPosition(p).caption.size())));
+        object.insert(kAircraftColumn,
+            QString::fromUtf8(
+                rosterByPosition(p).caption.data(), static_cast<qsizetype>(rosterByPosition(p).caption.size())));
         for (const AnyField& f : fields) {
             const std::string text = valueOf(files, p, f);
             if (!text.empty())
@@ -187,8 +188,8 @@ std::vector<ImportRow> rowsFromJson(const std::string& text)
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
     if (document.isNull())
-        throw FlightImportError("not JSON: " + error.errorString().toStdString() + " at character "
-            + std::to_string(error.offset));
+        throw FlightImportError(
+            "not JSON: " + error.errorString().toStdString() + " at character " + std::to_string(error.offset));
     if (!document.isArray())
         throw FlightImportError("the JSON is not an array of aircraft");
     std::vector<ImportRow> rows;
@@ -346,8 +347,8 @@ int showCommand(const QStringList& arguments)
     QCommandLineParser parser;
     parser.addPositionalArgument("GAME", "The game folder.");
     parser.addPositionalArgument("AIRCRAFT", "The aircraft, by name or number.");
-    if (!parseCommand(parser, arguments, "vantor flight show: an aircraft's values, page by page as Wingsmith shows them.",
-            2, 2))
+    if (!parseCommand(
+            parser, arguments, "vantor flight show: an aircraft's values, page by page as Wingsmith shows them.", 2, 2))
         return 0;
     const int p = positionArgument(parser.positionalArguments().at(1));
     const AircraftFiles files = readGame(parser.positionalArguments().at(0));

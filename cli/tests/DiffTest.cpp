@@ -102,6 +102,19 @@ const std::vector<DiffCase>& diffCases()
                 return std::vector<std::string>{
                     "loadout.dat: 2 bytes differ outside the compared fields, at offsets 7924, 7928"};
             }},
+        {"ArchivesComparedByField",
+            [](const fs::path&, const fs::path& b) {
+                // P-51D's best altitude in FLT.CDF (record 24), and a byte
+                // of DATA.CDF: the gun table there is not the one in use.
+                editFile(b / "FLT.CDF", [](Bytes& cdf) {
+                    common::le::putF32(cdf, wingsmith::kFltCdfRecords + wingsmith::FltRecord::kSize * 24 + 4, 7777.25f);
+                });
+                editFile(b / "DATA.CDF", [](Bytes& cdf) { cdf.at(wingsmith::kDataCdfGunTable + 100) ^= 0xFF; });
+            },
+            [](const fs::path&) {
+                return std::vector<std::string>{"P51D.FLT: P-51D engineBestAltitude: 7900 -> 7777.25",
+                    "DATA.CDF: 1 byte differs, at offset " + std::to_string(wingsmith::kDataCdfGunTable + 100)};
+            }},
         {"FilesOfDifferentSizes",
             [](const fs::path& a, const fs::path& b) {
                 common::writeAllBytes(a / "notes.bin", {1, 2, 3});

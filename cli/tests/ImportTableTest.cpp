@@ -37,7 +37,7 @@ void PrintTo(const RefusedTable& c, std::ostream* os)
     *os << c.name;
 }
 
-class RefusedTableTest : public ImportTable, public ::testing::WithParamInterface<RefusedTable> { };
+class RefusedTableTest : public ImportTable, public ::testing::WithParamInterface<RefusedTable> {};
 
 TEST_P(RefusedTableTest, IsRefusedInOneLineAndChangesNothing)
 {

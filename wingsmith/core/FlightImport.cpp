@@ -54,8 +54,8 @@ std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std:
         if (p < 0)
             throw FlightImportError(row.where + ": no aircraft is named '" + row.aircraft + "'");
         if (!seen.insert(p).second)
-            throw FlightImportError(row.where + ": aircraft " + std::string(rosterByPosition(p).caption)
-                + " is given twice");
+            throw FlightImportError(
+                row.where + ": aircraft " + std::string(rosterByPosition(p).caption) + " is given twice");
 
         std::vector<Given> given;
         int groupCount = files.groupCount(p);

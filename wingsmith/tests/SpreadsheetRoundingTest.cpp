@@ -11,7 +11,7 @@ struct RoundingCase {
     bool rounded;
 };
 
-class SpreadsheetRounding : public ::testing::TestWithParam<RoundingCase> { };
+class SpreadsheetRounding : public ::testing::TestWithParam<RoundingCase> {};
 
 TEST_P(SpreadsheetRounding, TellsASpreadsheetsRoundingFromATypedValue)
 {
