@@ -183,6 +183,42 @@ std::vector<ImportRow> rowsFromCsv(const std::string& text)
     return rows;
 }
 
+// QJsonObject keeps the last of two equal keys unseen, so the text itself
+// is read for the keys of each object of the top-level array, as written.
+void refuseRepeatedJsonKeys(const std::string& text)
+{
+    std::vector<char> open;
+    std::vector<std::set<std::string>> keys;
+    int row = 0;
+    bool expectKey = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"') {
+            const std::size_t start = ++i;
+            while (i < text.size() && text[i] != '"')
+                i += text[i] == '\\' ? 2 : 1;
+            if (expectKey && open.size() == 2) {
+                const std::string key = text.substr(start, i - start);
+                if (!keys.back().insert(key).second)
+                    throw FlightImportError("row " + std::to_string(row) + ": field " + key + " is given twice");
+            }
+            expectKey = false;
+        } else if (c == '{' || c == '[') {
+            open.push_back(c);
+            expectKey = c == '{';
+            if (c == '{' && open.size() == 2) {
+                ++row;
+                keys.emplace_back();
+            }
+        } else if (c == '}' || c == ']') {
+            if (!open.empty())
+                open.pop_back();
+        } else if (c == ',') {
+            expectKey = !open.empty() && open.back() == '{';
+        }
+    }
+}
+
 std::vector<ImportRow> rowsFromJson(const std::string& text)
 {
     QJsonParseError error{};
@@ -192,6 +228,7 @@ std::vector<ImportRow> rowsFromJson(const std::string& text)
             "not JSON: " + error.errorString().toStdString() + " at character " + std::to_string(error.offset));
     if (!document.isArray())
         throw FlightImportError("the JSON is not an array of aircraft");
+    refuseRepeatedJsonKeys(text);
     std::vector<ImportRow> rows;
     int n = 0;
     for (const QJsonValue& entry : document.array()) {
