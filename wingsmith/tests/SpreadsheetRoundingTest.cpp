@@ -11,6 +11,11 @@ struct RoundingCase {
     bool rounded;
 };
 
+void PrintTo(const RoundingCase& c, std::ostream* os)
+{
+    *os << c.stored << " -> " << c.imported;
+}
+
 class SpreadsheetRounding : public ::testing::TestWithParam<RoundingCase> {};
 
 TEST_P(SpreadsheetRounding, TellsASpreadsheetsRoundingFromATypedValue)
