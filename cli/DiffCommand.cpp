@@ -3,9 +3,8 @@
 #include "CommandLine.h"
 
 #include "menuwright/menufile/MenuFileReader.h"
-#include "ordnix/core/LoadoutImage.h"
+#include "ordnix/core/LoadoutFieldPositions.h"
 #include "ordnix/core/LoadoutLayout.h"
-#include "ordnix/core/LoadoutRecord.h"
 #include "ordnix/core/NameLists.h"
 #include "rosterly/core/PlaneList.h"
 #include "rosterly/core/SquadronFile.h"
@@ -21,6 +20,7 @@
 
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
+#include "common/core/ScratchFiles.h"
 #include "common/core/TextLines.h"
 
 #include <QJsonArray>
@@ -45,6 +45,8 @@ struct Difference {
     std::string field;
     std::string a;
     std::string b;
+    // "bytes": the offsets that differ, as runs of first and last offset.
+    std::vector<std::pair<std::size_t, std::size_t>> runs;
 };
 
 using Bytes = std::vector<std::uint8_t>;
@@ -64,7 +66,8 @@ std::string lowerCase(std::string text)
 }
 
 // Every regular file below `root`, by its relative path in lower case. The
-// tools' own Backups/ folder holds copies, not the installation: left out.
+// tools' own Backups/ folder holds copies, not the installation, and the
+// file layer's scratch files are its own passing state: both left out.
 std::map<std::string, std::string> listFiles(const fs::path& root)
 {
     std::map<std::string, std::string> files;
@@ -75,7 +78,7 @@ std::map<std::string, std::string> listFiles(const fs::path& root)
             it.disable_recursion_pending();
             continue;
         }
-        if (it->is_regular_file(ec))
+        if (it->is_regular_file(ec) && !common::isScratchFileName(it->path().filename().string()))
             files.emplace(lowerCase(fs::relative(it->path(), root).generic_string()),
                 fs::relative(it->path(), root).generic_string());
     }
@@ -95,10 +98,10 @@ public:
         compareAircraft();
         for (const auto& [key, name] : filesA)
             if (!filesB.count(key))
-                out_.push_back({"only", name, "", "", "present", ""});
+                out_.push_back({"only", name, "", "", "present", "", {}});
         for (const auto& [key, name] : filesB)
             if (!filesA.count(key))
-                out_.push_back({"only", name, "", "", "", "present"});
+                out_.push_back({"only", name, "", "", "", "present", {}});
         for (const auto& [key, nameA] : filesA) {
             const auto other = filesB.find(key);
             if (other != filesB.end())
@@ -112,19 +115,21 @@ private:
         const std::string& b)
     {
         if (a != b)
-            out_.push_back({"field", file, item, name, a, b});
+            out_.push_back({"field", file, item, name, a, b, {}});
     }
 
     void compareAircraft()
     {
-        std::optional<wingsmith::AircraftFiles> a, b;
         try {
-            a = wingsmith::readAircraftFiles(a_.string());
-            b = wingsmith::readAircraftFiles(b_.string());
+            aircraftA_ = wingsmith::readAircraftFiles(a_.string());
+            aircraftB_ = wingsmith::readAircraftFiles(b_.string());
         } catch (const common::IoError&) {
+            aircraftA_.reset();
             return; // not both installations hold the aircraft; their files compare by bytes
         }
         aircraftCompared_ = true;
+        const auto& a = aircraftA_;
+        const auto& b = aircraftB_;
         for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
             const auto idx = static_cast<std::size_t>(p);
             const std::string caption(wingsmith::rosterByPosition(p).caption);
@@ -137,11 +142,12 @@ private:
         }
     }
 
+    // A gun group beyond the group count still holds bytes the game keeps:
+    // they are compared too, marked as not in use.
     static std::string text(const wingsmith::AircraftFiles& files, int p, const wingsmith::RecordField& f, bool row)
     {
-        if (!wingsmith::fieldInUse(f, files.groupCount(p)))
-            return "(not in use)";
-        return wingsmith::fieldText(row ? files.row(p) : files.record(p), f);
+        const std::string value = wingsmith::fieldText(row ? files.row(p) : files.record(p), f);
+        return wingsmith::fieldInUse(f, files.groupCount(p)) ? value : value + " (not in use)";
     }
 
     // Bytes a comparison has looked at field by field are marked in `seen`;
@@ -177,6 +183,24 @@ private:
         } else if (aircraftCompared_ && isRosterFile(key)) {
             for (const auto& f : wingsmith::fltRecordFields())
                 mark(seen, f.offset, wingsmith::fieldWidth(f.type));
+        } else if (aircraftCompared_ && key == lowerCase(std::string(wingsmith::kFltCdfName))) {
+            // The records both sides took from the archive were compared by field.
+            for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
+                const auto idx = static_cast<std::size_t>(p);
+                if (!aircraftA_->recordFromArchive[idx] || !aircraftB_->recordFromArchive[idx])
+                    continue;
+                const std::size_t start = wingsmith::kFltCdfRecords
+                    + wingsmith::FltRecord::kSize
+                        * static_cast<std::size_t>(wingsmith::rosterByPosition(p).archiveIndex);
+                for (const auto& f : wingsmith::fltRecordFields())
+                    mark(seen, start + f.offset, wingsmith::fieldWidth(f.type));
+            }
+        } else if (aircraftCompared_ && key == lowerCase(std::string(wingsmith::kDataCdfName))
+            && aircraftA_->gunTableFromArchive && aircraftB_->gunTableFromArchive) {
+            for (std::size_t row = 0; row < wingsmith::kAircraftCount; ++row)
+                for (const auto& f : wingsmith::gunTableRowFields())
+                    mark(seen, wingsmith::kDataCdfGunTable + wingsmith::GunTableRow::kSize * row + f.offset,
+                        wingsmith::fieldWidth(f.type));
         }
         otherBytes(nameA, a, b, seen);
     }
@@ -189,59 +213,71 @@ private:
         return false;
     }
 
+    // Every differing byte no field has reported, by its offset.
     void otherBytes(const std::string& file, const Bytes& a, const Bytes& b, const Seen& seen)
     {
         const bool known = std::find(seen.begin(), seen.end(), true) != seen.end();
         std::size_t count = 0;
-        std::size_t first = seen.size();
+        std::vector<std::pair<std::size_t, std::size_t>> runs;
         for (std::size_t n = 0; n < seen.size(); ++n) {
-            if (!seen[n] && a[n] != b[n]) {
-                ++count;
-                first = std::min(first, n);
-            }
+            if (seen[n] || a[n] == b[n])
+                continue;
+            ++count;
+            if (!runs.empty() && runs.back().second + 1 == n)
+                runs.back().second = n;
+            else
+                runs.emplace_back(n, n);
         }
         std::string detail;
         if (a.size() != b.size())
             detail = "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size()) + " bytes";
-        else if (count > 0)
-            detail = std::to_string(count) + (known ? " bytes differ outside the compared fields" : " bytes differ")
-                + ", first at offset " + std::to_string(first);
+        if (count > 0) {
+            if (!detail.empty())
+                detail += "; ";
+            detail += std::to_string(count) + (count == 1 ? " byte differs" : " bytes differ")
+                + (known ? " outside the compared fields" : "") + ", at " + offsetsText(runs);
+        }
         if (!detail.empty())
-            out_.push_back({"bytes", file, detail, "", "", ""});
+            out_.push_back({"bytes", file, detail, "", "", "", std::move(runs)});
     }
 
+    static std::string offsetsText(const std::vector<std::pair<std::size_t, std::size_t>>& runs)
+    {
+        std::string text = runs.size() == 1 && runs[0].first == runs[0].second ? "offset " : "offsets ";
+        for (std::size_t r = 0; r < runs.size(); ++r) {
+            text += (r > 0 ? ", " : "") + std::to_string(runs[r].first);
+            if (runs[r].second != runs[r].first)
+                text += "-" + std::to_string(runs[r].second);
+        }
+        return text;
+    }
+
+    // The named bytes of the loadout records and of the option blocks, as
+    // the editor reads them.
     void compareLoadout(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
     {
         if (a.size() < ordnix::kRecordsEnd || b.size() < ordnix::kRecordsEnd)
             return;
         const ordnix::NameLists lists = ordnix::LoadLists(b_ / fs::path(file).parent_path());
-        const ordnix::LoadoutImage imageA(a, file), imageB(b, file);
+        const auto named = [&](const std::string& item, const std::vector<ordnix::NamedPosition>& fields) {
+            for (const ordnix::NamedPosition& f : fields) {
+                const std::size_t at = f.position - 1;
+                mark(seen, at, 1);
+                field(file, item, f.field, std::to_string(a[at]), std::to_string(b[at]));
+            }
+        };
+        std::size_t codes = lists.planes.count();
         for (std::size_t i = 0; i < ordnix::kRecordCount; ++i) {
-            const auto ra = ordnix::ReadRecord(imageA, i);
-            const auto rb = ordnix::ReadRecord(imageB, i);
-            const std::string item = "record " + std::to_string(i) + " ("
-                + lists.planes.nameOf(std::stod(rb.planeCode), rb.planeCode) + ")";
-            const std::size_t start = ordnix::RecordStart(i) - 1;
-            mark(seen, start, 1);
-            mark(seen, start + 2, 1);
-            for (std::size_t j = 0; j < ordnix::kSlotCount; ++j) {
-                mark(seen, start + 4 + 8 * j, 5);
-                mark(seen, start + 4 + 8 * j + 6, 1);
-            }
-            field(file, item, "planeCode", ra.planeCode, rb.planeCode);
-            field(file, item, "usedSlots", ra.usedSlots, rb.usedSlots);
-            for (std::size_t j = 0; j < ordnix::kSlotCount; ++j) {
-                const auto& sa = ra.weaponSlots[j];
-                const auto& sb = rb.weaponSlots[j];
-                const std::string slot = "slot" + std::to_string(j + 1) + ".";
-                field(file, item, slot + "weapon", sa.weapon, sb.weapon);
-                field(file, item, slot + "rack", sa.rack, sb.rack);
-                field(file, item, slot + "number", sa.number, sb.number);
-                field(file, item, slot + "location", sa.location, sb.location);
-                field(file, item, slot + "ifd", sa.ifd, sb.ifd);
-                field(file, item, slot + "dbf", sa.dbf, sb.dbf);
-            }
+            const std::uint8_t code = b[ordnix::RecordStart(i) - 1];
+            codes = std::max<std::size_t>(codes, std::max(code, a[ordnix::RecordStart(i) - 1]) + 1u);
+            named("record " + std::to_string(i) + " (" + lists.planes.nameOf(code, std::to_string(code)) + ")",
+                ordnix::RecordFieldPositions(i));
         }
+        // One option block per aircraft code, as far as both files reach.
+        for (std::size_t p = 0; p < codes && ordnix::LastOptionPosition(p) <= std::min(a.size(), b.size()); ++p)
+            named("options of code " + std::to_string(p) + " ("
+                    + lists.planes.nameOf(static_cast<double>(p), std::to_string(p)) + ")",
+                ordnix::MissionFieldPositions(p));
     }
 
     void compareSquadron(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
@@ -325,6 +361,7 @@ private:
     fs::path a_, b_;
     std::vector<Difference> out_;
     bool aircraftCompared_ = false;
+    std::optional<wingsmith::AircraftFiles> aircraftA_, aircraftB_;
 };
 
 std::string humanText(const std::vector<Difference>& differences)
@@ -352,6 +389,10 @@ std::string jsonText(const std::vector<Difference>& differences)
             o.insert("side", d.a.empty() ? "B" : "A");
         } else if (d.kind == "bytes") {
             o.insert("detail", QString::fromStdString(d.item));
+            QJsonArray runs;
+            for (const auto& [first, last] : d.runs)
+                runs.append(QJsonArray{static_cast<qint64>(first), static_cast<qint64>(last)});
+            o.insert("offsets", runs);
         } else {
             o.insert("item", QString::fromStdString(d.item));
             o.insert("field", QString::fromStdString(d.field));

@@ -22,6 +22,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <set>
 
@@ -122,8 +123,9 @@ int exportCommand(const QStringList& arguments)
     QJsonArray aircraft;
     for (int p : positions) {
         QJsonObject object;
-        object.insert(kAircraftColumn, QString::fromUtf8(rosterByPosition(p).caption.data(),
-                                           static_cast<qsizetype>(rosterByPosition(p).caption.size())));
+        object.insert(kAircraftColumn,
+            QString::fromUtf8(
+                rosterByPosition(p).caption.data(), static_cast<qsizetype>(rosterByPosition(p).caption.size())));
         for (const AnyField& f : fields) {
             const std::string text = valueOf(files, p, f);
             if (!text.empty())
@@ -147,11 +149,21 @@ std::vector<ImportRow> rowsFromCsv(const std::string& text)
         return {};
     const auto& header = lines.front().fields;
     std::size_t aircraftColumn = header.size();
-    for (std::size_t c = 0; c < header.size(); ++c)
+    std::set<std::string> columns;
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        // A second column of one name would overwrite the first unseen.
+        if (!columns.insert(header[c]).second)
+            throw FlightImportError("row 1: column " + header[c] + " is given twice");
         if (header[c] == toText(kAircraftColumn))
             aircraftColumn = c;
-    if (aircraftColumn == header.size())
-        throw FlightImportError("row 1: no column named aircraft");
+    }
+    if (aircraftColumn == header.size()) {
+        // Spreadsheets set to a decimal comma save with semicolons.
+        const bool semicolons = std::any_of(
+            header.begin(), header.end(), [](const std::string& name) { return name.find(';') != std::string::npos; });
+        throw FlightImportError(
+            semicolons ? "row 1: the separator is ';' where ',' is expected" : "row 1: no column named aircraft");
+    }
     std::vector<ImportRow> rows;
     for (std::size_t n = 1; n < lines.size(); ++n) {
         const CsvLine& line = lines[n];
@@ -171,15 +183,52 @@ std::vector<ImportRow> rowsFromCsv(const std::string& text)
     return rows;
 }
 
+// QJsonObject keeps the last of two equal keys unseen, so the text itself
+// is read for the keys of each object of the top-level array, as written.
+void refuseRepeatedJsonKeys(const std::string& text)
+{
+    std::vector<char> open;
+    std::vector<std::set<std::string>> keys;
+    int row = 0;
+    bool expectKey = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"') {
+            const std::size_t start = ++i;
+            while (i < text.size() && text[i] != '"')
+                i += text[i] == '\\' ? 2 : 1;
+            if (expectKey && open.size() == 2) {
+                const std::string key = text.substr(start, i - start);
+                if (!keys.back().insert(key).second)
+                    throw FlightImportError("row " + std::to_string(row) + ": field " + key + " is given twice");
+            }
+            expectKey = false;
+        } else if (c == '{' || c == '[') {
+            open.push_back(c);
+            expectKey = c == '{';
+            if (c == '{' && open.size() == 2) {
+                ++row;
+                keys.emplace_back();
+            }
+        } else if (c == '}' || c == ']') {
+            if (!open.empty())
+                open.pop_back();
+        } else if (c == ',') {
+            expectKey = !open.empty() && open.back() == '{';
+        }
+    }
+}
+
 std::vector<ImportRow> rowsFromJson(const std::string& text)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
     if (document.isNull())
-        throw FlightImportError("not JSON: " + error.errorString().toStdString() + " at character "
-            + std::to_string(error.offset));
+        throw FlightImportError(
+            "not JSON: " + error.errorString().toStdString() + " at character " + std::to_string(error.offset));
     if (!document.isArray())
         throw FlightImportError("the JSON is not an array of aircraft");
+    refuseRepeatedJsonKeys(text);
     std::vector<ImportRow> rows;
     int n = 0;
     for (const QJsonValue& entry : document.array()) {
@@ -208,6 +257,31 @@ std::vector<ImportRow> rowsFromJson(const std::string& text)
     return rows;
 }
 
+// Names the first few values of `changes` that look rounded by a
+// spreadsheet, and how many there are; empty when none does.
+std::string roundedValues(const std::vector<FieldChange>& changes)
+{
+    constexpr std::size_t kNamed = 3;
+    std::vector<std::string> named;
+    std::size_t count = 0;
+    for (const FieldChange& c : changes) {
+        if (!c.looksRounded)
+            continue;
+        if (++count <= kNamed)
+            named.push_back(std::string(rosterByPosition(c.position).caption) + " " + c.field->name + " (" + c.before
+                + " -> " + c.after + ")");
+    }
+    if (count == 0)
+        return {};
+    std::string text
+        = std::to_string(count) + (count == 1 ? " value looks" : " values look") + " rounded by a spreadsheet: ";
+    for (std::size_t n = 0; n < named.size(); ++n)
+        text += (n == 0 ? "" : n + 1 == named.size() && count == named.size() ? " and " : ", ") + named[n];
+    if (count > named.size())
+        text += " and " + std::to_string(count - named.size()) + " more";
+    return text;
+}
+
 std::string changeLine(const FieldChange& c, const AircraftFiles& files)
 {
     const RosterRow& row = rosterByPosition(c.position);
@@ -222,12 +296,17 @@ int importCommand(const QStringList& arguments)
     parser.addPositionalArgument("FILE", "A table written by flight export (CSV or JSON).");
     parser.addPositionalArgument("GAME", "The game folder.");
     parser.addOption({"dry-run", "Lists the changes and writes nothing."});
+    parser.addOption({"strict",
+        "Refuses the table when values look rounded by a spreadsheet (a zero's sign lost, long values shortened)."});
     if (!parseCommand(parser, arguments,
             "vantor flight import: writes the fields whose value differs into planes.dat and the loose flight files.",
             2, 2))
         return 0;
     const auto tablePath = toPath(parser.positionalArguments().at(0));
-    const std::string text = readInput(tablePath);
+    std::string text = readInput(tablePath);
+    // Spreadsheets begin "CSV UTF-8" with a byte-order mark.
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.erase(0, 3);
     const AircraftFiles files = readGame(parser.positionalArguments().at(1));
 
     std::vector<FieldChange> changes;
@@ -239,6 +318,12 @@ int importCommand(const QStringList& arguments)
         changes = planFlightImport(files, json ? rowsFromJson(text) : rowsFromCsv(text));
     } catch (const FlightImportError& e) {
         throw Refusal(aboutFile(tablePath, e.what()));
+    }
+    if (const std::string rounded = roundedValues(changes); !rounded.empty()) {
+        if (parser.isSet("strict"))
+            throw Refusal(aboutFile(tablePath, rounded + "; nothing was changed"));
+        std::fprintf(stderr, "vantor: %s\n",
+            aboutFile(tablePath, rounded + "; imported as given (--strict refuses them)").c_str());
     }
     std::string out;
     for (const FieldChange& c : changes)
@@ -299,8 +384,8 @@ int showCommand(const QStringList& arguments)
     QCommandLineParser parser;
     parser.addPositionalArgument("GAME", "The game folder.");
     parser.addPositionalArgument("AIRCRAFT", "The aircraft, by name or number.");
-    if (!parseCommand(parser, arguments, "vantor flight show: an aircraft's values, page by page as Wingsmith shows them.",
-            2, 2))
+    if (!parseCommand(
+            parser, arguments, "vantor flight show: an aircraft's values, page by page as Wingsmith shows them.", 2, 2))
         return 0;
     const int p = positionArgument(parser.positionalArguments().at(1));
     const AircraftFiles files = readGame(parser.positionalArguments().at(0));

@@ -179,7 +179,7 @@ TEST_F(Cli, DiffOfAnInstallationWithItselfIsEmptyAndOneEditIsNamed)
     EXPECT_EQ(lines[1], "only in B: planes.dat");
     EXPECT_TRUE(lines[2].starts_with("loadout.dat: record 0 (") && lines[2].ends_with("slot1.weapon: " + weapon + " -> 77"))
         << lines[2];
-    EXPECT_EQ(lines[3], "loadout.dat: 1 bytes differ outside the compared fields, first at offset 1");
+    EXPECT_EQ(lines[3], "loadout.dat: 1 byte differs outside the compared fields, at offset 1");
 }
 
 TEST_F(Cli, LoadoutScriptsMatchOrdnixAndApplyBackToItsFile)

@@ -11,7 +11,7 @@ namespace ordnix {
 
 // Reads a change script's text back: pairs of a position line and a value
 // line. Throws LoadoutError naming the line for a position that is not a
-// whole number or a position without its value.
+// whole number, a position without its value or a position named twice.
 std::vector<ChangedByte> ParseScript(std::string_view text);
 
 // Sets the current values the script names. Every change is checked first

@@ -3,6 +3,7 @@
 #include "FieldText.h"
 #include "FltRecord.h"
 #include "RecordFields.h"
+#include "SpreadsheetRounding.h"
 
 #include "common/core/AtomicWrite.h"
 #include "common/core/BinaryFile.h"
@@ -53,8 +54,8 @@ std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std:
         if (p < 0)
             throw FlightImportError(row.where + ": no aircraft is named '" + row.aircraft + "'");
         if (!seen.insert(p).second)
-            throw FlightImportError(row.where + ": aircraft " + std::string(rosterByPosition(p).caption)
-                + " is given twice");
+            throw FlightImportError(
+                row.where + ": aircraft " + std::string(rosterByPosition(p).caption) + " is given twice");
 
         std::vector<Given> given;
         int groupCount = files.groupCount(p);
@@ -95,6 +96,8 @@ std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std:
             atStart.offset = 0;
             change.after = fieldText(bytes, atStart);
             change.bytes = std::move(bytes);
+            const bool floating = g.field->type == FieldType::Float || g.field->type == FieldType::Bits;
+            change.looksRounded = floating && looksSpreadsheetRounded(change.before, g.text);
             changes.push_back(std::move(change));
         }
     }

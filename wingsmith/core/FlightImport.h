@@ -27,6 +27,9 @@ struct FieldChange {
     std::string before;
     std::string after;
     std::vector<std::uint8_t> bytes;
+    // The given text looks like the stored value rounded by a spreadsheet
+    // (or its zero's sign lost), not like a value a person typed.
+    bool looksRounded = false;
 };
 
 // An import refused as a whole; what() names the row and field.
