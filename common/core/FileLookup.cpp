@@ -1,5 +1,7 @@
 #include "FileLookup.h"
 
+#include "SystemCalls.h"
+
 #include <algorithm>
 #include <string>
 #include <system_error>
@@ -38,13 +40,20 @@ std::optional<fs::path> findEntry(const fs::path& dir, const std::string& part)
 {
     std::error_code ec;
     const fs::path exact = dir / part;
+    if (part == "." || part == "..")
+        return fs::exists(exact, ec) ? std::optional<fs::path>(exact) : std::nullopt;
+#ifndef _WIN32
     if (fs::exists(exact, ec))
         return exact;
-    if (part == "." || part == "..")
-        return std::nullopt;
+#endif
+    // Windows finds any spelling itself; the listing gives the one on disk,
+    // which is the one a message or a listing must show.
     std::vector<fs::path> matches;
     for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (equalsNoCase(it->path().filename().string(), part))
+        const std::string name = it->path().filename().string();
+        if (name == part)
+            return dir / it->path().filename();
+        if (equalsNoCase(name, part))
             matches.push_back(dir / it->path().filename());
     }
     if (matches.empty())
@@ -54,6 +63,13 @@ std::optional<fs::path> findEntry(const fs::path& dir, const std::string& part)
 }
 
 } // namespace
+
+bool sameFile(const fs::path& a, const fs::path& b)
+{
+    const sys::FileInfo x = sys::info(a);
+    const sys::FileInfo y = sys::info(b);
+    return x.exists && y.exists && x.device == y.device && x.inode == y.inode;
+}
 
 bool equalsNoCase(std::string_view a, std::string_view b)
 {

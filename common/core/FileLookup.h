@@ -17,6 +17,11 @@ std::optional<std::filesystem::path> findNoCase(const std::filesystem::path& dir
 // (where a created file goes).
 std::filesystem::path resolveNoCase(const std::filesystem::path& dir, std::string_view name);
 
+// Whether both names reach one file (links and spellings included); false
+// when either is missing. std::filesystem::equivalent cannot tell on
+// MinGW, which has no inode numbers.
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
 // ASCII case-insensitive comparison, as the game's file names are ASCII.
 bool equalsNoCase(std::string_view a, std::string_view b);
 

@@ -84,7 +84,9 @@ std::wstring native(const fs::path& path)
     fs::path full = fs::absolute(path, ec);
     if (ec)
         full = path;
-    std::wstring text = full.make_preferred().wstring();
+    // The prefix turns off the system's own handling of "." and "..", which
+    // is lexical on Windows: done here the same way.
+    std::wstring text = full.lexically_normal().make_preferred().wstring();
     if (text.rfind(L"\\\\?\\", 0) == 0)
         return text;
     if (text.rfind(L"\\\\", 0) == 0)

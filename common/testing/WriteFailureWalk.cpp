@@ -12,9 +12,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <map>
+#include <vector>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+#endif
 
 namespace common {
 
@@ -54,6 +56,7 @@ std::vector<fs::path> scratchIn(const fs::path& folder)
     return scratch;
 }
 
+#ifndef _WIN32
 // Runs the action in a child process that is killed at the nth operation
 // of `op`: false if it ended otherwise.
 bool killedAt(const std::function<void()>& action, FileOp op, int n)
@@ -72,6 +75,7 @@ bool killedAt(const std::function<void()>& action, FileOp op, int n)
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == FileFaults::kKilledStatus;
 }
+#endif
 
 void restore(const fs::path& folder, const Snapshot& s)
 {
@@ -185,6 +189,8 @@ int walkWriteFailures(const fs::path& folder, const std::function<void()>& actio
             }
         }
     }
+#ifndef _WIN32
+    // Windows has no fork: the kills are walked on POSIX systems only.
     // A kill at each of the same operations: once the next program has
     // looked at the folder, every file is as before or every file as
     // after, and the next run leaves no scratch file behind.
@@ -208,6 +214,7 @@ int walkWriteFailures(const fs::path& folder, const std::function<void()>& actio
             EXPECT_TRUE(scratchIn(folder).empty()) << "the run after a kill left a scratch file";
         }
     }
+#endif
     restore(folder, before);
     return runs;
 }

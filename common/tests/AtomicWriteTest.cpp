@@ -26,6 +26,7 @@ TEST(AtomicWrite, ReplacesALongerFileWholeAndLeavesNoTemporary)
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
 
+#ifndef _WIN32 // Windows keeps the read-only flag alone, which the write refuses
 TEST(AtomicWrite, KeepsThePermissionBitsOfTheFileItReplaces)
 {
     TempDir dir;
@@ -35,6 +36,7 @@ TEST(AtomicWrite, KeepsThePermissionBitsOfTheFileItReplaces)
     EXPECT_EQ(fs::status(dir / "a.txt").permissions() & fs::perms::all,
         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
+#endif
 
 TEST(AtomicWrite, AFailedWriteLeavesTheTargetAsItWas)
 {

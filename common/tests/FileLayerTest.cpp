@@ -13,7 +13,9 @@
 #include <cerrno>
 #include <functional>
 #include <csignal>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 namespace common {
 namespace {
@@ -81,7 +83,10 @@ TEST_F(Layer, WholeWriteGoesThroughASymlinkAndKeepsIt)
 {
     fs::create_directory(dir / "real");
     writeAllText(dir / "real" / "airfield.dat", "old");
-    fs::create_symlink("real/airfield.dat", dir / "airfield.dat");
+    std::error_code noLinks;
+    fs::create_symlink("real/airfield.dat", dir / "airfield.dat", noLinks);
+    if (noLinks)
+        GTEST_SKIP() << "symbolic links are not to be had here: " << noLinks.message();
     writeFileAtomically(dir / "airfield.dat", std::string_view("new"));
     EXPECT_TRUE(fs::is_symlink(dir / "airfield.dat"));
     EXPECT_EQ(readAllText(dir / "real" / "airfield.dat"), "new");
@@ -271,6 +276,7 @@ TEST_F(Layer, AChangeWhoseBackupFailsIsRefusedAndSaysSo)
     }
 }
 
+#ifndef _WIN32 // a file-size limit is POSIX's
 // A real limit, as `ulimit -f` sets it: the seam's failures match what the
 // system does.
 TEST_F(Layer, AFileSizeLimitLeavesTheOldFileWhole)
@@ -294,6 +300,7 @@ TEST_F(Layer, AFileSizeLimitLeavesTheOldFileWhole)
     EXPECT_EQ(readAllBytes(dir / "planes.dat"), patterned(100, 4));
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"planes.dat"});
 }
+#endif
 
 } // namespace
 } // namespace common

@@ -25,6 +25,8 @@ TEST(FileLookup, PrefersTheExactSpelling)
     TempDir dir;
     writeAllText(dir / "planes.dat", "lower");
     writeAllText(dir / "PLANES.DAT", "upper");
+    if (readAllText(dir / "planes.dat") == "upper")
+        GTEST_SKIP() << "this file system holds one spelling of a name only";
     EXPECT_EQ(findNoCase(dir.path(), "PLANES.DAT"), dir / "PLANES.DAT");
     EXPECT_EQ(findNoCase(dir.path(), "planes.dat"), dir / "planes.dat");
 }

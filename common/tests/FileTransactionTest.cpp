@@ -15,10 +15,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace common {
 namespace {
@@ -34,7 +36,7 @@ Bytes patterned(std::size_t n, std::uint8_t seed)
     return b;
 }
 
-std::vector<std::string> namesIn(const fs::path& dir)
+[[maybe_unused]] std::vector<std::string> namesIn(const fs::path& dir)
 {
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(dir))
@@ -84,6 +86,7 @@ TEST_F(Operation, SeveralFilesChangeTogetherOrNotAtAll)
     EXPECT_GT(runs, 10);
 }
 
+#ifndef _WIN32 // fork
 // The next program that opens a file of the folder finishes what a kill
 // left, whichever program it is and whatever it opens.
 TEST_F(Operation, AKillBetweenTwoFieldWritesIsPutBackByTheNextOpen)
@@ -114,6 +117,7 @@ TEST_F(Operation, AKillBetweenTwoFieldWritesIsPutBackByTheNextOpen)
     EXPECT_EQ(readAllBytes(dir / "P51D.FLT"), patterned(64, 5));
     EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"P51D.FLT", "other.txt"}));
 }
+#endif
 
 // A journal whose operation is still running is another program's: it is
 // neither put back nor removed under it.
@@ -240,6 +244,8 @@ TEST_F(Operation, AHardLinkedFileIsWrittenThroughEveryName)
 {
     writeAllText(dir / "airfield.dat", "old");
     fs::create_hard_link(dir / "airfield.dat", dir / "airfield-link.dat");
+    if (fs::hard_link_count(dir / "airfield.dat") != 2u)
+        GTEST_SKIP() << "this file system does not count links (Wine)";
     writeFileAtomically(dir / "airfield.dat", std::string_view("new content"));
     EXPECT_EQ(readAllText(dir / "airfield-link.dat"), "new content");
     EXPECT_EQ(fs::hard_link_count(dir / "airfield.dat"), 2u);
@@ -257,6 +263,7 @@ TEST_F(Operation, AHardLinkedFileIsWrittenThroughEveryName)
     EXPECT_EQ(readAllText(dir / "airfield-link.dat"), "new content");
 }
 
+#ifndef _WIN32 // flock on an open file
 // Scratch files a kill left are removed by the next write of their target;
 // one another writer holds stays, and so does one for another target.
 TEST_F(Operation, TheNextWriteRemovesTemporaryFilesAKillLeft)
@@ -273,6 +280,7 @@ TEST_F(Operation, TheNextWriteRemovesTemporaryFilesAKillLeft)
     EXPECT_EQ(namesIn(dir.path()),
         (std::vector<std::string>{".airfield.dat.vtmp-held00", ".menu.mnu.vtmp-abcdef", "airfield.dat"}));
 }
+#endif
 
 TEST(ScratchFiles, AreToldFromGameFiles)
 {
@@ -289,6 +297,7 @@ TEST(ScratchFiles, AreToldFromGameFiles)
     EXPECT_FALSE(isTemporaryFor(".planes.dat.vtmp-q1w2e3", "lanes.dat"));
 }
 
+#ifndef _WIN32 // named pipes
 // A pipe or a device named as the target takes the bytes as a stream and
 // stays what it is.
 TEST_F(Operation, APipeAsTargetIsWrittenNotReplaced)
@@ -309,6 +318,7 @@ TEST_F(Operation, APipeAsTargetIsWrittenNotReplaced)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
+#endif
 
 } // namespace
 } // namespace common

@@ -119,8 +119,7 @@ fs::path SaveFileName(const fs::path& dir, bool replace, const fs::path& loaded)
     if (replace) {
         if (!loaded.empty() && common::equalsNoCase(loaded.filename().string(), "loadout.dat")) {
             const fs::path file = loaded.is_absolute() ? loaded : dir / loaded;
-            std::error_code ec;
-            if (fs::equivalent(file.parent_path(), dir, ec))
+            if (common::sameFile(file.parent_path(), dir))
                 return file;
         }
         return common::resolveNoCase(dir, "Loadout.dat");

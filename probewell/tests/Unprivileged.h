@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace probewell {
 
@@ -13,6 +15,10 @@ namespace probewell {
 template <typename Body>
 void runWithoutRoot(Body body)
 {
+#ifdef _WIN32
+    body();
+    return;
+#else
     if (::geteuid() != 0) {
         body();
         return;
@@ -26,6 +32,7 @@ void runWithoutRoot(Body body)
             std::_Exit(::testing::Test::HasFailure() ? 1 : 0);
         },
         ::testing::ExitedWithCode(0), "");
+#endif
 }
 
 } // namespace probewell

@@ -107,7 +107,7 @@ bool BuiltinProcessor::copy(std::string_view source, std::string_view target)
     else
         to = common::resolveNoCase(baseFor(folder_, target), target); // a new file takes the spelling given
     if (fs::exists(to, ec)) {
-        if (fs::equivalent(*from, to, ec) || ec)
+        if (common::sameFile(*from, to))
             return fail(to.string() + ": a file cannot be copied onto itself");
         if (!fs::is_regular_file(to, ec) || isReadOnly(to))
             return fail(to.string() + ": " + common::ioErrorText(common::IoFailure::AccessDenied));

@@ -57,6 +57,13 @@ std::vector<std::string> linesOf(const fs::path& file)
 
 fs::path Settings::defaultLocation()
 {
+#ifdef _WIN32
+    // The user's roaming application data, where Windows programs keep theirs.
+    const char* appData = std::getenv("APPDATA");
+    if (appData && *appData)
+        return fs::path(appData) / "Wingsmith.ini";
+    return fs::path("Wingsmith.ini");
+#endif
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg && *xdg && fs::path(xdg).is_absolute())
         return fs::path(xdg) / "Wingsmith.ini";

@@ -44,6 +44,7 @@ TEST(Settings, FirstWriteCreatesTheFileAndItsFolder)
     EXPECT_EQ(settings.resourcePath(), "/games/Vantor");
 }
 
+#ifndef _WIN32 // XDG folders
 TEST(Settings, LivesInTheUsersConfigFolder)
 {
     const char* old = std::getenv("XDG_CONFIG_HOME");
@@ -58,6 +59,7 @@ TEST(Settings, LivesInTheUsersConfigFolder)
     else
         unsetenv("XDG_CONFIG_HOME");
 }
+#endif
 
 } // namespace
 } // namespace wingsmith
