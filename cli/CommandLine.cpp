@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <utility>
@@ -202,6 +203,16 @@ std::string readInput(const std::filesystem::path& path)
     } catch (const common::IoError& e) {
         throw e.about(path);
     }
+}
+
+std::string readTextInput(const std::filesystem::path& path)
+{
+    std::string text = readInput(path);
+    if (const auto nul = text.find('\0'); nul != std::string::npos) {
+        const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(nul), '\n');
+        throw Refusal(aboutFile(path, "line " + std::to_string(line) + " holds a NUL byte, so it is no text file"));
+    }
+    return text;
 }
 
 std::string aboutFile(const std::filesystem::path& path, const std::string& why)

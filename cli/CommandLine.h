@@ -61,6 +61,9 @@ QStringList optionValues(const QCommandLineParser& parser, const QString& name);
 // The whole file ("-": standard input); a failure names it. A folder in the
 // file's place is refused as "NAME is a folder".
 std::string readInput(const std::filesystem::path& path);
+// The same for a text file: a NUL byte, which no text holds, is refused
+// with the line it is on.
+std::string readTextInput(const std::filesystem::path& path);
 // Throws that refusal when `path` is a folder.
 void refuseFolder(const std::filesystem::path& path);
 

@@ -75,7 +75,7 @@ int applyCommand(const QStringList& arguments)
     ordnix::LoadoutImage image = load(loadoutPath);
     std::filesystem::path written;
     try {
-        ordnix::ApplyScript(image, ordnix::ParseScript(readInput(scriptPath)));
+        ordnix::ApplyScript(image, ordnix::ParseScript(readTextInput(scriptPath)));
     } catch (const ordnix::LoadoutError& e) {
         throw Refusal(aboutFile(scriptPath, e.what()));
     }

@@ -41,7 +41,7 @@ int makeCommand(const QStringList& arguments)
     const auto [side, hangar] = found->second;
 
     const auto layoutPath = toPath(parser.positionalArguments().at(0));
-    std::istringstream text(readInput(layoutPath));
+    std::istringstream text(readTextInput(layoutPath));
     std::filesystem::path out = hangar ? menuwright::hangarMenuFileName(side) : menuwright::selectionMenuFileName(side);
     if (const auto o = optionValue(parser, "o"))
         out = toPath(*o);

@@ -74,6 +74,7 @@ int setCommand(const QStringList& arguments)
             "vantor squadron set: changes the aircraft of one record, the one byte Rosterly writes.", 3, 3))
         return 0;
     const auto file = toPath(parser.positionalArguments().at(0));
+    refuseFolder(file);
     const auto record = wholeNumber(toText(parser.positionalArguments().at(1)));
     if (!record || *record < 1)
         throw UsageError("RECORD is a record number from 1");
@@ -97,7 +98,6 @@ int setCommand(const QStringList& arguments)
         throw Refusal(aboutFile(file,
             "aircraft code " + std::to_string(*code) + " is not one of its air force (" + std::to_string(range.first)
                 + " to " + std::to_string(range.last) + ")"));
-    refuseFolder(file);
     try {
         SquadronFile::writeCode(file, *record - 1, static_cast<std::uint8_t>(*code));
     } catch (const SquadronError& e) {

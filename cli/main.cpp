@@ -46,10 +46,27 @@ const char* const kUsage
       "A FILE to read may be - for standard input, and -o - writes to standard output.\n"
       "Exit status: 0 done, 1 refused or failed (diff: the installations differ), 2 bad usage.\n";
 
-// Every message is one line: whatever input it quotes, escaped and cut.
+// Every message is one short line whatever input it quotes, escaped and,
+// when still long, cut in the middle: the file named first and the reason
+// given last both stay.
 void error(const std::string& text)
 {
-    std::fprintf(stderr, "vantor: %s\n", common::shownText(text, 300).c_str());
+    constexpr std::size_t kHead = 110;
+    constexpr std::size_t kTail = 60;
+    std::string line = common::shownText(text, std::string::npos);
+    if (line.size() > kHead + kTail + 3) {
+        // Cut on character boundaries: after escaping, every byte above
+        // 0x7F belongs to a whole UTF-8 character.
+        const auto continuation = [&](std::size_t at) { return (static_cast<unsigned char>(line[at]) & 0xC0) == 0x80; };
+        std::size_t head = kHead;
+        while (head > 0 && continuation(head))
+            --head;
+        std::size_t tail = line.size() - kTail;
+        while (tail < line.size() && continuation(tail))
+            ++tail;
+        line = line.substr(0, head) + "..." + line.substr(tail);
+    }
+    std::fprintf(stderr, "vantor: %s\n", line.c_str());
 }
 
 // The failure naming its file as shown safely; a sentence of its own as it is.
