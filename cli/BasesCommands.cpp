@@ -10,6 +10,7 @@
 
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
+#include "common/core/ShownText.h"
 #include "common/core/TextLines.h"
 
 #include <charconv>
@@ -83,13 +84,13 @@ int entryOf(const AirbaseList& list, const std::string& name)
     const auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), number);
     if (!name.empty() && ec == std::errc() && end == name.data() + name.size()) {
         if (number < 0 || number >= AirbaseList::kCount)
-            throw UsageError("airfield " + name + " is not an entry 0 to 161 of airbase.txt");
+            throw Refusal("airfield " + common::shownText(name) + " is not an entry 0 to 161 of airbase.txt");
         return number;
     }
     for (int i = 0; i < AirbaseList::kCount; ++i)
         if (common::equalsNoCase(list[i].name, name))
             return i;
-    throw UsageError("airbase.txt names no airfield '" + name + "'");
+    throw Refusal("airbase.txt names no airfield '" + common::shownText(name) + "'");
 }
 
 int setCommand(const QStringList& arguments)
@@ -99,8 +100,8 @@ int setCommand(const QStringList& arguments)
     for (const char* slot : {"A1", "A2", "L1", "L2"})
         parser.addPositionalArgument(slot, "An airfield, by its airbase.txt name or entry number.");
     if (!parseCommand(parser, arguments,
-            "vantor bases set: writes airfield.dat from airfield.bak with the four bases, as \"Save Selection\" does.", 5,
-            5))
+            "vantor bases set: writes airfield.dat from airfield.bak with the four bases, as \"Save Selection\" does.",
+            5, 5))
         return 0;
     const auto folder = gameFolder(parser.positionalArguments().at(0));
     try {
@@ -119,13 +120,13 @@ int standardCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument("GAME", "The game folder.");
-    if (!parseCommand(parser, arguments,
-            "vantor bases standard: removes airfield.dat, as \"Standard Vantor\" does.", 1, 1))
+    if (!parseCommand(
+            parser, arguments, "vantor bases standard: removes airfield.dat, as \"Standard Vantor\" does.", 1, 1))
         return 0;
     const auto folder = gameFolder(parser.positionalArguments().at(0));
     try {
-        writeStandardOutput(AirfieldFile::restoreStandard(folder) ? "Removed airfield.dat.\n"
-                                                                  : "No airfield.dat to remove.\n");
+        writeStandardOutput(
+            AirfieldFile::restoreStandard(folder) ? "Removed airfield.dat.\n" : "No airfield.dat to remove.\n");
     } catch (const common::IoError& e) {
         throw e.about(folder / "airfield.dat");
     }

@@ -2,12 +2,15 @@
 
 #include "common/core/AtomicWrite.h"
 #include "common/core/IoError.h"
+#include "common/core/ShownText.h"
 #include "common/core/TextLines.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace vantorcli {
 
@@ -34,34 +37,138 @@ bool parseCommand(QCommandLineParser& parser, const QStringList& arguments, cons
     }
     const auto count = parser.positionalArguments().size();
     if (count < minimumPositional || count > maximumPositional)
-        throw UsageError(count < minimumPositional ? "missing arguments (see --help)" : "too many arguments (see --help)");
+        throw UsageError(
+            count < minimumPositional ? "missing arguments (see --help)" : "too many arguments (see --help)");
     return true;
 }
 
-std::filesystem::path toPath(const QString& argument)
+namespace {
+
+// The code point of the well-formed UTF-8 sequence at `at` and its length;
+// length 0 for a byte that does not begin one.
+std::pair<char32_t, std::size_t> utf8At(std::string_view bytes, std::size_t at)
 {
-    return std::filesystem::path(QFile::encodeName(argument).toStdString());
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80)
+        return {lead, 1};
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2, code = lead & 0x1Fu;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3, code = lead & 0x0Fu;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4, code = lead & 0x07u;
+    else
+        return {0, 0};
+    if (at + length > bytes.size())
+        return {0, 0};
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0u) != 0x80u)
+            return {0, 0};
+        code = (code << 6) | (byte(at + i) & 0x3Fu);
+    }
+    const char32_t least = length == 2 ? 0x80u : length == 3 ? 0x800u : 0x10000u;
+    if (code < least || (code >= 0xD800u && code <= 0xDFFFu) || code > 0x10FFFFu)
+        return {0, 0};
+    return {code, length};
+}
+
+void appendUtf8(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The first failure writing standard output, kept for checkStandardOutput().
+int standardOutputErrno = 0;
+
+} // namespace
+
+QString argumentText(std::string_view bytes)
+{
+    QString text;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const auto [code, length] = utf8At(bytes, at);
+        if (length == 0) {
+            text += QChar(static_cast<char16_t>(0xDC00u | static_cast<unsigned char>(bytes[at])));
+            ++at;
+            continue;
+        }
+        text += QString::fromUcs4(&code, 1);
+        at += length;
+    }
+    return text;
 }
 
 std::string toText(const QString& argument)
 {
-    return argument.toStdString();
+    std::string out;
+    for (qsizetype i = 0; i < argument.size(); ++i) {
+        const char16_t unit = argument[i].unicode();
+        if (QChar::isHighSurrogate(unit) && i + 1 < argument.size() && argument[i + 1].isLowSurrogate()) {
+            appendUtf8(out, QChar::surrogateToUcs4(unit, argument[i + 1].unicode()));
+            ++i;
+        } else if (unit >= 0xDC80 && unit <= 0xDCFF) {
+            out += static_cast<char>(unit & 0xFF);
+        } else {
+            appendUtf8(out, unit);
+        }
+    }
+    return out;
+}
+
+std::filesystem::path toPath(const QString& argument)
+{
+    return std::filesystem::path(toText(argument));
 }
 
 QString pathText(const std::filesystem::path& path)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+    return argumentText(path.string());
+}
+
+bool isStandardStream(const std::filesystem::path& path)
+{
+    return path == "-";
 }
 
 void writeStandardOutput(std::string_view bytes)
 {
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
+    if ((std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
+        && standardOutputErrno == 0)
+        standardOutputErrno = errno != 0 ? errno : EIO;
+}
+
+void checkStandardOutput()
+{
+    if (std::fflush(stdout) != 0 && standardOutputErrno == 0)
+        standardOutputErrno = errno != 0 ? errno : EIO;
+    if (std::ferror(stdout) && standardOutputErrno == 0)
+        standardOutputErrno = EIO;
+    if (standardOutputErrno != 0)
+        throw common::IoError::fromErrno(standardOutputErrno)
+            .withSentence("standard output: "
+                + common::ioErrorText(common::ioFailureFromErrno(standardOutputErrno), standardOutputErrno));
 }
 
 void writeResult(const std::optional<std::filesystem::path>& file, std::string_view bytes)
 {
-    if (file)
+    if (file && !isStandardStream(*file))
         common::writeFileAtomically(*file, bytes);
     else
         writeStandardOutput(bytes);
@@ -74,8 +181,23 @@ std::optional<QString> optionValue(const QCommandLineParser& parser, const QStri
     return parser.value(name);
 }
 
+QStringList optionValues(const QCommandLineParser& parser, const QString& name)
+{
+    return parser.values(name);
+}
+
+void refuseFolder(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw Refusal(shown(path) + " is a folder");
+}
+
 std::string readInput(const std::filesystem::path& path)
 {
+    if (isStandardStream(path))
+        return common::readStandardInput();
+    refuseFolder(path);
     try {
         return common::readFileBytes(path);
     } catch (const common::IoError& e) {
@@ -83,9 +205,29 @@ std::string readInput(const std::filesystem::path& path)
     }
 }
 
+std::string readTextInput(const std::filesystem::path& path)
+{
+    std::string text = readInput(path);
+    if (const auto nul = text.find('\0'); nul != std::string::npos) {
+        const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(nul), '\n');
+        throw Refusal(aboutFile(path, "line " + std::to_string(line) + " holds a NUL byte, so it is no text file"));
+    }
+    return text;
+}
+
 std::string aboutFile(const std::filesystem::path& path, const std::string& why)
 {
-    return path.string() + ": " + why;
+    return shown(path) + ": " + why;
+}
+
+std::string shown(const QString& argument)
+{
+    return common::shownText(toText(argument));
+}
+
+std::string shown(const std::filesystem::path& path)
+{
+    return common::shownText(path.string());
 }
 
 } // namespace vantorcli

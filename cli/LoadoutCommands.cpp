@@ -17,6 +17,7 @@ namespace {
 
 ordnix::LoadoutImage load(const std::filesystem::path& path)
 {
+    refuseFolder(path);
     try {
         return ordnix::LoadFile(path.parent_path().empty() ? "." : path.parent_path(), path.filename().string());
     } catch (const ordnix::LoadoutError& e) {
@@ -31,7 +32,7 @@ int diffCommand(const QStringList& arguments)
     QCommandLineParser parser;
     parser.addPositionalArgument("OLD", "The loadout file as it was.");
     parser.addPositionalArgument("NEW", "The loadout file as it should be.");
-    parser.addOption({{"o", "output"}, "The script file to write (else standard output).", "SCRIPT"});
+    parser.addOption({{"o", "output"}, "The script file to write (- or none: standard output).", "SCRIPT"});
     if (!parseCommand(parser, arguments,
             "vantor loadout diff: the loadout script that turns OLD into NEW, as Ordnix's \"Save Block\" writes it.", 2,
             2))
@@ -46,7 +47,7 @@ int diffCommand(const QStringList& arguments)
     } catch (const ordnix::LoadoutError& e) {
         throw Refusal(aboutFile(newPath, e.what()));
     }
-    if (const auto out = optionValue(parser, "o")) {
+    if (const auto out = optionValue(parser, "o"); out && !isStandardStream(toPath(*out))) {
         ordnix::WriteScript(image, toPath(*out));
         return 0;
     }
@@ -62,7 +63,7 @@ int diffCommand(const QStringList& arguments)
 int applyCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument("SCRIPT", "A loadout script (.lox).");
+    parser.addPositionalArgument("SCRIPT", "A loadout script (.lox; - for standard input).");
     parser.addPositionalArgument("LOADOUT", "The loadout file it applies to.");
     parser.addOption({"replace", "Writes back into LOADOUT instead of a numbered copy Loadout.NNN."});
     if (!parseCommand(parser, arguments,
@@ -74,7 +75,7 @@ int applyCommand(const QStringList& arguments)
     ordnix::LoadoutImage image = load(loadoutPath);
     std::filesystem::path written;
     try {
-        ordnix::ApplyScript(image, ordnix::ParseScript(readInput(scriptPath)));
+        ordnix::ApplyScript(image, ordnix::ParseScript(readTextInput(scriptPath)));
     } catch (const ordnix::LoadoutError& e) {
         throw Refusal(aboutFile(scriptPath, e.what()));
     }
@@ -83,7 +84,8 @@ int applyCommand(const QStringList& arguments)
             written = loadoutPath;
             common::writeFileAtomically(written, ordnix::ImageBytes(image));
         } else {
-            written = ordnix::SaveImage(image, loadoutPath.parent_path().empty() ? "." : loadoutPath.parent_path(), false);
+            written
+                = ordnix::SaveImage(image, loadoutPath.parent_path().empty() ? "." : loadoutPath.parent_path(), false);
         }
     } catch (const ordnix::LoadoutError& e) {
         throw Refusal(aboutFile(loadoutPath, e.what()));

@@ -19,11 +19,12 @@ namespace {
 int makeCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument("LAYOUT", "A layout text file (five lines per button).");
+    parser.addPositionalArgument("LAYOUT", "A layout text file (five lines per button; - for standard input).");
     parser.addOption({"side", "usa, britain, axis (or 0, 1, 2), hangar-us, hangar-uk or hangar-axis.", "SIDE"});
-    parser.addOption({{"o", "output"}, "The menu file to write (else the game's name for it, here).", "FILE"});
-    if (!parseCommand(parser, arguments,
-            "vantor menu make: the menu file Menuwright (or Bayward) writes for a layout.", 1, 1))
+    parser.addOption({{"o", "output"},
+        "The menu file to write (- for standard output; else the game's name for it, here).", "FILE"});
+    if (!parseCommand(
+            parser, arguments, "vantor menu make: the menu file Menuwright (or Bayward) writes for a layout.", 1, 1))
         return 0;
     const auto sideName = optionValue(parser, "side");
     if (!sideName)
@@ -40,15 +41,15 @@ int makeCommand(const QStringList& arguments)
     const auto [side, hangar] = found->second;
 
     const auto layoutPath = toPath(parser.positionalArguments().at(0));
-    std::istringstream text(readInput(layoutPath));
+    std::istringstream text(readTextInput(layoutPath));
     std::filesystem::path out = hangar ? menuwright::hangarMenuFileName(side) : menuwright::selectionMenuFileName(side);
     if (const auto o = optionValue(parser, "o"))
         out = toPath(*o);
     try {
-        if (hangar)
-            menuwright::writeHangarFile(out, menuwright::loadHangarLayout(text));
-        else
-            menuwright::writeSelectionFile(out, menuwright::loadSelectionLayout(text, side));
+        const std::vector<std::uint8_t> bytes = hangar
+            ? menuwright::buildHangarFile(menuwright::loadHangarLayout(text))
+            : menuwright::buildSelectionFile(menuwright::loadSelectionLayout(text, side));
+        writeResult(out, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     } catch (const menuwright::MenuFileError& e) {
         throw Refusal(aboutFile(layoutPath, e.what()));
     }

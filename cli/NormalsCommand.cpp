@@ -11,24 +11,35 @@
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 
+#include <cstdint>
 #include <memory>
+#include <span>
 
 namespace vantorcli {
 
 int runNormalsCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument("MODEL", "A 3dz model file.");
-    parser.addOption({{"o", "output"}, "The normals text file to write (else standard output).", "FILE"});
+    parser.addPositionalArgument("MODEL", "A 3dz model file (- for standard input).");
+    parser.addOption({{"o", "output"}, "The normals text file to write (- or none: standard output).", "FILE"});
     if (!parseCommand(parser, arguments,
             "vantor normals: the normals text vector writes for a model after calculating every normal.", 1, 1))
         return 0;
     const auto modelPath = toPath(parser.positionalArguments().at(0));
     std::vector<std::string> lines;
     try {
-        const auto folder = modelPath.parent_path().empty() ? std::filesystem::path(".") : modelPath.parent_path();
-        auto model = std::make_unique<::vector::Model>(
-            ::vector::readModel(folder, modelPath.filename().string(), ::vector::Model{}));
+        std::unique_ptr<::vector::Model> model;
+        if (isStandardStream(modelPath)) {
+            const std::string bytes = readInput(modelPath);
+            model = std::make_unique<::vector::Model>(
+                ::vector::readModelBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()),
+                    bytes.size(), "-", ::vector::Model{}));
+        } else {
+            refuseFolder(modelPath);
+            const auto folder = modelPath.parent_path().empty() ? std::filesystem::path(".") : modelPath.parent_path();
+            model = std::make_unique<::vector::Model>(
+                ::vector::readModel(folder, modelPath.filename().string(), ::vector::Model{}));
+        }
         ::vector::calculateNormals(*model);
         lines = ::vector::normalsText(*model);
     } catch (const ::vector::ModelReadError& e) {
@@ -41,10 +52,7 @@ int runNormalsCommand(const QStringList& arguments)
     std::optional<std::filesystem::path> out;
     if (const auto o = optionValue(parser, "o"))
         out = toPath(*o);
-    if (out)
-        common::writeTextLines(*out, lines);
-    else
-        writeStandardOutput(common::joinCrlfLines(lines));
+    writeResult(out, common::joinCrlfLines(lines));
     return 0;
 }
 

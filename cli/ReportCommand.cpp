@@ -12,7 +12,7 @@ int runReportCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument("GAME", "The game folder.");
-    parser.addOption({{"o", "output"}, "The report file to write (else standard output).", "FILE"});
+    parser.addOption({{"o", "output"}, "The report file to write (- or none: standard output).", "FILE"});
     if (!parseCommand(parser, arguments, "vantor report: Probewell's report of an installation.", 1, 1))
         return 0;
     const auto folder = toPath(parser.positionalArguments().at(0));
@@ -20,10 +20,10 @@ int runReportCommand(const QStringList& arguments)
     if (!std::filesystem::is_directory(folder, ec))
         throw Refusal(aboutFile(folder, "File not found"));
     const auto lines = probewell::buildReportLines(folder);
+    std::optional<std::filesystem::path> out;
     if (const auto o = optionValue(parser, "o"))
-        common::writeTextLines(toPath(*o), lines);
-    else
-        writeStandardOutput(common::joinCrlfLines(lines));
+        out = toPath(*o);
+    writeResult(out, common::joinCrlfLines(lines));
     return 0;
 }
 

@@ -8,6 +8,7 @@
 
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
+#include "common/core/ShownText.h"
 
 #include <charconv>
 #include <cstdio>
@@ -25,7 +26,7 @@ PlaneList planeListBeside(const std::filesystem::path& squadronFile)
     const auto dir = squadronFile.parent_path().empty() ? std::filesystem::path(".") : squadronFile.parent_path();
     const auto file = common::findNoCase(dir, "planes.txt");
     if (!file) {
-        std::fprintf(stderr, "vantor: %s: no planes.txt, aircraft shown by code only\n", dir.string().c_str());
+        std::fprintf(stderr, "vantor: %s: no planes.txt, aircraft shown by code only\n", shown(dir).c_str());
         return {};
     }
     return PlaneList::load(*file);
@@ -44,10 +45,11 @@ int listCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument("FILE", "A squadron file (sq????.dat).");
-    if (!parseCommand(parser, arguments, "vantor squadron list: the aircraft of every record, as Rosterly lists them.", 1,
-            1))
+    if (!parseCommand(
+            parser, arguments, "vantor squadron list: the aircraft of every record, as Rosterly lists them.", 1, 1))
         return 0;
     const auto file = toPath(parser.positionalArguments().at(0));
+    refuseFolder(file);
     std::vector<std::uint8_t> codes;
     try {
         codes = SquadronFile::readCodes(file);
@@ -72,6 +74,7 @@ int setCommand(const QStringList& arguments)
             "vantor squadron set: changes the aircraft of one record, the one byte Rosterly writes.", 3, 3))
         return 0;
     const auto file = toPath(parser.positionalArguments().at(0));
+    refuseFolder(file);
     const auto record = wholeNumber(toText(parser.positionalArguments().at(1)));
     if (!record || *record < 1)
         throw UsageError("RECORD is a record number from 1");
@@ -88,11 +91,13 @@ int setCommand(const QStringList& arguments)
             if (!planes.name(c).empty() && common::equalsNoCase(planes.name(c), aircraft))
                 code = c;
         if (!code)
-            throw Refusal(aboutFile(file, "no aircraft of its air force is named '" + aircraft + "'"));
+            throw Refusal(
+                aboutFile(file, "no aircraft of its air force is named '" + common::shownText(aircraft) + "'"));
     }
     if (!range.contains(*code))
-        throw Refusal(aboutFile(file, "aircraft code " + std::to_string(*code) + " is not one of its air force ("
-            + std::to_string(range.first) + " to " + std::to_string(range.last) + ")"));
+        throw Refusal(aboutFile(file,
+            "aircraft code " + std::to_string(*code) + " is not one of its air force (" + std::to_string(range.first)
+                + " to " + std::to_string(range.last) + ")"));
     try {
         SquadronFile::writeCode(file, *record - 1, static_cast<std::uint8_t>(*code));
     } catch (const SquadronError& e) {

@@ -58,8 +58,17 @@ std::vector<std::string> entryNames(const fs::path& dir, Kind kind)
 std::vector<std::string> listSubfolders(const fs::path& dir)
 {
     std::vector<std::string> paths;
-    for (const std::string& name : entryNames(dir, Kind::Folders))
-        paths.push_back((dir / name).string());
+    const auto names = entryNames(dir, Kind::Folders);
+    if (names.empty())
+        return paths;
+    // Full paths whatever folder the caller named (".", "game/..").
+    std::error_code ec;
+    fs::path full = fs::absolute(dir, ec);
+    if (ec)
+        throw common::IoError::fromErrno(ec.value(), dir);
+    full = full.lexically_normal();
+    for (const std::string& name : names)
+        paths.push_back((full / name).string());
     return paths;
 }
 

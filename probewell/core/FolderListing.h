@@ -13,7 +13,7 @@ namespace probewell {
 // cannot be read;
 // a folder that does not exist lists nothing.
 
-// Full paths of the direct subfolders of `dir`.
+// Full (absolute) paths of the direct subfolders of `dir`.
 std::vector<std::string> listSubfolders(const std::filesystem::path& dir);
 
 // Names (without folder) of the files of `dir`.

@@ -31,7 +31,8 @@ void SquadronFile::writeCode(const std::filesystem::path& file, int record, std:
 {
     BinaryFile f = BinaryFile::open(file, BinaryFile::Mode::ReadWrite);
     const std::uint64_t size = f.size();
-    if (record < 0 || codeOffset(record) >= size) {
+    // The records a write may touch are those the list shows.
+    if (record < 0 || record >= recordCount(size)) {
         throw SquadronError("Record " + std::to_string(record + 1) + " lies beyond the end of the file ("
             + std::to_string(size) + " bytes); the file was not changed.");
     }

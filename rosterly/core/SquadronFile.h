@@ -21,7 +21,10 @@ public:
     static constexpr std::uint64_t kHeaderSize = 6;
     static constexpr std::uint64_t kRecordSize = 124;
 
-    static std::uint64_t codeOffset(int record) { return kHeaderSize + kRecordSize * static_cast<std::uint64_t>(record); }
+    static std::uint64_t codeOffset(int record)
+    {
+        return kHeaderSize + kRecordSize * static_cast<std::uint64_t>(record);
+    }
     // The 1-based position the window shows for a record.
     static std::uint64_t codePosition(int record) { return codeOffset(record) + 1; }
 
@@ -32,9 +35,10 @@ public:
     // The aircraft codes of all records. Throws common::IoError.
     static std::vector<std::uint8_t> readCodes(const std::filesystem::path& file);
 
-    // Writes one record's code in place. The file is never extended: a
-    // record whose code lies beyond the end throws SquadronError and leaves
-    // the file as it was. Throws common::IoError for failed file access.
+    // Writes one record's code in place. Only a record recordCount() counts
+    // can be written, so the file is never extended and a write never lands
+    // on a record the list does not show: another throws SquadronError and
+    // leaves the file as it was. Throws common::IoError for failed file access.
     static void writeCode(const std::filesystem::path& file, int record, std::uint8_t code);
 };
 

@@ -62,26 +62,45 @@ TEST(SquadronFile, WritingChangesOnlyTheRecordsCodeByte)
     EXPECT_EQ(SquadronFile::codePosition(2), 255u);
 }
 
-TEST(SquadronFile, NeverExtendsTheFile)
+struct WriteCase {
+    const char* name;
+    std::size_t size;
+    int record;
+};
+
+void PrintTo(const WriteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SquadronRecordWrite : public testing::TestWithParam<WriteCase> {};
+
+// A write reaches exactly the records the list shows: never one past the
+// end, nor a last code byte with nothing after it, which the list hides.
+TEST_P(SquadronRecordWrite, TakesOnlyListedRecords)
 {
     common::TempDir dir;
-    auto bytes = demogen::buildSquadronFile({0, 1, 2, 3}, 4);
-    bytes.resize(6 + 124 * 3); // record 3's code would be the first byte past the end
+    auto bytes = demogen::buildSquadronFile({0, 1, 2, 3, 4}, 5);
+    bytes.resize(GetParam().size);
     writeAllBytes(dir / "squs0001.dat", bytes);
+    const int listed = static_cast<int>(SquadronFile::readCodes(dir / "squs0001.dat").size());
+    const int record = GetParam().record;
 
-    EXPECT_THROW(SquadronFile::writeCode(dir / "squs0001.dat", 3, 5), SquadronError);
-    EXPECT_THROW(SquadronFile::writeCode(dir / "squs0001.dat", 40, 5), SquadronError);
-    EXPECT_THROW(SquadronFile::writeCode(dir / "squs0001.dat", -1, 5), SquadronError);
+    if (record >= 0 && record < listed) {
+        SquadronFile::writeCode(dir / "squs0001.dat", record, 5);
+        bytes[SquadronFile::codeOffset(record)] = 5;
+    } else {
+        EXPECT_THROW(SquadronFile::writeCode(dir / "squs0001.dat", record, 5), SquadronError);
+    }
     EXPECT_EQ(readAllBytes(dir / "squs0001.dat"), bytes);
-
-    // The last byte of the file is still inside it.
-    bytes.push_back(0x77);
-    writeAllBytes(dir / "squs0001.dat", bytes);
-    SquadronFile::writeCode(dir / "squs0001.dat", 3, 5);
-    const auto after = readAllBytes(dir / "squs0001.dat");
-    ASSERT_EQ(after.size(), bytes.size());
-    EXPECT_EQ(after.back(), 5);
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SquadronRecordWrite,
+    testing::Values(WriteCase{"CodeIsLastByteOfTwoRecordFile", 255, 2}, WriteCase{"LastListedOfTwo", 255, 1},
+        WriteCase{"CodeOnePastTheEnd", 6 + 124 * 3, 3}, WriteCase{"CodeIsTheLastByte", 6 + 124 * 3 + 1, 3},
+        WriteCase{"CodeWithOneByteAfter", 6 + 124 * 3 + 2, 3}, WriteCase{"FarBeyond", 6 + 124 * 3, 40},
+        WriteCase{"Negative", 6 + 124 * 3, -1}, WriteCase{"HeaderOnly", 7, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SquadronFile, MissingFileIsReportedAndNotCreated)
 {

@@ -1,0 +1,140 @@
+// How vantor takes its arguments: names as bytes, help per command, one
+// exit-code rule, and input quoted in messages kept to one short line.
+#include "cli/tests/VantorRun.h"
+
+#include "common/core/TextLines.h"
+
+namespace vantorcli {
+namespace {
+
+namespace fs = std::filesystem;
+
+class NonUtf8Name : public VantorRun, public ::testing::WithParamInterface<QStringList> {};
+
+// A folder named with the byte 0xFF, which is no UTF-8: the command finds it
+// and says what it says of the same files under a plain name.
+TEST_P(NonUtf8Name, ReachesTheFolder)
+{
+    fs::copy(game, work / "g\xff", fs::copy_options::recursive);
+    QStringList plain;
+    QString script = "exec \"$0\"";
+    for (QString a : GetParam()) {
+        plain << QString(a).replace("G", "game");
+        script += " \"" + a.replace("G", "$(printf 'g\\377')") + "\"";
+    }
+    const auto expected = vantor(plain);
+    ASSERT_EQ(expected.exitCode, 0) << expected.standardError;
+    const auto run = common::runProgram("/bin/sh", work.path(), {"-c", script, VANTOR_EXE});
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
+    EXPECT_EQ(run.standardOutput, expected.standardOutput);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, NonUtf8Name,
+    ::testing::Values(QStringList{"flight", "export", "G"}, QStringList{"bases", "show", "G"},
+        QStringList{"squadron", "list", "G/sqUK0001.dat"}, QStringList{"normals", "G/box.3dz"},
+        QStringList{"report", "G", "-o", "G/Probewell.txt"}));
+
+TEST_F(VantorRun, HelpOfACommandIsThatCommandsHelp)
+{
+    for (const QStringList& command : {QStringList{"flight"}, QStringList{"squadron", "set"}, QStringList{"report"}}) {
+        const auto help = vantor(QStringList{"help"} + command);
+        const auto own = vantor(command + QStringList{"--help"});
+        EXPECT_EQ(help.exitCode, 0) << command.join(' ').toStdString();
+        EXPECT_EQ(help.standardOutput, own.standardOutput) << command.join(' ').toStdString();
+    }
+    EXPECT_EQ(vantor({"help", "nothing"}).exitCode, 2);
+    EXPECT_NE(vantor({"help"}).standardOutput.find("Usage: vantor COMMAND"), std::string::npos);
+}
+
+struct ExitCase {
+    const char* name;
+    QStringList arguments;
+    int exitCode;
+};
+
+void PrintTo(const ExitCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ExitCode : public VantorRun, public ::testing::WithParamInterface<ExitCase> {};
+
+// 2 is bad usage alone; a name or number that names nothing is a refusal.
+TEST_P(ExitCode, FollowsTheOneRule)
+{
+    const Snapshot before = snapshot(game);
+    const auto run = vantor(GetParam().arguments);
+    EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.standardError;
+    EXPECT_EQ(lines(run.standardError).size(), 1u) << run.standardError;
+    EXPECT_EQ(snapshot(game), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ExitCode,
+    ::testing::Values(ExitCase{"UnknownAirfieldName", {"bases", "set", "game", "0", "1", "2", "Atlantis"}, 1},
+        ExitCase{"AirfieldEntryPastTheList", {"bases", "set", "game", "0", "1", "2", "162"}, 1},
+        ExitCase{"UnknownAircraftName", {"squadron", "set", "game/sqUK0001.dat", "1", "Zeppelin"}, 1},
+        ExitCase{"RecordPastTheFile", {"squadron", "set", "game/sqUK0001.dat", "999", "10"}, 1},
+        ExitCase{"UnknownCommand", {"fly"}, 2}, ExitCase{"UnknownOption", {"report", "game", "--colour"}, 2},
+        ExitCase{"MissingArgument", {"bases", "set", "game", "0", "1"}, 2},
+        ExitCase{"UnknownSubcommand", {"squadron", "remove"}, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct QuoteCase {
+    const char* name;
+    QStringList arguments;
+    const char* shown; // how the message shows the input
+};
+
+void PrintTo(const QuoteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class QuotedInput : public VantorRun, public ::testing::WithParamInterface<QuoteCase> {};
+
+// Whatever the input holds, the message is one line of printable text,
+// the input in it escaped and cut.
+TEST_P(QuotedInput, IsOneShortEscapedLine)
+{
+    const auto run = vantor(GetParam().arguments);
+    EXPECT_NE(run.exitCode, 0);
+    const auto shown = lines(run.standardError);
+    ASSERT_EQ(shown.size(), 1u) << run.standardError;
+    EXPECT_LT(shown[0].size(), 200u) << shown[0];
+    EXPECT_NE(shown[0].find(GetParam().shown), std::string::npos) << shown[0];
+    for (const char c : shown[0])
+        EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 || c == 0x7F) << shown[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, QuotedInput,
+    ::testing::Values(
+        QuoteCase{"LineEndsInAName", {"bases", "set", "game", "0", "1", "2", "Over\r\nLord"}, "'Over\\r\\nLord'"},
+        QuoteCase{"TerminalCommandInACommandName", {"\x1b[2Jfly"}, "'\\x1B[2Jfly'"},
+        QuoteCase{"LongAircraftName", {"squadron", "set", "game/sqUK0001.dat", "1", QString(100000, 'Z')},
+            "'ZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZ...'"},
+        QuoteCase{"LineEndInAFileName", {"squadron", "list", "sq\nUK.dat"}, "sq\\nUK.dat: "},
+        QuoteCase{"LongFileName", {"normals", QString(5000, 'm') + ".3dz"}, "mmm...: "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Probewell's report has the full paths of the subfolders, however the
+// game folder was named.
+TEST_F(VantorRun, ReportListsFullPathsOfTheSubfolders)
+{
+    fs::create_directory(game / "Maps");
+    for (const QString& named : {QString("game"), QString("./game/"), QString("game/../game")}) {
+        const auto run = vantor({"report", named});
+        ASSERT_EQ(run.exitCode, 0) << run.standardError;
+        const auto report = common::splitTextLines(run.standardOutput);
+        ASSERT_GT(report.size(), 2u);
+        std::vector<std::string> folders;
+        for (std::size_t i = 1; i < report.size() && !report[i].empty(); ++i)
+            folders.push_back(report[i]);
+        std::vector<std::string> expected;
+        for (const char* name : {"Maps", "Nimbar", "Splash"})
+            expected.push_back((fs::canonical(game) / name).string());
+        EXPECT_EQ(folders, expected) << named.toStdString();
+    }
+}
+
+} // namespace
+} // namespace vantorcli
