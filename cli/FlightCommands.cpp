@@ -63,7 +63,7 @@ int positionArgument(const QString& name)
 {
     const int p = aircraftPosition(toText(name));
     if (p < 0)
-        throw UsageError("no aircraft is named '" + toText(name) + "'");
+        throw Refusal("no aircraft is named " + shown(name));
     return p;
 }
 
@@ -88,7 +88,7 @@ int exportCommand(const QStringList& arguments)
     QCommandLineParser parser;
     parser.addPositionalArgument("GAME", "The game folder.");
     parser.addOption({"format", "csv (one row per aircraft) or json.", "FORMAT", "csv"});
-    parser.addOption({"aircraft", "Only this aircraft (name or number).", "NAME"});
+    parser.addOption({"aircraft", "Only this aircraft (name or number); may be given more than once.", "NAME"});
     if (!parseCommand(parser, arguments,
             "vantor flight export: every flight-record and gun-table field of the aircraft, to standard output.", 1, 1))
         return 0;
@@ -96,8 +96,12 @@ int exportCommand(const QStringList& arguments)
     if (format != "csv" && format != "json")
         throw UsageError("--format takes csv or json");
     std::vector<int> positions;
-    if (const auto name = optionValue(parser, "aircraft")) {
-        positions.push_back(positionArgument(*name));
+    if (const QStringList names = optionValues(parser, "aircraft"); !names.isEmpty()) {
+        for (const QString& name : names) {
+            const int p = positionArgument(name);
+            if (std::find(positions.begin(), positions.end(), p) == positions.end())
+                positions.push_back(p);
+        }
     } else {
         for (int p = 0; p < kAircraftCount; ++p)
             positions.push_back(p);

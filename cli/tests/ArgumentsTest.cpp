@@ -74,6 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExitCode,
         ExitCase{"AirfieldEntryPastTheList", {"bases", "set", "game", "0", "1", "2", "162"}, 1},
         ExitCase{"UnknownAircraftName", {"squadron", "set", "game/sqUK0001.dat", "1", "Zeppelin"}, 1},
         ExitCase{"RecordPastTheFile", {"squadron", "set", "game/sqUK0001.dat", "999", "10"}, 1},
+        ExitCase{"UnknownAircraftToShow", {"flight", "show", "game", "Zeppelin"}, 1},
+        ExitCase{"UnknownAircraftToExport", {"flight", "export", "game", "--aircraft", "Zeppelin"}, 1},
         ExitCase{"UnknownCommand", {"fly"}, 2}, ExitCase{"UnknownOption", {"report", "game", "--colour"}, 2},
         ExitCase{"MissingArgument", {"bases", "set", "game", "0", "1"}, 2},
         ExitCase{"UnknownSubcommand", {"squadron", "remove"}, 2}),
@@ -118,6 +120,36 @@ INSTANTIATE_TEST_SUITE_P(Cases, QuotedInput,
 
 // Probewell's report has the full paths of the subfolders, however the
 // game folder was named.
+// Every --aircraft given counts, in the order given, each once.
+TEST_F(VantorRun, ARepeatedAircraftOptionTakesThemAll)
+{
+    const auto run = vantor({"flight", "export", "game", "--aircraft", "P-38H", "--aircraft", "12", "--aircraft", "p38h"});
+    ASSERT_EQ(run.exitCode, 0) << run.standardError;
+    const auto rows = lines(run.standardOutput);
+    ASSERT_EQ(rows.size(), 3u);
+    const auto one = vantor({"flight", "export", "game", "--aircraft", "12"});
+    EXPECT_EQ(rows[2], lines(one.standardOutput).at(1));
+    EXPECT_EQ(rows[1].rfind("P-38H,", 0), 0u) << rows[1];
+}
+
+// A folder where planes.dat belongs is named, not passed over for the
+// archive's copy; export and import say the same.
+TEST_F(VantorRun, AFolderInPlaceOfPlanesDatIsNamed)
+{
+    std::filesystem::remove(game / "planes.dat");
+    std::filesystem::create_directory(game / "planes.dat");
+    common::writeAllText(work / "imp.csv", "aircraft,engineBestAltitude\r\nP-51D,8200\r\n");
+    const Snapshot before = snapshot(game);
+    for (const QStringList& args : {QStringList{"flight", "export", "game"},
+             QStringList{"flight", "import", "imp.csv", "game"}}) {
+        const auto run = vantor(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_NE(run.standardError.find("planes.dat is a folder"), std::string::npos) << run.standardError;
+        EXPECT_EQ(lines(run.standardError).size(), 1u) << run.standardError;
+    }
+    EXPECT_EQ(snapshot(game), before);
+}
+
 TEST_F(VantorRun, ReportListsFullPathsOfTheSubfolders)
 {
     fs::create_directory(game / "Maps");

@@ -7,6 +7,7 @@
 #include "common/core/AtomicWrite.h"
 #include "common/core/BinaryFile.h"
 #include "common/core/FileLookup.h"
+#include "common/core/ShownText.h"
 #include "common/core/IoError.h"
 
 #include <algorithm>
@@ -154,7 +155,7 @@ std::vector<std::uint8_t> ImageBytes(const LoadoutImage& image)
         const std::string text = values.text(i);
         const auto byte = ToByteValue(text);
         if (!byte)
-            throw LoadoutError("Position " + std::to_string(i + 1) + " holds \"" + text
+            throw LoadoutError("Position " + std::to_string(i + 1) + " holds \"" + common::shownText(text)
                 + "\", which is not a whole number from 0 to 255. Nothing was saved.");
         bytes[i] = *byte;
     }

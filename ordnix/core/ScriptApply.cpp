@@ -1,4 +1,5 @@
 #include "ScriptApply.h"
+#include "common/core/ShownText.h"
 
 #include "LoadoutError.h"
 #include "ValueText.h"
@@ -24,7 +25,7 @@ std::vector<ChangedByte> ParseScript(std::string_view text)
         std::size_t position = 0;
         const auto [end, ec] = std::from_chars(line.data(), line.data() + line.size(), position);
         if (line.empty() || ec != std::errc() || end != line.data() + line.size())
-            throw LoadoutError("Line " + std::to_string(n + 1) + " holds \"" + line + "\", which is not a position.");
+            throw LoadoutError("Line " + std::to_string(n + 1) + " holds \"" + common::shownText(line) + "\", which is not a position.");
         const auto [first, isNew] = named.emplace(position, n + 1);
         if (!isNew)
             throw LoadoutError("Line " + std::to_string(n + 1) + " names position " + std::to_string(position)

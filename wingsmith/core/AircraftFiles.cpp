@@ -52,10 +52,20 @@ std::vector<std::uint8_t> readWhole(const std::filesystem::path& path, std::size
     return readPart(path, 0, static_cast<std::size_t>(size));
 }
 
+// A folder (or anything else) in a file's place is refused, naming it,
+// rather than taken as missing, which would read the archive instead.
 bool isFile(const std::filesystem::path& path)
 {
     std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || status.type() == std::filesystem::file_type::not_found)
+        return false;
+    if (status.type() != std::filesystem::file_type::regular) {
+        const bool folder = status.type() == std::filesystem::file_type::directory;
+        throw IoError(IoFailure::AccessDenied, 0, path)
+            .withSentence(path.filename().string() + (folder ? " is a folder, not a file" : " is not a plain file"));
+    }
+    return true;
 }
 
 } // namespace

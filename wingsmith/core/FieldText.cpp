@@ -1,4 +1,5 @@
 #include "FieldText.h"
+#include "common/core/ShownText.h"
 
 #include "common/core/LittleEndian.h"
 
@@ -44,9 +45,9 @@ std::int64_t parseWhole(std::string_view text, const RecordField& field)
     std::int64_t value = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (digits.empty() || ec == std::errc::invalid_argument || end != digits.data() + digits.size())
-        throw FieldValueError("'" + std::string(text) + "' is not a whole number");
+        throw FieldValueError("'" + common::shownText(text) + "' is not a whole number");
     if (ec == std::errc::result_out_of_range || value < field.minimum || value > field.maximum)
-        throw FieldValueError("'" + std::string(text) + "' is outside " + std::to_string(field.minimum) + " to "
+        throw FieldValueError("'" + common::shownText(text) + "' is outside " + std::to_string(field.minimum) + " to "
             + std::to_string(field.maximum));
     return value;
 }
@@ -85,7 +86,7 @@ float exactFloatFromText(std::string_view text)
         const auto [end, ec] = std::from_chars(l.data() + 6, l.data() + l.size(), bits, 16);
         if (ec == std::errc() && end == l.data() + l.size() && std::isnan(le::bitsToFloat(bits)))
             return le::bitsToFloat(bits);
-        throw FieldValueError("'" + std::string(text) + "' is not a NaN pattern");
+        throw FieldValueError("'" + common::shownText(text) + "' is not a NaN pattern");
     }
     if (l == "inf" || l == "+inf" || l == "infinity")
         return std::numeric_limits<float>::infinity();
@@ -102,12 +103,12 @@ float exactFloatFromText(std::string_view text)
         || number.front() == '.');
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (!plain || ec == std::errc::invalid_argument || end != number.data() + number.size())
-        throw FieldValueError("'" + std::string(text) + "' is not a number");
+        throw FieldValueError("'" + common::shownText(text) + "' is not a number");
     if (ec == std::errc::result_out_of_range) {
         // Too small rounds to a zero of its sign; too large does not fit.
         const double wide = std::strtod(std::string(number).c_str(), nullptr);
         if (std::fabs(wide) > 1.0)
-            throw FieldValueError("'" + std::string(text) + "' is too large for a float");
+            throw FieldValueError("'" + common::shownText(text) + "' is too large for a float");
         return std::signbit(wide) ? -0.0f : 0.0f;
     }
     return value;

@@ -1,4 +1,5 @@
 #include "FlightImport.h"
+#include "common/core/ShownText.h"
 
 #include "FieldText.h"
 #include "FltRecord.h"
@@ -52,7 +53,7 @@ std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std:
     for (const ImportRow& row : rows) {
         const int p = aircraftPosition(row.aircraft);
         if (p < 0)
-            throw FlightImportError(row.where + ": no aircraft is named '" + row.aircraft + "'");
+            throw FlightImportError(row.where + ": no aircraft is named '" + common::shownText(row.aircraft) + "'");
         if (!seen.insert(p).second)
             throw FlightImportError(
                 row.where + ": aircraft " + std::string(rosterByPosition(p).caption) + " is given twice");
