@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "common/core/Utf8.h"
+
 #include "common/core/AtomicWrite.h"
 #include "common/core/IoError.h"
 #include "common/core/ShownText.h"
@@ -44,56 +46,6 @@ bool parseCommand(QCommandLineParser& parser, const QStringList& arguments, cons
 
 namespace {
 
-// The code point of the well-formed UTF-8 sequence at `at` and its length;
-// length 0 for a byte that does not begin one.
-std::pair<char32_t, std::size_t> utf8At(std::string_view bytes, std::size_t at)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(at);
-    if (lead < 0x80)
-        return {lead, 1};
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2, code = lead & 0x1Fu;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        length = 3, code = lead & 0x0Fu;
-    else if (lead >= 0xF0 && lead <= 0xF4)
-        length = 4, code = lead & 0x07u;
-    else
-        return {0, 0};
-    if (at + length > bytes.size())
-        return {0, 0};
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0u) != 0x80u)
-            return {0, 0};
-        code = (code << 6) | (byte(at + i) & 0x3Fu);
-    }
-    const char32_t least = length == 2 ? 0x80u : length == 3 ? 0x800u : 0x10000u;
-    if (code < least || (code >= 0xD800u && code <= 0xDFFFu) || code > 0x10FFFFu)
-        return {0, 0};
-    return {code, length};
-}
-
-void appendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 // The first failure writing standard output, kept for checkStandardOutput().
 int standardOutputErrno = 0;
 
@@ -103,7 +55,7 @@ QString argumentText(std::string_view bytes)
 {
     QString text;
     for (std::size_t at = 0; at < bytes.size();) {
-        const auto [code, length] = utf8At(bytes, at);
+        const auto [code, length] = common::utf8At(bytes, at);
         if (length == 0) {
             text += QChar(static_cast<char16_t>(0xDC00u | static_cast<unsigned char>(bytes[at])));
             ++at;
@@ -121,12 +73,12 @@ std::string toText(const QString& argument)
     for (qsizetype i = 0; i < argument.size(); ++i) {
         const char16_t unit = argument[i].unicode();
         if (QChar::isHighSurrogate(unit) && i + 1 < argument.size() && argument[i + 1].isLowSurrogate()) {
-            appendUtf8(out, QChar::surrogateToUcs4(unit, argument[i + 1].unicode()));
+            common::appendUtf8(out, QChar::surrogateToUcs4(unit, argument[i + 1].unicode()));
             ++i;
         } else if (unit >= 0xDC80 && unit <= 0xDCFF) {
             out += static_cast<char>(unit & 0xFF);
         } else {
-            appendUtf8(out, unit);
+            common::appendUtf8(out, unit);
         }
     }
     return out;

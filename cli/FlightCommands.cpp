@@ -265,7 +265,7 @@ std::vector<ImportRow> rowsFromJson(const std::string& text)
 // spreadsheet, and how many there are; empty when none does.
 std::string roundedValues(const std::vector<FieldChange>& changes)
 {
-    constexpr std::size_t kNamed = 3;
+    constexpr std::size_t kNamed = 2; // the line stays short
     std::vector<std::string> named;
     std::size_t count = 0;
     for (const FieldChange& c : changes) {

@@ -51,8 +51,8 @@ const char* const kUsage
 // given last both stay.
 void error(const std::string& text)
 {
-    constexpr std::size_t kHead = 110;
-    constexpr std::size_t kTail = 60;
+    constexpr std::size_t kHead = 130;
+    constexpr std::size_t kTail = 55;
     std::string line = common::shownText(text, std::string::npos);
     if (line.size() > kHead + kTail + 3) {
         // Cut on character boundaries: after escaping, every byte above

@@ -355,6 +355,66 @@ TEST_F(BaywardWindows, ExitEndsBothWindows)
     EXPECT_FALSE(picture->isVisible());
 }
 
+// Unsaved rows are offered at Exit, as in Menuwright's hangar window: the
+// answer decides whether the file is written and the program ends; rows
+// that match the file written end it at once.
+TEST_F(BaywardWindows, ExitAsksAboutUnsavedRows)
+{
+    struct Case {
+        common::Answer answer;
+        bool ends;
+        bool written;
+    };
+    for (const Case& c : {Case{common::Answer::Cancel, false, false}, Case{common::Answer::Discard, true, false},
+             Case{common::Answer::Save, true, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        std::filesystem::remove(dir / "hangarus.mnu");
+        table = std::make_unique<ButtonTableWindow>();
+        picture = &table->picture();
+        table->show();
+        readyToDrag(0, 1);
+        drag({100, 50}, {260, 90});
+        const auto asked = dlg->events.size();
+        dlg->answers.push_back(c.answer);
+        QTest::mouseClick(child<QPushButton>(table.get(), "Command2"), Qt::LeftButton);
+        ASSERT_EQ(dlg->events.size(), asked + 1);
+        EXPECT_EQ(dlg->events.back().kind, common::ScriptedDialogs::Kind::Question);
+        EXPECT_EQ(table->isVisible(), !c.ends);
+        EXPECT_EQ(std::filesystem::exists(dir / "hangarus.mnu"), c.written);
+    }
+
+    table = std::make_unique<ButtonTableWindow>();
+    picture = &table->picture();
+    table->show();
+    readyToDrag(0, 1);
+    drag({100, 50}, {260, 90});
+    make();
+    const auto asked = dlg->events.size();
+    QTest::mouseClick(child<QPushButton>(table.get(), "Command2"), Qt::LeftButton);
+    EXPECT_EQ(dlg->events.size(), asked);
+    EXPECT_FALSE(table->isVisible());
+}
+
+// Ctrl+Z in a box whose value was committed with Enter takes back that
+// step: the box empties and the window is unchanged again.
+TEST_F(BaywardWindows, CtrlZInACommittedBoxUndoesTheStep)
+{
+    auto* left = child<QLineEdit>(table.get(), "Text3_0");
+    left->setFocus();
+    QTest::keyClicks(left, "10");
+    QTest::keyClick(left, Qt::Key_Return);
+    ASSERT_TRUE(table->isWindowModified());
+    // The window's shortcuts answer in the active window only.
+    table->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table.get()));
+    QTest::keyClick(left, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(left->text(), "");
+    EXPECT_FALSE(table->isWindowModified());
+    QTest::keyClick(left, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(left->text(), "10");
+    EXPECT_TRUE(table->isWindowModified());
+}
+
 // The same five rows give the same bytes from both programs.
 TEST_F(BaywardWindows, SameRowsMakeTheSameFileAsMenuwright)
 {

@@ -6,6 +6,7 @@
 #include "menuwright/menufile/MenuFileWriter.h"
 #include "menuwright/menufile/Side.h"
 
+#include "common/ui/WindowUndoRouting.h"
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/ButtonRowsFrame.h"
@@ -163,6 +164,7 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
     connect(history_, &common::ButtonRowsHistory::modifiedChanged, this, &QWidget::setWindowModified);
     addCommands();
     updateTitle();
+    common::routeUndoToWindow(this);
 }
 
 void ButtonTableWindow::addCommands()
@@ -204,6 +206,10 @@ void ButtonTableWindow::recordPlacement(int row, bool shown)
 
 ButtonTableWindow::~ButtonTableWindow()
 {
+    // The history reads the picture's rectangles whenever a box loses its
+    // focus, which a box being destroyed does: it goes first.
+    delete history_;
+    history_ = nullptr;
     picture_.reset();
 }
 
@@ -297,12 +303,17 @@ void ButtonTableWindow::Label2_Click(int i)
 
 void ButtonTableWindow::Command1_Click()
 {
+    writeHangarFile();
+}
+
+bool ButtonTableWindow::writeHangarFile()
+{
     if (fileName_.isEmpty()) {
         common::dialogs().message(this, windowTitle(),
             tr("Choose a country first (USA, Britain or Axis): it decides the name of the hangar file.\n"
                "Nothing was written."),
             common::MessageIcon::Warning);
-        return;
+        return false;
     }
     const QString path = QDir::current().filePath(fileName_);
     try {
@@ -310,21 +321,37 @@ void ButtonTableWindow::Command1_Click()
     } catch (const menuwright::MenuFileError& e) {
         common::dialogs().message(this, windowTitle(), QString::fromStdString(e.what()) + tr("\nNothing was written."),
             common::MessageIcon::Warning);
-        return;
+        return false;
     } catch (const common::IoError& e) {
         common::dialogs().message(this, windowTitle(),
             tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what())),
             common::MessageIcon::Error);
-        return;
+        return false;
     }
     history_->record(tr("Edit"));
     status->setText(common::withBackupNotice(tr("Wrote %1.").arg(QDir::toNativeSeparators(path))));
     history_->markSaved();
+    return true;
+}
+
+// Unsaved rows are offered for saving, as Menuwright's hangar window does;
+// an unchanged window ends at once.
+bool ButtonTableWindow::mayEnd()
+{
+    history_->record(tr("Edit")); // what is still being typed counts too
+    if (!history_->modified())
+        return true;
+    const common::Answer answer = common::dialogs().cancellableQuestion(this, QStringLiteral("Bayward"),
+        tr("The hangar buttons were changed since the hangar file was last written.\nSave them before you exit?"),
+        common::CancellableQuestion::SaveDiscardCancel);
+    if (answer == common::Answer::Save)
+        return writeHangarFile();
+    return answer == common::Answer::Discard;
 }
 
 void ButtonTableWindow::endProgram()
 {
-    if (ending_)
+    if (ending_ || !mayEnd())
         return;
     ending_ = true;
     picture_->hide();
@@ -334,6 +361,10 @@ void ButtonTableWindow::endProgram()
 
 void ButtonTableWindow::closeEvent(QCloseEvent* event)
 {
+    if (!ending_ && !mayEnd()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (!ending_) {
         ending_ = true;

@@ -77,6 +77,9 @@ private:
     void Label2_Click(int i);
     void Command1_Click();
     void endProgram();
+    // Writes the side's hangar file; false, with the reason shown, when not.
+    bool writeHangarFile();
+    bool mayEnd();
     void addCommands();
     void updateTitle();
 

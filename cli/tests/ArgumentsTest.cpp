@@ -32,7 +32,8 @@ TEST_P(NonUtf8Name, ReachesTheFolder)
 INSTANTIATE_TEST_SUITE_P(Commands, NonUtf8Name,
     ::testing::Values(QStringList{"flight", "export", "G"}, QStringList{"bases", "show", "G"},
         QStringList{"squadron", "list", "G/sqUK0001.dat"}, QStringList{"normals", "G/box.3dz"},
-        QStringList{"report", "G", "-o", "G/Probewell.txt"}));
+        QStringList{"report", "G", "-o", "G/Probewell.txt"}),
+    [](const auto& info) { return info.param.at(0).toStdString() + std::to_string(info.index); });
 
 TEST_F(VantorRun, HelpOfACommandIsThatCommandsHelp)
 {

@@ -1,9 +1,33 @@
 // The system calls that are the same on every system (std::filesystem).
 #include "SystemCalls.h"
 
+#include "FileFaults.h"
+#include "IoError.h"
+
+#include <vector>
+
 namespace common::sys {
 
 namespace fs = std::filesystem;
+
+void writeAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data, const fs::path& shown)
+{
+    if (const int err = FileFaults::check(FileOp::Write))
+        throw IoError::fromErrno(err, shown);
+    std::vector<std::uint8_t> spoiled;
+    if (FileFaults::corruptsThisWrite() && !data.empty()) {
+        spoiled.assign(data.begin(), data.end());
+        spoiled[0] ^= 0xFF;
+        data = spoiled;
+    }
+    if (const int err = writeAllAt(fd, pos, data))
+        throw IoError::fromErrno(err, shown);
+}
+
+void restoreAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
+{
+    writeAllAt(fd, pos, data);
+}
 
 fs::path finalTarget(const fs::path& path)
 {

@@ -78,6 +78,9 @@ std::vector<std::uint8_t> readStandardInput();
 void closeQuietly(int fd);
 void removeQuietly(const std::filesystem::path& path);
 void restoreAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data);
+// Writes all of `data` at `pos`: 0, or the errno of the write that failed.
+// Neither throws nor passes the seam; writeAt() and restoreAt() are made of it.
+int writeAllAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data);
 
 // Follows symbolic links to the file a write must reach, so that a link
 // stays a link. A dangling link yields the path it points to.

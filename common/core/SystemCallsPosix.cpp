@@ -25,8 +25,9 @@ namespace {
     throw IoError::fromErrno(err == 0 ? EIO : err, shown);
 }
 
-// 0, or the errno of the write that failed.
-int writeAll(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
+} // namespace
+
+int writeAllAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
 {
     std::size_t done = 0;
     while (done < data.size()) {
@@ -41,6 +42,8 @@ int writeAll(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
     }
     return 0;
 }
+
+namespace {
 
 void passSeam(FileOp op, const fs::path& shown)
 {
@@ -79,19 +82,6 @@ int createTemporary(const fs::path& target, fs::path& temp, const fs::path& show
     lock(fd, true);
     temp = pattern;
     return fd;
-}
-
-void writeAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data, const fs::path& shown)
-{
-    passSeam(FileOp::Write, shown);
-    std::vector<std::uint8_t> spoiled;
-    if (FileFaults::corruptsThisWrite() && !data.empty()) {
-        spoiled.assign(data.begin(), data.end());
-        spoiled[0] ^= 0xFF;
-        data = spoiled;
-    }
-    if (const int err = writeAll(fd, pos, data))
-        fail(err, shown);
 }
 
 void writeOut(int fd, std::span<const std::uint8_t> data, const fs::path& shown)
@@ -340,11 +330,6 @@ void closeQuietly(int fd)
 void removeQuietly(const fs::path& path)
 {
     ::unlink(path.c_str());
-}
-
-void restoreAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
-{
-    writeAll(fd, pos, data);
 }
 
 unsigned defaultMode()

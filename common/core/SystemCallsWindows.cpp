@@ -94,6 +94,14 @@ std::wstring native(const fs::path& path)
     return L"\\\\?\\" + text;
 }
 
+OVERLAPPED atPosition(std::uint64_t where)
+{
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(where);
+    at.OffsetHigh = static_cast<DWORD>(where >> 32);
+    return at;
+}
+
 HANDLE handleOf(int fd)
 {
     return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
@@ -113,15 +121,13 @@ int openHandle(const fs::path& path, DWORD access, DWORD disposition, DWORD flag
     return fd;
 }
 
-// 0, or the errno of the write that failed.
-int writeAll(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
+} // namespace
+
+int writeAllAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
 {
     std::size_t done = 0;
     while (done < data.size()) {
-        OVERLAPPED at{};
-        const std::uint64_t where = pos + done;
-        at.Offset = static_cast<DWORD>(where);
-        at.OffsetHigh = static_cast<DWORD>(where >> 32);
+        OVERLAPPED at = atPosition(pos + done);
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - done, 1u << 30));
         DWORD n = 0;
         if (!WriteFile(handleOf(fd), data.data() + done, chunk, &n, &at))
@@ -132,6 +138,8 @@ int writeAll(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
     }
     return 0;
 }
+
+namespace {
 
 double secondsSince(const LARGE_INTEGER& time)
 {
@@ -254,19 +262,6 @@ int createTemporary(const fs::path& target, fs::path& temp, const fs::path& show
     fail(EEXIST, shown);
 }
 
-void writeAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data, const fs::path& shown)
-{
-    passSeam(FileOp::Write, shown);
-    std::vector<std::uint8_t> spoiled;
-    if (FileFaults::corruptsThisWrite() && !data.empty()) {
-        spoiled.assign(data.begin(), data.end());
-        spoiled[0] ^= 0xFF;
-        data = spoiled;
-    }
-    if (const int err = writeAll(fd, pos, data))
-        fail(err, shown);
-}
-
 void writeOut(int fd, std::span<const std::uint8_t> data, const fs::path& shown)
 {
     passSeam(FileOp::Write, shown);
@@ -386,10 +381,7 @@ void readAt(int fd, std::uint64_t pos, std::span<std::uint8_t> out, const fs::pa
 {
     std::size_t done = 0;
     while (done < out.size()) {
-        OVERLAPPED at{};
-        const std::uint64_t where = pos + done;
-        at.Offset = static_cast<DWORD>(where);
-        at.OffsetHigh = static_cast<DWORD>(where >> 32);
+        OVERLAPPED at = atPosition(pos + done);
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(out.size() - done, 1u << 30));
         DWORD n = 0;
         if (!ReadFile(handleOf(fd), out.data() + done, chunk, &n, &at)) {
@@ -445,11 +437,6 @@ void closeQuietly(int fd)
 void removeQuietly(const fs::path& path)
 {
     DeleteFileW(native(path).c_str());
-}
-
-void restoreAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
-{
-    writeAll(fd, pos, data);
 }
 
 unsigned defaultMode()

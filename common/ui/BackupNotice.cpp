@@ -29,6 +29,11 @@ void reportNewBackup(QWidget* parent, const QString& title, int countBefore)
         dialogs().message(parent, title, backupNotice() + QStringLiteral("."), MessageIcon::Information);
 }
 
+QString withNewBackupNotice(const QString& text, int countBefore)
+{
+    return RunBackups::count() > countBefore ? withBackupNotice(text) : text;
+}
+
 QString withBackupNotice(const QString& text)
 {
     const QString notice = backupNotice();

@@ -13,6 +13,10 @@ QString backupNotice();
 // `text` followed by the notice, where there is one.
 QString withBackupNotice(const QString& text);
 
+// For windows with a status line: `text`, followed by the notice when the
+// change made a backup (the run had made `countBefore` before it).
+QString withNewBackupNotice(const QString& text, int countBefore);
+
 // For windows without a status line: after a change, tells in a message
 // where the originals went, if the change made a backup (the run had made
 // `countBefore` before it). Once per file and run, as backups are.

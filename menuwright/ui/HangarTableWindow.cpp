@@ -12,6 +12,7 @@
 #include "menuwright/menufile/MenuFileError.h"
 #include "menuwright/menufile/MenuFileWriter.h"
 
+#include "common/ui/WindowUndoRouting.h"
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/ButtonRowsFrame.h"
@@ -144,6 +145,7 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
         module_.pp2().raise();
     });
     connect(Command2, &QPushButton::clicked, this, [this] { module_.requestEnd(this); });
+    common::routeUndoToWindow(this);
 }
 
 void HangarTableWindow::load()

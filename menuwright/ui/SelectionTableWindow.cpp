@@ -3,6 +3,7 @@
 #include "HeadingFrame.h"
 #include "MenuwrightSession.h"
 #include "RectangleLocatorWindow.h"
+#include "common/ui/WindowUndoRouting.h"
 #include "common/ui/PictureRectangle.h"
 #include "StatusLine.h"
 #include "WarningBox.h"
@@ -129,6 +130,7 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
         module_.showHangars();
     });
     connect(Command2, &QPushButton::clicked, this, [this] { module_.requestEnd(this); });
+    common::routeUndoToWindow(this);
 }
 
 void SelectionTableWindow::addEditCommands(common::ButtonRowsHistory& history)

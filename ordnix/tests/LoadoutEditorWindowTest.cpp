@@ -10,6 +10,7 @@
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
+#include "common/core/RunBackups.h"
 #include "common/core/TextLines.h"
 
 #include <QApplication>
@@ -360,6 +361,67 @@ TEST_F(LoadoutEditorWindowTest, SavingWritesNumberedCopiesAndListsThem)
     click("Command2");
     EXPECT_EQ(readAllBytes(dir / "loadout.dat"), expected);
     EXPECT_EQ(files->count(), 3);
+}
+
+// A save over loadout.dat that changes nothing (a block inserted and taken
+// back) makes no backup folder; one that changes it says where the original
+// went in the status line, not in a box that keys typed next would land in.
+TEST_F(LoadoutEditorWindowTest, AReplacingSaveBacksUpOnlyWhatItChangesAndSaysSoInTheStatusLine)
+{
+    open(demogen::buildDemoLoadout());
+    get<QCheckBox>("Check1")->setChecked(true);
+    common::RunBackups::start("Ordnix", dir.path());
+    choose(10);
+    click("Command5");
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    click("Command2");
+    EXPECT_EQ(readAllBytes(dir / "loadout.dat"), demogen::buildDemoLoadout());
+    EXPECT_FALSE(std::filesystem::exists(dir / "Backups"));
+
+    choose(3);
+    auto* weapon = get<QComboBox>("Weapon_0");
+    weapon->setCurrentIndex((weapon->currentIndex() + 1) % weapon->count());
+    click("Command12");
+    click("Command2");
+    common::RunBackups::stop();
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "Backups"));
+    EXPECT_TRUE(dialogs->texts().isEmpty()) << dialogs->texts().join("\n").toStdString();
+    const QString status = get<QStatusBar>("statusBar")->currentMessage();
+    EXPECT_TRUE(status.contains("Originals backed up in")) << status.toStdString();
+}
+
+// Once a box's value is committed (Enter, OK), Ctrl+Z in it takes back the
+// window's step, so what the box shows is what is saved.
+TEST_F(LoadoutEditorWindowTest, CtrlZInACommittedBoxUndoesTheStepItShows)
+{
+    const auto bytes = demogen::buildDemoLoadout();
+    open(bytes);
+    choose(0);
+    auto* number = get<QLineEdit>("WNum_0");
+    const QString old = number->text();
+    // Shortcuts answer in the active window only.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    number->setFocus();
+    number->selectAll();
+    QTest::keyClicks(number, old == "3" ? "4" : "3");
+    QTest::keyClick(number, Qt::Key_Return);
+    click("Command12");
+    number->setFocus(); // back in the box, as after Alt+K
+    ASSERT_TRUE(window->isWindowModified());
+    QTest::keyClick(number, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(number->text(), old);
+    EXPECT_FALSE(window->isWindowModified());
+    click("Command2");
+    ASSERT_TRUE(std::filesystem::exists(dir / "Loadout.001"));
+    EXPECT_EQ(readAllBytes(dir / "Loadout.001"), bytes);
+
+    // Typing not yet committed is the box's own to undo.
+    number->setFocus();
+    QTest::keyClicks(number, "7");
+    QTest::keyClick(number, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(number->text(), old);
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 TEST_F(LoadoutEditorWindowTest, ASaveWithAValueThatIsNoByteIsRefused)

@@ -19,6 +19,7 @@
 #include "ordnix/core/SlotFields.h"
 #include "ordnix/core/ValueText.h"
 
+#include "common/ui/WindowUndoRouting.h"
 #include "common/ui/RememberedFolder.h"
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
@@ -148,6 +149,7 @@ LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::op
     this->layout()->activate();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+    common::routeUndoToWindow(this);
 }
 
 // ---------------------------------------------------------------- helpers
@@ -407,8 +409,7 @@ bool LoadoutEditorWindow::saveLoadout()
         const std::filesystem::path saved = SaveImage(image_, startDir_, commands_->replaceTicked());
         undoStack_->setClean();
         refreshFileList(shownFileName(saved.filename().string()));
-        statusBar_->showMessage(tr("Saved %1").arg(shownFileName(saved.string())));
-        common::reportNewBackup(this, programName_, backups);
+        statusBar_->showMessage(common::withNewBackupNotice(tr("Saved %1").arg(shownFileName(saved.string())), backups));
         return true;
     } catch (const LoadoutError& e) {
         warn(fromGame(e.what()));
@@ -547,8 +548,7 @@ void LoadoutEditorWindow::Command9_Click()
     const int backups = common::backupCount();
     try {
         WriteScript(image_, QFile::encodeName(*chosen).toStdString());
-        statusBar_->showMessage(tr("Script written to %1").arg(*chosen));
-        common::reportNewBackup(this, programName_, backups);
+        statusBar_->showMessage(common::withNewBackupNotice(tr("Script written to %1").arg(*chosen), backups));
     } catch (const common::IoError& e) {
         warn(tr("%1 could not be written: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
     }

@@ -10,6 +10,7 @@
 #include "wingsmith/core/NumberFormat.h"
 #include "wingsmith/core/StartUpFiles.h"
 
+#include "common/ui/WindowUndoRouting.h"
 #include "common/ui/RememberedFolder.h"
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
@@ -107,6 +108,7 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
         move(screen->availableGeometry().center() - rect().center());
 
     StartUp();
+    common::routeUndoToWindow(this);
 }
 
 MainWindow::~MainWindow()
@@ -258,9 +260,11 @@ bool MainWindow::save()
         undoStack_->setClean();
         updateModified();
         const QString folder = QDir::toNativeSeparators(QString::fromStdString(resourcePath_));
-        statusBar()->showMessage(written.isEmpty() ? tr("Nothing to save: no aircraft was changed")
-                                                   : tr("Saved %1 in %2").arg(written.join(", "), folder));
-        common::reportNewBackup(this, tr("Wingsmith"), backups);
+        // The backup goes in the status line, where no key typed next lands.
+        statusBar()->showMessage(common::withNewBackupNotice(written.isEmpty()
+                ? tr("Nothing to save: no aircraft was changed")
+                : tr("Saved %1 in %2").arg(written.join(", "), folder),
+            backups));
         return true;
     } catch (const common::IoError& e) {
         // An earlier "Saved ..." must not stand beside a failed save.
@@ -318,9 +322,10 @@ void MainWindow::SavedatatoDATACDFandFLTCDF1Click()
     const int backups = common::backupCount();
     try {
         workspace_.exportArchives(resourcePath_);
-        statusBar()->showMessage(tr("Exported all aircraft to DATA.CDF and FLT.CDF in %1")
-                                     .arg(QDir::toNativeSeparators(QString::fromStdString(resourcePath_))));
-        common::reportNewBackup(this, tr("Wingsmith"), backups);
+        statusBar()->showMessage(common::withNewBackupNotice(tr("Exported all aircraft to DATA.CDF and FLT.CDF in %1")
+                                                                 .arg(QDir::toNativeSeparators(
+                                                                     QString::fromStdString(resourcePath_))),
+            backups));
     } catch (const common::IoError& e) {
         statusBar()->clearMessage();
         showIoError(e);

@@ -230,7 +230,6 @@ SaveNormalsWindow& MainWindow::saveWindow()
         save3dz = new SaveNormalsWindow(model_, this);
         connect(save3dz, &SaveNormalsWindow::saved, this, [this](const QString& path) {
             statusBar()->showMessage(tr("Normals written to %1").arg(QDir::toNativeSeparators(path)));
-            setWindowModified(false);
         });
     }
     return *save3dz;
@@ -257,8 +256,6 @@ void MainWindow::showModel()
     Text4->setText(QString::fromStdString(model_.fileName));
     startElementProgress(ProgressBar1, model_.elementCount, tr("elements"));
     statusBar()->showMessage(tr("%1 read").arg(QString::fromStdString(model_.fileName)));
-    // The normals shown are the file's own again.
-    setWindowModified(false);
     updateTitle();
     preview_->modelRead();
     pickedInfo_->setText(previewHint());
@@ -314,7 +311,7 @@ void MainWindow::updateTitle()
     const QString program = tr("Vector calculator ver 2.0 — vector");
     setWindowTitle(model_.fileName.empty()
             ? program
-            : QStringLiteral("%1[*] — %2").arg(QString::fromStdString(model_.fileName), program));
+            : QStringLiteral("%1 — %2").arg(QString::fromStdString(model_.fileName), program));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -382,8 +379,8 @@ void MainWindow::Command2_Click()
         return;
     }
     statusBar()->showMessage(tr("Normals of %1 elements calculated").arg(model_.elementCount));
-    // Calculated, not yet saved (an empty model has nothing to save).
-    setWindowModified(model_.elementCount > 0);
+    // No unsaved marker: the model is never written and the normals come
+    // again from it in one click, so Exit (which asks nothing) loses no work.
     preview_->normalsChanged();
     showNormalCount();
 }

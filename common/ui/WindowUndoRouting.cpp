@@ -1,0 +1,79 @@
+#include "WindowUndoRouting.h"
+
+#include <QChildEvent>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPointer>
+#include <QWidget>
+
+namespace common {
+
+namespace {
+
+bool isUndoOrRedo(const QKeyEvent* key)
+{
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+        || key->keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
+class UndoRouter : public QObject {
+public:
+    explicit UndoRouter(QWidget* window) : QObject(window) { watch(window); }
+
+    // Every container is watched for children it gains later.
+    void watch(QWidget* widget)
+    {
+        widget->installEventFilter(this);
+        if (auto* box = qobject_cast<QLineEdit*>(widget))
+            take(box);
+        for (QWidget* child : widget->findChildren<QWidget*>()) {
+            if (child->isWindow())
+                continue;
+            child->installEventFilter(this); // installing twice keeps one
+            take(qobject_cast<QLineEdit*>(child));
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ChildPolished) {
+            // A box added to the window later, a page built when first shown.
+            if (auto* widget = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
+                widget && !widget->isWindow())
+                watch(widget);
+            return false;
+        }
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (!box || event->type() != QEvent::ShortcutOverride)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Not accepted and not passed on: the key goes to the window's
+        // shortcut instead of the box's own undo.
+        if (isUndoOrRedo(key) && !box->isModified())
+            return true;
+        return false;
+    }
+
+private:
+    void take(QLineEdit* box)
+    {
+        if (!box || box->property("vantorUndoRouted").toBool())
+            return;
+        box->setProperty("vantorUndoRouted", true);
+        box->installEventFilter(this);
+        // Committed: what follows is the window's undo, not the box's.
+        connect(box, &QLineEdit::editingFinished, box, [box] { box->setModified(false); });
+    }
+};
+
+} // namespace
+
+void routeUndoToWindow(QWidget* window)
+{
+    new UndoRouter(window);
+}
+
+} // namespace common
