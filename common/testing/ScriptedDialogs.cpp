@@ -30,8 +30,7 @@ Answer ScriptedDialogs::question(QWidget*, const QString& title, const QString& 
     return a;
 }
 
-Answer ScriptedDialogs::cancellableQuestion(QWidget*, const QString& title, const QString& text,
-    CancellableQuestion)
+Answer ScriptedDialogs::cancellableQuestion(QWidget*, const QString& title, const QString& text, CancellableQuestion)
 {
     events.push_back({Kind::Question, title, text, MessageIcon::Question, {}});
     if (answers.empty()) {
@@ -68,7 +67,7 @@ std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const FileDialogReque
 
 std::optional<QString> ScriptedDialogs::chooseFolder(QWidget*, const QString& title, const QString& directory)
 {
-    events.push_back({Kind::Folder, title, {}, MessageIcon::Information, {title, {}, directory, {}}});
+    events.push_back({Kind::Folder, title, {}, MessageIcon::Information, {title, {}, directory, {}, {}}});
     return nextFile();
 }
 

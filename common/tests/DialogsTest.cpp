@@ -22,8 +22,8 @@ TEST(ScriptedDialogs, AnswersInOrderAndLogsWhatWasShown)
     dialogs().message(nullptr, "Warning", "FLT.CDF not found!", MessageIcon::Warning);
     EXPECT_EQ(dialogs().question(nullptr, "Confirm", "Save?", MessageIcon::Question), Answer::Yes);
     EXPECT_EQ(dialogs().question(nullptr, "Confirm", "Again?", MessageIcon::Question), Answer::No);
-    EXPECT_EQ(dialogs().saveFile(nullptr, {"Save", "*.mnu", "/tmp", "a.mnu"}), QString("/tmp/a.mnu"));
-    EXPECT_EQ(dialogs().openFile(nullptr, {"Open", "*.txt", "/tmp", ""}), std::nullopt);
+    EXPECT_EQ(dialogs().saveFile(nullptr, {"Save", "*.mnu", "/tmp", "a.mnu", {}}), QString("/tmp/a.mnu"));
+    EXPECT_EQ(dialogs().openFile(nullptr, {"Open", "*.txt", "/tmp", "", {}}), std::nullopt);
 
     EXPECT_EQ(scripted->texts(), QStringList({"FLT.CDF not found!", "Save?", "Again?"}));
     EXPECT_EQ(scripted->unscripted, 2);
@@ -56,10 +56,10 @@ TEST(HeadlessDialogs, NeverWaitsAndTakesTheSafeAnswer)
     const Answer a = headless.question(nullptr, "Confirm", "Do you want to save changes?", MessageIcon::Question);
     // The answer "No" of every question, so that the run ends; nobody has
     // typed anything into a window that is only drawn.
-    const Answer c = headless.cancellableQuestion(nullptr, "Ordnix", "Save the changes to loadout.dat?",
-        CancellableQuestion::SaveDiscardCancel);
-    const Answer y = headless.cancellableQuestion(nullptr, "Confirm", "Exiting Wingsmith. Save changes?",
-        CancellableQuestion::YesNoCancel);
+    const Answer c = headless.cancellableQuestion(
+        nullptr, "Ordnix", "Save the changes to loadout.dat?", CancellableQuestion::SaveDiscardCancel);
+    const Answer y = headless.cancellableQuestion(
+        nullptr, "Confirm", "Exiting Wingsmith. Save changes?", CancellableQuestion::YesNoCancel);
     QDialog dialog;
     dialog.setWindowTitle("Pick");
     const int r = headless.exec(dialog);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ui/Dialogs.h"
+
 #include <QObject>
 #include <QString>
 
@@ -19,7 +21,7 @@ public:
     explicit CommonDialog(QObject* parent = nullptr);
 
     QString dialogTitle;
-    QString filter;  // "Description|pattern", e.g. "Text files|*.txt"
+    QString filter; // "Description|pattern", e.g. "Text files|*.txt"
     QString initDir;
     QString fileName; // the last name chosen, with its folder
 
@@ -27,7 +29,7 @@ public:
     std::optional<QString> showSave(QWidget* parent);
 
 private:
-    QString startFolder() const;
+    common::FileDialogRequest request() const;
     std::optional<QString> remember(std::optional<QString> chosen);
 };
 

@@ -30,8 +30,8 @@ const QString kTitle = QStringLiteral("Rosterly");
 const QString kLoadDialog = QStringLiteral("LoadSqd");
 // Any length after "sq" (the game's own files have six characters there),
 // in the spellings installations copied from Windows come with.
-const char* const kSquadFilter = QT_TRANSLATE_NOOP("rosterly::SquadronWindow",
-    "Squad files (sq*.dat SQ*.DAT sq*.DAT SQ*.dat Sq*.dat Sq*.DAT);;All files (*)");
+const char* const kSquadFilter = QT_TRANSLATE_NOOP(
+    "rosterly::SquadronWindow", "Squad files (sq*.dat SQ*.DAT sq*.DAT SQ*.dat Sq*.dat Sq*.DAT);;All files (*)");
 
 std::filesystem::path toPath(const QString& name)
 {
@@ -125,8 +125,7 @@ SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget
     // Through the buttons, so a disabled "OK Rosterly!" stays a no-op.
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, command1_, &QPushButton::click);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, command2_, &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-        &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &QWidget::close);
 
     connect(command1_, &QPushButton::clicked, this, &SquadronWindow::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &SquadronWindow::Command2_Click);
@@ -142,10 +141,14 @@ SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget
 QListWidget* SquadronWindow::choiceList(AirForce force) const
 {
     switch (force) {
-    case AirForce::UnitedStates: return choiceLists_[0];
-    case AirForce::Britain: return choiceLists_[1];
-    case AirForce::Germany: return choiceLists_[2];
-    case AirForce::None: break;
+    case AirForce::UnitedStates:
+        return choiceLists_[0];
+    case AirForce::Britain:
+        return choiceLists_[1];
+    case AirForce::Germany:
+        return choiceLists_[2];
+    case AirForce::None:
+        break;
     }
     return nullptr;
 }
@@ -176,9 +179,8 @@ void SquadronWindow::Form_Load()
         for (int code = codes.first; code <= codes.last; ++code) {
             // A code the list does not name can still be chosen: the game
             // knows its aircraft without planes.txt.
-            choiceList(force)->addItem(planes_.covers(code)
-                    ? fromGameText(planes_.name(code))
-                    : tr("(code %1, not in planes.txt)").arg(code));
+            choiceList(force)->addItem(
+                planes_.covers(code) ? fromGameText(planes_.name(code)) : tr("(code %1, not in planes.txt)").arg(code));
         }
         choiceList(force)->setEnabled(false);
     }
@@ -187,8 +189,9 @@ void SquadronWindow::Form_Load()
 
 void SquadronWindow::Command1_Click()
 {
-    const auto chosen = common::dialogs().openFile(this,
-        {tr("Load Sqd"), tr(kSquadFilter), common::rememberedFolder(kTitle, kLoadDialog, folder_), QString()});
+    common::FileDialogRequest request{tr("Load Sqd"), tr(kSquadFilter), {}, {}, {}};
+    common::startIn(request, kTitle, kLoadDialog, folder_);
+    const auto chosen = common::dialogs().openFile(this, request);
     // Cancelling leaves the loaded file and its choices as they were.
     if (!chosen || chosen->isEmpty())
         return;
@@ -286,8 +289,8 @@ void SquadronWindow::choiceList_Click(AirForce force, int row)
 void SquadronWindow::updateCommand2()
 {
     const bool ready = !loadedFile_.isEmpty() && selectedRecord_ >= 0
-        && static_cast<std::size_t>(selectedRecord_) < codes_.size() && selectedRecord_ < list1_->count()
-        && chosenCode_ && codesOf(force_).contains(*chosenCode_);
+        && static_cast<std::size_t>(selectedRecord_) < codes_.size() && selectedRecord_ < list1_->count() && chosenCode_
+        && codesOf(force_).contains(*chosenCode_);
     command2_->setEnabled(ready);
     // A choice not yet written, that would change the file.
     setWindowModified(ready && codes_[static_cast<std::size_t>(selectedRecord_)] != *chosenCode_);
@@ -296,8 +299,8 @@ void SquadronWindow::updateCommand2()
 void SquadronWindow::updateTitle()
 {
     const QString program = tr("Squadron Modder — Rosterly");
-    setWindowTitle(loadedFile_.isEmpty() ? program
-                                         : QStringLiteral("%1[*] — %2").arg(QFileInfo(loadedFile_).fileName(), program));
+    setWindowTitle(
+        loadedFile_.isEmpty() ? program : QStringLiteral("%1[*] — %2").arg(QFileInfo(loadedFile_).fileName(), program));
 }
 
 void SquadronWindow::Command2_Click()
