@@ -30,7 +30,8 @@ Answer ScriptedDialogs::question(QWidget*, const QString& title, const QString& 
     return a;
 }
 
-Answer ScriptedDialogs::cancellableQuestion(QWidget*, const QString& title, const QString& text, CancellableQuestion)
+Answer ScriptedDialogs::cancellableQuestion(QWidget*, const QString& title, const QString& text,
+    CancellableQuestion)
 {
     events.push_back({Kind::Question, title, text, MessageIcon::Question, {}});
     if (answers.empty()) {

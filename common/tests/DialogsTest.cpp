@@ -56,10 +56,10 @@ TEST(HeadlessDialogs, NeverWaitsAndTakesTheSafeAnswer)
     const Answer a = headless.question(nullptr, "Confirm", "Do you want to save changes?", MessageIcon::Question);
     // The answer "No" of every question, so that the run ends; nobody has
     // typed anything into a window that is only drawn.
-    const Answer c = headless.cancellableQuestion(
-        nullptr, "Ordnix", "Save the changes to loadout.dat?", CancellableQuestion::SaveDiscardCancel);
-    const Answer y = headless.cancellableQuestion(
-        nullptr, "Confirm", "Exiting Wingsmith. Save changes?", CancellableQuestion::YesNoCancel);
+    const Answer c = headless.cancellableQuestion(nullptr, "Ordnix", "Save the changes to loadout.dat?",
+        CancellableQuestion::SaveDiscardCancel);
+    const Answer y = headless.cancellableQuestion(nullptr, "Confirm", "Exiting Wingsmith. Save changes?",
+        CancellableQuestion::YesNoCancel);
     QDialog dialog;
     dialog.setWindowTitle("Pick");
     const int r = headless.exec(dialog);

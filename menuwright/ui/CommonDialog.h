@@ -21,7 +21,7 @@ public:
     explicit CommonDialog(QObject* parent = nullptr);
 
     QString dialogTitle;
-    QString filter; // "Description|pattern", e.g. "Text files|*.txt"
+    QString filter;  // "Description|pattern", e.g. "Text files|*.txt"
     QString initDir;
     QString fileName; // the last name chosen, with its folder
 

@@ -71,8 +71,8 @@ QString shownFileName(const std::string& stored)
 
 } // namespace
 
-LoadoutEditorWindow::LoadoutEditorWindow(
-    std::filesystem::path startDir, std::optional<QString> fileToOpen, QWidget* parent)
+LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::optional<QString> fileToOpen,
+    QWidget* parent)
     : QWidget(parent)
     , startDir_(std::move(startDir))
     , fileToOpen_(std::move(fileToOpen))
@@ -213,7 +213,8 @@ bool LoadoutEditorWindow::hasUnsavedChanges() const
 // Pushes the edit just made as one undo step, unless it changed nothing.
 // Undoing shows `rowBefore` again, redoing `rowAfter`; `mission` is the
 // mission kind whose options the step stored, if any.
-void LoadoutEditorWindow::pushEdit(const QString& text, ImageSnapshot before, int rowBefore, int rowAfter, int mission)
+void LoadoutEditorWindow::pushEdit(const QString& text, ImageSnapshot before, int rowBefore, int rowAfter,
+    int mission)
 {
     ImageSnapshot after(image_, before.first(), before.last());
     if (after == before)
@@ -221,8 +222,9 @@ void LoadoutEditorWindow::pushEdit(const QString& text, ImageSnapshot before, in
     const std::size_t first = before.first();
     const std::size_t last = before.last();
     undoStack_->push(new ImageEditCommand(image_, std::move(before), std::move(after), text,
-        [this, first, last, rowBefore, rowAfter, mission](
-            bool undone) { showUndoStep(first, last, undone ? rowBefore : rowAfter, mission); }));
+        [this, first, last, rowBefore, rowAfter, mission](bool undone) {
+            showUndoStep(first, last, undone ? rowBefore : rowAfter, mission);
+        }));
 }
 
 void LoadoutEditorWindow::showUndoStep(std::size_t first, std::size_t last, int row, int mission)
@@ -306,8 +308,9 @@ bool LoadoutEditorWindow::LoadLoadout(const std::filesystem::path& file)
     choosePlane_->setFileNameVisible(false);
     LoadoutImage loaded;
     try {
-        loaded = LoadFile(startDir_, file.string(),
-            [this](std::size_t count) { setWindowTitle(tr("%1 - %2 bytes read").arg(programTitle_).arg(count)); });
+        loaded = LoadFile(startDir_, file.string(), [this](std::size_t count) {
+            setWindowTitle(tr("%1 - %2 bytes read").arg(programTitle_).arg(count));
+        });
     } catch (const LoadoutError& e) {
         updateTitle();
         choosePlane_->setFileNameVisible(!image_.empty());
@@ -359,8 +362,8 @@ void LoadoutEditorWindow::ShowRecord()
     ShowMission(0);
 
     const LoadoutRecord record = ReadRecord(image_, static_cast<std::size_t>(row));
-    SlotFields fields
-        = SlotFieldsFromRecord(record, lists_.weapons.count(), lists_.mounts.count(), lists_.locations.count());
+    SlotFields fields = SlotFieldsFromRecord(record, lists_.weapons.count(), lists_.mounts.count(),
+        lists_.locations.count());
     ordnix::NormaliseSlots(fields);
     slots_->showFields(fields);
 
@@ -423,22 +426,19 @@ bool LoadoutEditorWindow::mayDropUnsavedChanges(const QString& action)
         return true;
     QString target;
     try {
-        target
-            = shownFileName(SaveFileName(startDir_, commands_->replaceTicked(), image_.fileName()).filename().string());
+        target = shownFileName(
+            SaveFileName(startDir_, commands_->replaceTicked(), image_.fileName()).filename().string());
     } catch (const LoadoutError&) {
         target = tr("a numbered copy");
     }
     const QString text = tr("The changes to %1 have not been saved.\n\n"
                             "Save them to %2 before %3?")
                              .arg(shownFileName(image_.shownName()), target, action);
-    switch (common::dialogs().cancellableQuestion(
-        this, programName_, text, common::CancellableQuestion::SaveDiscardCancel)) {
-    case common::Answer::Save:
-        return saveLoadout();
-    case common::Answer::Discard:
-        return true;
-    default:
-        return false;
+    switch (common::dialogs().cancellableQuestion(this, programName_, text,
+        common::CancellableQuestion::SaveDiscardCancel)) {
+    case common::Answer::Save: return saveLoadout();
+    case common::Answer::Discard: return true;
+    default: return false;
     }
 }
 
@@ -582,8 +582,8 @@ void LoadoutEditorWindow::Command12_Click()
     LoadoutRecord record = ReadRecord(image_, i);
     ApplySlotFields(record, slots_->fields());
     WriteRecord(image_, i, record);
-    pushEdit(tr("OK on the slots of %1").arg(choosePlane_->recordName(shownRecord_)), std::move(before), shownRecord_,
-        shownRecord_);
+    pushEdit(tr("OK on the slots of %1").arg(choosePlane_->recordName(shownRecord_)), std::move(before),
+        shownRecord_, shownRecord_);
     model_->refresh(first, last);
 }
 

@@ -30,8 +30,8 @@ const QString kTitle = QStringLiteral("Rosterly");
 const QString kLoadDialog = QStringLiteral("LoadSqd");
 // Any length after "sq" (the game's own files have six characters there),
 // in the spellings installations copied from Windows come with.
-const char* const kSquadFilter = QT_TRANSLATE_NOOP(
-    "rosterly::SquadronWindow", "Squad files (sq*.dat SQ*.DAT sq*.DAT SQ*.dat Sq*.dat Sq*.DAT);;All files (*)");
+const char* const kSquadFilter = QT_TRANSLATE_NOOP("rosterly::SquadronWindow",
+    "Squad files (sq*.dat SQ*.DAT sq*.DAT SQ*.dat Sq*.dat Sq*.DAT);;All files (*)");
 
 std::filesystem::path toPath(const QString& name)
 {
@@ -125,7 +125,8 @@ SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget
     // Through the buttons, so a disabled "OK Rosterly!" stays a no-op.
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, command1_, &QPushButton::click);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, command2_, &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+        &QWidget::close);
 
     connect(command1_, &QPushButton::clicked, this, &SquadronWindow::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &SquadronWindow::Command2_Click);
@@ -141,14 +142,10 @@ SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget
 QListWidget* SquadronWindow::choiceList(AirForce force) const
 {
     switch (force) {
-    case AirForce::UnitedStates:
-        return choiceLists_[0];
-    case AirForce::Britain:
-        return choiceLists_[1];
-    case AirForce::Germany:
-        return choiceLists_[2];
-    case AirForce::None:
-        break;
+    case AirForce::UnitedStates: return choiceLists_[0];
+    case AirForce::Britain: return choiceLists_[1];
+    case AirForce::Germany: return choiceLists_[2];
+    case AirForce::None: break;
     }
     return nullptr;
 }
@@ -179,8 +176,9 @@ void SquadronWindow::Form_Load()
         for (int code = codes.first; code <= codes.last; ++code) {
             // A code the list does not name can still be chosen: the game
             // knows its aircraft without planes.txt.
-            choiceList(force)->addItem(
-                planes_.covers(code) ? fromGameText(planes_.name(code)) : tr("(code %1, not in planes.txt)").arg(code));
+            choiceList(force)->addItem(planes_.covers(code)
+                    ? fromGameText(planes_.name(code))
+                    : tr("(code %1, not in planes.txt)").arg(code));
         }
         choiceList(force)->setEnabled(false);
     }
@@ -289,8 +287,8 @@ void SquadronWindow::choiceList_Click(AirForce force, int row)
 void SquadronWindow::updateCommand2()
 {
     const bool ready = !loadedFile_.isEmpty() && selectedRecord_ >= 0
-        && static_cast<std::size_t>(selectedRecord_) < codes_.size() && selectedRecord_ < list1_->count() && chosenCode_
-        && codesOf(force_).contains(*chosenCode_);
+        && static_cast<std::size_t>(selectedRecord_) < codes_.size() && selectedRecord_ < list1_->count()
+        && chosenCode_ && codesOf(force_).contains(*chosenCode_);
     command2_->setEnabled(ready);
     // A choice not yet written, that would change the file.
     setWindowModified(ready && codes_[static_cast<std::size_t>(selectedRecord_)] != *chosenCode_);
@@ -299,8 +297,8 @@ void SquadronWindow::updateCommand2()
 void SquadronWindow::updateTitle()
 {
     const QString program = tr("Squadron Modder — Rosterly");
-    setWindowTitle(
-        loadedFile_.isEmpty() ? program : QStringLiteral("%1[*] — %2").arg(QFileInfo(loadedFile_).fileName(), program));
+    setWindowTitle(loadedFile_.isEmpty() ? program
+                                         : QStringLiteral("%1[*] — %2").arg(QFileInfo(loadedFile_).fileName(), program));
 }
 
 void SquadronWindow::Command2_Click()

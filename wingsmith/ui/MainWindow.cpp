@@ -66,8 +66,8 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
     ListBox1 = new QListWidget;
     ListBox1->setObjectName("ListBox1");
     for (int p = 0; p < kAircraftCount; ++p)
-        ListBox1->addItem(QString::fromUtf8(
-            rosterByPosition(p).caption.data(), static_cast<int>(rosterByPosition(p).caption.size())));
+        ListBox1->addItem(QString::fromUtf8(rosterByPosition(p).caption.data(),
+            static_cast<int>(rosterByPosition(p).caption.size())));
     ListBox1->setFixedWidth(130);
     left->addWidget(ListBox1);
     h->addLayout(left);
@@ -75,8 +75,8 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName("PageControl1");
     const int sheetNumbers[] = {1, 2, 3, 4, 7, 8};
-    const QString titles[] = {tr("Flight stability data"), tr("Engine data"), tr("Flight control data"), tr("Gun data"),
-        tr("Aircraft type"), tr("Damage data")};
+    const QString titles[] = {tr("Flight stability data"), tr("Engine data"), tr("Flight control data"),
+        tr("Gun data"), tr("Aircraft type"), tr("Damage data")};
     for (int i = 0; i < 6; ++i) {
         const auto sheet = static_cast<std::size_t>(sheetNumbers[i]);
         QWidget* page = nullptr;
@@ -126,9 +126,8 @@ bool MainWindow::RestoreDir()
         return true;
     }
     GameFolderDialog dialog(this);
-    dialog.setDirectory(common::startFolder(
-        kProgram, kGameFolderDialog, QString::fromStdString(std::filesystem::current_path().string()), {})
-                            .folder);
+    const QString here = QString::fromStdString(std::filesystem::current_path().string());
+    dialog.setDirectory(common::startFolder(kProgram, kGameFolderDialog, here, {}).folder);
     if (common::dialogs().exec(dialog) != QDialog::Accepted)
         return false;
     resourcePath_ = dialog.selectedDirectory().toStdString();
@@ -283,12 +282,9 @@ bool MainWindow::offerToSave(const QString& question)
         return true;
     switch (common::dialogs().cancellableQuestion(
         this, tr("Confirm"), question, common::CancellableQuestion::YesNoCancel)) {
-    case common::Answer::Yes:
-        return save();
-    case common::Answer::No:
-        return true;
-    default:
-        return false;
+    case common::Answer::Yes: return save();
+    case common::Answer::No: return true;
+    default: return false;
     }
 }
 

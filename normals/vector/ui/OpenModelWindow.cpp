@@ -21,8 +21,7 @@ const QString kDialog = QStringLiteral("Open3dz");
 } // namespace
 
 OpenModelWindow::OpenModelWindow(Model& model, QWidget* parent)
-    : FileWindow("open3dz", tr("Open 3dz file"), "*.3dz", tr("File &name:"), "*.3dz", parent)
-    , model_(model)
+    : FileWindow("open3dz", tr("Open 3dz file"), "*.3dz", tr("File &name:"), "*.3dz", parent), model_(model)
 {
     setFolder(common::startFolder(kProgram, kDialog, folder(), {QStringLiteral("*.3dz")}).folder);
 }

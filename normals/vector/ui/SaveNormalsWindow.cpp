@@ -29,8 +29,8 @@ const QString kDialog = QStringLiteral("SaveNormals");
 } // namespace
 
 SaveNormalsWindow::SaveNormalsWindow(const Model& model, QWidget* parent)
-    : FileWindow("save3dz", tr("Save normals as text file"), "*.txt", tr("Input map file name"), "temp.txt", parent)
-    , model_(model)
+    : FileWindow("save3dz", tr("Save normals as text file"), "*.txt", tr("Input map file name"), "temp.txt", parent),
+      model_(model)
 {
     setFolder(common::startFolder(kProgram, kDialog, folder(), {QStringLiteral("*.txt")}).folder);
     ProgressBar1 = new QProgressBar(this);
@@ -58,8 +58,8 @@ void SaveNormalsWindow::OKButton_Click()
     const auto path = common::resolveNoCase(folderPath(), name.toStdString());
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec)) {
-        const QString question
-            = tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(fromPath(path)));
+        const QString question = tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(fromPath(path)));
         if (common::dialogs().questionDefaultNo(this, windowTitle(), question, common::MessageIcon::Question)
             != common::Answer::Yes)
             return;
@@ -68,8 +68,8 @@ void SaveNormalsWindow::OKButton_Click()
     startElementProgress(ProgressBar1, model_.elementCount, unit);
     const int backups = common::backupCount();
     try {
-        writeNormalsText(
-            path, model_, [this, &unit](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, unit); });
+        writeNormalsText(path, model_,
+            [this, &unit](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, unit); });
     } catch (const std::exception& e) {
         showError(tr("%1 cannot be written:\n%2")
                       .arg(QDir::toNativeSeparators(fromPath(path)), QString::fromStdString(e.what())));
