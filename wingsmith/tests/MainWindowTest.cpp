@@ -4,6 +4,8 @@
 #include "ui/GameFolderDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/StringGrid.h"
+
+#include "common/testing/AccessibleNameCheck.h"
 #include "ui/UpDown.h"
 
 #include "wingsmith/core/FltRecord.h"
@@ -822,6 +824,20 @@ TEST(SmallWindows, DirectoryWindowShowsTheFolderChosenAndAboutBoxClosesWithOk)
         QApplication::processEvents();
         about.grab().save(QString::fromLocal8Bit(out) + "/about.png");
     }
+}
+
+// A screen reader names every control by its label, and tells apart
+// controls of different labels.
+TEST_F(MainWindowTest, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    open();
+    for (const char* sheet : {"TabSheet3", "TabSheet4", "TabSheet8"})
+        showPage(sheet);
+    EXPECT_EQ(common::accessibleNameFaults(*form).join("\n").toStdString(), "");
+    EXPECT_EQ(child<QComboBox>("ComboBox1")->accessibleName(), "Engine type");
+    EXPECT_EQ(child<QComboBox>("ComboBox3")->accessibleName(), "Engine torque multiplier");
+    EXPECT_EQ(child<QWidget>("StringGrid2")->accessibleName(), "Sideforce stability");
+    EXPECT_EQ(child<QWidget>("ListBox1")->accessibleName(), "Available Aircraft");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "wingsmith/core/NumberFormat.h"
 #include "wingsmith/core/StartUpFiles.h"
 
+#include "common/ui/AccessibleNames.h"
 #include "common/ui/RememberedFolder.h"
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
@@ -102,6 +103,7 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
     setCentralWidget(central);
 
     wireCommitOnLeave();
+    common::nameControlsByLabels(*this);
     resize(1020, 700);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
