@@ -28,6 +28,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QApplication>
 #include <QStyle>
 #include <QTest>
 #include <QTreeView>
@@ -838,6 +839,31 @@ TEST_F(MainWindowTest, EveryControlHasTheAccessibleNameOfItsLabel)
     EXPECT_EQ(child<QComboBox>("ComboBox3")->accessibleName(), "Engine torque multiplier");
     EXPECT_EQ(child<QWidget>("StringGrid2")->accessibleName(), "Sideforce stability");
     EXPECT_EQ(child<QWidget>("ListBox1")->accessibleName(), "Available Aircraft");
+}
+
+// Another style and a larger font (a desktop's dark scheme with Fusion):
+// every row of the stability grids is still shown whole.
+TEST_F(MainWindowTest, TheStabilityGridsShowEveryRowUnderAnotherStyleAndALargerFont)
+{
+    const QString styleBefore = QApplication::style()->name();
+    const QFont fontBefore = QApplication::font();
+    QApplication::setStyle("Fusion");
+    QFont larger = fontBefore;
+    larger.setPointSizeF(fontBefore.pointSizeF() * 1.6);
+    QApplication::setFont(larger);
+    open();
+    showPage("TabSheet1");
+    QApplication::processEvents();
+    for (int n = 1; n <= 6; ++n) {
+        StringGrid* g = grid(n);
+        for (int r = 0; r < g->rowCount(); ++r) {
+            const QRect cell = g->visualRect(g->model()->index(r, 0));
+            EXPECT_TRUE(g->viewport()->rect().contains(cell)) << "StringGrid" << n << " row " << r;
+        }
+    }
+    form.reset();
+    QApplication::setFont(fontBefore);
+    QApplication::setStyle(styleBefore);
 }
 
 } // namespace
