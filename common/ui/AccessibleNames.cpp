@@ -5,12 +5,14 @@
 #include <QAbstractSpinBox>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QEvent>
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QToolButton>
 
 #include <utility>
@@ -177,7 +179,32 @@ QLabel* layoutLabelOf(QLayout& layout, int index)
     return nullptr;
 }
 
+class NamingFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isWindow())
+                nameControlsByLabels(*widget);
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void nameControlsOfEveryWindow()
+{
+    static QPointer<NamingFilter> filter;
+    if (filter || !QCoreApplication::instance())
+        return;
+    filter = new NamingFilter(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(filter);
+}
 
 void nameControlsByLabels(QWidget& window)
 {

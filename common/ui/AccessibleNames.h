@@ -12,4 +12,8 @@ namespace common {
 // window is built.
 void nameControlsByLabels(QWidget& window);
 
+// Names the controls of every window of the program each time it is shown,
+// so that dialogs and parts built later are named too. Needs a QApplication.
+void nameControlsOfEveryWindow();
+
 } // namespace common

@@ -1,5 +1,6 @@
 #include "WindowProgram.h"
 
+#include "AccessibleNames.h"
 #include "DeferredIconEngine.h"
 #include "Dialogs.h"
 #include "HeadlessDialogs.h"
@@ -230,6 +231,7 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
     QGuiApplication::setDesktopFileName(desktopFileId(applicationName));
     QApplication::setWindowIcon(programIcon(applicationName));
     installTranslations();
+    nameControlsOfEveryWindow();
 
     // QApplication has taken its own options out of the arguments by now.
     CommandLine commandLine(applicationName);
