@@ -68,7 +68,7 @@ std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const FileDialogReque
 
 std::optional<QString> ScriptedDialogs::chooseFolder(QWidget*, const QString& title, const QString& directory)
 {
-    events.push_back({Kind::Folder, title, {}, MessageIcon::Information, {title, {}, directory, {}}});
+    events.push_back({Kind::Folder, title, {}, MessageIcon::Information, {title, {}, directory, {}, {}}});
     return nextFile();
 }
 

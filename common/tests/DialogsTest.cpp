@@ -22,8 +22,8 @@ TEST(ScriptedDialogs, AnswersInOrderAndLogsWhatWasShown)
     dialogs().message(nullptr, "Warning", "FLT.CDF not found!", MessageIcon::Warning);
     EXPECT_EQ(dialogs().question(nullptr, "Confirm", "Save?", MessageIcon::Question), Answer::Yes);
     EXPECT_EQ(dialogs().question(nullptr, "Confirm", "Again?", MessageIcon::Question), Answer::No);
-    EXPECT_EQ(dialogs().saveFile(nullptr, {"Save", "*.mnu", "/tmp", "a.mnu"}), QString("/tmp/a.mnu"));
-    EXPECT_EQ(dialogs().openFile(nullptr, {"Open", "*.txt", "/tmp", ""}), std::nullopt);
+    EXPECT_EQ(dialogs().saveFile(nullptr, {"Save", "*.mnu", "/tmp", "a.mnu", {}}), QString("/tmp/a.mnu"));
+    EXPECT_EQ(dialogs().openFile(nullptr, {"Open", "*.txt", "/tmp", "", {}}), std::nullopt);
 
     EXPECT_EQ(scripted->texts(), QStringList({"FLT.CDF not found!", "Save?", "Again?"}));
     EXPECT_EQ(scripted->unscripted, 2);

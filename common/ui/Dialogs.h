@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -17,9 +18,10 @@ enum class CancellableQuestion { YesNoCancel, SaveDiscardCancel };
 
 struct FileDialogRequest {
     QString title;
-    QString filter;     // Qt filter text, e.g. "Pictures (*.bmp *.jpg)"
-    QString directory;  // initial directory
-    QString presetName; // preset file name
+    QString filter;      // Qt filter text, e.g. "Pictures (*.bmp *.jpg)"
+    QString directory;   // initial directory
+    QString presetName;  // preset file name
+    QStringList history; // other folders the dialog offers to go to
 };
 
 // Every message box, file dialog and modal window of the programs goes
@@ -41,8 +43,9 @@ public:
     }
     // A box with Yes, No and Cancel, or Save, Discard and Cancel; returns the
     // button chosen (Cancel also when the box is closed).
-    virtual Answer cancellableQuestion(QWidget* parent, const QString& title, const QString& text,
-        CancellableQuestion buttons) = 0;
+    virtual Answer cancellableQuestion(
+        QWidget* parent, const QString& title, const QString& text, CancellableQuestion buttons)
+        = 0;
 
     virtual std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) = 0;

@@ -12,10 +12,14 @@ namespace {
 QMessageBox::Icon qtIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -51,8 +55,8 @@ Answer QtDialogs::questionDefaultNo(QWidget* parent, const QString& title, const
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-Answer QtDialogs::cancellableQuestion(QWidget* parent, const QString& title, const QString& text,
-    CancellableQuestion buttons)
+Answer QtDialogs::cancellableQuestion(
+    QWidget* parent, const QString& title, const QString& text, CancellableQuestion buttons)
 {
     const bool save = buttons == CancellableQuestion::SaveDiscardCancel;
     const QMessageBox::StandardButton first = save ? QMessageBox::Save : QMessageBox::Yes;
@@ -68,20 +72,33 @@ Answer QtDialogs::cancellableQuestion(QWidget* parent, const QString& title, con
     return Answer::Cancel;
 }
 
-std::optional<QString> QtDialogs::openFile(QWidget* parent, const FileDialogRequest& request)
+namespace {
+
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
-    const QString name = QFileDialog::getOpenFileName(parent, request.title, startPath(request), request.filter);
+    QFileDialog dialog(parent, request.title, startPath(request), request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!request.history.isEmpty())
+        dialog.setHistory(request.history);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString name = dialog.selectedFiles().constFirst();
     if (name.isEmpty())
         return std::nullopt;
     return name;
 }
 
+} // namespace
+
+std::optional<QString> QtDialogs::openFile(QWidget* parent, const FileDialogRequest& request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
 std::optional<QString> QtDialogs::saveFile(QWidget* parent, const FileDialogRequest& request)
 {
-    const QString name = QFileDialog::getSaveFileName(parent, request.title, startPath(request), request.filter);
-    if (name.isEmpty())
-        return std::nullopt;
-    return name;
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
 std::optional<QString> QtDialogs::chooseFolder(QWidget* parent, const QString& title, const QString& directory)

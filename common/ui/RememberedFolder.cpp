@@ -1,6 +1,11 @@
 #include "RememberedFolder.h"
 
+#include "Dialogs.h"
+
+#include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 #include <QSettings>
 
 namespace common {
@@ -21,6 +26,27 @@ QString key(const QString& dialog)
     return QStringLiteral("Folders/") + dialog;
 }
 
+// The folders chosen in this run, by settings file and dialog: a test's own
+// settings start with none.
+QHash<QString, QString>& chosenThisRun()
+{
+    static QHash<QString, QString> chosen;
+    return chosen;
+}
+
+QString runKey(const QString& program, const QString& dialog)
+{
+    return settingsOf(program).fileName() + QLatin1Char('\n') + dialog;
+}
+
+bool holdsMatch(const QString& folder, const QStringList& patterns)
+{
+    if (patterns.isEmpty())
+        return false;
+    // Without QDir::CaseSensitive: game files keep their Windows spelling.
+    return !QDir(folder).entryList(patterns, QDir::Files).isEmpty();
+}
+
 } // namespace
 
 QString rememberedFolder(const QString& program, const QString& dialog, const QString& fallback)
@@ -37,6 +63,48 @@ void rememberFolder(const QString& program, const QString& dialog, const QString
         return;
     QSettings settings = settingsOf(program);
     settings.setValue(key(dialog), folder);
+    chosenThisRun().insert(runKey(program, dialog), folder);
+}
+
+StartFolder startFolder(
+    const QString& program, const QString& dialog, const QString& current, const QStringList& patterns)
+{
+    const QString earlier = rememberedFolder(program, dialog, QString());
+    const QString thisRun = chosenThisRun().value(runKey(program, dialog));
+    QString start;
+    if (!thisRun.isEmpty() && QFileInfo(thisRun).isDir())
+        start = thisRun;
+    else if (holdsMatch(current, patterns) || isGameFolder(current) || earlier.isEmpty())
+        start = current;
+    else
+        start = earlier;
+    StartFolder result{start, {}};
+    for (const QString& other : {current, earlier})
+        if (!other.isEmpty() && QDir(other) != QDir(start) && !result.history.contains(other))
+            result.history << other;
+    return result;
+}
+
+QStringList filterPatterns(const QString& filter)
+{
+    // The first filter names the dialog's kind; "All files (*)" after it
+    // says nothing of where such files are.
+    const QString first = filter.section(QStringLiteral(";;"), 0, 0);
+    static const QRegularExpression inParentheses(QStringLiteral("\\(([^)]*)\\)"));
+    const QRegularExpressionMatch match = inParentheses.match(first);
+    return (match.hasMatch() ? match.captured(1) : first).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+void startIn(FileDialogRequest& request, const QString& program, const QString& dialog, const QString& current)
+{
+    StartFolder start = startFolder(program, dialog, current, filterPatterns(request.filter));
+    request.directory = start.folder;
+    request.history = start.history;
+}
+
+bool isGameFolder(const QString& folder)
+{
+    return !folder.isEmpty() && holdsMatch(folder, {QStringLiteral("FLT.CDF"), QStringLiteral("DATA.CDF")});
 }
 
 QString folderOf(const QString& filePath)

@@ -1,5 +1,6 @@
 #include "WindowProgram.h"
 
+#include "AccessibleNames.h"
 #include "DeferredIconEngine.h"
 #include "Dialogs.h"
 #include "HeadlessDialogs.h"
@@ -64,12 +65,32 @@ struct CommandLine {
         parser.addOption(screenshot);
         widgetTree.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(widgetTree);
+        // Qt's own options, known here so that anything else can be refused
+        // before a display is looked for; QApplication takes them out later.
+        for (const char* name : {"style", "stylesheet", "platform", "platformpluginpath", "platformtheme", "plugin",
+                 "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "name",
+                 "icon", "qmljsdebugger", "dialogs", "fontengine"})
+            addQtOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+        for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"})
+            addQtOption(QCommandLineOption(QString::fromLatin1(name)));
         const Files files = filesOf(applicationName);
         if (!files.syntax.isEmpty())
             parser.addPositionalArgument("files", files.about, files.syntax);
     }
 
+    // Whether the user named the display or platform to use.
+    bool displayChosen() const
+    {
+        return parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
+    }
+
 private:
+    void addQtOption(QCommandLineOption option)
+    {
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
     struct Files {
         QString syntax;
         QString about;
@@ -153,8 +174,8 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
     try {
         // Made by the program, not a game file: no backup of an older one.
         writeNewFileWhole(std::filesystem::path(QFile::encodeName(path).toStdString()),
-            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                static_cast<std::size_t>(bytes.size())));
+            std::span<const std::uint8_t>(
+                reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
         return true;
     } catch (const IoError&) {
         return false;
@@ -182,18 +203,16 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
 {
     const char* self = argc > 0 ? argv[0] : "program";
     {
-        // Qt's own options are unknown here and only counted as errors;
-        // this pass decides how to start, the real one follows below.
+        // This pass decides how to start; the real one follows below, once
+        // QApplication has taken its own options out.
         CommandLine early(applicationName);
         const bool read = early.parser.parse(argumentList(argc, argv));
         if (early.parser.isSet(early.help) || early.parser.isSet(early.version))
             return answerWithoutWindow(argc, argv, applicationName, early);
-        // A fault that is not an unknown option (--screenshot without its
-        // file) is ours to report, display or not.
-        if (!read && early.parser.unknownOptionNames().isEmpty())
+        // A command line we cannot read is reported as such, display or not.
+        if (!read)
             return refuseCommandLine(self, early);
-        const bool platformChosen = early.parser.unknownOptionNames().contains("platform");
-        if (!hasDisplay() && !platformChosen) {
+        if (!hasDisplay() && !early.displayChosen()) {
             if (early.parser.isSet(early.screenshot)) {
                 qputenv("QT_QPA_PLATFORM", "offscreen");
             } else {
@@ -212,6 +231,7 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
     QGuiApplication::setDesktopFileName(desktopFileId(applicationName));
     QApplication::setWindowIcon(programIcon(applicationName));
     installTranslations();
+    nameControlsOfEveryWindow();
 
     // QApplication has taken its own options out of the arguments by now.
     CommandLine commandLine(applicationName);

@@ -44,22 +44,21 @@ std::optional<QString> CommonDialog::remember(std::optional<QString> chosen)
     return chosen;
 }
 
-QString CommonDialog::startFolder() const
+common::FileDialogRequest CommonDialog::request() const
 {
-    // The last folder of an earlier run, while this run has used none yet.
-    if (fileName.isEmpty())
-        return common::rememberedFolder(kProgram, kDialog, initDir);
-    return initDir;
+    common::FileDialogRequest request{dialogTitle, qtFilter(filter), {}, fileName, {}};
+    common::startIn(request, kProgram, kDialog, initDir);
+    return request;
 }
 
 std::optional<QString> CommonDialog::showOpen(QWidget* parent)
 {
-    return remember(common::dialogs().openFile(parent, {dialogTitle, qtFilter(filter), startFolder(), fileName}));
+    return remember(common::dialogs().openFile(parent, request()));
 }
 
 std::optional<QString> CommonDialog::showSave(QWidget* parent)
 {
-    return remember(common::dialogs().saveFile(parent, {dialogTitle, qtFilter(filter), startFolder(), fileName}));
+    return remember(common::dialogs().saveFile(parent, request()));
 }
 
 } // namespace menuwright

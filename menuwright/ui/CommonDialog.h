@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ui/Dialogs.h"
+
 #include <QObject>
 #include <QString>
 
@@ -27,7 +29,7 @@ public:
     std::optional<QString> showSave(QWidget* parent);
 
 private:
-    QString startFolder() const;
+    common::FileDialogRequest request() const;
     std::optional<QString> remember(std::optional<QString> chosen);
 };
 

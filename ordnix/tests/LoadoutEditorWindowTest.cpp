@@ -2,6 +2,7 @@
 
 #include "ordnix/core/ChangeScript.h"
 #include "ordnix/ui/ByteTableView.h"
+#include "ordnix/ui/CommandColumn.h"
 #include "ordnix/ui/LoadoutEditorWindow.h"
 
 #include "tools/demogen/DemoInstallation.h"
@@ -13,6 +14,7 @@
 #include "common/core/RunBackups.h"
 #include "common/core/TextLines.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -932,6 +934,31 @@ TEST_F(ProgramTest, AMissingFileIsReportedAndTheProgramStillRuns)
     ASSERT_EQ(run({"nothing.dat", "--screenshot", "shot.png"}, errors), 0) << errors.toStdString();
     EXPECT_TRUE(errors.contains("nothing.dat")) << errors.toStdString();
     EXPECT_TRUE(fs::exists(dir / "shot.png"));
+}
+
+// Another style and a larger font (a desktop's dark scheme with Fusion):
+// the column still shows "Replace Loadout.dat" and its buttons whole.
+TEST(CommandColumnLayout, ShowsItsTextsWholeUnderAnotherStyleAndALargerFont)
+{
+    const QString styleBefore = QApplication::style()->name();
+    const QFont fontBefore = QApplication::font();
+    QApplication::setStyle("Fusion");
+    QFont larger = fontBefore;
+    larger.setPointSizeF(fontBefore.pointSizeF() * 1.6);
+    QApplication::setFont(larger);
+    {
+        CommandColumn column;
+        column.show();
+        QApplication::processEvents();
+        for (QAbstractButton* control : column.findChildren<QAbstractButton*>()) {
+            if (control->text().isEmpty())
+                continue;
+            EXPECT_GE(control->width(), control->sizeHint().width()) << control->text().toStdString();
+            EXPECT_TRUE(column.rect().contains(control->geometry())) << control->text().toStdString();
+        }
+    }
+    QApplication::setFont(fontBefore);
+    QApplication::setStyle(styleBefore);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace ordnix {
@@ -66,6 +67,12 @@ CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent)
     layout->addSpacing(16);
     layout->addWidget(new QLabel(tr("Loadout files:")));
     layout->addWidget(File1, 1);
+
+    // Wide enough for the widest text in the style and font in use.
+    int width = 170;
+    for (QWidget* control : std::initializer_list<QWidget*>{exit, Command5, Command6, Check1, Command2, load, Command9})
+        width = std::max(width, control->sizeHint().width());
+    setFixedWidth(width);
 
     connect(exit, &QPushButton::clicked, this, &CommandColumn::exitClicked);
     connect(Command5, &QPushButton::clicked, this, &CommandColumn::insertClicked);

@@ -282,7 +282,7 @@ std::optional<QString> LoadoutEditorWindow::askForLoadout()
     common::FileDialogRequest request;
     request.title = tr("Load Loadout");
     request.filter = tr("Loadout Files (loadout.* Loadout.* LOADOUT.*)");
-    request.directory = common::rememberedFolder(kProgram, kLoadoutDialog, QString::fromStdString(startDir_.string()));
+    common::startIn(request, kProgram, kLoadoutDialog, QString::fromStdString(startDir_.string()));
     auto chosen = common::dialogs().openFile(this, request);
     if (chosen && chosen->isEmpty())
         chosen.reset();
@@ -538,7 +538,7 @@ void LoadoutEditorWindow::Command9_Click()
     common::FileDialogRequest request;
     request.title = tr("Save Block");
     request.filter = tr("Loadout Scripts (*.lox)");
-    request.directory = common::rememberedFolder(kProgram, kScriptDialog, QString::fromStdString(startDir_.string()));
+    common::startIn(request, kProgram, kScriptDialog, QString::fromStdString(startDir_.string()));
     const auto chosen = common::dialogs().saveFile(this, request);
     if (!chosen || chosen->isEmpty())
         return;
@@ -594,7 +594,7 @@ void LoadoutEditorWindow::T1_Click()
     common::FileDialogRequest request;
     request.title = tr("Load Text");
     request.filter = tr("Text files (*.txt)");
-    request.directory = common::rememberedFolder(kProgram, kTextDialog, QString::fromStdString(startDir_.string()));
+    common::startIn(request, kProgram, kTextDialog, QString::fromStdString(startDir_.string()));
     request.presetName = lastChosenName_;
     const auto chosen = common::dialogs().openFile(this, request);
     if (!chosen || chosen->isEmpty())

@@ -94,4 +94,23 @@ TEST(WindowProgramOptions, CommandLinesThatCannotBeReadEndWithTwo)
     }
 }
 
+// Without a display, a wrong option is still the user's to fix first: it is
+// named and ends the program with 2, before any display is looked for.
+TEST(WindowProgramOptions, UnknownOptionsWithoutADisplayEndWithTwoNamingThem)
+{
+    const std::map<QString, QString> noDisplay{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
+    for (const char* executable : {WINGSMITH_EXE, MENUWRIGHT_EXE, BAYWARD_EXE, ORDNIX_EXE, ROSTERLY_EXE, SORTIEKIT_EXE,
+             VECTOR_EXE, FACETNORM_EXE, PROBEWELL_EXE}) {
+        for (const QString& option : {QString("--no-such-option"), QString("-frobnicate")}) {
+            const common::TempDir dir;
+            const auto run = common::runProgram(executable, dir.path(), {option}, noDisplay);
+            ASSERT_TRUE(run.finished);
+            EXPECT_EQ(run.exitCode, 2) << executable << " " << option.toStdString() << ": " << run.standardError;
+            EXPECT_NE(run.standardError.find(option.mid(option.lastIndexOf('-') + 1).toStdString()), std::string::npos)
+                << executable << ": " << run.standardError;
+            EXPECT_EQ(run.standardError.find("needs a display"), std::string::npos) << executable;
+        }
+    }
+}
+
 } // namespace

@@ -187,8 +187,9 @@ void SquadronWindow::Form_Load()
 
 void SquadronWindow::Command1_Click()
 {
-    const auto chosen = common::dialogs().openFile(this,
-        {tr("Load Sqd"), tr(kSquadFilter), common::rememberedFolder(kTitle, kLoadDialog, folder_), QString()});
+    common::FileDialogRequest request{tr("Load Sqd"), tr(kSquadFilter), {}, {}, {}};
+    common::startIn(request, kTitle, kLoadDialog, folder_);
+    const auto chosen = common::dialogs().openFile(this, request);
     // Cancelling leaves the loaded file and its choices as they were.
     if (!chosen || chosen->isEmpty())
         return;

@@ -4,6 +4,8 @@
 #include "ui/GameFolderDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/StringGrid.h"
+
+#include "common/testing/AccessibleNameCheck.h"
 #include "ui/UpDown.h"
 
 #include "wingsmith/core/FltRecord.h"
@@ -26,6 +28,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QApplication>
 #include <QStyle>
 #include <QTest>
 #include <QTreeView>
@@ -825,6 +828,45 @@ TEST(SmallWindows, DirectoryWindowShowsTheFolderChosenAndAboutBoxClosesWithOk)
         QApplication::processEvents();
         about.grab().save(QString::fromLocal8Bit(out) + "/about.png");
     }
+}
+
+// A screen reader names every control by its label, and tells apart
+// controls of different labels.
+TEST_F(MainWindowTest, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    open();
+    for (const char* sheet : {"TabSheet3", "TabSheet4", "TabSheet8"})
+        showPage(sheet);
+    EXPECT_EQ(common::accessibleNameFaults(*form).join("\n").toStdString(), "");
+    EXPECT_EQ(child<QComboBox>("ComboBox1")->accessibleName(), "Engine type");
+    EXPECT_EQ(child<QComboBox>("ComboBox3")->accessibleName(), "Engine torque multiplier");
+    EXPECT_EQ(child<QWidget>("StringGrid2")->accessibleName(), "Sideforce stability");
+    EXPECT_EQ(child<QWidget>("ListBox1")->accessibleName(), "Available Aircraft");
+}
+
+// Another style and a larger font (a desktop's dark scheme with Fusion):
+// every row of the stability grids is still shown whole.
+TEST_F(MainWindowTest, TheStabilityGridsShowEveryRowUnderAnotherStyleAndALargerFont)
+{
+    const QString styleBefore = QApplication::style()->name();
+    const QFont fontBefore = QApplication::font();
+    QApplication::setStyle("Fusion");
+    QFont larger = fontBefore;
+    larger.setPointSizeF(fontBefore.pointSizeF() * 1.6);
+    QApplication::setFont(larger);
+    open();
+    showPage("TabSheet1");
+    QApplication::processEvents();
+    for (int n = 1; n <= 6; ++n) {
+        StringGrid* g = grid(n);
+        for (int r = 0; r < g->rowCount(); ++r) {
+            const QRect cell = g->visualRect(g->model()->index(r, 0));
+            EXPECT_TRUE(g->viewport()->rect().contains(cell)) << "StringGrid" << n << " row " << r;
+        }
+    }
+    form.reset();
+    QApplication::setFont(fontBefore);
+    QApplication::setStyle(styleBefore);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "wingsmith/core/NumberFormat.h"
 #include "wingsmith/core/StartUpFiles.h"
 
+#include "common/ui/AccessibleNames.h"
 #include "common/ui/WindowUndoRouting.h"
 #include "common/ui/RememberedFolder.h"
 #include "common/ui/BackupNotice.h"
@@ -103,6 +104,7 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
     setCentralWidget(central);
 
     wireCommitOnLeave();
+    common::nameControlsByLabels(*this);
     resize(1020, 700);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -128,8 +130,8 @@ bool MainWindow::RestoreDir()
         return true;
     }
     GameFolderDialog dialog(this);
-    const QString last = lastGameFolder();
-    dialog.setDirectory(!last.isEmpty() ? last : QString::fromStdString(std::filesystem::current_path().string()));
+    const QString here = QString::fromStdString(std::filesystem::current_path().string());
+    dialog.setDirectory(common::startFolder(kProgram, kGameFolderDialog, here, {}).folder);
     if (common::dialogs().exec(dialog) != QDialog::Accepted)
         return false;
     resourcePath_ = dialog.selectedDirectory().toStdString();

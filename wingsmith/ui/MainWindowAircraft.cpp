@@ -8,6 +8,8 @@
 
 #include "wingsmith/core/NumberFormat.h"
 
+#include "common/ui/AccessibleNames.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -321,6 +323,7 @@ void MainWindow::ensurePage(int sheet)
     }
     builtPages_[s] = true;
     TabSheet[s]->layout()->addWidget(content);
+    common::nameControlsByLabels(*content);
     if (sheet == 4)
         wireGunPage();
     if (sheet == 8)

@@ -403,6 +403,7 @@ QWidget* MainWindow::buildFltGunPage()
     // The row captions stand in a header-only column beside the six grids.
     auto* captions = new QTableWidget(12, 0);
     captions->setObjectName("FltGunCaptions");
+    captions->setFocusPolicy(Qt::NoFocus); // captions only, nothing to choose
     captions->setVerticalHeaderLabels(
         {tr("X first pair in group "), tr("Y first pair in group "), tr("Z "), tr("X second pair in group "),
             tr("Y second pair in group "), tr("Muzzle Velocity "), tr("Rate of Fire "), tr("Dispersion "),

@@ -99,11 +99,19 @@ void StringGrid::fitSize()
     for (int c = 0; c < columnCount(); ++c)
         setColumnWidth(c, cellWidth_);
     const int frame = 2 * frameWidth();
-    const QHeaderView* rows = verticalHeader();
+    QHeaderView* rows = verticalHeader();
     const bool fixedRows = rows->minimumWidth() > 0 && rows->minimumWidth() == rows->maximumWidth();
     const int headerWidth = rows->isHidden() ? 0 : fixedRows ? rows->minimumWidth() : rows->sizeHint().width();
     const int headerHeight = !horizontalHeader()->isHidden() ? horizontalHeader()->sizeHint().height() : 0;
-    setFixedSize(frame + headerWidth + cellWidth_ * columnCount(), frame + headerHeight + kRowHeight * rowCount());
+    // Rows as tall as the style and font need (a header section and a cell
+    // grow with a larger font), never less than the usual height.
+    int rowHeight = std::max(kRowHeight, rows->minimumSectionSize());
+    for (int r = 0; r < rowCount(); ++r)
+        rowHeight = std::max({rowHeight, sizeHintForRow(r), rows->isHidden() ? 0 : rows->sectionSizeHint(r)});
+    rows->setDefaultSectionSize(rowHeight);
+    for (int r = 0; r < rowCount(); ++r)
+        setRowHeight(r, rowHeight);
+    setFixedSize(frame + headerWidth + cellWidth_ * columnCount(), frame + headerHeight + rowHeight * rowCount());
 }
 
 QString& StringGrid::shown(int row, int column)

@@ -7,6 +7,7 @@
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
+#include "common/testing/TemporarySettings.h"
 #include "tools/demogen/DemoInstallation.h"
 
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -125,6 +127,48 @@ TEST(FileWindow, ChoosingAFileByKeyboardFillsTheName)
 }
 
 // The real programs, run as a user would on the demo installation.
+// The folder the program is started in, for one test.
+class WorkingIn {
+public:
+    explicit WorkingIn(const std::filesystem::path& folder) : before_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~WorkingIn() { std::filesystem::current_path(before_); }
+    WorkingIn(const WorkingIn&) = delete;
+    WorkingIn& operator=(const WorkingIn&) = delete;
+
+private:
+    std::filesystem::path before_;
+};
+
+// Started in another game's folder after a run in this one: its models are
+// shown, not those of the folder the earlier run left.
+TEST(FileWindow, TheFirstOpenWindowOfARunShowsTheModelsOfTheFolderItWasStartedIn)
+{
+    const common::TemporarySettings settings;
+    common::TempDir earlier;
+    common::TempDir here;
+    common::writeAllText(earlier / "old.3dz", "");
+    common::writeAllText(here / "m.3dz", "");
+    // As an earlier run left it.
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Vantor modding tools", "vector")
+        .setValue("Folders/Open3dz", qpath(earlier.path()));
+    const WorkingIn working(here.path());
+    common::ScopedScriptedDialogs dlg;
+    Model model;
+    OpenModelWindow window(model, nullptr);
+    window.show();
+    EXPECT_EQ(std::filesystem::canonical(toPath(window.folder())), std::filesystem::canonical(here.path()));
+    EXPECT_EQ(texts(window.findChild<QListWidget*>("File1")), QStringList{"m.3dz"});
+
+    // A model added while the window was hidden is listed when it opens again.
+    window.hide();
+    common::writeAllText(here / "n.3dz", "");
+    window.show();
+    EXPECT_EQ(texts(window.findChild<QListWidget*>("File1")), (QStringList{"m.3dz", "n.3dz"}));
+}
+
 TEST(VectorProgram, ScreenshotOfTheDemoModel)
 {
     common::TempDir dir;
@@ -138,7 +182,8 @@ TEST(VectorProgram, ScreenshotOfTheDemoModel)
     EXPECT_FALSE(shot.isNull());
 
     // A file that is not there is reported, and the program still runs.
-    const auto missing = common::runProgram(VECTOR_EXECUTABLE, dir.path(), {"--screenshot", "shot2.png", "nothere.3dz"});
+    const auto missing
+        = common::runProgram(VECTOR_EXECUTABLE, dir.path(), {"--screenshot", "shot2.png", "nothere.3dz"});
     EXPECT_EQ(missing.exitCode, 0);
     EXPECT_NE(missing.standardError.find("nothere.3dz cannot be read"), std::string::npos);
 }

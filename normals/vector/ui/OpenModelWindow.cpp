@@ -23,7 +23,7 @@ const QString kDialog = QStringLiteral("Open3dz");
 OpenModelWindow::OpenModelWindow(Model& model, QWidget* parent)
     : FileWindow("open3dz", tr("Open 3dz file"), "*.3dz", tr("File &name:"), "*.3dz", parent), model_(model)
 {
-    setFolder(common::rememberedFolder(kProgram, kDialog, folder()));
+    setFolder(common::startFolder(kProgram, kDialog, folder(), {QStringLiteral("*.3dz")}).folder);
 }
 
 void OpenModelWindow::OKButton_Click()

@@ -32,7 +32,7 @@ SaveNormalsWindow::SaveNormalsWindow(const Model& model, QWidget* parent)
     : FileWindow("save3dz", tr("Save normals as text file"), "*.txt", tr("Input map file name"), "temp.txt", parent),
       model_(model)
 {
-    setFolder(common::rememberedFolder(kProgram, kDialog, folder()));
+    setFolder(common::startFolder(kProgram, kDialog, folder(), {QStringLiteral("*.txt")}).folder);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setRange(0, 255);
