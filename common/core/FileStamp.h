@@ -21,7 +21,8 @@ public:
     bool known() const { return known_; }
     // Whether `file` no longer holds what was stamped: gone, or other bytes.
     // A new time over the same bytes (a touch, a save of the same values)
-    // is no change.
+    // is no change; the same size and time are taken as unchanged without
+    // reading the file again.
     bool changedOnDisk(const std::filesystem::path& file) const;
 
 private:
