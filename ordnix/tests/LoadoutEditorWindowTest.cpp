@@ -34,6 +34,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <set>
@@ -660,6 +661,63 @@ TEST_F(LoadoutEditorWindowTest, ReplacingWritesTheFileLoadedWhateverOtherSpellin
     EXPECT_EQ(readAllBytes(dir / "loadout.dat")[recordOffset(0, 8)], 9);
     EXPECT_EQ(readAllBytes(dir / "LOADOUT.DAT"), upper);
 }
+
+// Another program rewrote the file loaded before Replace saves over it.
+struct ChangedOnDisk {
+    const char* name;
+    common::Answer answer;
+    bool overwritten;
+    bool reloaded;
+};
+
+void PrintTo(const ChangedOnDisk& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ChangedOnDiskTest : public LoadoutEditorWindowTest, public ::testing::WithParamInterface<ChangedOnDisk> {};
+
+TEST_P(ChangedOnDiskTest, SaveAsksBeforeOverwritingAndDoesWhatIsAnswered)
+{
+    const ChangedOnDisk& c = GetParam();
+    open(demogen::buildDemoLoadout());
+    choose(0);
+    type("IFD_0", "9");
+    click("Command12");
+    get<QCheckBox>("Check1")->setChecked(true);
+    auto theirs = demogen::buildDemoLoadout();
+    theirs[100] = static_cast<std::uint8_t>(theirs[100] + 1);
+    writeAllBytes(dir / "loadout.dat", theirs);
+    fs::last_write_time(dir / "loadout.dat", fs::last_write_time(dir / "loadout.dat") + std::chrono::seconds(5));
+
+    dialogs->answers.push_back(c.answer);
+    click("Command2");
+    ASSERT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(dialogs->texts()[0].startsWith("The file \"loadout.dat\" was changed on disk by another program"))
+        << dialogs->texts()[0].toStdString();
+    const auto onDisk = readAllBytes(dir / "loadout.dat");
+    EXPECT_EQ(onDisk[recordOffset(0, 8)] == 9, c.overwritten);
+    EXPECT_EQ(onDisk[100] == theirs[100], !c.overwritten);
+    EXPECT_EQ(window->isWindowModified(), !c.overwritten && !c.reloaded);
+    if (c.reloaded) {
+        EXPECT_TRUE(changed().empty());
+        EXPECT_EQ(window->image().loadedText(101), std::to_string(theirs[100]));
+    }
+
+    // Once overwritten or reloaded, the window knows the file as it is: no question again.
+    if (c.overwritten || c.reloaded) {
+        type("IFD_0", "8");
+        click("Command12");
+        click("Command2");
+        EXPECT_EQ(dialogs->texts().size(), 1) << dialogs->texts().join("\n").toStdString();
+        EXPECT_EQ(readAllBytes(dir / "loadout.dat")[recordOffset(0, 8)], 8);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ChangedOnDiskTest,
+    ::testing::Values(ChangedOnDisk{"Overwrite", common::Answer::Yes, true, false},
+        ChangedOnDisk{"Reload", common::Answer::No, false, true},
+        ChangedOnDisk{"Cancel", common::Answer::Cancel, false, false}));
 
 // A target that cannot be written is named with the reason.
 struct RefusedWrite {

@@ -328,6 +328,7 @@ bool LoadoutEditorWindow::LoadLoadout(const std::filesystem::path& file)
     model_->setImage(nullptr);
     undoStack_->clear(); // its steps belong to the image replaced
     image_ = std::move(loaded);
+    loadedStamp_ = common::FileStamp::read(loadedFile());
     model_->setImage(&image_);
     updateTitle();
     statusBar_->showMessage(tr("Loaded %1").arg(shownFileName(image_.fileName().string())));
@@ -404,10 +405,13 @@ bool LoadoutEditorWindow::saveLoadout()
     if (image_.empty())
         return false;
     NormaliseSlots();
+    if (!mayOverwriteLoadedFile())
+        return false;
     const int backups = common::backupCount();
     try {
         const std::filesystem::path saved = SaveImage(image_, startDir_, commands_->replaceTicked());
         undoStack_->setClean();
+        loadedStamp_ = common::FileStamp::read(loadedFile());
         refreshFileList(shownFileName(saved.filename().string()));
         statusBar_->showMessage(common::withNewBackupNotice(tr("Saved %1").arg(shownFileName(saved.string())), backups));
         return true;
@@ -417,6 +421,47 @@ bool LoadoutEditorWindow::saveLoadout()
         warn(tr("The loadout could not be saved.\n%1").arg(QString::fromLocal8Bit(e.describe())));
     }
     return false;
+}
+
+std::filesystem::path LoadoutEditorWindow::loadedFile() const
+{
+    const std::filesystem::path& name = image_.fileName();
+    return name.is_absolute() ? name : startDir_ / name;
+}
+
+// Before a save over the file loaded: when another program changed it since,
+// asks whether to overwrite it, reload it or save nothing. True when the save
+// may go on.
+bool LoadoutEditorWindow::mayOverwriteLoadedFile()
+{
+    std::filesystem::path target;
+    try {
+        target = SaveFileName(startDir_, commands_->replaceTicked(), image_.fileName());
+    } catch (const LoadoutError&) {
+        return true; // the save itself says why it cannot be made
+    }
+    if (target.is_relative())
+        target = startDir_ / target;
+    const std::filesystem::path loaded = loadedFile();
+    std::error_code error;
+    const bool same
+        = std::filesystem::equivalent(target, loaded, error) || target.lexically_normal() == loaded.lexically_normal();
+    if (!same || !loadedStamp_.changedOnDisk(loaded))
+        return true;
+    const QString name = shownFileName(loaded.filename().string());
+    const QString text = tr("The file \"%1\" was changed on disk by another program since it was opened.\n\n"
+                            "Yes overwrites it with the values shown here, No reloads it and drops the edits "
+                            "made here, Cancel saves nothing.")
+                             .arg(name);
+    switch (common::dialogs().cancellableQuestion(this, programName_, text, common::CancellableQuestion::YesNoCancel)) {
+    case common::Answer::Yes:
+        return true;
+    case common::Answer::No:
+        LoadLoadout(loaded);
+        return false;
+    default:
+        return false;
+    }
 }
 
 // Asks before edits that were never saved are lost; true when the caller

@@ -6,6 +6,8 @@
 #include "ordnix/core/LoadoutImage.h"
 #include "ordnix/core/NameLists.h"
 
+#include "common/core/FileStamp.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -72,6 +74,8 @@ private:
     void offerStartupDialog();
     std::optional<QString> askForLoadout();
     bool saveLoadout();
+    std::filesystem::path loadedFile() const;
+    bool mayOverwriteLoadedFile();
     bool mayDropUnsavedChanges(const QString& action);
     void refreshFileList(const QString& select = {});
     void setImageCommandsEnabled(bool enabled);
@@ -107,6 +111,8 @@ private:
     QString lastChosenName_;
     bool firstShow_ = true;
     QUndoStack* undoStack_ = nullptr;
+    // The loaded file as read, to tell another program's change at save.
+    common::FileStamp loadedStamp_;
 
     QTabWidget* SSTab1 = nullptr;
     ChoosePlanePage* choosePlane_ = nullptr;

@@ -35,6 +35,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <map>
 
 namespace wingsmith {
@@ -388,9 +390,11 @@ TEST_F(MainWindowTest, ASaveIntoAFileTooShortForItsFieldsNamesItAndLeavesItAlone
     pick(29);
     child<UpDown>("UpDown1")->clickUp();
     fs::resize_file(game / "V1V1.FLT", 600);
+    // Cut short by another program: overwriting it is asked first.
+    dialogs->answers.push_back(common::Answer::Yes);
     form->BitBtn1Click();
-    ASSERT_EQ(dialogs->texts().size(), 1u);
-    EXPECT_TRUE(dialogs->texts()[0].startsWith("V1V1.FLT is 600 bytes long")) << dialogs->texts()[0].toStdString();
+    ASSERT_EQ(dialogs->texts().size(), 2u);
+    EXPECT_TRUE(dialogs->texts()[1].startsWith("V1V1.FLT is 600 bytes long")) << dialogs->texts()[1].toStdString();
     EXPECT_EQ(fs::file_size(game / "V1V1.FLT"), 600u);
 }
 
@@ -868,6 +872,73 @@ TEST_F(MainWindowTest, TheStabilityGridsShowEveryRowUnderAnotherStyleAndALargerF
     QApplication::setFont(fontBefore);
     QApplication::setStyle(styleBefore);
 }
+
+} // namespace
+} // namespace wingsmith
+
+namespace wingsmith {
+namespace {
+
+// Another program rewrote planes.dat after the window read it.
+struct ChangedOnDisk {
+    const char* name;
+    common::Answer answer;
+    bool overwritten;
+    bool reloaded;
+};
+
+void PrintTo(const ChangedOnDisk& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ChangedOnDiskTest : public MainWindowTest, public ::testing::WithParamInterface<ChangedOnDisk> {};
+
+TEST_P(ChangedOnDiskTest, TheSaveAsksBeforeOverwritingAndDoesWhatIsAnswered)
+{
+    const ChangedOnDisk& c = GetParam();
+    open();
+    showPage("TabSheet7");
+    auto* armor = child<QCheckBox>("CheckBox27");
+    ASSERT_TRUE(armor->isChecked());
+    armor->setFocus();
+    armor->click();
+    // Their change: the same byte, with the armor bit kept and another set.
+    Bytes theirs = common::readAllBytes(game / "planes.dat");
+    theirs[8 + 3] ^= 0x01;
+    common::writeAllBytes(game / "planes.dat", theirs);
+    fs::last_write_time(game / "planes.dat", fs::last_write_time(game / "planes.dat") + std::chrono::seconds(5));
+
+    dialogs->answers.push_back(c.answer);
+    child<QPushButton>("BitBtn1")->click();
+    ASSERT_EQ(dialogs->texts().size(), 1);
+    EXPECT_TRUE(dialogs->texts()[0].startsWith("The file \"planes.dat\" was changed on disk by another program"))
+        << dialogs->texts()[0].toStdString();
+    const Bytes planes = common::readAllBytes(game / "planes.dat");
+    EXPECT_EQ((planes[8 + 3] & 0x10) == 0, c.overwritten);
+    if (!c.overwritten) {
+        EXPECT_EQ(planes, theirs);
+    }
+    EXPECT_EQ(form->isWindowModified(), !c.overwritten && !c.reloaded);
+    if (c.reloaded) {
+        showPage("TabSheet7");
+        EXPECT_TRUE(armor->isChecked()); // the file's value again
+    }
+
+    // Once overwritten or reloaded, the window knows the file as it is.
+    if (c.overwritten || c.reloaded) {
+        showPage("TabSheet7");
+        armor->setFocus();
+        armor->click();
+        child<QPushButton>("BitBtn1")->click();
+        EXPECT_EQ(dialogs->texts().size(), 1) << dialogs->texts().join("\n").toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ChangedOnDiskTest,
+    ::testing::Values(ChangedOnDisk{"Overwrite", common::Answer::Yes, true, false},
+        ChangedOnDisk{"Reload", common::Answer::No, false, true},
+        ChangedOnDisk{"Cancel", common::Answer::Cancel, false, false}));
 
 } // namespace
 } // namespace wingsmith

@@ -182,6 +182,7 @@ void MainWindow::StartUp()
     filling_ = false;
     RestoreDir();
     const StartUpOutcome outcome = startUpFiles(workspace_, attributes_, resourcePath_);
+    stampGameFiles();
     for (const auto& m : outcome.messages) {
         if (m.kind == StartUpMessage::Kind::Warning)
             warn(QString::fromStdString(m.text));
@@ -247,6 +248,8 @@ bool MainWindow::save()
 {
     RestoreDir();
     Comparevalues();
+    if (!mayOverwriteGameFiles())
+        return false;
     // What the save writes, named afterwards in the status bar.
     QStringList written;
     if (std::find(workspace_.planesChanged.begin(), workspace_.planesChanged.end(), true)
@@ -259,6 +262,7 @@ bool MainWindow::save()
     const int backups = common::backupCount();
     try {
         workspace_.save(resourcePath_);
+        stampGameFiles();
         undoStack_->setClean();
         updateModified();
         const QString folder = QDir::toNativeSeparators(QString::fromStdString(resourcePath_));
@@ -272,6 +276,55 @@ bool MainWindow::save()
         // An earlier "Saved ..." must not stand beside a failed save.
         statusBar()->clearMessage();
         showIoError(e);
+        return false;
+    }
+}
+
+void MainWindow::stampGameFiles()
+{
+    stamps_.clear();
+    if (resourcePath_.empty())
+        return;
+    stamps_.push_back(common::FileStamp::read(gameFile(resourcePath_, kPlanesDatName)));
+    for (int i = 0; i < kAircraftCount; ++i)
+        stamps_.push_back(common::FileStamp::read(gameFile(resourcePath_, rosterByPosition(i).fltName)));
+}
+
+bool MainWindow::mayOverwriteGameFiles()
+{
+    if (stamps_.size() != static_cast<std::size_t>(kAircraftCount) + 1)
+        return true;
+    QStringList names;
+    // A file gone is left to the save, which names it.
+    const auto check = [&](std::size_t stamp, std::string_view name) {
+        const auto path = gameFile(resourcePath_, name);
+        std::error_code error;
+        if (std::filesystem::exists(path, error) && stamps_[stamp].changedOnDisk(path))
+            names << QString::fromUtf8(name.data(), static_cast<int>(name.size()));
+    };
+    if (std::find(workspace_.planesChanged.begin(), workspace_.planesChanged.end(), true)
+        != workspace_.planesChanged.end())
+        check(0, kPlanesDatName);
+    for (int i = 0; i < kAircraftCount; ++i)
+        if (workspace_.fltChanged[static_cast<std::size_t>(i)])
+            check(static_cast<std::size_t>(i) + 1, rosterByPosition(i).fltName);
+    if (names.isEmpty())
+        return true;
+    const QString text = names.size() == 1
+        ? tr("The file \"%1\" was changed on disk by another program since it was opened.").arg(names.front())
+        : tr("The files \"%1\" were changed on disk by another program since they were opened.")
+              .arg(names.join(QStringLiteral("\", \"")));
+    switch (common::dialogs().cancellableQuestion(this, tr("Wingsmith"),
+        text
+            + tr("\n\nYes overwrites them with the values shown here, No reloads the game files and drops the "
+                 "edits made here, Cancel saves nothing."),
+        common::CancellableQuestion::YesNoCancel)) {
+    case common::Answer::Yes:
+        return true;
+    case common::Answer::No:
+        StartUp();
+        return false;
+    default:
         return false;
     }
 }

@@ -4,6 +4,7 @@
 #include "wingsmith/core/Settings.h"
 #include "wingsmith/core/Workspace.h"
 
+#include "common/core/FileStamp.h"
 #include "common/core/IoError.h"
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <set>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -119,6 +121,12 @@ private:
     // Operations.
     // The save of "Save data to FLT files"; false when it failed (and said so).
     bool save();
+    // The game files as read, to tell another program's change at save.
+    void stampGameFiles();
+    // Before a save: when another program changed a file it writes since it
+    // was read, asks whether to overwrite, reload or save nothing; true when
+    // the save may go on.
+    bool mayOverwriteGameFiles();
     // Asks whether to save unsaved changes first, and saves on Yes; false
     // when the user cancelled or the save failed.
     bool offerToSave(const QString& question);
@@ -136,6 +144,8 @@ private:
     Workspace workspace_;
     ArchiveAttributes attributes_;
     std::string resourcePath_;
+    // planes.dat, then each aircraft's loose file in list order.
+    std::vector<common::FileStamp> stamps_;
     int shownPosition_ = -1;
     AircraftValues detached_{};
     bool filling_ = false;
