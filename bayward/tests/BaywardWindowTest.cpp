@@ -1,5 +1,7 @@
 #include "bayward/ui/ButtonTableWindow.h"
 #include "bayward/ui/PictureWindow.h"
+#include "common/testing/AccessibleNameCheck.h"
+#include "common/ui/AccessibleNames.h"
 #include "common/ui/ClickLabel.h"
 #include "common/ui/PictureBoard.h"
 #include "common/ui/PictureRectangle.h"
@@ -457,6 +459,14 @@ TEST(BaywardProgram, StartsOnTheDemoAndRendersItsFirstWindow)
     EXPECT_EQ(run.exitCode, 0) << run.standardError;
     EXPECT_FALSE(QImage(QString::fromStdString((dir / "shot.png").string())).isNull());
     EXPECT_FALSE(std::filesystem::exists(dir / "hangarus.mnu"));
+}
+
+
+// A screen reader hears each control by its label, and no two alike.
+TEST_F(BaywardWindows, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    common::nameControlsByLabels(*table);
+    EXPECT_EQ(common::accessibleNameFaults(*table).join("\n").toStdString(), "");
 }
 
 } // namespace

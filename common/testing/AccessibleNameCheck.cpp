@@ -44,7 +44,8 @@ QStringList accessibleNameFaults(const QWidget& window)
     QStringList faults;
     QMap<QString, QStringList> byName;
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!isControl(*w))
+        // A window of its own (a dialog the window owns) is checked apart.
+        if (!isControl(*w) || w->window() != &window)
             continue;
         // A combo box's own name is its current text; its label's is set
         // apart, as accessibleName.

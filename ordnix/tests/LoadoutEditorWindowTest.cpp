@@ -8,6 +8,8 @@
 #include "tools/demogen/DemoInstallation.h"
 #include "tools/demogen/OrdnixDemo.h"
 
+#include "common/testing/AccessibleNameCheck.h"
+#include "common/ui/AccessibleNames.h"
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
@@ -1017,6 +1019,15 @@ TEST(CommandColumnLayout, ShowsItsTextsWholeUnderAnotherStyleAndALargerFont)
     }
     QApplication::setFont(fontBefore);
     QApplication::setStyle(styleBefore);
+}
+
+
+// A screen reader hears each control by its label, and no two alike.
+TEST_F(LoadoutEditorWindowTest, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    open(demogen::buildDemoLoadout());
+    common::nameControlsByLabels(*window);
+    EXPECT_EQ(common::accessibleNameFaults(*window).join("\n").toStdString(), "");
 }
 
 } // namespace

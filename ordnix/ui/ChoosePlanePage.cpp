@@ -37,6 +37,8 @@ ChoosePlanePage::ChoosePlanePage(ByteTableModel* model, QWidget* parent) : QWidg
 {
     RG = new QTableWidget(static_cast<int>(kRecordCount), 2);
     RG->setObjectName(QStringLiteral("RG"));
+    // No caption on screen names the two tables; their tips say what they hold.
+    RG->setAccessibleName(tr("Loadout records"));
     RG->horizontalHeader()->hide();
     RG->verticalHeader()->hide();
     RG->setColumnHidden(0, true);
@@ -63,6 +65,7 @@ ChoosePlanePage::ChoosePlanePage(ByteTableModel* model, QWidget* parent) : QWidg
 
     BG = new ByteTableView;
     BG->setObjectName(QStringLiteral("BG"));
+    BG->setAccessibleName(tr("Record bytes"));
     BG->setModel(model_);
     BG->setRowHeight(fontMetrics().height() + 4);
     BG->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);

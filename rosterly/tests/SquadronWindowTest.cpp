@@ -1,5 +1,7 @@
 #include "rosterly/ui/SquadronWindow.h"
 
+#include "common/testing/AccessibleNameCheck.h"
+#include "common/ui/AccessibleNames.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 #include "common/testing/WindowKeys.h"
@@ -413,6 +415,15 @@ TEST_F(SquadronWindowTest, LoadDialogStartsInTheFolderLastLoadedFromEvenInANewWi
     dlg->files.push_back(std::nullopt);
     QTest::mouseClick(child<QPushButton>(*w, "Command1"), Qt::LeftButton);
     EXPECT_EQ(dlg->events.back().request.directory, QString::fromStdString(dir.path().string()));
+}
+
+
+// A screen reader hears each control by its label, and no two alike.
+TEST_F(SquadronWindowTest, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    auto window = open();
+    common::nameControlsByLabels(*window);
+    EXPECT_EQ(common::accessibleNameFaults(*window).join("\n").toStdString(), "");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "sortiekit/ui/BasesWindow.h"
 
+#include "common/testing/AccessibleNameCheck.h"
+#include "common/ui/AccessibleNames.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 #include "common/testing/WindowKeys.h"
@@ -286,6 +288,16 @@ TEST_F(BasesWindowTest, StandardStillWorksWithoutAirbaseTxt)
     click(*w, "cmdCancel");
     EXPECT_FALSE(fs::exists(dir / "airfield.dat"));
     EXPECT_EQ(dlg->texts().size(), 1);
+}
+
+
+// A screen reader hears each control by its label, and no two alike.
+TEST_F(BasesWindowTest, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    writeDemo();
+    auto window = open();
+    common::nameControlsByLabels(*window);
+    EXPECT_EQ(common::accessibleNameFaults(*window).join("\n").toStdString(), "");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "facetnorm/ui/FacetWindow.h"
 
+#include "common/testing/AccessibleNameCheck.h"
+#include "common/ui/AccessibleNames.h"
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
@@ -148,6 +150,14 @@ TEST(FacetnormProgram, ScreenshotRunsWithoutMessages)
     const QImage shot(QString::fromStdString((dir / "shot.png").string()));
     EXPECT_FALSE(shot.isNull());
     EXPECT_GT(shot.width(), 300);
+}
+
+
+// A screen reader hears each control by its label, and no two alike.
+TEST_F(FacetnormWindow, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    common::nameControlsByLabels(window);
+    EXPECT_EQ(common::accessibleNameFaults(window).join("\n").toStdString(), "");
 }
 
 } // namespace

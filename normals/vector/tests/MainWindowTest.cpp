@@ -7,6 +7,8 @@
 #include "vector/ui/OpenModelWindow.h"
 #include "vector/ui/SaveNormalsWindow.h"
 
+#include "common/testing/AccessibleNameCheck.h"
+#include "common/ui/AccessibleNames.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
 #include "common/testing/WindowKeys.h"
@@ -488,6 +490,18 @@ TEST_F(VectorWindow, ExitClosesEveryWindow)
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(open3dz()->isVisible());
     EXPECT_FALSE(save3dz()->isVisible());
+}
+
+
+// A screen reader hears each control by its label, and no two alike.
+TEST_F(VectorWindow, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    menu("Open");
+    menu("save");
+    for (QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(open3dz()), static_cast<QWidget*>(save3dz())}) {
+        common::nameControlsByLabels(*w);
+        EXPECT_EQ(common::accessibleNameFaults(*w).join("\n").toStdString(), "") << w->objectName().toStdString();
+    }
 }
 
 } // namespace

@@ -39,6 +39,8 @@ FileWindow::FileWindow(const QString& objectName, const QString& caption, const 
     Text1->setObjectName("Text1");
     File1 = new QListWidget(this);
     File1->setObjectName("File1");
+    // The list has no caption on screen: its files are what it holds.
+    File1->setAccessibleName(tr("Files"));
     Dir1 = new FolderList(this);
     Dir1->setObjectName("Dir1");
     Drive1 = new QComboBox(this);
