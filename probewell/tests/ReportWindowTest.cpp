@@ -1,5 +1,7 @@
 #include "probewell/ui/ReportWindow.h"
 
+#include "common/testing/AccessibleNameCheck.h"
+#include "common/ui/AccessibleNames.h"
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
@@ -201,6 +203,16 @@ TEST(ProbewellProgram, ScreenshotRunOnTheDemoInstallationWritesNothing)
     EXPECT_FALSE(QImage(QString::fromStdString(picture.string())).isNull());
     EXPECT_FALSE(fs::exists(game / "Probewell.txt"));
     EXPECT_EQ(std::distance(fs::directory_iterator(game.path()), fs::directory_iterator()), before + 1);
+}
+
+
+TEST(ReportWindow, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    common::TempDir game;
+    fs::create_directories(game / "Nimbar");
+    Window w(game.path());
+    common::nameControlsByLabels(w.form);
+    EXPECT_EQ(common::accessibleNameFaults(w.form).join("\n").toStdString(), "");
 }
 
 } // namespace
