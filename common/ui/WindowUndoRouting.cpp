@@ -22,18 +22,16 @@ class UndoRouter : public QObject {
 public:
     explicit UndoRouter(QWidget* window) : QObject(window) { watch(window); }
 
-    // Every container is watched for children it gains later.
+    // Every container is watched for children it gains later. Showing the
+    // window polishes every widget once more: those already watched are
+    // passed over, so a start walks the widgets once.
     void watch(QWidget* widget)
     {
-        widget->installEventFilter(this);
-        if (auto* box = qobject_cast<QLineEdit*>(widget))
-            take(box);
-        for (QWidget* child : widget->findChildren<QWidget*>()) {
-            if (child->isWindow())
-                continue;
-            child->installEventFilter(this); // installing twice keeps one
-            take(qobject_cast<QLineEdit*>(child));
-        }
+        if (!add(widget))
+            return;
+        for (QWidget* child : widget->findChildren<QWidget*>())
+            if (!child->isWindow())
+                add(child);
     }
 
 protected:
@@ -58,14 +56,17 @@ protected:
     }
 
 private:
-    void take(QLineEdit* box)
+    // False when `widget` is watched already.
+    bool add(QWidget* widget)
     {
-        if (!box || box->property("vantorUndoRouted").toBool())
-            return;
-        box->setProperty("vantorUndoRouted", true);
-        box->installEventFilter(this);
+        if (widget->property("vantorUndoWatched").toBool())
+            return false;
+        widget->setProperty("vantorUndoWatched", true);
+        widget->installEventFilter(this);
         // Committed: what follows is the window's undo, not the box's.
-        connect(box, &QLineEdit::editingFinished, box, [box] { box->setModified(false); });
+        if (auto* box = qobject_cast<QLineEdit*>(widget))
+            connect(box, &QLineEdit::editingFinished, box, [box] { box->setModified(false); });
+        return true;
     }
 };
 
