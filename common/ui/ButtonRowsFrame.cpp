@@ -28,7 +28,7 @@ ButtonRowsFrame::ButtonRowsFrame(const QString& title, int rows, int captionWidt
         grid_->addWidget(heading, 0, kCaptionColumn + 1 + c);
     }
     for (int i = 0; i < rows; ++i) {
-        captions_.push_back(namedBox(QStringLiteral("Text2"), i, captionWidth, this));
+        captions_.push_back(namedCaptionBox(i, captionWidth, this));
         coordinates_.push_back(namedCoordinateBoxes(i, this));
         captions_.back()->setToolTip(tr("Caption of the button as the game shows it"));
         grid_->addWidget(captions_.back(), i + 1, kCaptionColumn);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -29,19 +30,30 @@ inline QLineEdit* namedBox(const QString& name, int index, int width, QWidget* p
 }
 
 // The four coordinate boxes L, T, W, H of row `index` (Text3 to Text6):
-// digits in a fixed font, right-aligned, five digits wide.
+// digits in a fixed font, right-aligned, five digits wide. A screen reader
+// hears them by button and edge, the headings being one letter each.
 inline std::array<QLineEdit*, 4> namedCoordinateBoxes(int index, QWidget* parent)
 {
     const QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const int width = QFontMetrics(digits).horizontalAdvance(QStringLiteral("00000")) + 14;
+    const char* edges[] = {"Button %1 left", "Button %1 top", "Button %1 width", "Button %1 height"};
     std::array<QLineEdit*, 4> boxes{};
     for (int k = 0; k < 4; ++k) {
         QLineEdit* box = namedBox(QStringLiteral("Text%1").arg(3 + k), index, width, parent);
+        box->setAccessibleName(QCoreApplication::translate("common", edges[k]).arg(index));
         box->setFont(digits);
         box->setAlignment(Qt::AlignRight);
         boxes[static_cast<std::size_t>(k)] = box;
     }
     return boxes;
+}
+
+// The caption box of button `index` (Text2_index).
+inline QLineEdit* namedCaptionBox(int index, int width, QWidget* parent)
+{
+    QLineEdit* box = namedBox(QStringLiteral("Text2"), index, width, parent);
+    box->setAccessibleName(QCoreApplication::translate("common", "Button %1 caption").arg(index));
+    return box;
 }
 
 } // namespace common

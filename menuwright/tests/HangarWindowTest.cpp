@@ -1,5 +1,7 @@
 #include "WindowTestSupport.h"
 
+#include "common/testing/AccessibleNameCheck.h"
+#include "common/ui/AccessibleNames.h"
 #include "menuwright/ui/FileBrowser.h"
 #include "common/ui/PictureRectangle.h"
 #include "menuwright/ui/WarningBox.h"
@@ -252,6 +254,13 @@ TEST_F(HangarWindow, BadCoordinateRefusesTheMenuFile)
     EXPECT_EQ(child<WarningBox>(hangar, "Frame1")->text(),
         "Row 2, W: \"70000\" is not a coordinate from 0 to 65535.\nNothing was written.\n"
         "Click anywhere in this box to close this warning!");
+}
+
+// A screen reader hears each control by its label, and no two alike.
+TEST_F(HangarWindow, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    common::nameControlsByLabels(*hangar);
+    EXPECT_EQ(common::accessibleNameFaults(*hangar).join("\n").toStdString(), "");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "WindowTestSupport.h"
 
+#include "common/testing/AccessibleNameCheck.h"
+#include "common/ui/AccessibleNames.h"
 #include "common/ui/ClickLabel.h"
 #include "menuwright/ui/FileBrowser.h"
 #include "common/ui/PictureRectangle.h"
@@ -653,6 +655,15 @@ TEST_F(SelectionWindows, WindowsSwitchAndExitEndsThemAll)
     EXPECT_FALSE(locator->isVisible());
     EXPECT_FALSE(table->isVisible());
     EXPECT_FALSE(module.ph1().isVisible());
+}
+
+// A screen reader hears each control by its label, and no two alike.
+TEST_F(SelectionWindows, EveryControlHasTheAccessibleNameOfItsLabel)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{locator.get(), table}) {
+        common::nameControlsByLabels(*w);
+        EXPECT_EQ(common::accessibleNameFaults(*w).join("\n").toStdString(), "") << w->objectName().toStdString();
+    }
 }
 
 } // namespace

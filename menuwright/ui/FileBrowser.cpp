@@ -35,6 +35,7 @@ void DriveList::showDriveOf(const QString& folder)
 FolderList::FolderList(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("Dir1"));
+    setAccessibleName(tr("Folders"));
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const QString target = item->data(Qt::UserRole).toString();
         if (target != path_)
@@ -82,6 +83,7 @@ void FolderList::refresh()
 FileList::FileList(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("File1"));
+    setAccessibleName(tr("Pictures"));
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit fileClicked(item->text()); });
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { emit fileClicked(item->text()); });
 }

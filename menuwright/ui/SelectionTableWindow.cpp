@@ -68,7 +68,7 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
         Label2[i] = new QLabel(this);
         Label2[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
         Label2[i]->setMinimumWidth(90);
-        Text2[i] = common::namedBox(QStringLiteral("Text2"), i, 200, this);
+        Text2[i] = common::namedCaptionBox(i, 200, this);
         const auto coordinates = common::namedCoordinateBoxes(i, this);
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(coordinates);
         grid->addWidget(Label2[i], i + 1, 1);
@@ -94,6 +94,7 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
     Text7 = new QLineEdit(QStringLiteral("24"), this);
     Text7->setObjectName(QStringLiteral("Text7"));
     Text7->setFixedWidth(Text3[0]->minimumWidth());
+    Text7->setAccessibleName(tr("Length of fixed names"));
     Text7->setToolTip(tr("Length of the plane captions when \"Fixed length names\" is ticked"));
     fixedLine->addWidget(Check1);
     fixedLine->addWidget(Text7);
