@@ -1,6 +1,7 @@
 // sortiekit: chooses the airfields of the two Allied and two Luftwaffe
 // bases; run it in the game folder.
 #include "sortiekit/ui/BasesWindow.h"
+#include "common/ui/NativePath.h"
 
 #include "common/ui/WindowProgram.h"
 
@@ -9,6 +10,6 @@
 int main(int argc, char** argv)
 {
     return common::runWindowProgram(argc, argv, "Sortiekit", [](const QStringList&) {
-        return std::unique_ptr<QWidget>(std::make_unique<sortiekit::BasesWindow>(QDir::currentPath()));
+        return std::unique_ptr<QWidget>(std::make_unique<sortiekit::BasesWindow>(common::currentFolderText()));
     });
 }

@@ -1,4 +1,6 @@
 #include "ButtonTableWindow.h"
+#include "common/ui/FolderListing.h"
+#include "common/ui/NativePath.h"
 
 #include "PictureWindow.h"
 
@@ -234,9 +236,7 @@ void ButtonTableWindow::Form_Load()
 void ButtonTableWindow::refreshFiles()
 {
     File1->clear();
-    QDir here = QDir::current();
-    here.setNameFilters({pattern_});
-    File1->addItems(here.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    File1->addItems(common::fileNames(common::currentFolderText(), {pattern_}));
 }
 
 menuwright::HangarLayout ButtonTableWindow::layout() const
@@ -275,7 +275,7 @@ void ButtonTableWindow::Option2_Click(int i)
 void ButtonTableWindow::File1_Click(const QString& name)
 {
     QString error;
-    if (!picture_->loadPicture(QDir::current().filePath(name), &error)) {
+    if (!picture_->loadPicture(QDir(common::currentFolderText()).filePath(name), &error)) {
         common::dialogs().message(this, windowTitle(),
             tr("The picture %1 cannot be shown: %2.\nThe previous picture stays.").arg(name, error),
             common::MessageIcon::Warning);
@@ -315,9 +315,9 @@ bool ButtonTableWindow::writeHangarFile()
             common::MessageIcon::Warning);
         return false;
     }
-    const QString path = QDir::current().filePath(fileName_);
+    const QString path = QDir(common::currentFolderText()).filePath(fileName_);
     try {
-        menuwright::writeHangarFile(std::filesystem::path(QFile::encodeName(path).toStdString()), layout());
+        menuwright::writeHangarFile(common::nativePath(path), layout());
     } catch (const menuwright::MenuFileError& e) {
         common::dialogs().message(this, windowTitle(), QString::fromStdString(e.what()) + tr("\nNothing was written."),
             common::MessageIcon::Warning);

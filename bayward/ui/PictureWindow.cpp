@@ -1,4 +1,5 @@
 #include "PictureWindow.h"
+#include "common/ui/FolderListing.h"
 
 #include "ButtonTableWindow.h"
 
@@ -50,14 +51,9 @@ PictureWindow::PictureWindow(ButtonTableWindow& table) : QWidget(nullptr, Qt::Wi
 
 bool PictureWindow::loadPicture(const QString& path, QString* error)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        if (error)
-            *error = reader.errorString();
+    const QImage image = common::readPicture(path, error);
+    if (image.isNull())
         return false;
-    }
     Picture1->setPicture(QPixmap::fromImage(image));
     return true;
 }

@@ -1,4 +1,5 @@
 #include "BackupNotice.h"
+#include "common/ui/NativePath.h"
 
 #include "Dialogs.h"
 #include "common/core/RunBackups.h"
@@ -14,7 +15,7 @@ QString backupNotice()
     const auto folder = RunBackups::lastFolder();
     if (!folder)
         return {};
-    const QString path = QFile::decodeName(folder->string().c_str());
+    const QString path = pathText(*folder);
     return QCoreApplication::translate("common", "Originals backed up in %1").arg(QDir::toNativeSeparators(path));
 }
 

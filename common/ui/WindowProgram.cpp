@@ -1,4 +1,5 @@
 #include "WindowProgram.h"
+#include "common/ui/NativePath.h"
 
 #include "AccessibleNames.h"
 #include "DeferredIconEngine.h"
@@ -113,11 +114,17 @@ private:
     }
 };
 
+// File names keep their bytes, UTF-8 or not (see pathText); Windows hands
+// Qt its arguments as UTF-16 itself.
 QStringList argumentList(int argc, char** argv)
 {
+#ifdef _WIN32
+    if (QCoreApplication::instance())
+        return QCoreApplication::arguments();
+#endif
     QStringList list;
     for (int i = 0; i < argc; ++i)
-        list << QString::fromLocal8Bit(argv[i]);
+        list << pathText(std::filesystem::path(argv[i]));
     return list;
 }
 
@@ -173,7 +180,7 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
 {
     try {
         // Made by the program, not a game file: no backup of an older one.
-        writeNewFileWhole(std::filesystem::path(QFile::encodeName(path).toStdString()),
+        writeNewFileWhole(nativePath(path),
             std::span<const std::uint8_t>(
                 reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
         return true;
@@ -235,7 +242,7 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
 
     // QApplication has taken its own options out of the arguments by now.
     CommandLine commandLine(applicationName);
-    if (!commandLine.parser.parse(QApplication::arguments()))
+    if (!commandLine.parser.parse(argumentList(argc, argv)))
         return refuseCommandLine(self, commandLine);
     std::optional<QString> screenshot;
     if (commandLine.parser.isSet(commandLine.screenshot))

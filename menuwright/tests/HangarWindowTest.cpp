@@ -3,6 +3,7 @@
 #include "common/testing/AccessibleNameCheck.h"
 #include "common/ui/AccessibleNames.h"
 #include "menuwright/ui/FileBrowser.h"
+#include "common/ui/NativePath.h"
 #include "common/ui/PictureRectangle.h"
 #include "menuwright/ui/WarningBox.h"
 
@@ -110,6 +111,25 @@ TEST_F(HangarWindow, MakeAfterAPictureWritesIntoThePictureFolder)
     click("Command1");
     EXPECT_TRUE(std::filesystem::exists(dir / "pics" / "hangargr.mnu"));
 }
+
+#ifndef _WIN32
+// A folder copied from an old Windows code page has a name that is not
+// UTF-8: its pictures are listed, shown, and the menu file lands beside them.
+TEST_F(HangarWindow, PicturesInAFolderWhoseNameIsNotUtf8AreListedShownAndWrittenBeside)
+{
+    const std::filesystem::path folder = dir / "pics\xe9";
+    std::filesystem::create_directories(folder / "sub\xff");
+    common::writeAllBytes(folder / demogen::kDemoHangarPicture, demogen::encodeBmp(demogen::drawHangarScreen()));
+    child<FolderList>(hangar, "Dir1")->setPath(common::pathText(folder));
+    EXPECT_FALSE(child<FolderList>(hangar, "Dir1")->findItems("sub", Qt::MatchContains).isEmpty());
+    ASSERT_TRUE(child<FileList>(hangar, "File1")->chooseFile(QString::fromLatin1(demogen::kDemoHangarPicture)));
+    EXPECT_EQ(hangar->Picture1->picture().size(), QSize(640, 480));
+
+    dlg->files.push_back(path("hangar.txt"));
+    click("Command1");
+    EXPECT_EQ(std::filesystem::file_size(folder / "hangarus.mnu"), 172u);
+}
+#endif
 
 TEST_F(HangarWindow, LoadedTextPlacesRectanglesWhateverTheirVisibility)
 {

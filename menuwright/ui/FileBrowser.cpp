@@ -1,4 +1,5 @@
 #include "FileBrowser.h"
+#include "common/ui/FolderListing.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -74,7 +75,7 @@ void FolderList::refresh()
     if (count() > 0)
         setCurrentRow(count() - 1);
     const QDir current(path_);
-    for (const QString& sub : current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    for (const QString& sub : common::subfolderNames(path_)) {
         auto* item = new QListWidgetItem(closed, QString(level * 2, QLatin1Char(' ')) + sub, this);
         item->setData(Qt::UserRole, current.absoluteFilePath(sub));
     }
@@ -106,9 +107,7 @@ void FileList::refresh()
     if (path_.isEmpty())
         return;
     const QStringList filters = pattern_.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    QDir dir(path_);
-    dir.setNameFilters(filters);
-    addItems(dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    addItems(common::fileNames(path_, filters));
 }
 
 bool FileList::chooseFile(const QString& name)

@@ -1,4 +1,6 @@
 #include "HangarTableWindow.h"
+#include "common/ui/FolderListing.h"
+#include "common/ui/NativePath.h"
 
 #include "CommonDialog.h"
 #include "FileBrowser.h"
@@ -189,12 +191,11 @@ void HangarTableWindow::Option1_Click(int i)
 void HangarTableWindow::File1_Click(const QString& name)
 {
     const QString path = QDir(File1->path()).filePath(name);
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    QString error;
+    const QImage image = common::readPicture(path, &error);
     if (image.isNull()) {
         warning->showWarning(MenuwrightSession::warningLines(
-            tr("The picture %1 cannot be shown: %2.").arg(name, reader.errorString()), tr("The previous picture stays.")));
+            tr("The picture %1 cannot be shown: %2.").arg(name, error), tr("The previous picture stays.")));
         return;
     }
     Picture1->setPicture(QPixmap::fromImage(image));
@@ -234,7 +235,7 @@ bool HangarTableWindow::makeHangarFiles()
     }
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
 
-    module_.CD1->initDir = QDir::currentPath();
+    module_.CD1->initDir = common::currentFolderText();
     const auto textPath = module_.saveLayoutText(this);
     if (!textPath)
         return false;

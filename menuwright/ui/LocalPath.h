@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFile>
+#include "common/ui/NativePath.h"
+
 #include <QString>
 
 #include <filesystem>
@@ -10,7 +11,7 @@ namespace menuwright {
 // A path chosen in the window as the file system spells it.
 inline std::filesystem::path localPath(const QString& path)
 {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return common::nativePath(path);
 }
 
 } // namespace menuwright

@@ -1,4 +1,5 @@
 #include "MenuwrightProgram.h"
+#include "common/ui/NativePath.h"
 
 #include "FileBrowser.h"
 #include "MenuwrightSession.h"
@@ -17,7 +18,7 @@ std::unique_ptr<RectangleLocatorWindow> startMenuwright(const QStringList& argum
     auto locator = std::make_unique<RectangleLocatorWindow>();
     locator->module().start();
     for (const QString& argument : arguments) {
-        const QFileInfo file(argument);
+        const QFileInfo file(common::absolutePathText(argument));
         if (file.suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0) {
             locator->loadTextfile(file.absoluteFilePath());
             continue;

@@ -1,4 +1,5 @@
 #include "MenuwrightSession.h"
+#include "common/ui/NativePath.h"
 
 #include "CommonDialog.h"
 #include "HangarTableWindow.h"
@@ -126,7 +127,7 @@ QStringList MenuwrightSession::warningLines(const QString& problem, const QStrin
 void MenuwrightSession::start()
 {
     if (!started_) {
-        startDirectory = QDir::currentPath();
+        startDirectory = common::currentFolderText();
         started_ = true;
     }
     pp1_->hide();
@@ -237,7 +238,7 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
         return false;
 
     const SelectionLayout layout = pp1_->layout(*side);
-    const QString menuPath = QDir::current().filePath(menuFileName);
+    const QString menuPath = QDir(common::currentFolderText()).filePath(menuFileName);
     try {
         writeSelectionFile(localPath(menuPath), layout);
     } catch (const MenuFileError& e) {
@@ -272,7 +273,7 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
 std::optional<QString> MenuwrightSession::openLayoutText(QWidget* window)
 {
     CD1->fileName.clear();
-    CD1->initDir = QDir::currentPath();
+    CD1->initDir = common::currentFolderText();
     CD1->dialogTitle = tr("Select the textfile to be opened");
     CD1->filter = tr("Text files") + QStringLiteral("|*.txt");
     return CD1->showOpen(window);

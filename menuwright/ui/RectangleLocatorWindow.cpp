@@ -1,4 +1,6 @@
 #include "RectangleLocatorWindow.h"
+#include "common/ui/FolderListing.h"
+#include "common/ui/NativePath.h"
 
 #include "FileBrowser.h"
 #include "MenuwrightSession.h"
@@ -177,7 +179,7 @@ void RectangleLocatorWindow::addEditCommands(common::ButtonRowsHistory& history)
 
 void RectangleLocatorWindow::load()
 {
-    const QString here = QDir::currentPath();
+    const QString here = common::currentFolderText();
     Dir1->setPath(here);
     File1->setPath(here);
     Drive1->showDriveOf(here);
@@ -226,12 +228,11 @@ int RectangleLocatorWindow::applyRows(std::istream& in, int first, int last, boo
 void RectangleLocatorWindow::File1_Click(const QString& name)
 {
     const QString path = QDir(Dir1->path()).filePath(name);
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    QString error;
+    const QImage image = common::readPicture(path, &error);
     if (image.isNull()) {
-        Frame1->showWarning(MenuwrightSession::warningLines(tr("The picture %1 cannot be shown: %2.").arg(name, reader.errorString()),
-            tr("The previous picture stays.")));
+        Frame1->showWarning(MenuwrightSession::warningLines(
+            tr("The picture %1 cannot be shown: %2.").arg(name, error), tr("The previous picture stays.")));
         return;
     }
     Picture1->setPicture(QPixmap::fromImage(image));

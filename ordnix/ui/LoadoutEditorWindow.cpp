@@ -1,4 +1,5 @@
 #include "LoadoutEditorWindow.h"
+#include "common/ui/NativePath.h"
 
 #include "ChoosePlanePage.h"
 #include "CommandColumn.h"
@@ -67,7 +68,7 @@ QStringList toStringList(const NameList& list)
 // A file name as stored on disk, shown as the locale reads it.
 QString shownFileName(const std::string& stored)
 {
-    return QFile::decodeName(QByteArray::fromStdString(stored));
+    return common::pathText(stored);
 }
 
 } // namespace
@@ -282,7 +283,7 @@ std::optional<QString> LoadoutEditorWindow::askForLoadout()
     common::FileDialogRequest request;
     request.title = tr("Load Loadout");
     request.filter = tr("Loadout Files (loadout.* Loadout.* LOADOUT.*)");
-    common::startIn(request, kProgram, kLoadoutDialog, QString::fromStdString(startDir_.string()));
+    common::startIn(request, kProgram, kLoadoutDialog, common::pathText(startDir_));
     auto chosen = common::dialogs().openFile(this, request);
     if (chosen && chosen->isEmpty())
         chosen.reset();
@@ -301,7 +302,7 @@ void LoadoutEditorWindow::offerStartupDialog()
 
 bool LoadoutEditorWindow::LoadLoadout(const QString& name)
 {
-    return LoadLoadout(std::filesystem::path(QFile::encodeName(name).toStdString()));
+    return LoadLoadout(common::nativePath(name));
 }
 
 bool LoadoutEditorWindow::LoadLoadout(const std::filesystem::path& file)
@@ -583,7 +584,7 @@ void LoadoutEditorWindow::Command9_Click()
     common::FileDialogRequest request;
     request.title = tr("Save Block");
     request.filter = tr("Loadout Scripts (*.lox)");
-    common::startIn(request, kProgram, kScriptDialog, QString::fromStdString(startDir_.string()));
+    common::startIn(request, kProgram, kScriptDialog, common::pathText(startDir_));
     const auto chosen = common::dialogs().saveFile(this, request);
     if (!chosen || chosen->isEmpty())
         return;
@@ -592,7 +593,7 @@ void LoadoutEditorWindow::Command9_Click()
     NormaliseSlots();
     const int backups = common::backupCount();
     try {
-        WriteScript(image_, QFile::encodeName(*chosen).toStdString());
+        WriteScript(image_, common::nativePath(*chosen));
         statusBar_->showMessage(common::withNewBackupNotice(tr("Script written to %1").arg(*chosen), backups));
     } catch (const common::IoError& e) {
         warn(tr("%1 could not be written: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
@@ -639,7 +640,7 @@ void LoadoutEditorWindow::T1_Click()
     common::FileDialogRequest request;
     request.title = tr("Load Text");
     request.filter = tr("Text files (*.txt)");
-    common::startIn(request, kProgram, kTextDialog, QString::fromStdString(startDir_.string()));
+    common::startIn(request, kProgram, kTextDialog, common::pathText(startDir_));
     request.presetName = lastChosenName_;
     const auto chosen = common::dialogs().openFile(this, request);
     if (!chosen || chosen->isEmpty())
@@ -647,7 +648,7 @@ void LoadoutEditorWindow::T1_Click()
     lastChosenName_ = *chosen;
     common::rememberFolder(kProgram, kTextDialog, common::folderOf(*chosen));
     try {
-        reader_->setText(fromGame(ReadText(QFile::encodeName(*chosen).toStdString())));
+        reader_->setText(fromGame(ReadText(common::nativePath(*chosen))));
     } catch (const common::IoError& e) {
         warn(tr("%1 could not be read: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
     }

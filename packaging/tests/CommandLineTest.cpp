@@ -2,6 +2,7 @@
 // starts them.
 #include "common/testing/ProgramRun.h"
 #include "common/testing/TempDir.h"
+#include "tools/demogen/DemoInstallation.h"
 
 #include <QString>
 
@@ -110,6 +111,65 @@ TEST(WindowProgramOptions, UnknownOptionsWithoutADisplayEndWithTwoNamingThem)
                 << executable << ": " << run.standardError;
             EXPECT_EQ(run.standardError.find("needs a display"), std::string::npos) << executable;
         }
+    }
+}
+
+// A game folder may have a name that is not UTF-8 (an old Windows code page
+// copied over); the programs started in it work as they do elsewhere.
+TEST(WindowProgramFolders, AFolderNameThatIsNotUtf8WorksAsAnyOther)
+{
+    const common::TempDir dir;
+    const std::string plain = "game";
+    const std::string raw = "gam\xff";
+    const std::map<QString, QString> ownSettings{
+        {"XDG_CONFIG_HOME", QString::fromStdString((dir / "config").string())}};
+    // The name as the messages may show it: as it is, or with U+FFFD.
+    auto normalised = [&](std::string text) {
+        for (const std::string& shown : {raw, std::string("gam\xef\xbf\xbd")})
+            for (std::size_t at; (at = text.find(shown)) != std::string::npos;)
+                text.replace(at, shown.size(), plain);
+        return text;
+    };
+    for (const std::string& name : {plain, raw})
+        demogen::writeDemoInstallation(dir / name);
+    for (const Program& program :
+        {Program{"wingsmith", WINGSMITH_EXE}, Program{"menuwright", MENUWRIGHT_EXE}, Program{"bayward", BAYWARD_EXE},
+            Program{"ordnix", ORDNIX_EXE}, Program{"rosterly", ROSTERLY_EXE}, Program{"sortiekit", SORTIEKIT_EXE},
+            Program{"vector", VECTOR_EXE}, Program{"facetnorm", FACETNORM_EXE}, Program{"probewell", PROBEWELL_EXE}}) {
+        // QProcess would take the folder's name through a QString; the
+        // shell changes into it by its bytes.
+        auto runIn = [&](const char* printfName) {
+            return common::runProgram("/bin/sh", dir.path(),
+                {"-c", QString("cd \"$(printf '%1')\" && exec \"$0\" \"$@\"").arg(printfName),
+                    QString::fromLatin1(program.executable), "--screenshot", "shot.png"},
+                ownSettings);
+        };
+        const auto there = runIn("game");
+        const auto here = runIn("gam\\377");
+        ASSERT_TRUE(here.finished && there.finished) << program.name;
+        EXPECT_EQ(here.exitCode, there.exitCode) << program.name;
+        EXPECT_EQ(normalised(here.standardError), there.standardError) << program.name;
+        EXPECT_TRUE(std::filesystem::exists(dir / raw / "shot.png")) << program.name;
+    }
+
+    // A file named on the command line by its bytes opens as well.
+    struct Opened {
+        const char* executable;
+        const char* file;
+    };
+    for (const auto& [executable, file] : {Opened{ORDNIX_EXE, "loadout.dat"}, Opened{ROSTERLY_EXE, "sqUS0001.dat"},
+             Opened{VECTOR_EXE, "box.3dz"}, Opened{MENUWRIGHT_EXE, "layout_usa.txt"}}) {
+        auto runOn = [&](const char* printfFolder) {
+            return common::runProgram("/bin/sh", dir.path(),
+                {"-c", QString("exec \"$0\" --screenshot shot.png \"$(printf '%1')/%2\"").arg(printfFolder, file),
+                    QString::fromLatin1(executable)},
+                ownSettings);
+        };
+        const auto there = runOn("game");
+        const auto here = runOn("gam\\377");
+        ASSERT_TRUE(here.finished && there.finished) << executable;
+        EXPECT_EQ(here.exitCode, there.exitCode) << executable;
+        EXPECT_EQ(normalised(here.standardError), there.standardError) << executable;
     }
 }
 

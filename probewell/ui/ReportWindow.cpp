@@ -1,4 +1,5 @@
 #include "ReportWindow.h"
+#include "common/ui/NativePath.h"
 
 #include "common/ui/BackupNotice.h"
 
@@ -25,7 +26,7 @@ namespace {
 
 QString fromPath(const std::filesystem::path& p)
 {
-    return QString::fromStdString(p.string());
+    return common::pathText(p);
 }
 
 } // namespace

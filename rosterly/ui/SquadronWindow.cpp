@@ -1,4 +1,5 @@
 #include "SquadronWindow.h"
+#include "common/ui/NativePath.h"
 
 #include "rosterly/core/SquadronFile.h"
 
@@ -35,7 +36,7 @@ const char* const kSquadFilter = QT_TRANSLATE_NOOP("rosterly::SquadronWindow",
 
 std::filesystem::path toPath(const QString& name)
 {
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
+    return common::nativePath(name);
 }
 
 // The game's text files are Windows-era 8-bit text.
@@ -220,7 +221,7 @@ bool SquadronWindow::loadSquadronFile(const QString& fullName)
         for (std::uint8_t code : codes)
             list1_->addItem(fromGameText(planes_.recordName(code)));
     }
-    force_ = airForceOf(QFile::encodeName(fullName).toStdString());
+    force_ = airForceOf(common::nativePath(fullName).string());
     if (QListWidget* list = choiceList(force_))
         list->setEnabled(true);
     updateCommand2();

@@ -1,4 +1,5 @@
 #include "BasesWindow.h"
+#include "common/ui/NativePath.h"
 
 #include "sortiekit/core/AirfieldFile.h"
 #include "sortiekit/core/BaseSlot.h"
@@ -32,7 +33,7 @@ const QString kTitle = QStringLiteral("Sortiekit");
 
 std::filesystem::path toPath(const QString& name)
 {
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
+    return common::nativePath(name);
 }
 
 // airbase.txt is Windows-era 8-bit text.
@@ -58,7 +59,7 @@ QString failureText(const common::IoError& e)
         reason += QCoreApplication::translate("sortiekit::BasesWindow", " (it is a folder, not a file)");
     if (e.path().empty())
         return reason;
-    return QFile::decodeName(QByteArray::fromStdString(e.path().filename().string())) + ": " + reason;
+    return common::pathText(e.path().filename()) + ": " + reason;
 }
 
 } // namespace
@@ -211,8 +212,7 @@ QString BasesWindow::unchanged() const
 QString BasesWindow::airfieldDatPath() const
 {
     const auto existing = common::findNoCase(toPath(folder_), "airfield.dat");
-    const QString path = existing ? QFile::decodeName(QByteArray::fromStdString(existing->string()))
-                                  : QDir(folder_).filePath("airfield.dat");
+    const QString path = existing ? common::pathText(*existing) : QDir(folder_).filePath("airfield.dat");
     return QDir::toNativeSeparators(path);
 }
 

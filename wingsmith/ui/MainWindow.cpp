@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "common/ui/NativePath.h"
 
 #include "AboutBox.h"
 #include "GameFolderDialog.h"
@@ -130,7 +131,7 @@ bool MainWindow::RestoreDir()
         return true;
     }
     GameFolderDialog dialog(this);
-    const QString here = QString::fromStdString(std::filesystem::current_path().string());
+    const QString here = common::currentFolderText();
     dialog.setDirectory(common::startFolder(kProgram, kGameFolderDialog, here, {}).folder);
     if (common::dialogs().exec(dialog) != QDialog::Accepted)
         return false;
@@ -416,7 +417,7 @@ void MainWindow::showIoError(const common::IoError& e)
     if (const auto* shortFile = dynamic_cast<const FileTooShortError*>(&e)) {
         text = tr("%1 is %2 bytes long, too short for the fields to be written (%3 bytes needed). "
                   "Nothing was written to it!")
-                   .arg(QString::fromStdString(shortFile->path().filename().string()))
+                   .arg(common::pathText(shortFile->path().filename()))
                    .arg(shortFile->size())
                    .arg(shortFile->needed());
     }

@@ -1,4 +1,5 @@
 #include "FileWindow.h"
+#include "common/ui/NativePath.h"
 
 #include "FolderList.h"
 
@@ -19,12 +20,12 @@ namespace vector {
 
 std::filesystem::path toPath(const QString& text)
 {
-    return std::filesystem::path(text.toStdU16String());
+    return common::nativePath(text);
 }
 
 QString fromPath(const std::filesystem::path& path)
 {
-    return QString::fromStdU16String(path.u16string());
+    return common::pathText(path);
 }
 
 FileWindow::FileWindow(const QString& objectName, const QString& caption, const QString& pattern,
@@ -102,7 +103,7 @@ FileWindow::FileWindow(const QString& objectName, const QString& caption, const 
 
 void FileWindow::Form_Load()
 {
-    if (!Dir1->setPath(QDir::currentPath()))
+    if (!Dir1->setPath(common::currentFolderText()))
         Dir1->setPath(QDir::rootPath());
 }
 

@@ -1,9 +1,15 @@
 #include "FolderList.h"
 
+#include "common/ui/FolderListing.h"
+#include "common/ui/NativePath.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
+
+#include <filesystem>
+#include <system_error>
 
 namespace vector {
 
@@ -48,11 +54,16 @@ FolderList::FolderList(QWidget* parent) : QListWidget(parent)
 
 bool FolderList::setPath(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.isDir() || !info.isReadable() || !QDir(info.absoluteFilePath()).isReadable())
+    // Through the file system's own names: a folder's name need not be UTF-8.
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::absolute(common::nativePath(path), ec);
+    if (ec || !std::filesystem::is_directory(folder, ec))
+        return false;
+    std::filesystem::directory_iterator readable(folder, ec);
+    if (ec)
         return false;
     // The same folder again is listed anew: files may have come meanwhile.
-    path_ = QDir::cleanPath(info.absoluteFilePath());
+    path_ = QDir::cleanPath(common::pathText(folder));
     fill();
     emit pathChanged(path_);
     return true;
@@ -90,8 +101,7 @@ void FolderList::fill()
         ++depth;
     }
     QDir dir(path_);
-    const QStringList children
-        = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    const QStringList children = common::subfolderNames(path_, true);
     // Hidden folders are listed: a Wine prefix, where a Windows game lives
     // on Linux, is one.
     for (const QString& child : children) {

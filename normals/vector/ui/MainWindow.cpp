@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "common/ui/NativePath.h"
 
 #include "ElementProgress.h"
 #include "ModelPreview.h"
@@ -237,9 +238,9 @@ SaveNormalsWindow& MainWindow::saveWindow()
 
 void MainWindow::openModelFile(const QString& path)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(common::absolutePathText(path));
     try {
-        Model read = readModel(toPath(info.absolutePath()), info.fileName().toStdString(), model_);
+        Model read = readModel(toPath(info.absolutePath()), toPath(info.fileName()).string(), model_);
         model_ = std::move(read);
     } catch (const std::exception& e) {
         showError(tr("%1 cannot be read:\n%2").arg(path, QString::fromStdString(e.what())));

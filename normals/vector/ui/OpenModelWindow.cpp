@@ -41,7 +41,7 @@ void OpenModelWindow::OKButton_Click()
         name = selected.first()->text();
     } else {
         name = Text1->text();
-        if (!common::findNoCase(folderPath(), name.toStdString())) {
+        if (!common::findNoCase(folderPath(), toPath(name).string())) {
             showError(tr("No file is selected, and there is no file \"%1\" in %2.")
                           .arg(name, QDir::toNativeSeparators(folder())));
             return;
@@ -49,7 +49,7 @@ void OpenModelWindow::OKButton_Click()
     }
     try {
         // Read beside the shown model, so a refused file changes nothing.
-        Model read = readModel(folderPath(), name.toStdString(), model_);
+        Model read = readModel(folderPath(), toPath(name).string(), model_);
         model_ = std::move(read);
     } catch (const std::exception& e) {
         showError(tr("%1 cannot be read:\n%2").arg(name, QString::fromStdString(e.what())));

@@ -55,7 +55,7 @@ void SaveNormalsWindow::OKButton_Click()
     }
     // An existing file is replaced under its own spelling, and only when
     // the user says so: the folder may hold other tools' lists.
-    const auto path = common::resolveNoCase(folderPath(), name.toStdString());
+    const auto path = common::resolveNoCase(folderPath(), toPath(name).string());
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec)) {
         const QString question = tr("%1 already exists.\nDo you want to replace it?")
