@@ -1,12 +1,10 @@
 // Menuwright: places the buttons of the game's selection and hangar screens
 // on pictures of them and writes the menu files.
-#include "menuwright/ui/MenuwrightProgram.h"
-#include "menuwright/ui/RectangleLocatorWindow.h"
+#include "menuwright/ui/ProgramDescription.h"
 
 #include "common/ui/WindowProgram.h"
 
 int main(int argc, char** argv)
 {
-    return common::runWindowProgram(argc, argv, QStringLiteral("Menuwright"),
-        [](const QStringList& arguments) -> std::unique_ptr<QWidget> { return menuwright::startMenuwright(arguments); });
+    return common::runWindowProgram(argc, argv, menuwright::programDescription());
 }

@@ -1,10 +1,8 @@
-#include "ui/MainWindow.h"
+#include "wingsmith/ui/ProgramDescription.h"
 
 #include "common/ui/WindowProgram.h"
 
 int main(int argc, char** argv)
 {
-    return common::runWindowProgram(argc, argv, "Wingsmith", [](const QStringList&) -> std::unique_ptr<QWidget> {
-        return std::make_unique<wingsmith::MainWindow>(wingsmith::Settings(wingsmith::Settings::defaultLocation()));
-    });
+    return common::runWindowProgram(argc, argv, wingsmith::programDescription());
 }

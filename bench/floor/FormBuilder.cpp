@@ -2,7 +2,7 @@
 
 #include "TextRowsModel.h"
 
-#include "common/ui/WidgetTree.h"
+#include "bench/floor/WidgetTree.h"
 
 #include <QAbstractScrollArea>
 #include <QCheckBox>
@@ -66,9 +66,9 @@ Line parse(const QString& text)
     line.geometry = QRect(f[2].toInt(), f[3].toInt(), f[4].toInt(), f[5].toInt());
     line.shown = f[6] == "1";
     line.font = f[7];
-    line.text = common::unescapeTreeField(f[8]);
+    line.text = unescapeTreeField(f[8]);
     for (qsizetype i = 9; i < f.size(); ++i)
-        line.extras << common::unescapeTreeField(f[i]);
+        line.extras << unescapeTreeField(f[i]);
     return line;
 }
 

@@ -10,7 +10,6 @@
 #include "common/core/IoError.h"
 #include "common/core/RunBackups.h"
 #include "Translations.h"
-#include "WidgetTree.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -53,19 +52,13 @@ struct CommandLine {
         "Renders the first window to FILE.png, closes it and exits; dialogs answer No, OK or Cancel by "
         "themselves and print their text to stderr.",
         "FILE.png"};
-    // For the start-up benchmark: with --screenshot, the window's widgets
-    // as describeWidgetTree() gives them.
-    QCommandLineOption widgetTree{"widget-tree", "Writes the first window's widgets to FILE.", "FILE"};
-
-    explicit CommandLine(const QString& applicationName)
+    explicit CommandLine(const WindowProgramDescription& program)
     {
         // "-reverse" is Qt's option, not -r -e -v...
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
         parser.addOption(screenshot);
-        widgetTree.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(widgetTree);
         // Qt's own options, known here so that anything else can be refused
         // before a display is looked for; QApplication takes them out later.
         for (const char* name : {"style", "stylesheet", "platform", "platformpluginpath", "platformtheme", "plugin",
@@ -74,9 +67,8 @@ struct CommandLine {
             addQtOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
         for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"})
             addQtOption(QCommandLineOption(QString::fromLatin1(name)));
-        const Files files = filesOf(applicationName);
-        if (!files.syntax.isEmpty())
-            parser.addPositionalArgument("files", files.about, files.syntax);
+        if (!program.fileSyntax.isEmpty())
+            parser.addPositionalArgument("files", program.fileAbout, program.fileSyntax);
     }
 
     // Whether the user named the display or platform to use.
@@ -90,27 +82,6 @@ private:
     {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
-    }
-
-    struct Files {
-        QString syntax;
-        QString about;
-    };
-
-    // What the help says of the file arguments; programs that take none
-    // show none.
-    static Files filesOf(const QString& applicationName)
-    {
-        const QString program = applicationName.toLower();
-        if (program == "menuwright")
-            return {"[PICTURE|LAYOUT.txt...]", "Screen pictures and layout text files to open."};
-        if (program == "ordnix")
-            return {"[LOADOUT]", "The loadout file to open instead of loadout.dat."};
-        if (program == "rosterly")
-            return {"[SQUADRON-FILE]", "The squadron file to open."};
-        if (program == "vector")
-            return {"[MODEL.3dz]", "The model to open."};
-        return {};
     }
 };
 
@@ -189,11 +160,6 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
     }
 }
 
-bool saveWidgetTree(const QWidget& window, const QString& path)
-{
-    return writeWhole(path, (describeWidgetTree(window).join('\n') + '\n').toUtf8());
-}
-
 } // namespace
 
 bool saveWindowPicture(QWidget& window, const QString& path)
@@ -206,13 +172,14 @@ bool saveWindowPicture(QWidget& window, const QString& path)
     return writeWhole(path, png);
 }
 
-int runWindowProgram(int argc, char** argv, const QString& applicationName, const MainWindowFactory& factory)
+int runWindowProgram(int argc, char** argv, const WindowProgramDescription& program)
 {
+    const QString& applicationName = program.name;
     const char* self = argc > 0 ? argv[0] : "program";
     {
         // This pass decides how to start; the real one follows below, once
         // QApplication has taken its own options out.
-        CommandLine early(applicationName);
+        CommandLine early(program);
         const bool read = early.parser.parse(argumentList(argc, argv));
         if (early.parser.isSet(early.help) || early.parser.isSet(early.version))
             return answerWithoutWindow(argc, argv, applicationName, early);
@@ -241,23 +208,19 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
     nameControlsOfEveryWindow();
 
     // QApplication has taken its own options out of the arguments by now.
-    CommandLine commandLine(applicationName);
+    CommandLine commandLine(program);
     if (!commandLine.parser.parse(argumentList(argc, argv)))
         return refuseCommandLine(self, commandLine);
     std::optional<QString> screenshot;
     if (commandLine.parser.isSet(commandLine.screenshot))
         screenshot = commandLine.parser.value(commandLine.screenshot);
-    else if (commandLine.parser.isSet(commandLine.widgetTree)) {
-        print(stderr, QString::fromLocal8Bit(self) + ": --widget-tree is written with --screenshot only\n");
-        return 2;
-    }
 
     // Every game file this run changes or removes is copied first.
     RunBackups::start(applicationName.toStdString());
     if (screenshot)
         installDialogs(std::make_unique<HeadlessDialogs>());
 
-    std::unique_ptr<QWidget> window = factory(commandLine.parser.positionalArguments());
+    std::unique_ptr<QWidget> window = program.makeWindow(commandLine.parser.positionalArguments());
     if (!window)
         return 0;
     window->show();
@@ -268,14 +231,11 @@ int runWindowProgram(int argc, char** argv, const QString& applicationName, cons
     QApplication::processEvents();
     QApplication::processEvents();
     const bool saved = saveWindowPicture(*window, *screenshot);
-    const QString tree = commandLine.parser.value(commandLine.widgetTree);
-    const bool treeSaved = tree.isEmpty() || saveWidgetTree(*window, tree);
     window->close();
     QApplication::processEvents();
-    for (const auto& [ok, path] : {std::pair{saved, *screenshot}, std::pair{treeSaved, tree}})
-        if (!ok)
-            std::fprintf(stderr, "cannot write %s\n", path.toLocal8Bit().constData());
-    return saved && treeSaved ? 0 : 1;
+    if (!saved)
+        std::fprintf(stderr, "cannot write %s\n", screenshot->toLocal8Bit().constData());
+    return saved ? 0 : 1;
 }
 
 } // namespace common

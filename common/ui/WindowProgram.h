@@ -1,18 +1,12 @@
 #pragma once
 
-#include <QIcon>
-#include <QStringList>
+#include "common/ui/WindowProgramDescription.h"
 
-#include <functional>
-#include <memory>
+#include <QIcon>
 
 class QWidget;
 
 namespace common {
-
-// What a program's main() hands over: the window to show first, built from
-// the command-line arguments that are not options.
-using MainWindowFactory = std::function<std::unique_ptr<QWidget>(const QStringList& arguments)>;
 
 // Runs a window program. Its command line takes Qt's own options (-style,
 // -platform, ...), --help and --version (both answered on stdout without a
@@ -22,7 +16,7 @@ using MainWindowFactory = std::function<std::unique_ptr<QWidget>(const QStringLi
 // HeadlessDialogs). Without a display, screenshot mode falls back to Qt's
 // offscreen platform; the normal mode says how to get a display. A command
 // line it cannot read ends the program with 2.
-int runWindowProgram(int argc, char** argv, const QString& applicationName, const MainWindowFactory& factory);
+int runWindowProgram(int argc, char** argv, const WindowProgramDescription& program);
 
 // Renders `window` to a PNG file; false if the file could not be written.
 bool saveWindowPicture(QWidget& window, const QString& path);

@@ -1,10 +1,9 @@
 // facetnorm: the normal of one triangular facet of a 3dz model.
-#include "facetnorm/ui/FacetWindow.h"
+#include "facetnorm/ui/ProgramDescription.h"
 
 #include "common/ui/WindowProgram.h"
 
 int main(int argc, char** argv)
 {
-    return common::runWindowProgram(argc, argv, "Facetnorm",
-        [](const QStringList&) { return std::make_unique<facetnorm::FacetWindow>(); });
+    return common::runWindowProgram(argc, argv, facetnorm::programDescription());
 }

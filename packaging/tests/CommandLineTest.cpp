@@ -85,7 +85,7 @@ TEST(WindowProgramOptions, CommandLinesThatCannotBeReadEndWithTwo)
     // Without a display too: a screenshot run would fall back to offscreen.
     const Case cases[] = {{"--bogus", "'bogus'", {}}, {"--screenshot", "Missing value", {}},
         {"--screenshot", "Missing value", {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}}},
-        {"--widget-tree=tree.txt", "with --screenshot only", {}}};
+        {"--widget-tree=tree.txt", "'widget-tree'", {}}};
     for (const auto& [argument, complaint, environment] : cases) {
         const common::TempDir dir;
         const auto run = common::runProgram(VECTOR_EXE, dir.path(), {argument}, environment);

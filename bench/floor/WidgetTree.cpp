@@ -1,4 +1,4 @@
-#include "WidgetTree.h"
+#include "bench/floor/WidgetTree.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -27,7 +27,7 @@
 #include <array>
 #include <string_view>
 
-namespace common {
+namespace bench {
 
 namespace {
 
@@ -35,11 +35,11 @@ namespace {
 // shows, without writing out a million-row table.
 constexpr int kRowsDescribed = 200;
 
-constexpr std::array<std::string_view, 30> kKinds = {"QMainWindow", "QTabWidget", "QStackedWidget", "QGroupBox",
-    "QLabel", "QLineEdit", "QPushButton", "QToolButton", "QCheckBox", "QRadioButton", "QComboBox", "QSpinBox",
-    "QDoubleSpinBox", "QListView", "QTableView", "QTreeView", "QPlainTextEdit", "QTextEdit", "QScrollArea",
-    "QAbstractScrollArea", "QScrollBar", "QSlider", "QProgressBar", "QToolBar", "QStatusBar", "QMenuBar",
-    "QSplitter", "QFrame", "QDialog", "QWidget"};
+constexpr std::array<std::string_view, 30> kKinds
+    = {"QMainWindow", "QTabWidget", "QStackedWidget", "QGroupBox", "QLabel", "QLineEdit", "QPushButton", "QToolButton",
+        "QCheckBox", "QRadioButton", "QComboBox", "QSpinBox", "QDoubleSpinBox", "QListView", "QTableView", "QTreeView",
+        "QPlainTextEdit", "QTextEdit", "QScrollArea", "QAbstractScrollArea", "QScrollBar", "QSlider", "QProgressBar",
+        "QToolBar", "QStatusBar", "QMenuBar", "QSplitter", "QFrame", "QDialog", "QWidget"};
 
 QString kindOf(const QWidget& w)
 {
@@ -172,7 +172,8 @@ void describe(const QWidget& w, int depth, QStringList& lines)
 {
     const QRect g = w.geometry();
     QStringList fields{QString::number(depth), kindOf(w), QString::number(g.x()), QString::number(g.y()),
-        QString::number(g.width()), QString::number(g.height()), w.isWindow() || w.isVisibleTo(w.parentWidget()) ? "1" : "0",
+        QString::number(g.width()), QString::number(g.height()),
+        w.isWindow() || w.isVisibleTo(w.parentWidget()) ? "1" : "0",
         w.testAttribute(Qt::WA_SetFont) ? w.font().toString() : QString(), escapeTreeField(textOf(w))};
     fields << extrasOf(w);
     lines << fields.join('\t');
@@ -223,4 +224,4 @@ QStringList describeWidgetTree(const QWidget& window)
     return lines;
 }
 
-} // namespace common
+} // namespace bench

@@ -1,4 +1,4 @@
-#include "common/ui/WidgetTree.h"
+#include "bench/floor/WidgetTree.h"
 
 #include "bench/floor/FormBuilder.h"
 
@@ -17,7 +17,7 @@
 
 #include <memory>
 
-namespace common {
+namespace bench {
 namespace {
 
 // Everything but the place and size, which the rebuilt form's own layouts
@@ -97,4 +97,4 @@ TEST(WidgetTree, ABareQtFormBuiltFromTheDescriptionIsDescribedTheSame)
 }
 
 } // namespace
-} // namespace common
+} // namespace bench

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace common {
+namespace bench {
 
 // A plain description of a window's widgets, one line each, tab-separated:
 //   depth, the nearest standard Qt kind, x, y, width, height, shown (1/0),
@@ -31,4 +31,4 @@ QStringList describeWidgetTree(const QWidget& window);
 QString escapeTreeField(const QString& text);
 QString unescapeTreeField(const QString& field);
 
-} // namespace common
+} // namespace bench
