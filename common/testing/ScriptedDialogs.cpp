@@ -15,12 +15,12 @@ QStringList ScriptedDialogs::texts() const
 
 void ScriptedDialogs::message(QWidget*, const QString& title, const QString& text, MessageIcon icon)
 {
-    events.push_back({Kind::Message, title, text, icon, {}});
+    events.push_back({Kind::Message, title, text, icon, {}, {}});
 }
 
 Answer ScriptedDialogs::question(QWidget*, const QString& title, const QString& text, MessageIcon icon)
 {
-    events.push_back({Kind::Question, title, text, icon, {}});
+    events.push_back({Kind::Question, title, text, icon, {}, {}});
     if (answers.empty()) {
         ++unscripted;
         return Answer::No;
@@ -30,10 +30,10 @@ Answer ScriptedDialogs::question(QWidget*, const QString& title, const QString& 
     return a;
 }
 
-Answer ScriptedDialogs::cancellableQuestion(QWidget*, const QString& title, const QString& text,
-    CancellableQuestion)
+Answer ScriptedDialogs::cancellableQuestion(
+    QWidget*, const QString& title, const QString& text, CancellableQuestion buttons)
 {
-    events.push_back({Kind::Question, title, text, MessageIcon::Question, {}});
+    events.push_back({Kind::Question, title, text, MessageIcon::Question, {}, buttons});
     if (answers.empty()) {
         ++unscripted;
         return Answer::Cancel;
@@ -56,25 +56,25 @@ std::optional<QString> ScriptedDialogs::nextFile()
 
 std::optional<QString> ScriptedDialogs::openFile(QWidget*, const FileDialogRequest& request)
 {
-    events.push_back({Kind::OpenFile, request.title, {}, MessageIcon::Information, request});
+    events.push_back({Kind::OpenFile, request.title, {}, MessageIcon::Information, request, {}});
     return nextFile();
 }
 
 std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const FileDialogRequest& request)
 {
-    events.push_back({Kind::SaveFile, request.title, {}, MessageIcon::Information, request});
+    events.push_back({Kind::SaveFile, request.title, {}, MessageIcon::Information, request, {}});
     return nextFile();
 }
 
 std::optional<QString> ScriptedDialogs::chooseFolder(QWidget*, const QString& title, const QString& directory)
 {
-    events.push_back({Kind::Folder, title, {}, MessageIcon::Information, {title, {}, directory, {}, {}}});
+    events.push_back({Kind::Folder, title, {}, MessageIcon::Information, {title, {}, directory, {}, {}}, {}});
     return nextFile();
 }
 
 int ScriptedDialogs::exec(QDialog& dialog)
 {
-    events.push_back({Kind::Modal, dialog.windowTitle(), {}, MessageIcon::Information, {}});
+    events.push_back({Kind::Modal, dialog.windowTitle(), {}, MessageIcon::Information, {}, {}});
     if (modals.empty()) {
         ++unscripted;
         return QDialog::Rejected;

@@ -24,6 +24,7 @@ public:
         QString text; // message text; empty for file dialogs and modal windows
         MessageIcon icon = MessageIcon::Information;
         FileDialogRequest request; // file dialogs only
+        std::optional<CancellableQuestion> buttons; // cancellable questions only
     };
 
     // Answers to question() and cancellableQuestion(); once empty, questions

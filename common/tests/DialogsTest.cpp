@@ -1,9 +1,15 @@
 #include "common/testing/ScriptedDialogs.h"
 #include "common/ui/HeadlessDialogs.h"
+#include "common/ui/QtDialogs.h"
 #include "common/ui/WindowProgram.h"
 #include "common/testing/TempDir.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -60,6 +66,8 @@ TEST(HeadlessDialogs, NeverWaitsAndTakesTheSafeAnswer)
         CancellableQuestion::SaveDiscardCancel);
     const Answer y = headless.cancellableQuestion(nullptr, "Confirm", "Exiting Wingsmith. Save changes?",
         CancellableQuestion::YesNoCancel);
+    const Answer o = headless.cancellableQuestion(
+        nullptr, "Ordnix", "The file \"loadout.dat\" was changed on disk", CancellableQuestion::OverwriteReloadCancel);
     QDialog dialog;
     dialog.setWindowTitle("Pick");
     const int r = headless.exec(dialog);
@@ -67,11 +75,42 @@ TEST(HeadlessDialogs, NeverWaitsAndTakesTheSafeAnswer)
     EXPECT_EQ(a, Answer::No);
     EXPECT_EQ(c, Answer::Discard);
     EXPECT_EQ(y, Answer::No);
+    EXPECT_EQ(o, Answer::Cancel);
     EXPECT_NE(err.find("Save the changes to loadout.dat?"), std::string::npos);
     EXPECT_EQ(r, QDialog::Rejected);
     EXPECT_NE(err.find("FLT.CDF not found!"), std::string::npos);
     EXPECT_NE(err.find("Do you want to save changes?"), std::string::npos);
     EXPECT_NE(err.find("Pick"), std::string::npos);
+}
+
+// The box a save shows when its file changed on disk: buttons that say
+// what they do, and Enter overwrites nothing.
+TEST(QtDialogs, AFileChangedOnDiskIsOverwrittenReloadedOrLeftByName)
+{
+    const struct {
+        const char* press; // a button's object name; empty: Enter
+        Answer expected;
+    } cases[] = {{"Overwrite", Answer::Overwrite}, {"Reload", Answer::Reload}, {"", Answer::Cancel}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.press);
+        QStringList captions;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* b : box->buttons())
+                captions << b->text();
+            if (*c.press)
+                box->findChild<QPushButton*>(c.press)->click();
+            else
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        QtDialogs qt;
+        EXPECT_EQ(qt.cancellableQuestion(
+                      nullptr, "Ordnix", "The file changed on disk.", CancellableQuestion::OverwriteReloadCancel),
+            c.expected);
+        captions.sort();
+        EXPECT_EQ(captions, QStringList({"&Overwrite", "&Reload", "Cancel"}));
+    }
 }
 
 TEST(WindowPicture, RendersTheWindowToPng)

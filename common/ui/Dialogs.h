@@ -12,9 +12,12 @@ class QWidget;
 namespace common {
 
 enum class MessageIcon { Information, Warning, Error, Question };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
-// The buttons of a question that can be called off; the first is the default.
-enum class CancellableQuestion { YesNoCancel, SaveDiscardCancel };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Overwrite, Reload };
+// The buttons of a question that can be called off; the first is the
+// default, except for OverwriteReloadCancel (a file changed on disk since
+// it was read), where Enter cancels: overwriting loses another program's
+// work, reloading loses this window's.
+enum class CancellableQuestion { YesNoCancel, SaveDiscardCancel, OverwriteReloadCancel };
 
 struct FileDialogRequest {
     QString title;
@@ -41,8 +44,9 @@ public:
     {
         return question(parent, title, text, icon);
     }
-    // A box with Yes, No and Cancel, or Save, Discard and Cancel; returns the
-    // button chosen (Cancel also when the box is closed).
+    // A box with Yes, No and Cancel, Save, Discard and Cancel, or Overwrite,
+    // Reload and Cancel; returns the button chosen (Cancel also when the box
+    // is closed).
     virtual Answer cancellableQuestion(
         QWidget* parent, const QString& title, const QString& text, CancellableQuestion buttons)
         = 0;

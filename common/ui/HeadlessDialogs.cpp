@@ -29,13 +29,18 @@ Answer HeadlessDialogs::question(QWidget*, const QString& title, const QString& 
 }
 
 // No (Discard), as every question here: nobody has typed anything into a
-// window that is only drawn, and the run must end.
+// window that is only drawn, and the run must end. A file changed on disk
+// is neither overwritten nor reloaded over: Cancel.
 Answer HeadlessDialogs::cancellableQuestion(QWidget*, const QString& title, const QString& text,
     CancellableQuestion buttons)
 {
     if (buttons == CancellableQuestion::SaveDiscardCancel) {
         report("question (answered Discard)", title, text);
         return Answer::Discard;
+    }
+    if (buttons == CancellableQuestion::OverwriteReloadCancel) {
+        report("question (answered Cancel)", title, text);
+        return Answer::Cancel;
     }
     report("question (answered No)", title, text);
     return Answer::No;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace common {
 
@@ -58,6 +59,21 @@ Answer QtDialogs::questionDefaultNo(QWidget* parent, const QString& title, const
 Answer QtDialogs::cancellableQuestion(
     QWidget* parent, const QString& title, const QString& text, CancellableQuestion buttons)
 {
+    if (buttons == CancellableQuestion::OverwriteReloadCancel) {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
+        QPushButton* overwrite = box.addButton(QObject::tr("&Overwrite"), QMessageBox::DestructiveRole);
+        QPushButton* reload = box.addButton(QObject::tr("&Reload"), QMessageBox::ResetRole);
+        overwrite->setObjectName(QStringLiteral("Overwrite"));
+        reload->setObjectName(QStringLiteral("Reload"));
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.exec();
+        if (box.clickedButton() == overwrite)
+            return Answer::Overwrite;
+        if (box.clickedButton() == reload)
+            return Answer::Reload;
+        return Answer::Cancel;
+    }
     const bool save = buttons == CancellableQuestion::SaveDiscardCancel;
     const QMessageBox::StandardButton first = save ? QMessageBox::Save : QMessageBox::Yes;
     const QMessageBox::StandardButton second = save ? QMessageBox::Discard : QMessageBox::No;

@@ -697,6 +697,7 @@ TEST_P(ChangedOnDiskTest, SaveAsksBeforeOverwritingAndDoesWhatIsAnswered)
     ASSERT_EQ(dialogs->texts().size(), 1);
     EXPECT_TRUE(dialogs->texts()[0].startsWith("The file \"loadout.dat\" was changed on disk by another program"))
         << dialogs->texts()[0].toStdString();
+    EXPECT_EQ(dialogs->events[0].buttons, common::CancellableQuestion::OverwriteReloadCancel);
     const auto onDisk = readAllBytes(dir / "loadout.dat");
     EXPECT_EQ(onDisk[recordOffset(0, 8)] == 9, c.overwritten);
     EXPECT_EQ(onDisk[100] == theirs[100], !c.overwritten);
@@ -717,8 +718,8 @@ TEST_P(ChangedOnDiskTest, SaveAsksBeforeOverwritingAndDoesWhatIsAnswered)
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, ChangedOnDiskTest,
-    ::testing::Values(ChangedOnDisk{"Overwrite", common::Answer::Yes, true, false},
-        ChangedOnDisk{"Reload", common::Answer::No, false, true},
+    ::testing::Values(ChangedOnDisk{"Overwrite", common::Answer::Overwrite, true, false},
+        ChangedOnDisk{"Reload", common::Answer::Reload, false, true},
         ChangedOnDisk{"Cancel", common::Answer::Cancel, false, false}));
 
 // A target that cannot be written is named with the reason.

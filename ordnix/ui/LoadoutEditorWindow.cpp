@@ -451,13 +451,14 @@ bool LoadoutEditorWindow::mayOverwriteLoadedFile()
         return true;
     const QString name = shownFileName(loaded.filename().string());
     const QString text = tr("The file \"%1\" was changed on disk by another program since it was opened.\n\n"
-                            "Yes overwrites it with the values shown here, No reloads it and drops the edits "
-                            "made here, Cancel saves nothing.")
+                            "Overwrite writes the values shown here over it, Reload reads it again and drops the "
+                            "edits made here, Cancel saves nothing.")
                              .arg(name);
-    switch (common::dialogs().cancellableQuestion(this, programName_, text, common::CancellableQuestion::YesNoCancel)) {
-    case common::Answer::Yes:
+    switch (common::dialogs().cancellableQuestion(
+        this, programName_, text, common::CancellableQuestion::OverwriteReloadCancel)) {
+    case common::Answer::Overwrite:
         return true;
-    case common::Answer::No:
+    case common::Answer::Reload:
         LoadLoadout(loaded);
         return false;
     default:

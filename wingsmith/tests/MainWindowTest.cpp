@@ -914,6 +914,7 @@ TEST_P(ChangedOnDiskTest, TheSaveAsksBeforeOverwritingAndDoesWhatIsAnswered)
     ASSERT_EQ(dialogs->texts().size(), 1);
     EXPECT_TRUE(dialogs->texts()[0].startsWith("The file \"planes.dat\" was changed on disk by another program"))
         << dialogs->texts()[0].toStdString();
+    EXPECT_EQ(dialogs->events[0].buttons, common::CancellableQuestion::OverwriteReloadCancel);
     const Bytes planes = common::readAllBytes(game / "planes.dat");
     EXPECT_EQ((planes[8 + 3] & 0x10) == 0, c.overwritten);
     if (!c.overwritten) {
@@ -936,8 +937,8 @@ TEST_P(ChangedOnDiskTest, TheSaveAsksBeforeOverwritingAndDoesWhatIsAnswered)
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, ChangedOnDiskTest,
-    ::testing::Values(ChangedOnDisk{"Overwrite", common::Answer::Yes, true, false},
-        ChangedOnDisk{"Reload", common::Answer::No, false, true},
+    ::testing::Values(ChangedOnDisk{"Overwrite", common::Answer::Overwrite, true, false},
+        ChangedOnDisk{"Reload", common::Answer::Reload, false, true},
         ChangedOnDisk{"Cancel", common::Answer::Cancel, false, false}));
 
 } // namespace

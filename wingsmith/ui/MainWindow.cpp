@@ -317,12 +317,12 @@ bool MainWindow::mayOverwriteGameFiles()
               .arg(names.join(QStringLiteral("\", \"")));
     switch (common::dialogs().cancellableQuestion(this, tr("Wingsmith"),
         text
-            + tr("\n\nYes overwrites them with the values shown here, No reloads the game files and drops the "
-                 "edits made here, Cancel saves nothing."),
-        common::CancellableQuestion::YesNoCancel)) {
-    case common::Answer::Yes:
+            + tr("\n\nOverwrite writes the values shown here over them, Reload reads the game files again and "
+                 "drops the edits made here, Cancel saves nothing."),
+        common::CancellableQuestion::OverwriteReloadCancel)) {
+    case common::Answer::Overwrite:
         return true;
-    case common::Answer::No:
+    case common::Answer::Reload:
         StartUp();
         return false;
     default:
