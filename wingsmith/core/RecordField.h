@@ -1,8 +1,11 @@
 #pragma once
 
+#include "wingsmith/core/FieldCode.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace wingsmith {
 
@@ -24,6 +27,8 @@ struct RecordField {
     // Integer fields: the values the field takes.
     std::int64_t minimum = 0;
     std::int64_t maximum = 0;
+    // Coded fields: the only values the game knows (a list on the page).
+    const std::vector<FieldCode>* codes = nullptr;
 };
 
 std::size_t fieldWidth(FieldType type);

@@ -2,6 +2,8 @@
 
 #include "FltRecord.h"
 
+#include "wingsmith/core/FieldCodes.h"
+
 #include <array>
 
 namespace wingsmith {
@@ -34,13 +36,19 @@ constexpr const char* kDamagePage = "Damage data";
 
 RecordField floatField(std::string name, std::size_t offset, const char* page, std::string caption, int group = 0)
 {
-    return {std::move(name), offset, FieldType::Float, group, page, std::move(caption), 0, 0};
+    return {std::move(name), offset, FieldType::Float, group, page, std::move(caption), 0, 0, nullptr};
 }
 
 RecordField intField(std::string name, std::size_t offset, FieldType type, const char* page, std::string caption,
     std::int64_t minimum, std::int64_t maximum, int group = 0)
 {
-    return {std::move(name), offset, type, group, page, std::move(caption), minimum, maximum};
+    return {std::move(name), offset, type, group, page, std::move(caption), minimum, maximum, nullptr};
+}
+
+RecordField coded(RecordField field, const std::vector<FieldCode>& codes)
+{
+    field.codes = &codes;
+    return field;
 }
 
 std::vector<RecordField> buildFltFields()
@@ -48,12 +56,16 @@ std::vector<RecordField> buildFltFields()
     using namespace FltRecord;
     std::vector<RecordField> f;
     f.push_back(intField("engineCount", kEngineCount, FieldType::Int16, kEnginePage, "Number of Engines", -32768, 32767));
-    f.push_back(intField("engineType", kEngineType, FieldType::Int16, kEnginePage, "Engine type (0 Prop, 1 Jet)", -32768, 32767));
+    f.push_back(coded(intField("engineType", kEngineType, FieldType::Int16, kEnginePage, "Engine type (0 Prop, 1 Jet)",
+                          -32768, 32767),
+        engineTypeCodes()));
     f.push_back(floatField("engineBestAltitude", kEngineBestAltitude, kEnginePage, "Engine best altitude"));
     f.push_back(floatField("engineUnknown1", kEngineUnknown1, kEnginePage, "Unknown"));
     f.push_back(floatField("engineUnknown2", kEngineUnknown2, kEnginePage, "Unknown"));
-    f.push_back({"propellerFactor", kPropellerFactor, FieldType::Bits, 0, kEnginePage, "Number of propellor blades", 0, 0});
-    f.push_back({"torqueMultiplier", kTorqueMultiplier, FieldType::Bits, 0, kEnginePage, "Engine torque multiplier", 0, 0});
+    f.push_back({"propellerFactor", kPropellerFactor, FieldType::Bits, 0, kEnginePage, "Number of propellor blades", 0,
+        0, nullptr});
+    f.push_back({"torqueMultiplier", kTorqueMultiplier, FieldType::Bits, 0, kEnginePage, "Engine torque multiplier", 0,
+        0, nullptr});
 
     const std::array<const char*, 5> surfaces{"throttle", "elevator", "flaps", "ailerons", "rudder"};
     const std::array<const char*, 5> surfaceCaptions{"Throttle", "Elevator", "Flaps", "Ailerons", "Rudder"};
@@ -142,14 +154,22 @@ std::vector<RecordField> buildGunTableFields()
             std::string("Hit points: ") + sections[s].second, 0, 255));
     f.push_back(intField("gunGroupCount", kGroupCount, FieldType::Int16, kPlanesGunPage, "Current Number of Gungroups",
         0, kGunGroupCount));
-    const std::array<std::pair<const char*, const char*>, 6> groupFields{{{"guns", "# Guns"},
-        {"position", "Position"}, {"caliber", "Caliber"}, {"ammo", "Ammo count"}, {"sound", "Sound"},
-        {"smoke", "Smoke"}}};
+    struct GroupField {
+        const char* name;
+        const char* caption;
+        const std::vector<FieldCode>* codes;
+    };
+    const std::array<GroupField, 6> groupFields{{{"guns", "# Guns", nullptr},
+        {"position", "Position", &gunPositionCodes()}, {"caliber", "Caliber", &caliberCodes()},
+        {"ammo", "Ammo count", nullptr}, {"sound", "Sound", &gunSoundCodes()}, {"smoke", "Smoke", &smokeCodes()}}};
     for (int g = 1; g <= kGunGroupCount; ++g)
-        for (std::size_t n = 0; n < groupFields.size(); ++n)
-            f.push_back(intField("gun" + std::to_string(g) + "." + groupFields[n].first,
+        for (std::size_t n = 0; n < groupFields.size(); ++n) {
+            RecordField field = intField("gun" + std::to_string(g) + "." + groupFields[n].name,
                 kGroups + kGroupSize * static_cast<std::size_t>(g - 1) + 2 * n, FieldType::Int16, kPlanesGunPage,
-                groupFields[n].second, -32768, 32767, g));
+                groupFields[n].caption, -32768, 32767, g);
+            field.codes = groupFields[n].codes;
+            f.push_back(std::move(field));
+        }
     return f;
 }
 

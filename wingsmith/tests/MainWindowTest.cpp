@@ -391,7 +391,7 @@ TEST_F(MainWindowTest, ASaveIntoAFileTooShortForItsFieldsNamesItAndLeavesItAlone
     child<UpDown>("UpDown1")->clickUp();
     fs::resize_file(game / "V1V1.FLT", 600);
     // Cut short by another program: overwriting it is asked first.
-    dialogs->answers.push_back(common::Answer::Yes);
+    dialogs->answers.push_back(common::Answer::Overwrite);
     form->BitBtn1Click();
     ASSERT_EQ(dialogs->texts().size(), 2u);
     EXPECT_TRUE(dialogs->texts()[1].startsWith("V1V1.FLT is 600 bytes long")) << dialogs->texts()[1].toStdString();

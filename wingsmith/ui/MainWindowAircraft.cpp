@@ -6,6 +6,7 @@
 #include "StringGrid.h"
 #include "UpDown.h"
 
+#include "wingsmith/core/FieldCodes.h"
 #include "wingsmith/core/NumberFormat.h"
 
 #include "common/ui/AccessibleNames.h"
@@ -49,18 +50,11 @@ TypeBit typeBitOf(int box)
     return {4, static_cast<std::uint8_t>(1u << (box - 23))};
 }
 
-int caliberItem(std::int16_t code)
+// The code of a coded field's list row.
+std::int16_t codeAt(const std::vector<FieldCode>& codes, int row)
 {
-    switch (code) {
-    case 2: return 0;
-    case 4: return 1;
-    case 12: return 2;
-    case 24: return 3;
-    default: return -1;
-    }
+    return static_cast<std::int16_t>(codes[static_cast<std::size_t>(row)].value);
 }
-
-constexpr std::int16_t kCaliberCodes[4] = {2, 4, 12, 24};
 
 } // namespace
 
@@ -77,7 +71,7 @@ void MainWindow::wireCommitOnLeave()
         record(0, [this] { shown().flight.engineCount = static_cast<std::int16_t>(UpDown_[1]->position()); });
     });
     connect(ComboBox[1], &QComboBox::activated, this,
-        [this](int i) { record(0, [&] { shown().flight.engineType = static_cast<std::int16_t>(i); }); });
+        [this](int i) { record(0, [&] { shown().flight.engineType = codeAt(engineTypeCodes(), i); }); });
     auto asFloat = [this](const QString& t) { return parseFloat(t.toStdString(), decimalSeparator().toLatin1()); };
     wireNumberField(Edit[2], 2, [this, asFloat](const QString& t) { shown().flight.engineBestAltitude = asFloat(t); });
     wireNumberField(Edit[3], 3, [this, asFloat](const QString& t) { shown().flight.engineUnknown1 = asFloat(t); });
@@ -113,15 +107,16 @@ void MainWindow::wireGunPage()
             record(0, [&] { shown().planes.planesGunGroups[gi].ammo = static_cast<std::int16_t>(ammoUp->position()); });
         });
         connect(ComboBox[list], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].position = static_cast<std::int16_t>(i); });
+            record(0, [&] { shown().planes.planesGunGroups[gi].position = codeAt(gunPositionCodes(), i); });
         });
-        connect(ComboBox[list + 1], &QComboBox::activated, this,
-            [this, gi](int i) { record(0, [&] { shown().planes.planesGunGroups[gi].caliber = kCaliberCodes[i]; }); });
+        connect(ComboBox[list + 1], &QComboBox::activated, this, [this, gi](int i) {
+            record(0, [&] { shown().planes.planesGunGroups[gi].caliber = codeAt(caliberCodes(), i); });
+        });
         connect(ComboBox[list + 2], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].sound = static_cast<std::int16_t>(i); });
+            record(0, [&] { shown().planes.planesGunGroups[gi].sound = codeAt(gunSoundCodes(), i); });
         });
         connect(ComboBox[list + 3], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].smoke = static_cast<std::int16_t>(i); });
+            record(0, [&] { shown().planes.planesGunGroups[gi].smoke = codeAt(smokeCodes(), i); });
         });
     }
 
@@ -217,7 +212,7 @@ void MainWindow::fillAircraft()
                 general(v.flight.stability[static_cast<std::size_t>(kStabilityFirst[n] - 1 + r)]));
 
     UpDown_[1]->setPosition(v.flight.engineCount);
-    ComboBox[1]->setCurrentIndex(v.flight.engineType == 0 || v.flight.engineType == 1 ? v.flight.engineType : -1);
+    ComboBox[1]->setCurrentIndex(codeIndex(engineTypeCodes(), v.flight.engineType));
     // These three are read back from the text just written, so they keep
     // only the precision shown.
     const std::pair<QLineEdit*, QString> engineTexts[] = {{Edit[2], fixed(v.flight.engineBestAltitude, 0)},
@@ -272,10 +267,10 @@ void MainWindow::fillGunPage(const AircraftValues& v)
         const auto list = static_cast<std::size_t>(4 + 4 * (g - 1));
         UpDown_[static_cast<std::size_t>(3 + 2 * (g - 1))]->setPosition(group.guns);
         UpDown_[static_cast<std::size_t>(4 + 2 * (g - 1))]->setPosition(group.ammo);
-        ComboBox[list]->setCurrentIndex(group.position >= 0 && group.position < 14 ? group.position : -1);
-        ComboBox[list + 1]->setCurrentIndex(caliberItem(group.caliber));
-        ComboBox[list + 2]->setCurrentIndex(group.sound >= 0 && group.sound < 4 ? group.sound : -1);
-        ComboBox[list + 3]->setCurrentIndex(group.smoke == 0 || group.smoke == 1 ? group.smoke : -1);
+        ComboBox[list]->setCurrentIndex(codeIndex(gunPositionCodes(), group.position));
+        ComboBox[list + 1]->setCurrentIndex(codeIndex(caliberCodes(), group.caliber));
+        ComboBox[list + 2]->setCurrentIndex(codeIndex(gunSoundCodes(), group.sound));
+        ComboBox[list + 3]->setCurrentIndex(codeIndex(smokeCodes(), group.smoke));
     }
 
     for (int g = 1; g <= 6; ++g) {

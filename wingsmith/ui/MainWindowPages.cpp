@@ -6,6 +6,7 @@
 #include "UpDown.h"
 
 #include "wingsmith/core/AircraftRoster.h"
+#include "wingsmith/core/FieldCodes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -97,24 +98,6 @@ QWidget* withArrows(QLineEdit* edit, UpDown* arrows)
     return box;
 }
 
-const QStringList kPositionNames{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "None"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Wing"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Nose"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Tail"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Top turret"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Rear Cabin"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Top"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Ventral rear"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Ventral front"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Belly turret"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Left waist"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Right waist"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Nose flexible"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Front turret")};
-const QStringList kCaliberNames{QT_TRANSLATE_NOOP("wingsmith::MainWindow", ".30 cal MG / 7.9mm MG"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", ".50 cal MG / 13 mm MG"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "20 mm cannon"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "30 mm cannon")};
-const QStringList kSoundNames{QT_TRANSLATE_NOOP("wingsmith::MainWindow", ".30 cal MG / 7.9 mm MG"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", ".50 cal MG / 13 mm MG"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "20 mm cannon"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "30 mm cannon")};
 const QStringList kHitPointSections{
     QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Fuselage mechanics, fuel, hydraulic lines, elevators and rudder "),
     QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Pilot "),
@@ -142,12 +125,12 @@ QString unknownValueTip()
         "and writes back only what you type here.");
 }
 
-// The lists above, in the user's language.
-QStringList translated(const QStringList& texts)
+// A coded field's list, in code order and the user's language.
+QStringList codeTexts(const std::vector<FieldCode>& codes)
 {
     QStringList out;
-    for (const QString& t : texts)
-        out << QCoreApplication::translate("wingsmith::MainWindow", t.toUtf8().constData());
+    for (const FieldCode& c : codes)
+        out << QCoreApplication::translate("wingsmith::MainWindow", c.name);
     return out;
 }
 
@@ -283,7 +266,7 @@ QWidget* MainWindow::buildEnginePage()
     Edit[1] = int16Field("Edit1", false, 60);
     UpDown_[1] = new UpDown("UpDown1", Edit[1], 1, 4);
     form->addRow(tr("Number of Engines "), withArrows(Edit[1], UpDown_[1]));
-    ComboBox[1] = fixedList("ComboBox1", {tr("Prop"), tr("Jet")});
+    ComboBox[1] = fixedList("ComboBox1", codeTexts(engineTypeCodes()));
     form->addRow(tr("Engine type "), ComboBox[1]);
     Edit[2] = field("Edit2", false, 120);
     form->addRow(tr("Engine best altitude "), Edit[2]);
@@ -375,12 +358,12 @@ QWidget* MainWindow::buildGunTablePage()
         // Created left to right, so the tab key follows the row.
         Edit[gunsEdit] = int16Field(QString("Edit%1").arg(gunsEdit), true, 40);
         UpDown_[gunsUp] = new UpDown(QString("UpDown%1").arg(gunsUp), Edit[gunsEdit], 0, 4);
-        ComboBox[firstList] = fixedList(QString("ComboBox%1").arg(firstList), translated(kPositionNames));
-        ComboBox[firstList + 1] = fixedList(QString("ComboBox%1").arg(firstList + 1), translated(kCaliberNames));
+        ComboBox[firstList] = fixedList(QString("ComboBox%1").arg(firstList), codeTexts(gunPositionCodes()));
+        ComboBox[firstList + 1] = fixedList(QString("ComboBox%1").arg(firstList + 1), codeTexts(caliberCodes()));
         Edit[ammoEdit] = int16Field(QString("Edit%1").arg(ammoEdit), true, 60);
         UpDown_[ammoUp] = new UpDown(QString("UpDown%1").arg(ammoUp), Edit[ammoEdit], 0, 9999, 5);
-        ComboBox[firstList + 2] = fixedList(QString("ComboBox%1").arg(firstList + 2), translated(kSoundNames));
-        ComboBox[firstList + 3] = fixedList(QString("ComboBox%1").arg(firstList + 3), {tr("No"), tr("Yes")});
+        ComboBox[firstList + 2] = fixedList(QString("ComboBox%1").arg(firstList + 2), codeTexts(gunSoundCodes()));
+        ComboBox[firstList + 3] = fixedList(QString("ComboBox%1").arg(firstList + 3), codeTexts(smokeCodes()));
 
         grid->addWidget(withArrows(Edit[gunsEdit], UpDown_[gunsUp]), row, 1);
         grid->addWidget(ComboBox[firstList], row, 2);

@@ -1,0 +1,102 @@
+#include "wingsmith/core/DomainCheck.h"
+#include "wingsmith/core/FieldCodes.h"
+#include "wingsmith/core/FltRecord.h"
+#include "wingsmith/core/RecordFields.h"
+
+#include "tools/demogen/WingsmithDemo.h"
+
+#include "common/core/LittleEndian.h"
+
+#include <gtest/gtest.h>
+
+namespace wingsmith {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes demoGunRow(int row)
+{
+    const Bytes cdf = demogen::buildDemoDataCdf();
+    const auto at = static_cast<std::size_t>(kDataCdfGunTable) + GunTableRow::kSize * static_cast<std::size_t>(row);
+    return Bytes(cdf.begin() + static_cast<std::ptrdiff_t>(at),
+        cdf.begin() + static_cast<std::ptrdiff_t>(at + GunTableRow::kSize));
+}
+
+Bytes demoFltRecord(int row)
+{
+    const Bytes cdf = demogen::buildDemoFltCdf();
+    const auto at = static_cast<std::size_t>(kFltCdfRecords) + FltRecord::kSize * static_cast<std::size_t>(row);
+    return Bytes(cdf.begin() + static_cast<std::ptrdiff_t>(at),
+        cdf.begin() + static_cast<std::ptrdiff_t>(at + FltRecord::kSize));
+}
+
+int groupCount(const Bytes& row)
+{
+    return common::le::getI16(row, GunTableRow::kGroupCount);
+}
+
+TEST(DomainCheck, TheDemoAircraftHoldOnlyValuesTheGameKnows)
+{
+    for (int row = 0; row < 30; ++row) {
+        SCOPED_TRACE(row);
+        const Bytes gun = demoGunRow(row);
+        EXPECT_TRUE(outOfDomain(gunTableRowFields(), gun, groupCount(gun)).empty());
+        EXPECT_TRUE(outOfDomain(fltRecordFields(), demoFltRecord(row), groupCount(gun)).empty());
+    }
+}
+
+TEST(DomainCheck, NamesEachValueOutsideItsListOrRangeOnce)
+{
+    const Bytes original = demoGunRow(5);
+    const int groups = groupCount(original);
+    ASSERT_GE(groups, 1);
+    ASSERT_LT(groups, kGunGroupCount);
+    const std::size_t group1 = GunTableRow::kGroups;
+    const std::size_t beyond = GunTableRow::kGroups + GunTableRow::kGroupSize * static_cast<std::size_t>(groups);
+    const struct {
+        std::size_t offset;
+        std::int16_t value;
+        const char* field; // empty: no warning
+        const char* expected;
+    } cases[] = {
+        {group1 + 2, 99, "gun1.position", "one of 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13"},
+        {group1 + 4, 7, "gun1.caliber", "one of 2, 4, 12, 24"},
+        {group1 + 8, 4, "gun1.sound", "one of 0, 1, 2, 3"},
+        {group1 + 10, 2, "gun1.smoke", "one of 0, 1"},
+        {group1 + 4, 24, "", ""}, // a 30 mm cannon is known
+        {beyond + 4, 7, "", ""},  // a group beyond the count holds nothing
+        {GunTableRow::kGroupCount, 9, "gunGroupCount", "0 to 6"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.offset);
+        Bytes row = original;
+        common::le::putI16(row, c.offset, c.value);
+        const auto warnings
+            = outOfDomain(gunTableRowFields(), row, c.offset == GunTableRow::kGroupCount ? groups : groupCount(row));
+        if (*c.field == '\0') {
+            EXPECT_TRUE(warnings.empty()) << warnings.front().field;
+            continue;
+        }
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_EQ(warnings[0].field, c.field);
+        EXPECT_EQ(warnings[0].value, std::to_string(c.value));
+        EXPECT_EQ(warnings[0].expected, c.expected);
+    }
+}
+
+// The window's lists and vantor's names come from the same lists, so a
+// code's place in its list is its row on the page.
+TEST(DomainCheck, EveryCodeIsFoundAtItsOwnRow)
+{
+    for (const auto* codes :
+        {&engineTypeCodes(), &gunPositionCodes(), &caliberCodes(), &gunSoundCodes(), &smokeCodes()})
+        for (std::size_t i = 0; i < codes->size(); ++i) {
+            EXPECT_EQ(codeIndex(*codes, (*codes)[i].value), static_cast<int>(i));
+            EXPECT_STREQ(codeName(*codes, (*codes)[i].value), (*codes)[i].name);
+        }
+    EXPECT_EQ(codeIndex(caliberCodes(), 3), -1);
+    EXPECT_EQ(codeName(gunPositionCodes(), 14), nullptr);
+}
+
+} // namespace
+} // namespace wingsmith
