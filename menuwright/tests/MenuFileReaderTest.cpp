@@ -1,5 +1,6 @@
 #include "menuwright/menufile/MenuFileReader.h"
 #include "menuwright/menufile/MenuFileWriter.h"
+#include "menuwright/menufile/ScreenCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,16 @@ TEST(MenuFileReader, ReadsBackWhatTheWriterBuilds)
 
     bytes.pop_back();
     EXPECT_FALSE(readMenuFile(bytes));
+}
+
+// A button that ends on the screen's last pixel is on it; one pixel
+// further is off, to the right and below alike.
+TEST(ScreenCheck, NamesTheButtonsThatReachBeyondTheScreen)
+{
+    MenuFileContents menu;
+    menu.buttons = {{1, "edge", 600, 440, 40, 40}, {2, "right", 601, 0, 40, 10}, {3, "below", 0, 471, 10, 10},
+        {4, "inside", 10, 10, 100, 20}, {5, "huge", 65535, 65535, 65535, 65535}};
+    EXPECT_EQ(buttonsOffScreen(menu), (std::vector<std::size_t>{1, 2, 4}));
 }
 
 } // namespace
