@@ -1,4 +1,5 @@
 #include "ButtonTableWindow.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/FolderListing.h"
 #include "common/ui/NativePath.h"
 
@@ -319,12 +320,12 @@ bool ButtonTableWindow::writeHangarFile()
     try {
         menuwright::writeHangarFile(common::nativePath(path), layout());
     } catch (const menuwright::MenuFileError& e) {
-        common::dialogs().message(this, windowTitle(), QString::fromStdString(e.what()) + tr("\nNothing was written."),
-            common::MessageIcon::Warning);
+        common::dialogs().message(
+            this, windowTitle(), common::failureText(e) + tr("\nNothing was written."), common::MessageIcon::Warning);
         return false;
     } catch (const common::IoError& e) {
         common::dialogs().message(this, windowTitle(),
-            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what())),
+            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), common::failureText(e)),
             common::MessageIcon::Error);
         return false;
     }

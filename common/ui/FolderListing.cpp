@@ -1,4 +1,5 @@
 #include "FolderListing.h"
+#include "common/ui/CoreText.h"
 
 #include "NativePath.h"
 
@@ -67,7 +68,7 @@ QImage readPicture(const QString& path, QString* error)
         bytes = QByteArray(read.data(), static_cast<qsizetype>(read.size()));
     } catch (const IoError& e) {
         if (error)
-            *error = QString::fromStdString(e.what());
+            *error = failureText(e);
         return {};
     }
     QBuffer buffer(&bytes);

@@ -1,4 +1,5 @@
 #include "HangarTableWindow.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/FolderListing.h"
 #include "common/ui/NativePath.h"
 
@@ -226,11 +227,11 @@ bool HangarTableWindow::makeHangarFiles()
     try {
         writeHangarFile(localPath(menuPath), hangar);
     } catch (const MenuFileError& e) {
-        warning->showWarning(MenuwrightSession::warningLines(QString::fromStdString(e.what()), tr("Nothing was written.")));
+        warning->showWarning(MenuwrightSession::warningLines(common::failureText(e), tr("Nothing was written.")));
         return false;
     } catch (const common::IoError& e) {
         warning->showWarning(MenuwrightSession::warningLines(
-            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(menuPath), QString::fromStdString(e.what())), {}));
+            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(menuPath), common::failureText(e)), {}));
         return false;
     }
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
@@ -246,11 +247,11 @@ bool HangarTableWindow::makeHangarFiles()
         writeLayoutText(localPath(*textPath), hangar, shown);
     } catch (const MenuFileError& e) {
         warning->showWarning(MenuwrightSession::warningLines(
-            QString::fromStdString(e.what()), tr("%1 was written; the text file was not.").arg(fileName_)));
+            common::failureText(e), tr("%1 was written; the text file was not.").arg(fileName_)));
         return false;
     } catch (const common::IoError& e) {
         warning->showWarning(MenuwrightSession::warningLines(
-            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), QString::fromStdString(e.what())),
+            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), common::failureText(e)),
             tr("%1 was written; the text file was not.").arg(fileName_)));
         return false;
     }

@@ -1,4 +1,5 @@
 #include "MenuwrightSession.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
 
 #include "CommonDialog.h"
@@ -39,11 +40,6 @@ namespace {
 
 const char* const kClickToClose =
     QT_TRANSLATE_NOOP("menuwright::MenuwrightSession", "Click anywhere in this box to close this warning!");
-
-QString fromStd(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -159,13 +155,13 @@ void MenuwrightSession::applySide(Side side)
     pp2_.Label2[7]->hide();
 
     const SideSetup& setup = sideSetup(side);
-    table.Text1->setText(fromStd(setup.pictureName));
-    menuFileName = fromStd(setup.menuFileName);
-    otherSide1 = fromStd(setup.otherSide1);
-    otherSide2 = fromStd(setup.otherSide2);
+    table.Text1->setText(common::coreText(setup.pictureName));
+    menuFileName = common::coreText(setup.menuFileName);
+    otherSide1 = common::coreText(setup.otherSide1);
+    otherSide2 = common::coreText(setup.otherSide2);
 
     for (std::size_t i = 0; i < setup.aircraft.size(); ++i) {
-        const QString name = fromStd(setup.aircraft[i]);
+        const QString name = common::coreText(setup.aircraft[i]);
         table.Text2[i]->setText(name);
         table.Label2[i]->setText(name);
         pp2_.Label2[i]->setText(name);
@@ -217,7 +213,8 @@ bool MenuwrightSession::padFixedLength(WarningBox& warning)
     for (int i = 0; i <= 7; ++i) {
         if (!table.rowInUse(i))
             continue;
-        table.Text2[i]->setText(fromStd(menuwright::padFixedLength(table.Text2[i]->text().toStdString(), *length)));
+        table.Text2[i]->setText(
+            common::coreText(menuwright::padFixedLength(table.Text2[i]->text().toStdString(), *length)));
     }
     selectionHistory_->record(tr("Fixed length names"));
     return true;
@@ -242,10 +239,10 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
     try {
         writeSelectionFile(localPath(menuPath), layout);
     } catch (const MenuFileError& e) {
-        warning.showWarning(warningLines(fromStd(e.what()), tr("Nothing was written.")));
+        warning.showWarning(warningLines(common::failureText(e), tr("Nothing was written.")));
         return false;
     } catch (const common::IoError& e) {
-        warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(menuFileName, fromStd(e.what())), {}));
+        warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(menuFileName, common::failureText(e)), {}));
         return false;
     }
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
@@ -256,11 +253,13 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
     try {
         writeLayoutText(localPath(*textPath), layout, variant);
     } catch (const MenuFileError& e) {
-        warning.showWarning(warningLines(fromStd(e.what()), tr("%1 was written; the text file was not.").arg(menuFileName)));
+        warning.showWarning(
+            warningLines(common::failureText(e), tr("%1 was written; the text file was not.").arg(menuFileName)));
         return false;
     } catch (const common::IoError& e) {
-        warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), fromStd(e.what())),
-            tr("%1 was written; the text file was not.").arg(menuFileName)));
+        warning.showWarning(
+            warningLines(tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), common::failureText(e)),
+                tr("%1 was written; the text file was not.").arg(menuFileName)));
         return false;
     }
     status->setText(common::withBackupNotice(
@@ -291,7 +290,8 @@ std::optional<std::string> MenuwrightSession::readLayoutFile(const QString& path
     try {
         return common::readFileBytes(localPath(path));
     } catch (const common::IoError& e) {
-        warning.showWarning(warningLines(tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), fromStd(e.what())), {}));
+        warning.showWarning(
+            warningLines(tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), common::failureText(e)), {}));
         return std::nullopt;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ByteTableView.h"
 #include "ControlHelpers.h"
+#include "common/ui/CoreText.h"
 #include "MissionOptionsFrame.h"
 
 #include "ordnix/core/LoadoutLayout.h"
@@ -128,7 +129,7 @@ void ChoosePlanePage::showRecordNames(const RecordList& list)
     for (std::size_t i = 0; i < kRecordCount; ++i) {
         const int row = static_cast<int>(i);
         RG->item(row, 0)->setText(QString::number(list[i].start));
-        RG->item(row, 1)->setText(fromGame(list[i].name));
+        RG->item(row, 1)->setText(common::gameText(list[i].name));
         RG->setRowHidden(row, list[i].hidden);
     }
     fitRecordList();

@@ -45,11 +45,6 @@ inline int twips(int value)
 }
 
 // The game's lists and files are single-byte text.
-inline QString fromGame(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 inline std::string toGame(const QString& text)
 {
     return text.toLatin1().toStdString();

@@ -1,4 +1,5 @@
 #include "LoadoutEditorWindow.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
 
 #include "ChoosePlanePage.h"
@@ -61,7 +62,7 @@ QStringList toStringList(const NameList& list)
 {
     QStringList out;
     for (const std::string& name : list.names())
-        out << fromGame(name);
+        out << common::gameText(name);
     return out;
 }
 
@@ -136,7 +137,7 @@ LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::op
     if (!lists_.problems.empty()) {
         QStringList texts;
         for (const std::string& problem : lists_.problems)
-            texts << fromGame(problem);
+            texts << common::gameText(problem);
         warn(texts.join(QStringLiteral("\n")));
     }
 
@@ -317,12 +318,12 @@ bool LoadoutEditorWindow::LoadLoadout(const std::filesystem::path& file)
     } catch (const LoadoutError& e) {
         updateTitle();
         choosePlane_->setFileNameVisible(!image_.empty());
-        warn(fromGame(e.what()));
+        warn(common::gameText(e.what()));
         return false;
     } catch (const common::IoError& e) {
         updateTitle();
         choosePlane_->setFileNameVisible(!image_.empty());
-        warn(tr("%1 could not be loaded: %2").arg(name, QString::fromLocal8Bit(e.what())));
+        warn(tr("%1 could not be loaded: %2").arg(name, common::failureText(e)));
         return false;
     }
 
@@ -377,7 +378,7 @@ void LoadoutEditorWindow::ShowRecord()
             .arg(kRecordCount)
             .arg(p0)
             .arg(p0 + kRecordSize - 1)
-            .arg(fromGame(record.planeCode)));
+            .arg(common::gameText(record.planeCode)));
     SSTab1->setCurrentIndex(kLoadoutDataTab);
 }
 
@@ -417,9 +418,9 @@ bool LoadoutEditorWindow::saveLoadout()
         statusBar_->showMessage(common::withNewBackupNotice(tr("Saved %1").arg(shownFileName(saved.string())), backups));
         return true;
     } catch (const LoadoutError& e) {
-        warn(fromGame(e.what()));
+        warn(common::gameText(e.what()));
     } catch (const common::IoError& e) {
-        warn(tr("The loadout could not be saved.\n%1").arg(QString::fromLocal8Bit(e.describe())));
+        warn(tr("The loadout could not be saved.\n%1").arg(common::failureDescription(e)));
     }
     return false;
 }
@@ -527,7 +528,7 @@ void LoadoutEditorWindow::Command5_Click()
     try {
         InsertRecordCopy(image_, static_cast<std::size_t>(s));
     } catch (const LoadoutError& e) {
-        warn(fromGame(e.what()));
+        warn(common::gameText(e.what()));
         return;
     }
     pushEdit(tr("Insert a block"), std::move(before), s, s + 1);
@@ -597,7 +598,7 @@ void LoadoutEditorWindow::Command9_Click()
         WriteScript(image_, common::nativePath(*chosen));
         statusBar_->showMessage(common::withNewBackupNotice(tr("Script written to %1").arg(*chosen), backups));
     } catch (const common::IoError& e) {
-        warn(tr("%1 could not be written: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
+        warn(tr("%1 could not be written: %2").arg(*chosen, common::failureText(e)));
     }
 }
 
@@ -649,9 +650,9 @@ void LoadoutEditorWindow::T1_Click()
     lastChosenName_ = *chosen;
     common::rememberFolder(kProgram, kTextDialog, common::folderOf(*chosen));
     try {
-        reader_->setText(fromGame(ReadText(common::nativePath(*chosen))));
+        reader_->setText(common::gameText(ReadText(common::nativePath(*chosen))));
     } catch (const common::IoError& e) {
-        warn(tr("%1 could not be read: %2").arg(*chosen, QString::fromLocal8Bit(e.what())));
+        warn(tr("%1 could not be read: %2").arg(*chosen, common::failureText(e)));
     }
 }
 

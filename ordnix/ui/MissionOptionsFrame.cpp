@@ -1,6 +1,7 @@
 #include "MissionOptionsFrame.h"
 
 #include "ControlHelpers.h"
+#include "common/ui/CoreText.h"
 
 #include "ordnix/core/LoadoutLayout.h"
 
@@ -22,7 +23,7 @@ const char* const kMissionNames[kMissionCount] = {QT_TRANSLATE_NOOP("ordnix::Mis
 
 QString textAt(const LoadoutImage& image, std::size_t position)
 {
-    return image.contains(position) ? fromGame(image.currentText(position)) : QString();
+    return image.contains(position) ? common::gameText(image.currentText(position)) : QString();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "SlotChoiceBox.h"
 
 #include "ControlHelpers.h"
+#include "common/ui/CoreText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -145,15 +146,15 @@ SlotFields SlotEditorPage::fields() const
 
 void SlotEditorPage::showFields(const SlotFields& fields)
 {
-    Text5->setText(fromGame(fields.usedSlots));
+    Text5->setText(common::gameText(fields.usedSlots));
     for (std::size_t j = 0; j < kSlotCount; ++j) {
         const SlotChoice& slot = fields.choices[j];
         Weapon[j]->setCurrentIndex(slot.weapon < Weapon[j]->count() ? slot.weapon : -1);
         Rack[j]->setCurrentIndex(slot.rack < Rack[j]->count() ? slot.rack : -1);
         Location[j]->setCurrentIndex(slot.location < Location[j]->count() ? slot.location : -1);
-        WNum[j]->setText(fromGame(slot.number));
-        IFD[j]->setText(fromGame(slot.ifd));
-        DBF[j]->setText(fromGame(slot.dbf));
+        WNum[j]->setText(common::gameText(slot.number));
+        IFD[j]->setText(common::gameText(slot.ifd));
+        DBF[j]->setText(common::gameText(slot.dbf));
     }
 }
 

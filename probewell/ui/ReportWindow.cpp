@@ -1,4 +1,5 @@
 #include "ReportWindow.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
 
 #include "common/ui/BackupNotice.h"
@@ -128,7 +129,7 @@ void ReportWindow::Command1_Click()
         report = writeReport(gameFolder_, &problems);
     } catch (const std::exception& e) {
         // Ending as if all went well would leave the user sending nothing.
-        showNotice(tr("Probewell.txt could not be written: %1").arg(QString::fromLocal8Bit(e.what())));
+        showNotice(tr("Probewell.txt could not be written: %1").arg(common::failureText(e)));
         return;
     }
     // Said before the window goes, and seen where it stays for the problems.

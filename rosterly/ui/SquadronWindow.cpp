@@ -1,4 +1,5 @@
 #include "SquadronWindow.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
 
 #include "rosterly/core/SquadronFile.h"
@@ -40,11 +41,6 @@ std::filesystem::path toPath(const QString& name)
 }
 
 // The game's text files are Windows-era 8-bit text.
-QString fromGameText(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QListWidget* makeList(const QString& name, QWidget* parent)
 {
     auto* list = new QListWidget(parent);
@@ -162,7 +158,7 @@ void SquadronWindow::Form_Load()
         try {
             planes_ = PlaneList::load(*file);
         } catch (const common::IoError& e) {
-            showFailure(tr("Cannot read planes.txt: %1").arg(QString::fromLocal8Bit(e.what())));
+            showFailure(tr("Cannot read planes.txt: %1").arg(common::failureText(e)));
         }
         if (planes_.tooLong()) {
             showFailure(tr("planes.txt has %1 lines, but only the first %2 (aircraft codes 0 to %3) are read.")
@@ -177,9 +173,8 @@ void SquadronWindow::Form_Load()
         for (int code = codes.first; code <= codes.last; ++code) {
             // A code the list does not name can still be chosen: the game
             // knows its aircraft without planes.txt.
-            choiceList(force)->addItem(planes_.covers(code)
-                    ? fromGameText(planes_.name(code))
-                    : tr("(code %1, not in planes.txt)").arg(code));
+            choiceList(force)->addItem(planes_.covers(code) ? common::gameText(planes_.name(code))
+                                                            : tr("(code %1, not in planes.txt)").arg(code));
         }
         choiceList(force)->setEnabled(false);
     }
@@ -208,7 +203,7 @@ bool SquadronWindow::loadSquadronFile(const QString& fullName)
     try {
         codes = SquadronFile::readCodes(toPath(fullName));
     } catch (const common::IoError& e) {
-        showFailure(tr("Cannot read %1: %2").arg(fullName, QString::fromLocal8Bit(e.what())));
+        showFailure(tr("Cannot read %1: %2").arg(fullName, common::failureText(e)));
         return false;
     }
     codes_ = codes;
@@ -219,7 +214,7 @@ bool SquadronWindow::loadSquadronFile(const QString& fullName)
     {
         const QSignalBlocker block(list1_);
         for (std::uint8_t code : codes)
-            list1_->addItem(fromGameText(planes_.recordName(code)));
+            list1_->addItem(common::gameText(planes_.recordName(code)));
     }
     force_ = airForceOf(common::nativePath(fullName).string());
     if (QListWidget* list = choiceList(force_))
@@ -312,14 +307,14 @@ void SquadronWindow::Command2_Click()
     try {
         SquadronFile::writeCode(toPath(loadedFile_), selectedRecord_, code);
     } catch (const SquadronError& e) {
-        showFailure(tr("Cannot write %1: %2").arg(loadedFile_, QString::fromStdString(e.what())));
+        showFailure(tr("Cannot write %1: %2").arg(loadedFile_, common::failureText(e)));
         return;
     } catch (const common::IoError& e) {
-        showFailure(tr("Cannot write %1: %2").arg(loadedFile_, QString::fromLocal8Bit(e.what())));
+        showFailure(tr("Cannot write %1: %2").arg(loadedFile_, common::failureText(e)));
         return;
     }
     // Show the squadron's new aircraft at once instead of after a reload.
-    list1_->item(selectedRecord_)->setText(fromGameText(planes_.recordName(code)));
+    list1_->item(selectedRecord_)->setText(common::gameText(planes_.recordName(code)));
     codes_[static_cast<std::size_t>(selectedRecord_)] = code;
     updateCommand2();
     status_->setText(tr("Wrote aircraft code %1 into squadron %2 of %3.")

@@ -1,4 +1,5 @@
 #include "BasesWindow.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
 
 #include "sortiekit/core/AirfieldFile.h"
@@ -37,24 +38,14 @@ std::filesystem::path toPath(const QString& name)
 }
 
 // airbase.txt is Windows-era 8-bit text.
-QString fromGameText(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString fromCore(const char* text)
-{
-    return QString::fromLocal8Bit(text);
-}
-
 // "NAME: reason" for the file that failed, the reason in words also where
 // the system gave only a number.
 QString failureText(const common::IoError& e)
 {
-    QString reason = fromCore(e.what());
+    QString reason = common::failureText(e);
     std::error_code ec;
     if (e.failure() == common::IoFailure::Other && e.code() != 0)
-        reason = fromCore(std::strerror(e.code()));
+        reason = QString::fromLocal8Bit(std::strerror(e.code()));
     if (!e.path().empty() && std::filesystem::is_directory(e.path(), ec))
         reason += QCoreApplication::translate("sortiekit::BasesWindow", " (it is a folder, not a file)");
     if (e.path().empty())
@@ -129,9 +120,9 @@ void BasesWindow::Form_Load()
     try {
         airbases_ = AirbaseList::load(toPath(folder_));
     } catch (const SortiekitError& e) {
-        refuse(fromCore(e.what()) + tr("\nNo base can be chosen; \"Standard Vantor\" still works."));
+        refuse(common::failureText(e) + tr("\nNo base can be chosen; \"Standard Vantor\" still works."));
     } catch (const common::IoError& e) {
-        refuse(tr("Cannot read airbase.txt: %1").arg(fromCore(e.what())));
+        refuse(tr("Cannot read airbase.txt: %1").arg(common::failureText(e)));
     }
     if (!airbases_) {
         cmdSave_->setEnabled(false);
@@ -141,7 +132,7 @@ void BasesWindow::Form_Load()
     for (std::size_t s = 0; s < lstBases_.size(); ++s) {
         QListWidget* list = lstBases_[s];
         for (int i = 0; i < AirbaseList::kCount; ++i)
-            list->addItem(fromGameText((*airbases_)[i].name));
+            list->addItem(common::gameText((*airbases_)[i].name));
         list->setCurrentRow(kBaseSlots[s].preselected);
         list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
     }
@@ -160,7 +151,7 @@ void BasesWindow::Form_Load()
 
 QString BasesWindow::airfieldName(int entry) const
 {
-    return fromGameText((*airbases_)[entry].name);
+    return common::gameText((*airbases_)[entry].name);
 }
 
 void BasesWindow::cmdSave_Click()
@@ -175,7 +166,7 @@ void BasesWindow::cmdSave_Click()
     try {
         AirfieldFile::saveSelection(toPath(folder_), airbases_->recordNumbers(entries));
     } catch (const SortiekitError& e) {
-        refuse(fromCore(e.what()) + unchanged());
+        refuse(common::failureText(e) + unchanged());
         return;
     } catch (const common::IoError& e) {
         refuse(tr("The selection was not saved.\n") + failureText(e) + unchanged());

@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
 
 #include "AboutBox.h"
@@ -413,7 +414,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::showIoError(const common::IoError& e)
 {
-    QString text = QString::fromLocal8Bit(e.describe().c_str());
+    QString text = common::failureDescription(e);
     if (const auto* shortFile = dynamic_cast<const FileTooShortError*>(&e)) {
         text = tr("%1 is %2 bytes long, too short for the fields to be written (%3 bytes needed). "
                   "Nothing was written to it!")
@@ -426,7 +427,7 @@ void MainWindow::showIoError(const common::IoError& e)
 
 void MainWindow::showConversionError(const std::exception& e)
 {
-    common::dialogs().message(this, tr("Wingsmith"), QString::fromUtf8(e.what()), common::MessageIcon::Error);
+    common::dialogs().message(this, tr("Wingsmith"), common::failureText(e), common::MessageIcon::Error);
 }
 
 void MainWindow::warn(const QString& text)

@@ -1,4 +1,5 @@
 #include "FacetWindow.h"
+#include "common/ui/CoreText.h"
 
 #include "PlaneSideDrawing.h"
 
@@ -163,8 +164,7 @@ void FacetWindow::Command1_Click()
         }
     } catch (const FacetError& e) {
         common::dialogs().message(this, "Facetnorm",
-            tr("This facet cannot be calculated: %1.").arg(QString::fromStdString(e.what())),
-            common::MessageIcon::Warning);
+            tr("This facet cannot be calculated: %1.").arg(common::failureText(e)), common::MessageIcon::Warning);
     }
 }
 

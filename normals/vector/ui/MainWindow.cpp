@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
 
 #include "ElementProgress.h"
@@ -243,7 +244,7 @@ void MainWindow::openModelFile(const QString& path)
         Model read = readModel(toPath(info.absolutePath()), toPath(info.fileName()).string(), model_);
         model_ = std::move(read);
     } catch (const std::exception& e) {
-        showError(tr("%1 cannot be read:\n%2").arg(path, QString::fromStdString(e.what())));
+        showError(tr("%1 cannot be read:\n%2").arg(path, common::failureText(e)));
         return;
     }
     showModel();
@@ -350,7 +351,7 @@ void MainWindow::Command1_Click()
             try {
                 nodes[row][c] = parseRoundedInt16(edit->text().toStdString(), decimalSeparator());
             } catch (const NormalRangeError& e) {
-                showError(tr("node %1, %2: %3.").arg(row + 1).arg(kNodeColumn[c], QString::fromStdString(e.what())));
+                showError(tr("node %1, %2: %3.").arg(row + 1).arg(kNodeColumn[c], common::failureText(e)));
                 edit->setFocus();
                 edit->selectAll();
                 return;
@@ -364,7 +365,7 @@ void MainWindow::Command1_Click()
             result_[c]->setCursorPosition(0); // the sign first, should the field be narrowed
         }
     } catch (const NormalRangeError& e) {
-        showError(tr("This facet cannot be calculated: %1.").arg(QString::fromStdString(e.what())));
+        showError(tr("This facet cannot be calculated: %1.").arg(common::failureText(e)));
     }
 }
 
@@ -376,7 +377,7 @@ void MainWindow::Command2_Click()
         calculateNormals(model_,
             [this, &unit](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, unit); });
     } catch (const NormalRangeError& e) {
-        showError(QString::fromStdString(e.what()));
+        showError(common::failureText(e));
         return;
     }
     statusBar()->showMessage(tr("Normals of %1 elements calculated").arg(model_.elementCount));

@@ -1,4 +1,5 @@
 #include "SaveNormalsWindow.h"
+#include "common/ui/CoreText.h"
 
 #include "ElementProgress.h"
 
@@ -71,8 +72,8 @@ void SaveNormalsWindow::OKButton_Click()
         writeNormalsText(path, model_,
             [this, &unit](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, unit); });
     } catch (const std::exception& e) {
-        showError(tr("%1 cannot be written:\n%2")
-                      .arg(QDir::toNativeSeparators(fromPath(path)), QString::fromStdString(e.what())));
+        showError(
+            tr("%1 cannot be written:\n%2").arg(QDir::toNativeSeparators(fromPath(path)), common::failureText(e)));
         return;
     }
     common::rememberFolder(kProgram, kDialog, folder());

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "common/core/IoError.h"
+
+#include <QString>
+
+#include <exception>
+#include <string_view>
+
+namespace common {
+
+// The one way a window turns the cores' texts into what it shows. The
+// cores speak UTF-8 (messages, field names, paths they name); the game's
+// own files hold Latin-1 (names in planes.txt, captions, airfields).
+QString coreText(std::string_view text);
+QString gameText(std::string_view text);
+
+// A failure's text as a window shows it: the fixed wording alone, or with
+// the file it concerns ("NAME: text") for the description.
+QString failureText(const std::exception& failure);
+QString failureDescription(const IoError& failure);
+
+} // namespace common
