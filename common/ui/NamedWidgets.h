@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -11,13 +12,40 @@
 
 namespace common {
 
-// Controls created under their fixed names, as the windows and their tests
-// find them.
-inline QPushButton* namedButton(const QString& name, const QString& caption, QWidget* parent)
+// Controls created under their fixed names, as the windows, their tests
+// and users' scripts find them; element i of a control array Weapon is
+// "Weapon_i".
+inline QString arrayName(const char* name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+inline QPushButton* namedButton(const QString& name, const QString& caption, QWidget* parent = nullptr)
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     return b;
+}
+
+inline QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent = nullptr)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+inline QLineEdit* namedField(const QString& name, int width, QWidget* parent = nullptr)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setFixedWidth(width);
+    return field;
+}
+
+// The original windows were measured in twips; 15 of them make a pixel.
+inline int twips(int value)
+{
+    return value / 15;
 }
 
 // Element `index` of a control array such as Text2 is named "Text2_index".
