@@ -95,6 +95,10 @@ unsigned defaultMode();
 // The local time of `t`, as the backup folders are named by it.
 std::tm localTime(std::time_t t);
 
+// The errno the layer turns a system's own error code into (Windows:
+// GetLastError()'s; elsewhere errno itself), so that tests can inject one.
+int errnoOfSystemCode(unsigned long code);
+
 // Processes and the console, for the programs that need them: these calls
 // neither pass the seam nor throw.
 

@@ -351,6 +351,11 @@ std::tm localTime(std::time_t t)
     return local;
 }
 
+int errnoOfSystemCode(unsigned long code)
+{
+    return static_cast<int>(code);
+}
+
 namespace {
 
 // -1 unless the child ended by itself.

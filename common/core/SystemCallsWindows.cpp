@@ -475,6 +475,11 @@ std::string utf8(const std::wstring& text)
 
 } // namespace
 
+int errnoOfSystemCode(unsigned long code)
+{
+    return errnoOf(static_cast<DWORD>(code));
+}
+
 int runAndWait(const fs::path& program, const std::vector<std::string>& arguments)
 {
     // Quoted in UTF-8 (the quoting touches ASCII only), so that neither the
