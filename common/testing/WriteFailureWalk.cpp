@@ -185,6 +185,9 @@ int walkWriteFailures(const fs::path& folder, const std::function<void()>& actio
     // after, and the next run leaves no scratch file behind. Where a
     // process cannot be copied (Windows) the kills are not walked.
     const bool copies = sys::runInCopy([] {}).has_value();
+#ifndef _WIN32
+    EXPECT_TRUE(copies) << "the kills were not walked";
+#endif
     for (std::size_t k = 0; copies && k < kinds.size(); ++k) {
         for (int n : sampled(counts[k], maxPerKind)) {
             SCOPED_TRACE("killed at operation kind " + std::to_string(static_cast<int>(kinds[k])) + ", number "
