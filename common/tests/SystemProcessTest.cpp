@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -83,6 +85,22 @@ TEST(RunAndWait, ReportsTheExitStatusOrThatNothingRan)
     EXPECT_EQ(sys::runAndWait(dir / "missing.exe", {}), -1);
     EXPECT_EQ(sys::runAndWait(shell, writes), 0);
     EXPECT_EQ(readAllText(dir / "out.txt"), written);
+}
+
+// A copy's status: its body returned, threw or was ended from outside; the
+// caller's memory is not the copy's.
+TEST(RunInCopy, ReportsHowTheCopyEnded)
+{
+#ifdef _WIN32
+    EXPECT_EQ(sys::runInCopy([] {}), std::nullopt);
+#else
+    int seen = 0;
+    EXPECT_EQ(sys::runInCopy([&] { seen = 1; }), 0);
+    EXPECT_EQ(seen, 0);
+    EXPECT_EQ(sys::runInCopy([] { throw std::runtime_error("stop"); }), 1);
+    EXPECT_EQ(sys::runInCopy([] { std::_Exit(7); }), 7);
+    EXPECT_EQ(sys::runInCopy([] { std::abort(); }), -1);
+#endif
 }
 
 } // namespace
