@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <stdexcept>
@@ -101,6 +102,16 @@ TEST(RunInCopy, ReportsHowTheCopyEnded)
     EXPECT_EQ(sys::runInCopy([] { std::_Exit(7); }), 7);
     EXPECT_EQ(sys::runInCopy([] { std::abort(); }), -1);
 #endif
+}
+
+// Only a console is cleared: a stream into a file gets no control codes.
+TEST(ClearTerminal, LeavesAFileAlone)
+{
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    EXPECT_FALSE(sys::clearTerminal(file));
+    EXPECT_EQ(std::ftell(file), 0);
+    std::fclose(file);
 }
 
 } // namespace
