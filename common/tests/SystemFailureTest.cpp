@@ -189,6 +189,7 @@ TEST_P(SystemFailure, LeavesTheFileAsItWasAndSaysWhy)
     }
 
     const auto before = filesIn(folder);
+    const bool folderWasThere = fs::exists(folder);
     std::vector<int> writes{0};
     if (c.failEachWriteWith) {
         // Counted on a copy of the same change, then failed call by call.
@@ -219,6 +220,7 @@ TEST_P(SystemFailure, LeavesTheFileAsItWasAndSaysWhy)
             CloseHandle(held);
 #endif
         EXPECT_EQ(filesIn(folder), before) << "the file changed or a temporary file stayed";
+        EXPECT_EQ(fs::exists(folder), folderWasThere) << "a folder was made";
     }
     obstacle.cleanUp();
 }
