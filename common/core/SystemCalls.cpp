@@ -29,6 +29,36 @@ void restoreAt(int fd, std::uint64_t pos, std::span<const std::uint8_t> data)
     writeAllAt(fd, pos, data);
 }
 
+std::string windowsCommandLine(const std::vector<std::string>& arguments)
+{
+    // The rules of CommandLineToArgvW and the C runtime's start-up code:
+    // backslashes are literal except before a quote, where each one must be
+    // doubled; a quote inside quotes is escaped with one.
+    std::string line;
+    for (const std::string& argument : arguments) {
+        if (!line.empty())
+            line += ' ';
+        if (!argument.empty() && argument.find_first_of(" \t\n\v\"") == std::string::npos) {
+            line += argument;
+            continue;
+        }
+        line += '"';
+        std::size_t backslashes = 0;
+        for (const char c : argument) {
+            if (c == '\\') {
+                ++backslashes;
+                continue;
+            }
+            line.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+            backslashes = 0;
+            line += c;
+        }
+        line.append(2 * backslashes, '\\');
+        line += '"';
+    }
+    return line;
+}
+
 fs::path finalTarget(const fs::path& path)
 {
     fs::path p = path;

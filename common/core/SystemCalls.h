@@ -1,9 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 // The file layer's own system calls. Each one that changes something on
@@ -90,5 +94,35 @@ unsigned defaultMode();
 
 // The local time of `t`, as the backup folders are named by it.
 std::tm localTime(std::time_t t);
+
+// The errno the layer turns a system's own error code into (Windows:
+// GetLastError()'s; elsewhere errno itself), so that tests can inject one.
+int errnoOfSystemCode(unsigned long code);
+
+// Processes and the console, for the programs that need them: these calls
+// neither pass the seam nor throw.
+
+// Starts `program` with `arguments` (after its own name, in the narrow
+// encoding main() receives) in the current folder, sharing this process's
+// standard streams, and waits for it: its exit status, or -1 when it could
+// not be started or did not end by itself.
+int runAndWait(const std::filesystem::path& program, const std::vector<std::string>& arguments);
+// The command line Windows hands a program for `arguments` (its name
+// first), quoted so that the program's start-up code splits it back into
+// exactly these arguments.
+std::string windowsCommandLine(const std::vector<std::string>& arguments);
+
+// Runs `body` in a copy of this process and waits: the copy's exit status
+// (0 when `body` returns, 1 when it throws, -1 when it did not end by
+// itself), or nullopt
+// where processes cannot be copied (Windows).
+std::optional<int> runInCopy(const std::function<void()>& body);
+
+// This process's id, to name a scratch folder.
+long processId();
+
+// Clears the console `stream` writes to and puts the cursor at the top
+// left: false, doing nothing, when it writes to a file or pipe.
+bool clearTerminal(std::FILE* stream);
 
 } // namespace common::sys

@@ -7,12 +7,17 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <fcntl.h>
+#include <spawn.h>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace common::sys {
 
@@ -344,6 +349,72 @@ std::tm localTime(std::time_t t)
     std::tm local{};
     localtime_r(&t, &local);
     return local;
+}
+
+int errnoOfSystemCode(unsigned long code)
+{
+    return static_cast<int>(code);
+}
+
+namespace {
+
+// -1 unless the child ended by itself.
+int waitFor(pid_t child)
+{
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR)
+            return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+int runAndWait(const fs::path& program, const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> all{program.string()};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& a : all)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
+        return -1;
+    return waitFor(child);
+}
+
+std::optional<int> runInCopy(const std::function<void()>& body)
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        return -1;
+    if (child == 0) {
+        // Never back into the caller's stack (a test runner's, say).
+        try {
+            body();
+        } catch (...) {
+            std::_Exit(1);
+        }
+        std::_Exit(0);
+    }
+    return waitFor(child);
+}
+
+long processId()
+{
+    return static_cast<long>(::getpid());
+}
+
+bool clearTerminal(std::FILE* stream)
+{
+    if (!::isatty(::fileno(stream)))
+        return false;
+    // Erase in the current colours, then home the cursor.
+    std::fputs("\x1b[2J\x1b[H", stream);
+    std::fflush(stream);
+    return true;
 }
 
 } // namespace common::sys

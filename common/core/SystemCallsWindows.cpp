@@ -15,7 +15,6 @@
 #include <random>
 #include <string>
 
-#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -113,7 +112,7 @@ int openHandle(const fs::path& path, DWORD access, DWORD disposition, DWORD flag
         nullptr, disposition, flags, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         failLast(shown);
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), access == GENERIC_READ ? _O_RDONLY : 0);
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), 0);
     if (fd < 0) {
         CloseHandle(h);
         fail(EMFILE, shown);
@@ -449,6 +448,86 @@ std::tm localTime(std::time_t t)
     std::tm local{};
     localtime_s(&local, &t);
     return local;
+}
+
+namespace {
+
+std::wstring wide(const std::string& text, UINT codePage)
+{
+    if (text.empty())
+        return {};
+    const int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
+    return out;
+}
+
+std::string utf8(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    const int n
+        = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+} // namespace
+
+int errnoOfSystemCode(unsigned long code)
+{
+    return errnoOf(static_cast<DWORD>(code));
+}
+
+int runAndWait(const fs::path& program, const std::vector<std::string>& arguments)
+{
+    // Quoted in UTF-8 (the quoting touches ASCII only), so that neither the
+    // program's name nor an argument loses a character on the way.
+    std::vector<std::string> all{utf8(program.wstring())};
+    for (const std::string& a : arguments)
+        all.push_back(utf8(wide(a, CP_ACP)));
+    std::wstring line = wide(windowsCommandLine(all), CP_UTF8);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    // Handles inherited, so that the standard streams reach the program.
+    if (!CreateProcessW(
+            program.wstring().c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
+        return -1;
+    CloseHandle(process.hThread);
+    DWORD code = 0;
+    const bool ended = WaitForSingleObject(process.hProcess, INFINITE) == WAIT_OBJECT_0
+        && GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    return ended ? static_cast<int>(code) : -1;
+}
+
+std::optional<int> runInCopy(const std::function<void()>&)
+{
+    return std::nullopt;
+}
+
+long processId()
+{
+    return static_cast<long>(GetCurrentProcessId());
+}
+
+bool clearTerminal(std::FILE* stream)
+{
+    const HANDLE h = handleOf(_fileno(stream));
+    CONSOLE_SCREEN_BUFFER_INFO screen{};
+    if (h == INVALID_HANDLE_VALUE || !GetConsoleScreenBufferInfo(h, &screen))
+        return false;
+    std::fflush(stream);
+    // Spaces in the current colours over the whole buffer, then home.
+    const DWORD cells = static_cast<DWORD>(screen.dwSize.X) * static_cast<DWORD>(screen.dwSize.Y);
+    const COORD home{0, 0};
+    DWORD done = 0;
+    FillConsoleOutputCharacterW(h, L' ', cells, home, &done);
+    FillConsoleOutputAttribute(h, screen.wAttributes, cells, home, &done);
+    SetConsoleCursorPosition(h, home);
+    return true;
 }
 
 } // namespace common::sys

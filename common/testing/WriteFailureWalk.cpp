@@ -5,6 +5,7 @@
 #include "common/core/FileJournal.h"
 #include "common/core/IoError.h"
 #include "common/core/ScratchFiles.h"
+#include "common/core/SystemCalls.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +13,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <vector>
-#ifndef _WIN32
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace common {
 
@@ -56,26 +54,19 @@ std::vector<fs::path> scratchIn(const fs::path& folder)
     return scratch;
 }
 
-#ifndef _WIN32
-// Runs the action in a child process that is killed at the nth operation
-// of `op`: false if it ended otherwise.
-bool killedAt(const std::function<void()>& action, FileOp op, int n)
+// Runs the action in a copy of this process that is killed at the nth
+// operation of `op`: its exit status, nullopt where there are no copies.
+std::optional<int> killedAt(const std::function<void()>& action, FileOp op, int n)
 {
-    const pid_t child = ::fork();
-    if (child == 0) {
+    return sys::runInCopy([&] {
         FileFaults::reset();
         FileFaults::killAtNth(op, n);
         try {
             action();
         } catch (...) {
         }
-        std::_Exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == FileFaults::kKilledStatus;
+    });
 }
-#endif
 
 void restore(const fs::path& folder, const Snapshot& s)
 {
@@ -189,19 +180,23 @@ int walkWriteFailures(const fs::path& folder, const std::function<void()>& actio
             }
         }
     }
-#ifndef _WIN32
-    // Windows has no fork: the kills are walked on POSIX systems only.
     // A kill at each of the same operations: once the next program has
     // looked at the folder, every file is as before or every file as
-    // after, and the next run leaves no scratch file behind.
-    for (std::size_t k = 0; k < kinds.size(); ++k) {
+    // after, and the next run leaves no scratch file behind. Where a
+    // process cannot be copied (Windows) the kills are not walked.
+    const bool copies = sys::runInCopy([] {}).has_value();
+#ifndef _WIN32
+    EXPECT_TRUE(copies) << "the kills were not walked";
+#endif
+    for (std::size_t k = 0; copies && k < kinds.size(); ++k) {
         for (int n : sampled(counts[k], maxPerKind)) {
             SCOPED_TRACE("killed at operation kind " + std::to_string(static_cast<int>(kinds[k])) + ", number "
                 + std::to_string(n));
             restore(folder, before);
             for (const auto& rel : scratchIn(folder))
                 fs::remove(folder / rel);
-            EXPECT_TRUE(killedAt(action, kinds[k], n)) << "the run was not killed where it was meant to be";
+            EXPECT_EQ(killedAt(action, kinds[k], n), FileFaults::kKilledStatus)
+                << "the run was not killed where it was meant to be";
             FileJournal::settleAround(folder / "any");
             const Snapshot now = snapshot(folder);
             EXPECT_TRUE(now == before || now == after) << "a kill left the files neither as before nor as after";
@@ -214,7 +209,6 @@ int walkWriteFailures(const fs::path& folder, const std::function<void()>& actio
             EXPECT_TRUE(scratchIn(folder).empty()) << "the run after a kill left a scratch file";
         }
     }
-#endif
     restore(folder, before);
     return runs;
 }

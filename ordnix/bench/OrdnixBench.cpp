@@ -9,13 +9,13 @@
 #include "tools/demogen/OrdnixDemo.h"
 
 #include "common/core/AtomicWrite.h"
+#include "common/core/SystemCalls.h"
 #include "common/core/TextLines.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -25,7 +25,7 @@ constexpr std::size_t kMiB = 1024 * 1024;
 
 // The files, written once into a folder removed at exit.
 struct BenchFiles {
-    fs::path dir = fs::temp_directory_path() / ("ordnix-bench-" + std::to_string(::getpid()));
+    fs::path dir = fs::temp_directory_path() / ("ordnix-bench-" + std::to_string(common::sys::processId()));
 
     BenchFiles()
     {

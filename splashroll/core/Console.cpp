@@ -1,22 +1,12 @@
 #include "Console.h"
 
-#ifdef _WIN32
-#include <io.h>
-#define isatty _isatty
-#define fileno _fileno
-#else
-#include <unistd.h>
-#endif
+#include "common/core/SystemCalls.h"
 
 namespace splashroll {
 
 void clearConsole(std::FILE* out)
 {
-    if (!isatty(fileno(out)))
-        return;
-    // Erase in the current colours, then home the cursor.
-    std::fputs("\x1b[2J\x1b[H", out);
-    std::fflush(out);
+    common::sys::clearTerminal(out);
 }
 
 } // namespace splashroll

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -136,6 +137,30 @@ TEST(ExternalProcessor, PassesSlashCAndTheCommandAndReportsTheExitStatus)
     EXPECT_FALSE(processor.run("fail"));
     EXPECT_EQ(common::readAllText(log), "[/c][copy stem.000 main2.pic\n][/c][fail]");
     EXPECT_FALSE(ExternalProcessor(dir / "missing").run("del main2.pic"));
+}
+#endif
+
+#ifdef _WIN32 // the system's own command processor
+TEST(ExternalProcessor, CarriesOutTheRotationsCommandsWithTheSystemsProcessor)
+{
+    const char* comspec = std::getenv("COMSPEC");
+    ASSERT_NE(comspec, nullptr);
+    common::TempDir dir;
+    build(dir.path(), {{"pics/stem.007", "seven"}, {"pics/main2.pic", "old"}, {"main2.pic", "old"}});
+    const fs::path before = fs::current_path();
+    fs::current_path(dir / "pics");
+    ExternalProcessor processor(comspec);
+    const bool deleted = processor.run("del main2.pic");
+    // Without the rotation's line feed: Wine's cmd.exe takes it for part
+    // of the name.
+    const bool copied = processor.run("copy stem.007 main2.pic");
+    const bool installed = processor.run("copy main2.pic ..");
+    const bool missing = processor.run("copy stem.009 main2.pic");
+    fs::current_path(before);
+    EXPECT_TRUE(deleted && copied && installed);
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(snapshot(dir.path()),
+        (Tree{{"pics", "<dir>"}, {"pics/stem.007", "seven"}, {"pics/main2.pic", "seven"}, {"main2.pic", "seven"}}));
 }
 #endif
 
