@@ -27,8 +27,11 @@ std::optional<std::string> CommandArguments::value(const std::string& name) cons
 
 std::vector<std::string> CommandArguments::values(const std::string& name) const
 {
-    const auto found = options_.find(name);
-    return found == options_.end() ? std::vector<std::string>{} : found->second;
+    if (isSet(name))
+        return options_.at(name);
+    if (const auto d = defaults_.find(name); d != defaults_.end() && !d->second.empty())
+        return {d->second};
+    return {};
 }
 
 } // namespace vantorcli

@@ -21,7 +21,8 @@ public:
     bool isSet(const std::string& name) const;
     // The last value given, else the option's default, else nothing.
     std::optional<std::string> value(const std::string& name) const;
-    // Every value given, in order: a repeated option adds values.
+    // Every value given, in order (a repeated option adds values), else the
+    // default alone.
     std::vector<std::string> values(const std::string& name) const;
 
 private:

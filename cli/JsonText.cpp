@@ -2,7 +2,9 @@
 
 #include "common/core/Utf8.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 
 namespace vantorcli {
@@ -55,14 +57,52 @@ void appendString(std::string& out, const std::string& text)
     out += '"';
 }
 
+// The shortest digits that read back as `v`, in the form the shorter of
+// decimal and exponent gives (a tie: decimal), as Qt's JSON writer does.
+std::string shortestText(double v)
+{
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific).ptr;
+    std::string text(buffer, end);
+    std::string sign;
+    if (text.front() == '-') {
+        sign = "-";
+        text.erase(0, 1);
+    }
+    const auto e = text.find('e');
+    const int exponent = std::stoi(text.substr(e + 1));
+    std::string digits = text.substr(0, e);
+    if (digits.size() > 1)
+        digits.erase(1, 1); // the decimal point
+    const auto count = static_cast<int>(digits.size());
+    const int point = exponent + 1; // digits before the decimal point
+    std::string decimal;
+    if (point <= 0)
+        decimal = "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    else if (point >= count)
+        decimal = digits + std::string(static_cast<std::size_t>(point - count), '0');
+    else
+        decimal
+            = digits.substr(0, static_cast<std::size_t>(point)) + "." + digits.substr(static_cast<std::size_t>(point));
+    const std::string power = std::to_string(std::abs(exponent));
+    const std::string scientific = digits.substr(0, 1) + (count > 1 ? "." + digits.substr(1) : "")
+        + (exponent < 0 ? "e-" : "e+") + (power.size() < 2 ? "0" : "") + power;
+    return sign + (decimal.size() <= scientific.size() ? decimal : scientific);
+}
+
 void appendNumber(std::string& out, double v)
 {
-    // Whole numbers a double holds exactly are written as integers.
-    if (std::isfinite(v) && v == std::trunc(v) && std::fabs(v) < 9007199254740992.0) {
+    if (!std::isfinite(v)) {
+        out += "null";
+        return;
+    }
+    // Whole numbers up to 2^53, which a double holds exactly, are written
+    // as integers.
+    if (v == std::trunc(v) && std::fabs(v) <= 9007199254740992.0) {
         out += std::to_string(static_cast<long long>(v));
         return;
     }
-    out += nlohmann::json(v).dump();
+    out += shortestText(v);
 }
 
 void append(std::string& out, const nlohmann::json& value, int depth)
