@@ -22,7 +22,7 @@ using namespace sortiekit;
 
 namespace {
 
-std::filesystem::path gameFolder(const QString& argument)
+std::filesystem::path gameFolder(const std::string& argument)
 {
     const auto folder = toPath(argument);
     std::error_code ec;
@@ -41,13 +41,11 @@ std::string airfieldName(const std::optional<AirbaseList>& list, int number)
     return "airfield " + std::to_string(number);
 }
 
-int showCommand(const QStringList& arguments)
+} // namespace
+
+int basesShow(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("GAME", "The game folder.");
-    if (!parseCommand(parser, arguments, "vantor bases show: the four bases airfield.dat marks.", 1, 1))
-        return 0;
-    const auto folder = gameFolder(parser.positionalArguments().at(0));
+    const auto folder = gameFolder(arguments.positional(0));
     const auto dat = common::findNoCase(folder, "airfield.dat");
     if (!dat) {
         writeStandardOutput("No airfield.dat: the game flies from its standard airfields.\n");
@@ -78,6 +76,8 @@ int showCommand(const QStringList& arguments)
     return 0;
 }
 
+namespace {
+
 int entryOf(const AirbaseList& list, const std::string& name)
 {
     int number = 0;
@@ -93,22 +93,16 @@ int entryOf(const AirbaseList& list, const std::string& name)
     throw Refusal("airbase.txt names no airfield '" + common::shownText(name) + "'");
 }
 
-int setCommand(const QStringList& arguments)
+} // namespace
+
+int basesSet(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("GAME", "The game folder.");
-    for (const char* slot : {"A1", "A2", "L1", "L2"})
-        parser.addPositionalArgument(slot, "An airfield, by its airbase.txt name or entry number.");
-    if (!parseCommand(parser, arguments,
-            "vantor bases set: writes airfield.dat from airfield.bak with the four bases, as \"Save Selection\" does.",
-            5, 5))
-        return 0;
-    const auto folder = gameFolder(parser.positionalArguments().at(0));
+    const auto folder = gameFolder(arguments.positional(0));
     try {
         const AirbaseList list = AirbaseList::load(folder);
         std::array<int, 4> entries{};
         for (int s = 0; s < 4; ++s)
-            entries[static_cast<std::size_t>(s)] = entryOf(list, toText(parser.positionalArguments().at(s + 1)));
+            entries[static_cast<std::size_t>(s)] = entryOf(list, arguments.positional(s + 1));
         AirfieldFile::saveSelection(folder, list.recordNumbers(entries));
     } catch (const SortiekitError& e) {
         throw Refusal(aboutFile(folder / "airfield.dat", e.what()));
@@ -116,14 +110,9 @@ int setCommand(const QStringList& arguments)
     return 0;
 }
 
-int standardCommand(const QStringList& arguments)
+int basesStandard(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("GAME", "The game folder.");
-    if (!parseCommand(
-            parser, arguments, "vantor bases standard: removes airfield.dat, as \"Standard Vantor\" does.", 1, 1))
-        return 0;
-    const auto folder = gameFolder(parser.positionalArguments().at(0));
+    const auto folder = gameFolder(arguments.positional(0));
     try {
         writeStandardOutput(
             AirfieldFile::restoreStandard(folder) ? "Removed airfield.dat.\n" : "No airfield.dat to remove.\n");
@@ -131,24 +120,6 @@ int standardCommand(const QStringList& arguments)
         throw e.about(folder / "airfield.dat");
     }
     return 0;
-}
-
-} // namespace
-
-int runBasesCommand(const QStringList& arguments)
-{
-    const QString sub = arguments.isEmpty() ? QString() : arguments.first();
-    if (sub == "show")
-        return showCommand(arguments.mid(1));
-    if (sub == "set")
-        return setCommand(arguments.mid(1));
-    if (sub == "standard")
-        return standardCommand(arguments.mid(1));
-    if (sub == "--help" || sub == "-h") {
-        writeStandardOutput("vantor bases show|set|standard GAME ... (each takes --help)\n");
-        return 0;
-    }
-    throw UsageError("vantor bases takes show, set or standard");
 }
 
 } // namespace vantorcli

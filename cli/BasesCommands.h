@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CommandArguments.h"
 
 namespace vantorcli {
 
-int runBasesCommand(const QStringList& arguments);
+int basesShow(const CommandArguments& arguments);
+int basesSet(const CommandArguments& arguments);
+int basesStandard(const CommandArguments& arguments);
 
 } // namespace vantorcli

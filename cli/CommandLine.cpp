@@ -1,13 +1,9 @@
 #include "CommandLine.h"
 
-#include "common/core/Utf8.h"
-
 #include "common/core/AtomicWrite.h"
 #include "common/core/IoError.h"
 #include "common/core/ShownText.h"
 #include "common/core/TextLines.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -16,34 +12,6 @@
 
 namespace vantorcli {
 
-bool parseCommand(QCommandLineParser& parser, const QStringList& arguments, const QString& description,
-    int minimumPositional, int maximumPositional)
-{
-    parser.setApplicationDescription(description);
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringList{"h", "help"}, "Shows this help.");
-    parser.addOption(help);
-    // The parser takes the first argument for the program's name.
-    if (!parser.parse(QStringList{"vantor"} + arguments))
-        throw UsageError(parser.errorText().toStdString());
-    if (parser.isSet(help)) {
-        // Qt names the program by its path; the usage line names the command,
-        // which the description begins with ("vantor flight export: ...").
-        QString text = parser.helpText();
-        const QString program = QCoreApplication::arguments().constFirst();
-        const auto colon = description.indexOf(':');
-        if (colon > 0 && text.startsWith("Usage: " + program))
-            text.replace(7, program.size(), description.left(colon));
-        writeStandardOutput(text.toStdString());
-        return false;
-    }
-    const auto count = parser.positionalArguments().size();
-    if (count < minimumPositional || count > maximumPositional)
-        throw UsageError(
-            count < minimumPositional ? "missing arguments (see --help)" : "too many arguments (see --help)");
-    return true;
-}
-
 namespace {
 
 // The first failure writing standard output, kept for checkStandardOutput().
@@ -51,47 +19,12 @@ int standardOutputErrno = 0;
 
 } // namespace
 
-QString argumentText(std::string_view bytes)
+std::string lowerCase(std::string text)
 {
-    QString text;
-    for (std::size_t at = 0; at < bytes.size();) {
-        const auto [code, length] = common::utf8At(bytes, at);
-        if (length == 0) {
-            text += QChar(static_cast<char16_t>(0xDC00u | static_cast<unsigned char>(bytes[at])));
-            ++at;
-            continue;
-        }
-        text += QString::fromUcs4(&code, 1);
-        at += length;
-    }
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return text;
-}
-
-std::string toText(const QString& argument)
-{
-    std::string out;
-    for (qsizetype i = 0; i < argument.size(); ++i) {
-        const char16_t unit = argument[i].unicode();
-        if (QChar::isHighSurrogate(unit) && i + 1 < argument.size() && argument[i + 1].isLowSurrogate()) {
-            common::appendUtf8(out, QChar::surrogateToUcs4(unit, argument[i + 1].unicode()));
-            ++i;
-        } else if (unit >= 0xDC80 && unit <= 0xDCFF) {
-            out += static_cast<char>(unit & 0xFF);
-        } else {
-            common::appendUtf8(out, unit);
-        }
-    }
-    return out;
-}
-
-std::filesystem::path toPath(const QString& argument)
-{
-    return std::filesystem::path(toText(argument));
-}
-
-QString pathText(const std::filesystem::path& path)
-{
-    return argumentText(path.string());
 }
 
 bool isStandardStream(const std::filesystem::path& path)
@@ -124,18 +57,6 @@ void writeResult(const std::optional<std::filesystem::path>& file, std::string_v
         common::writeFileAtomically(*file, bytes);
     else
         writeStandardOutput(bytes);
-}
-
-std::optional<QString> optionValue(const QCommandLineParser& parser, const QString& name)
-{
-    if (!parser.isSet(name))
-        return std::nullopt;
-    return parser.value(name);
-}
-
-QStringList optionValues(const QCommandLineParser& parser, const QString& name)
-{
-    return parser.values(name);
 }
 
 void refuseFolder(const std::filesystem::path& path)
@@ -172,9 +93,9 @@ std::string aboutFile(const std::filesystem::path& path, const std::string& why)
     return shown(path) + ": " + why;
 }
 
-std::string shown(const QString& argument)
+std::string shown(const std::string& argument)
 {
-    return common::shownText(toText(argument));
+    return common::shownText(argument);
 }
 
 std::string shown(const std::filesystem::path& path)

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <QCommandLineParser>
-#include <QString>
-#include <QStringList>
-
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -24,20 +20,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A command's parser: its description and positional arguments, --help
-// added. Returns false when --help was asked for (the help is printed);
-// throws UsageError for unknown options or a wrong number of arguments.
-bool parseCommand(QCommandLineParser& parser, const QStringList& arguments, const QString& description,
-    int minimumPositional, int maximumPositional);
+// Command-line arguments are bytes: a file name need not be UTF-8, and
+// every name reaches the file layer as typed. On Windows they come as
+// UTF-16 and are made UTF-8 (a lone surrogate as its three bytes), which
+// toPath() turns back into the very UTF-16.
+std::filesystem::path toPath(const std::string& argument);
 
-// Command-line arguments are bytes: a file name need not be UTF-8. An
-// argument becomes a QString with each byte that is not part of UTF-8 kept
-// as a lone surrogate U+DC80 to U+DCFF, and toPath() and toText() give the
-// very bytes back, so every name reaches the file layer as typed.
-QString argumentText(std::string_view bytes);
-std::filesystem::path toPath(const QString& argument);
-std::string toText(const QString& argument);
-QString pathText(const std::filesystem::path& path);
+// A word as typed in any letter case, for the words options take.
+std::string lowerCase(std::string text);
 
 // "-" names standard input or, after -o, standard output.
 bool isStandardStream(const std::filesystem::path& path);
@@ -52,12 +42,6 @@ void checkStandardOutput();
 // else to standard output.
 void writeResult(const std::optional<std::filesystem::path>& file, std::string_view bytes);
 
-// The one value of option `name`, or nothing when it is not given.
-std::optional<QString> optionValue(const QCommandLineParser& parser, const QString& name);
-// Every value of option `name`, in the order given: a repeated option adds
-// values instead of replacing them.
-QStringList optionValues(const QCommandLineParser& parser, const QString& name);
-
 // The whole file ("-": standard input); a failure names it. A folder in the
 // file's place is refused as "NAME is a folder".
 std::string readInput(const std::filesystem::path& path);
@@ -70,7 +54,7 @@ void refuseFolder(const std::filesystem::path& path);
 // "NAME: why" for a refusal about a file, the name shown safely.
 std::string aboutFile(const std::filesystem::path& path, const std::string& why);
 // Input quoted in a message: escaped and cut to one short line.
-std::string shown(const QString& argument);
+std::string shown(const std::string& argument);
 std::string shown(const std::filesystem::path& path);
 
 } // namespace vantorcli

@@ -1,6 +1,7 @@
 #include "DiffCommand.h"
 
 #include "CommandLine.h"
+#include "JsonText.h"
 
 #include "menuwright/menufile/MenuFileReader.h"
 #include "ordnix/core/LoadoutFieldPositions.h"
@@ -22,10 +23,6 @@
 #include "common/core/IoError.h"
 #include "common/core/ScratchFiles.h"
 #include "common/core/TextLines.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <algorithm>
 #include <map>
@@ -55,14 +52,6 @@ Bytes readBytes(const fs::path& path)
 {
     const std::string text = common::readFileBytes(path);
     return Bytes(text.begin(), text.end());
-}
-
-std::string lowerCase(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
 }
 
 // Every regular file below `root`, by its relative path in lower case. The
@@ -378,55 +367,48 @@ std::string humanText(const std::vector<Difference>& differences)
     return out;
 }
 
-std::string jsonText(const std::vector<Difference>& differences)
+std::string differencesJson(const std::vector<Difference>& differences)
 {
-    QJsonArray array;
+    nlohmann::json array = nlohmann::json::array();
     for (const Difference& d : differences) {
-        QJsonObject o;
-        o.insert("kind", QString::fromStdString(d.kind));
-        o.insert("file", QString::fromStdString(d.file));
+        nlohmann::json o = nlohmann::json::object();
+        o["kind"] = d.kind;
+        o["file"] = d.file;
         if (d.kind == "only") {
-            o.insert("side", d.a.empty() ? "B" : "A");
+            o["side"] = d.a.empty() ? "B" : "A";
         } else if (d.kind == "bytes") {
-            o.insert("detail", QString::fromStdString(d.item));
-            QJsonArray runs;
+            o["detail"] = d.item;
+            nlohmann::json runs = nlohmann::json::array();
             for (const auto& [first, last] : d.runs)
-                runs.append(QJsonArray{static_cast<qint64>(first), static_cast<qint64>(last)});
-            o.insert("offsets", runs);
+                runs.push_back(nlohmann::json::array({static_cast<double>(first), static_cast<double>(last)}));
+            o["offsets"] = std::move(runs);
         } else {
-            o.insert("item", QString::fromStdString(d.item));
-            o.insert("field", QString::fromStdString(d.field));
-            o.insert("a", QString::fromStdString(d.a));
-            o.insert("b", QString::fromStdString(d.b));
+            o["item"] = d.item;
+            o["field"] = d.field;
+            o["a"] = d.a;
+            o["b"] = d.b;
         }
-        array.append(o);
+        array.push_back(std::move(o));
     }
-    return QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
+    return jsonText(array);
 }
 
 } // namespace
 
-int runDiffCommand(const QStringList& arguments)
+int diff(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("GAME_A", "One game folder.");
-    parser.addPositionalArgument("GAME_B", "The other game folder.");
-    parser.addOption({"format", "text (for people) or json.", "FORMAT", "text"});
-    if (!parseCommand(parser, arguments,
-            "vantor diff: field-level differences of two installations. Exit 0 equal, 1 different, 2 trouble.", 2, 2))
-        return 0;
-    const QString format = parser.value("format").toLower();
+    const std::string format = lowerCase(*arguments.value("format"));
     if (format != "text" && format != "json")
         throw UsageError("--format takes text or json");
-    const fs::path a = toPath(parser.positionalArguments().at(0));
-    const fs::path b = toPath(parser.positionalArguments().at(1));
+    const fs::path a = toPath(arguments.positional(0));
+    const fs::path b = toPath(arguments.positional(1));
     for (const fs::path& dir : {a, b}) {
         std::error_code ec;
         if (!fs::is_directory(dir, ec))
             throw Refusal(aboutFile(dir, "File not found"));
     }
     const auto differences = Comparison(a, b).run();
-    writeStandardOutput(format == "json" ? jsonText(differences) : humanText(differences));
+    writeStandardOutput(format == "json" ? differencesJson(differences) : humanText(differences));
     return differences.empty() ? 0 : 1;
 }
 

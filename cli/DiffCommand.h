@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CommandArguments.h"
 
 namespace vantorcli {
 
-int runDiffCommand(const QStringList& arguments);
+int diff(const CommandArguments& arguments);
 
 } // namespace vantorcli

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "CsvTable.h"
+#include "JsonText.h"
 
 #include "wingsmith/core/AircraftFiles.h"
 #include "wingsmith/core/AircraftValues.h"
@@ -12,11 +13,6 @@
 
 #include "common/core/LittleEndian.h"
 #include "common/core/TextLines.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
 
 #include <algorithm>
 #include <array>
@@ -32,7 +28,7 @@ using namespace wingsmith;
 
 namespace {
 
-const QString kAircraftColumn = "aircraft";
+const std::string kAircraftColumn = "aircraft";
 
 // A field of either table, and which one it belongs to.
 struct AnyField {
@@ -59,45 +55,41 @@ std::string valueOf(const AircraftFiles& files, int p, const AnyField& f)
     return fieldText(f.gunTable ? files.row(p) : files.record(p), *f.field);
 }
 
-int positionArgument(const QString& name)
+int positionArgument(const std::string& name)
 {
-    const int p = aircraftPosition(toText(name));
+    const int p = aircraftPosition(name);
     if (p < 0)
         throw Refusal("no aircraft is named " + shown(name));
     return p;
 }
 
-AircraftFiles readGame(const QString& game)
+AircraftFiles readGame(const std::string& game)
 {
     return readAircraftFiles(toPath(game).string());
 }
 
-QJsonValue jsonValue(const std::string& text, const RecordField& field)
+// A number where JSON has one; -0 and what is not finite as text.
+nlohmann::json jsonValue(const std::string& text, const RecordField& field)
 {
     if (field.type == FieldType::Float || field.type == FieldType::Bits) {
         const float v = exactFloatFromText(text);
         if (!std::isfinite(v) || (std::signbit(v) && v == 0))
-            return QString::fromStdString(text);
+            return text;
         return static_cast<double>(v);
     }
     return static_cast<double>(std::stoll(text));
 }
 
-int exportCommand(const QStringList& arguments)
+} // namespace
+
+int flightExport(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("GAME", "The game folder.");
-    parser.addOption({"format", "csv (one row per aircraft) or json.", "FORMAT", "csv"});
-    parser.addOption({"aircraft", "Only this aircraft (name or number); may be given more than once.", "NAME"});
-    if (!parseCommand(parser, arguments,
-            "vantor flight export: every flight-record and gun-table field of the aircraft, to standard output.", 1, 1))
-        return 0;
-    const QString format = parser.value("format").toLower();
+    const std::string format = lowerCase(*arguments.value("format"));
     if (format != "csv" && format != "json")
         throw UsageError("--format takes csv or json");
     std::vector<int> positions;
-    if (const QStringList names = optionValues(parser, "aircraft"); !names.isEmpty()) {
-        for (const QString& name : names) {
+    if (const auto names = arguments.values("aircraft"); !names.empty()) {
+        for (const std::string& name : names) {
             const int p = positionArgument(name);
             if (std::find(positions.begin(), positions.end(), p) == positions.end())
                 positions.push_back(p);
@@ -106,11 +98,11 @@ int exportCommand(const QStringList& arguments)
         for (int p = 0; p < kAircraftCount; ++p)
             positions.push_back(p);
     }
-    const AircraftFiles files = readGame(parser.positionalArguments().at(0));
+    const AircraftFiles files = readGame(arguments.positional(0));
     const auto fields = allFields();
 
     if (format == "csv") {
-        std::vector<std::string> header{toText(kAircraftColumn)};
+        std::vector<std::string> header{kAircraftColumn};
         for (const AnyField& f : fields)
             header.push_back(f.field->name);
         std::string out = csvLine(header);
@@ -124,22 +116,22 @@ int exportCommand(const QStringList& arguments)
         return 0;
     }
 
-    QJsonArray aircraft;
+    nlohmann::json aircraft = nlohmann::json::array();
     for (int p : positions) {
-        QJsonObject object;
-        object.insert(kAircraftColumn,
-            QString::fromUtf8(
-                rosterByPosition(p).caption.data(), static_cast<qsizetype>(rosterByPosition(p).caption.size())));
+        nlohmann::json object = nlohmann::json::object();
+        object[kAircraftColumn] = std::string(rosterByPosition(p).caption);
         for (const AnyField& f : fields) {
             const std::string text = valueOf(files, p, f);
             if (!text.empty())
-                object.insert(QString::fromStdString(f.field->name), jsonValue(text, *f.field));
+                object[f.field->name] = jsonValue(text, *f.field);
         }
-        aircraft.append(object);
+        aircraft.push_back(std::move(object));
     }
-    writeStandardOutput(QJsonDocument(aircraft).toJson(QJsonDocument::Indented).toStdString());
+    writeStandardOutput(jsonText(aircraft));
     return 0;
 }
+
+namespace {
 
 std::vector<ImportRow> rowsFromCsv(const std::string& text)
 {
@@ -158,7 +150,7 @@ std::vector<ImportRow> rowsFromCsv(const std::string& text)
         // A second column of one name would overwrite the first unseen.
         if (!columns.insert(header[c]).second)
             throw FlightImportError("row 1: column " + header[c] + " is given twice");
-        if (header[c] == toText(kAircraftColumn))
+        if (header[c] == kAircraftColumn)
             aircraftColumn = c;
     }
     if (aircraftColumn == header.size()) {
@@ -187,7 +179,7 @@ std::vector<ImportRow> rowsFromCsv(const std::string& text)
     return rows;
 }
 
-// QJsonObject keeps the last of two equal keys unseen, so the text itself
+// A JSON object keeps the last of two equal keys unseen, so the text itself
 // is read for the keys of each object of the top-level array, as written.
 void refuseRepeatedJsonKeys(const std::string& text)
 {
@@ -225,33 +217,40 @@ void refuseRepeatedJsonKeys(const std::string& text)
 
 std::vector<ImportRow> rowsFromJson(const std::string& text)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-    if (document.isNull())
-        throw FlightImportError(
-            "not JSON: " + error.errorString().toStdString() + " at character " + std::to_string(error.offset));
-    if (!document.isArray())
+    nlohmann::json document;
+    try {
+        document = nlohmann::json::parse(text);
+    } catch (const nlohmann::json::parse_error& e) {
+        // The reason without the library's prefix and line and column.
+        std::string why = e.what();
+        if (const auto at = why.find(": "); at != std::string::npos)
+            why.erase(0, at + 2);
+        throw FlightImportError("not JSON: " + why + " at character " + std::to_string(e.byte));
+    }
+    if (!document.is_array())
         throw FlightImportError("the JSON is not an array of aircraft");
     refuseRepeatedJsonKeys(text);
     std::vector<ImportRow> rows;
     int n = 0;
-    for (const QJsonValue& entry : document.array()) {
+    for (const nlohmann::json& entry : document) {
         ImportRow row;
         row.where = "row " + std::to_string(++n);
-        if (!entry.isObject())
+        if (!entry.is_object())
             throw FlightImportError(row.where + ": not an object");
-        const QJsonObject object = entry.toObject();
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            const std::string key = it.key().toStdString();
-            const QJsonValue v = it.value();
+        for (auto it = entry.begin(); it != entry.end(); ++it) {
+            const std::string& key = it.key();
+            const nlohmann::json& v = it.value();
             std::string value;
-            if (v.isString())
-                value = v.toString().toStdString();
-            else if (v.isDouble())
-                value = QString::number(v.toDouble(), 'g', 17).toStdString();
-            else if (!v.isNull())
+            if (v.is_string()) {
+                value = v.get<std::string>();
+            } else if (v.is_number()) {
+                char digits[32];
+                std::snprintf(digits, sizeof digits, "%.17g", v.get<double>());
+                value = digits;
+            } else if (!v.is_null()) {
                 throw FlightImportError(row.where + ", field " + key + ": not a number or text");
-            if (it.key() == kAircraftColumn)
+            }
+            if (key == kAircraftColumn)
                 row.aircraft = value;
             else
                 row.values.emplace_back(key, value);
@@ -294,24 +293,16 @@ std::string changeLine(const FieldChange& c, const AircraftFiles& files)
     return std::string(row.caption) + " (" + file + ") " + c.field->name + ": " + c.before + " -> " + c.after + "\n";
 }
 
-int importCommand(const QStringList& arguments)
+} // namespace
+
+int flightImport(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("FILE", "A table written by flight export (CSV or JSON).");
-    parser.addPositionalArgument("GAME", "The game folder.");
-    parser.addOption({"dry-run", "Lists the changes and writes nothing."});
-    parser.addOption({"strict",
-        "Refuses the table when values look rounded by a spreadsheet (a zero's sign lost, long values shortened)."});
-    if (!parseCommand(parser, arguments,
-            "vantor flight import: writes the fields whose value differs into planes.dat and the loose flight files.",
-            2, 2))
-        return 0;
-    const auto tablePath = toPath(parser.positionalArguments().at(0));
+    const auto tablePath = toPath(arguments.positional(0));
     std::string text = readInput(tablePath);
     // Spreadsheets begin "CSV UTF-8" with a byte-order mark.
     if (text.starts_with("\xEF\xBB\xBF"))
         text.erase(0, 3);
-    const AircraftFiles files = readGame(parser.positionalArguments().at(1));
+    const AircraftFiles files = readGame(arguments.positional(1));
 
     std::vector<FieldChange> changes;
     try {
@@ -324,7 +315,7 @@ int importCommand(const QStringList& arguments)
         throw Refusal(aboutFile(tablePath, e.what()));
     }
     if (const std::string rounded = roundedValues(changes); !rounded.empty()) {
-        if (parser.isSet("strict"))
+        if (arguments.isSet("strict"))
             throw Refusal(aboutFile(tablePath, rounded + "; nothing was changed"));
         std::fprintf(stderr, "vantor: %s\n",
             aboutFile(tablePath, rounded + "; imported as given (--strict refuses them)").c_str());
@@ -332,11 +323,13 @@ int importCommand(const QStringList& arguments)
     std::string out;
     for (const FieldChange& c : changes)
         out += changeLine(c, files);
-    if (!parser.isSet("dry-run"))
+    if (!arguments.isSet("dry-run"))
         applyFlightImport(files, changes);
     writeStandardOutput(out);
     return 0;
 }
+
+namespace {
 
 // Names of the coded values, as the pages' lists show them.
 std::string codeName(const std::string& fieldName, const std::string& text)
@@ -383,16 +376,12 @@ std::string patternName(const RecordField& field, std::span<const std::uint8_t> 
     return {};
 }
 
-int showCommand(const QStringList& arguments)
+} // namespace
+
+int flightShow(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("GAME", "The game folder.");
-    parser.addPositionalArgument("AIRCRAFT", "The aircraft, by name or number.");
-    if (!parseCommand(
-            parser, arguments, "vantor flight show: an aircraft's values, page by page as Wingsmith shows them.", 2, 2))
-        return 0;
-    const int p = positionArgument(parser.positionalArguments().at(1));
-    const AircraftFiles files = readGame(parser.positionalArguments().at(0));
+    const int p = positionArgument(arguments.positional(1));
+    const AircraftFiles files = readGame(arguments.positional(0));
     const RosterRow& roster = rosterByPosition(p);
     std::string out = std::string(roster.caption) + " (" + std::string(roster.fltName) + ", list position "
         + std::to_string(p) + ")\n";
@@ -431,25 +420,6 @@ int showCommand(const QStringList& arguments)
     }
     writeStandardOutput(out);
     return 0;
-}
-
-} // namespace
-
-int runFlightCommand(const QStringList& arguments)
-{
-    const QString sub = arguments.isEmpty() ? QString() : arguments.first();
-    const QStringList rest = arguments.mid(1);
-    if (sub == "export")
-        return exportCommand(rest);
-    if (sub == "import")
-        return importCommand(rest);
-    if (sub == "show")
-        return showCommand(rest);
-    if (sub == "--help" || sub == "-h") {
-        writeStandardOutput("vantor flight export|import|show ... (each takes --help)\n");
-        return 0;
-    }
-    throw UsageError("vantor flight takes export, import or show");
 }
 
 } // namespace vantorcli

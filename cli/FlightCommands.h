@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CommandArguments.h"
 
 namespace vantorcli {
 
 // vantor flight export|import|show: the flight models of the thirty aircraft.
-int runFlightCommand(const QStringList& arguments);
+int flightExport(const CommandArguments& arguments);
+int flightImport(const CommandArguments& arguments);
+int flightShow(const CommandArguments& arguments);
 
 } // namespace vantorcli

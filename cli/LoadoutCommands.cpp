@@ -27,18 +27,12 @@ ordnix::LoadoutImage load(const std::filesystem::path& path)
     }
 }
 
-int diffCommand(const QStringList& arguments)
+} // namespace
+
+int loadoutDiff(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("OLD", "The loadout file as it was.");
-    parser.addPositionalArgument("NEW", "The loadout file as it should be.");
-    parser.addOption({{"o", "output"}, "The script file to write (- or none: standard output).", "SCRIPT"});
-    if (!parseCommand(parser, arguments,
-            "vantor loadout diff: the loadout script that turns OLD into NEW, as Ordnix's \"Save Block\" writes it.", 2,
-            2))
-        return 0;
-    const auto oldPath = toPath(parser.positionalArguments().at(0));
-    const auto newPath = toPath(parser.positionalArguments().at(1));
+    const auto oldPath = toPath(arguments.positional(0));
+    const auto newPath = toPath(arguments.positional(1));
     const ordnix::LoadoutImage old = load(oldPath);
     const std::string newText = readInput(newPath);
     ordnix::LoadoutImage image;
@@ -47,7 +41,7 @@ int diffCommand(const QStringList& arguments)
     } catch (const ordnix::LoadoutError& e) {
         throw Refusal(aboutFile(newPath, e.what()));
     }
-    if (const auto out = optionValue(parser, "o"); out && !isStandardStream(toPath(*out))) {
+    if (const auto out = arguments.value("o"); out && !isStandardStream(toPath(*out))) {
         ordnix::WriteScript(image, toPath(*out));
         return 0;
     }
@@ -60,18 +54,10 @@ int diffCommand(const QStringList& arguments)
     return 0;
 }
 
-int applyCommand(const QStringList& arguments)
+int loadoutApply(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("SCRIPT", "A loadout script (.lox; - for standard input).");
-    parser.addPositionalArgument("LOADOUT", "The loadout file it applies to.");
-    parser.addOption({"replace", "Writes back into LOADOUT instead of a numbered copy Loadout.NNN."});
-    if (!parseCommand(parser, arguments,
-            "vantor loadout apply: applies a loadout script; writes a numbered copy as Ordnix's \"Save Loadout\" does.",
-            2, 2))
-        return 0;
-    const auto scriptPath = toPath(parser.positionalArguments().at(0));
-    const auto loadoutPath = toPath(parser.positionalArguments().at(1));
+    const auto scriptPath = toPath(arguments.positional(0));
+    const auto loadoutPath = toPath(arguments.positional(1));
     ordnix::LoadoutImage image = load(loadoutPath);
     std::filesystem::path written;
     try {
@@ -80,7 +66,7 @@ int applyCommand(const QStringList& arguments)
         throw Refusal(aboutFile(scriptPath, e.what()));
     }
     try {
-        if (parser.isSet("replace")) {
+        if (arguments.isSet("replace")) {
             written = loadoutPath;
             common::writeFileAtomically(written, ordnix::ImageBytes(image));
         } else {
@@ -92,22 +78,6 @@ int applyCommand(const QStringList& arguments)
     }
     writeStandardOutput(written.string() + "\n");
     return 0;
-}
-
-} // namespace
-
-int runLoadoutCommand(const QStringList& arguments)
-{
-    const QString sub = arguments.isEmpty() ? QString() : arguments.first();
-    if (sub == "diff")
-        return diffCommand(arguments.mid(1));
-    if (sub == "apply")
-        return applyCommand(arguments.mid(1));
-    if (sub == "--help" || sub == "-h") {
-        writeStandardOutput("vantor loadout diff|apply ... (each takes --help)\n");
-        return 0;
-    }
-    throw UsageError("vantor loadout takes diff or apply");
 }
 
 } // namespace vantorcli

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CommandArguments.h"
 
 namespace vantorcli {
 
-int runLoadoutCommand(const QStringList& arguments);
+int loadoutDiff(const CommandArguments& arguments);
+int loadoutApply(const CommandArguments& arguments);
 
 } // namespace vantorcli

@@ -14,24 +14,14 @@
 
 namespace vantorcli {
 
-namespace {
-
-int makeCommand(const QStringList& arguments)
+int menuMake(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("LAYOUT", "A layout text file (five lines per button; - for standard input).");
-    parser.addOption({"side", "usa, britain, axis (or 0, 1, 2), hangar-us, hangar-uk or hangar-axis.", "SIDE"});
-    parser.addOption({{"o", "output"},
-        "The menu file to write (- for standard output; else the game's name for it, here).", "FILE"});
-    if (!parseCommand(
-            parser, arguments, "vantor menu make: the menu file Menuwright (or Bayward) writes for a layout.", 1, 1))
-        return 0;
-    const auto sideName = optionValue(parser, "side");
+    const auto sideName = arguments.value("side");
     if (!sideName)
         throw UsageError("menu make needs --side");
-    const QString s = sideName->toLower();
+    const std::string s = lowerCase(*sideName);
     using menuwright::Side;
-    const std::map<QString, std::pair<Side, bool>> sides{{"usa", {Side::USA, false}},
+    const std::map<std::string, std::pair<Side, bool>> sides{{"usa", {Side::USA, false}},
         {"britain", {Side::Britain, false}}, {"axis", {Side::Axis, false}}, {"hangar-us", {Side::USA, true}},
         {"hangar-uk", {Side::Britain, true}}, {"hangar-axis", {Side::Axis, true}}, {"0", {Side::USA, false}},
         {"1", {Side::Britain, false}}, {"2", {Side::Axis, false}}};
@@ -40,10 +30,10 @@ int makeCommand(const QStringList& arguments)
         throw UsageError("--side takes usa, britain, axis, hangar-us, hangar-uk or hangar-axis");
     const auto [side, hangar] = found->second;
 
-    const auto layoutPath = toPath(parser.positionalArguments().at(0));
+    const auto layoutPath = toPath(arguments.positional(0));
     std::istringstream text(readTextInput(layoutPath));
     std::filesystem::path out = hangar ? menuwright::hangarMenuFileName(side) : menuwright::selectionMenuFileName(side);
-    if (const auto o = optionValue(parser, "o"))
+    if (const auto o = arguments.value("o"))
         out = toPath(*o);
     try {
         const std::vector<std::uint8_t> bytes = hangar
@@ -54,20 +44,6 @@ int makeCommand(const QStringList& arguments)
         throw Refusal(aboutFile(layoutPath, e.what()));
     }
     return 0;
-}
-
-} // namespace
-
-int runMenuCommand(const QStringList& arguments)
-{
-    const QString sub = arguments.isEmpty() ? QString() : arguments.first();
-    if (sub == "make")
-        return makeCommand(arguments.mid(1));
-    if (sub == "--help" || sub == "-h") {
-        writeStandardOutput("vantor menu make LAYOUT.txt --side SIDE [-o FILE] (takes --help)\n");
-        return 0;
-    }
-    throw UsageError("vantor menu takes make");
 }
 
 } // namespace vantorcli

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CommandArguments.h"
 
 namespace vantorcli {
 
-int runMenuCommand(const QStringList& arguments);
+int menuMake(const CommandArguments& arguments);
 
 } // namespace vantorcli

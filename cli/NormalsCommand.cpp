@@ -17,15 +17,9 @@
 
 namespace vantorcli {
 
-int runNormalsCommand(const QStringList& arguments)
+int normals(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("MODEL", "A 3dz model file (- for standard input).");
-    parser.addOption({{"o", "output"}, "The normals text file to write (- or none: standard output).", "FILE"});
-    if (!parseCommand(parser, arguments,
-            "vantor normals: the normals text vector writes for a model after calculating every normal.", 1, 1))
-        return 0;
-    const auto modelPath = toPath(parser.positionalArguments().at(0));
+    const auto modelPath = toPath(arguments.positional(0));
     std::vector<std::string> lines;
     try {
         std::unique_ptr<::vector::Model> model;
@@ -50,7 +44,7 @@ int runNormalsCommand(const QStringList& arguments)
         throw e.about(modelPath);
     }
     std::optional<std::filesystem::path> out;
-    if (const auto o = optionValue(parser, "o"))
+    if (const auto o = arguments.value("o"))
         out = toPath(*o);
     writeResult(out, common::joinCrlfLines(lines));
     return 0;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CommandArguments.h"
 
 namespace vantorcli {
 
-int runNormalsCommand(const QStringList& arguments);
+int normals(const CommandArguments& arguments);
 
 } // namespace vantorcli

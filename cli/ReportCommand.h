@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CommandArguments.h"
 
 namespace vantorcli {
 
-int runReportCommand(const QStringList& arguments);
+int report(const CommandArguments& arguments);
 
 } // namespace vantorcli

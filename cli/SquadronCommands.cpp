@@ -41,14 +41,11 @@ std::optional<int> wholeNumber(const std::string& text)
     return value;
 }
 
-int listCommand(const QStringList& arguments)
+} // namespace
+
+int squadronList(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("FILE", "A squadron file (sq????.dat).");
-    if (!parseCommand(
-            parser, arguments, "vantor squadron list: the aircraft of every record, as Rosterly lists them.", 1, 1))
-        return 0;
-    const auto file = toPath(parser.positionalArguments().at(0));
+    const auto file = toPath(arguments.positional(0));
     refuseFolder(file);
     std::vector<std::uint8_t> codes;
     try {
@@ -64,18 +61,11 @@ int listCommand(const QStringList& arguments)
     return 0;
 }
 
-int setCommand(const QStringList& arguments)
+int squadronSet(const CommandArguments& arguments)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("FILE", "A squadron file (squs/squk/sqgr????.dat).");
-    parser.addPositionalArgument("RECORD", "The record, counted from 1 as squadron list shows it.");
-    parser.addPositionalArgument("AIRCRAFT", "The aircraft, by its planes.txt name or its code.");
-    if (!parseCommand(parser, arguments,
-            "vantor squadron set: changes the aircraft of one record, the one byte Rosterly writes.", 3, 3))
-        return 0;
-    const auto file = toPath(parser.positionalArguments().at(0));
+    const auto file = toPath(arguments.positional(0));
     refuseFolder(file);
-    const auto record = wholeNumber(toText(parser.positionalArguments().at(1)));
+    const auto record = wholeNumber(arguments.positional(1));
     if (!record || *record < 1)
         throw UsageError("RECORD is a record number from 1");
     const AirForce force = airForceOf(file.string());
@@ -83,7 +73,7 @@ int setCommand(const QStringList& arguments)
     if (force == AirForce::None)
         throw Refusal(aboutFile(file, "the name tells no air force (squs, squk or sqgr)"));
 
-    const std::string aircraft = toText(parser.positionalArguments().at(2));
+    const std::string aircraft = arguments.positional(2);
     std::optional<int> code = wholeNumber(aircraft);
     if (!code) {
         const PlaneList planes = planeListBeside(file);
@@ -106,22 +96,6 @@ int setCommand(const QStringList& arguments)
         throw e.about(file);
     }
     return 0;
-}
-
-} // namespace
-
-int runSquadronCommand(const QStringList& arguments)
-{
-    const QString sub = arguments.isEmpty() ? QString() : arguments.first();
-    if (sub == "list")
-        return listCommand(arguments.mid(1));
-    if (sub == "set")
-        return setCommand(arguments.mid(1));
-    if (sub == "--help" || sub == "-h") {
-        writeStandardOutput("vantor squadron list|set ... (each takes --help)\n");
-        return 0;
-    }
-    throw UsageError("vantor squadron takes list or set");
 }
 
 } // namespace vantorcli

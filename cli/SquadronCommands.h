@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CommandArguments.h"
 
 namespace vantorcli {
 
-int runSquadronCommand(const QStringList& arguments);
+int squadronList(const CommandArguments& arguments);
+int squadronSet(const CommandArguments& arguments);
 
 } // namespace vantorcli

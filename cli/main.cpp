@@ -1,50 +1,16 @@
 // vantor: the suite's command-line front end over the programs' cores.
-#include "BasesCommands.h"
 #include "CommandLine.h"
-#include "DiffCommand.h"
-#include "FlightCommands.h"
-#include "LoadoutCommands.h"
-#include "MenuCommand.h"
-#include "NormalsCommand.h"
-#include "ReportCommand.h"
-#include "SquadronCommands.h"
+#include "CommandTable.h"
+#include "ProgramArguments.h"
 
 #include "common/core/FileTransaction.h"
 #include "common/core/IoError.h"
 #include "common/core/RunBackups.h"
 #include "common/core/ShownText.h"
 
-#include <QCoreApplication>
-
 #include <cstdio>
-#include <functional>
-#include <map>
 
 namespace {
-
-const char* const kUsage
-    = "Usage: vantor COMMAND [ARGUMENTS]\n"
-      "\n"
-      "Commands (each takes --help):\n"
-      "  flight export GAME [--format csv|json] [--aircraft NAME]\n"
-      "  flight import FILE GAME [--dry-run]\n"
-      "  flight show GAME AIRCRAFT\n"
-      "  diff GAME_A GAME_B [--format json]\n"
-      "  loadout diff OLD NEW -o SCRIPT.lox\n"
-      "  loadout apply SCRIPT.lox LOADOUT [--replace]\n"
-      "  menu make LAYOUT.txt --side usa|britain|axis|hangar-us|hangar-uk|hangar-axis [-o FILE]\n"
-      "  normals MODEL.3dz [-o FILE]\n"
-      "  squadron list FILE\n"
-      "  squadron set FILE RECORD AIRCRAFT\n"
-      "  bases show GAME\n"
-      "  bases set GAME A1 A2 L1 L2\n"
-      "  bases standard GAME\n"
-      "  report GAME [-o FILE]\n"
-      "\n"
-      "\n"
-      "vantor --help and vantor --version show this and the version; vantor help COMMAND shows a command's help.\n"
-      "A FILE to read may be - for standard input, and -o - writes to standard output.\n"
-      "Exit status: 0 done, 1 refused or failed (diff: the installations differ), 2 bad usage.\n";
 
 // Every message is one short line whatever input it quotes, escaped and,
 // when still long, cut in the middle: the file named first and the reason
@@ -94,30 +60,16 @@ int finish(int status)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("vantor");
-    // From argv itself: Qt's own list loses the bytes of names that are not UTF-8.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(vantorcli::argumentText(argv[i]));
-
-    const std::map<QString, std::function<int(const QStringList&)>> commands{
-        {"flight", vantorcli::runFlightCommand},
-        {"diff", vantorcli::runDiffCommand},
-        {"loadout", vantorcli::runLoadoutCommand},
-        {"menu", vantorcli::runMenuCommand},
-        {"normals", vantorcli::runNormalsCommand},
-        {"squadron", vantorcli::runSquadronCommand},
-        {"bases", vantorcli::runBasesCommand},
-        {"report", vantorcli::runReportCommand},
-    };
-    if (arguments.isEmpty()) {
-        std::fputs(kUsage, stderr);
+    std::vector<std::string> arguments = vantorcli::programArguments(argc, argv);
+    const std::string usage = vantorcli::usageText();
+    if (arguments.empty()) {
+        std::fputs(usage.c_str(), stderr);
         return 2;
     }
-    QString name = arguments.takeFirst();
-    if (name == "--help" || name == "-h" || (name == "help" && arguments.isEmpty())) {
-        vantorcli::writeStandardOutput(kUsage);
+    std::string name = arguments.front();
+    arguments.erase(arguments.begin());
+    if (name == "--help" || name == "-h" || (name == "help" && arguments.empty())) {
+        vantorcli::writeStandardOutput(usage);
         return finish(0);
     }
     if (name == "--version" || name == "-v") {
@@ -125,18 +77,17 @@ int main(int argc, char** argv)
         return finish(0);
     }
     // help CMD [SUB]: the command's own help.
-    const bool help = name == "help";
-    if (help) {
-        name = arguments.takeFirst();
-        arguments.append("--help");
+    if (name == "help") {
+        name = arguments.front();
+        arguments.erase(arguments.begin());
+        arguments.push_back("--help");
     }
-    const auto command = commands.find(name);
-    if (command == commands.end()) {
+    const auto group = vantorcli::commandGroup(name);
+    if (group.empty()) {
         error("unknown command '" + vantorcli::shown(name) + "' (see vantor --help)");
         return 2;
     }
-    // diff answers 1 for "different", so its trouble is 2.
-    const int failure = name == "diff" ? 2 : 1;
+    const int failure = group.front()->failureCode;
     // As in the windows: an existing file is copied before its first change.
     common::RunBackups::start("vantor");
     try {
@@ -145,7 +96,7 @@ int main(int argc, char** argv)
             // One operation: a command that fails part way, or whose output
             // is lost, puts back every file it had changed.
             common::FileTransaction transaction;
-            status = command->second(arguments);
+            status = vantorcli::runCommand(group, arguments);
             vantorcli::checkStandardOutput();
             if (status == 0 || failure == 2)
                 transaction.commit();

@@ -12,6 +12,8 @@
 #include "wingsmith/core/AircraftRoster.h"
 #include "wingsmith/core/FltRecord.h"
 
+#include "cli/tests/VantorCommand.h"
+
 #include "common/core/LittleEndian.h"
 #include "common/core/TextLines.h"
 #include "common/testing/ProgramRun.h"
@@ -36,10 +38,7 @@ protected:
 
     void SetUp() override { demogen::writeDemoInstallation(game); }
 
-    common::ProgramRun vantor(const QStringList& arguments) const
-    {
-        return common::runProgram(VANTOR_EXE, work.path(), arguments);
-    }
+    common::ProgramRun vantor(const QStringList& arguments) const { return runVantor(work.path(), arguments); }
 
     static Snapshot snapshot(const fs::path& dir)
     {

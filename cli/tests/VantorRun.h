@@ -2,6 +2,8 @@
 
 #include "tools/demogen/DemoInstallation.h"
 
+#include "cli/tests/VantorCommand.h"
+
 #include "common/testing/ProgramRun.h"
 #include "common/testing/TempDir.h"
 
@@ -25,10 +27,7 @@ protected:
 
     void SetUp() override { demogen::writeDemoInstallation(game); }
 
-    common::ProgramRun vantor(const QStringList& arguments) const
-    {
-        return common::runProgram(VANTOR_EXE, work.path(), arguments);
-    }
+    common::ProgramRun vantor(const QStringList& arguments) const { return runVantor(work.path(), arguments); }
 
     // vantor through the shell, `redirect` after its arguments
     // ("< FILE", "> /dev/full") or `before` it ("cat FILE |").
