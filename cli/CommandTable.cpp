@@ -1,6 +1,7 @@
 #include "CommandTable.h"
 
 #include "BasesCommands.h"
+#include "CheckCommand.h"
 #include "CommandLine.h"
 #include "CommandParser.h"
 #include "DiffCommand.h"
@@ -173,6 +174,16 @@ std::vector<Command> makeTable()
             .minimumPositional = 1,
             .maximumPositional = 1,
             .run = basesStandard},
+        {.group = "check",
+            .synopsis = "GAME",
+            .description
+            = "vantor check: the values of an installation the game does not know (codes outside their "
+              "lists, aircraft beyond planes.txt, buttons off the screen). Exit 0 none, 1 some, 2 trouble.",
+            .positionals = {kGame},
+            .minimumPositional = 1,
+            .maximumPositional = 1,
+            .run = check,
+            .failureCode = 2},
         {.group = "report",
             .synopsis = "GAME [-o FILE]",
             .description = "vantor report: Probewell's report of an installation.",

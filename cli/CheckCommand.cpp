@@ -1,0 +1,119 @@
+#include "cli/CheckCommand.h"
+
+#include "cli/CommandLine.h"
+
+#include "menuwright/menufile/MenuFileReader.h"
+#include "menuwright/menufile/ScreenCheck.h"
+#include "ordnix/core/LoadoutImage.h"
+#include "ordnix/core/NameLists.h"
+#include "ordnix/core/PlaneCodeCheck.h"
+#include "wingsmith/core/AircraftFiles.h"
+#include "wingsmith/core/DomainCheck.h"
+#include "wingsmith/core/RecordFields.h"
+
+#include "common/core/FileLookup.h"
+#include "common/core/ShownText.h"
+#include "common/core/TextLines.h"
+
+#include <algorithm>
+#include <cctype>
+#include <span>
+
+namespace vantorcli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string fileName(const fs::path& path)
+{
+    return common::shownText(path.filename().string());
+}
+
+void checkAircraft(const fs::path& game, std::vector<std::string>& lines)
+{
+    const wingsmith::AircraftFiles files = wingsmith::readAircraftFiles(game.string());
+    for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
+        const std::string aircraft(wingsmith::rosterByPosition(p).caption);
+        const auto add = [&](const fs::path& file, const std::vector<wingsmith::DomainWarning>& warnings) {
+            for (const auto& w : warnings)
+                lines.push_back(
+                    fileName(file) + ": " + aircraft + " " + w.field + " is " + w.value + ", expected " + w.expected);
+        };
+        const int groups = files.groupCount(p);
+        add(files.gunTablePath, wingsmith::outOfDomain(wingsmith::gunTableRowFields(), files.row(p), groups));
+        add(files.recordPaths[static_cast<std::size_t>(p)],
+            wingsmith::outOfDomain(wingsmith::fltRecordFields(), files.record(p), groups));
+    }
+}
+
+void checkLoadout(const fs::path& game, std::vector<std::string>& lines)
+{
+    const auto loadout = common::findNoCase(game, "loadout.dat");
+    if (!loadout)
+        return;
+    const ordnix::NameLists lists = ordnix::LoadLists(game);
+    // Read as bytes, not as Ordnix loads it: a code beyond the list also
+    // points past the file's option blocks, which LoadFile refuses.
+    const std::string bytes = common::readFileBytes(*loadout);
+    const ordnix::LoadoutImage image(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), loadout->filename());
+    for (const auto& w : ordnix::planeCodesOutsideList(image, lists.planes))
+        lines.push_back(fileName(*loadout) + ": record " + std::to_string(w.record) + " (position "
+            + std::to_string(w.position) + ") aircraft code is " + common::shownText(w.code) + ", beyond "
+            + lists.planes.fileName() + " (" + std::to_string(lists.planes.count()) + " aircraft)");
+}
+
+void checkMenus(const fs::path& game, std::vector<std::string>& lines)
+{
+    std::vector<fs::path> menus;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(game, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        std::string ext = it->path().extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (ext == ".mnu" && it->is_regular_file(ec))
+            menus.push_back(it->path());
+    }
+    std::sort(menus.begin(), menus.end());
+    for (const fs::path& menu : menus) {
+        const std::string bytes = common::readFileBytes(menu);
+        const auto contents
+            = menuwright::readMenuFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+        if (!contents)
+            continue; // not of the layout the programs write: diff names its bytes
+        for (std::size_t i : menuwright::buttonsOffScreen(*contents)) {
+            const auto& b = contents->buttons[i];
+            lines.push_back(common::shownText(fs::relative(menu, game, ec).generic_string()) + ": button "
+                + std::to_string(i + 1) + " reaches beyond the " + std::to_string(menuwright::kScreenWidth) + " x "
+                + std::to_string(menuwright::kScreenHeight) + " screen (L " + std::to_string(b.L) + ", T "
+                + std::to_string(b.T) + ", W " + std::to_string(b.W) + ", H " + std::to_string(b.H) + ")");
+        }
+    }
+}
+
+} // namespace
+
+std::vector<std::string> checkInstallation(const fs::path& game)
+{
+    std::vector<std::string> lines;
+    checkAircraft(game, lines);
+    checkLoadout(game, lines);
+    checkMenus(game, lines);
+    return lines;
+}
+
+int check(const CommandArguments& arguments)
+{
+    const fs::path game = toPath(arguments.positional(0));
+    std::error_code ec;
+    if (!fs::is_directory(game, ec))
+        throw Refusal(aboutFile(game, "File not found"));
+    const auto lines = checkInstallation(game);
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + '\n';
+    writeStandardOutput(text);
+    return lines.empty() ? 0 : 1;
+}
+
+} // namespace vantorcli

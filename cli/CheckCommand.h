@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/CommandArguments.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vantorcli {
+
+// The values of an installation the game does not know, one line each:
+// coded aircraft fields outside their lists, numbers outside their ranges,
+// loadout records whose aircraft is beyond planes.txt, menu buttons off the
+// 640 x 480 screen. Reads only.
+std::vector<std::string> checkInstallation(const std::filesystem::path& game);
+
+// vantor check GAME: those lines; exit 0 when there are none, 1 when there
+// are (nothing is refused or changed), 2 when the folder cannot be read.
+int check(const CommandArguments& arguments);
+
+} // namespace vantorcli
