@@ -6,6 +6,7 @@
 
 #include "wingsmith/core/AircraftFiles.h"
 #include "wingsmith/core/AircraftValues.h"
+#include "wingsmith/core/FieldCodes.h"
 #include "wingsmith/core/FieldText.h"
 #include "wingsmith/core/FlightImport.h"
 #include "wingsmith/core/FltRecord.h"
@@ -331,35 +332,19 @@ int flightImport(const CommandArguments& arguments)
 
 namespace {
 
-// Names of the coded values, as the pages' lists show them.
-std::string codeName(const std::string& fieldName, const std::string& text)
+// The name of a coded value, as the pages' lists show it.
+std::string codeNameOf(const RecordField& field, const std::string& text)
 {
-    static const std::array<const char*, 14> positions{"None", "Wing", "Nose", "Tail", "Top turret", "Rear Cabin",
-        "Top", "Ventral rear", "Ventral front", "Belly turret", "Left waist", "Right waist", "Nose flexible",
-        "Front turret"};
-    static const std::map<int, const char*> calibers{
-        {2, ".30 cal MG / 7.9mm MG"}, {4, ".50 cal MG / 13 mm MG"}, {12, "20 mm cannon"}, {24, "30 mm cannon"}};
-    static const std::array<const char*, 4> sounds{
-        ".30 cal MG / 7.9 mm MG", ".50 cal MG / 13 mm MG", "20 mm cannon", "30 mm cannon"};
-    const auto dot = fieldName.find('.');
-    const std::string last = dot == std::string::npos ? fieldName : fieldName.substr(dot + 1);
+    if (!field.codes)
+        return {};
     long long v = 0;
     try {
         v = std::stoll(text);
     } catch (const std::exception&) {
         return {};
     }
-    if (fieldName == "engineType")
-        return v == 0 ? "Prop" : v == 1 ? "Jet" : "";
-    if (last == "position" && v >= 0 && v < 14)
-        return positions[static_cast<std::size_t>(v)];
-    if (last == "caliber" && calibers.count(static_cast<int>(v)))
-        return calibers.at(static_cast<int>(v));
-    if (last == "sound" && v >= 0 && v < 4)
-        return sounds[static_cast<std::size_t>(v)];
-    if (last == "smoke")
-        return v == 0 ? "No" : v == 1 ? "Yes" : "";
-    return {};
+    const char* name = wingsmith::codeName(*field.codes, v);
+    return name ? name : "";
 }
 
 std::string patternName(const RecordField& field, std::span<const std::uint8_t> record)
@@ -405,7 +390,7 @@ int flightShow(const CommandArguments& arguments)
             line.resize(std::max<std::size_t>(line.size() + 1, 46), ' ');
             line += text;
             std::string name = f.field->type == FieldType::Bits ? patternName(*f.field, files.record(p))
-                                                                : codeName(f.field->name, text);
+                                                                : codeNameOf(*f.field, text);
             if (!name.empty())
                 line += " (" + name + ")";
             out += line + "\n";

@@ -68,6 +68,24 @@ TEST_F(CheckTest, NamesEachUnknownValueOnceAndChangesNothing)
     EXPECT_EQ(snapshot(game), before);
 }
 
+// flight show names a code from the same list check judges it by: a known
+// caliber by its name, an unknown one by its number alone.
+TEST_F(CheckTest, ShowNamesTheCodesCheckKnows)
+{
+    patchI16("DATA.CDF", gunGroupField(5, 4), 7);
+    patchI16("DATA.CDF", gunGroupField(5, 12 + 4), 24);
+    const auto run = vantor({"flight", "show", "game", "P-51D"});
+    ASSERT_TRUE(run.finished);
+    ASSERT_EQ(run.exitCode, 0) << run.standardError;
+    const auto line = [&](const std::string& label) {
+        const auto at = run.standardOutput.find("  " + label + " ");
+        return at == std::string::npos ? std::string()
+                                       : run.standardOutput.substr(at, run.standardOutput.find('\n', at) - at);
+    };
+    EXPECT_TRUE(line("Group 1 Caliber").ends_with(" 7")) << line("Group 1 Caliber");
+    EXPECT_TRUE(line("Group 2 Caliber").ends_with(" 24 (30 mm cannon)")) << line("Group 2 Caliber");
+}
+
 TEST_F(CheckTest, AFolderThatIsNotThereIsTrouble)
 {
     const auto run = vantor({"check", "no-such-game"});
