@@ -18,13 +18,16 @@ TEST_P(NonUtf8Name, ReachesTheFolder)
     fs::copy(game, work / "g\xff", fs::copy_options::recursive);
     QStringList plain;
     QString script = "exec \"$0\"";
+    const QStringList command = vantorCommand();
+    for (const QString& word : command.mid(1))
+        script += " \"" + word + "\"";
     for (QString a : GetParam()) {
         plain << QString(a).replace("G", "game");
         script += " \"" + a.replace("G", "$(printf 'g\\377')") + "\"";
     }
     const auto expected = vantor(plain);
     ASSERT_EQ(expected.exitCode, 0) << expected.standardError;
-    const auto run = common::runProgram("/bin/sh", work.path(), {"-c", script, VANTOR_EXE});
+    const auto run = common::runProgram("/bin/sh", work.path(), {"-c", script, command.constFirst()});
     EXPECT_EQ(run.exitCode, 0) << run.standardError;
     EXPECT_EQ(run.standardOutput, expected.standardOutput);
 }

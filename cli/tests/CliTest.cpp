@@ -277,8 +277,7 @@ TEST_F(Cli, SquadronAndBasesCommandsChangeTheirFiles)
 TEST_F(Cli, AFileSizeLimitLeavesTheEarlierReportWhole)
 {
     common::writeAllText(game / "Probewell.txt", "an earlier report\r\n");
-    const auto run = common::runProgramWithFileLimit(VANTOR_EXE, work.path(),
-        {"report", "game", "-o", "game/Probewell.txt"}, 1);
+    const auto run = runVantorWithFileLimit(work.path(), {"report", "game", "-o", "game/Probewell.txt"}, 1);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.standardError.find("Probewell.txt: Disk full"), std::string::npos) << run.standardError;
     EXPECT_EQ(common::readAllText(game / "Probewell.txt"), "an earlier report\r\n");

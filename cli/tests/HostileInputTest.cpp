@@ -122,9 +122,10 @@ TEST_P(HostileInput, IsRefusedInOneLineNamingTheFileAndChangesNothing)
         GTEST_SKIP() << "permission bits do not bind this user";
     const Snapshot before = snapshot(game);
 
-    const auto run = privileged ? common::runProgram(kSetpriv, work.path(),
-                         QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", VANTOR_EXE} + c.arguments)
-                                : vantor(c.arguments);
+    const auto run = privileged
+        ? common::runProgram(kSetpriv, work.path(),
+            QStringList{"--reuid=65534", "--regid=65534", "--clear-groups"} + vantorCommand() + c.arguments)
+        : vantor(c.arguments);
     EXPECT_EQ(run.exitCode, 1) << run.standardError;
     const auto shown = lines(run.standardError);
     ASSERT_EQ(shown.size(), 1u) << run.standardError.substr(0, 2000);

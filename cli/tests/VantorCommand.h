@@ -12,13 +12,24 @@ namespace vantorcli {
 // The vantor the tests drive: the one built beside them, or the command
 // VANTOR_COMMAND names, its words split at spaces (such as
 // "wine build-windows/cli/vantor.exe", to drive the Windows build).
+inline QStringList vantorCommand()
+{
+    const QStringList words = qEnvironmentVariable("VANTOR_COMMAND").split(' ', Qt::SkipEmptyParts);
+    return words.isEmpty() ? QStringList{VANTOR_EXE} : words;
+}
+
 inline common::ProgramRun runVantor(const std::filesystem::path& workingDir, const QStringList& arguments)
 {
-    QStringList words = qEnvironmentVariable("VANTOR_COMMAND").split(' ', Qt::SkipEmptyParts);
-    if (words.isEmpty())
-        return common::runProgram(VANTOR_EXE, workingDir, arguments);
-    const std::string program = words.takeFirst().toStdString();
-    return common::runProgram(program, workingDir, words + arguments);
+    const QStringList words = vantorCommand();
+    return common::runProgram(words.constFirst().toStdString(), workingDir, words.mid(1) + arguments);
+}
+
+inline common::ProgramRun runVantorWithFileLimit(
+    const std::filesystem::path& workingDir, const QStringList& arguments, int blocks)
+{
+    const QStringList words = vantorCommand();
+    return common::runProgramWithFileLimit(
+        words.constFirst().toStdString(), workingDir, words.mid(1) + arguments, blocks);
 }
 
 } // namespace vantorcli

@@ -34,8 +34,9 @@ protected:
     common::ProgramRun vantorShell(
         const QString& redirect, const QStringList& arguments, const QString& before = {}) const
     {
-        QStringList shell{"-c", before + " \"$0\" \"$@\" " + redirect, VANTOR_EXE};
-        return common::runProgram("/bin/sh", work.path(), shell + arguments);
+        const QStringList command = vantorCommand();
+        QStringList shell{"-c", before + " \"$0\" \"$@\" " + redirect};
+        return common::runProgram("/bin/sh", work.path(), shell + command + arguments);
     }
 
     // Every file under `dir` but the run backups, which are not the game's.
