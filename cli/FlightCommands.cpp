@@ -142,8 +142,10 @@ std::vector<ImportRow> rowsFromCsv(const std::string& text)
     } catch (const std::runtime_error& e) {
         throw FlightImportError(e.what());
     }
+    // Nothing at all is not a table of no changes: a command that failed
+    // before the pipe gives this.
     if (lines.empty())
-        return {};
+        throw FlightImportError("it is empty, so it has no column named aircraft");
     const auto& header = lines.front().fields;
     std::size_t aircraftColumn = header.size();
     std::set<std::string> columns;

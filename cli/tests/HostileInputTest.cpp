@@ -90,6 +90,7 @@ struct HostileCase {
     Setup setup;
     const char* named;                    // the file the message names
     const char* unreadableFile = nullptr; // a case of permission bits alone
+    int exitCode = 1;                     // diff and check: 2 is trouble
 };
 
 void PrintTo(const HostileCase& c, std::ostream* os)
@@ -107,6 +108,16 @@ const QStringList kList{"squadron", "list", "game/sqUK0001.dat"};
 const QStringList kSet{"squadron", "set", "game/sqUK0001.dat", "1", "Spitfire IX"};
 const QStringList kBases{"bases", "set", "game", "0", "1", "2", "3"};
 const QStringList kReport{"report", "game", "-o", "game/Probewell.txt"};
+const QStringList kExport{"flight", "export", "game"};
+const QStringList kShow{"flight", "show", "game", "P-51D"};
+const QStringList kDiff{"diff", "game", "other"};
+const QStringList kCheck{"check", "game"};
+const QStringList kLoadoutDiff{"loadout", "diff", "game/loadout.dat", "game/new.dat", "-o", "game/out.lox"};
+const QStringList kHangarMenu{
+    "menu", "make", "game/layout_hangar.txt", "--side", "hangar-us", "-o", "game/hangar01.mnu"};
+
+// Bytes no text file of the game holds.
+const std::string kBinary("\x01\xff\xfe\x00\x7f\x80garbage\x00\r\n\x1b[2J", 21);
 
 class HostileInput : public VantorRun, public ::testing::WithParamInterface<HostileCase> {};
 
@@ -126,7 +137,7 @@ TEST_P(HostileInput, IsRefusedInOneLineNamingTheFileAndChangesNothing)
         ? common::runProgram(kSetpriv, work.path(),
             QStringList{"--reuid=65534", "--regid=65534", "--clear-groups"} + vantorCommand() + c.arguments)
         : vantor(c.arguments);
-    EXPECT_EQ(run.exitCode, 1) << run.standardError;
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.standardError;
     const auto shown = lines(run.standardError);
     ASSERT_EQ(shown.size(), 1u) << run.standardError.substr(0, 2000);
     EXPECT_LT(shown[0].size(), 200u) << shown[0].substr(0, 2000);
@@ -193,7 +204,86 @@ INSTANTIATE_TEST_SUITE_P(Cases, HostileInput,
             both(text("game/Probewell.txt", "old"), readOnly("game/Probewell.txt")), "Probewell.txt"},
         HostileCase{"ReportTargetIsAFolder", kReport, folder("game/Probewell.txt"), "Probewell.txt"},
         HostileCase{"FlightArchiveCutShort", {"flight", "export", "game"}, cut("game/FLT.CDF", 300), "FLT.CDF"},
-        HostileCase{"GunArchiveCutShort", {"flight", "export", "game"}, cut("game/DATA.CDF", 300), "DATA.CDF"}),
+        HostileCase{"GunArchiveCutShort", {"flight", "export", "game"}, cut("game/DATA.CDF", 300), "DATA.CDF"},
+        HostileCase{"ImportTableBinary", kImport, text("table.csv", kBinary), "table.csv"},
+        HostileCase{"ImportTableEmpty", kImport, text("table.csv", ""), "table.csv"},
+        HostileCase{"ImportTableUnknownColumn", kImport, text("table.csv", "aircraft,noSuchField\r\nP-51D,1\r\n"),
+            "noSuchField"},
+        HostileCase{
+            "ImportTableSemicolons", kImport, text("table.csv", "aircraft;emptyMass\r\nP-51D;3500\r\n"), "table.csv"},
+        HostileCase{"ImportJsonNotAList", kImport, text("table.csv", "{\"aircraft\": 1}"), "table.csv"},
+        HostileCase{"ImportGameMissing", {"flight", "import", "table.csv", "nogame"}, [](const fs::path&) {}, "nogame"},
+        HostileCase{
+            "ImportGameIsAFile", {"flight", "import", "table.csv", "table.csv"}, [](const fs::path&) {}, "table.csv"},
+        HostileCase{"ImportFlightArchiveMissing", kImport, missing("game/FLT.CDF"), "FLT.CDF"},
+        HostileCase{"ImportGunArchiveMissing", kImport, missing("game/DATA.CDF"), "DATA.CDF"},
+        HostileCase{"ImportFlightArchiveCutShort", kImport, cut("game/FLT.CDF", 300), "FLT.CDF"},
+        HostileCase{"ImportGunArchiveCutShort", kImport, cut("game/DATA.CDF", 300), "DATA.CDF"},
+        HostileCase{"ImportFlightArchiveIsAFolder", kImport, folder("game/FLT.CDF"), "FLT.CDF"},
+        HostileCase{"ImportGunTableIsAFolder", kImport, folder("game/planes.dat"), "planes.dat"},
+        HostileCase{"ImportRecordIsAFolder", kImport, folder("game/P51D.FLT"), "P51D.FLT"},
+
+        HostileCase{"ExportGameMissing", {"flight", "export", "nogame"}, [](const fs::path&) {}, "nogame"},
+        HostileCase{"ExportFlightArchiveMissing", kExport, missing("game/FLT.CDF"), "FLT.CDF"},
+        HostileCase{"ExportGunArchiveMissing", kExport, missing("game/DATA.CDF"), "DATA.CDF"},
+        HostileCase{"ExportGunTableCutShort", kExport, text("game/planes.dat", "short"), "planes.dat"},
+        HostileCase{"ExportGunTableIsAFolder", kExport, folder("game/planes.dat"), "planes.dat"},
+        HostileCase{"ExportRecordIsAFolder", kExport, folder("game/P51D.FLT"), "P51D.FLT"},
+        HostileCase{"ShowFlightArchiveCutShort", kShow, cut("game/FLT.CDF", 300), "FLT.CDF"},
+        HostileCase{"ShowRecordCutShort", kShow, text("game/P51D.FLT", "short"), "P51D.FLT"},
+
+        HostileCase{"DiffOtherMissing", kDiff, [](const fs::path&) {}, "other", nullptr, 2},
+        HostileCase{"DiffOtherIsAFile", {"diff", "game", "table.csv"}, [](const fs::path&) {}, "table.csv", nullptr, 2},
+        HostileCase{"CheckGameMissing", {"check", "nogame"}, [](const fs::path&) {}, "nogame", nullptr, 2},
+        HostileCase{"CheckFlightArchiveCutShort", kCheck, cut("game/FLT.CDF", 300), "FLT.CDF", nullptr, 2},
+        HostileCase{"CheckGunArchiveMissing", kCheck, missing("game/DATA.CDF"), "DATA.CDF", nullptr, 2},
+        HostileCase{"CheckLoadoutIsAFolder", kCheck, folder("game/loadout.dat"), "loadout.dat", nullptr, 2},
+
+        HostileCase{"ScriptBinary", kApply, text("game/edit.lox", kBinary), "edit.lox"},
+        HostileCase{"ScriptPositionBeyondTheFile", kApply, text("game/edit.lox", "999999\r\n4\r\n"), "edit.lox"},
+        HostileCase{"ScriptValueNotAByte", kApply, text("game/edit.lox", "9\r\n999\r\n"), "edit.lox"},
+        HostileCase{"ScriptUnreadable", kApply, unreadable("game/edit.lox"), "edit.lox", "game/edit.lox"},
+        HostileCase{"ApplyLoadoutMissing", kApply, missing("game/loadout.dat"), "loadout.dat"},
+        HostileCase{"LoadoutDiffOldMissing", kLoadoutDiff,
+            both(copied("game/loadout.dat", "game/new.dat"), missing("game/loadout.dat")), "loadout.dat"},
+        HostileCase{"LoadoutDiffNewIsAFolder", kLoadoutDiff, folder("game/new.dat"), "new.dat is a folder"},
+        HostileCase{"LoadoutDiffTargetReadOnly", kLoadoutDiff,
+            both(copied("game/loadout.dat", "game/new.dat"),
+                both(text("game/out.lox", "old"), readOnly("game/out.lox"))),
+            "out.lox"},
+        HostileCase{"LoadoutDiffTargetIsAFolder", kLoadoutDiff,
+            both(copied("game/loadout.dat", "game/new.dat"), folder("game/out.lox")), "out.lox"},
+
+        HostileCase{
+            "LayoutUnreadable", kMenu, unreadable("game/layout_usa.txt"), "layout_usa.txt", "game/layout_usa.txt"},
+        HostileCase{"LayoutBinary", kMenu, text("game/layout_usa.txt", kBinary), "layout_usa.txt"},
+        HostileCase{"HangarLayoutMissing", kHangarMenu, missing("game/layout_hangar.txt"), "layout_hangar.txt"},
+
+        HostileCase{"ModelBinary", kNormals, text("game/box.3dz", kBinary), "box.3dz"},
+        HostileCase{"ModelEmpty", kNormals, text("game/box.3dz", ""), "box.3dz"},
+        HostileCase{"NormalsTargetIsAFolder", kNormals, folder("game/box.txt"), "box.txt"},
+
+        HostileCase{
+            "SquadronSetUnreadable", kSet, unreadable("game/sqUK0001.dat"), "sqUK0001.dat", "game/sqUK0001.dat"},
+        HostileCase{"PlaneListUnreadable", kSet, unreadable("game/planes.txt"), "planes.txt", "game/planes.txt"},
+
+        HostileCase{"AirbaseListBinary", kBases, text("game/airbase.txt", kBinary), "airbase.txt"},
+        HostileCase{"AirbaseListUnreadable", kBases, unreadable("game/airbase.txt"), "airbase.txt", "game/airbase.txt"},
+        HostileCase{"MasterCopyIsAFolder", kBases, folder("game/airfield.bak"), "airfield.bak"},
+        HostileCase{
+            "BasesGameMissing", {"bases", "set", "nogame", "0", "1", "2", "3"}, [](const fs::path&) {}, "nogame"},
+
+        HostileCase{"ReportGameMissing", {"report", "nogame"}, [](const fs::path&) {}, "nogame"},
+        HostileCase{"ReportGameIsAFile", {"report", "game/loadout.dat"}, [](const fs::path&) {}, "loadout.dat"},
+        HostileCase{"ReportTargetInAMissingFolder", {"report", "game", "-o", "game/no/such/Probewell.txt"},
+            [](const fs::path&) {}, "Probewell.txt"},
+        HostileCase{"MenuTargetInAMissingFolder",
+            {"menu", "make", "game/layout_usa.txt", "--side", "usa", "-o", "game/no/such/picplna.mnu"},
+            [](const fs::path&) {}, "picplna.mnu"},
+        HostileCase{
+            "ShowUnknownAircraftFile", {"flight", "show", "game", "P-51D"}, folder("game/planes.dat"), "planes.dat"},
+        HostileCase{"SquadronNameWithAnEscape", {"squadron", "list", "game/sq\x1b[2J.dat"}, [](const fs::path&) {},
+            "sq\\x1B[2J.dat: File not found"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

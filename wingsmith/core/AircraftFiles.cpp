@@ -98,7 +98,13 @@ AircraftFiles readAircraftFiles(const std::string& resourcePath)
     if (isFile(files.gunTablePath)) {
         files.gunTable = readWhole(files.gunTablePath, kGunTableRowsEnd);
     } else {
-        files.gunTable = readPart(gameFile(resourcePath, kDataCdfName), kDataCdfGunTable, kGunTableSize);
+        const auto dataCdf = gameFile(resourcePath, kDataCdfName);
+        // Neither the loose file nor its archive: say both, not only the
+        // archive's lower-case lookup name.
+        if (!isFile(dataCdf) && !std::filesystem::exists(dataCdf, ec))
+            throw IoError(IoFailure::FileNotFound, 0, files.gunTablePath)
+                .withSentence("planes.dat: File not found (no loose file, and no DATA.CDF to take it from)");
+        files.gunTable = readPart(dataCdf, kDataCdfGunTable, kGunTableSize);
         files.gunTableFromArchive = true;
     }
 
@@ -114,7 +120,9 @@ AircraftFiles readAircraftFiles(const std::string& resourcePath)
                 kFltCdfRecords + FltRecord::kSize * static_cast<std::uint64_t>(row.archiveIndex), FltRecord::kSize);
             files.recordFromArchive[idx] = true;
         } else {
-            throw IoError(IoFailure::FileNotFound, 0, files.recordPaths[idx]);
+            throw IoError(IoFailure::FileNotFound, 0, files.recordPaths[idx])
+                .withSentence(
+                    std::string(row.fltName) + ": File not found (no loose file, and no FLT.CDF to take it from)");
         }
     }
     return files;
