@@ -54,7 +54,8 @@ std::string wrapped(const std::string& names, std::size_t width, const std::stri
     const std::size_t length = description.size();
     std::size_t lineStart = 0;
     std::size_t x = 0;
-    std::optional<std::size_t> lastBreakable;
+    // npos: none yet (an optional here trips GCC's -Os uninitialised warning).
+    std::size_t lastBreakable = std::string::npos;
     for (std::size_t i = 0; i < length; ++i) {
         ++x;
         const char c = description[i];
@@ -62,10 +63,10 @@ std::string wrapped(const std::string& names, std::size_t width, const std::stri
             lastBreakable = i;
         std::optional<std::size_t> breakAt;
         std::size_t nextLineStart = 0;
-        if (x > max && lastBreakable) {
-            breakAt = *lastBreakable;
-            nextLineStart = *lastBreakable + 1;
-        } else if ((x > max - 1 && !lastBreakable) || i == length - 1) {
+        if (x > max && lastBreakable != std::string::npos) {
+            breakAt = lastBreakable;
+            nextLineStart = lastBreakable + 1;
+        } else if ((x > max - 1 && lastBreakable == std::string::npos) || i == length - 1) {
             breakAt = i + 1;
             nextLineStart = i + 1;
         } else if (c == '\n') {
@@ -77,7 +78,7 @@ std::string wrapped(const std::string& names, std::size_t width, const std::stri
             section.resize(std::max(section.size(), width), ' ');
             text += indentation + section + ' ' + description.substr(lineStart, *breakAt - lineStart) + '\n';
             x = 0;
-            lastBreakable.reset();
+            lastBreakable = std::string::npos;
             lineStart = nextLineStart;
             if (lineStart < length && std::isspace(static_cast<unsigned char>(description[lineStart])))
                 ++lineStart; // no line starts with a space
