@@ -4,6 +4,7 @@
 
 #include "CommandLine.h"
 
+#include "common/core/SystemCalls.h"
 #include "common/core/Utf8.h"
 
 #include <windows.h>
@@ -11,8 +12,6 @@
 #include <shellapi.h>
 
 #include <cstdio>
-#include <fcntl.h>
-#include <io.h>
 
 namespace vantorcli {
 
@@ -45,8 +44,7 @@ std::string utf8Text(const wchar_t* text)
 
 std::vector<std::string> programArguments(int, char**)
 {
-    for (FILE* stream : {stdin, stdout, stderr})
-        _setmode(_fileno(stream), _O_BINARY);
+    common::sys::useBinaryStandardStreams();
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;

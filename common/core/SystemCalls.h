@@ -77,6 +77,9 @@ std::uint64_t size(int fd, const std::filesystem::path& shown);
 // Reads to the end, so that a pipe or /dev/stdin gives what was sent.
 std::vector<std::uint8_t> readWhole(const std::filesystem::path& path, const std::filesystem::path& shown);
 std::vector<std::uint8_t> readStandardInput();
+// Standard input, output and error carry bytes as they are: on Windows the
+// C runtime would otherwise turn line ends into CR LF and stop at ^Z.
+void useBinaryStandardStreams();
 
 // Clean-up after a failure: never throws, never counted.
 void closeQuietly(int fd);

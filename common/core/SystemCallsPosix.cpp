@@ -326,6 +326,10 @@ std::vector<std::uint8_t> readStandardInput()
     return readToEnd(0, 0, "-");
 }
 
+void useBinaryStandardStreams()
+{
+}
+
 void closeQuietly(int fd)
 {
     if (fd >= 0)

@@ -15,6 +15,9 @@
 #include <random>
 #include <string>
 
+#include <cstdio>
+
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -425,6 +428,12 @@ std::vector<std::uint8_t> readWhole(const fs::path& path, const fs::path& shown)
 std::vector<std::uint8_t> readStandardInput()
 {
     return readToEnd(GetStdHandle(STD_INPUT_HANDLE), 0, "-");
+}
+
+void useBinaryStandardStreams()
+{
+    for (FILE* stream : {stdin, stdout, stderr})
+        _setmode(_fileno(stream), _O_BINARY);
 }
 
 void closeQuietly(int fd)
