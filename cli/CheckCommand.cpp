@@ -1,6 +1,7 @@
 #include "cli/CheckCommand.h"
 
 #include "cli/CommandLine.h"
+#include "cli/InstallationFiles.h"
 
 #include "menuwright/menufile/MenuFileReader.h"
 #include "menuwright/menufile/ScreenCheck.h"
@@ -13,11 +14,6 @@
 
 #include "common/core/FileLookup.h"
 #include "common/core/ShownText.h"
-#include "common/core/TextLines.h"
-
-#include <algorithm>
-#include <cctype>
-#include <span>
 
 namespace vantorcli {
 
@@ -55,8 +51,7 @@ void checkLoadout(const fs::path& game, std::vector<std::string>& lines)
     const ordnix::NameLists lists = ordnix::LoadLists(game);
     // Read as bytes, not as Ordnix loads it: a code beyond the list also
     // points past the file's option blocks, which LoadFile refuses.
-    const std::string bytes = common::readFileBytes(*loadout);
-    const ordnix::LoadoutImage image(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), loadout->filename());
+    const ordnix::LoadoutImage image(readBytes(*loadout), loadout->filename());
     for (const auto& w : ordnix::planeCodesOutsideList(image, lists.planes))
         lines.push_back(fileName(*loadout) + ": record " + std::to_string(w.record) + " (position "
             + std::to_string(w.position) + ") aircraft code is " + common::shownText(w.code) + ", beyond "
@@ -65,28 +60,18 @@ void checkLoadout(const fs::path& game, std::vector<std::string>& lines)
 
 void checkMenus(const fs::path& game, std::vector<std::string>& lines)
 {
-    std::vector<fs::path> menus;
-    std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(game, ec); !ec && it != fs::recursive_directory_iterator();
-         it.increment(ec)) {
-        std::string ext = it->path().extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-        if (ext == ".mnu" && it->is_regular_file(ec))
-            menus.push_back(it->path());
-    }
-    std::sort(menus.begin(), menus.end());
-    for (const fs::path& menu : menus) {
-        const std::string bytes = common::readFileBytes(menu);
-        const auto contents
-            = menuwright::readMenuFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    for (const auto& [key, name] : listInstallationFiles(game)) {
+        if (!key.ends_with(".mnu"))
+            continue;
+        const auto contents = menuwright::readMenuFile(readBytes(game / name));
         if (!contents)
             continue; // not of the layout the programs write: diff names its bytes
         for (std::size_t i : menuwright::buttonsOffScreen(*contents)) {
             const auto& b = contents->buttons[i];
-            lines.push_back(common::shownText(fs::relative(menu, game, ec).generic_string()) + ": button "
-                + std::to_string(i + 1) + " reaches beyond the " + std::to_string(menuwright::kScreenWidth) + " x "
-                + std::to_string(menuwright::kScreenHeight) + " screen (L " + std::to_string(b.L) + ", T "
-                + std::to_string(b.T) + ", W " + std::to_string(b.W) + ", H " + std::to_string(b.H) + ")");
+            lines.push_back(common::shownText(name) + ": button " + std::to_string(i + 1) + " reaches beyond the "
+                + std::to_string(menuwright::kScreenWidth) + " x " + std::to_string(menuwright::kScreenHeight)
+                + " screen (L " + std::to_string(b.L) + ", T " + std::to_string(b.T) + ", W " + std::to_string(b.W)
+                + ", H " + std::to_string(b.H) + ")");
         }
     }
 }

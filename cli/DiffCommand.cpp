@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "JsonText.h"
+#include "cli/InstallationFiles.h"
 
 #include "menuwright/menufile/MenuFileReader.h"
 #include "ordnix/core/LoadoutFieldPositions.h"
@@ -21,7 +22,6 @@
 
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
-#include "common/core/ScratchFiles.h"
 #include "common/core/TextLines.h"
 
 #include <algorithm>
@@ -48,42 +48,14 @@ struct Difference {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes readBytes(const fs::path& path)
-{
-    const std::string text = common::readFileBytes(path);
-    return Bytes(text.begin(), text.end());
-}
-
-// Every regular file below `root`, by its relative path in lower case. The
-// tools' own Backups/ folder holds copies, not the installation, and the
-// file layer's scratch files are its own passing state: both left out.
-std::map<std::string, std::string> listFiles(const fs::path& root)
-{
-    std::map<std::string, std::string> files;
-    std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
-         it.increment(ec)) {
-        if (it.depth() == 0 && it->is_directory(ec) && lowerCase(it->path().filename().string()) == "backups") {
-            it.disable_recursion_pending();
-            continue;
-        }
-        if (it->is_regular_file(ec) && !common::isScratchFileName(it->path().filename().string()))
-            files.emplace(lowerCase(fs::relative(it->path(), root).generic_string()),
-                fs::relative(it->path(), root).generic_string());
-    }
-    if (ec)
-        throw common::IoError::fromErrno(ec.value(), root);
-    return files;
-}
-
 class Comparison {
 public:
     Comparison(fs::path a, fs::path b) : a_(std::move(a)), b_(std::move(b)) {}
 
     std::vector<Difference> run()
     {
-        const auto filesA = listFiles(a_);
-        const auto filesB = listFiles(b_);
+        const auto filesA = listInstallationFiles(a_);
+        const auto filesB = listInstallationFiles(b_);
         compareAircraft();
         for (const auto& [key, name] : filesA)
             if (!filesB.count(key))

@@ -51,6 +51,10 @@ TEST_F(CheckTest, NamesEachUnknownValueOnceAndChangesNothing)
     hangar.rows[1] = {menuwright::HangarLayout::defaultCaptions()[1], "601", "0", "40", "10"};
     std::filesystem::create_directories(game / "Menus");
     menuwright::writeHangarFile(game / "Menus" / "hangar01.mnu", hangar);
+    // A backed-up copy is not the installation: it is not listed.
+    const auto backup = game / "Backups" / "vantor-20260101-000000" / "Menus";
+    std::filesystem::create_directories(backup);
+    std::filesystem::copy_file(game / "Menus" / "hangar01.mnu", backup / "hangar01.mnu");
     const Snapshot before = snapshot(game);
 
     const auto run = vantor({"check", "game"});

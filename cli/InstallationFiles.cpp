@@ -1,0 +1,38 @@
+#include "cli/InstallationFiles.h"
+
+#include "cli/CommandLine.h"
+
+#include "common/core/IoError.h"
+#include "common/core/ScratchFiles.h"
+#include "common/core/TextLines.h"
+
+namespace vantorcli {
+
+namespace fs = std::filesystem;
+
+std::map<std::string, std::string> listInstallationFiles(const fs::path& root)
+{
+    std::map<std::string, std::string> files;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        if (it.depth() == 0 && it->is_directory(ec) && lowerCase(it->path().filename().string()) == "backups") {
+            it.disable_recursion_pending();
+            continue;
+        }
+        if (it->is_regular_file(ec) && !common::isScratchFileName(it->path().filename().string()))
+            files.emplace(lowerCase(fs::relative(it->path(), root).generic_string()),
+                fs::relative(it->path(), root).generic_string());
+    }
+    if (ec)
+        throw common::IoError::fromErrno(ec.value(), root);
+    return files;
+}
+
+std::vector<std::uint8_t> readBytes(const fs::path& path)
+{
+    const std::string text = common::readFileBytes(path);
+    return {text.begin(), text.end()};
+}
+
+} // namespace vantorcli

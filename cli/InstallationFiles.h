@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vantorcli {
+
+// Every regular file of an installation below `root`, by its relative path
+// in lower case, mapped to that path as spelt on disk. The tools' own
+// Backups/ folder holds copies, not the installation, and the file layer's
+// scratch files are its own passing state: both left out. Throws IoError
+// when the folder cannot be walked.
+std::map<std::string, std::string> listInstallationFiles(const std::filesystem::path& root);
+
+// A file's bytes, read to its end.
+std::vector<std::uint8_t> readBytes(const std::filesystem::path& path);
+
+} // namespace vantorcli
