@@ -48,12 +48,18 @@ std::vector<AnyField> allFields()
     return fields;
 }
 
+// The bytes that hold a field of an aircraft.
+std::span<const std::uint8_t> bytesOf(const AircraftFiles& files, int p, const AnyField& f)
+{
+    return f.gunTable ? files.row(p) : files.record(p);
+}
+
 // The text of a field for an aircraft; empty when its gun group is not in use.
 std::string valueOf(const AircraftFiles& files, int p, const AnyField& f)
 {
     if (!fieldInUse(*f.field, files.groupCount(p)))
         return {};
-    return fieldText(f.gunTable ? files.row(p) : files.record(p), *f.field);
+    return fieldText(bytesOf(files, p, f), *f.field);
 }
 
 int positionArgument(const std::string& name)
@@ -335,17 +341,9 @@ int flightImport(const CommandArguments& arguments)
 namespace {
 
 // The name of a coded value, as the pages' lists show it.
-std::string codeNameOf(const RecordField& field, const std::string& text)
+std::string codeNameOf(const RecordField& field, std::span<const std::uint8_t> bytes)
 {
-    if (!field.codes)
-        return {};
-    long long v = 0;
-    try {
-        v = std::stoll(text);
-    } catch (const std::exception&) {
-        return {};
-    }
-    const char* name = wingsmith::codeName(*field.codes, v);
+    const char* name = field.codes ? wingsmith::codeName(*field.codes, fieldInteger(bytes, field)) : nullptr;
     return name ? name : "";
 }
 
@@ -392,7 +390,7 @@ int flightShow(const CommandArguments& arguments)
             line.resize(std::max<std::size_t>(line.size() + 1, 46), ' ');
             line += text;
             std::string name = f.field->type == FieldType::Bits ? patternName(*f.field, files.record(p))
-                                                                : codeNameOf(*f.field, text);
+                                                                : codeNameOf(*f.field, bytesOf(files, p, f));
             if (!name.empty())
                 line += " (" + name + ")";
             out += line + "\n";

@@ -1,30 +1,12 @@
 #include "wingsmith/core/DomainCheck.h"
 
+#include "wingsmith/core/AircraftFiles.h"
+#include "wingsmith/core/FieldCodes.h"
 #include "wingsmith/core/FieldText.h"
-
-#include "common/core/LittleEndian.h"
 
 namespace wingsmith {
 
 namespace {
-
-std::int64_t integerAt(std::span<const std::uint8_t> record, const RecordField& field)
-{
-    switch (field.type) {
-    case FieldType::UInt8:
-        return record[field.offset];
-    case FieldType::Int16:
-        return common::le::getI16(record, field.offset);
-    case FieldType::UInt16:
-        return common::le::getU16(record, field.offset);
-    case FieldType::Int32:
-        return common::le::getI32(record, field.offset);
-    case FieldType::Float:
-    case FieldType::Bits:
-        break;
-    }
-    return 0;
-}
 
 std::string listOf(const std::vector<FieldCode>& codes)
 {
@@ -43,14 +25,11 @@ std::vector<DomainWarning> outOfDomain(
     for (const RecordField& field : fields) {
         if (field.type == FieldType::Float || field.type == FieldType::Bits)
             continue; // any pattern is a number the game reads
-        if (field.gunGroup > gunGroupCount || field.offset + fieldWidth(field.type) > record.size())
+        if (!fieldInUse(field, gunGroupCount) || field.offset + fieldWidth(field.type) > record.size())
             continue;
-        const std::int64_t value = integerAt(record, field);
+        const std::int64_t value = fieldInteger(record, field);
         if (field.codes) {
-            bool known = false;
-            for (const FieldCode& code : *field.codes)
-                known = known || code.value == value;
-            if (!known)
+            if (codeIndex(*field.codes, value) < 0)
                 warnings.push_back({field.name, fieldText(record, field), listOf(*field.codes)});
         } else if (value < field.minimum || value > field.maximum) {
             warnings.push_back({field.name, fieldText(record, field),

@@ -116,20 +116,27 @@ float exactFloatFromText(std::string_view text)
 
 std::string fieldText(std::span<const std::uint8_t> record, const RecordField& field)
 {
+    if (field.type == FieldType::Float || field.type == FieldType::Bits)
+        return exactFloatText(le::getF32(record, field.offset));
+    return std::to_string(fieldInteger(record, field));
+}
+
+std::int64_t fieldInteger(std::span<const std::uint8_t> record, const RecordField& field)
+{
     switch (field.type) {
+    case FieldType::Int16:
+        return le::getI16(record, field.offset);
+    case FieldType::UInt16:
+        return le::getU16(record, field.offset);
+    case FieldType::Int32:
+        return le::getI32(record, field.offset);
+    case FieldType::UInt8:
+        return le::getU8(record, field.offset);
     case FieldType::Float:
     case FieldType::Bits:
-        return exactFloatText(le::getF32(record, field.offset));
-    case FieldType::Int16:
-        return std::to_string(le::getI16(record, field.offset));
-    case FieldType::UInt16:
-        return std::to_string(le::getU16(record, field.offset));
-    case FieldType::Int32:
-        return std::to_string(le::getI32(record, field.offset));
-    case FieldType::UInt8:
-        return std::to_string(le::getU8(record, field.offset));
+        break;
     }
-    return {};
+    return 0;
 }
 
 std::vector<std::uint8_t> fieldBytes(std::string_view text, const RecordField& field)

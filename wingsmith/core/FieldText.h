@@ -25,6 +25,9 @@ public:
 // bit pattern.
 std::string fieldText(std::span<const std::uint8_t> record, const RecordField& field);
 
+// An integer field's value in `record`; 0 for a float field.
+std::int64_t fieldInteger(std::span<const std::uint8_t> record, const RecordField& field);
+
 // The bytes the text stands for in that field. Integers take an optional
 // sign and decimal digits and must lie in the field's range; floats take
 // the forms above and any decimal a float can hold. Throws FieldValueError.
