@@ -1,6 +1,7 @@
 #include "ordnix/core/PlaneCodeCheck.h"
 
 #include "ordnix/core/LoadoutLayout.h"
+#include "ordnix/core/ValueText.h"
 
 #include <string>
 
@@ -12,13 +13,10 @@ std::vector<PlaneCodeWarning> planeCodesOutsideList(const LoadoutImage& image, c
     if (planes.count() == 0)
         return warnings;
     for (std::size_t i = 0; i < kRecordCount && image.contains(RecordStart(i)); ++i) {
+        // Read as the record list names it, so that what is flagged here
+        // is what the editor shows as "(code N)".
         const std::string text = image.currentText(RecordStart(i));
-        double code = -1;
-        try {
-            code = std::stod(text);
-        } catch (const std::exception&) {
-        }
-        if (!planes.hasCode(code))
+        if (!planes.hasCode(LeadingNumber(text)))
             warnings.push_back({i + 1, RecordStart(i), text});
     }
     return warnings;
