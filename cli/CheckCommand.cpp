@@ -1,7 +1,7 @@
 #include "cli/CheckCommand.h"
 
 #include "cli/CommandLine.h"
-#include "cli/InstallationFiles.h"
+#include "mods/core/InstallationFiles.h"
 
 #include "menuwright/menufile/MenuFileReader.h"
 #include "menuwright/menufile/ScreenCheck.h"
@@ -51,7 +51,7 @@ void checkLoadout(const fs::path& game, std::vector<std::string>& lines)
     const ordnix::NameLists lists = ordnix::LoadLists(game);
     // Read as bytes, not as Ordnix loads it: a code beyond the list also
     // points past the file's option blocks, which LoadFile refuses.
-    const ordnix::LoadoutImage image(readBytes(*loadout), loadout->filename());
+    const ordnix::LoadoutImage image(mods::readBytes(*loadout), loadout->filename());
     for (const auto& w : ordnix::planeCodesOutsideList(image, lists.planes))
         lines.push_back(fileName(*loadout) + ": record " + std::to_string(w.record) + " (position "
             + std::to_string(w.position) + ") aircraft code is " + common::shownText(w.code) + ", beyond "
@@ -60,10 +60,10 @@ void checkLoadout(const fs::path& game, std::vector<std::string>& lines)
 
 void checkMenus(const fs::path& game, std::vector<std::string>& lines)
 {
-    for (const auto& [key, name] : listInstallationFiles(game)) {
+    for (const auto& [key, name] : mods::listInstallationFiles(game)) {
         if (!key.ends_with(".mnu"))
             continue;
-        const auto contents = menuwright::readMenuFile(readBytes(game / name));
+        const auto contents = menuwright::readMenuFile(mods::readBytes(game / name));
         if (!contents)
             continue; // not of the layout the programs write: diff names its bytes
         for (std::size_t i : menuwright::buttonsOffScreen(*contents)) {

@@ -19,14 +19,6 @@ int standardOutputErrno = 0;
 
 } // namespace
 
-std::string lowerCase(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 bool isStandardStream(const std::filesystem::path& path)
 {
     return path == "-";

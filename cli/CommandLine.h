@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/core/FileLookup.h"
+
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -26,8 +28,7 @@ public:
 // toPath() turns back into the very UTF-16.
 std::filesystem::path toPath(const std::string& argument);
 
-// A word as typed in any letter case, for the words options take.
-std::string lowerCase(std::string text);
+using common::lowerCase;
 
 // "-" names standard input or, after -o, standard output.
 bool isStandardStream(const std::filesystem::path& path);

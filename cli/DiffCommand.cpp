@@ -2,7 +2,7 @@
 
 #include "CommandLine.h"
 #include "JsonText.h"
-#include "cli/InstallationFiles.h"
+#include "mods/core/InstallationFiles.h"
 
 #include "menuwright/menufile/MenuFileReader.h"
 #include "ordnix/core/LoadoutFieldPositions.h"
@@ -54,8 +54,8 @@ public:
 
     std::vector<Difference> run()
     {
-        const auto filesA = listInstallationFiles(a_);
-        const auto filesB = listInstallationFiles(b_);
+        const auto filesA = mods::listInstallationFiles(a_);
+        const auto filesB = mods::listInstallationFiles(b_);
         compareAircraft();
         for (const auto& [key, name] : filesA)
             if (!filesB.count(key))
@@ -123,8 +123,8 @@ private:
 
     void compareFile(const std::string& key, const std::string& nameA, const std::string& nameB)
     {
-        const Bytes a = readBytes(a_ / nameA);
-        const Bytes b = readBytes(b_ / nameB);
+        const Bytes a = mods::readBytes(a_ / nameA);
+        const Bytes b = mods::readBytes(b_ / nameB);
         if (a == b)
             return;
         const std::string base = lowerCase(fs::path(key).filename().string());

@@ -71,6 +71,14 @@ bool sameFile(const fs::path& a, const fs::path& b)
     return x.exists && y.exists && x.device == y.device && x.inode == y.inode;
 }
 
+std::string lowerCase(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 bool equalsNoCase(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

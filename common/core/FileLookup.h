@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace common {
@@ -24,5 +25,8 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // ASCII case-insensitive comparison, as the game's file names are ASCII.
 bool equalsNoCase(std::string_view a, std::string_view b);
+
+// The name in ASCII lower case, as names are compared.
+std::string lowerCase(std::string text);
 
 } // namespace common

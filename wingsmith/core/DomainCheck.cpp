@@ -18,23 +18,30 @@ std::string listOf(const std::vector<FieldCode>& codes)
 
 } // namespace
 
+std::optional<DomainWarning> fieldOutOfDomain(const RecordField& field, std::span<const std::uint8_t> record)
+{
+    if (field.type == FieldType::Float || field.type == FieldType::Bits)
+        return std::nullopt; // any pattern is a number the game reads
+    const std::int64_t value = fieldInteger(record, field);
+    if (field.codes) {
+        if (codeIndex(*field.codes, value) < 0)
+            return DomainWarning{field.name, fieldText(record, field), listOf(*field.codes)};
+    } else if (value < field.minimum || value > field.maximum) {
+        return DomainWarning{field.name, fieldText(record, field),
+            std::to_string(field.minimum) + " to " + std::to_string(field.maximum)};
+    }
+    return std::nullopt;
+}
+
 std::vector<DomainWarning> outOfDomain(
     const std::vector<RecordField>& fields, std::span<const std::uint8_t> record, int gunGroupCount)
 {
     std::vector<DomainWarning> warnings;
     for (const RecordField& field : fields) {
-        if (field.type == FieldType::Float || field.type == FieldType::Bits)
-            continue; // any pattern is a number the game reads
         if (!fieldInUse(field, gunGroupCount) || field.offset + fieldWidth(field.type) > record.size())
             continue;
-        const std::int64_t value = fieldInteger(record, field);
-        if (field.codes) {
-            if (codeIndex(*field.codes, value) < 0)
-                warnings.push_back({field.name, fieldText(record, field), listOf(*field.codes)});
-        } else if (value < field.minimum || value > field.maximum) {
-            warnings.push_back({field.name, fieldText(record, field),
-                std::to_string(field.minimum) + " to " + std::to_string(field.maximum)});
-        }
+        if (auto warning = fieldOutOfDomain(field, record))
+            warnings.push_back(std::move(*warning));
     }
     return warnings;
 }

@@ -2,6 +2,8 @@
 
 #include "RecordField.h"
 
+#include "common/core/FieldValueError.h"
+
 #include <cstdint>
 #include <span>
 #include <stdexcept>
@@ -11,12 +13,7 @@
 
 namespace wingsmith {
 
-// A value text that does not read as, or does not fit, its field; what()
-// says why, for the user.
-class FieldValueError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using FieldValueError = common::FieldValueError;
 
 // The field's value in `record` (which holds the field) as text that reads
 // back to the same bytes: integers in decimal, floats in their shortest

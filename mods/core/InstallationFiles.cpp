@@ -1,12 +1,11 @@
-#include "cli/InstallationFiles.h"
+#include "mods/core/InstallationFiles.h"
 
-#include "cli/CommandLine.h"
-
+#include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/core/ScratchFiles.h"
 #include "common/core/TextLines.h"
 
-namespace vantorcli {
+namespace mods {
 
 namespace fs = std::filesystem;
 
@@ -16,12 +15,12 @@ std::map<std::string, std::string> listInstallationFiles(const fs::path& root)
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
-        if (it.depth() == 0 && it->is_directory(ec) && lowerCase(it->path().filename().string()) == "backups") {
+        if (it.depth() == 0 && it->is_directory(ec) && common::lowerCase(it->path().filename().string()) == "backups") {
             it.disable_recursion_pending();
             continue;
         }
         if (it->is_regular_file(ec) && !common::isScratchFileName(it->path().filename().string()))
-            files.emplace(lowerCase(fs::relative(it->path(), root).generic_string()),
+            files.emplace(common::lowerCase(fs::relative(it->path(), root).generic_string()),
                 fs::relative(it->path(), root).generic_string());
     }
     if (ec)
@@ -35,4 +34,4 @@ std::vector<std::uint8_t> readBytes(const fs::path& path)
     return {text.begin(), text.end()};
 }
 
-} // namespace vantorcli
+} // namespace mods

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace vantorcli {
+namespace mods {
 
 // Every regular file of an installation below `root`, by its relative path
 // in lower case, mapped to that path as spelt on disk. The tools' own
@@ -18,4 +18,4 @@ std::map<std::string, std::string> listInstallationFiles(const std::filesystem::
 // A file's bytes, read to its end.
 std::vector<std::uint8_t> readBytes(const std::filesystem::path& path);
 
-} // namespace vantorcli
+} // namespace mods

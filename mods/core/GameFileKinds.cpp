@@ -1,0 +1,33 @@
+#include "mods/core/GameFileKinds.h"
+
+#include "wingsmith/core/FlightFileCatalogue.h"
+
+#include "common/core/FileLookup.h"
+
+#include <algorithm>
+
+namespace mods {
+
+const std::vector<const common::FileCatalogue*>& gameFileKinds()
+{
+    static const auto kinds = [] {
+        std::vector<const common::FileCatalogue*> out;
+        for (const auto* c : wingsmith::FlightFileCatalogue::all())
+            out.push_back(c);
+        return out;
+    }();
+    return kinds;
+}
+
+const common::FileCatalogue* catalogueFor(const std::filesystem::path& relativePath)
+{
+    if (relativePath.has_parent_path())
+        return nullptr;
+    const std::string name = common::lowerCase(relativePath.string());
+    for (const auto* c : gameFileKinds())
+        if (c->holds(name))
+            return c;
+    return nullptr;
+}
+
+} // namespace mods

@@ -1,0 +1,137 @@
+#include "mods/core/GameFileKinds.h"
+#include "mods/core/InstallationFiles.h"
+
+#include "tools/demogen/DemoInstallation.h"
+#include "wingsmith/core/AircraftRoster.h"
+#include "wingsmith/core/FltRecord.h"
+
+#include "common/core/FieldValueError.h"
+#include "common/testing/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The demo keeps every record in its archives; a modded game also holds
+// them as loose files, as Wingsmith writes them.
+void extractLooseFiles(const std::filesystem::path& game)
+{
+    const Bytes records = common::readAllBytes(game / "FLT.CDF");
+    for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
+        const auto& roster = wingsmith::rosterByPosition(p);
+        const auto start = records.begin()
+            + static_cast<std::ptrdiff_t>(wingsmith::kFltCdfRecords
+                + wingsmith::FltRecord::kSize * static_cast<std::size_t>(roster.archiveIndex));
+        common::writeAllBytes(game / roster.fltName, Bytes(start, start + wingsmith::FltRecord::kSize));
+    }
+    const Bytes data = common::readAllBytes(game / "DATA.CDF");
+    const auto table = data.begin() + static_cast<std::ptrdiff_t>(wingsmith::kDataCdfGunTable);
+    common::writeAllBytes(game / "planes.dat", Bytes(table, table + wingsmith::kGunTableSize));
+}
+
+// The demo installation's files that a catalogue knows, read once.
+class DemoFiles : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        dir_ = new common::TempDir;
+        demogen::writeDemoInstallation(dir_->path());
+        extractLooseFiles(dir_->path());
+        files_ = new std::map<std::string, Bytes>;
+        for (const auto& [key, name] : mods::listInstallationFiles(dir_->path()))
+            if (mods::catalogueFor(name))
+                (*files_)[name] = mods::readBytes(dir_->path() / name);
+    }
+    static void TearDownTestSuite()
+    {
+        delete files_;
+        delete dir_;
+    }
+    static inline common::TempDir* dir_ = nullptr;
+    static inline std::map<std::string, Bytes>* files_ = nullptr;
+};
+
+TEST_F(DemoFiles, EveryKindKnowsADemoFileAndItsFieldsLieApartInsideIt)
+{
+    std::set<const common::FileCatalogue*> seen;
+    for (const auto& [name, bytes] : *files_) {
+        const auto* catalogue = mods::catalogueFor(name);
+        seen.insert(catalogue);
+        const auto places = catalogue->fields(bytes);
+        ASSERT_FALSE(places.empty()) << name;
+        std::set<std::pair<std::string, std::string>> names;
+        std::vector<bool> covered(bytes.size(), false);
+        for (const auto& p : places) {
+            EXPECT_TRUE(names.emplace(p.record, p.field).second)
+                << name << ": " << p.record << " " << p.field << " twice";
+            ASSERT_LE(p.offset + p.width, bytes.size()) << name << ": " << p.field;
+            for (std::size_t i = p.offset; i < p.offset + p.width; ++i) {
+                EXPECT_FALSE(covered[i]) << name << ": " << p.record << " " << p.field << " overlaps at " << i;
+                covered[i] = true;
+            }
+        }
+    }
+    for (const auto* kind : mods::gameFileKinds())
+        EXPECT_TRUE(seen.count(kind)) << kind->kind() << " knows no demo file";
+}
+
+// The text of every field reads back to the very bytes, and a changed
+// byte of a field reads back through its text to that change alone.
+// (A one-byte field's byte is flipped twice.)
+TEST_F(DemoFiles, EveryFieldsTextReadsBackToItsBytesAndToNoOthers)
+{
+    for (const auto& [name, bytes] : *files_) {
+        const auto* catalogue = mods::catalogueFor(name);
+        std::size_t changed = 0;
+        const auto places = catalogue->fields(bytes);
+        for (const auto& p : places) {
+            // Each trial copies the file: in a large archive, its first
+            // and last records stand for the others.
+            if (bytes.size() > 65536 && p.record != places.front().record && p.record != places.back().record)
+                continue;
+            const std::string text = catalogue->text(bytes, p);
+            ASSERT_EQ(catalogue->withText(bytes, p, text), bytes) << name << ": " << p.record << " " << p.field;
+            // Its first and last byte: a field read from the wrong end
+            // or too short shows in one of them.
+            for (const std::size_t i : {p.offset, p.offset + p.width - 1}) {
+                Bytes flipped = bytes;
+                flipped[i] ^= 0x01;
+                const std::string other = catalogue->text(flipped, p);
+                try {
+                    EXPECT_EQ(catalogue->withText(bytes, p, other), flipped)
+                        << name << ": " << p.record << " " << p.field << " = " << other;
+                    ++changed;
+                } catch (const common::FieldValueError&) {
+                    // A value outside the field's range: refused, as it must be.
+                }
+            }
+        }
+        EXPECT_GT(changed, 0u) << name;
+    }
+}
+
+TEST_F(DemoFiles, TheDemoHoldsNoValueOutsideItsDomain)
+{
+    for (const auto& [name, bytes] : *files_) {
+        const auto* catalogue = mods::catalogueFor(name);
+        for (const auto& p : catalogue->fields(bytes))
+            EXPECT_EQ(catalogue->outOfDomain(bytes, p), std::nullopt) << name << ": " << p.record << " " << p.field;
+    }
+}
+
+TEST(GameFileKinds, FilesAreKnownInAnyLetterCaseAndOthersNotAtAll)
+{
+    ASSERT_NE(mods::catalogueFor("P51D.FLT"), nullptr);
+    EXPECT_EQ(mods::catalogueFor("p51d.flt"), mods::catalogueFor("P51D.FLT"));
+    EXPECT_EQ(mods::catalogueFor("Planes.Dat")->kind(), "gun table");
+    EXPECT_EQ(mods::catalogueFor("Nimbar/Summer44/P51D.FLT"), nullptr);
+    EXPECT_EQ(mods::catalogueFor("P51D.FLT.bak"), nullptr);
+    EXPECT_EQ(mods::catalogueFor("readme.txt"), nullptr);
+}
+
+} // namespace
