@@ -74,8 +74,7 @@ bool sameFile(const fs::path& a, const fs::path& b)
 std::string lowerCase(std::string text)
 {
     for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+        c = lower(c);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "FolderListing.h"
 
+#include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 
 #include <algorithm>
@@ -13,19 +14,11 @@ namespace {
 
 enum class Kind { Folders, Files };
 
-std::string lowered(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 void sortLikeFolderList(std::vector<std::string>& names)
 {
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string la = lowered(a);
-        const std::string lb = lowered(b);
+        const std::string la = common::lowerCase(a);
+        const std::string lb = common::lowerCase(b);
         return la != lb ? la < lb : a < b;
     });
 }

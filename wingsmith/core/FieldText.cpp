@@ -1,6 +1,7 @@
 #include "FieldText.h"
 #include "common/core/ShownText.h"
 
+#include "common/core/FileLookup.h"
 #include "common/core/LittleEndian.h"
 
 #include <cctype>
@@ -18,15 +19,6 @@ namespace {
 
 constexpr std::uint32_t kQuietNan = 0x7FC00000;
 constexpr std::uint32_t kNegativeQuietNan = 0xFFC00000;
-
-std::string lower(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 std::string_view trimmed(std::string_view text)
 {
@@ -76,7 +68,7 @@ std::string exactFloatText(float value)
 float exactFloatFromText(std::string_view text)
 {
     const std::string_view t = trimmed(text);
-    const std::string l = lower(t);
+    const std::string l = common::lowerCase(std::string(t));
     if (l == "nan")
         return le::bitsToFloat(kQuietNan);
     if (l == "-nan")
