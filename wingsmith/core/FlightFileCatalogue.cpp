@@ -8,24 +8,22 @@
 #include "wingsmith/core/GamePaths.h"
 #include "wingsmith/core/RecordFields.h"
 
-#include "common/core/LittleEndian.h"
-
 #include "common/core/FileLookup.h"
+#include "common/core/LittleEndian.h"
 
 #include <algorithm>
 #include <memory>
 
 namespace wingsmith {
 
-FlightFileCatalogue::FlightFileCatalogue(std::string kind, std::string fileName, const std::vector<RecordField>& fields,
-    std::vector<Record> records, bool gunTable)
+FlightFileCatalogue::FlightFileCatalogue(
+    std::string kind, std::string fileName, std::vector<Record> records, bool gunTable)
     : kind_(std::move(kind))
     , fileName_(std::move(fileName))
-    , fields_(fields)
     , records_(std::move(records))
     , gunTable_(gunTable)
 {
-    for (const RecordField& f : fields_)
+    for (const RecordField& f : recordFields())
         interpretedEnd_ = std::max(interpretedEnd_, f.offset + fieldWidth(f.type));
 }
 
@@ -37,7 +35,7 @@ const std::vector<const FlightFileCatalogue*>& FlightFileCatalogue::all()
         for (int p = 0; p < kAircraftCount; ++p) {
             const RosterRow& roster = rosterByPosition(p);
             owned.emplace_back(new FlightFileCatalogue(
-                "flight record", common::lowerCase(std::string(roster.fltName)), fltRecordFields(), {{p, 0}}, false));
+                "flight record", common::lowerCase(std::string(roster.fltName)), {{p, 0}}, false));
             rows.push_back({p, GunTableRow::kSize * static_cast<std::uint64_t>(p)});
             archived.push_back(
                 {p, kFltCdfRecords + FltRecord::kSize * static_cast<std::uint64_t>(roster.archiveIndex)});
@@ -45,12 +43,9 @@ const std::vector<const FlightFileCatalogue*>& FlightFileCatalogue::all()
         std::vector<Record> archivedRows = rows;
         for (Record& r : archivedRows)
             r.start += kDataCdfGunTable;
-        owned.emplace_back(
-            new FlightFileCatalogue("gun table", std::string(kPlanesDatName), gunTableRowFields(), rows, true));
-        owned.emplace_back(new FlightFileCatalogue(
-            "flight record archive", std::string(kFltCdfName), fltRecordFields(), archived, false));
-        owned.emplace_back(new FlightFileCatalogue(
-            "gun table archive", std::string(kDataCdfName), gunTableRowFields(), archivedRows, true));
+        owned.emplace_back(new FlightFileCatalogue("gun table", std::string(kPlanesDatName), rows, true));
+        owned.emplace_back(new FlightFileCatalogue("flight record archive", std::string(kFltCdfName), archived, false));
+        owned.emplace_back(new FlightFileCatalogue("gun table archive", std::string(kDataCdfName), archivedRows, true));
         return owned;
     }();
     static const auto catalogues = [] {
@@ -75,19 +70,23 @@ std::vector<common::FieldPlace> FlightFileCatalogue::fields(std::span<const std:
         // another file holds: all its groups count as in use.
         const int groups = gunTable_ ? common::le::getI16(record, GunTableRow::kGroupCount) : kGunGroupCount;
         const std::string name(rosterByPosition(r.position).caption);
-        for (const RecordField& f : fields_)
+        for (const RecordField& f : recordFields())
             places.push_back({name, f.name, r.start + f.offset, fieldWidth(f.type), fieldInUse(f, groups)});
     }
     return places;
 }
 
+const std::vector<RecordField>& FlightFileCatalogue::recordFields() const
+{
+    return gunTable_ ? gunTableRowFields() : fltRecordFields();
+}
+
 std::pair<const RecordField*, std::uint64_t> FlightFileCatalogue::resolve(const common::FieldPlace& place) const
 {
-    const auto field
-        = std::find_if(fields_.begin(), fields_.end(), [&](const RecordField& f) { return f.name == place.field; });
-    if (field == fields_.end() || place.offset < field->offset)
+    const RecordField* field = gunTable_ ? findGunTableRowField(place.field) : findFltRecordField(place.field);
+    if (!field || place.offset < field->offset)
         throw common::FieldValueError("no field " + place.field + " in a " + kind_);
-    return {&*field, place.offset - field->offset};
+    return {field, place.offset - field->offset};
 }
 
 std::string FlightFileCatalogue::text(std::span<const std::uint8_t> bytes, const common::FieldPlace& place) const
@@ -101,6 +100,8 @@ std::vector<std::uint8_t> FlightFileCatalogue::withText(
 {
     const auto [field, start] = resolve(place);
     const auto value = fieldBytes(text, *field);
+    if (place.offset > bytes.size() || bytes.size() - place.offset < value.size())
+        throw common::FieldValueError("the file ends before " + place.field);
     std::vector<std::uint8_t> out(bytes.begin(), bytes.end());
     std::copy(value.begin(), value.end(), out.begin() + static_cast<std::ptrdiff_t>(place.offset));
     return out;

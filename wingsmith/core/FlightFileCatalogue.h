@@ -34,15 +34,16 @@ private:
         int position;
         std::uint64_t start;
     };
-    FlightFileCatalogue(std::string kind, std::string fileName, const std::vector<RecordField>& fields,
-        std::vector<Record> records, bool gunTable);
+    FlightFileCatalogue(std::string kind, std::string fileName, std::vector<Record> records, bool gunTable);
+
+    // A flight record's fields, or a gun-table row's.
+    const std::vector<RecordField>& recordFields() const;
 
     // The record field a place stands for, and where its record starts.
     std::pair<const RecordField*, std::uint64_t> resolve(const common::FieldPlace& place) const;
 
     std::string kind_;
     std::string fileName_;
-    const std::vector<RecordField>& fields_;
     std::size_t interpretedEnd_ = 0; // a record must reach it to be read
     std::vector<Record> records_;
     bool gunTable_;
