@@ -135,3 +135,16 @@ TEST(GameFileKinds, FilesAreKnownInAnyLetterCaseAndOthersNotAtAll)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DemoFiles, APlaceBeyondTheBytesIsRefusedNotWrittenPastTheirEnd)
+{
+    const Bytes& archive = files_->at("FLT.CDF");
+    const auto* catalogue = mods::catalogueFor("FLT.CDF");
+    const auto last = catalogue->fields(archive).back();
+    const Bytes shorter(archive.begin(), archive.begin() + static_cast<std::ptrdiff_t>(last.offset));
+    EXPECT_THROW(catalogue->withText(shorter, last, catalogue->text(archive, last)), common::FieldValueError);
+}
+
+} // namespace
