@@ -9,13 +9,25 @@ namespace mods {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Backups/ holds copies and Mods/ the mods and their record: the tools'
+// own, not the installation.
+bool isToolFolder(const std::string& name)
+{
+    const std::string lower = common::lowerCase(name);
+    return lower == "backups" || lower == "mods";
+}
+
+} // namespace
+
 std::map<std::string, std::string> listInstallationFiles(const fs::path& root)
 {
     std::map<std::string, std::string> files;
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
-        if (it.depth() == 0 && it->is_directory(ec) && common::lowerCase(it->path().filename().string()) == "backups") {
+        if (it.depth() == 0 && it->is_directory(ec) && isToolFolder(it->path().filename().string())) {
             it.disable_recursion_pending();
             continue;
         }

@@ -10,7 +10,7 @@ namespace mods {
 
 // Every regular file of an installation below `root`, by its relative path
 // in lower case, mapped to that path as spelt on disk. The tools' own
-// Backups/ folder holds copies, not the installation, and the file layer's
+// Backups/ folder holds copies and Mods/ the mods, not the installation; the file layer's
 // scratch files are its own passing state: both left out. Throws IoError
 // when the folder cannot be walked.
 std::map<std::string, std::string> listInstallationFiles(const std::filesystem::path& root);

@@ -128,6 +128,29 @@ AircraftFiles readAircraftFiles(const std::string& resourcePath)
     return files;
 }
 
+std::optional<ArchivedFile> archivedLooseFile(const std::string& resourcePath, std::string_view fileName)
+{
+    try {
+        if (common::equalsNoCase(fileName, kPlanesDatName)) {
+            const auto dataCdf = gameFile(resourcePath, kDataCdfName);
+            if (isFile(dataCdf))
+                return ArchivedFile{std::string(kPlanesDatName), readPart(dataCdf, kDataCdfGunTable, kGunTableSize)};
+            return std::nullopt;
+        }
+        for (int i = 0; i < kAircraftCount; ++i) {
+            const RosterRow& row = rosterByPosition(i);
+            const auto fltCdf = gameFile(resourcePath, kFltCdfName);
+            if (common::equalsNoCase(fileName, row.fltName) && isFile(fltCdf))
+                return ArchivedFile{std::string(row.fltName),
+                    readPart(fltCdf, kFltCdfRecords + FltRecord::kSize * static_cast<std::uint64_t>(row.archiveIndex),
+                        FltRecord::kSize)};
+        }
+    } catch (const IoError&) {
+        // An archive too short to hold it.
+    }
+    return std::nullopt;
+}
+
 bool fieldInUse(const RecordField& field, int groupCount)
 {
     return field.gunGroup == 0 || field.gunGroup <= groupCount;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -34,6 +35,16 @@ struct AircraftFiles {
 // Throws common::IoError naming the file: a folder that is not there, a
 // file neither loose nor in its archive, one too short for its fields.
 AircraftFiles readAircraftFiles(const std::string& resourcePath);
+
+// A loose file as the start-up extracts it from its archive, whatever the
+// folder holds now: planes.dat from DATA.CDF, a flight record (by its roster
+// name, in any letter case) from FLT.CDF. The name as the roster spells it,
+// and the bytes; nothing for another name or an archive too short or absent.
+struct ArchivedFile {
+    std::string name;
+    std::vector<std::uint8_t> bytes;
+};
+std::optional<ArchivedFile> archivedLooseFile(const std::string& resourcePath, std::string_view fileName);
 
 // Whether a field holds data for the aircraft: gun-group fields only up to
 // `groupCount`.
