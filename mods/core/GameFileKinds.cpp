@@ -1,5 +1,6 @@
 #include "mods/core/GameFileKinds.h"
 
+#include "ordnix/core/LoadoutFileCatalogue.h"
 #include "wingsmith/core/FlightFileCatalogue.h"
 
 #include "common/core/FileLookup.h"
@@ -14,6 +15,8 @@ const std::vector<const common::FileCatalogue*>& gameFileKinds()
         std::vector<const common::FileCatalogue*> out;
         for (const auto* c : wingsmith::FlightFileCatalogue::all())
             out.push_back(c);
+        static const ordnix::LoadoutFileCatalogue loadout;
+        out.push_back(&loadout);
         return out;
     }();
     return kinds;

@@ -129,6 +129,10 @@ TEST(GameFileKinds, FilesAreKnownInAnyLetterCaseAndOthersNotAtAll)
     ASSERT_NE(mods::catalogueFor("P51D.FLT"), nullptr);
     EXPECT_EQ(mods::catalogueFor("p51d.flt"), mods::catalogueFor("P51D.FLT"));
     EXPECT_EQ(mods::catalogueFor("Planes.Dat")->kind(), "gun table");
+    ASSERT_NE(mods::catalogueFor("Loadout.DAT"), nullptr);
+    EXPECT_EQ(mods::catalogueFor("Loadout.DAT")->kind(), "loadout");
+    // Ordnix's numbered copies are not what the game reads.
+    EXPECT_EQ(mods::catalogueFor("Loadout.001"), nullptr);
     EXPECT_EQ(mods::catalogueFor("Nimbar/Summer44/P51D.FLT"), nullptr);
     EXPECT_EQ(mods::catalogueFor("P51D.FLT.bak"), nullptr);
     EXPECT_EQ(mods::catalogueFor("readme.txt"), nullptr);
