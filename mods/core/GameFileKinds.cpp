@@ -1,6 +1,7 @@
 #include "mods/core/GameFileKinds.h"
 
 #include "ordnix/core/LoadoutFileCatalogue.h"
+#include "rosterly/core/SquadronFileCatalogue.h"
 #include "wingsmith/core/FlightFileCatalogue.h"
 
 #include "common/core/FileLookup.h"
@@ -17,6 +18,8 @@ const std::vector<const common::FileCatalogue*>& gameFileKinds()
             out.push_back(c);
         static const ordnix::LoadoutFileCatalogue loadout;
         out.push_back(&loadout);
+        static const rosterly::SquadronFileCatalogue squadron;
+        out.push_back(&squadron);
         return out;
     }();
     return kinds;
