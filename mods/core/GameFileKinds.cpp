@@ -2,6 +2,7 @@
 
 #include "ordnix/core/LoadoutFileCatalogue.h"
 #include "rosterly/core/SquadronFileCatalogue.h"
+#include "sortiekit/core/AirfieldFileCatalogue.h"
 #include "wingsmith/core/FlightFileCatalogue.h"
 
 #include "common/core/FileLookup.h"
@@ -20,6 +21,8 @@ const std::vector<const common::FileCatalogue*>& gameFileKinds()
         out.push_back(&loadout);
         static const rosterly::SquadronFileCatalogue squadron;
         out.push_back(&squadron);
+        static const sortiekit::AirfieldFileCatalogue airfield;
+        out.push_back(&airfield);
         return out;
     }();
     return kinds;

@@ -1,6 +1,9 @@
 #include "mods/core/GameFileKinds.h"
 #include "mods/core/InstallationFiles.h"
 
+#include "sortiekit/core/AirbaseList.h"
+#include "sortiekit/core/AirfieldFile.h"
+#include "sortiekit/core/BaseSlot.h"
 #include "tools/demogen/DemoInstallation.h"
 #include "wingsmith/core/AircraftRoster.h"
 #include "wingsmith/core/FltRecord.h"
@@ -34,6 +37,16 @@ void extractLooseFiles(const std::filesystem::path& game)
     common::writeAllBytes(game / "planes.dat", Bytes(table, table + wingsmith::kGunTableSize));
 }
 
+// A fresh installation has no airfield.dat: Sortiekit makes it from the
+// master copy when bases are chosen, here the ones it offers first.
+void chooseBases(const std::filesystem::path& game)
+{
+    std::array<int, 4> entries{};
+    for (std::size_t s = 0; s < entries.size(); ++s)
+        entries[s] = sortiekit::kBaseSlots[s].preselected;
+    sortiekit::AirfieldFile::saveSelection(game, sortiekit::AirbaseList::load(game).recordNumbers(entries));
+}
+
 // The demo installation's files that a catalogue knows, read once.
 class DemoFiles : public ::testing::Test {
 protected:
@@ -42,6 +55,7 @@ protected:
         dir_ = new common::TempDir;
         demogen::writeDemoInstallation(dir_->path());
         extractLooseFiles(dir_->path());
+        chooseBases(dir_->path());
         files_ = new std::map<std::string, Bytes>;
         for (const auto& [key, name] : mods::listInstallationFiles(dir_->path()))
             if (mods::catalogueFor(name))
