@@ -1,5 +1,6 @@
 #include "mods/core/GameFileKinds.h"
 
+#include "menuwright/menufile/MenuFileCatalogue.h"
 #include "ordnix/core/LoadoutFileCatalogue.h"
 #include "rosterly/core/SquadronFileCatalogue.h"
 #include "sortiekit/core/AirfieldFileCatalogue.h"
@@ -23,6 +24,8 @@ const std::vector<const common::FileCatalogue*>& gameFileKinds()
         out.push_back(&squadron);
         static const sortiekit::AirfieldFileCatalogue airfield;
         out.push_back(&airfield);
+        static const menuwright::MenuFileCatalogue menu;
+        out.push_back(&menu);
         return out;
     }();
     return kinds;

@@ -1,10 +1,12 @@
 #include "mods/core/GameFileKinds.h"
 #include "mods/core/InstallationFiles.h"
 
+#include "menuwright/menufile/MenuFileWriter.h"
 #include "sortiekit/core/AirbaseList.h"
 #include "sortiekit/core/AirfieldFile.h"
 #include "sortiekit/core/BaseSlot.h"
 #include "tools/demogen/DemoInstallation.h"
+#include "tools/demogen/MenuDemo.h"
 #include "wingsmith/core/AircraftRoster.h"
 #include "wingsmith/core/FltRecord.h"
 
@@ -47,6 +49,34 @@ void chooseBases(const std::filesystem::path& game)
     sortiekit::AirfieldFile::saveSelection(game, sortiekit::AirbaseList::load(game).recordNumbers(entries));
 }
 
+menuwright::ButtonRow rowOf(const demogen::DemoButton& b)
+{
+    return {
+        b.caption, std::to_string(b.left), std::to_string(b.top), std::to_string(b.width), std::to_string(b.height)};
+}
+
+// The demo holds the menu tools' layouts, not the menu files they write:
+// write those as Menuwright would.
+void writeMenuFiles(const std::filesystem::path& game)
+{
+    const std::pair<menuwright::Side, demogen::MenuDemoSide> sides[]
+        = {{menuwright::Side::USA, demogen::MenuDemoSide::USA},
+            {menuwright::Side::Britain, demogen::MenuDemoSide::Britain},
+            {menuwright::Side::Axis, demogen::MenuDemoSide::Axis}};
+    for (const auto& [side, demoSide] : sides) {
+        menuwright::SelectionLayout selection{menuwright::selectionPictureName(side), side, {}};
+        const auto buttons = demogen::demoSelectionButtons(demoSide);
+        for (std::size_t r = 0; r < selection.rows.size(); ++r)
+            selection.rows[r] = rowOf(buttons[r]);
+        menuwright::writeSelectionFile(game / menuwright::selectionMenuFileName(side), selection);
+        menuwright::HangarLayout hangar;
+        const auto hangarButtons = demogen::demoHangarButtons();
+        for (std::size_t r = 0; r < hangar.rows.size(); ++r)
+            hangar.rows[r] = rowOf(hangarButtons[r]);
+        menuwright::writeHangarFile(game / menuwright::hangarMenuFileName(side), hangar);
+    }
+}
+
 // The demo installation's files that a catalogue knows, read once.
 class DemoFiles : public ::testing::Test {
 protected:
@@ -56,6 +86,7 @@ protected:
         demogen::writeDemoInstallation(dir_->path());
         extractLooseFiles(dir_->path());
         chooseBases(dir_->path());
+        writeMenuFiles(dir_->path());
         files_ = new std::map<std::string, Bytes>;
         for (const auto& [key, name] : mods::listInstallationFiles(dir_->path()))
             if (mods::catalogueFor(name))
