@@ -7,7 +7,7 @@
 
 #include "common/core/FieldValueError.h"
 
-#include <set>
+#include <algorithm>
 
 namespace ordnix {
 
@@ -16,25 +16,26 @@ namespace {
 // A code byte can name no more aircraft than this, however long the file.
 constexpr std::size_t kCodeCount = 256;
 
-bool isLoadoutField(std::string_view field)
+// Whether the field of that name lies at the position: in the record or
+// option block the position falls in.
+bool liesAt(std::string_view field, std::size_t position)
 {
-    static const auto names = [] {
-        std::set<std::string, std::less<>> out;
-        for (const auto& f : RecordFieldPositions(0))
-            out.insert(f.field);
-        for (const auto& f : MissionFieldPositions(0))
-            out.insert(f.field);
-        return out;
-    }();
-    return names.count(field) > 0;
+    std::vector<NamedPosition> named;
+    if (position >= RecordStart(0) && position <= kRecordsEnd)
+        named = RecordFieldPositions((position - RecordStart(0)) / kRecordSize);
+    else if (position >= OptionAnchor(0) && position < OptionAnchor(kCodeCount))
+        named = MissionFieldPositions((position - OptionAnchor(0)) / kOptionBlockSize);
+    return std::any_of(
+        named.begin(), named.end(), [&](const NamedPosition& f) { return f.field == field && f.position == position; });
 }
 
-// The byte a place stands for, refused when the name is no loadout field's
-// or the bytes end before it.
+// The byte a place stands for, refused when no such field lies there or the
+// bytes end before it.
 std::size_t checkedOffset(std::span<const std::uint8_t> bytes, const common::FieldPlace& place)
 {
-    if (place.width != 1 || !isLoadoutField(place.field))
-        throw common::FieldValueError("There is no field " + place.field + " in a loadout file.");
+    if (place.width != 1 || !liesAt(place.field, place.offset + 1))
+        throw common::FieldValueError(
+            "There is no field " + place.field + " of " + place.record + " in a loadout file.");
     if (place.offset >= bytes.size())
         throw common::FieldValueError("The file ends before " + place.record + " " + place.field + ".");
     return place.offset;

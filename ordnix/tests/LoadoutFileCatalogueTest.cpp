@@ -124,3 +124,33 @@ TEST(LoadoutFileCatalogue, HoldsTheOptionBlocksAsFarAsTheFileReaches)
 
 } // namespace
 } // namespace ordnix
+
+namespace ordnix {
+namespace {
+
+TEST(LoadoutFileCatalogue, RefusesAPlaceWhereNoSuchFieldLies)
+{
+    const LoadoutFileCatalogue catalogue;
+    const Bytes demo = demogen::buildDemoLoadout();
+    const auto planeCode = placeOf(demo, "record 5", "planeCode");
+    const auto count = placeOf(demo, "options 29", "interdiction.count");
+    const struct {
+        const char* what;
+        common::FieldPlace place;
+    } cases[] = {
+        {"another field's byte", {"record 5", "planeCode", planeCode.offset + 2, 1, true}},
+        {"a byte no field holds", {"record 5", "planeCode", planeCode.offset + 1, 1, true}},
+        {"the bytes between the sections", {"record 179", "slot5.dbf", kRecordsEnd, 1, true}},
+        {"a field of the other section", {"options 29", "planeCode", count.offset, 1, true}},
+        {"two bytes", {"record 5", "planeCode", planeCode.offset, 2, true}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_THROW(catalogue.text(demo, c.place), common::FieldValueError) << c.what;
+        EXPECT_THROW(catalogue.withText(demo, c.place, "1"), common::FieldValueError) << c.what;
+    }
+    const Bytes shorter(demo.begin(), demo.begin() + static_cast<std::ptrdiff_t>(count.offset));
+    EXPECT_THROW(catalogue.withText(shorter, count, "1"), common::FieldValueError);
+}
+
+} // namespace
+} // namespace ordnix
