@@ -178,6 +178,15 @@ TEST(GameFileKinds, FilesAreKnownInAnyLetterCaseAndOthersNotAtAll)
     EXPECT_EQ(mods::catalogueFor("Loadout.DAT")->kind(), "loadout");
     // Ordnix's numbered copies are not what the game reads.
     EXPECT_EQ(mods::catalogueFor("Loadout.001"), nullptr);
+    const std::pair<const char*, const char*> kinds[] = {{"SQUS0001.DAT", "squadron"}, {"sqfr0002.dat", "squadron"},
+        {"Airfield.DAT", "airfield"}, {"PICPLNG.MNU", "menu"}, {"hangarUK.mnu", "menu"}};
+    for (const auto& [name, kind] : kinds) {
+        ASSERT_NE(mods::catalogueFor(name), nullptr) << name;
+        EXPECT_EQ(mods::catalogueFor(name)->kind(), kind) << name;
+    }
+    // The master copy Sortiekit makes airfield.dat from, and a menu of no screen.
+    EXPECT_EQ(mods::catalogueFor("airfield.bak"), nullptr);
+    EXPECT_EQ(mods::catalogueFor("picplnx.mnu"), nullptr);
     EXPECT_EQ(mods::catalogueFor("Nimbar/Summer44/P51D.FLT"), nullptr);
     EXPECT_EQ(mods::catalogueFor("P51D.FLT.bak"), nullptr);
     EXPECT_EQ(mods::catalogueFor("readme.txt"), nullptr);
