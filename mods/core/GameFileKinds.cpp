@@ -1,5 +1,9 @@
 #include "mods/core/GameFileKinds.h"
 
+#include "menuwright/menufile/MenuFileCatalogue.h"
+#include "ordnix/core/LoadoutFileCatalogue.h"
+#include "rosterly/core/SquadronFileCatalogue.h"
+#include "sortiekit/core/AirfieldFileCatalogue.h"
 #include "wingsmith/core/FlightFileCatalogue.h"
 
 #include "common/core/FileLookup.h"
@@ -14,6 +18,14 @@ const std::vector<const common::FileCatalogue*>& gameFileKinds()
         std::vector<const common::FileCatalogue*> out;
         for (const auto* c : wingsmith::FlightFileCatalogue::all())
             out.push_back(c);
+        static const ordnix::LoadoutFileCatalogue loadout;
+        out.push_back(&loadout);
+        static const rosterly::SquadronFileCatalogue squadron;
+        out.push_back(&squadron);
+        static const sortiekit::AirfieldFileCatalogue airfield;
+        out.push_back(&airfield);
+        static const menuwright::MenuFileCatalogue menu;
+        out.push_back(&menu);
         return out;
     }();
     return kinds;

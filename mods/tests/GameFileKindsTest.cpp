@@ -1,7 +1,12 @@
 #include "mods/core/GameFileKinds.h"
 #include "mods/core/InstallationFiles.h"
 
+#include "menuwright/menufile/MenuFileWriter.h"
+#include "sortiekit/core/AirbaseList.h"
+#include "sortiekit/core/AirfieldFile.h"
+#include "sortiekit/core/BaseSlot.h"
 #include "tools/demogen/DemoInstallation.h"
+#include "tools/demogen/MenuDemo.h"
 #include "wingsmith/core/AircraftRoster.h"
 #include "wingsmith/core/FltRecord.h"
 
@@ -34,6 +39,44 @@ void extractLooseFiles(const std::filesystem::path& game)
     common::writeAllBytes(game / "planes.dat", Bytes(table, table + wingsmith::kGunTableSize));
 }
 
+// A fresh installation has no airfield.dat: Sortiekit makes it from the
+// master copy when bases are chosen, here the ones it offers first.
+void chooseBases(const std::filesystem::path& game)
+{
+    std::array<int, 4> entries{};
+    for (std::size_t s = 0; s < entries.size(); ++s)
+        entries[s] = sortiekit::kBaseSlots[s].preselected;
+    sortiekit::AirfieldFile::saveSelection(game, sortiekit::AirbaseList::load(game).recordNumbers(entries));
+}
+
+menuwright::ButtonRow rowOf(const demogen::DemoButton& b)
+{
+    return {
+        b.caption, std::to_string(b.left), std::to_string(b.top), std::to_string(b.width), std::to_string(b.height)};
+}
+
+// The demo holds the menu tools' layouts, not the menu files they write:
+// write those as Menuwright would.
+void writeMenuFiles(const std::filesystem::path& game)
+{
+    const std::pair<menuwright::Side, demogen::MenuDemoSide> sides[]
+        = {{menuwright::Side::USA, demogen::MenuDemoSide::USA},
+            {menuwright::Side::Britain, demogen::MenuDemoSide::Britain},
+            {menuwright::Side::Axis, demogen::MenuDemoSide::Axis}};
+    for (const auto& [side, demoSide] : sides) {
+        menuwright::SelectionLayout selection{menuwright::selectionPictureName(side), side, {}};
+        const auto buttons = demogen::demoSelectionButtons(demoSide);
+        for (std::size_t r = 0; r < selection.rows.size(); ++r)
+            selection.rows[r] = rowOf(buttons[r]);
+        menuwright::writeSelectionFile(game / menuwright::selectionMenuFileName(side), selection);
+        menuwright::HangarLayout hangar;
+        const auto hangarButtons = demogen::demoHangarButtons();
+        for (std::size_t r = 0; r < hangar.rows.size(); ++r)
+            hangar.rows[r] = rowOf(hangarButtons[r]);
+        menuwright::writeHangarFile(game / menuwright::hangarMenuFileName(side), hangar);
+    }
+}
+
 // The demo installation's files that a catalogue knows, read once.
 class DemoFiles : public ::testing::Test {
 protected:
@@ -42,6 +85,8 @@ protected:
         dir_ = new common::TempDir;
         demogen::writeDemoInstallation(dir_->path());
         extractLooseFiles(dir_->path());
+        chooseBases(dir_->path());
+        writeMenuFiles(dir_->path());
         files_ = new std::map<std::string, Bytes>;
         for (const auto& [key, name] : mods::listInstallationFiles(dir_->path()))
             if (mods::catalogueFor(name))
@@ -129,6 +174,19 @@ TEST(GameFileKinds, FilesAreKnownInAnyLetterCaseAndOthersNotAtAll)
     ASSERT_NE(mods::catalogueFor("P51D.FLT"), nullptr);
     EXPECT_EQ(mods::catalogueFor("p51d.flt"), mods::catalogueFor("P51D.FLT"));
     EXPECT_EQ(mods::catalogueFor("Planes.Dat")->kind(), "gun table");
+    ASSERT_NE(mods::catalogueFor("Loadout.DAT"), nullptr);
+    EXPECT_EQ(mods::catalogueFor("Loadout.DAT")->kind(), "loadout");
+    // Ordnix's numbered copies are not what the game reads.
+    EXPECT_EQ(mods::catalogueFor("Loadout.001"), nullptr);
+    const std::pair<const char*, const char*> kinds[] = {{"SQUS0001.DAT", "squadron"}, {"sqfr0002.dat", "squadron"},
+        {"Airfield.DAT", "airfield"}, {"PICPLNG.MNU", "menu"}, {"hangarUK.mnu", "menu"}};
+    for (const auto& [name, kind] : kinds) {
+        ASSERT_NE(mods::catalogueFor(name), nullptr) << name;
+        EXPECT_EQ(mods::catalogueFor(name)->kind(), kind) << name;
+    }
+    // The master copy Sortiekit makes airfield.dat from, and a menu of no screen.
+    EXPECT_EQ(mods::catalogueFor("airfield.bak"), nullptr);
+    EXPECT_EQ(mods::catalogueFor("picplnx.mnu"), nullptr);
     EXPECT_EQ(mods::catalogueFor("Nimbar/Summer44/P51D.FLT"), nullptr);
     EXPECT_EQ(mods::catalogueFor("P51D.FLT.bak"), nullptr);
     EXPECT_EQ(mods::catalogueFor("readme.txt"), nullptr);
