@@ -17,8 +17,9 @@ struct InstalledMod {
     std::vector<InstalledField> fields{};
     std::vector<InstalledFile> files{};
     // Loose files its install took out of their archive to set their
-    // fields: the last mod to change one removes it again.
-    std::vector<std::string> created{};
+    // fields, `after` the SHA-256 of what it took out: the last mod to
+    // change one removes it again when it holds that once more.
+    std::vector<InstalledFile> created{};
 };
 
 } // namespace mods

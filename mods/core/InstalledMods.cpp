@@ -1,6 +1,7 @@
 #include "mods/core/InstalledMods.h"
 
 #include "mods/core/ModError.h"
+#include "mods/core/WholeFile.h"
 
 #include "common/core/FileLookup.h"
 #include "common/core/TextLines.h"
@@ -60,7 +61,7 @@ InstalledMods InstalledMods::fromText(std::string_view text, const std::string& 
                 mod.files.push_back({textOf(f, "file"), textOf(f, "before"), textOf(f, "after")});
             if (const auto created = m.find("created"); created != m.end())
                 for (const Json& f : *created)
-                    mod.created.push_back(f.get<std::string>());
+                    mod.created.push_back({textOf(f, "file"), kNewFile, textOf(f, "extracted")});
             out.mods.push_back(std::move(mod));
         }
     } catch (const std::exception&) {
@@ -90,7 +91,10 @@ std::string InstalledMods::text() const
         for (const auto& f : m.files)
             files.push_back(Json{{"file", f.file}, {"before", f.before}, {"after", f.after}});
         o["files"] = std::move(files);
-        o["created"] = m.created;
+        Json created = Json::array();
+        for (const auto& f : m.created)
+            created.push_back(Json{{"file", f.file}, {"extracted", f.after}});
+        o["created"] = std::move(created);
         list.push_back(std::move(o));
     }
     j["mods"] = std::move(list);

@@ -291,7 +291,7 @@ InstallOutcome installMod(const Mod& mod, const fs::path& game, const InstallOpt
     for (const FilePlan& p : planner.files()) {
         const FileChange& f = *p.change;
         if (p.extracted)
-            entry.created.push_back(f.file);
+            entry.created.push_back({f.file, kNewFile, sha256Hex(p.before)});
         if (f.whole) {
             entry.files.push_back({f.file, p.where.exists ? sha256Hex(p.before) : kNewFile, sha256Hex(p.after)});
             continue;
@@ -440,20 +440,19 @@ RemoveOutcome removeMod(std::string_view name, const fs::path& game, bool dryRun
     }
     // A loose file the mod took out of its archive goes again with the last
     // mod that changed it, when it holds what the archive holds.
-    for (const std::string& file : removed.created) {
+    for (const InstalledFile& created : removed.created) {
         InstalledMod* heir = nullptr;
         for (auto& m : installed.mods) {
             for (const auto& f : m.fields)
-                heir = heir ? heir : common::equalsNoCase(f.file, file) ? &m : nullptr;
+                heir = heir ? heir : common::equalsNoCase(f.file, created.file) ? &m : nullptr;
         }
         if (heir) {
-            heir->created.push_back(file);
+            heir->created.push_back(created);
             continue;
         }
         std::string why;
-        Pending* p = pending(file, why);
-        const auto archived = wingsmith::archivedLooseFile(game.string(), file);
-        if (p && archived && archived->bytes == p->after)
+        Pending* p = pending(created.file, why);
+        if (p && sha256Hex(p->after) == created.after)
             p->remove = true;
     }
     for (const auto& [key, p] : files)

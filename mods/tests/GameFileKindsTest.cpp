@@ -1,14 +1,6 @@
 #include "mods/core/GameFileKinds.h"
 #include "mods/core/InstallationFiles.h"
-
-#include "menuwright/menufile/MenuFileWriter.h"
-#include "sortiekit/core/AirbaseList.h"
-#include "sortiekit/core/AirfieldFile.h"
-#include "sortiekit/core/BaseSlot.h"
-#include "tools/demogen/DemoInstallation.h"
-#include "tools/demogen/MenuDemo.h"
-#include "wingsmith/core/AircraftRoster.h"
-#include "wingsmith/core/FltRecord.h"
+#include "mods/testing/DemoGame.h"
 
 #include "common/core/FieldValueError.h"
 #include "common/testing/TempDir.h"
@@ -22,71 +14,13 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The demo keeps every record in its archives; a modded game also holds
-// them as loose files, as Wingsmith writes them.
-void extractLooseFiles(const std::filesystem::path& game)
-{
-    const Bytes records = common::readAllBytes(game / "FLT.CDF");
-    for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
-        const auto& roster = wingsmith::rosterByPosition(p);
-        const auto start = records.begin()
-            + static_cast<std::ptrdiff_t>(wingsmith::kFltCdfRecords
-                + wingsmith::FltRecord::kSize * static_cast<std::size_t>(roster.archiveIndex));
-        common::writeAllBytes(game / roster.fltName, Bytes(start, start + wingsmith::FltRecord::kSize));
-    }
-    const Bytes data = common::readAllBytes(game / "DATA.CDF");
-    const auto table = data.begin() + static_cast<std::ptrdiff_t>(wingsmith::kDataCdfGunTable);
-    common::writeAllBytes(game / "planes.dat", Bytes(table, table + wingsmith::kGunTableSize));
-}
-
-// A fresh installation has no airfield.dat: Sortiekit makes it from the
-// master copy when bases are chosen, here the ones it offers first.
-void chooseBases(const std::filesystem::path& game)
-{
-    std::array<int, 4> entries{};
-    for (std::size_t s = 0; s < entries.size(); ++s)
-        entries[s] = sortiekit::kBaseSlots[s].preselected;
-    sortiekit::AirfieldFile::saveSelection(game, sortiekit::AirbaseList::load(game).recordNumbers(entries));
-}
-
-menuwright::ButtonRow rowOf(const demogen::DemoButton& b)
-{
-    return {
-        b.caption, std::to_string(b.left), std::to_string(b.top), std::to_string(b.width), std::to_string(b.height)};
-}
-
-// The demo holds the menu tools' layouts, not the menu files they write:
-// write those as Menuwright would.
-void writeMenuFiles(const std::filesystem::path& game)
-{
-    const std::pair<menuwright::Side, demogen::MenuDemoSide> sides[]
-        = {{menuwright::Side::USA, demogen::MenuDemoSide::USA},
-            {menuwright::Side::Britain, demogen::MenuDemoSide::Britain},
-            {menuwright::Side::Axis, demogen::MenuDemoSide::Axis}};
-    for (const auto& [side, demoSide] : sides) {
-        menuwright::SelectionLayout selection{menuwright::selectionPictureName(side), side, {}};
-        const auto buttons = demogen::demoSelectionButtons(demoSide);
-        for (std::size_t r = 0; r < selection.rows.size(); ++r)
-            selection.rows[r] = rowOf(buttons[r]);
-        menuwright::writeSelectionFile(game / menuwright::selectionMenuFileName(side), selection);
-        menuwright::HangarLayout hangar;
-        const auto hangarButtons = demogen::demoHangarButtons();
-        for (std::size_t r = 0; r < hangar.rows.size(); ++r)
-            hangar.rows[r] = rowOf(hangarButtons[r]);
-        menuwright::writeHangarFile(game / menuwright::hangarMenuFileName(side), hangar);
-    }
-}
-
 // The demo installation's files that a catalogue knows, read once.
 class DemoFiles : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
         dir_ = new common::TempDir;
-        demogen::writeDemoInstallation(dir_->path());
-        extractLooseFiles(dir_->path());
-        chooseBases(dir_->path());
-        writeMenuFiles(dir_->path());
+        modstest::writeDemoGame(dir_->path(), true);
         files_ = new std::map<std::string, Bytes>;
         for (const auto& [key, name] : mods::listInstallationFiles(dir_->path()))
             if (mods::catalogueFor(name))

@@ -6,7 +6,7 @@
 #include "mods/core/ModMaker.h"
 #include "mods/core/ModOperations.h"
 #include "mods/core/Sha256.h"
-#include "mods/tests/DemoGame.h"
+#include "mods/testing/DemoGame.h"
 
 #include "wingsmith/core/AircraftRoster.h"
 
