@@ -29,6 +29,8 @@ struct Command {
     std::vector<Option> options{};
     int minimumPositional = 0;
     int maximumPositional = 0;
+    // The last positional may be given again, up to maximumPositional in all.
+    bool lastRepeats = false;
     int (*run)(const CommandArguments&) = nullptr;
     // The exit code of a refusal: diff answers 1 for "different", so its
     // trouble is 2.
