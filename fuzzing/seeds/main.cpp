@@ -12,6 +12,8 @@
 #include "tools/demogen/WingsmithDemo.h"
 
 #include "menuwright/menufile/MenuFileWriter.h"
+#include "mods/core/InstalledMods.h"
+#include "mods/core/ModFile.h"
 
 #include "wingsmith/core/AircraftRoster.h"
 #include "wingsmith/core/FltRecord.h"
@@ -127,6 +129,30 @@ void ordnixSeeds(SeedWriter& seeds)
     seeds.add("ordnix_script", "changes.lox", bytesOf("5\r\n3\r\n17\r\n255\r\n"));
 }
 
+void modSeeds(SeedWriter& seeds)
+{
+    mods::Mod mod;
+    mod.name = "Faster Mustang";
+    mod.version = "1.0.0-beta.1";
+    mod.readme = "Climbs better.";
+    mod.files.push_back({.file = "P51D.FLT",
+        .kind = "flight record",
+        .fields = {{"P-51D", "engineBestAltitude", "7900", "8200"}, {"P-51D", "gun1.ammo", "300", "400"}}});
+    mod.files.push_back({.file = "Splash/title.bmp",
+        .kind = mods::kWholeFileKind,
+        .whole = mods::WholeFile{{'B', 'M', 0, 7}, mods::kNewFile}});
+    seeds.add("mods_mod_file", "mod.vmod", bytesOf(mods::modText(mod)));
+    mods::InstalledMods installed;
+    installed.mods.push_back({.name = "A",
+        .version = "1.0.0",
+        .source = "a.vmod",
+        .installed = "2026-12-10T12:00:00Z",
+        .fields = {{"P51D.FLT", "P-51D", "engineBestAltitude", "7900", "8200"}},
+        .files = {{"Splash/title.bmp", mods::kNewFile, std::string(64, 'a')}},
+        .created = {{"P51D.FLT", mods::kNewFile, std::string(64, 'b')}}});
+    seeds.add("mods_installed_log", "installed.json", bytesOf(installed.text()));
+}
+
 void otherSeeds(SeedWriter& seeds)
 {
     seeds.add("rosterly_plane_list", "planes.txt", bytesOf(demogen::buildPlanesTxt()));
@@ -184,6 +210,7 @@ int main(int argc, char** argv)
         menuwrightSeeds(seeds);
         ordnixSeeds(seeds);
         otherSeeds(seeds);
+        modSeeds(seeds);
     } catch (const common::IoError& e) {
         std::fprintf(stderr, "vantor-fuzz-seeds: %s\n", e.describe().c_str());
         return 1;
