@@ -16,8 +16,8 @@ namespace common {
 // folder, every file is as before or every file as after, and the next run
 // completes the change and leaves no scratch file. Before each run the folder is put back as it
 // was. Kinds with more than `maxPerKind` operations are sampled evenly
-// (first and last included). Reports through GoogleTest; returns the number
-// of failing runs made. An action that wants backups starts its run
+// (first and last included). Reports through GoogleTest; returns how many
+// runs with a failing operation it made. An action that wants backups starts its run
 // (RunBackups::start) itself, so that every run makes them.
 // `sameNextRun` false: the next run's result may differ from the first
 // (a report that lists the folders, Backups/ among them).

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 
 namespace {
@@ -312,6 +313,37 @@ TEST_F(ModInstall, AMadeModTurnsTheBaseIntoTheEditedCopy)
     auto got = modstest::gameSnapshot(game());
     got.erase("airbase.txt");
     EXPECT_EQ(got, want);
+}
+
+TEST_F(ModInstall, AMissingFileOrADamagedRecordIsNamedNotGuessedAt)
+{
+    install(fieldMod("A",
+        {flightChange("engineBestAltitude", "8200"),
+            {.file = "planes.dat",
+                .kind = "gun table",
+                .fields = {{"P-51D", "gun1.ammo", value("planes.dat", "P-51D", "gun1.ammo"), "300"}}}}));
+    fs::remove(game() / "planes.dat");
+    EXPECT_EQ(mods::installedMods(game()).at(0).state(), "files missing");
+    const auto out = mods::removeMod("A", game(), false);
+    EXPECT_EQ(out.putBack, 1u);
+    ASSERT_EQ(out.leftAlone.size(), 1u);
+    EXPECT_NE(out.leftAlone[0].find("planes.dat P-51D gun1.ammo was not put back"), std::string::npos)
+        << out.leftAlone[0];
+    EXPECT_TRUE(mods::installedMods(game()).empty());
+
+    // A record that does not read refuses every operation, and writes nothing.
+    common::writeAllBytes(mods::InstalledMods::file(game()), {'{', '"'});
+    const auto before = modstest::folderSnapshot(game());
+    for (const auto& run : std::vector<std::function<void()>>{[&] { install(fieldMod("B", {})); },
+             [&] { mods::removeMod("A", game(), false); }, [&] { mods::installedMods(game()); }}) {
+        try {
+            run();
+            ADD_FAILURE() << "a damaged record was read";
+        } catch (const mods::ModError& e) {
+            EXPECT_NE(std::string(e.what()).find("installed.json does not read"), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(modstest::folderSnapshot(game()), before);
 }
 
 // A game the tools never opened keeps its flight records in FLT.CDF only:
