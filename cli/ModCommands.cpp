@@ -185,6 +185,8 @@ int modShow(const CommandArguments& arguments)
                 + (f.whole->replaces == mods::kNewFile ? ", new" : "") + ")\n";
             continue;
         }
+        if (f.fields.empty())
+            out += f.file + ": taken out of its archive, as the tools do\n";
         for (const auto& c : f.fields)
             out += f.file + ": " + changeWords(c.record, c.field, c.from, c.to) + "\n";
     }
