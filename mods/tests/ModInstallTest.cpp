@@ -218,7 +218,9 @@ TEST_F(ModInstall, ChangesTheGameCannotTakeAreRefusedBeforeAnythingIsWritten)
 {
     const auto before = modstest::folderSnapshot(game());
     fs::create_directory(dir_.path() / "outside");
-    fs::create_symlink(dir_.path() / "outside", game() / "link");
+    // MinGW's library cannot make links: that case then waits for Linux.
+    std::error_code noLinks;
+    fs::create_directory_symlink(dir_.path() / "outside", game() / "link", noLinks);
     const auto good = flightChange("engineBestAltitude", "8200");
     const auto withField = [&](std::string record, std::string field, std::string to) {
         auto f = good;
@@ -242,6 +244,8 @@ TEST_F(ModInstall, ChangesTheGameCannotTakeAreRefusedBeforeAnythingIsWritten)
         {whole("none/x.bmp", "new"), "its folder none"},
     };
     for (const auto& [mod, reason] : cases) {
+        if (noLinks && mod.files[0].file.starts_with("link/"))
+            continue;
         try {
             mods::installMod(mod, game(), {});
             ADD_FAILURE() << "installed: " << reason;
