@@ -1,6 +1,7 @@
 #include "cli/CheckCommand.h"
 
 #include "cli/CommandLine.h"
+#include "mods/core/GameFileKinds.h"
 #include "mods/core/InstallationFiles.h"
 
 #include "menuwright/menufile/MenuFileReader.h"
@@ -76,6 +77,22 @@ void checkMenus(const fs::path& game, std::vector<std::string>& lines)
     }
 }
 
+// The files whose every value the catalogue alone can judge. The aircraft,
+// the loadout and the menus above are judged with what other files say
+// (the gun-group count, planes.txt) and in every folder.
+void checkCatalogued(const fs::path& game, std::vector<std::string>& lines)
+{
+    for (const auto& [key, name] : mods::listInstallationFiles(game)) {
+        const auto* catalogue = mods::catalogueFor(name);
+        if (!catalogue || (catalogue->kind() != "squadron" && catalogue->kind() != "airfield"))
+            continue;
+        const auto bytes = mods::readBytes(game / name);
+        for (const auto& place : catalogue->fields(bytes))
+            if (const auto why = place.inUse ? catalogue->outOfDomain(bytes, place) : std::nullopt)
+                lines.push_back(common::shownText(name) + ": " + place.record + " " + place.field + ": " + *why);
+    }
+}
+
 } // namespace
 
 std::vector<std::string> checkInstallation(const fs::path& game)
@@ -84,6 +101,7 @@ std::vector<std::string> checkInstallation(const fs::path& game)
     checkAircraft(game, lines);
     checkLoadout(game, lines);
     checkMenus(game, lines);
+    checkCatalogued(game, lines);
     return lines;
 }
 

@@ -271,9 +271,10 @@ std::vector<Command> makeTable()
             .run = basesStandard},
         {.group = "check",
             .synopsis = "GAME",
-            .description
-            = "vantor check: the values of an installation the game does not know (codes outside their "
-              "lists, aircraft beyond planes.txt, buttons off the screen). Exit 0 none, 1 some, 2 trouble.",
+            .description = "vantor check: the values of an installation the game does not know (codes outside their "
+                           "lists, aircraft beyond planes.txt, buttons off the screen, squadron and airfield values). "
+                           "Exit 0 none, 1 "
+                           "some, 2 trouble.",
             .positionals = {kGame},
             .minimumPositional = 1,
             .maximumPositional = 1,

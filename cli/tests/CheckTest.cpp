@@ -2,6 +2,7 @@
 
 #include "menuwright/menufile/MenuFileWriter.h"
 #include "ordnix/core/LoadoutLayout.h"
+#include "rosterly/core/SquadronFile.h"
 #include "tools/demogen/OrdnixDemo.h"
 #include "wingsmith/core/FltRecord.h"
 
@@ -35,7 +36,8 @@ TEST_F(CheckTest, TheDemoHoldsNothingTheGameDoesNotKnow)
 }
 
 // A caliber code off the list, a gun position of 99, a loadout aircraft
-// beyond planes.txt and a button off the screen: each named once, on a line
+// beyond planes.txt, a button off the screen and a squadron's code no
+// aircraft has: each named once, on a line
 // of its own, and not a byte changed.
 TEST_F(CheckTest, NamesEachUnknownValueOnceAndChangesNothing)
 {
@@ -45,6 +47,9 @@ TEST_F(CheckTest, NamesEachUnknownValueOnceAndChangesNothing)
     const auto planes = demogen::demoPlaneNames().size();
     loadout[ordnix::RecordStart(2) - 1] = static_cast<std::uint8_t>(planes);
     common::writeAllBytes(game / "loadout.dat", loadout);
+    Bytes squadron = common::readAllBytes(game / "sqUS0001.dat");
+    squadron.at(rosterly::SquadronFile::codeOffset(1)) = 45;
+    common::writeAllBytes(game / "sqUS0001.dat", squadron);
     menuwright::HangarLayout hangar;
     for (std::size_t i = 0; i < hangar.rows.size(); ++i)
         hangar.rows[i] = {menuwright::HangarLayout::defaultCaptions()[i], "10", "10", "50", "20"};
@@ -67,7 +72,9 @@ TEST_F(CheckTest, NamesEachUnknownValueOnceAndChangesNothing)
         + std::to_string(ordnix::RecordStart(2)) + ") aircraft code is " + std::to_string(planes)
         + ", beyond Planes.txt (" + std::to_string(planes)
         + " aircraft)\n"
-          "Menus/hangar01.mnu: button 2 reaches beyond the 640 x 480 screen (L 601, T 0, W 40, H 10)\n";
+          "Menus/hangar01.mnu: button 2 reaches beyond the 640 x 480 screen (L 601, T 0, W 40, H 10)\n"
+          "sqUS0001.dat: record 2 aircraft: 45 is not an aircraft a squadron may fly (0-29); Rosterly lists it as "
+          "Error\n";
     EXPECT_EQ(run.standardOutput, expected);
     EXPECT_EQ(snapshot(game), before);
 }
