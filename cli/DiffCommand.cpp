@@ -2,18 +2,9 @@
 
 #include "CommandLine.h"
 #include "JsonText.h"
+#include "mods/core/GameFileKinds.h"
 #include "mods/core/InstallationFiles.h"
 
-#include "menuwright/menufile/MenuFileReader.h"
-#include "ordnix/core/LoadoutFieldPositions.h"
-#include "ordnix/core/LoadoutLayout.h"
-#include "ordnix/core/NameLists.h"
-#include "rosterly/core/PlaneList.h"
-#include "rosterly/core/SquadronFile.h"
-#include "sortiekit/core/AirbaseList.h"
-#include "sortiekit/core/AirfieldFile.h"
-#include "sortiekit/core/BaseSlot.h"
-#include "sortiekit/core/MarkedBases.h"
 #include "wingsmith/core/AircraftFiles.h"
 #include "wingsmith/core/FieldText.h"
 #include "wingsmith/core/FltRecord.h"
@@ -129,14 +120,8 @@ private:
             return;
         const std::string base = lowerCase(fs::path(key).filename().string());
         Seen seen(std::min(a.size(), b.size()), false);
-        if (base.rfind("loadout.", 0) == 0) {
-            compareLoadout(nameA, a, b, seen);
-        } else if (base.size() == 12 && base.rfind("sq", 0) == 0 && base.ends_with(".dat")) {
-            compareSquadron(nameA, a, b, seen);
-        } else if (base == "airfield.dat") {
-            compareBases(nameA, a, b, seen);
-        } else if (base.ends_with(".mnu")) {
-            compareMenu(nameA, a, b, seen);
+        if (const auto* catalogue = fileCatalogue(base)) {
+            compareFields(*catalogue, nameA, a, b, seen);
         } else if (aircraftCompared_ && key == lowerCase(std::string(wingsmith::kPlanesDatName))) {
             for (std::size_t row = 0; row < wingsmith::kAircraftCount; ++row)
                 for (const auto& f : wingsmith::gunTableRowFields())
@@ -213,110 +198,76 @@ private:
         return text;
     }
 
-    // The named bytes of the loadout records and of the option blocks, as
-    // the editor reads them.
-    void compareLoadout(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
+    // The catalogue of a file other than the aircraft's (which compare as
+    // Wingsmith loads them, above), wherever it lies: a numbered copy of
+    // loadout.dat has its layout, and a menu file may lie in a folder.
+    static const common::FileCatalogue* fileCatalogue(const std::string& name)
     {
-        if (a.size() < ordnix::kRecordsEnd || b.size() < ordnix::kRecordsEnd)
-            return;
-        const ordnix::NameLists lists = ordnix::LoadLists(b_ / fs::path(file).parent_path());
-        const auto named = [&](const std::string& item, const std::vector<ordnix::NamedPosition>& fields) {
-            for (const ordnix::NamedPosition& f : fields) {
-                const std::size_t at = f.position - 1;
-                mark(seen, at, 1);
-                field(file, item, f.field, std::to_string(a[at]), std::to_string(b[at]));
-            }
-        };
-        std::size_t codes = lists.planes.count();
-        for (std::size_t i = 0; i < ordnix::kRecordCount; ++i) {
-            const std::uint8_t code = b[ordnix::RecordStart(i) - 1];
-            codes = std::max<std::size_t>(codes, std::max(code, a[ordnix::RecordStart(i) - 1]) + 1u);
-            named("record " + std::to_string(i) + " (" + lists.planes.nameOf(code, std::to_string(code)) + ")",
-                ordnix::RecordFieldPositions(i));
+        for (const auto* c : mods::gameFileKinds()) {
+            const std::string_view kind = c->kind();
+            if (kind.starts_with("flight record") || kind.starts_with("gun table"))
+                continue;
+            if (c->holds(name) || (kind == "loadout" && name.starts_with("loadout.")))
+                return c;
         }
-        // One option block per aircraft code, as far as both files reach.
-        for (std::size_t p = 0; p < codes && ordnix::LastOptionPosition(p) <= std::min(a.size(), b.size()); ++p)
-            named("options of code " + std::to_string(p) + " ("
-                    + lists.planes.nameOf(static_cast<double>(p), std::to_string(p)) + ")",
-                ordnix::MissionFieldPositions(p));
+        return nullptr;
     }
 
-    void compareSquadron(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
+    // Every field either side holds, by record and name, in file order.
+    void compareFields(
+        const common::FileCatalogue& catalogue, const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
     {
-        rosterly::PlaneList planes;
-        if (const auto list = common::findNoCase(b_ / fs::path(file).parent_path(), "planes.txt")) {
-            try {
-                planes = rosterly::PlaneList::load(*list);
-            } catch (const common::IoError&) {
-                // Codes without names then.
-            }
-        }
-        const auto codes = [](const Bytes& bytes) {
-            std::vector<std::uint8_t> out;
-            for (int k = 0; k < rosterly::SquadronFile::recordCount(bytes.size()); ++k)
-                out.push_back(bytes[rosterly::SquadronFile::codeOffset(k)]);
-            return out;
+        const auto placesA = catalogue.fields(a), placesB = catalogue.fields(b);
+        std::map<std::pair<std::string, std::string>, const common::FieldPlace*> inA;
+        for (const auto& p : placesA)
+            inA[{p.record, p.field}] = &p;
+        const auto shown = [&](const Bytes& bytes, const common::FieldPlace* p) {
+            if (!p)
+                return std::string("(none)");
+            const std::string value = catalogue.text(bytes, *p);
+            return p->inUse ? value : value + " (not in use)";
         };
-        const auto ca = codes(a), cb = codes(b);
-        for (std::size_t k = 0; k < std::min(ca.size(), cb.size()); ++k)
-            mark(seen, rosterly::SquadronFile::codeOffset(static_cast<int>(k)), 1);
-        for (std::size_t k = 0; k < std::max(ca.size(), cb.size()); ++k) {
-            const auto name = [&](const std::vector<std::uint8_t>& c) {
-                return k < c.size() ? std::to_string(c[k]) + " (" + planes.recordName(c[k]) + ")" : "(no record)";
-            };
-            field(file, "record " + std::to_string(k + 1), "aircraft", name(ca), name(cb));
+        for (const auto& pb : placesB) {
+            const auto it = inA.find({pb.record, pb.field});
+            const common::FieldPlace* pa = it == inA.end() ? nullptr : it->second;
+            if (pa)
+                inA.erase(it);
+            if (pa && pa->offset == pb.offset && pa->width == pb.width)
+                mark(seen, pb.offset, pb.width);
+            // A value, not whether it is in use (a count that changed).
+            if (!pa || catalogue.text(a, *pa) != catalogue.text(b, pb))
+                field(file, pb.record, pb.field, shown(a, pa), shown(b, &pb));
+        }
+        for (const auto& pa : placesA)
+            if (inA.count({pa.record, pa.field}))
+                field(file, pa.record, pa.field, shown(a, &pa), shown(b, nullptr));
+        // Where a field's length moved the entries after it (a menu file's
+        // caption), offsets no longer pair: the bytes no field covers are
+        // compared in their order instead.
+        if (!sameLayout(placesA, placesB)) {
+            mark(seen, 0, seen.size());
+            if (uncovered(placesA, a) != uncovered(placesB, b))
+                out_.push_back(
+                    {"bytes", file, "bytes outside the compared fields differ (the entries moved)", "", "", "", {}});
         }
     }
 
-    void compareBases(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
+    static bool sameLayout(const std::vector<common::FieldPlace>& a, const std::vector<common::FieldPlace>& b)
     {
-        const auto ma = sortiekit::markedBases(a), mb = sortiekit::markedBases(b);
-        // The slot values, and the byte after them, of every base on either side.
-        for (const auto* marked : {&ma, &mb})
-            for (const auto& slot : *marked)
-                for (int k : slot)
-                    mark(seen,
-                        sortiekit::AirfieldFile::kHeaderSize
-                            + sortiekit::AirfieldFile::kRecordSize * static_cast<std::size_t>(k),
-                        9);
-        const auto names = [](const std::vector<int>& numbers) {
-            std::string s;
-            for (int n : numbers)
-                s += (s.empty() ? "" : ", ") + std::to_string(n);
-            return s.empty() ? std::string("none") : s;
-        };
-        // The two Luftwaffe slots share their value: one entry for both.
-        for (std::size_t s = 0; s < 3; ++s)
-            field(file, s < 2 ? sortiekit::kBaseSlots[s].heading : "Luftwaffe Bases", "airfield", names(ma[s]),
-                names(mb[s]));
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+            [](const auto& x, const auto& y) { return x.offset == y.offset && x.width == y.width; });
     }
 
-    void compareMenu(const std::string& file, const Bytes& a, const Bytes& b, Seen& seen)
+    static Bytes uncovered(const std::vector<common::FieldPlace>& places, const Bytes& bytes)
     {
-        const auto ma = menuwright::readMenuFile(a), mb = menuwright::readMenuFile(b);
-        if (!ma || !mb)
-            return;
-        // Reading back covers every byte of the file.
-        mark(seen, 0, seen.size());
-        field(file, "picture", "name", ma->pictureName, mb->pictureName);
-        for (std::size_t i = 0; i < std::max(ma->buttons.size(), mb->buttons.size()); ++i) {
-            const std::string item = "button " + std::to_string(i + 1);
-            const auto get = [&](const menuwright::MenuFileContents& m, auto member) {
-                return i < m.buttons.size() ? member(m.buttons[i]) : std::string("(no button)");
-            };
-            field(file, item, "id", get(*ma, [](const auto& x) { return std::to_string(x.id); }),
-                get(*mb, [](const auto& x) { return std::to_string(x.id); }));
-            field(file, item, "caption", get(*ma, [](const auto& x) { return x.caption; }),
-                get(*mb, [](const auto& x) { return x.caption; }));
-            field(file, item, "L", get(*ma, [](const auto& x) { return std::to_string(x.L); }),
-                get(*mb, [](const auto& x) { return std::to_string(x.L); }));
-            field(file, item, "T", get(*ma, [](const auto& x) { return std::to_string(x.T); }),
-                get(*mb, [](const auto& x) { return std::to_string(x.T); }));
-            field(file, item, "W", get(*ma, [](const auto& x) { return std::to_string(x.W); }),
-                get(*mb, [](const auto& x) { return std::to_string(x.W); }));
-            field(file, item, "H", get(*ma, [](const auto& x) { return std::to_string(x.H); }),
-                get(*mb, [](const auto& x) { return std::to_string(x.H); }));
-        }
+        Seen covered(bytes.size(), false);
+        for (const auto& p : places)
+            mark(covered, p.offset, p.width);
+        Bytes out;
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            if (!covered[i])
+                out.push_back(bytes[i]);
+        return out;
     }
 
     fs::path a_, b_;

@@ -1,6 +1,8 @@
 // vantor diff on two demo installations that differ where each case says.
 #include "DemoGameTest.h"
 
+#include "menuwright/menufile/MenuFileWriter.h"
+#include "rosterly/core/SquadronFile.h"
 #include "tools/demogen/OrdnixDemo.h"
 #include "wingsmith/core/FieldText.h"
 #include "wingsmith/core/FltRecord.h"
@@ -43,11 +45,6 @@ void editFile(const fs::path& path, const std::function<void(Bytes&)>& edit)
     common::writeAllBytes(path, bytes);
 }
 
-std::string planeName(std::size_t code)
-{
-    return demogen::demoPlaneNames().at(code);
-}
-
 const std::vector<DiffCase>& diffCases()
 {
     static const std::vector<DiffCase> cases{
@@ -86,10 +83,41 @@ const std::vector<DiffCase>& diffCases()
             },
             [](const fs::path& a) {
                 const Bytes l = common::readAllBytes(a / "loadout.dat");
-                return std::vector<std::string>{"loadout.dat: options of code 0 (" + planeName(0)
-                        + ") escort.count: " + std::to_string(l.at(7931)) + " -> 200",
-                    "loadout.dat: options of code 2 (" + planeName(2)
-                        + ") interdiction.option6: " + std::to_string(l.at(8105)) + " -> 201"};
+                // Named as mods name them; an option beyond its mission's count is kept but not offered.
+                return std::vector<std::string>{
+                    "loadout.dat: options 0 escort.count: " + std::to_string(l.at(7931)) + " -> 200",
+                    "loadout.dat: options 2 interdiction.option6: " + std::to_string(l.at(8105))
+                        + " (not in use) -> 201 (not in use)"};
+            }},
+        {"SquadronRecord",
+            [](const fs::path&, const fs::path& b) {
+                editFile(b / "sqUS0001.dat", [](Bytes& q) { q.at(rosterly::SquadronFile::codeOffset(2)) = 7; });
+            },
+            [](const fs::path& a) {
+                const Bytes q = common::readAllBytes(a / "sqUS0001.dat");
+                return std::vector<std::string>{"sqUS0001.dat: record 3 aircraft: "
+                    + std::to_string(q.at(rosterly::SquadronFile::codeOffset(2))) + " -> 7"};
+            }},
+        // A longer caption moves every entry after it: the fields still
+        // compare by name, and the bytes between them (its length byte
+        // among them) in their order.
+        {"MenuCaptionOfAnotherLength",
+            [](const fs::path& a, const fs::path& b) {
+                menuwright::HangarLayout hangar;
+                for (std::size_t i = 0; i < hangar.rows.size(); ++i)
+                    hangar.rows[i]
+                        = {menuwright::HangarLayout::defaultCaptions()[i], "10", std::to_string(40 * i), "50", "20"};
+                menuwright::writeHangarFile(a / "hangarus.mnu", hangar);
+                hangar.rows[1].caption = "Arming Board and Bombs";
+                hangar.rows[3].L = "12";
+                menuwright::writeHangarFile(b / "hangarus.mnu", hangar);
+            },
+            [](const fs::path&) {
+                return std::vector<std::string>{
+                    "hangarus.mnu: button 2 caption: Arming Board -> Arming Board and Bombs",
+                    "hangarus.mnu: button 4 L: 10 -> 12",
+                    "hangarus.mnu: bytes outside the compared fields differ (the entries moved)",
+                    "hangarus.mnu: sizes 172 and 182 bytes"};
             }},
         {"LoadoutBytesNoFieldHolds",
             [](const fs::path&, const fs::path& b) {
