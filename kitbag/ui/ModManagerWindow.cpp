@@ -136,6 +136,7 @@ ModManagerWindow::ModManagerWindow(std::shared_ptr<KitbagDocument> document, QWi
     splitter->addWidget(left);
     splitter->addWidget(detailTabs_);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({440, 560});
 
     installButton_ = namedButton("installButton", tr("I&nstall"), tr("Install the selected mod"));
     removeButton_ = namedButton("removeButton", tr("&Remove"), tr("Remove the selected installed mod"));
