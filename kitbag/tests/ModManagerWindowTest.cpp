@@ -252,6 +252,40 @@ TEST_F(ModManager, ADroppedModIsCopiedIntoTheGamesModsFolder)
     ASSERT_EQ(window_->findChild<QListWidget*>("availableList")->count(), 1);
 }
 
+TEST_F(ModManager, AModThatDoesNotReadIsListedWithItsReasonAndNotInstalled)
+{
+    fs::create_directories(game() / "Mods");
+    common::writeAllText(game() / "Mods" / "Broken.vmod", "{\"name\": \"Broken\"");
+    document_->reload();
+    common::ScopedScriptedDialogs dlg;
+    auto* list = window_->findChild<QListWidget*>("availableList");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "Broken.vmod (does not read)");
+    list->item(0)->setSelected(true);
+    EXPECT_TRUE(window_->findChild<QPlainTextEdit*>("readmeText")->toPlainText().contains("Broken.vmod"));
+    const auto before = modstest::folderSnapshot(game());
+    click("installButton");
+    EXPECT_EQ(modstest::folderSnapshot(game()), before);
+    ASSERT_EQ(dlg->events.size(), 1u);
+    EXPECT_EQ(dlg->events[0].kind, common::ScriptedDialogs::Kind::Message);
+}
+
+// The folder chosen through the dialog is where the next start works.
+TEST_F(ModManager, TheChosenGameFolderIsRememberedForTheNextStart)
+{
+    const fs::path other = dir_.path() / "other";
+    fs::copy(demo_->path(), other, fs::copy_options::recursive);
+    common::ScopedScriptedDialogs dlg;
+    dlg->files.push_back(common::pathText(other));
+    click("chooseGameButton");
+    EXPECT_EQ(document_->gameFolder(), other);
+    EXPECT_EQ(common::RunBackups::gameFolderAbsolute(), fs::weakly_canonical(other));
+
+    ModManagerWindow next(std::make_shared<KitbagDocument>());
+    next.openStartFolder();
+    EXPECT_EQ(next.document().gameFolder(), other);
+}
+
 TEST(KitbagProgram, ScreenshotWritesAPictureAndExitsZero)
 {
     common::TempDir dir;
