@@ -1,0 +1,261 @@
+#include "kitbag/ui/KitbagDocument.h"
+
+#include "mods/core/InstallationFiles.h"
+#include "mods/core/InstalledMods.h"
+#include "mods/core/ModError.h"
+#include "mods/core/ModFile.h"
+#include "mods/core/ModOperations.h"
+
+#include "common/core/AtomicWrite.h"
+#include "common/core/FileActions.h"
+#include "common/core/FileLookup.h"
+#include "common/core/IoError.h"
+#include "common/core/RunBackups.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+#include <exception>
+
+namespace kitbag {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string utcNow()
+{
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
+}
+
+bool isModFile(const fs::path& file)
+{
+    return common::lowerCase(file.extension().string()) == ".vmod";
+}
+
+// The .vmod files directly in `folder`, by name.
+std::vector<fs::path> modFilesIn(const fs::path& folder)
+{
+    std::vector<fs::path> out;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (isModFile(it->path()) && it->is_regular_file(ec))
+            out.push_back(it->path());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+AvailableMod readModFile(const fs::path& file)
+{
+    AvailableMod out{.file = file};
+    try {
+        std::error_code ec;
+        const auto size = fs::file_size(file, ec);
+        if (!ec && size > mods::kMaxModFileBytes)
+            throw mods::ModError(file.filename().string() + " is larger than a mod file may be.");
+        const auto bytes = mods::readBytes(file);
+        out.mod = mods::readMod(
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), file.filename().string());
+    } catch (const std::exception& e) {
+        out.error = e.what();
+    }
+    return out;
+}
+
+} // namespace
+
+KitbagDocument::KitbagDocument(QObject* parent) : QObject(parent)
+{
+}
+
+void KitbagDocument::setGameFolder(const fs::path& game)
+{
+    game_ = game;
+    common::RunBackups::setGameFolder(game);
+    reload();
+}
+
+fs::path KitbagDocument::modsFolder() const
+{
+    return mods::InstalledMods::file(game_).parent_path();
+}
+
+void KitbagDocument::addModFolder(const fs::path& folder)
+{
+    if (std::find(folders_.begin(), folders_.end(), folder) == folders_.end())
+        folders_.push_back(folder);
+    reload();
+}
+
+void KitbagDocument::reload()
+{
+    installed_.clear();
+    installedError_.clear();
+    available_.clear();
+    if (!game_.empty()) {
+        try {
+            installed_ = mods::installedMods(game_);
+        } catch (const std::exception& e) {
+            installedError_ = e.what();
+        }
+    }
+    std::vector<fs::path> searched;
+    if (!game_.empty())
+        searched.push_back(modsFolder());
+    searched.insert(searched.end(), folders_.begin(), folders_.end());
+    std::vector<fs::path> seen;
+    for (const fs::path& folder : searched) {
+        for (const fs::path& file : modFilesIn(folder)) {
+            std::error_code ec;
+            const fs::path real = fs::weakly_canonical(file, ec);
+            if (std::find(seen.begin(), seen.end(), real) != seen.end())
+                continue;
+            seen.push_back(real);
+            available_.push_back(readModFile(file));
+        }
+    }
+    emit changed();
+}
+
+std::vector<mods::ChangeCheck> KitbagDocument::checkChanges(const mods::Mod& mod) const
+{
+    return mods::checkMod(mod, game_);
+}
+
+std::vector<mods::FieldConflict> KitbagDocument::conflictsAmong(const std::vector<mods::Mod>& mods) const
+{
+    return mods::modConflicts(mods, game_);
+}
+
+bool KitbagDocument::meetsInstalledMod(const mods::Mod& mod) const
+{
+    try {
+        const auto checks = mods::checkMod(mod, game_);
+        return std::any_of(
+            checks.begin(), checks.end(), [](const mods::ChangeCheck& c) { return !c.conflictWith.empty(); });
+    } catch (const mods::ModError&) {
+        return false;
+    }
+}
+
+mods::InstallOutcome KitbagDocument::installFrom(const AvailableMod& file, bool over)
+{
+    if (!file.mod)
+        throw mods::ModError(file.error);
+    mods::InstallOutcome out;
+    try {
+        out = mods::installMod(
+            *file.mod, game_, {.over = over, .source = file.file.filename().string(), .when = utcNow()});
+    } catch (...) {
+        reload();
+        throw;
+    }
+    reload();
+    return out;
+}
+
+mods::RemoveOutcome KitbagDocument::removeInstalled(const std::string& name)
+{
+    mods::RemoveOutcome out;
+    try {
+        out = mods::removeMod(name, game_, false);
+    } catch (...) {
+        reload();
+        throw;
+    }
+    reload();
+    return out;
+}
+
+std::vector<fs::path> KitbagDocument::backupFolders() const
+{
+    std::vector<fs::path> out;
+    std::error_code ec;
+    const auto backups = common::findNoCase(game_, "Backups");
+    if (!backups)
+        return out;
+    for (fs::directory_iterator it(*backups, ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_directory(ec))
+            out.push_back(it->path());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<fs::path> KitbagDocument::backedUpFiles(const fs::path& backup)
+{
+    std::vector<fs::path> out;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(backup, ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_regular_file(ec))
+            out.push_back(fs::relative(it->path(), backup));
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<fs::path> KitbagDocument::restoreBackup(const fs::path& backup)
+{
+    const auto files = backedUpFiles(backup);
+    std::vector<fs::path> restored;
+    try {
+        for (const fs::path& rel : files) {
+            const fs::path target = game_ / rel;
+            std::error_code ec;
+            fs::create_directories(target.parent_path(), ec);
+            if (ec)
+                throw common::IoError::fromErrno(ec.value(), target.parent_path());
+            common::copyFileWhole(backup / rel, target);
+            restored.push_back(rel);
+        }
+    } catch (...) {
+        reload();
+        throw;
+    }
+    reload();
+    return restored;
+}
+
+fs::path KitbagDocument::madeModFile(const std::string& name) const
+{
+    return modsFolder() / (name + ".vmod");
+}
+
+mods::MadeMod KitbagDocument::makeFromBackup(
+    const fs::path& backup, const std::string& name, const std::string& version)
+{
+    mods::Mod manifest;
+    manifest.name = name;
+    manifest.version = version;
+    manifest.made = utcNow();
+    mods::MadeMod made = mods::makeMod(
+        mods::sourcesBeforeBackup(game_, backup), mods::installationSources(game_), std::move(manifest), game_);
+    const std::string text = mods::modText(made.mod);
+    // What a reader of the file would refuse (a name with a slash, a
+    // version that is not one) is refused before it is written.
+    (void)mods::readMod(text, name + ".vmod");
+    std::error_code ec;
+    fs::create_directories(modsFolder(), ec);
+    if (ec)
+        throw common::IoError::fromErrno(ec.value(), modsFolder());
+    common::writeFileAtomically(madeModFile(name), text);
+    reload();
+    return made;
+}
+
+fs::path KitbagDocument::droppedModTarget(const fs::path& file) const
+{
+    return modsFolder() / file.filename();
+}
+
+fs::path KitbagDocument::addModFile(const fs::path& file)
+{
+    const fs::path target = droppedModTarget(file);
+    std::error_code ec;
+    fs::create_directories(target.parent_path(), ec);
+    if (ec)
+        throw common::IoError::fromErrno(ec.value(), target.parent_path());
+    common::copyFileWhole(file, target);
+    reload();
+    return target;
+}
+
+} // namespace kitbag

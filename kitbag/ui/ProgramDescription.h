@@ -1,0 +1,11 @@
+#pragma once
+
+#include "common/ui/WindowProgramDescription.h"
+
+namespace kitbag {
+
+// Kitbag's name and first window, for its main() and for a launcher that
+// wraps it.
+common::WindowProgramDescription programDescription();
+
+} // namespace kitbag
