@@ -5,6 +5,7 @@
 #include "cli/JsonText.h"
 #include "mods/core/InstallationFiles.h"
 #include "mods/core/InstalledMods.h"
+#include "mods/core/ModError.h"
 #include "mods/core/ModFile.h"
 #include "mods/core/ModMaker.h"
 #include "mods/core/ModOperations.h"
@@ -226,12 +227,26 @@ int modInstall(const CommandArguments& arguments)
     const mods::Mod mod = readModFile(arguments.positional(0));
     const fs::path game = gameFolder(arguments.positional(1));
     const bool dryRun = arguments.isSet("dry-run");
-    const auto out = mods::installMod(mod, game,
-        {.over = arguments.isSet("over"),
-            .force = arguments.isSet("force"),
-            .dryRun = dryRun,
-            .source = modFile.filename().string(),
-            .when = nowUtc(true)});
+    const auto out = [&] {
+        try {
+            return mods::installMod(mod, game,
+                {.over = arguments.isSet("over"),
+                    .force = arguments.isSet("force"),
+                    .dryRun = dryRun,
+                    .source = modFile.filename().string(),
+                    .when = nowUtc(true)});
+        } catch (const mods::ModError& e) {
+            // The sentence ends in a full stop; the option that lets it go on follows.
+            const std::string option = e.remedy() == mods::ModError::Remedy::onTop ? "--over puts this mod on top"
+                : e.remedy() == mods::ModError::Remedy::anyValue                   ? "--force sets it all the same"
+                                                                                   : "";
+            if (option.empty())
+                throw;
+            std::string text = e.what();
+            text.insert(text.size() - 1, " (" + option + ")");
+            throw Refusal(text);
+        }
+    }();
     if (asJson(arguments)) {
         nlohmann::json list = nlohmann::json::array();
         for (const auto& c : out.changes)

@@ -5,7 +5,7 @@
 #include "mods/core/InstallationFiles.h"
 #include "mods/core/ModFile.h"
 #include "mods/core/ModMaker.h"
-#include "mods/tests/DemoGame.h"
+#include "mods/testing/DemoGame.h"
 
 #include "common/core/RunBackups.h"
 #include "common/testing/ProgramRun.h"

@@ -127,17 +127,6 @@ std::vector<mods::FieldConflict> KitbagDocument::conflictsAmong(const std::vecto
     return mods::modConflicts(mods, game_);
 }
 
-bool KitbagDocument::meetsInstalledMod(const mods::Mod& mod) const
-{
-    try {
-        const auto checks = mods::checkMod(mod, game_);
-        return std::any_of(
-            checks.begin(), checks.end(), [](const mods::ChangeCheck& c) { return !c.conflictWith.empty(); });
-    } catch (const mods::ModError&) {
-        return false;
-    }
-}
-
 mods::InstallOutcome KitbagDocument::installFrom(const AvailableMod& file, bool over)
 {
     if (!file.mod)

@@ -56,9 +56,6 @@ public:
     // Installs the mod read from `file`; `over` puts it on top of the
     // installed mods where they meet.
     mods::InstallOutcome installFrom(const AvailableMod& file, bool over);
-    // Whether installing the mod is refused because an installed mod set
-    // one of its fields to another value.
-    bool meetsInstalledMod(const mods::Mod& mod) const;
     mods::RemoveOutcome removeInstalled(const std::string& name);
 
     // The run folders below Backups/, newest name last.

@@ -333,7 +333,7 @@ void ModManagerWindow::install()
         } catch (const mods::ModError& e) {
             // Only a field another mod set is worth the offer: any other
             // refusal stays one.
-            if (!file.mod || !document_->meetsInstalledMod(*file.mod))
+            if (e.remedy() != mods::ModError::Remedy::onTop)
                 throw;
             const QString why = common::failureText(e);
             if (common::dialogs().question(this, tr("Install on top — Kitbag"),

@@ -9,7 +9,21 @@ namespace mods {
 // the mod, the change and the reason. Nothing was written.
 class ModError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // What would let an install go on: the front end names its own way.
+    enum class Remedy {
+        none,
+        onTop,    // a field another installed mod set: install over it
+        anyValue, // a field changed since by something else: set it all the same
+    };
+    explicit ModError(const std::string& sentence, Remedy remedy = Remedy::none)
+        : std::runtime_error(sentence)
+        , remedy_(remedy)
+    {
+    }
+    Remedy remedy() const { return remedy_; }
+
+private:
+    Remedy remedy_;
 };
 
 } // namespace mods

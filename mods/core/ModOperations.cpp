@@ -116,9 +116,10 @@ class Planner {
 public:
     Planner(const Mod& mod, const fs::path& game) : mod_(mod), game_(game) {}
 
-    [[noreturn]] void fail(const std::string& what, const std::string& reason) const
+    [[noreturn]] void fail(
+        const std::string& what, const std::string& reason, ModError::Remedy remedy = ModError::Remedy::none) const
     {
-        throw ModError("Mod " + mod_.name + ", " + what + ": " + reason + ".");
+        throw ModError("Mod " + mod_.name + ", " + what + ": " + reason + ".", remedy);
     }
 
     // Reads the game's side of every change, or refuses the mod.
@@ -279,12 +280,13 @@ InstallOutcome installMod(const Mod& mod, const fs::path& game, const InstallOpt
     for (const ChangeCheck& c : out.changes) {
         if (!c.conflictWith.empty() && !options.over)
             planner.fail(c.what(),
-                "installed mod " + c.conflictWith + " set it to " + c.current + ", and this mod sets " + c.to
-                    + " (--over puts this mod on top)");
+                "installed mod " + c.conflictWith + " set it to " + c.current + ", and this mod sets " + c.to,
+                ModError::Remedy::onTop);
         if (c.state == State::changed && c.heldBy.empty() && !options.force)
             planner.fail(c.what(),
                 "it holds " + c.current + ", neither the mod's " + c.from + " nor a mod's value: the game or an edit"
-                    + " changed it since (--force sets it all the same)");
+                    + " changed it since",
+                ModError::Remedy::anyValue);
     }
 
     InstalledMod entry{.name = mod.name, .version = mod.version, .source = options.source, .installed = options.when};

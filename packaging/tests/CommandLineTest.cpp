@@ -58,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(Suite, EveryProgram,
     ::testing::Values(Program{"wingsmith", WINGSMITH_EXE}, Program{"menuwright", MENUWRIGHT_EXE},
         Program{"bayward", BAYWARD_EXE}, Program{"ordnix", ORDNIX_EXE}, Program{"rosterly", ROSTERLY_EXE},
         Program{"sortiekit", SORTIEKIT_EXE}, Program{"vector", VECTOR_EXE}, Program{"facetnorm", FACETNORM_EXE},
-        Program{"probewell", PROBEWELL_EXE}, Program{"splashroll", SPLASHROLL_EXE}, Program{"vantor", VANTOR_EXE}),
+        Program{"probewell", PROBEWELL_EXE}, Program{"kitbag", KITBAG_EXE}, Program{"splashroll", SPLASHROLL_EXE},
+        Program{"vantor", VANTOR_EXE}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Qt's own options belong to Qt: vector opens its first other argument as
@@ -132,10 +133,10 @@ TEST(WindowProgramFolders, AFolderNameThatIsNotUtf8WorksAsAnyOther)
     };
     for (const std::string& name : {plain, raw})
         demogen::writeDemoInstallation(dir / name);
-    for (const Program& program :
-        {Program{"wingsmith", WINGSMITH_EXE}, Program{"menuwright", MENUWRIGHT_EXE}, Program{"bayward", BAYWARD_EXE},
-            Program{"ordnix", ORDNIX_EXE}, Program{"rosterly", ROSTERLY_EXE}, Program{"sortiekit", SORTIEKIT_EXE},
-            Program{"vector", VECTOR_EXE}, Program{"facetnorm", FACETNORM_EXE}, Program{"probewell", PROBEWELL_EXE}}) {
+    for (const Program& program : {Program{"wingsmith", WINGSMITH_EXE}, Program{"menuwright", MENUWRIGHT_EXE},
+             Program{"bayward", BAYWARD_EXE}, Program{"ordnix", ORDNIX_EXE}, Program{"rosterly", ROSTERLY_EXE},
+             Program{"sortiekit", SORTIEKIT_EXE}, Program{"vector", VECTOR_EXE}, Program{"facetnorm", FACETNORM_EXE},
+             Program{"probewell", PROBEWELL_EXE}, Program{"kitbag", KITBAG_EXE}}) {
         // QProcess would take the folder's name through a QString; the
         // shell changes into it by its bytes.
         auto runIn = [&](const char* printfName) {
