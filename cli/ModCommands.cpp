@@ -3,6 +3,7 @@
 #include "cli/CommandArguments.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonText.h"
+#include "mods/core/BackupRestore.h"
 #include "mods/core/InstallationFiles.h"
 #include "mods/core/InstalledMods.h"
 #include "mods/core/ModError.h"
@@ -342,19 +343,11 @@ int modConflicts(const CommandArguments& arguments)
 int restore(const CommandArguments& arguments)
 {
     const fs::path game = gameFolder(arguments.positional(0));
-    const fs::path backups = game / "Backups";
     if (arguments.isSet("list") || arguments.positionalCount() < 2) {
         std::string text;
-        std::error_code ec;
-        std::vector<fs::path> folders;
-        for (const auto& e : fs::directory_iterator(backups, ec))
-            if (e.is_directory())
-                folders.push_back(e.path());
-        std::sort(folders.begin(), folders.end());
-        for (const auto& f : folders)
-            text += "Backups/" + f.filename().string() + ": " + std::to_string(mods::listInstallationFiles(f).size())
-                + " files\n";
-        writeStandardOutput(folders.empty() ? "no backups\n" : text);
+        for (const auto& f : mods::backupFolders(game))
+            text += "Backups/" + f.filename().string() + ": " + counted(mods::backedUpFiles(f).size(), "file") + "\n";
+        writeStandardOutput(text.empty() ? "no backups\n" : text);
         return 0;
     }
     fs::path folder = toPath(arguments.positional(1));
@@ -363,26 +356,12 @@ int restore(const CommandArguments& arguments)
         folder = game / folder;
     if (!fs::is_directory(folder, ec))
         throw Refusal(aboutFile(toPath(arguments.positional(1)), "File not found"));
-    const auto files = mods::listInstallationFiles(folder);
-    std::set<std::string> restored;
     const bool dryRun = arguments.isSet("dry-run");
-    for (const auto& [key, name] : files) {
-        restored.insert(key);
-        if (!dryRun)
-            common::copyFileWhole(folder / name, common::resolveNoCase(game, name));
-    }
-    std::string text = std::string(dryRun ? "would put back " : "put back ") + counted(files.size(), "file") + " from "
-        + shown(folder) + "\n";
-    // The installed mods whose changes lie in the files put back.
-    for (const auto& m : mods::InstalledMods::load(game).mods) {
-        bool touched = false;
-        for (const auto& f : m.fields)
-            touched = touched || restored.count(lowerCase(f.file));
-        for (const auto& f : m.files)
-            touched = touched || restored.count(lowerCase(f.file));
-        if (touched)
-            text += "this undoes changes of installed mod " + m.name + " (see vantor mod list)\n";
-    }
+    const auto out = mods::restoreBackup(game, folder, dryRun);
+    std::string text = std::string(dryRun ? "would put back " : "put back ") + counted(out.files.size(), "file")
+        + " from " + shown(folder) + "\n";
+    for (const auto& name : out.modsUndone)
+        text += "this undoes changes of installed mod " + name + " (see vantor mod list)\n";
     writeStandardOutput(text);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "kitbag/ui/KitbagDocument.h"
 
+#include "mods/core/BackupRestore.h"
 #include "mods/core/InstallationFiles.h"
 #include "mods/core/InstalledMods.h"
 #include "mods/core/ModError.h"
@@ -158,48 +159,30 @@ mods::RemoveOutcome KitbagDocument::removeInstalled(const std::string& name)
 
 std::vector<fs::path> KitbagDocument::backupFolders() const
 {
-    std::vector<fs::path> out;
-    std::error_code ec;
-    const auto backups = common::findNoCase(game_, "Backups");
-    if (!backups)
-        return out;
-    for (fs::directory_iterator it(*backups, ec), end; !ec && it != end; it.increment(ec))
-        if (it->is_directory(ec))
-            out.push_back(it->path());
-    std::sort(out.begin(), out.end());
-    return out;
+    return mods::backupFolders(game_);
 }
 
 std::vector<fs::path> KitbagDocument::backedUpFiles(const fs::path& backup)
 {
     std::vector<fs::path> out;
-    std::error_code ec;
-    for (fs::recursive_directory_iterator it(backup, ec), end; !ec && it != end; it.increment(ec))
-        if (it->is_regular_file(ec))
-            out.push_back(fs::relative(it->path(), backup));
-    std::sort(out.begin(), out.end());
+    for (const auto& f : mods::backedUpFiles(backup))
+        out.emplace_back(f);
     return out;
 }
 
 std::vector<fs::path> KitbagDocument::restoreBackup(const fs::path& backup)
 {
-    const auto files = backedUpFiles(backup);
-    std::vector<fs::path> restored;
+    mods::RestoreOutcome out;
     try {
-        for (const fs::path& rel : files) {
-            const fs::path target = game_ / rel;
-            std::error_code ec;
-            fs::create_directories(target.parent_path(), ec);
-            if (ec)
-                throw common::IoError::fromErrno(ec.value(), target.parent_path());
-            common::copyFileWhole(backup / rel, target);
-            restored.push_back(rel);
-        }
+        out = mods::restoreBackup(game_, backup, false);
     } catch (...) {
         reload();
         throw;
     }
     reload();
+    std::vector<fs::path> restored;
+    for (const auto& f : out.files)
+        restored.emplace_back(f);
     return restored;
 }
 

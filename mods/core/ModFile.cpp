@@ -75,9 +75,9 @@ public:
     static Json unknownKeys(const Json& object, std::initializer_list<const char*> known)
     {
         Json out = Json::object();
-        for (const auto& [key, value] : object.items())
-            if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == k; }))
-                out[key] = value;
+        for (const auto& item : object.items())
+            if (std::none_of(known.begin(), known.end(), [&](const char* k) { return item.key() == k; }))
+                out[item.key()] = item.value();
         return out;
     }
 

@@ -1,3 +1,4 @@
+#include "mods/core/BackupRestore.h"
 #include "mods/core/GameFileKinds.h"
 #include "mods/core/InstallationFiles.h"
 #include "mods/core/InstalledMods.h"
@@ -401,6 +402,34 @@ TEST_F(ModInstall, ALooseFileStillInItsArchiveIsTakenOutAndGoesAgain)
     edit("engineBestAltitude", "8200");
     mods::installMod(a.mod, game(), {});
     EXPECT_EQ(modstest::gameSnapshot(game()), modstest::gameSnapshot(edited));
+}
+
+TEST_F(ModInstall, ARestoreNamesTheModsItUndoesAndIsAllOrNothing)
+{
+    const fs::path backup = dir_.path() / "backup";
+    fs::create_directories(backup);
+    for (const char* name : {"P51D.FLT", "planes.dat"})
+        fs::copy_file(game() / name, backup / name);
+    install(fieldMod("A",
+        {flightChange("engineBestAltitude", "8200"),
+            {.file = "planes.dat",
+                .kind = "gun table",
+                .fields = {{"P-51D", "gun1.ammo", value("planes.dat", "P-51D", "gun1.ammo"), "300"}}}}));
+    install(fieldMod("B",
+        {{.file = "sqUS0001.dat",
+            .kind = "squadron",
+            .fields = {{"record 1", "aircraft", value("sqUS0001.dat", "record 1", "aircraft"), "3"}}}}));
+
+    const auto dry = mods::restoreBackup(game(), backup, true);
+    EXPECT_EQ(dry.files, (std::vector<std::string>{"P51D.FLT", "planes.dat"}));
+    EXPECT_EQ(dry.modsUndone, std::vector<std::string>{"A"});
+    EXPECT_EQ(value("P51D.FLT", "P-51D", "engineBestAltitude"), "8200");
+    EXPECT_GT(common::walkWriteFailures(
+                  game(), [&] { mods::restoreBackup(game(), backup, false); }, "P51D.FLT|planes.dat", 5),
+        4);
+    mods::restoreBackup(game(), backup, false);
+    EXPECT_EQ(mods::readBytes(game() / "P51D.FLT"), start_.at("P51D.FLT"));
+    EXPECT_EQ(mods::installedMods(game()).at(0).state(), "partly changed since");
 }
 
 // Every file-layer operation of an install and a removal failing in turn,
