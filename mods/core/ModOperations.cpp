@@ -1,6 +1,7 @@
 #include "mods/core/ModOperations.h"
 
 #include "mods/core/FieldIndex.h"
+#include "mods/core/FieldStacks.h"
 #include "mods/core/GameFileKinds.h"
 #include "mods/core/InstalledMods.h"
 #include "mods/core/InstallationFiles.h"
@@ -91,27 +92,6 @@ struct FilePlan {
     bool extracted = false;                 // a loose file taken out of its archive
 };
 
-// The entry of an installed mod that set a field last.
-struct Top {
-    InstalledMod* mod = nullptr;
-    InstalledField* field = nullptr;
-    InstalledFile* file = nullptr;
-};
-
-Top topEntry(InstalledMods& installed, const std::string& key, std::size_t below)
-{
-    for (std::size_t m = below; m-- > 0;) {
-        InstalledMod& mod = installed.mods[m];
-        for (auto& f : mod.fields)
-            if (fieldKey(f.file, f.record, f.field) == key)
-                return {&mod, &f, nullptr};
-        for (auto& f : mod.files)
-            if (fieldKey(f.file, "", "") == key)
-                return {&mod, nullptr, &f};
-    }
-    return {};
-}
-
 class Planner {
 public:
     Planner(const Mod& mod, const fs::path& game) : mod_(mod), game_(game) {}
@@ -179,6 +159,7 @@ public:
 
     std::vector<ChangeCheck> checks(InstalledMods& installed) const
     {
+        const FieldStacks stacks(installed);
         std::vector<ChangeCheck> out;
         for (const FilePlan& p : files_) {
             const FileChange& f = *p.change;
@@ -188,12 +169,12 @@ public:
                 c.state = c.current == c.to                                            ? State::already
                     : (c.current == c.from || (!p.where.exists && c.from == kNewFile)) ? State::clean
                                                                                        : State::changed;
-                const Top top = topEntry(installed, fieldKey(f.file, "", ""), installed.mods.size());
+                const auto* top = stacks.top(fieldKey(f.file, "", ""));
                 const std::string holds = p.where.exists ? c.current : kNewFile;
-                if (top.file && top.file->after == holds) {
-                    c.heldBy = top.mod->name;
-                    if (top.file->after != c.to)
-                        c.conflictWith = top.mod->name;
+                if (top && top->file && top->file->after == holds) {
+                    c.heldBy = installed.mods[top->mod].name;
+                    if (top->file->after != c.to)
+                        c.conflictWith = c.heldBy;
                 }
                 out.push_back(std::move(c));
                 continue;
@@ -207,12 +188,12 @@ public:
                 c.state = current == valueBytes(p, place, fc.to) ? State::already
                     : current == valueBytes(p, place, fc.from)   ? State::clean
                                                                  : State::changed;
-                const Top top = topEntry(installed, fieldKey(f.file, fc.record, fc.field), installed.mods.size());
-                if (top.field && valueReads(p, place, top.field->after)
-                    && valueBytes(p, place, top.field->after) == current) {
-                    c.heldBy = top.mod->name;
+                const auto* top = stacks.top(fieldKey(f.file, fc.record, fc.field));
+                if (top && top->field && valueReads(p, place, top->field->after)
+                    && valueBytes(p, place, top->field->after) == current) {
+                    c.heldBy = installed.mods[top->mod].name;
                     if (c.state != State::already)
-                        c.conflictWith = top.mod->name;
+                        c.conflictWith = c.heldBy;
                 }
                 out.push_back(std::move(c));
             }
@@ -364,17 +345,12 @@ RemoveOutcome removeMod(std::string_view name, const fs::path& game, bool dryRun
         return &files.emplace(key, std::move(p)).first->second;
     };
     // The mods after the removed one now start at `index` in the list.
+    const FieldStacks stacks(installed);
     for (const InstalledField& e : removed.fields) {
         const std::string what = e.file + " " + e.record + " " + e.field;
-        const Top later = [&] {
-            for (std::size_t m = index; m < installed.mods.size(); ++m)
-                for (auto& f : installed.mods[m].fields)
-                    if (fieldKey(f.file, f.record, f.field) == fieldKey(e.file, e.record, e.field))
-                        return Top{&installed.mods[m], &f, nullptr};
-            return Top{};
-        }();
-        if (later.field) {
-            later.field->before = e.before;
+        const auto* later = stacks.firstFrom(fieldKey(e.file, e.record, e.field), index);
+        if (later && later->field) {
+            later->field->before = e.before;
             ++out.handedOn;
             continue;
         }
@@ -404,14 +380,8 @@ RemoveOutcome removeMod(std::string_view name, const fs::path& game, bool dryRun
     }
     std::vector<std::string> blobs;
     for (const InstalledFile& e : removed.files) {
-        bool handed = false;
-        for (std::size_t m = index; m < installed.mods.size() && !handed; ++m)
-            for (auto& f : installed.mods[m].files)
-                if (!handed && fieldKey(f.file, "", "") == fieldKey(e.file, "", "")) {
-                    f.before = e.before;
-                    handed = true;
-                }
-        if (handed) {
+        if (const auto* later = stacks.firstFrom(fieldKey(e.file, "", ""), index); later && later->file) {
+            later->file->before = e.before;
             ++out.handedOn;
             continue;
         }
@@ -498,6 +468,7 @@ std::vector<InstalledModStatus> installedMods(const fs::path& game)
         const auto where = locate(game, file, why);
         return cache[key] = where && where->exists ? std::optional<Bytes>(readBytes(where->real)) : std::nullopt;
     };
+    const FieldStacks stacks(installed);
     std::vector<InstalledModStatus> out;
     for (std::size_t m = 0; m < installed.mods.size(); ++m) {
         const InstalledMod& mod = installed.mods[m];
@@ -508,8 +479,7 @@ std::vector<InstalledModStatus> installedMods(const fs::path& game)
                 ++s.missing;
                 continue;
             }
-            const Top top = topEntry(installed, fieldKey(e.file, e.record, e.field), installed.mods.size());
-            if (top.field != &e)
+            if (stacks.top(fieldKey(e.file, e.record, e.field))->field != &e)
                 continue; // a later mod's value stands there by design
             const auto* catalogue = catalogueFor(fs::path(e.file));
             if (catalogue && !indexes.count(common::lowerCase(e.file)))
@@ -526,8 +496,7 @@ std::vector<InstalledModStatus> installedMods(const fs::path& game)
             const auto& bytes = bytesOf(e.file);
             if (!bytes)
                 ++s.missing;
-            else if (topEntry(installed, fieldKey(e.file, "", ""), installed.mods.size()).file == &e
-                && sha256Hex(*bytes) != e.after)
+            else if (stacks.top(fieldKey(e.file, "", ""))->file == &e && sha256Hex(*bytes) != e.after)
                 ++s.changedSince;
         }
         out.push_back(std::move(s));
