@@ -4,21 +4,17 @@
 #include "cli/CommandLine.h"
 #include "cli/JsonText.h"
 #include "mods/core/BackupRestore.h"
-#include "mods/core/InstallationFiles.h"
 #include "mods/core/InstalledMods.h"
 #include "mods/core/ModError.h"
 #include "mods/core/ModFile.h"
 #include "mods/core/ModMaker.h"
 #include "mods/core/ModOperations.h"
+#include "mods/core/UtcNow.h"
 
 #include "common/core/AtomicWrite.h"
-#include "common/core/FileActions.h"
 #include "common/core/RunBackups.h"
-#include "common/core/ShownText.h"
 #include "common/core/TextLines.h"
 
-#include <chrono>
-#include <cstdio>
 #include <set>
 
 namespace vantorcli {
@@ -48,28 +44,7 @@ fs::path gameFolder(const std::string& argument)
 
 mods::Mod readModFile(const std::string& argument)
 {
-    const fs::path path = toPath(argument);
-    return mods::readMod(common::readFileBytes(path), common::shownText(path.filename().string()));
-}
-
-// "2026-12-10", or with the time "2026-12-10T15:37:10Z".
-std::string nowUtc(bool withTime)
-{
-    using namespace std::chrono;
-    const auto now = floor<seconds>(system_clock::now());
-    const auto day = floor<days>(now);
-    const year_month_day date{day};
-    const hh_mm_ss time{now - day};
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-        static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    std::string out = text;
-    if (withTime) {
-        std::snprintf(text, sizeof text, "T%02d:%02d:%02dZ", static_cast<int>(time.hours().count()),
-            static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
-        out += text;
-    }
-    return out;
+    return mods::readModFile(toPath(argument));
 }
 
 std::string changeWords(
@@ -148,7 +123,7 @@ int modMake(const CommandArguments& arguments)
     manifest.description = arguments.value("description").value_or("");
     if (const auto readme = arguments.value("readme"))
         manifest.readme = common::readFileBytes(toPath(*readme));
-    manifest.made = nowUtc(false);
+    manifest.made = mods::utcNow(false);
     const mods::MadeMod made = mods::makeMod(base, modded, manifest, baseFolder);
     const std::string text = mods::modText(made.mod);
     // What a stranger's reader refuses is not written either.
@@ -235,7 +210,7 @@ int modInstall(const CommandArguments& arguments)
                     .force = arguments.isSet("force"),
                     .dryRun = dryRun,
                     .source = modFile.filename().string(),
-                    .when = nowUtc(true)});
+                    .when = mods::utcNow(true)});
         } catch (const mods::ModError& e) {
             // The sentence ends in a full stop; the option that lets it go on follows.
             const std::string option = e.remedy() == mods::ModError::Remedy::onTop ? "--over puts this mod on top"

@@ -1,19 +1,17 @@
 #include "kitbag/ui/KitbagDocument.h"
 
 #include "mods/core/BackupRestore.h"
-#include "mods/core/InstallationFiles.h"
 #include "mods/core/InstalledMods.h"
 #include "mods/core/ModError.h"
 #include "mods/core/ModFile.h"
 #include "mods/core/ModOperations.h"
+#include "mods/core/UtcNow.h"
 
 #include "common/core/AtomicWrite.h"
 #include "common/core/FileActions.h"
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/core/RunBackups.h"
-
-#include <QDateTime>
 
 #include <algorithm>
 #include <exception>
@@ -23,11 +21,6 @@ namespace kitbag {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string utcNow()
-{
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
-}
 
 bool isModFile(const fs::path& file)
 {
@@ -50,13 +43,7 @@ AvailableMod readModFile(const fs::path& file)
 {
     AvailableMod out{.file = file};
     try {
-        std::error_code ec;
-        const auto size = fs::file_size(file, ec);
-        if (!ec && size > mods::kMaxModFileBytes)
-            throw mods::ModError(file.filename().string() + " is larger than a mod file may be.");
-        const auto bytes = mods::readBytes(file);
-        out.mod = mods::readMod(
-            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), file.filename().string());
+        out.mod = mods::readModFile(file);
     } catch (const std::exception& e) {
         out.error = e.what();
     }
@@ -135,7 +122,7 @@ mods::InstallOutcome KitbagDocument::installFrom(const AvailableMod& file, bool 
     mods::InstallOutcome out;
     try {
         out = mods::installMod(
-            *file.mod, game_, {.over = over, .source = file.file.filename().string(), .when = utcNow()});
+            *file.mod, game_, {.over = over, .source = file.file.filename().string(), .when = mods::utcNow(true)});
     } catch (...) {
         reload();
         throw;
@@ -197,7 +184,7 @@ mods::MadeMod KitbagDocument::makeFromBackup(
     mods::Mod manifest;
     manifest.name = name;
     manifest.version = version;
-    manifest.made = utcNow();
+    manifest.made = mods::utcNow(false);
     mods::MadeMod made = mods::makeMod(
         mods::sourcesBeforeBackup(game_, backup), mods::installationSources(game_), std::move(manifest), game_);
     const std::string text = mods::modText(made.mod);

@@ -4,6 +4,8 @@
 #include "mods/core/ModError.h"
 
 #include "common/core/FileLookup.h"
+#include "common/core/ShownText.h"
+#include "common/core/TextLines.h"
 
 #include <algorithm>
 #include <set>
@@ -230,6 +232,15 @@ std::optional<std::string> safeGamePath(std::string_view path)
 Mod readMod(std::string_view text, const std::string& shown)
 {
     return Reader(shown).mod(text);
+}
+
+Mod readModFile(const std::filesystem::path& file)
+{
+    const std::string shown = common::shownText(file.filename().string());
+    std::error_code ec;
+    if (const auto size = std::filesystem::file_size(file, ec); !ec && size > kMaxModFileBytes)
+        throw ModError("Mod " + shown + ": is larger than " + std::to_string(kMaxModFileBytes >> 20) + " MB.");
+    return readMod(common::readFileBytes(file), shown);
 }
 
 std::string modText(const Mod& mod)

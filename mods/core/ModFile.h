@@ -3,6 +3,7 @@
 #include "mods/core/Mod.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,11 @@ inline constexpr std::size_t kMaxTextBytes = 1u << 20;
 // game folder, base64 that does not read, too many changes, a text too
 // long. Keys it does not know are kept in the Mod.
 Mod readMod(std::string_view text, const std::string& shown);
+
+// Reads a .vmod file as readMod does, naming it by its file name; one
+// larger than a mod may be is refused before it is read. Throws IoError
+// when it cannot be read.
+Mod readModFile(const std::filesystem::path& file);
 
 // The mod as a .vmod file's text (JSON, two-space indents, keys in a fixed
 // order and unknown keys after them, a final line break).
