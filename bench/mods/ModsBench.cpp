@@ -42,16 +42,8 @@ mods::Mod makeMod(const fs::path& game, std::size_t count)
         for (const auto& p : catalogue->fields(bytes)) {
             if (change.fields.size() == count)
                 break;
-            auto flipped = bytes;
-            flipped[p.offset] ^= 1;
-            const std::string to = catalogue->text(flipped, p);
-            try {
-                if (catalogue->outOfDomain(catalogue->withText(bytes, p, to), p))
-                    continue;
-            } catch (const std::exception&) {
-                continue;
-            }
-            change.fields.push_back({p.record, p.field, catalogue->text(bytes, p), to});
+            if (auto c = modstest::flippedField(*catalogue, bytes, p, 1))
+                change.fields.push_back(std::move(*c));
         }
         candidates.push_back(std::move(change));
     }

@@ -1,8 +1,8 @@
 // vantor mod and restore on demo installations, as a modder runs them.
 #include "DemoGameTest.h"
 
-#include "mods/core/GameFileKinds.h"
 #include "mods/core/ModFile.h"
+#include "mods/testing/DemoGame.h"
 
 #include "common/core/TextLines.h"
 
@@ -26,15 +26,10 @@ protected:
     }
     static QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
 
-    // Sets one field of a file through its catalogue, as the editor saves it.
     static void setField(
         const fs::path& file, const std::string& record, const std::string& field, const std::string& to)
     {
-        const auto* c = mods::catalogueFor(file.filename());
-        const Bytes bytes = common::readAllBytes(file);
-        const auto place = c->find(bytes, record, field);
-        ASSERT_TRUE(place) << record << " " << field;
-        common::writeAllBytes(file, c->withText(bytes, *place, to));
+        modstest::setFieldText(file.parent_path(), file.filename().string(), record, field, to);
     }
 
     // A game where every program has written its files once.

@@ -31,37 +31,16 @@ namespace {
 namespace fs = std::filesystem;
 using modstest::Bytes;
 
-// Sets one field of a game file as Wingsmith would save it; returns what it held.
-std::string setField(const fs::path& game, const std::string& file, const std::string& record, const std::string& field,
-    const std::string& to)
-{
-    const Bytes bytes = mods::readBytes(game / file);
-    const auto* c = mods::catalogueFor(file);
-    const auto place = *c->find(bytes, record, field);
-    common::writeAllBytes(game / file, c->withText(bytes, place, to));
-    return c->text(bytes, place);
-}
-
-std::string field(const fs::path& game, const std::string& file, const std::string& record, const std::string& name)
-{
-    const Bytes bytes = mods::readBytes(game / file);
-    const auto* c = mods::catalogueFor(file);
-    return c->text(bytes, *c->find(bytes, record, name));
-}
+using modstest::fieldText;
+using modstest::setFieldText;
 
 // A demo game with the window on it, and mods made with the core from a
 // copy where one field of P51D.FLT was changed.
 class ModManager : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        demo_ = new common::TempDir;
-        modstest::writeDemoGame(demo_->path());
-    }
-    static void TearDownTestSuite() { delete demo_; }
     void SetUp() override
     {
-        fs::copy(demo_->path(), game(), fs::copy_options::recursive);
+        fs::copy(modstest::demoGame(), game(), fs::copy_options::recursive);
         common::RunBackups::start("Kitbag");
         start_ = modstest::gameSnapshot(game());
         document_ = std::make_shared<KitbagDocument>();
@@ -80,14 +59,14 @@ protected:
     void writeMod(const std::string& name, const std::string& fieldName, const std::string& to)
     {
         const fs::path edited = dir_.path() / ("edited-" + name);
-        fs::copy(demo_->path(), edited, fs::copy_options::recursive);
-        setField(edited, "P51D.FLT", "P-51D", fieldName, to);
+        fs::copy(modstest::demoGame(), edited, fs::copy_options::recursive);
+        setFieldText(edited, "P51D.FLT", "P-51D", fieldName, to);
         mods::Mod manifest;
         manifest.name = name;
         manifest.version = "1.0.0";
         manifest.readme = "Readme of " + name;
-        const auto made = mods::makeMod(
-            mods::installationSources(demo_->path()), mods::installationSources(edited), manifest, demo_->path());
+        const auto made = mods::makeMod(mods::installationSources(modstest::demoGame()),
+            mods::installationSources(edited), manifest, modstest::demoGame());
         fs::create_directories(game() / "Mods");
         common::writeAllText(game() / "Mods" / (name + ".vmod"), mods::modText(made.mod));
         document_->reload();
@@ -110,7 +89,6 @@ protected:
         return item ? item->text() : QString();
     }
 
-    static inline common::TempDir* demo_ = nullptr;
     common::TempDir dir_;
     std::map<std::string, Bytes> start_;
     std::shared_ptr<KitbagDocument> document_;
@@ -119,7 +97,7 @@ protected:
 
 TEST_F(ModManager, InstallsAndRemovesAModLeavingTheGameAsItWas)
 {
-    const std::string before = field(game(), "P51D.FLT", "P-51D", "engineBestAltitude");
+    const std::string before = fieldText(game(), "P51D.FLT", "P-51D", "engineBestAltitude");
     writeMod("Altitude", "engineBestAltitude", "8200");
     common::ScopedScriptedDialogs dlg;
     selectAvailable({"Altitude"});
@@ -132,7 +110,7 @@ TEST_F(ModManager, InstallsAndRemovesAModLeavingTheGameAsItWas)
     EXPECT_EQ(cell(changes, 0, 5), "clean");
 
     click("installButton");
-    EXPECT_EQ(field(game(), "P51D.FLT", "P-51D", "engineBestAltitude"), "8200");
+    EXPECT_EQ(fieldText(game(), "P51D.FLT", "P-51D", "engineBestAltitude"), "8200");
     auto* installed = table("installedTable");
     ASSERT_EQ(installed->rowCount(), 1);
     EXPECT_EQ(cell(installed, 0, 0), "Altitude");
@@ -179,7 +157,7 @@ TEST_F(ModManager, AConflictIsATableRowAndInstallOnTopNeedsAYes)
 
     dlg->answers.push_back(common::Answer::Yes);
     click("installButton");
-    EXPECT_EQ(field(game(), "P51D.FLT", "P-51D", "engineBestAltitude"), "9000");
+    EXPECT_EQ(fieldText(game(), "P51D.FLT", "P-51D", "engineBestAltitude"), "9000");
     EXPECT_EQ(table("installedTable")->rowCount(), 2);
     EXPECT_TRUE(status().contains("on top")) << status().toStdString();
 }
@@ -213,7 +191,7 @@ TEST_F(ModManager, RestoreAndMakeFromABackup)
     // An edit as another program makes it: the original goes to a backup.
     const fs::path original = game() / "P51D.FLT";
     common::RunBackups::beforeChange(original);
-    const std::string was = setField(game(), "P51D.FLT", "P-51D", "aileronsRate", "3.5");
+    const std::string was = setFieldText(game(), "P51D.FLT", "P-51D", "aileronsRate", "3.5");
     const fs::path backup = *common::RunBackups::lastFolder();
 
     common::ScopedScriptedDialogs dlg;
@@ -274,7 +252,7 @@ TEST_F(ModManager, AModThatDoesNotReadIsListedWithItsReasonAndNotInstalled)
 TEST_F(ModManager, TheChosenGameFolderIsRememberedForTheNextStart)
 {
     const fs::path other = dir_.path() / "other";
-    fs::copy(demo_->path(), other, fs::copy_options::recursive);
+    fs::copy(modstest::demoGame(), other, fs::copy_options::recursive);
     common::ScopedScriptedDialogs dlg;
     dlg->files.push_back(common::pathText(other));
     click("chooseGameButton");

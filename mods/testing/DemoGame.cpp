@@ -1,5 +1,6 @@
 #include "mods/testing/DemoGame.h"
 
+#include "mods/core/GameFileKinds.h"
 #include "mods/core/InstallationFiles.h"
 
 #include "menuwright/menufile/MenuFileWriter.h"
@@ -12,9 +13,12 @@
 #include "wingsmith/core/AircraftRoster.h"
 
 #include "common/core/AtomicWrite.h"
+#include "common/core/FieldValueError.h"
 #include "common/core/FileLookup.h"
+#include "common/testing/TempDir.h"
 
 #include <array>
+#include <stdexcept>
 
 namespace modstest {
 
@@ -70,6 +74,62 @@ void writeDemoGame(const fs::path& game, bool everyTool)
         chooseBases(game);
         writeMenuFiles(game);
     }
+}
+
+const fs::path& demoGame()
+{
+    static const common::TempDir dir;
+    static const fs::path game = [] {
+        writeDemoGame(dir.path());
+        return dir.path();
+    }();
+    return game;
+}
+
+namespace {
+
+std::pair<const common::FileCatalogue*, common::FieldPlace> placeOf(
+    const Bytes& bytes, const std::string& file, const std::string& record, const std::string& field)
+{
+    const auto* catalogue = mods::catalogueFor(file);
+    const auto place = catalogue ? catalogue->find(bytes, record, field) : std::nullopt;
+    if (!place)
+        throw std::invalid_argument(file + " holds no field " + record + " " + field);
+    return {catalogue, *place};
+}
+
+} // namespace
+
+std::string fieldText(
+    const fs::path& game, const std::string& file, const std::string& record, const std::string& field)
+{
+    const Bytes bytes = mods::readBytes(game / file);
+    const auto [catalogue, place] = placeOf(bytes, file, record, field);
+    return catalogue->text(bytes, place);
+}
+
+std::string setFieldText(const fs::path& game, const std::string& file, const std::string& record,
+    const std::string& field, const std::string& to)
+{
+    const Bytes bytes = mods::readBytes(game / file);
+    const auto [catalogue, place] = placeOf(bytes, file, record, field);
+    common::writeAllBytes(game / file, catalogue->withText(bytes, place, to));
+    return catalogue->text(bytes, place);
+}
+
+std::optional<mods::FieldChange> flippedField(
+    const common::FileCatalogue& catalogue, const Bytes& bytes, const common::FieldPlace& place, std::uint8_t flip)
+{
+    Bytes flipped = bytes;
+    flipped[place.offset] ^= flip;
+    const std::string to = catalogue.text(flipped, place);
+    try {
+        if (catalogue.outOfDomain(catalogue.withText(bytes, place, to), place))
+            return std::nullopt;
+    } catch (const common::FieldValueError&) {
+        return std::nullopt; // out of the field's range
+    }
+    return mods::FieldChange{place.record, place.field, catalogue.text(bytes, place), to};
 }
 
 std::map<std::string, Bytes> folderSnapshot(const fs::path& folder)

@@ -25,18 +25,12 @@ namespace {
 namespace fs = std::filesystem;
 using modstest::Bytes;
 
-// The demo is written once; each test works on a copy.
+// Each test works on a copy of the demo game.
 class ModInstall : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        demo_ = new common::TempDir;
-        modstest::writeDemoGame(demo_->path());
-    }
-    static void TearDownTestSuite() { delete demo_; }
     void SetUp() override
     {
-        fs::copy(demo_->path(), game(), fs::copy_options::recursive);
+        fs::copy(modstest::demoGame(), game(), fs::copy_options::recursive);
         start_ = modstest::gameSnapshot(game());
     }
     fs::path game() const { return dir_.path() / "game"; }
@@ -44,9 +38,7 @@ protected:
     // The field's text as the game holds it now.
     std::string value(const std::string& file, const std::string& record, const std::string& field) const
     {
-        const Bytes bytes = mods::readBytes(game() / file);
-        const auto* c = mods::catalogueFor(file);
-        return c->text(bytes, *c->find(bytes, record, field));
+        return modstest::fieldText(game(), file, record, field);
     }
 
     static mods::Mod fieldMod(const std::string& name, std::vector<mods::FileChange> files)
@@ -65,7 +57,6 @@ protected:
     }
     void install(const mods::Mod& m, bool over = false) { mods::installMod(m, game(), {.over = over}); }
 
-    static inline common::TempDir* demo_ = nullptr;
     common::TempDir dir_;
     std::map<std::string, Bytes> start_;
 };
@@ -135,17 +126,9 @@ TEST_F(ModInstall, RandomModsRemovedInRandomOrderLeaveTheGameAsItWas)
                 for (const auto& p : places) {
                     if (random() % 3)
                         continue;
-                    Bytes changed = bytes;
-                    changed[p.offset] ^= static_cast<std::uint8_t>(1 + random() % 4);
-                    const std::string to = catalogue->text(changed, p);
-                    try {
-                        (void)catalogue->withText(bytes, p, to);
-                    } catch (const std::exception&) {
-                        continue; // out of the field's range
-                    }
-                    if (catalogue->outOfDomain(catalogue->withText(bytes, p, to), p))
-                        continue;
-                    change.fields.push_back({p.record, p.field, catalogue->text(bytes, p), to});
+                    if (auto c
+                        = modstest::flippedField(*catalogue, bytes, p, static_cast<std::uint8_t>(1 + random() % 4)))
+                        change.fields.push_back(std::move(*c));
                 }
                 if (!change.fields.empty())
                     mod.files.push_back(std::move(change));
@@ -196,10 +179,7 @@ TEST_F(ModInstall, AFieldEditedSinceIsLeftAloneOnRemovalAndNamed)
             flightChange("engineBestAltitude", "8200"),
         }));
     // An edit outside any mod, as Wingsmith would save it.
-    const auto* c = mods::catalogueFor("P51D.FLT");
-    Bytes bytes = mods::readBytes(game() / "P51D.FLT");
-    common::writeAllBytes(
-        game() / "P51D.FLT", c->withText(bytes, *c->find(bytes, "P-51D", "engineBestAltitude"), "8400"));
+    modstest::setFieldText(game(), "P51D.FLT", "P-51D", "engineBestAltitude", "8400");
     EXPECT_EQ(mods::installedMods(game())[0].state(), "partly changed since");
 
     auto b = fieldMod("B", {flightChange("engineBestAltitude", "9000")});
@@ -284,12 +264,8 @@ TEST_F(ModInstall, AMadeModTurnsTheBaseIntoTheEditedCopy)
 {
     const fs::path edited = dir_.path() / "edited";
     fs::copy(game(), edited, fs::copy_options::recursive);
-    const auto edit
-        = [&](const std::string& file, const std::string& record, const std::string& field, const std::string& to) {
-              const Bytes bytes = mods::readBytes(edited / file);
-              const auto* c = mods::catalogueFor(file);
-              common::writeAllBytes(edited / file, c->withText(bytes, *c->find(bytes, record, field), to));
-          };
+    const auto edit = [&](const std::string& file, const std::string& record, const std::string& field,
+                          const std::string& to) { modstest::setFieldText(edited, file, record, field, to); };
     edit("P51D.FLT", "P-51D", "engineBestAltitude", "8200");
     edit("planes.dat", "P-51D", "gun1.ammo", "300");
     Bytes flt = mods::readBytes(edited / "FLT.CDF");
@@ -363,14 +339,10 @@ TEST_F(ModInstall, ALooseFileStillInItsArchiveIsTakenOutAndGoesAgain)
 
     // Mods made on a copy that Wingsmith opened (every loose file out) and edited.
     const fs::path edited = dir_.path() / "edited";
-    fs::copy(demo_->path(), edited, fs::copy_options::recursive);
-    const auto* c = mods::catalogueFor("P51D.FLT");
+    fs::copy(modstest::demoGame(), edited, fs::copy_options::recursive);
     // Sets the field and says what it held.
     const auto edit = [&](const std::string& field, const std::string& to) {
-        const Bytes bytes = mods::readBytes(edited / "P51D.FLT");
-        const auto place = *c->find(bytes, "P-51D", field);
-        common::writeAllBytes(edited / "P51D.FLT", c->withText(bytes, place, to));
-        return c->text(bytes, place);
+        return modstest::setFieldText(edited, "P51D.FLT", "P-51D", field, to);
     };
     mods::Mod manifest;
     manifest.version = "1.0.0";
