@@ -11,4 +11,15 @@ std::optional<FieldPlace> FileCatalogue::find(
     return std::nullopt;
 }
 
+FieldValueError FileCatalogue::endsBefore(const FieldPlace& place)
+{
+    return FieldValueError("The file ends before " + place.record + " " + place.field + ".");
+}
+
+void FileCatalogue::refuseBeyondEnd(std::span<const std::uint8_t> bytes, const FieldPlace& place, std::size_t width)
+{
+    if (place.offset > bytes.size() || bytes.size() - place.offset < width)
+        throw endsBefore(place);
+}
+
 } // namespace common

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/core/FieldPlace.h"
+#include "common/core/FieldValueError.h"
 
 #include <cstdint>
 #include <optional>
@@ -43,6 +44,11 @@ public:
     // hold no such field.
     std::optional<FieldPlace> find(
         std::span<const std::uint8_t> bytes, std::string_view record, std::string_view field) const;
+
+    // A place the bytes end before: each kind refuses it so, never reading
+    // or writing past their end.
+    static FieldValueError endsBefore(const FieldPlace& place);
+    static void refuseBeyondEnd(std::span<const std::uint8_t> bytes, const FieldPlace& place, std::size_t width);
 };
 
 } // namespace common

@@ -47,8 +47,9 @@ void check(std::span<const std::uint8_t> bytes, const common::FieldPlace& place,
     });
     if (found)
         return;
-    if (place.offset > bytes.size() || bytes.size() - place.offset < place.width || places.empty())
-        throw common::FieldValueError("The file ends before " + place.record + " " + place.field + ".");
+    common::FileCatalogue::refuseBeyondEnd(bytes, place, place.width);
+    if (places.empty())
+        throw common::FileCatalogue::endsBefore(place);
     throw common::FieldValueError("There is no field " + place.field + " of " + place.record + " in this menu file.");
 }
 

@@ -36,8 +36,7 @@ std::size_t checkedOffset(std::span<const std::uint8_t> bytes, const common::Fie
     if (place.width != 1 || !liesAt(place.field, place.offset + 1))
         throw common::FieldValueError(
             "There is no field " + place.field + " of " + place.record + " in a loadout file.");
-    if (place.offset >= bytes.size())
-        throw common::FieldValueError("The file ends before " + place.record + " " + place.field + ".");
+    common::FileCatalogue::refuseBeyondEnd(bytes, place, 1);
     return place.offset;
 }
 

@@ -18,8 +18,7 @@ std::size_t checkedOffset(std::span<const std::uint8_t> bytes, const common::Fie
     if (place.field != "aircraft" || place.width != 1 || place.offset < SquadronFile::kHeaderSize
         || (place.offset - SquadronFile::kHeaderSize) % SquadronFile::kRecordSize != 0)
         throw common::FieldValueError("There is no field " + place.field + " in a squadron file.");
-    if (place.offset >= bytes.size())
-        throw common::FieldValueError("The file ends before " + place.record + ".");
+    common::FileCatalogue::refuseBeyondEnd(bytes, place, 1);
     return place.offset;
 }
 

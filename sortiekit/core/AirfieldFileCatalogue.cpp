@@ -42,8 +42,7 @@ const RecordField& checkedField(std::span<const std::uint8_t> bytes, const commo
         const std::size_t start = AirfieldFile::kHeaderSize + f.offset;
         if (place.offset < start || (place.offset - start) % AirfieldFile::kRecordSize != 0)
             break;
-        if (place.offset > bytes.size() || bytes.size() - place.offset < f.width)
-            throw common::FieldValueError("The file ends before " + place.record + " " + place.field + ".");
+        common::FileCatalogue::refuseBeyondEnd(bytes, place, f.width);
         return f;
     }
     throw common::FieldValueError("There is no field " + place.field + " in airfield.dat.");

@@ -92,6 +92,7 @@ std::pair<const RecordField*, std::uint64_t> FlightFileCatalogue::resolve(const 
 std::string FlightFileCatalogue::text(std::span<const std::uint8_t> bytes, const common::FieldPlace& place) const
 {
     const auto [field, start] = resolve(place);
+    refuseBeyondEnd(bytes, place, fieldWidth(field->type));
     return fieldText(bytes.subspan(start), *field);
 }
 
@@ -100,8 +101,7 @@ std::vector<std::uint8_t> FlightFileCatalogue::withText(
 {
     const auto [field, start] = resolve(place);
     const auto value = fieldBytes(text, *field);
-    if (place.offset > bytes.size() || bytes.size() - place.offset < value.size())
-        throw common::FieldValueError("the file ends before " + place.field);
+    refuseBeyondEnd(bytes, place, value.size());
     std::vector<std::uint8_t> out(bytes.begin(), bytes.end());
     std::copy(value.begin(), value.end(), out.begin() + static_cast<std::ptrdiff_t>(place.offset));
     return out;
