@@ -66,6 +66,21 @@ void rememberFolder(const QString& program, const QString& dialog, const QString
     chosenThisRun().insert(runKey(program, dialog), folder);
 }
 
+QStringList rememberedFolders(const QString& program, const QString& list)
+{
+    QStringList folders;
+    for (const QString& folder : settingsOf(program).value(QStringLiteral("FolderLists/") + list).toStringList())
+        if (!folder.isEmpty() && QFileInfo(folder).isDir() && !folders.contains(folder))
+            folders << folder;
+    return folders;
+}
+
+void rememberFolders(const QString& program, const QString& list, const QStringList& folders)
+{
+    QSettings settings = settingsOf(program);
+    settings.setValue(QStringLiteral("FolderLists/") + list, folders);
+}
+
 StartFolder startFolder(
     const QString& program, const QString& dialog, const QString& current, const QStringList& patterns)
 {

@@ -13,6 +13,11 @@ QString rememberedFolder(const QString& program, const QString& dialog, const QS
 // Also marks the dialog as used in this run (see startFolder).
 void rememberFolder(const QString& program, const QString& dialog, const QString& folder);
 
+// A list of folders kept between runs, under the name `list`; those that
+// have gone since are left out, the others keep their order.
+QStringList rememberedFolders(const QString& program, const QString& list);
+void rememberFolders(const QString& program, const QString& list, const QStringList& folders);
+
 // Where a file dialog starts, and the other folders it offers in its history.
 struct StartFolder {
     QString folder;

@@ -13,11 +13,15 @@
 #include "common/testing/TempDir.h"
 #include "common/ui/NativePath.h"
 
-#include <QImage>
+#include <QApplication>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -228,6 +232,78 @@ TEST_F(ModManager, ADroppedModIsCopiedIntoTheGamesModsFolder)
     window_->addDroppedFiles({elsewhere / "Dropped.vmod"});
     EXPECT_EQ(common::readAllText(game() / "Mods" / "Dropped.vmod"), mods::modText(m));
     ASSERT_EQ(window_->findChild<QListWidget*>("availableList")->count(), 1);
+}
+
+// What the window manager hands over: a drag over the window is taken
+// only when it carries a .vmod, and the drop copies those alone.
+TEST_F(ModManager, ADragOfModsIsTakenAndItsDropCopiesOnlyTheMods)
+{
+    const fs::path elsewhere = dir_.path() / "Downloads";
+    fs::create_directories(elsewhere);
+    mods::Mod m;
+    m.name = "Dragged";
+    m.version = "1.0.0";
+    common::writeAllText(elsewhere / "Dragged.VMOD", mods::modText(m));
+    common::writeAllText(elsewhere / "notes.txt", "not a mod");
+    const auto url = [&](const char* name) { return QUrl::fromLocalFile(common::pathText(elsewhere / name)); };
+    ASSERT_TRUE(window_->acceptDrops());
+
+    struct Case {
+        QList<QUrl> urls;
+        bool taken;
+    };
+    for (const Case& c : {Case{{url("notes.txt")}, false}, Case{{QUrl("https://example.org/A.vmod")}, false},
+             Case{{url("notes.txt"), url("Dragged.VMOD")}, true}}) {
+        QMimeData data;
+        data.setUrls(c.urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        QApplication::sendEvent(window_.get(), &enter);
+        EXPECT_EQ(enter.isAccepted(), c.taken) << c.urls.size();
+    }
+    QMimeData data;
+    data.setUrls({url("notes.txt"), url("Dragged.VMOD")});
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window_.get(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(common::readAllText(game() / "Mods" / "Dragged.VMOD"), mods::modText(m));
+    EXPECT_FALSE(fs::exists(game() / "Mods" / "notes.txt"));
+    EXPECT_TRUE(status().contains("Dragged.VMOD")) << status().toStdString();
+}
+
+// Folders added are listed again at the next start, until forgotten; one
+// that has gone since is left out.
+TEST_F(ModManager, AddedModFoldersAreListedAgainAtTheNextStartUntilForgotten)
+{
+    const fs::path shared = dir_.path() / "shared mods";
+    const fs::path gone = dir_.path() / "gone";
+    for (const fs::path& folder : {shared, gone}) {
+        fs::create_directories(folder);
+        mods::Mod m;
+        m.name = folder.filename().string();
+        m.version = "1.0.0";
+        common::writeAllText(folder / (m.name + ".vmod"), mods::modText(m));
+    }
+    common::ScopedScriptedDialogs dlg;
+    dlg->files = {common::pathText(shared), common::pathText(gone)};
+    click("addFolderButton");
+    click("addFolderButton");
+    ASSERT_EQ(document_->modFolders(), (std::vector<fs::path>{shared, gone}));
+    fs::remove_all(gone);
+
+    const auto nextStart = [] {
+        auto next = std::make_unique<ModManagerWindow>(std::make_shared<KitbagDocument>());
+        next->openStartFolder();
+        return next;
+    };
+    {
+        const auto next = nextStart();
+        EXPECT_EQ(next->document().modFolders(), std::vector<fs::path>{shared});
+        ASSERT_EQ(next->findChild<QListWidget*>("availableList")->count(), 1);
+    }
+    click("forgetFoldersButton");
+    EXPECT_TRUE(document_->modFolders().empty());
+    EXPECT_EQ(nextStart()->document().modFolders(), std::vector<fs::path>{});
 }
 
 TEST_F(ModManager, AModThatDoesNotReadIsListedWithItsReasonAndNotInstalled)

@@ -75,6 +75,12 @@ void KitbagDocument::addModFolder(const fs::path& folder)
     reload();
 }
 
+void KitbagDocument::forgetModFolders()
+{
+    folders_.clear();
+    reload();
+}
+
 void KitbagDocument::reload()
 {
     installed_.clear();

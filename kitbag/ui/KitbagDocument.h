@@ -39,6 +39,8 @@ public:
     // Folders searched besides the game's Mods/, in the order added.
     const std::vector<std::filesystem::path>& modFolders() const { return folders_; }
     void addModFolder(const std::filesystem::path& folder);
+    // Only the game's Mods/ is searched from here on.
+    void forgetModFolders();
 
     const std::vector<mods::InstalledModStatus>& installed() const { return installed_; }
     const std::vector<AvailableMod>& available() const { return available_; }

@@ -36,6 +36,7 @@ namespace {
 const QString kProgram = QStringLiteral("Kitbag");
 const QString kGameFolderDialog = QStringLiteral("GameFolder");
 const QString kModFolderDialog = QStringLiteral("ModFolder");
+const QString kModFolderList = QStringLiteral("ModFolders");
 
 QTableWidget* namedTable(const QString& name, const QStringList& headings)
 {
@@ -108,6 +109,8 @@ ModManagerWindow::ModManagerWindow(std::shared_ptr<KitbagDocument> document, QWi
     availableList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     availableCaption->setBuddy(availableList_);
     auto* addFolder = namedButton("addFolderButton", tr("&Add a mod folder…"), tr("Also list the mods of a folder"));
+    auto* forgetFolders = namedButton(
+        "forgetFoldersButton", tr("&Forget the added folders"), tr("List only the mods of the game's Mods folder"));
 
     auto* left = new QWidget;
     auto* leftLayout = new QVBoxLayout(left);
@@ -116,7 +119,11 @@ ModManagerWindow::ModManagerWindow(std::shared_ptr<KitbagDocument> document, QWi
     leftLayout->addWidget(installedTable_, 1);
     leftLayout->addWidget(availableCaption);
     leftLayout->addWidget(availableList_, 1);
-    leftLayout->addWidget(addFolder, 0, Qt::AlignLeft);
+    auto* folderButtons = new QHBoxLayout;
+    folderButtons->addWidget(addFolder);
+    folderButtons->addWidget(forgetFolders);
+    folderButtons->addStretch(1);
+    leftLayout->addLayout(folderButtons);
 
     readmeText_ = new QPlainTextEdit;
     readmeText_->setObjectName("readmeText");
@@ -167,6 +174,7 @@ ModManagerWindow::ModManagerWindow(std::shared_ptr<KitbagDocument> document, QWi
 
     connect(chooseGame, &QPushButton::clicked, this, &ModManagerWindow::chooseGameFolder);
     connect(addFolder, &QPushButton::clicked, this, &ModManagerWindow::addModFolder);
+    connect(forgetFolders, &QPushButton::clicked, this, &ModManagerWindow::forgetModFolders);
     connect(installButton_, &QPushButton::clicked, this, &ModManagerWindow::install);
     connect(removeButton_, &QPushButton::clicked, this, &ModManagerWindow::remove);
     connect(checkButton_, &QPushButton::clicked, this, &ModManagerWindow::check);
@@ -180,6 +188,8 @@ ModManagerWindow::ModManagerWindow(std::shared_ptr<KitbagDocument> document, QWi
 
 void ModManagerWindow::openStartFolder()
 {
+    for (const QString& folder : common::rememberedFolders(kProgram, kModFolderList))
+        document_->addModFolder(common::nativePath(folder));
     QString folder = common::rememberedFolder(kProgram, kGameFolderDialog, QString());
     if (folder.isEmpty() && common::isGameFolder(common::currentFolderText()))
         folder = common::currentFolderText();
@@ -313,7 +323,24 @@ void ModManagerWindow::addModFolder()
         return;
     common::rememberFolder(kProgram, kModFolderDialog, *chosen);
     document_->addModFolder(common::nativePath(*chosen));
+    rememberModFolders();
     status_->setText(tr("Listing the mods of %1 too.").arg(QDir::toNativeSeparators(*chosen)));
+}
+
+void ModManagerWindow::forgetModFolders()
+{
+    document_->forgetModFolders();
+    rememberModFolders();
+    status_->setText(tr("Listing the mods of the game's Mods folder only."));
+}
+
+// The next start lists the same folders.
+void ModManagerWindow::rememberModFolders()
+{
+    QStringList folders;
+    for (const fs::path& folder : document_->modFolders())
+        folders << common::pathText(folder);
+    common::rememberFolders(kProgram, kModFolderList, folders);
 }
 
 void ModManagerWindow::install()

@@ -31,7 +31,7 @@ public:
     explicit ModManagerWindow(std::shared_ptr<KitbagDocument> document, QWidget* parent = nullptr);
 
     // The remembered game folder, or the current one when it is a game
-    // folder; none otherwise.
+    // folder; none otherwise. And the mod folders added in earlier runs.
     void openStartFolder();
 
     KitbagDocument& document() { return *document_; }
@@ -50,6 +50,8 @@ private:
 
     void chooseGameFolder();
     void addModFolder();
+    void forgetModFolders();
+    void rememberModFolders();
     void install();
     void remove();
     void check();
