@@ -93,6 +93,14 @@ void FileTransaction::commit()
     op.journal.reset();
 }
 
+void FileTransaction::holdFolder(const fs::path& folder, const fs::path& shown)
+{
+    std::error_code ec;
+    const fs::path real = fs::weakly_canonical(fs::absolute(folder, ec), ec);
+    // Any name in the folder says where its changes are journaled.
+    journalFor((ec ? folder : real) / "-", shown);
+}
+
 bool FileTransaction::active()
 {
     return operation().depth > 0;

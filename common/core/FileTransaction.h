@@ -25,6 +25,12 @@ public:
     // be recorded, after putting everything back.
     void commit();
 
+    // Starts the operation's journal now, where a change of a file in
+    // `folder` would, so that another program's operation there waits for
+    // this one from here on: what it reads before its first change stays
+    // true until it ends.
+    void holdFolder(const std::filesystem::path& folder, const std::filesystem::path& shown);
+
     static bool active();
     // Whether this one began the operation (no other was under way).
     bool isOutermost() const { return outermost_; }

@@ -249,6 +249,9 @@ std::vector<ChangeCheck> checkMod(const Mod& mod, const fs::path& game)
 
 InstallOutcome installMod(const Mod& mod, const fs::path& game, const InstallOptions& options)
 {
+    common::FileTransaction transaction;
+    if (!options.dryRun)
+        transaction.holdFolder(game, InstalledMods::file(game));
     common::FileJournal::settleAround(InstalledMods::file(game));
     InstalledMods installed = InstalledMods::load(game);
     if (const InstalledMod* same = installed.find(mod.name))
@@ -290,7 +293,6 @@ InstallOutcome installMod(const Mod& mod, const fs::path& game, const InstallOpt
         return out;
 
     installed.mods.push_back(std::move(entry));
-    common::FileTransaction transaction;
     for (const FilePlan& p : planner.files()) {
         if (p.change->whole && p.where.exists) {
             // What a whole file replaces is kept, for the mod's removal.
@@ -311,6 +313,9 @@ InstallOutcome installMod(const Mod& mod, const fs::path& game, const InstallOpt
 
 RemoveOutcome removeMod(std::string_view name, const fs::path& game, bool dryRun)
 {
+    common::FileTransaction transaction;
+    if (!dryRun)
+        transaction.holdFolder(game, InstalledMods::file(game));
     common::FileJournal::settleAround(InstalledMods::file(game));
     InstalledMods installed = InstalledMods::load(game);
     std::size_t index = installed.mods.size();
@@ -433,7 +438,6 @@ RemoveOutcome removeMod(std::string_view name, const fs::path& game, bool dryRun
     if (dryRun)
         return out;
 
-    common::FileTransaction transaction;
     for (const auto& [key, p] : files) {
         if (p.remove)
             common::removeFile(p.where.real);

@@ -19,6 +19,12 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <thread>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -434,5 +440,47 @@ TEST_F(ModInstall, InstallAndRemoveAreAllOrNothingAcrossFiles)
                   names, 5),
         10);
 }
+
+#ifndef _WIN32 // fork
+// Two programs installing at once into one game: the second waits for the
+// first, so neither's record of the installed mods is lost.
+TEST_F(ModInstall, TwoInstallsAtOnceBothKeepTheirRecord)
+{
+    const auto a = fieldMod("A", {flightChange("engineBestAltitude", "8200")});
+    const auto b = fieldMod("B", {flightChange("aileronsRate", "3.5")});
+    const fs::path go = dir_.path() / "go";
+    for (int round = 0; round < 6; ++round) {
+        std::vector<pid_t> children;
+        for (const mods::Mod* m : {&a, &b}) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                while (!fs::exists(go))
+                    std::this_thread::yield();
+                int status = 0;
+                try {
+                    mods::installMod(*m, game(), {});
+                } catch (...) {
+                    status = 3;
+                }
+                std::_Exit(status);
+            }
+            children.push_back(child);
+        }
+        common::writeAllText(go, "");
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        }
+        fs::remove(go);
+        ASSERT_EQ(mods::installedMods(game()).size(), 2u) << "round " << round;
+        EXPECT_EQ(value("P51D.FLT", "P-51D", "engineBestAltitude"), "8200");
+        EXPECT_EQ(value("P51D.FLT", "P-51D", "aileronsRate"), "3.5");
+        mods::removeMod("A", game(), false);
+        mods::removeMod("B", game(), false);
+        ASSERT_EQ(modstest::gameSnapshot(game()), start_);
+    }
+}
+#endif
 
 } // namespace
