@@ -64,10 +64,10 @@ private:
     FlightValues& values_;
 };
 
+template <typename Sink>
 class Writer {
 public:
-    Writer(common::BinaryFile& file, std::uint64_t base, const FlightValues& values)
-        : file_(file), base_(base), values_(values) {}
+    Writer(Sink& file, std::uint64_t base, const FlightValues& values) : file_(file), base_(base), values_(values) {}
     const FlightValues& values() { return values_; }
     void f32(std::size_t off, float v) { file_.writeF32Bits(base_ + off, floatToBits(v)); }
     void bits(std::size_t off, std::uint32_t v) { file_.writeF32Bits(base_ + off, v); }
@@ -76,7 +76,7 @@ public:
     void i32(std::size_t off, std::int32_t v) { file_.writeI32(base_ + off, v); }
 
 private:
-    common::BinaryFile& file_;
+    Sink& file_;
     std::uint64_t base_;
     const FlightValues& values_;
 };
@@ -97,6 +97,12 @@ void readFlightRecord(common::BinaryFile& file, std::uint64_t base, int groupCou
 void writeFlightRecord(common::BinaryFile& file, std::uint64_t base, const FlightValues& values, int groupCount)
 {
     Writer writer(file, base, values);
+    transferRecord(writer, groupCount);
+}
+
+void writeFlightRecord(RecordBytes& bytes, std::uint64_t base, const FlightValues& values, int groupCount)
+{
+    Writer writer(bytes, base, values);
     transferRecord(writer, groupCount);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AircraftValues.h"
+#include "RecordBytes.h"
 
 #include "common/core/BinaryFile.h"
 
@@ -16,5 +17,6 @@ void readFlightRecord(common::BinaryFile& file, std::uint64_t base, int groupCou
 // reading past the end of the file does.
 void decodeFlightRecord(std::span<const std::uint8_t> bytes, std::uint64_t base, int groupCount, FlightValues& values);
 void writeFlightRecord(common::BinaryFile& file, std::uint64_t base, const FlightValues& values, int groupCount);
+void writeFlightRecord(RecordBytes& bytes, std::uint64_t base, const FlightValues& values, int groupCount);
 
 } // namespace wingsmith

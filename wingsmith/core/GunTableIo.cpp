@@ -12,6 +12,27 @@ std::uint64_t groupBase(std::uint64_t base, int g)
 {
     return base + GunTableRow::kGroups + GunTableRow::kGroupSize * static_cast<std::uint64_t>(g);
 }
+
+template <typename Sink>
+void writeRow(Sink& file, std::uint64_t base, const PlanesValues& values)
+{
+    file.writeI16(base + GunTableRow::kGroupCount, values.gunGroupCount);
+    const int groups = usableGroupCount(values.gunGroupCount);
+    for (int g = 0; g < groups; ++g) {
+        const auto& group = values.planesGunGroups[static_cast<std::size_t>(g)];
+        const auto at = groupBase(base, g);
+        file.writeI16(at + 0, group.guns);
+        file.writeI16(at + 2, group.position);
+        file.writeI16(at + 4, group.caliber);
+        file.writeI16(at + 6, group.ammo);
+        file.writeI16(at + 8, group.sound);
+        file.writeI16(at + 10, group.smoke);
+    }
+    for (std::size_t i = 0; i < values.typeFlags.size(); ++i)
+        file.writeU8(base + GunTableRow::kTypeFlags + i, values.typeFlags[i]);
+    for (std::size_t i = 0; i < values.hitPoints.size(); ++i)
+        file.writeU8(base + GunTableRow::kHitPoints + i, values.hitPoints[i]);
+}
 } // namespace
 
 void decodeGunTableRow(std::span<const std::uint8_t> bytes, std::uint64_t base, PlanesValues& values)
@@ -41,22 +62,12 @@ void readGunTableRow(common::BinaryFile& file, std::uint64_t base, PlanesValues&
 
 void writeGunTableRow(common::BinaryFile& file, std::uint64_t base, const PlanesValues& values)
 {
-    file.writeI16(base + GunTableRow::kGroupCount, values.gunGroupCount);
-    const int groups = usableGroupCount(values.gunGroupCount);
-    for (int g = 0; g < groups; ++g) {
-        const auto& group = values.planesGunGroups[static_cast<std::size_t>(g)];
-        const auto at = groupBase(base, g);
-        file.writeI16(at + 0, group.guns);
-        file.writeI16(at + 2, group.position);
-        file.writeI16(at + 4, group.caliber);
-        file.writeI16(at + 6, group.ammo);
-        file.writeI16(at + 8, group.sound);
-        file.writeI16(at + 10, group.smoke);
-    }
-    for (std::size_t i = 0; i < values.typeFlags.size(); ++i)
-        file.writeU8(base + GunTableRow::kTypeFlags + i, values.typeFlags[i]);
-    for (std::size_t i = 0; i < values.hitPoints.size(); ++i)
-        file.writeU8(base + GunTableRow::kHitPoints + i, values.hitPoints[i]);
+    writeRow(file, base, values);
+}
+
+void writeGunTableRow(RecordBytes& bytes, std::uint64_t base, const PlanesValues& values)
+{
+    writeRow(bytes, base, values);
 }
 
 std::uint64_t gunTableRowExtent(const PlanesValues& values)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AircraftValues.h"
+#include "RecordBytes.h"
 
 #include "common/core/BinaryFile.h"
 
@@ -16,6 +17,7 @@ void readGunTableRow(common::BinaryFile& file, std::uint64_t base, PlanesValues&
 // reading past the end of the file does.
 void decodeGunTableRow(std::span<const std::uint8_t> bytes, std::uint64_t base, PlanesValues& values);
 void writeGunTableRow(common::BinaryFile& file, std::uint64_t base, const PlanesValues& values);
+void writeGunTableRow(RecordBytes& bytes, std::uint64_t base, const PlanesValues& values);
 
 // Where the last field that writeGunTableRow patches ends, from the row's start.
 std::uint64_t gunTableRowExtent(const PlanesValues& values);

@@ -1,4 +1,9 @@
+#include "wingsmith/core/AircraftDomain.h"
+#include "wingsmith/core/AircraftFiles.h"
 #include "wingsmith/core/DomainCheck.h"
+#include "wingsmith/core/FieldText.h"
+#include "wingsmith/core/FlightRecordIo.h"
+#include "wingsmith/core/GunTableIo.h"
 #include "wingsmith/core/FieldCodes.h"
 #include "wingsmith/core/FltRecord.h"
 #include "wingsmith/core/RecordFields.h"
@@ -8,6 +13,9 @@
 #include "common/core/LittleEndian.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
 
 namespace wingsmith {
 namespace {
@@ -81,6 +89,66 @@ TEST(DomainCheck, NamesEachValueOutsideItsListOrRangeOnce)
         EXPECT_EQ(warnings[0].field, c.field);
         EXPECT_EQ(warnings[0].value, std::to_string(c.value));
         EXPECT_EQ(warnings[0].expected, c.expected);
+    }
+}
+
+AircraftValues demoValues(int row)
+{
+    AircraftValues v;
+    decodeGunTableRow(demoGunRow(row), 0, v.planes);
+    decodeFlightRecord(demoFltRecord(row), 0, v.planes.gunGroupCount, v.flight);
+    return v;
+}
+
+// The window checks values by writing them as a save would, into memory:
+// every field in use comes out as the file holds it.
+TEST(DomainCheck, ValuesWrittenIntoMemoryAreTheFilesOwnBytes)
+{
+    for (int row = 0; row < 30; ++row) {
+        SCOPED_TRACE(row);
+        const AircraftValues v = demoValues(row);
+        RecordBytes gun(GunTableRow::kSize);
+        writeGunTableRow(gun, 0, v.planes);
+        RecordBytes flight(FltRecord::kSize);
+        writeFlightRecord(flight, 0, v.flight, v.planes.gunGroupCount);
+        for (const auto& [fields, file, written] : {std::tuple{&gunTableRowFields(), demoGunRow(row), gun.bytes()},
+                 std::tuple{&fltRecordFields(), demoFltRecord(row), flight.bytes()}})
+            for (const RecordField& f : *fields) {
+                if (fieldInUse(f, v.planes.gunGroupCount)) {
+                    EXPECT_EQ(storedBytes(written, f), storedBytes(file, f)) << f.name;
+                }
+            }
+    }
+}
+
+TEST(DomainCheck, AnAircraftsValuesAreCheckedAsTheyWouldBeSaved)
+{
+    const AircraftValues demo = demoValues(5);
+    const int groups = demo.planes.gunGroupCount;
+    ASSERT_GE(groups, 1);
+    ASSERT_LT(groups, kGunGroupCount);
+    EXPECT_TRUE(aircraftOutOfDomain(demo).empty());
+    const struct {
+        std::function<void(AircraftValues&)> edit;
+        std::vector<std::string> fields;
+    } cases[] = {
+        {[](AircraftValues& v) { v.planes.planesGunGroups[0].caliber = 7; }, {"gun1.caliber"}},
+        {[](AircraftValues& v) { v.planes.planesGunGroups[0].position = 14; }, {"gun1.position"}},
+        {[&](AircraftValues& v) { v.planes.planesGunGroups[static_cast<std::size_t>(groups)].caliber = 7; }, {}},
+        {[](AircraftValues& v) {
+             v.planes.planesGunGroups[0].sound = 9;
+             v.flight.engineType = 77;
+         },
+            {"gun1.sound", "engineType"}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        AircraftValues v = demo;
+        cases[i].edit(v);
+        std::vector<std::string> named;
+        for (const auto& w : aircraftOutOfDomain(v))
+            named.push_back(w.field);
+        EXPECT_EQ(named, cases[i].fields);
     }
 }
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "wingsmith/core/AircraftValues.h"
+#include "wingsmith/core/DomainWarning.h"
+
+#include <vector>
+
+namespace wingsmith {
+
+// The fields of one aircraft's values, gun-table row first, whose value
+// lies outside its domain, as they would be saved.
+std::vector<DomainWarning> aircraftOutOfDomain(const AircraftValues& values);
+
+} // namespace wingsmith
