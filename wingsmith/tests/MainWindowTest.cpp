@@ -495,6 +495,37 @@ TEST_F(MainWindowTest, AnUnknownCaliberShowsNoItemAndKeepsItsCode)
     EXPECT_FALSE(form->workspace().anyChanged());
 }
 
+// A code the game does not know is named in the status line while the
+// aircraft holding it is shown, until a choice mends it; undo brings it back.
+TEST_F(MainWindowTest, AValueTheGameDoesNotKnowIsNamedInTheStatusLineUntilMended)
+{
+    extract();
+    Bytes planes = common::readAllBytes(game / "planes.dat");
+    common::le::putI16(planes, 92 + 4, 8);
+    common::writeAllBytes(game / "planes.dat", planes);
+    open();
+    auto* warning = child<QLabel>("DomainWarning");
+    const auto caption = QString::fromLatin1(rosterByPosition(0).caption.data());
+    const auto shown = [&] { return warning->isVisible() ? warning->text() : QString(); };
+    const QString expected = caption + ": gun1.caliber is 8, expected one of 2, 4, 12, 24";
+    EXPECT_EQ(shown(), expected);
+
+    pick(1);
+    EXPECT_EQ(shown(), QString());
+    pick(0);
+    EXPECT_EQ(shown(), expected);
+
+    showPage("TabSheet4");
+    auto* caliber = child<QComboBox>("ComboBox5");
+    caliber->setCurrentIndex(1);
+    emit caliber->activated(1);
+    EXPECT_EQ(shown(), QString());
+    QTest::keyClick(
+        QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(shown(), expected);
+    EXPECT_EQ(common::readAllBytes(game / "planes.dat"), planes) << "a warning never changes a byte";
+}
+
 TEST_F(MainWindowTest, EngineFieldsKeepOnlyThePrecisionShown)
 {
     extract();

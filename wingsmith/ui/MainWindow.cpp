@@ -60,6 +60,10 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
     buildToolBar();
     statusBar()->setObjectName("StatusBar1");
     statusBar()->setSizeGripEnabled(true);
+    domainWarning_ = new QLabel;
+    domainWarning_->setObjectName("DomainWarning");
+    domainWarning_->hide();
+    statusBar()->addPermanentWidget(domainWarning_);
 
     auto* central = new QWidget;
     auto* h = new QHBoxLayout(central);

@@ -133,6 +133,9 @@ private:
     bool exitProgram();
     void updateTitle();
     void updateModified();
+    // The status line's warning when a value of the aircraft shown lies
+    // outside what the game knows; a warning only, nothing is refused.
+    void showDomainWarnings();
     // The last folder picked in the directory window, kept between runs.
     QString lastGameFolder() const;
     void rememberGameFolder(const QString& folder);
@@ -147,6 +150,7 @@ private:
     // planes.dat, then each aircraft's loose file in list order.
     std::vector<common::FileStamp> stamps_;
     int shownPosition_ = -1;
+    QLabel* domainWarning_ = nullptr;
     AircraftValues detached_{};
     bool filling_ = false;
     bool showing_ = false;

@@ -6,6 +6,7 @@
 #include "StringGrid.h"
 #include "UpDown.h"
 
+#include "wingsmith/core/AircraftDomain.h"
 #include "wingsmith/core/FieldCodes.h"
 #include "wingsmith/core/NumberFormat.h"
 
@@ -243,6 +244,7 @@ void MainWindow::fillAircraft()
     showing_ = false;
     pending_.clear();
     unreadable_.clear();
+    showDomainWarnings();
 }
 
 void MainWindow::fillControlPage(const AircraftValues& v)
@@ -472,6 +474,7 @@ void MainWindow::record(int control, const std::function<void()>& change)
         undoStack_->push(
             new AircraftEdit(p, before, after, control, [this](int q, const AircraftValues& v) { applyValues(q, v); }));
     updateModified();
+    showDomainWarnings();
 }
 
 void MainWindow::applyValues(int position, const AircraftValues& values)
@@ -505,6 +508,31 @@ void MainWindow::updateModified()
 {
     workspace_.compareValues();
     setWindowModified(workspace_.anyChanged());
+}
+
+void MainWindow::showDomainWarnings()
+{
+    const auto warnings = shownPosition_ < 0
+        ? std::vector<DomainWarning>{}
+        : aircraftOutOfDomain(workspace_.working[static_cast<std::size_t>(shownPosition_)]);
+    if (warnings.empty()) {
+        domainWarning_->clear();
+        domainWarning_->hide();
+        return;
+    }
+    const auto& caption = rosterByPosition(shownPosition_).caption;
+    QStringList parts;
+    for (std::size_t i = 0; i < warnings.size() && i < 2; ++i)
+        parts << tr("%1 is %2, expected %3")
+                     .arg(QString::fromStdString(warnings[i].field), QString::fromStdString(warnings[i].value),
+                         QString::fromStdString(warnings[i].expected));
+    QString text = QString::fromLatin1(caption.data(), static_cast<int>(caption.size())) + QStringLiteral(": ")
+        + parts.join(QStringLiteral("; "));
+    if (warnings.size() > 2)
+        text += tr(" (and %n more)", nullptr, static_cast<int>(warnings.size() - 2));
+    domainWarning_->setText(text);
+    domainWarning_->setToolTip(tr("The game does not know these values; Wingsmith saves them as they are."));
+    domainWarning_->show();
 }
 
 void MainWindow::Comparevalues()
