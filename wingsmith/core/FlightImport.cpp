@@ -5,6 +5,7 @@
 #include "FltRecord.h"
 #include "RecordFields.h"
 #include "SpreadsheetRounding.h"
+#include "Workspace.h"
 
 #include "common/core/AtomicWrite.h"
 #include "common/core/BinaryFile.h"
@@ -26,22 +27,6 @@ struct Given {
 std::string fieldError(const ImportRow& row, const std::string& field, const std::string& why)
 {
     return row.where + ", field " + field + ": " + why;
-}
-
-// A change's field lies in planes.dat at its aircraft's row, in a loose
-// file at the start of the file.
-void writeFields(const std::filesystem::path& path, const std::vector<const FieldChange*>& changes)
-{
-    try {
-        common::BinaryFile file = common::BinaryFile::open(path, common::BinaryFile::Mode::ReadWrite);
-        for (const FieldChange* c : changes) {
-            const std::uint64_t base = c->gunTable ? GunTableRow::kSize * static_cast<std::uint64_t>(c->position) : 0;
-            file.write(base + c->field->offset, c->bytes);
-        }
-        file.close();
-    } catch (const common::IoError& e) {
-        throw e.about(path);
-    }
 }
 
 } // namespace
@@ -125,28 +110,40 @@ void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange
         }
     }
 
-    std::vector<const FieldChange*> rowChanges;
-    for (const FieldChange& c : changes)
-        if (c.gunTable)
-            rowChanges.push_back(&c);
-    if (!rowChanges.empty()) {
-        if (files.gunTableFromArchive)
-            common::writeFileAtomically(files.gunTablePath, files.gunTable);
-        writeFields(files.gunTablePath, rowChanges);
+    // The values as the files hold them, and as the changes leave them,
+    // saved by Wingsmith's own save.
+    std::vector<std::uint8_t> table = files.gunTable;
+    auto records = files.records;
+    Workspace workspace;
+    workspace.decodeGunTable(files.gunTable);
+    for (int i = 0; i < kAircraftCount; ++i)
+        workspace.decodeFlightRecord(i, files.records[static_cast<std::size_t>(i)], files.gunTable);
+    for (const FieldChange& c : changes) {
+        const auto idx = static_cast<std::size_t>(c.position);
+        auto& bytes = c.gunTable ? table : records[idx];
+        const std::size_t at = (c.gunTable ? GunTableRow::kSize * idx : 0) + c.field->offset;
+        std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+        // Marked by the change itself: a -0 over a 0 is a change here.
+        (c.gunTable ? workspace.planesChanged : workspace.fltChanged)[idx] = true;
     }
+    Workspace changed;
+    changed.decodeGunTable(table);
+    for (int i = 0; i < kAircraftCount; ++i)
+        changed.decodeFlightRecord(i, records[static_cast<std::size_t>(i)], table);
+    workspace.working = changed.working;
 
+    // A file still only in its archive is extracted first, as the start-up
+    // would.
+    bool rowsChanged = false;
     for (int i = 0; i < kAircraftCount; ++i) {
-        std::vector<const FieldChange*> recordChanges;
-        for (const FieldChange& c : changes)
-            if (!c.gunTable && c.position == i)
-                recordChanges.push_back(&c);
-        if (recordChanges.empty())
-            continue;
         const auto idx = static_cast<std::size_t>(i);
-        if (files.recordFromArchive[idx])
+        rowsChanged = rowsChanged || workspace.planesChanged[idx];
+        if (workspace.fltChanged[idx] && files.recordFromArchive[idx])
             common::writeFileAtomically(files.recordPaths[idx], files.records[idx]);
-        writeFields(files.recordPaths[idx], recordChanges);
     }
+    if (rowsChanged && files.gunTableFromArchive)
+        common::writeFileAtomically(files.gunTablePath, files.gunTable);
+    workspace.save(files.resourcePath);
     operation.commit();
 }
 

@@ -244,17 +244,22 @@ void Workspace::save(const std::string& resourcePath)
 {
     // One save is one change of the game: every file or none.
     common::FileTransaction operation;
-    const auto planesPath = gameFile(resourcePath, kPlanesDatName);
-    BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::ReadWrite);
-    std::uint64_t rowsEnd = 0;
-    for (int i = 0; i < kAircraftCount; ++i)
-        if (planesChanged[static_cast<std::size_t>(i)])
-            rowsEnd = std::max(rowsEnd, rowBase(i) + gunTableRowExtent(working[static_cast<std::size_t>(i)].planes));
-    requireLength(planes, planesPath, rowsEnd);
-    for (int i = 0; i < kAircraftCount; ++i)
-        if (planesChanged[static_cast<std::size_t>(i)])
-            writeGunTableRow(planes, rowBase(i), working[static_cast<std::size_t>(i)].planes);
-    planes.close();
+    // planes.dat only when a row changed: the flight records alone need no
+    // gun table.
+    if (std::find(planesChanged.begin(), planesChanged.end(), true) != planesChanged.end()) {
+        const auto planesPath = gameFile(resourcePath, kPlanesDatName);
+        BinaryFile planes = BinaryFile::open(planesPath, BinaryFile::Mode::ReadWrite);
+        std::uint64_t rowsEnd = 0;
+        for (int i = 0; i < kAircraftCount; ++i)
+            if (planesChanged[static_cast<std::size_t>(i)])
+                rowsEnd
+                    = std::max(rowsEnd, rowBase(i) + gunTableRowExtent(working[static_cast<std::size_t>(i)].planes));
+        requireLength(planes, planesPath, rowsEnd);
+        for (int i = 0; i < kAircraftCount; ++i)
+            if (planesChanged[static_cast<std::size_t>(i)])
+                writeGunTableRow(planes, rowBase(i), working[static_cast<std::size_t>(i)].planes);
+        planes.close();
+    }
 
     for (int i = 0; i < kAircraftCount; ++i) {
         const auto idx = static_cast<std::size_t>(i);

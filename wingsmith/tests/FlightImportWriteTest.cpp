@@ -1,6 +1,9 @@
 #include "DemoGame.h"
 
 #include "wingsmith/core/FlightImport.h"
+#include "wingsmith/core/FieldText.h"
+#include "wingsmith/core/FltRecord.h"
+#include "wingsmith/core/RecordFields.h"
 #include "wingsmith/core/Workspace.h"
 
 #include "common/core/FileFaults.h"
@@ -96,6 +99,61 @@ TEST(FlightImportWrite, AnImportBacksUpOnlyTheFilesThatWereThere)
     EXPECT_TRUE(fs::exists(*folder / "110C.FLT"));
     EXPECT_FALSE(fs::exists(*folder / "P51D.FLT"));
     EXPECT_TRUE(fs::exists(g.game / "P51D.FLT"));
+}
+
+// The import saves through Wingsmith's own save: each file comes out as it
+// was with exactly the changes' bytes in place, whichever record, row or
+// file the change lies in, and a file no change needs is neither written
+// nor taken from its archive.
+TEST(FlightImportWrite, AnImportChangesExactlyTheBytesOfItsChanges)
+{
+    // A -0 over a 0 compares equal as a number, yet it is a change of bytes.
+    std::string zero;
+    {
+        const ImportGame g;
+        const AircraftFiles files = readAircraftFiles(g.game.path());
+        const int p51 = aircraftPosition("P-51D");
+        for (const RecordField& f : fltRecordFields())
+            if (zero.empty() && f.type == FieldType::Float && fieldInUse(f, files.groupCount(p51))
+                && storedBytes(files.record(p51), f) == std::vector<std::uint8_t>(4, 0))
+                zero = f.name;
+        ASSERT_FALSE(zero.empty()) << "the demo P-51D holds no 0";
+    }
+    const struct {
+        const char* what;
+        std::vector<ImportRow> rows;
+        bool gunTableInArchive;
+    } cases[] = {
+        {"a float", {{"row 2", "P-38H", {{"engineBestAltitude", "8100"}}}}, false},
+        {"a row and a record",
+            {{"row 2", "P-38H", {{"gun1.ammo", "345"}, {"hitPoints.pilot", "77"}, {"collisionRadius", "12"}}}}, false},
+        {"a record only in its archive", {{"row 3", "P-51D", {{zero, "-0"}}}}, false},
+        {"records alone, the gun table in its archive",
+            {{"row 2", "P-38H", {{"engineUnknown2", "0.25"}}}, {"row 3", "P-51D", {{"fuelMass", "1234.5"}}}}, true},
+        {"a row with the gun table in its archive", {{"row 2", "P-38H", {{"gun1.ammo", "99"}}}}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ImportGame g;
+        if (c.gunTableInArchive)
+            fs::remove(g.game / "planes.dat");
+        const Snapshot before = filesOf(g.game.dir.path());
+        const AircraftFiles files = readAircraftFiles(g.game.path());
+        const auto changes = planFlightImport(files, c.rows);
+        ASSERT_FALSE(changes.empty());
+
+        Snapshot expected = before;
+        for (const FieldChange& ch : changes) {
+            const auto idx = static_cast<std::size_t>(ch.position);
+            const std::string name = ch.gunTable ? "planes.dat" : files.recordPaths[idx].filename().string();
+            if (!expected.count(name))
+                expected[name] = ch.gunTable ? files.gunTable : files.records[idx];
+            const std::size_t at = (ch.gunTable ? GunTableRow::kSize * idx : 0) + ch.field->offset;
+            std::copy(ch.bytes.begin(), ch.bytes.end(), expected[name].begin() + static_cast<std::ptrdiff_t>(at));
+        }
+        applyFlightImport(files, changes);
+        EXPECT_EQ(filesOf(g.game.dir.path()), expected);
+    }
 }
 
 } // namespace
