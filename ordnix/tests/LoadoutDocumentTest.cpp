@@ -71,8 +71,11 @@ protected:
         writeAllBytes(dir / "loadout.dat", original);
         QObject::connect(&document, &LoadoutDocument::changed, [this](const LoadoutChange& c) { told.push_back(c); });
         QObject::connect(&document, &LoadoutDocument::modifiedChanged, [this](bool m) { modified.push_back(m); });
+        QObject::connect(
+            &document, &LoadoutDocument::aboutToReplaceImage, [this] { replacedAfter.push_back(told.size()); });
         document.load("loadout.dat");
         told.clear();
+        replacedAfter.clear();
     }
 
     const std::vector<std::uint8_t> original = variedLoadout();
@@ -80,6 +83,8 @@ protected:
     LoadoutDocument document{dir.path()};
     std::vector<LoadoutChange> told;
     std::vector<bool> modified;
+    // How many changes had been told when each image was about to be replaced.
+    std::vector<std::size_t> replacedAfter;
 };
 
 // One edit each way the window makes one, with the fields it is expected
@@ -314,6 +319,7 @@ TEST_P(BadFileTest, LeavesTheDocumentAsItWas)
     EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(told.empty());
     EXPECT_TRUE(modified.empty());
+    EXPECT_TRUE(replacedAfter.empty());
     document.undoStack()->undo();
     EXPECT_FALSE(document.isModified());
 }
@@ -343,6 +349,7 @@ TEST_F(LoadoutDocumentTest, ALoadTellsOfANewImage)
     other[100] = 1;
     writeAllBytes(dir / "Loadout.007", other);
     document.load(dir / "Loadout.007");
+    EXPECT_EQ(replacedAfter, std::vector<std::size_t>{0}); // before the new image is told
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].source, LoadoutChange::Source::Load);
     EXPECT_EQ(told[0].last, other.size());

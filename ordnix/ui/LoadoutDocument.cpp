@@ -46,6 +46,7 @@ bool LoadoutDocument::isModified() const
 void LoadoutDocument::load(const fs::path& file, const LoadProgress& progress)
 {
     LoadoutImage loaded = LoadFile(folder_, file.string(), progress);
+    emit aboutToReplaceImage();
     undoStack_->clear(); // its steps belong to the image replaced
     image_ = std::move(loaded);
     savedFile_.clear();
@@ -91,13 +92,13 @@ void LoadoutDocument::writeScript(const fs::path& file) const
     WriteScript(image_, file);
 }
 
-bool LoadoutDocument::edit(const QString& text, std::size_t first, std::size_t last, ImageEditCommand::Edit edit,
+bool LoadoutDocument::edit(const QString& text, std::size_t first, std::size_t last, ImageEditCommand::Edit apply,
     LoadoutChange shown, int recordBefore)
 {
     std::exception_ptr failure;
     const int before = undoStack_->index();
     undoStack_->push(new ImageEditCommand(
-        image_, text, first, last, std::move(edit), std::move(shown), recordBefore,
+        image_, text, first, last, std::move(apply), std::move(shown), recordBefore,
         [this](const LoadoutChange& change) { emit changed(change); }, failure));
     if (failure)
         std::rethrow_exception(failure);

@@ -74,11 +74,15 @@ public:
     bool deleteRecord(std::size_t record);
 
 signals:
+    // A load has read its file and is about to replace the image: views
+    // holding the image let go of it until `changed` tells of the new one.
+    void aboutToReplaceImage();
     void changed(const LoadoutChange& change);
     void modifiedChanged(bool modified);
 
 private:
-    bool edit(const QString& text, std::size_t first, std::size_t last, ImageEditCommand::Edit edit,
+    // Pushes the step that makes `apply`, touching first ... last only.
+    bool edit(const QString& text, std::size_t first, std::size_t last, ImageEditCommand::Edit apply,
         LoadoutChange shown, int recordBefore);
 
     std::filesystem::path folder_;

@@ -108,6 +108,7 @@ LoadoutEditorWindow::LoadoutEditorWindow(
     createActions();
     updateTitle();
 
+    connect(document_, &LoadoutDocument::aboutToReplaceImage, model_, [this] { model_->setImage(nullptr); });
     connect(document_, &LoadoutDocument::changed, this, &LoadoutEditorWindow::showChange);
     connect(document_, &LoadoutDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(choosePlane_, &ChoosePlanePage::recordChosen, this, &LoadoutEditorWindow::ShowRecord);
