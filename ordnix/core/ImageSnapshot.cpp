@@ -1,6 +1,7 @@
 #include "ImageSnapshot.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace ordnix {
 
@@ -29,6 +30,24 @@ std::string ImageSnapshot::Column::text(std::size_t index) const
 {
     const auto it = texts.find(index);
     return it != texts.end() ? it->second : std::to_string(bytes[index]);
+}
+
+bool ImageSnapshot::Column::sameAt(const Column& other, std::size_t index) const
+{
+    if (texts.empty() && other.texts.empty())
+        return bytes[index] == other.bytes[index];
+    return text(index) == other.text(index);
+}
+
+std::vector<std::size_t> ImageSnapshot::changedPositions(const ImageSnapshot& other) const
+{
+    if (first_ != other.first_ || last_ != other.last_)
+        throw std::invalid_argument("snapshots of different stretches");
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < current_.bytes.size(); ++i)
+        if (!loaded_.sameAt(other.loaded_, i) || !current_.sameAt(other.current_, i))
+            positions.push_back(first_ + i);
+    return positions;
 }
 
 void ImageSnapshot::restore(LoadoutImage& image) const

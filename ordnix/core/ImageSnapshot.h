@@ -27,6 +27,10 @@ public:
 
     bool operator==(const ImageSnapshot& other) const = default;
 
+    // The positions where `other`, kept over the same stretch, holds another
+    // loaded or current value text.
+    std::vector<std::size_t> changedPositions(const ImageSnapshot& other) const;
+
 private:
     struct Column {
         std::vector<std::uint8_t> bytes;
@@ -34,6 +38,7 @@ private:
 
         bool operator==(const Column& other) const = default;
         std::string text(std::size_t index) const;
+        bool sameAt(const Column& other, std::size_t index) const;
     };
 
     static Column capture(const ValueColumn& column, std::size_t first, std::size_t count);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "LoadoutField.h"
+
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,5 +28,10 @@ std::vector<NamedPosition> RecordFieldPositions(std::size_t i);
 // mission kind in order: "escort.count", "escort.option1" ... "escort.option6",
 // "sweep.count" ...
 std::vector<NamedPosition> MissionFieldPositions(std::size_t planeCode);
+
+// The field at `position`, among the records' fields and the option blocks
+// of the codes a byte can hold (0 ... 255); none for a byte the editor does
+// not read.
+std::optional<LoadoutField> FieldAt(std::size_t position);
 
 } // namespace ordnix

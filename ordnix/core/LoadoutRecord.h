@@ -17,6 +17,8 @@ struct WeaponSlot {
     std::string location;
     std::string ifd;
     std::string dbf;
+
+    bool operator==(const WeaponSlot& other) const = default;
 };
 
 // The fields of a 44-byte loadout record the editor reads and writes; the
@@ -25,6 +27,8 @@ struct LoadoutRecord {
     std::string planeCode;
     std::string usedSlots;
     std::array<WeaponSlot, kSlotCount> weaponSlots;
+
+    bool operator==(const LoadoutRecord& other) const = default;
 };
 
 LoadoutRecord ReadRecord(const LoadoutImage& image, std::size_t i);

@@ -19,6 +19,14 @@ MissionOptions ReadMission(const LoadoutImage& image, std::size_t anchor, int t)
     return mission;
 }
 
+MissionOptions StoredMission(const MissionOptions& edited)
+{
+    MissionOptions stored = edited;
+    for (std::string& option : stored.options)
+        option = WholeNumberText(std::floor(LeadingNumber(option)));
+    return stored;
+}
+
 void StoreMission(LoadoutImage& image, const MissionOptions& edited)
 {
     // Check every position first, so that a bad one stores nothing.
@@ -27,9 +35,10 @@ void StoreMission(LoadoutImage& image, const MissionOptions& edited)
         inside = inside && image.contains(at);
     if (!inside)
         throw std::out_of_range("mission options outside the loaded file");
-    image.setCurrent(edited.countPosition, edited.count);
-    for (std::size_t k = 0; k < edited.options.size(); ++k)
-        image.setCurrent(edited.optionPositions[k], WholeNumberText(std::floor(LeadingNumber(edited.options[k]))));
+    const MissionOptions stored = StoredMission(edited);
+    image.setCurrent(stored.countPosition, stored.count);
+    for (std::size_t k = 0; k < stored.options.size(); ++k)
+        image.setCurrent(stored.optionPositions[k], stored.options[k]);
 }
 
 } // namespace ordnix

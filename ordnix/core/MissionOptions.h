@@ -16,13 +16,20 @@ struct MissionOptions {
     std::string count;
     std::array<std::size_t, kOptionCount> optionPositions{};
     std::array<std::string, kOptionCount> options;
+
+    bool operator==(const MissionOptions& other) const = default;
 };
 
 // Mission kind t (0 Escort ... 4 Interdiction) of the block at `anchor`.
 MissionOptions ReadMission(const LoadoutImage& image, std::size_t anchor, int t);
 
+// The values StoreMission stores for `edited`.
+MissionOptions StoredMission(const MissionOptions& edited);
+
 // Stores edited values at the positions of `edited`: the count as typed,
 // each option as the whole number its text begins with, rounded down.
+// Throws std::out_of_range, storing nothing, when a position lies beyond
+// the image.
 void StoreMission(LoadoutImage& image, const MissionOptions& edited);
 
 } // namespace ordnix

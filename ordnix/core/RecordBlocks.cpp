@@ -19,11 +19,16 @@ void checkRecord(const LoadoutImage& image, std::size_t s)
 
 } // namespace
 
-void InsertRecordCopy(LoadoutImage& image, std::size_t s)
+void CheckInsertRecordCopy(const LoadoutImage& image, std::size_t s)
 {
     checkRecord(image, s);
     if (s == kRecordCount - 1)
         throw LoadoutError("Record 180 is the last one: there is no room behind it for a copy.");
+}
+
+void InsertRecordCopy(LoadoutImage& image, std::size_t s)
+{
+    CheckInsertRecordCopy(image, s);
     const std::size_t t = RecordStart(s);
     const std::size_t lastMoved = RecordStart(kRecordCount - 2) - 1; // the end of record 177
     for (std::size_t k = lastMoved; k >= t + kRecordSize; --k)

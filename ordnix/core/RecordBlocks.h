@@ -12,6 +12,9 @@ namespace ordnix {
 // reports real edits, not the move. Refused with LoadoutError for the last
 // record, which has no room behind it.
 void InsertRecordCopy(LoadoutImage& image, std::size_t s);
+// Throws the LoadoutError InsertRecordCopy would refuse with, changing
+// nothing.
+void CheckInsertRecordCopy(const LoadoutImage& image, std::size_t s);
 
 // Removes record s, moving records s + 1 ... 179 one place up; record 179
 // keeps its contents, so the last record is then present twice.

@@ -33,9 +33,11 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -553,6 +555,22 @@ TEST_F(LoadoutEditorWindowTest, InsertShowsTheCopyAndDeleteOfRecord0ShowsRow0)
     EXPECT_EQ(window->shownRecord(), 0);
     EXPECT_EQ(get<QLabel>("Label7")->text(), get<QTableWidget>("RG")->item(0, 1)->text());
     EXPECT_EQ(window->image().currentText(5), std::to_string(bytes[recordOffset(1)]));
+}
+
+// Records alike from 10 on: a copy of 10 changes no byte, so there is no
+// step to undo, but the copy is shown all the same.
+TEST_F(LoadoutEditorWindowTest, InsertOverIdenticalRecordsShowsTheCopyWithoutAStep)
+{
+    auto bytes = blankLoadout();
+    for (std::size_t i = 11; i < 180; ++i)
+        std::copy_n(bytes.begin() + recordOffset(10), 44, bytes.begin() + recordOffset(i));
+    open(bytes);
+    choose(10);
+    click("Command5");
+    EXPECT_EQ(row(), 11);
+    EXPECT_EQ(window->shownRecord(), 11);
+    EXPECT_FALSE(window->hasUnsavedChanges());
+    EXPECT_FALSE(window->undoStack()->canUndo());
 }
 
 TEST_F(LoadoutEditorWindowTest, RightClickOnTheRecordListShowsTheOptionBlock)

@@ -2,6 +2,7 @@
 
 #include "ordnix/core/LoadoutError.h"
 #include "ordnix/core/LoadoutFieldPositions.h"
+#include "ordnix/core/LoadoutFileCatalogue.h"
 #include "ordnix/core/LoadoutLayout.h"
 #include "ordnix/core/LoadoutRecord.h"
 #include "ordnix/core/MissionOptions.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -74,6 +76,26 @@ TEST(LoadoutFieldPositionsTest, EachNameIsTheByteItsReaderReads)
     EXPECT_EQ(RecordFieldPositions(1)[1].position, 5u + 44u + 2u);
     EXPECT_EQ(MissionFieldPositions(2).back().field, "interdiction.option6");
     EXPECT_EQ(MissionFieldPositions(2)[7].field, "sweep.count");
+}
+
+// A position is named as the file's catalogue names the field there, with
+// every option block a code byte reaches, and bytes the editor does not read
+// have no name.
+TEST(LoadoutFieldPositionsTest, FieldAtNamesEachPositionAsTheCatalogueDoes)
+{
+    const auto bytes = blankLoadout(255);
+    std::map<std::size_t, LoadoutField> named;
+    for (const common::FieldPlace& place : LoadoutFileCatalogue().fields(bytes))
+        named[place.offset + 1] = {place.record, place.field, place.offset + 1};
+    ASSERT_EQ(named.size(), 180u * 32u + 256u * 35u);
+    for (std::size_t position = 1; position <= bytes.size() + 100; ++position) {
+        const auto it = named.find(position);
+        if (it == named.end()) {
+            EXPECT_EQ(FieldAt(position), std::nullopt) << position;
+        } else {
+            EXPECT_EQ(FieldAt(position), it->second) << position;
+        }
+    }
 }
 
 // A script naming one position twice is refused, naming the line and the

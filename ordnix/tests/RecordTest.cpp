@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -217,6 +219,8 @@ TEST_F(RecordBlocksTest, InsertingInTheMiddleMovesTheFollowingRecordsDown)
 TEST_F(RecordBlocksTest, InsertingBehindTheLastRecordIsRefused)
 {
     const std::string bytesAfter = image.currentText(7925);
+    EXPECT_THROW(CheckInsertRecordCopy(image, 179), LoadoutError);
+    EXPECT_NO_THROW(CheckInsertRecordCopy(image, 178));
     EXPECT_THROW(InsertRecordCopy(image, 179), LoadoutError);
     for (std::size_t i = 0; i < 180; ++i)
         EXPECT_EQ(recordTexts(image, i), before[i]) << i;
@@ -281,6 +285,33 @@ TEST_F(RecordBlocksTest, ASnapshotPutsAMovedStretchBackAsTyped)
             EXPECT_EQ(recordTexts(image, i), before[i]) << i;
         }
     }
+}
+
+// The positions two snapshots differ at: a text typed in another form of
+// the same byte ("03" for 3) counts, in either column, and so does a move.
+TEST_F(RecordBlocksTest, SnapshotsTellThePositionsWhereTheyDiffer)
+{
+    const std::size_t number = RecordStart(20) + 4 + 2;
+    const ImageSnapshot kept(image, RecordStart(19), RecordStart(22) - 1);
+    EXPECT_TRUE(kept.changedPositions(kept).empty());
+
+    const std::size_t unused = number + 8; // slot 1's number, 0
+    image.setCurrent(number, "03");
+    image.setLoaded(number + 1, "x");
+    image.setCurrent(unused, "00");
+    image.setCurrent(RecordStart(21), image.currentText(RecordStart(21))); // the same text again
+    const ImageSnapshot edited(image, RecordStart(19), RecordStart(22) - 1);
+    const std::vector<std::size_t> expected{number, number + 1, unused};
+    EXPECT_EQ(kept.changedPositions(edited), expected);
+    EXPECT_EQ(edited.changedPositions(kept), expected);
+
+    InsertRecordCopy(image, 19);
+    const ImageSnapshot moved(image, RecordStart(19), RecordStart(22) - 1);
+    const auto positions = edited.changedPositions(moved);
+    // Record 20 became a copy of 19, which differs from it in its code and slot 0.
+    EXPECT_TRUE(std::find(positions.begin(), positions.end(), RecordStart(20) + 4) != positions.end());
+    EXPECT_TRUE(std::find(positions.begin(), positions.end(), number + 44) != positions.end());
+    EXPECT_THROW((void)kept.changedPositions(ImageSnapshot(image, 1, 10)), std::invalid_argument);
 }
 
 TEST(SlotFieldsTest, NormalisingResetsEmptySlotsAndCountsToTheLastInUse)

@@ -29,11 +29,6 @@ void ByteTableModel::refresh(std::size_t first, std::size_t last)
         emit dataChanged(index(top, LoadedColumn), index(bottom, CurrentColumn));
 }
 
-void ByteTableModel::refreshAll()
-{
-    refresh(1, image_ ? image_->size() : 0);
-}
-
 QModelIndex ByteTableModel::indexOf(std::size_t position, Column column) const
 {
     if (!image_ || !image_->contains(position))

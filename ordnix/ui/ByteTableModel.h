@@ -24,7 +24,6 @@ public:
     void setImage(const LoadoutImage* image);
     // Redraws the rows of positions first ... last after the image changed.
     void refresh(std::size_t first, std::size_t last);
-    void refreshAll();
 
     QModelIndex indexOf(std::size_t position, Column column) const;
 

@@ -1,34 +1,54 @@
 #pragma once
 
+#include "LoadoutChange.h"
+
 #include "ordnix/core/ImageSnapshot.h"
 #include "ordnix/core/LoadoutImage.h"
 
 #include <QString>
 #include <QUndoCommand>
 
+#include <cstddef>
+#include <exception>
 #include <functional>
+#include <optional>
 
 namespace ordnix {
 
-// One step of the editor's undo history: a stretch of the image before and
-// after an edit or block move. Undo and redo put the stretch back and let
-// the window show it; the image alone changes, never a file.
+// One step of a loadout document's history: a stretch of the image before
+// and after an edit. The first redo, which push() makes, keeps the stretch,
+// makes the edit and keeps the stretch again; later undos and redos put the
+// kept values back. An edit that changes nothing, or fails, leaves the image
+// as it was and marks the step obsolete, so the stack drops it; one that
+// changes nothing is told all the same, naming no field.
 class ImageEditCommand : public QUndoCommand {
 public:
-    // `shown` is told after each undo (true) or redo (false). The edit has
-    // already been made when the step is pushed, so the first redo is skipped.
-    ImageEditCommand(LoadoutImage& image, ImageSnapshot before, ImageSnapshot after, const QString& text,
-        std::function<void(bool undone)> shown);
+    using Edit = std::function<void(LoadoutImage&)>;
+    using Told = std::function<void(const LoadoutChange&)>;
+
+    // The edit touches positions first ... last only. `shown` is told back,
+    // with what changed, after each undo and redo; undoing shows
+    // `recordBefore` instead of shown.record. A failed edit's exception goes
+    // to `failure`, which must outlive the push.
+    ImageEditCommand(LoadoutImage& image, const QString& text, std::size_t first, std::size_t last, Edit edit,
+        LoadoutChange shown, int recordBefore, Told told, std::exception_ptr& failure);
 
     void undo() override;
     void redo() override;
 
 private:
+    void tell(LoadoutChange::Source source, int record) const;
+
     LoadoutImage& image_;
-    ImageSnapshot before_;
-    ImageSnapshot after_;
-    std::function<void(bool)> shown_;
-    bool done_ = true;
+    std::size_t first_;
+    std::size_t last_;
+    Edit edit_;
+    LoadoutChange shown_;
+    int recordBefore_;
+    Told told_;
+    std::exception_ptr* failure_; // only while the first redo runs
+    std::optional<ImageSnapshot> before_;
+    std::optional<ImageSnapshot> after_;
 };
 
 } // namespace ordnix

@@ -5,7 +5,6 @@
 #include "ChoosePlanePage.h"
 #include "CommandColumn.h"
 #include "ControlHelpers.h"
-#include "ImageEditCommand.h"
 #include "MissionOptionsFrame.h"
 #include "SlotEditorPage.h"
 #include "TextReaderPage.h"
@@ -16,7 +15,6 @@
 #include "ordnix/core/LoadoutLayout.h"
 #include "ordnix/core/LoadoutRecord.h"
 #include "ordnix/core/MissionOptions.h"
-#include "ordnix/core/RecordBlocks.h"
 #include "ordnix/core/RecordList.h"
 #include "ordnix/core/SlotFields.h"
 #include "ordnix/core/ValueText.h"
@@ -74,15 +72,15 @@ QString shownFileName(const std::string& stored)
 
 } // namespace
 
-LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::optional<QString> fileToOpen,
-    QWidget* parent)
+LoadoutEditorWindow::LoadoutEditorWindow(
+    std::filesystem::path startDir, std::optional<QString> fileToOpen, QWidget* parent)
     : QWidget(parent)
     , startDir_(std::move(startDir))
     , fileToOpen_(std::move(fileToOpen))
     , programName_(QStringLiteral("Ordnix"))
     , programTitle_(tr("Loadout Editor \u2014 Ordnix"))
+    , document_(new LoadoutDocument(startDir_, this))
     , model_(new ByteTableModel(this))
-    , undoStack_(new QUndoStack(this))
 {
     choosePlane_ = new ChoosePlanePage(model_);
     missions_ = choosePlane_->missionOptions();
@@ -110,6 +108,9 @@ LoadoutEditorWindow::LoadoutEditorWindow(std::filesystem::path startDir, std::op
     createActions();
     updateTitle();
 
+    connect(document_, &LoadoutDocument::aboutToReplaceImage, model_, [this] { model_->setImage(nullptr); });
+    connect(document_, &LoadoutDocument::changed, this, &LoadoutEditorWindow::showChange);
+    connect(document_, &LoadoutDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(choosePlane_, &ChoosePlanePage::recordChosen, this, &LoadoutEditorWindow::ShowRecord);
     connect(choosePlane_, &ChoosePlanePage::recordClicked, this, [this](int row) {
         if (row == shownRecord_)
@@ -165,6 +166,7 @@ void LoadoutEditorWindow::warn(const QString& text)
 // undo history is offered as actions and as buttons in the command column.
 void LoadoutEditorWindow::createActions()
 {
+    QUndoStack* history = document_->undoStack();
     auto* save = new QAction(tr("Save Loadout"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &LoadoutEditorWindow::Command2_Click);
@@ -180,55 +182,61 @@ void LoadoutEditorWindow::createActions()
     undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undo->setEnabled(false);
-    connect(undo, &QAction::triggered, undoStack_, &QUndoStack::undo);
-    connect(undoStack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    connect(undoStack_, &QUndoStack::undoTextChanged, undo,
+    connect(undo, &QAction::triggered, history, &QUndoStack::undo);
+    connect(history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(history, &QUndoStack::undoTextChanged, undo,
         [undo](const QString& step) { undo->setToolTip(tr("Undo %1 (Ctrl+Z)").arg(step)); });
     auto* redo = new QAction(tr("Red&o"), this);
     redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     redo->setEnabled(false);
-    connect(redo, &QAction::triggered, undoStack_, &QUndoStack::redo);
-    connect(undoStack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    connect(undoStack_, &QUndoStack::redoTextChanged, redo,
+    connect(redo, &QAction::triggered, history, &QUndoStack::redo);
+    connect(history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(history, &QUndoStack::redoTextChanged, redo,
         [redo](const QString& step) { redo->setToolTip(tr("Redo %1 (Ctrl+Shift+Z)").arg(step)); });
     addActions({save, load, quit, undo, redo});
     commands_->setUndoActions(undo, redo);
-
-    connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 }
 
 // "FILE[*] — Loadout Editor — Ordnix" once a file is loaded; the marker
 // shows while the undo history is away from its saved state.
 void LoadoutEditorWindow::updateTitle()
 {
-    if (image_.empty())
+    if (!document_->isLoaded())
         setWindowTitle(programTitle_);
     else
-        setWindowTitle(tr("%1[*] \u2014 %2").arg(shownFileName(image_.shownName()), programTitle_));
-    setWindowModified(!undoStack_->isClean());
+        setWindowTitle(tr("%1[*] \u2014 %2").arg(shownFileName(image().shownName()), programTitle_));
+    setWindowModified(document_->isModified());
 }
 
 bool LoadoutEditorWindow::hasUnsavedChanges() const
 {
-    return !undoStack_->isClean();
+    return document_->isModified();
 }
 
-// Pushes the edit just made as one undo step, unless it changed nothing.
-// Undoing shows `rowBefore` again, redoing `rowAfter`; `mission` is the
-// mission kind whose options the step stored, if any.
-void LoadoutEditorWindow::pushEdit(const QString& text, ImageSnapshot before, int rowBefore, int rowAfter,
-    int mission)
+// What the document says changed. An edit made here is shown where it was
+// made; an undo or redo takes the views back to the step's record.
+void LoadoutEditorWindow::showChange(const LoadoutChange& change)
 {
-    ImageSnapshot after(image_, before.first(), before.last());
-    if (after == before)
+    switch (change.source) {
+    case LoadoutChange::Source::Load:
+        showLoadedImage();
         return;
-    const std::size_t first = before.first();
-    const std::size_t last = before.last();
-    undoStack_->push(new ImageEditCommand(image_, std::move(before), std::move(after), text,
-        [this, first, last, rowBefore, rowAfter, mission](bool undone) {
-            showUndoStep(first, last, undone ? rowBefore : rowAfter, mission);
-        }));
+    case LoadoutChange::Source::Edit:
+        model_->refresh(change.first, change.last);
+        if (change.recordsMoved) {
+            updateTitle();
+            showRecordNames();
+            selectRecord(change.record);
+            choosePlane_->setFileNameVisible(true);
+            missions_->show();
+        }
+        return;
+    case LoadoutChange::Source::Undo:
+    case LoadoutChange::Source::Redo:
+        showUndoStep(change.first, change.last, change.record, change.mission);
+        return;
+    }
 }
 
 void LoadoutEditorWindow::showUndoStep(std::size_t first, std::size_t last, int row, int mission)
@@ -258,7 +266,7 @@ void LoadoutEditorWindow::refreshFileList(const QString& select)
 
 void LoadoutEditorWindow::showRecordNames()
 {
-    choosePlane_->showRecordNames(NameRecords(image_, lists_.planes));
+    choosePlane_->showRecordNames(NameRecords(image(), lists_.planes));
 }
 
 void LoadoutEditorWindow::selectRecord(int row)
@@ -310,33 +318,32 @@ bool LoadoutEditorWindow::LoadLoadout(const std::filesystem::path& file)
 {
     const QString name = shownFileName(file.string());
     choosePlane_->setFileNameVisible(false);
-    LoadoutImage loaded;
     try {
-        loaded = LoadFile(startDir_, file.string(), [this](std::size_t count) {
-            setWindowTitle(tr("%1 - %2 bytes read").arg(programTitle_).arg(count));
-        });
+        document_->load(file,
+            [this](std::size_t count) { setWindowTitle(tr("%1 - %2 bytes read").arg(programTitle_).arg(count)); });
     } catch (const LoadoutError& e) {
         updateTitle();
-        choosePlane_->setFileNameVisible(!image_.empty());
+        choosePlane_->setFileNameVisible(document_->isLoaded());
         warn(common::gameText(e.what()));
         return false;
     } catch (const common::IoError& e) {
         updateTitle();
-        choosePlane_->setFileNameVisible(!image_.empty());
+        choosePlane_->setFileNameVisible(document_->isLoaded());
         warn(tr("%1 could not be loaded: %2").arg(name, common::failureText(e)));
         return false;
     }
+    return true;
+}
 
-    model_->setImage(nullptr);
-    undoStack_->clear(); // its steps belong to the image replaced
-    image_ = std::move(loaded);
-    loadedStamp_ = common::FileStamp::read(loadedFile());
-    model_->setImage(&image_);
+// A new image: every view starts again at record 0.
+void LoadoutEditorWindow::showLoadedImage()
+{
+    model_->setImage(&image());
     updateTitle();
-    statusBar_->showMessage(tr("Loaded %1").arg(shownFileName(image_.fileName().string())));
-    choosePlane_->fitByteTable(image_.size());
+    statusBar_->showMessage(tr("Loaded %1").arg(shownFileName(image().fileName().string())));
+    choosePlane_->fitByteTable(image().size());
 
-    choosePlane_->showFileName(shownFileName(image_.shownName()));
+    choosePlane_->showFileName(shownFileName(image().shownName()));
     showRecordNames();
     choosePlane_->showLoadedViews();
     setImageCommandsEnabled(true);
@@ -344,7 +351,6 @@ bool LoadoutEditorWindow::LoadLoadout(const std::filesystem::path& file)
     p0_ = 0;
     choosePlane_->scrollTo(kFirstRecordPosition);
     selectRecord(0);
-    return true;
 }
 
 // ---------------------------------------------------------------- showing
@@ -352,7 +358,7 @@ bool LoadoutEditorWindow::LoadLoadout(const std::filesystem::path& file)
 void LoadoutEditorWindow::ShowRecord()
 {
     const int row = choosePlane_->currentRow();
-    if (row < 0 || image_.empty())
+    if (row < 0 || !document_->isLoaded())
         return;
     const std::size_t p0 = choosePlane_->recordStart(row);
     if (p0 == 0)
@@ -362,11 +368,11 @@ void LoadoutEditorWindow::ShowRecord()
 
     choosePlane_->scrollTo(p0, true);
 
-    const double code = std::floor(LeadingNumber(image_.currentText(p0)));
+    const double code = std::floor(LeadingNumber(image().currentText(p0)));
     missions_->setAnchor(OptionAnchor(code > 0 ? static_cast<std::size_t>(code) : 0));
     ShowMission(0);
 
-    const LoadoutRecord record = ReadRecord(image_, static_cast<std::size_t>(row));
+    const LoadoutRecord record = ReadRecord(image(), static_cast<std::size_t>(row));
     SlotFields fields = SlotFieldsFromRecord(record, lists_.weapons.count(), lists_.mounts.count(),
         lists_.locations.count());
     ordnix::NormaliseSlots(fields);
@@ -384,7 +390,7 @@ void LoadoutEditorWindow::ShowRecord()
 
 void LoadoutEditorWindow::ShowMission(int t)
 {
-    missions_->showMission(t, image_);
+    missions_->showMission(t, image());
 }
 
 void LoadoutEditorWindow::NormaliseSlots()
@@ -404,16 +410,14 @@ void LoadoutEditorWindow::Command2_Click()
 
 bool LoadoutEditorWindow::saveLoadout()
 {
-    if (image_.empty())
+    if (!document_->isLoaded())
         return false;
     NormaliseSlots();
     if (!mayOverwriteLoadedFile())
         return false;
     const int backups = common::backupCount();
     try {
-        const std::filesystem::path saved = SaveImage(image_, startDir_, commands_->replaceTicked());
-        undoStack_->setClean();
-        loadedStamp_ = common::FileStamp::read(loadedFile());
+        const std::filesystem::path saved = document_->save(commands_->replaceTicked());
         refreshFileList(shownFileName(saved.filename().string()));
         statusBar_->showMessage(common::withNewBackupNotice(tr("Saved %1").arg(shownFileName(saved.string())), backups));
         return true;
@@ -425,31 +429,14 @@ bool LoadoutEditorWindow::saveLoadout()
     return false;
 }
 
-std::filesystem::path LoadoutEditorWindow::loadedFile() const
-{
-    const std::filesystem::path& name = image_.fileName();
-    return name.is_absolute() ? name : startDir_ / name;
-}
-
 // Before a save over the file loaded: when another program changed it since,
 // asks whether to overwrite it, reload it or save nothing. True when the save
 // may go on.
 bool LoadoutEditorWindow::mayOverwriteLoadedFile()
 {
-    std::filesystem::path target;
-    try {
-        target = SaveFileName(startDir_, commands_->replaceTicked(), image_.fileName());
-    } catch (const LoadoutError&) {
-        return true; // the save itself says why it cannot be made
-    }
-    if (target.is_relative())
-        target = startDir_ / target;
-    const std::filesystem::path loaded = loadedFile();
-    std::error_code error;
-    const bool same
-        = std::filesystem::equivalent(target, loaded, error) || target.lexically_normal() == loaded.lexically_normal();
-    if (!same || !loadedStamp_.changedOnDisk(loaded))
+    if (!document_->saveOverwritesOthersChange(commands_->replaceTicked()))
         return true;
+    const std::filesystem::path loaded = document_->loadedFile();
     const QString name = shownFileName(loaded.filename().string());
     const QString text = tr("The file \"%1\" was changed on disk by another program since it was opened.\n\n"
                             "Overwrite writes the values shown here over it, Reload reads it again and drops the "
@@ -471,18 +458,17 @@ bool LoadoutEditorWindow::mayOverwriteLoadedFile()
 // may go on (saved, discarded, or nothing to lose).
 bool LoadoutEditorWindow::mayDropUnsavedChanges(const QString& action)
 {
-    if (undoStack_->isClean())
+    if (!document_->isModified())
         return true;
     QString target;
     try {
-        target = shownFileName(
-            SaveFileName(startDir_, commands_->replaceTicked(), image_.fileName()).filename().string());
+        target = shownFileName(document_->saveTarget(commands_->replaceTicked()).filename().string());
     } catch (const LoadoutError&) {
         target = tr("a numbered copy");
     }
     const QString text = tr("The changes to %1 have not been saved.\n\n"
                             "Save them to %2 before %3?")
-                             .arg(shownFileName(image_.shownName()), target, action);
+                             .arg(shownFileName(image().shownName()), target, action);
     switch (common::dialogs().cancellableQuestion(this, programName_, text,
         common::CancellableQuestion::SaveDiscardCancel)) {
     case common::Answer::Save: return saveLoadout();
@@ -521,67 +507,46 @@ void LoadoutEditorWindow::Command4_Click()
 // "Insert a block"
 void LoadoutEditorWindow::Command5_Click()
 {
-    if (image_.empty())
+    if (!document_->isLoaded())
         return;
     const int s = shownRecord_ < 0 ? 0 : shownRecord_;
-    ImageSnapshot before(image_, RecordStart(static_cast<std::size_t>(s)), kRecordsEnd);
     try {
-        InsertRecordCopy(image_, static_cast<std::size_t>(s));
+        document_->insertRecordCopy(static_cast<std::size_t>(s));
     } catch (const LoadoutError& e) {
         warn(common::gameText(e.what()));
-        return;
     }
-    pushEdit(tr("Insert a block"), std::move(before), s, s + 1);
-    updateTitle();
-    model_->refreshAll();
-    showRecordNames();
-    selectRecord(s + 1);
-    choosePlane_->setFileNameVisible(true);
-    missions_->show();
 }
 
 // "Delete a block"
 void LoadoutEditorWindow::Command6_Click()
 {
-    if (image_.empty())
+    if (!document_->isLoaded())
         return;
     const int s = shownRecord_ < 0 ? 0 : shownRecord_;
-    ImageSnapshot before(image_, RecordStart(static_cast<std::size_t>(s)), kRecordsEnd);
-    DeleteRecord(image_, static_cast<std::size_t>(s));
-    // After deleting the first record its successor takes row 0.
-    const int next = s > 0 ? s - 1 : 0;
-    pushEdit(tr("Delete a block"), std::move(before), s, next);
-    updateTitle();
-    model_->refreshAll();
-    showRecordNames();
-    selectRecord(next);
-    choosePlane_->setFileNameVisible(true);
-    missions_->show();
+    try {
+        document_->deleteRecord(static_cast<std::size_t>(s));
+    } catch (const LoadoutError& e) {
+        warn(common::gameText(e.what()));
+    }
 }
 
 // "Insert edited values"
 void LoadoutEditorWindow::Command8_Click()
 {
-    if (image_.empty() || !missions_->hasMission())
+    if (!document_->isLoaded() || !missions_->hasMission())
         return;
-    const std::size_t first = missions_->firstPosition();
-    const std::size_t last = missions_->lastPosition();
-    ImageSnapshot before(image_, first, last);
     try {
-        StoreMission(image_, missions_->edited());
+        document_->storeMission(missions_->edited(), missions_->mission(), shownRecord_);
     } catch (const std::out_of_range&) {
         warn(tr("The mission options of this aircraft lie beyond the end of %1.")
-                 .arg(shownFileName(image_.shownName())));
-        return;
+                 .arg(shownFileName(image().shownName())));
     }
-    pushEdit(tr("Insert edited values"), std::move(before), shownRecord_, shownRecord_, missions_->mission());
-    model_->refresh(first, last);
 }
 
 // "Save Block": the changes since loading as a loadout script.
 void LoadoutEditorWindow::Command9_Click()
 {
-    if (image_.empty())
+    if (!document_->isLoaded())
         return;
     common::FileDialogRequest request;
     request.title = tr("Save Block");
@@ -595,7 +560,7 @@ void LoadoutEditorWindow::Command9_Click()
     NormaliseSlots();
     const int backups = common::backupCount();
     try {
-        WriteScript(image_, common::nativePath(*chosen));
+        document_->writeScript(common::nativePath(*chosen));
         statusBar_->showMessage(common::withNewBackupNotice(tr("Script written to %1").arg(*chosen), backups));
     } catch (const common::IoError& e) {
         warn(tr("%1 could not be written: %2").arg(*chosen, common::failureText(e)));
@@ -621,18 +586,10 @@ void LoadoutEditorWindow::Command11_Click()
 // "OK": the slot editor into the record shown.
 void LoadoutEditorWindow::Command12_Click()
 {
-    if (image_.empty() || shownRecord_ < 0)
+    if (!document_->isLoaded() || shownRecord_ < 0)
         return;
-    const auto i = static_cast<std::size_t>(shownRecord_);
-    const std::size_t first = RecordStart(i);
-    const std::size_t last = first + kRecordSize - 1;
-    ImageSnapshot before(image_, first, last);
-    LoadoutRecord record = ReadRecord(image_, i);
-    ApplySlotFields(record, slots_->fields());
-    WriteRecord(image_, i, record);
-    pushEdit(tr("OK on the slots of %1").arg(choosePlane_->recordName(shownRecord_)), std::move(before),
-        shownRecord_, shownRecord_);
-    model_->refresh(first, last);
+    document_->writeSlots(
+        static_cast<std::size_t>(shownRecord_), slots_->fields(), choosePlane_->recordName(shownRecord_));
 }
 
 // "Load Text"
@@ -660,7 +617,7 @@ void LoadoutEditorWindow::T1_Click()
 // block of the record shown.
 void LoadoutEditorWindow::RG_RightMouseDown()
 {
-    if (image_.empty() || shownRecord_ < 0)
+    if (!document_->isLoaded() || shownRecord_ < 0)
         return;
     choosePlane_->scrollTo(missions_->anchor());
 }

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "ByteTableModel.h"
+#include "LoadoutChange.h"
+#include "LoadoutDocument.h"
 
-#include "ordnix/core/ImageSnapshot.h"
 #include "ordnix/core/LoadoutImage.h"
 #include "ordnix/core/NameLists.h"
-
-#include "common/core/FileStamp.h"
 
 #include <QString>
 #include <QWidget>
@@ -29,11 +28,12 @@ class MissionOptionsFrame;
 class SlotEditorPage;
 class TextReaderPage;
 
-// The loadout editor: the byte table and record list of a loaded
-// loadout.dat, the slot editor of the record shown, the mission option
-// editor of its aircraft, and the commands that save, reorganise and
-// script the image. Edits go into the image only; files change when saved.
-// The pages build and fill their controls; the commands live here.
+// The loadout editor, a view of a LoadoutDocument: the byte table and
+// record list of the loaded loadout.dat, the slot editor of the record
+// shown, the mission option editor of its aircraft, and the commands that
+// save, reorganise and script the image. The commands hand edits to the
+// document and the window shows what its `changed` signal says; files
+// change when saved. The pages build and fill their controls.
 class LoadoutEditorWindow : public QWidget {
     Q_OBJECT
 
@@ -53,14 +53,15 @@ public:
     void ShowMission(int t);
     void NormaliseSlots();
 
-    const LoadoutImage& image() const { return image_; }
+    const LoadoutDocument& document() const { return *document_; }
+    const LoadoutImage& image() const { return document_->image(); }
     const NameLists& lists() const { return lists_; }
     // Record shown in the slot editor, -1 before any.
     int shownRecord() const { return shownRecord_; }
     // Whether the image differs from what the last load or "Save Loadout"
     // left, as the undo history tells it.
     bool hasUnsavedChanges() const;
-    QUndoStack* undoStack() const { return undoStack_; }
+    QUndoStack* undoStack() const { return document_->undoStack(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -69,12 +70,12 @@ protected:
 private:
     void createActions();
     void updateTitle();
-    void pushEdit(const QString& text, ImageSnapshot before, int rowBefore, int rowAfter, int mission = -1);
+    void showChange(const LoadoutChange& change);
+    void showLoadedImage();
     void showUndoStep(std::size_t first, std::size_t last, int row, int mission);
     void offerStartupDialog();
     std::optional<QString> askForLoadout();
     bool saveLoadout();
-    std::filesystem::path loadedFile() const;
     bool mayOverwriteLoadedFile();
     bool mayDropUnsavedChanges(const QString& action);
     void refreshFileList(const QString& select = {});
@@ -103,16 +104,13 @@ private:
     QString programName_;
     QString programTitle_;
     NameLists lists_;
-    LoadoutImage image_;
+    LoadoutDocument* document_ = nullptr;
     ByteTableModel* model_ = nullptr;
 
     int shownRecord_ = -1;
     std::size_t p0_ = 0;
     QString lastChosenName_;
     bool firstShow_ = true;
-    QUndoStack* undoStack_ = nullptr;
-    // The loaded file as read, to tell another program's change at save.
-    common::FileStamp loadedStamp_;
 
     QTabWidget* SSTab1 = nullptr;
     ChoosePlanePage* choosePlane_ = nullptr;

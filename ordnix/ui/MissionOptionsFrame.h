@@ -38,8 +38,6 @@ public:
     bool hasMission() const { return countPosition_ != 0; }
     // The fields as typed, with the positions they go to.
     MissionOptions edited() const;
-    std::size_t firstPosition() const { return countPosition_; }
-    std::size_t lastPosition() const { return optionPositions_.back(); }
 
     void setInsertEnabled(bool enabled);
 
