@@ -343,6 +343,40 @@ TEST_F(LoadoutEditorWindowTest, ACodeBeyondItsListShowsNoEntryAndOkKeepsIt)
     EXPECT_EQ(changed(), (std::set<std::size_t>{5 + 44 + 5}));
 }
 
+// An aircraft code beyond Planes.txt is named in the status line while a
+// record holds it, whether loaded, deleted or brought back by undo; the
+// warning itself never changes a byte.
+TEST_F(LoadoutEditorWindowTest, AnAircraftCodeBeyondThePlaneListIsNamedInTheStatusLine)
+{
+    auto bytes = blankLoadout(57);
+    open(bytes);
+    auto* warning = get<QLabel>("domainWarning");
+    EXPECT_FALSE(warning->isVisible());
+
+    bytes[recordOffset(4)] = 57;
+    bytes[recordOffset(9)] = 57;
+    open(bytes);
+    warning = get<QLabel>("domainWarning");
+    const QString planes = QString::number(demogen::demoPlaneNames().size());
+    ASSERT_TRUE(warning->isVisible());
+    EXPECT_EQ(warning->text(),
+        QString("Record 5 (position %1) aircraft code is 57, beyond Planes.txt (%2 aircraft)"
+                " (and 1 more)")
+            .arg(recordOffset(4) + 1)
+            .arg(planes));
+    EXPECT_TRUE(changed().empty());
+
+    choose(9);
+    click("Command6");
+    EXPECT_TRUE(warning->text().endsWith("aircraft)")) << warning->text().toStdString();
+    choose(4);
+    click("Command6");
+    EXPECT_FALSE(warning->isVisible()) << warning->text().toStdString();
+    window->undoStack()->undo();
+    EXPECT_TRUE(warning->isVisible());
+    EXPECT_TRUE(warning->text().startsWith("Record 5 ")) << warning->text().toStdString();
+}
+
 TEST_F(LoadoutEditorWindowTest, SavingWritesNumberedCopiesAndListsThem)
 {
     open(demogen::buildDemoLoadout());

@@ -9,6 +9,7 @@
 #include "SlotEditorPage.h"
 #include "TextReaderPage.h"
 
+#include "ordnix/core/PlaneCodeCheck.h"
 #include "ordnix/core/ChangeScript.h"
 #include "ordnix/core/LoadoutError.h"
 #include "ordnix/core/LoadoutFile.h"
@@ -33,6 +34,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -97,6 +99,10 @@ LoadoutEditorWindow::LoadoutEditorWindow(
     statusBar_ = new QStatusBar;
     statusBar_->setObjectName(QStringLiteral("statusBar"));
     statusBar_->setSizeGripEnabled(false);
+    domainWarning_ = new QLabel;
+    domainWarning_->setObjectName(QStringLiteral("domainWarning"));
+    domainWarning_->hide();
+    statusBar_->addPermanentWidget(domainWarning_);
 
     auto* layout = new QVBoxLayout(this);
     auto* columns = new QHBoxLayout;
@@ -218,6 +224,7 @@ bool LoadoutEditorWindow::hasUnsavedChanges() const
 // made; an undo or redo takes the views back to the step's record.
 void LoadoutEditorWindow::showChange(const LoadoutChange& change)
 {
+    showDomainWarnings();
     switch (change.source) {
     case LoadoutChange::Source::Load:
         showLoadedImage();
@@ -237,6 +244,27 @@ void LoadoutEditorWindow::showChange(const LoadoutChange& change)
         showUndoStep(change.first, change.last, change.record, change.mission);
         return;
     }
+}
+
+void LoadoutEditorWindow::showDomainWarnings()
+{
+    const auto warnings
+        = document_->isLoaded() ? planeCodesOutsideList(image(), lists_.planes) : std::vector<PlaneCodeWarning>{};
+    if (warnings.empty()) {
+        domainWarning_->clear();
+        domainWarning_->hide();
+        return;
+    }
+    QString text = tr("Record %1 (position %2) aircraft code is %3, beyond %4 (%5 aircraft)")
+                       .arg(warnings[0].record)
+                       .arg(warnings[0].position)
+                       .arg(common::gameText(warnings[0].code), QString::fromStdString(lists_.planes.fileName()))
+                       .arg(lists_.planes.count());
+    if (warnings.size() > 1)
+        text += tr(" (and %n more)", nullptr, static_cast<int>(warnings.size() - 1));
+    domainWarning_->setText(text);
+    domainWarning_->setToolTip(tr("The game knows no aircraft by that code; Ordnix saves it as it is."));
+    domainWarning_->show();
 }
 
 void LoadoutEditorWindow::showUndoStep(std::size_t first, std::size_t last, int row, int mission)

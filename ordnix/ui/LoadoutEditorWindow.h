@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QStatusBar;
 class QTabWidget;
 class QUndoStack;
@@ -71,6 +72,9 @@ private:
     void createActions();
     void updateTitle();
     void showChange(const LoadoutChange& change);
+    // The status line's warning while a record's aircraft code lies beyond
+    // the plane list; a warning only, nothing is refused.
+    void showDomainWarnings();
     void showLoadedImage();
     void showUndoStep(std::size_t first, std::size_t last, int row, int mission);
     void offerStartupDialog();
@@ -119,6 +123,7 @@ private:
     TextReaderPage* reader_ = nullptr;
     CommandColumn* commands_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
+    QLabel* domainWarning_ = nullptr;
 };
 
 } // namespace ordnix
