@@ -67,13 +67,8 @@ void checkMenus(const fs::path& game, std::vector<std::string>& lines)
         const auto contents = menuwright::readMenuFile(mods::readBytes(game / name));
         if (!contents)
             continue; // not of the layout the programs write: diff names its bytes
-        for (std::size_t i : menuwright::buttonsOffScreen(*contents)) {
-            const auto& b = contents->buttons[i];
-            lines.push_back(common::shownText(name) + ": button " + std::to_string(i + 1) + " reaches beyond the "
-                + std::to_string(menuwright::kScreenWidth) + " x " + std::to_string(menuwright::kScreenHeight)
-                + " screen (L " + std::to_string(b.L) + ", T " + std::to_string(b.T) + ", W " + std::to_string(b.W)
-                + ", H " + std::to_string(b.H) + ")");
-        }
+        for (const std::string& line : menuwright::offScreenWarnings(*contents))
+            lines.push_back(common::shownText(name) + ": " + line);
     }
 }
 

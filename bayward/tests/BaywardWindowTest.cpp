@@ -184,6 +184,26 @@ TEST_F(BaywardWindows, DragFillsTheBoxesAndTheFile)
     EXPECT_TRUE(dlg->events.empty());
 }
 
+// A button the game would draw cut off is written all the same, and named
+// in the status line until it fits.
+TEST_F(BaywardWindows, AButtonBeyondTheScreenIsWrittenAndNamedInTheStatusLine)
+{
+    readyToDrag(0, 1);
+    drag({600, 50}, {640, 90});
+    // A drag stops at the picture's edge; a typed width does not.
+    child<QLineEdit>(table.get(), "Text5_1")->setText(" 60");
+    make();
+    const auto* status = child<QLabel>(table.get(), "StatusLine");
+    EXPECT_TRUE(status->text().contains("Button 2 reaches beyond the 640 x 480 screen (L 600, T 50, W 60, H 40)."))
+        << status->text().toStdString();
+    EXPECT_EQ(common::readAllBytes(dir / "hangarus.mnu"), menuwright::buildHangarFile(table->layout()));
+
+    drag({500, 50}, {560, 90});
+    make();
+    EXPECT_TRUE(status->text().startsWith("Wrote ")) << status->text().toStdString();
+    EXPECT_FALSE(status->text().contains("beyond")) << status->text().toStdString();
+}
+
 TEST_F(BaywardWindows, ClicksWithoutMovementBackwardsDragsAndRightClicks)
 {
     readyToDrag(0, 2);

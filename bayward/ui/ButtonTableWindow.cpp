@@ -5,6 +5,7 @@
 
 #include "PictureWindow.h"
 
+#include "menuwright/menufile/ScreenCheck.h"
 #include "menuwright/menufile/MenuFileError.h"
 #include "menuwright/menufile/MenuFileWriter.h"
 #include "menuwright/menufile/Side.h"
@@ -317,8 +318,9 @@ bool ButtonTableWindow::writeHangarFile()
         return false;
     }
     const QString path = QDir(common::currentFolderText()).filePath(fileName_);
+    const menuwright::HangarLayout hangar = layout();
     try {
-        menuwright::writeHangarFile(common::nativePath(path), layout());
+        menuwright::writeHangarFile(common::nativePath(path), hangar);
     } catch (const menuwright::MenuFileError& e) {
         common::dialogs().message(
             this, windowTitle(), common::failureText(e) + tr("\nNothing was written."), common::MessageIcon::Warning);
@@ -330,7 +332,11 @@ bool ButtonTableWindow::writeHangarFile()
         return false;
     }
     history_->record(tr("Edit"));
-    status->setText(common::withBackupNotice(tr("Wrote %1.").arg(QDir::toNativeSeparators(path))));
+    QString said = common::withBackupNotice(tr("Wrote %1.").arg(QDir::toNativeSeparators(path)));
+    // A button the game would draw cut off is named, never refused.
+    if (const auto offScreen = menuwright::offScreenNotice(hangar); !offScreen.empty())
+        said += '\n' + common::coreText(offScreen);
+    status->setText(said);
     history_->markSaved();
     return true;
 }

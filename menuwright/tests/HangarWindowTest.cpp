@@ -82,6 +82,30 @@ TEST_F(HangarWindow, MakeBeforeAPictureWritesAnEmptyTextFile)
     EXPECT_EQ(common::readAllText(dir / "none.txt"), "");
 }
 
+// A button beyond the game's screen is written as typed and named in the
+// status line, whether the text file is saved or its dialog cancelled.
+TEST_F(HangarWindow, AButtonBeyondTheScreenIsWrittenAndNamedInTheStatusLine)
+{
+    const auto type = [&](int i, const QStringList& ltwh) {
+        for (int n = 0; n < 4; ++n)
+            child<QLineEdit>(hangar, indexed(QString("Text%1").arg(n + 3).toLatin1().constData(), i))->setText(ltwh[n]);
+    };
+    type(4, {"600", "460", "50", "30"});
+    type(2, {"10", "10", "100", "20"});
+    const auto status = [&] { return child<QLabel>(hangar, "StatusLine")->text(); };
+    const QString notice = "Button 5 reaches beyond the 640 x 480 screen (L 600, T 460, W 50, H 30).";
+    for (const std::optional<QString>& textFile :
+        {std::optional<QString>(path("hangar.txt")), std::optional<QString>()}) {
+        dlg->files.push_back(textFile);
+        click("Command1");
+        EXPECT_TRUE(status().endsWith("\n" + notice)) << status().toStdString();
+    }
+    type(4, {"590", "450", "50", "30"});
+    dlg->files.push_back(path("hangar.txt"));
+    click("Command1");
+    EXPECT_FALSE(status().contains("beyond")) << status().toStdString();
+}
+
 TEST_F(HangarWindow, MakeAfterAPictureWritesIntoThePictureFolder)
 {
     choosePicture();

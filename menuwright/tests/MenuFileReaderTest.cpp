@@ -46,5 +46,37 @@ TEST(ScreenCheck, NamesTheButtonsThatReachBeyondTheScreen)
     EXPECT_EQ(buttonsOffScreen(menu), (std::vector<std::size_t>{1, 2, 4}));
 }
 
+// What the windows add to their status line after writing a hangar file,
+// built from the file as written.
+TEST(ScreenCheck, TheNoticeNamesTheFirstButtonOffTheScreenAndCountsTheRest)
+{
+    const auto hangar = [](std::initializer_list<ButtonRow> rows) {
+        HangarLayout layout;
+        int r = 0;
+        for (const ButtonRow& row : rows)
+            layout.rows[static_cast<std::size_t>(r++)] = row;
+        for (; r < HangarLayout::kRows; ++r)
+            layout.rows[static_cast<std::size_t>(r)]
+                = {HangarLayout::defaultCaptions()[static_cast<std::size_t>(r)], "10", "10", "50", "20"};
+        return layout;
+    };
+    const struct {
+        HangarLayout layout;
+        std::string notice;
+    } cases[] = {
+        {hangar({}), ""},
+        {hangar({{"Back", "600", "440", "40", "40"}}), ""},
+        {hangar({{"Back", "10", "10", "50", "20"}, {"Arming Board", "620", "5", "30", "20"}}),
+            "Button 2 reaches beyond the 640 x 480 screen (L 620, T 5, W 30, H 20)."},
+        {hangar({{"Back", "0", "470", "5", "11"}, {"Arming Board", "620", "5", "30", "20"},
+             {"Mission Parameters", "639", "479", "2", "2"}}),
+            "Button 1 reaches beyond the 640 x 480 screen (L 0, T 470, W 5, H 11); 2 more do."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(offScreenNotice(c.layout), c.notice);
+    EXPECT_EQ(offScreenWarnings(*readMenuFile(buildHangarFile(cases[2].layout))),
+        std::vector<std::string>{"button 2 reaches beyond the 640 x 480 screen (L 620, T 5, W 30, H 20)"});
+}
+
 } // namespace
 } // namespace menuwright

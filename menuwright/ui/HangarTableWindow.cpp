@@ -11,6 +11,7 @@
 #include "StatusLine.h"
 #include "WarningBox.h"
 
+#include "menuwright/menufile/ScreenCheck.h"
 #include "menuwright/menufile/LayoutText.h"
 #include "menuwright/menufile/MenuFileError.h"
 #include "menuwright/menufile/MenuFileWriter.h"
@@ -234,7 +235,10 @@ bool HangarTableWindow::makeHangarFiles()
             tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(menuPath), common::failureText(e)), {}));
         return false;
     }
-    status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
+    // A button the game would draw cut off is named, never refused.
+    const QString offScreen = common::coreText(offScreenNotice(hangar));
+    const auto withNotice = [&](const QString& text) { return offScreen.isEmpty() ? text : text + '\n' + offScreen; };
+    status->setText(withNotice(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath))));
 
     module_.CD1->initDir = common::currentFolderText();
     const auto textPath = module_.saveLayoutText(this);
@@ -255,8 +259,8 @@ bool HangarTableWindow::makeHangarFiles()
             tr("%1 was written; the text file was not.").arg(fileName_)));
         return false;
     }
-    status->setText(common::withBackupNotice(
-        tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName())));
+    status->setText(withNotice(common::withBackupNotice(
+        tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()))));
     history_->markSaved();
     textFile_ = QFileInfo(*textPath).fileName();
     updateTitle();

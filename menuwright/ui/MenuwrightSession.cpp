@@ -11,6 +11,7 @@
 
 #include "menuwright/core/FixedLength.h"
 #include "menuwright/core/SideSetup.h"
+#include "menuwright/menufile/ScreenCheck.h"
 #include "menuwright/menufile/MenuFileError.h"
 #include "menuwright/menufile/MenuFileWriter.h"
 
@@ -245,7 +246,10 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
         warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(menuFileName, common::failureText(e)), {}));
         return false;
     }
-    status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
+    // A button the game would draw cut off is named, never refused.
+    const QString offScreen = common::coreText(offScreenNotice(layout));
+    const auto withNotice = [&](const QString& text) { return offScreen.isEmpty() ? text : text + '\n' + offScreen; };
+    status->setText(withNotice(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath))));
 
     const auto textPath = saveLayoutText(window);
     if (!textPath)
@@ -262,8 +266,8 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
                 tr("%1 was written; the text file was not.").arg(menuFileName)));
         return false;
     }
-    status->setText(common::withBackupNotice(
-        tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName())));
+    status->setText(withNotice(common::withBackupNotice(
+        tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()))));
     selectionHistory_->markSaved();
     setSelectionFile(*textPath);
     return true;
