@@ -82,9 +82,8 @@ void checkCatalogued(const fs::path& game, std::vector<std::string>& lines)
         if (!catalogue || (catalogue->kind() != "squadron" && catalogue->kind() != "airfield"))
             continue;
         const auto bytes = mods::readBytes(game / name);
-        for (const auto& place : catalogue->fields(bytes))
-            if (const auto why = place.inUse ? catalogue->outOfDomain(bytes, place) : std::nullopt)
-                lines.push_back(common::shownText(name) + ": " + place.record + " " + place.field + ": " + *why);
+        for (const std::string& warning : catalogue->domainWarnings(bytes))
+            lines.push_back(common::shownText(name) + ": " + warning);
     }
 }
 

@@ -11,6 +11,15 @@ std::optional<FieldPlace> FileCatalogue::find(
     return std::nullopt;
 }
 
+std::vector<std::string> FileCatalogue::domainWarnings(std::span<const std::uint8_t> bytes) const
+{
+    std::vector<std::string> warnings;
+    for (const FieldPlace& place : fields(bytes))
+        if (const auto why = place.inUse ? outOfDomain(bytes, place) : std::nullopt)
+            warnings.push_back(place.record + " " + place.field + ": " + *why);
+    return warnings;
+}
+
 FieldValueError FileCatalogue::endsBefore(const FieldPlace& place)
 {
     return FieldValueError("The file ends before " + place.record + " " + place.field + ".");

@@ -40,6 +40,10 @@ public:
         return std::nullopt;
     }
 
+    // Every field in use whose value lies outside its domain, in file
+    // order, as "RECORD FIELD: why".
+    std::vector<std::string> domainWarnings(std::span<const std::uint8_t> bytes) const;
+
     // The place of a field by its record and name; nothing when the bytes
     // hold no such field.
     std::optional<FieldPlace> find(

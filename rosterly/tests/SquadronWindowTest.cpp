@@ -121,6 +121,25 @@ TEST_F(SquadronWindowTest, GermanFileOffersOnlyGermanAircraftAndThirdIsCode18)
     EXPECT_EQ(text(*w, "Label3"), "18");
 }
 
+// Codes no squadron may fly are named in the status line after a load and
+// after each write, until none is left; they are never refused.
+TEST_F(SquadronWindowTest, CodesBeyondTheAircraftAreNamedInTheStatusLineUntilReplaced)
+{
+    common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());
+    writeAllBytes(dir / "sqgr0001.dat", demogen::buildSquadronFile({16, 30, 29}, 1));
+    auto w = open();
+    load(*w, "sqgr0001.dat");
+    const QString notice = "Not known to the game: record 2 aircraft: 30 is not an aircraft a squadron may fly "
+                           "(0-29); Rosterly lists it as Error.";
+    EXPECT_TRUE(text(*w, "lblStatus").endsWith("\n" + notice)) << text(*w, "lblStatus").toStdString();
+
+    pick(*w, "List1", 1);
+    pick(*w, "List4", 2);
+    QTest::mouseClick(child<QPushButton>(*w, "Command2"), Qt::LeftButton);
+    EXPECT_TRUE(text(*w, "lblStatus").startsWith("Wrote aircraft code 18")) << text(*w, "lblStatus").toStdString();
+    EXPECT_FALSE(text(*w, "lblStatus").contains("Not known")) << text(*w, "lblStatus").toStdString();
+}
+
 TEST_F(SquadronWindowTest, WritesTheChosenAircraftIntoTheSelectedRecordOnly)
 {
     common::writeAllText(dir / "planes.txt", demogen::buildPlanesTxt());

@@ -1,8 +1,10 @@
 #include "SquadronWindow.h"
+#include "common/ui/DomainNotice.h"
 #include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
 
 #include "rosterly/core/SquadronFile.h"
+#include "rosterly/core/SquadronFileCatalogue.h"
 
 #include "common/ui/BackupNotice.h"
 #include "common/core/FileLookup.h"
@@ -221,8 +223,9 @@ bool SquadronWindow::loadSquadronFile(const QString& fullName)
         list->setEnabled(true);
     updateCommand2();
     updateTitle();
-    status_->setText(tr("Loaded %1: %n squadron(s).", nullptr, static_cast<int>(codes.size()))
-                         .arg(QDir::toNativeSeparators(fullName)));
+    status_->setText(common::withDomainNotice(tr("Loaded %1: %n squadron(s).", nullptr, static_cast<int>(codes.size()))
+                                                  .arg(QDir::toNativeSeparators(fullName)),
+        common::domainNotice(SquadronFileCatalogue(), toPath(fullName))));
     return true;
 }
 
@@ -317,10 +320,11 @@ void SquadronWindow::Command2_Click()
     list1_->item(selectedRecord_)->setText(common::gameText(planes_.recordName(code)));
     codes_[static_cast<std::size_t>(selectedRecord_)] = code;
     updateCommand2();
-    status_->setText(tr("Wrote aircraft code %1 into squadron %2 of %3.")
-                         .arg(code)
-                         .arg(selectedRecord_ + 1)
-                         .arg(QDir::toNativeSeparators(loadedFile_)));
+    status_->setText(common::withDomainNotice(tr("Wrote aircraft code %1 into squadron %2 of %3.")
+                                                  .arg(code)
+                                                  .arg(selectedRecord_ + 1)
+                                                  .arg(QDir::toNativeSeparators(loadedFile_)),
+        common::domainNotice(SquadronFileCatalogue(), toPath(loadedFile_))));
     common::reportNewBackup(this, kTitle, backups);
 }
 

@@ -117,6 +117,22 @@ TEST_F(BasesWindowTest, AChangedChoiceIsMarkedUntilCtrlSSavesItAndCtrlQCloses)
     EXPECT_FALSE(w->isVisible());
 }
 
+// An airfield.dat another tool wrote may mark an airfield with a value no
+// base slot has: the status line names it, and nothing is changed for it.
+TEST_F(BasesWindowTest, AnUnknownSlotValueInAirfieldDatIsNamedInTheStatusLine)
+{
+    writeDemo();
+    Bytes image = demogen::buildAirfieldBak();
+    image[recordAt(5) + 2] = 4;
+    image[recordAt(5) + 3] = 0;
+    writeAllBytes(dir / "airfield.dat", image);
+    auto w = open();
+    const QString status = child<QLabel>(*w, "lblStatus")->text();
+    EXPECT_TRUE(status.startsWith("airfield.dat is present")) << status.toStdString();
+    EXPECT_TRUE(status.contains("\nNot known to the game: airfield 5 slotValue2: 4 ")) << status.toStdString();
+    EXPECT_EQ(readAllBytes(dir / "airfield.dat"), image);
+}
+
 TEST_F(BasesWindowTest, SavesTheChosenBasesThenGoesBackToStandard)
 {
     writeDemo();

@@ -1,8 +1,10 @@
 #include "BasesWindow.h"
+#include "common/ui/DomainNotice.h"
 #include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
 
 #include "sortiekit/core/AirfieldFile.h"
+#include "sortiekit/core/AirfieldFileCatalogue.h"
 #include "sortiekit/core/BaseSlot.h"
 #include "sortiekit/core/SortiekitError.h"
 
@@ -142,7 +144,9 @@ void BasesWindow::Form_Load()
         status_->setText(tr("A folder is named airfield.dat: the game flies from its standard bases, and "
                             "nothing can be saved until it is moved."));
     else if (present)
-        status_->setText(tr("airfield.dat is present: the game flies from the bases saved last."));
+        status_->setText(
+            common::withDomainNotice(tr("airfield.dat is present: the game flies from the bases saved last."),
+                common::domainNotice(AirfieldFileCatalogue(), *present)));
     else
         status_->setText(tr("No airfield.dat: the game flies from its standard bases."));
     // The preselection is what the program offers, not a change.
