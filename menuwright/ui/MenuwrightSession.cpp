@@ -97,16 +97,7 @@ QString MenuwrightSession::windowTitle(const QString& caption, const QString& fi
 void MenuwrightSession::addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row,
     std::function<void()> save, std::function<void()> open, std::function<void()> quit)
 {
-    history.addUndoCommands(window, row);
-    const std::pair<QKeySequence, std::function<void()>> keys[] = {
-        {QKeySequence::Save, std::move(save)}, {QKeySequence::Open, std::move(open)},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), std::move(quit)}};
-    for (const auto& [key, command] : keys) {
-        auto* action = new QAction(window);
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, window, command);
-        window->addAction(action);
-    }
+    history.addCommands(window, row, {.save = std::move(save), .open = std::move(open), .quit = std::move(quit)});
 }
 
 MenuwrightSession::~MenuwrightSession() = default;

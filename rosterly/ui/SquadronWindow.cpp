@@ -9,6 +9,7 @@
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
 #include "common/ui/RememberedFolder.h"
+#include "common/ui/StandardActions.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -120,10 +120,8 @@ SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget
     layout->addWidget(status_);
 
     // Through the buttons, so a disabled "OK Rosterly!" stays a no-op.
-    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, command1_, &QPushButton::click);
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, command2_, &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-        &QWidget::close);
+    common::StandardActions(this,
+        {.save = [this] { command2_->click(); }, .open = [this] { command1_->click(); }, .quit = [this] { close(); }});
 
     connect(command1_, &QPushButton::clicked, this, &SquadronWindow::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &SquadronWindow::Command2_Click);

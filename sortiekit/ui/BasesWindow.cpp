@@ -1,6 +1,7 @@
 #include "BasesWindow.h"
 #include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
+#include "common/ui/StandardActions.h"
 
 #include "sortiekit/core/AirfieldFile.h"
 #include "sortiekit/core/BaseSlot.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -108,9 +108,7 @@ BasesWindow::BasesWindow(const QString& folder, QWidget* parent) : QWidget(paren
     connect(cmdSave_, &QPushButton::clicked, this, &BasesWindow::cmdSave_Click);
     connect(cmdCancel_, &QPushButton::clicked, this, &BasesWindow::cmdCancel_Click);
     // Through the button, so a window without airfields saves nothing.
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, cmdSave_, &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-        &QWidget::close);
+    common::StandardActions(this, {.save = [this] { cmdSave_->click(); }, .quit = [this] { close(); }});
 
     Form_Load();
 }
