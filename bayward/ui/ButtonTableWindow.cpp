@@ -318,9 +318,7 @@ bool ButtonTableWindow::writeHangarFile()
             this, windowTitle(), common::failureText(e) + tr("\nNothing was written."), common::MessageIcon::Warning);
         return false;
     } catch (const common::IoError& e) {
-        common::dialogs().message(this, windowTitle(),
-            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), common::failureText(e)),
-            common::MessageIcon::Error);
+        common::dialogs().message(this, windowTitle(), common::writeFailureText(path, e), common::MessageIcon::Error);
         return false;
     }
     history_->record(tr("Edit"));

@@ -230,8 +230,7 @@ bool HangarTableWindow::makeHangarFiles()
         warning->showWarning(MenuwrightSession::warningLines(common::failureText(e), tr("Nothing was written.")));
         return false;
     } catch (const common::IoError& e) {
-        warning->showWarning(MenuwrightSession::warningLines(
-            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(menuPath), common::failureText(e)), {}));
+        warning->showWarning(MenuwrightSession::warningLines(common::writeFailureText(menuPath, e), {}));
         return false;
     }
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
@@ -251,8 +250,7 @@ bool HangarTableWindow::makeHangarFiles()
         return false;
     } catch (const common::IoError& e) {
         warning->showWarning(MenuwrightSession::warningLines(
-            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), common::failureText(e)),
-            tr("%1 was written; the text file was not.").arg(fileName_)));
+            common::writeFailureText(*textPath, e), tr("%1 was written; the text file was not.").arg(fileName_)));
         return false;
     }
     status->setText(common::withBackupNotice(

@@ -233,7 +233,7 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
         warning.showWarning(warningLines(common::failureText(e), tr("Nothing was written.")));
         return false;
     } catch (const common::IoError& e) {
-        warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(menuFileName, common::failureText(e)), {}));
+        warning.showWarning(warningLines(common::writeFailureText(menuPath, e), {}));
         return false;
     }
     status->setText(tr("Wrote %1.").arg(QDir::toNativeSeparators(menuPath)));
@@ -248,9 +248,8 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
             warningLines(common::failureText(e), tr("%1 was written; the text file was not.").arg(menuFileName)));
         return false;
     } catch (const common::IoError& e) {
-        warning.showWarning(
-            warningLines(tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), common::failureText(e)),
-                tr("%1 was written; the text file was not.").arg(menuFileName)));
+        warning.showWarning(warningLines(
+            common::writeFailureText(*textPath, e), tr("%1 was written; the text file was not.").arg(menuFileName)));
         return false;
     }
     status->setText(common::withBackupNotice(
@@ -281,8 +280,7 @@ std::optional<std::string> MenuwrightSession::readLayoutFile(const QString& path
     try {
         return common::readFileBytes(localPath(path));
     } catch (const common::IoError& e) {
-        warning.showWarning(
-            warningLines(tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), common::failureText(e)), {}));
+        warning.showWarning(warningLines(common::readFailureText(path, e), {}));
         return std::nullopt;
     }
 }

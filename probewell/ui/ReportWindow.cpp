@@ -127,7 +127,7 @@ void ReportWindow::Command1_Click()
         report = writeReport(gameFolder_, &problems);
     } catch (const std::exception& e) {
         // Ending as if all went well would leave the user sending nothing.
-        showNotice(tr("Probewell.txt could not be written: %1").arg(common::failureText(e)));
+        showNotice(common::writeFailureText(QStringLiteral("Probewell.txt"), e));
         return;
     }
     // Said before the window goes, and seen where it stays for the problems.

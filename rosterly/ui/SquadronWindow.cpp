@@ -156,7 +156,7 @@ void SquadronWindow::Form_Load()
         try {
             planes_ = PlaneList::load(*file);
         } catch (const common::IoError& e) {
-            showFailure(tr("Cannot read planes.txt: %1").arg(common::failureText(e)));
+            showFailure(common::readFailureText(QStringLiteral("planes.txt"), e));
         }
         if (planes_.tooLong()) {
             showFailure(tr("planes.txt has %1 lines, but only the first %2 (aircraft codes 0 to %3) are read.")
@@ -201,7 +201,7 @@ bool SquadronWindow::loadSquadronFile(const QString& fullName)
     try {
         codes = SquadronFile::readCodes(toPath(fullName));
     } catch (const common::IoError& e) {
-        showFailure(tr("Cannot read %1: %2").arg(fullName, common::failureText(e)));
+        showFailure(common::readFailureText(fullName, e));
         return false;
     }
     codes_ = codes;
@@ -305,10 +305,10 @@ void SquadronWindow::Command2_Click()
     try {
         SquadronFile::writeCode(toPath(loadedFile_), selectedRecord_, code);
     } catch (const SquadronError& e) {
-        showFailure(tr("Cannot write %1: %2").arg(loadedFile_, common::failureText(e)));
+        showFailure(common::writeFailureText(loadedFile_, e));
         return;
     } catch (const common::IoError& e) {
-        showFailure(tr("Cannot write %1: %2").arg(loadedFile_, common::failureText(e)));
+        showFailure(common::writeFailureText(loadedFile_, e));
         return;
     }
     // Show the squadron's new aircraft at once instead of after a reload.

@@ -246,7 +246,7 @@ void MainWindow::openModelFile(const QString& path)
         Model read = readModel(toPath(info.absolutePath()), toPath(info.fileName()).string(), model_);
         model_ = std::move(read);
     } catch (const std::exception& e) {
-        showError(tr("%1 cannot be read:\n%2").arg(path, common::failureText(e)));
+        showError(common::readFailureText(path, e));
         return;
     }
     showModel();
