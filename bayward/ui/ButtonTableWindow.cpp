@@ -18,6 +18,7 @@
 #include "common/ui/ClickLabel.h"
 #include "common/ui/Dialogs.h"
 #include "common/ui/NamedWidgets.h"
+#include "common/ui/StandardActions.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -173,26 +174,19 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
 
 void ButtonTableWindow::addCommands()
 {
-    const auto [undo, redo] = history_->addUndoCommands(this, editRow_);
+    const common::StandardActions actions = history_->addCommands(this, editRow_,
+        {.save = [this] { Command1->click(); },
+            // The picture is "opened" from the file list.
+            .open = [this] { File1->setFocus(Qt::ShortcutFocusReason); },
+            .quit = [this] { endProgram(); }});
     // The drags are made in the picture window: undone there as well.
-    picture_->addAction(undo);
-    picture_->addAction(redo);
+    picture_->addAction(actions.undo());
+    picture_->addAction(actions.redo());
     // In the order the row shows them.
     QWidget* undoButton = editRow_->itemAt(0)->widget();
     setTabOrder(undoButton, editRow_->itemAt(1)->widget());
     setTabOrder(editRow_->itemAt(1)->widget(), Command1);
     setTabOrder(Command1, Command2);
-    const std::pair<QKeySequence, std::function<void()>> keys[] = {
-        {QKeySequence::Save, [this] { Command1->click(); }},
-        // The picture is "opened" from the file list.
-        {QKeySequence::Open, [this] { File1->setFocus(Qt::ShortcutFocusReason); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { endProgram(); }}};
-    for (const auto& [key, command] : keys) {
-        auto* action = new QAction(this);
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, command);
-        addAction(action);
-    }
 }
 
 void ButtonTableWindow::updateTitle()
@@ -326,9 +320,7 @@ bool ButtonTableWindow::writeHangarFile()
             this, windowTitle(), common::failureText(e) + tr("\nNothing was written."), common::MessageIcon::Warning);
         return false;
     } catch (const common::IoError& e) {
-        common::dialogs().message(this, windowTitle(),
-            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), common::failureText(e)),
-            common::MessageIcon::Error);
+        common::dialogs().message(this, windowTitle(), common::writeFailureText(path, e), common::MessageIcon::Error);
         return false;
     }
     history_->record(tr("Edit"));

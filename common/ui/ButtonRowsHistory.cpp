@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QUndoStack>
 
@@ -64,16 +65,38 @@ ButtonRowsHistory::ButtonRowsHistory(std::vector<Row> rows, QObject* parent)
     connect(stack_, &QUndoStack::cleanChanged, this, &ButtonRowsHistory::announce);
 }
 
-std::pair<QAction*, QAction*> ButtonRowsHistory::addUndoCommands(QWidget* window, QBoxLayout* row)
+StandardActions ButtonRowsHistory::addCommands(QWidget* window, QBoxLayout* row, StandardActions::Commands others)
 {
-    QAction* undo = stack_->createUndoAction(window, tr("&Undo"));
+    // Held weakly: a window's last key may come while its history goes.
+    others.undo = [stack = QPointer(stack_)] {
+        if (stack)
+            stack->undo();
+    };
+    others.redo = [stack = QPointer(stack_)] {
+        if (stack)
+            stack->redo();
+    };
+    StandardActions actions(window, std::move(others));
+    QAction* undo = actions.undo();
+    QAction* redo = actions.redo();
     undo->setObjectName(QStringLiteral("actionUndo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = stack_->createRedoAction(window, tr("&Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    // As the stack's own actions would: enabled while there is a step, and
+    // captioned with it.
+    const auto caption = [](QAction* action, const QString& prefix, const QString& step) {
+        action->setText(step.isEmpty() ? prefix : prefix + QLatin1Char(' ') + step);
+    };
+    caption(undo, tr("&Undo"), stack_->undoText());
+    caption(redo, tr("&Redo"), stack_->redoText());
+    undo->setEnabled(stack_->canUndo());
+    redo->setEnabled(stack_->canRedo());
+    connect(stack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(stack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(stack_, &QUndoStack::undoTextChanged, undo,
+        [undo, caption, prefix = tr("&Undo")](const QString& step) { caption(undo, prefix, step); });
+    connect(stack_, &QUndoStack::redoTextChanged, redo,
+        [redo, caption, prefix = tr("&Redo")](const QString& step) { caption(redo, prefix, step); });
     for (QAction* action : {undo, redo}) {
-        window->addAction(action);
         // A steady caption; what the step was shows as its tip.
         auto* button = new QPushButton(action == undo ? tr("Undo") : tr("Redo"), window);
         button->setObjectName(action == undo ? QStringLiteral("undoButton") : QStringLiteral("redoButton"));
@@ -85,7 +108,7 @@ std::pair<QAction*, QAction*> ButtonRowsHistory::addUndoCommands(QWidget* window
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
         row->addWidget(button);
     }
-    return {undo, redo};
+    return actions;
 }
 
 ButtonRowsHistory::State ButtonRowsHistory::current(int row) const

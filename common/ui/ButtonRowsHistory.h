@@ -1,15 +1,15 @@
 #pragma once
 
+#include "common/ui/StandardActions.h"
+
 #include <QObject>
 #include <QRect>
 #include <QString>
 
 #include <array>
-#include <utility>
 #include <vector>
 
 class QAbstractButton;
-class QAction;
 class QBoxLayout;
 class QLineEdit;
 class QUndoStack;
@@ -39,9 +39,10 @@ public:
     ButtonRowsHistory(std::vector<Row> rows, QObject* parent);
 
     QUndoStack* stack() const { return stack_; }
-    // Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z) actions on `window`, named
-    // actionUndo and actionRedo, with a button for each put into `row`.
-    std::pair<QAction*, QAction*> addUndoCommands(QWidget* window, QBoxLayout* row);
+    // The window's standard commands: `others` (save, open, quit) and this
+    // history's Undo and Redo, named actionUndo and actionRedo, with a button
+    // for each put into `row`.
+    StandardActions addCommands(QWidget* window, QBoxLayout* row, StandardActions::Commands others = {});
 
     // One step for what changed in `rows` (all rows when empty) since the
     // last step; false, and no step, when nothing did.

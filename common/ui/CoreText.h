@@ -15,9 +15,16 @@ namespace common {
 QString coreText(std::string_view text);
 QString gameText(std::string_view text);
 
-// A failure's text as a window shows it: the fixed wording alone, or with
-// the file it concerns ("NAME: text") for the description.
+// A failure's text as a window shows it: the fixed wording alone (the
+// system's own words for a file failure that has none), or with the file it
+// concerns ("NAME: text") for the description, which also says when that
+// file is a folder.
 QString failureText(const std::exception& failure);
 QString failureDescription(const IoError& failure);
+
+// Reading or writing `file` (a path or a name, shown with the system's
+// separators) failed: "Cannot read FILE: text".
+QString readFailureText(const QString& file, const std::exception& failure);
+QString writeFailureText(const QString& file, const std::exception& failure);
 
 } // namespace common

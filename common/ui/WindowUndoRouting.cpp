@@ -1,5 +1,7 @@
 #include "WindowUndoRouting.h"
 
+#include "common/ui/StandardActions.h"
+
 #include <QChildEvent>
 #include <QEvent>
 #include <QKeyEvent>
@@ -12,10 +14,14 @@ namespace common {
 
 namespace {
 
+// The keys the window's own undo and redo answer.
 bool isUndoOrRedo(const QKeyEvent* key)
 {
-    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
-        || key->keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+    for (const auto command : {StandardActions::Command::Undo, StandardActions::Command::Redo})
+        for (const QKeySequence& keys : StandardActions::keys(command))
+            if (keys[0] == key->keyCombination())
+                return true;
+    return false;
 }
 
 class UndoRouter : public QObject {

@@ -11,6 +11,7 @@
 #include "common/testing/ProgramRun.h"
 #include "common/testing/ScriptedDialogs.h"
 #include "common/testing/TempDir.h"
+#include "common/testing/WindowKeys.h"
 #include "common/ui/NativePath.h"
 
 #include <QApplication>
@@ -338,6 +339,18 @@ TEST_F(ModManager, TheChosenGameFolderIsRememberedForTheNextStart)
     ModManagerWindow next(std::make_shared<KitbagDocument>());
     next.openStartFolder();
     EXPECT_EQ(next.document().gameFolder(), other);
+}
+
+TEST_F(ModManager, CtrlOChoosesTheGameFolderAndCtrlQCloses)
+{
+    const fs::path other = dir_.path() / "other";
+    fs::copy(modstest::demoGame(), other, fs::copy_options::recursive);
+    common::ScopedScriptedDialogs dlg;
+    dlg->files.push_back(common::pathText(other));
+    ASSERT_TRUE(common::pressKeys(*window_, QKeySequence("Ctrl+O")));
+    EXPECT_EQ(document_->gameFolder(), other);
+    ASSERT_TRUE(common::pressKeys(*window_, QKeySequence("Ctrl+Q")));
+    EXPECT_FALSE(window_->isVisible());
 }
 
 TEST(KitbagProgram, ScreenshotWritesAPictureAndExitsZero)

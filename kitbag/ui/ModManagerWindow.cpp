@@ -10,6 +10,7 @@
 #include "common/ui/Dialogs.h"
 #include "common/ui/NativePath.h"
 #include "common/ui/RememberedFolder.h"
+#include "common/ui/StandardActions.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -183,6 +184,8 @@ ModManagerWindow::ModManagerWindow(std::shared_ptr<KitbagDocument> document, QWi
     connect(makeButton_, &QPushButton::clicked, this, &ModManagerWindow::makeFromBackup);
     connect(availableList_, &QListWidget::itemSelectionChanged, this, &ModManagerWindow::showSelectedMod);
     connect(document_.get(), &KitbagDocument::changed, this, &ModManagerWindow::showDocument);
+    // Opening a game folder is the program's open, as in Wingsmith.
+    common::StandardActions(this, {.open = [chooseGame] { chooseGame->click(); }, .quit = [this] { close(); }});
     showDocument();
 }
 

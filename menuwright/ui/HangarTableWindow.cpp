@@ -231,8 +231,7 @@ bool HangarTableWindow::makeHangarFiles()
         warning->showWarning(MenuwrightSession::warningLines(common::failureText(e), tr("Nothing was written.")));
         return false;
     } catch (const common::IoError& e) {
-        warning->showWarning(MenuwrightSession::warningLines(
-            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(menuPath), common::failureText(e)), {}));
+        warning->showWarning(MenuwrightSession::warningLines(common::writeFailureText(menuPath, e), {}));
         return false;
     }
     // A button the game would draw cut off is named, never refused.
@@ -255,8 +254,7 @@ bool HangarTableWindow::makeHangarFiles()
         return false;
     } catch (const common::IoError& e) {
         warning->showWarning(MenuwrightSession::warningLines(
-            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), common::failureText(e)),
-            tr("%1 was written; the text file was not.").arg(fileName_)));
+            common::writeFailureText(*textPath, e), tr("%1 was written; the text file was not.").arg(fileName_)));
         return false;
     }
     status->setText(withNotice(common::withBackupNotice(

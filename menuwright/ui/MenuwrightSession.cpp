@@ -98,16 +98,7 @@ QString MenuwrightSession::windowTitle(const QString& caption, const QString& fi
 void MenuwrightSession::addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row,
     std::function<void()> save, std::function<void()> open, std::function<void()> quit)
 {
-    history.addUndoCommands(window, row);
-    const std::pair<QKeySequence, std::function<void()>> keys[] = {
-        {QKeySequence::Save, std::move(save)}, {QKeySequence::Open, std::move(open)},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), std::move(quit)}};
-    for (const auto& [key, command] : keys) {
-        auto* action = new QAction(window);
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, window, command);
-        window->addAction(action);
-    }
+    history.addCommands(window, row, {.save = std::move(save), .open = std::move(open), .quit = std::move(quit)});
 }
 
 MenuwrightSession::~MenuwrightSession() = default;
@@ -243,7 +234,7 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
         warning.showWarning(warningLines(common::failureText(e), tr("Nothing was written.")));
         return false;
     } catch (const common::IoError& e) {
-        warning.showWarning(warningLines(tr("Cannot write %1: %2").arg(menuFileName, common::failureText(e)), {}));
+        warning.showWarning(warningLines(common::writeFailureText(menuPath, e), {}));
         return false;
     }
     // A button the game would draw cut off is named, never refused.
@@ -261,9 +252,8 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
             warningLines(common::failureText(e), tr("%1 was written; the text file was not.").arg(menuFileName)));
         return false;
     } catch (const common::IoError& e) {
-        warning.showWarning(
-            warningLines(tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(*textPath), common::failureText(e)),
-                tr("%1 was written; the text file was not.").arg(menuFileName)));
+        warning.showWarning(warningLines(
+            common::writeFailureText(*textPath, e), tr("%1 was written; the text file was not.").arg(menuFileName)));
         return false;
     }
     status->setText(withNotice(common::withBackupNotice(
@@ -294,8 +284,7 @@ std::optional<std::string> MenuwrightSession::readLayoutFile(const QString& path
     try {
         return common::readFileBytes(localPath(path));
     } catch (const common::IoError& e) {
-        warning.showWarning(
-            warningLines(tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), common::failureText(e)), {}));
+        warning.showWarning(warningLines(common::readFailureText(path, e), {}));
         return std::nullopt;
     }
 }

@@ -84,7 +84,7 @@ public:
     // "Caption — file[*] — Menuwright".
     static QString windowTitle(const QString& caption, const QString& file);
     // Undo and Redo buttons into `row`, and the window's shortcuts: Ctrl+Z,
-    // Ctrl+Shift+Z, Ctrl+S (its make command), Ctrl+O (its load command),
+    // Ctrl+Shift+Z or Ctrl+Y, Ctrl+S (its make command), Ctrl+O (its load command),
     // Ctrl+Q (its exit).
     static void addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row,
         std::function<void()> save, std::function<void()> open, std::function<void()> quit);

@@ -131,7 +131,7 @@ TEST(ReportWindow, AFailedWriteKeepsTheWindowOpenAndSaysWhy)
     QTest::mouseClick(w.command1, Qt::LeftButton);
     EXPECT_TRUE(w.form.isVisible());
     EXPECT_TRUE(w.notice->isVisible());
-    EXPECT_EQ(w.notice->text(), "Probewell.txt could not be written: File access denied");
+    EXPECT_EQ(w.notice->text(), "Cannot write Probewell.txt: File access denied");
 }
 
 TEST(ReportWindow, AnUnlistableAddonFolderIsNamedAndTheReportStillWritten)
@@ -145,7 +145,7 @@ TEST(ReportWindow, AnUnlistableAddonFolderIsNamedAndTheReportStillWritten)
         QTest::mouseClick(w.command1, Qt::LeftButton);
         EXPECT_TRUE(fs::exists(game / "Probewell.txt"));
         EXPECT_TRUE(w.notice->isVisible());
-        EXPECT_FALSE(w.notice->text().contains("could not be written")) << w.notice->text().toStdString();
+        EXPECT_FALSE(w.notice->text().contains("Cannot write")) << w.notice->text().toStdString();
         EXPECT_TRUE(w.notice->text().contains(QString::fromStdString((game / "Nimbar").string()) + " could not be listed: File access denied"))
             << w.notice->text().toStdString();
     });

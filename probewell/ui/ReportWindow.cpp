@@ -3,6 +3,7 @@
 #include "common/ui/NativePath.h"
 
 #include "common/ui/BackupNotice.h"
+#include "common/ui/StandardActions.h"
 
 #include "probewell/core/InstallationReport.h"
 
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -86,9 +86,7 @@ ReportWindow::ReportWindow(std::filesystem::path gameFolder, QWidget* parent)
     layout->addWidget(status_);
 
     connect(Command1_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, Command1_, &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-        &QWidget::close);
+    common::StandardActions(this, {.save = [this] { Command1_->click(); }, .quit = [this] { close(); }});
     Form_Load();
 }
 
@@ -129,7 +127,7 @@ void ReportWindow::Command1_Click()
         report = writeReport(gameFolder_, &problems);
     } catch (const std::exception& e) {
         // Ending as if all went well would leave the user sending nothing.
-        showNotice(tr("Probewell.txt could not be written: %1").arg(common::failureText(e)));
+        showNotice(common::writeFailureText(QStringLiteral("Probewell.txt"), e));
         return;
     }
     // Said before the window goes, and seen where it stays for the problems.

@@ -11,6 +11,7 @@
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
 #include "common/ui/RememberedFolder.h"
+#include "common/ui/StandardActions.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -122,10 +122,8 @@ SquadronWindow::SquadronWindow(const QString& folder, QWidget* parent) : QWidget
     layout->addWidget(status_);
 
     // Through the buttons, so a disabled "OK Rosterly!" stays a no-op.
-    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, command1_, &QPushButton::click);
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, command2_, &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-        &QWidget::close);
+    common::StandardActions(this,
+        {.save = [this] { command2_->click(); }, .open = [this] { command1_->click(); }, .quit = [this] { close(); }});
 
     connect(command1_, &QPushButton::clicked, this, &SquadronWindow::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &SquadronWindow::Command2_Click);
@@ -160,7 +158,7 @@ void SquadronWindow::Form_Load()
         try {
             planes_ = PlaneList::load(*file);
         } catch (const common::IoError& e) {
-            showFailure(tr("Cannot read planes.txt: %1").arg(common::failureText(e)));
+            showFailure(common::readFailureText(QStringLiteral("planes.txt"), e));
         }
         if (planes_.tooLong()) {
             showFailure(tr("planes.txt has %1 lines, but only the first %2 (aircraft codes 0 to %3) are read.")
@@ -205,7 +203,7 @@ bool SquadronWindow::loadSquadronFile(const QString& fullName)
     try {
         codes = SquadronFile::readCodes(toPath(fullName));
     } catch (const common::IoError& e) {
-        showFailure(tr("Cannot read %1: %2").arg(fullName, common::failureText(e)));
+        showFailure(common::readFailureText(fullName, e));
         return false;
     }
     codes_ = codes;
@@ -310,10 +308,10 @@ void SquadronWindow::Command2_Click()
     try {
         SquadronFile::writeCode(toPath(loadedFile_), selectedRecord_, code);
     } catch (const SquadronError& e) {
-        showFailure(tr("Cannot write %1: %2").arg(loadedFile_, common::failureText(e)));
+        showFailure(common::writeFailureText(loadedFile_, e));
         return;
     } catch (const common::IoError& e) {
-        showFailure(tr("Cannot write %1: %2").arg(loadedFile_, common::failureText(e)));
+        showFailure(common::writeFailureText(loadedFile_, e));
         return;
     }
     // Show the squadron's new aircraft at once instead of after a reload.

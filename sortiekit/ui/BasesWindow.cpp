@@ -2,6 +2,7 @@
 #include "common/ui/DomainNotice.h"
 #include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
+#include "common/ui/StandardActions.h"
 
 #include "sortiekit/core/AirfieldFile.h"
 #include "sortiekit/core/AirfieldFileCatalogue.h"
@@ -13,7 +14,6 @@
 #include "common/core/IoError.h"
 #include "common/ui/Dialogs.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
@@ -21,10 +21,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -37,22 +35,6 @@ const QString kTitle = QStringLiteral("Sortiekit");
 std::filesystem::path toPath(const QString& name)
 {
     return common::nativePath(name);
-}
-
-// airbase.txt is Windows-era 8-bit text.
-// "NAME: reason" for the file that failed, the reason in words also where
-// the system gave only a number.
-QString failureText(const common::IoError& e)
-{
-    QString reason = common::failureText(e);
-    std::error_code ec;
-    if (e.failure() == common::IoFailure::Other && e.code() != 0)
-        reason = QString::fromLocal8Bit(std::strerror(e.code()));
-    if (!e.path().empty() && std::filesystem::is_directory(e.path(), ec))
-        reason += QCoreApplication::translate("sortiekit::BasesWindow", " (it is a folder, not a file)");
-    if (e.path().empty())
-        return reason;
-    return common::pathText(e.path().filename()) + ": " + reason;
 }
 
 } // namespace
@@ -110,9 +92,7 @@ BasesWindow::BasesWindow(const QString& folder, QWidget* parent) : QWidget(paren
     connect(cmdSave_, &QPushButton::clicked, this, &BasesWindow::cmdSave_Click);
     connect(cmdCancel_, &QPushButton::clicked, this, &BasesWindow::cmdCancel_Click);
     // Through the button, so a window without airfields saves nothing.
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, cmdSave_, &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-        &QWidget::close);
+    common::StandardActions(this, {.save = [this] { cmdSave_->click(); }, .quit = [this] { close(); }});
 
     Form_Load();
 }
@@ -124,7 +104,7 @@ void BasesWindow::Form_Load()
     } catch (const SortiekitError& e) {
         refuse(common::failureText(e) + tr("\nNo base can be chosen; \"Standard Vantor\" still works."));
     } catch (const common::IoError& e) {
-        refuse(tr("Cannot read airbase.txt: %1").arg(common::failureText(e)));
+        refuse(common::readFailureText(QStringLiteral("airbase.txt"), e));
     }
     if (!airbases_) {
         cmdSave_->setEnabled(false);
@@ -173,7 +153,7 @@ void BasesWindow::cmdSave_Click()
         refuse(common::failureText(e) + unchanged());
         return;
     } catch (const common::IoError& e) {
-        refuse(tr("The selection was not saved.\n") + failureText(e) + unchanged());
+        refuse(tr("The selection was not saved.\n") + common::failureDescription(e) + unchanged());
         return;
     }
     setWindowModified(false);
@@ -195,7 +175,7 @@ void BasesWindow::cmdCancel_Click()
             status_->setText(tr("There is no airfield.dat: the game already flies from its standard bases."));
         }
     } catch (const common::IoError& e) {
-        refuse(tr("airfield.dat was not removed.\n") + failureText(e));
+        refuse(tr("airfield.dat was not removed.\n") + common::failureDescription(e));
     }
 }
 

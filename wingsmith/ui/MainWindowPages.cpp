@@ -8,6 +8,8 @@
 #include "wingsmith/core/AircraftRoster.h"
 #include "wingsmith/core/FieldCodes.h"
 
+#include "common/ui/StandardActions.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -150,32 +152,40 @@ void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("File1");
-    auto add = [this](QMenu* menu, const QString& name, const QString& text, void (MainWindow::*handler)(),
-                   const QList<QKeySequence>& keys = {}) {
+    auto add = [this](QMenu* menu, const QString& name, const QString& text, void (MainWindow::*handler)()) {
         QAction* a = menu->addAction(text);
         a->setObjectName(name);
-        a->setShortcuts(keys);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    // Opening a game folder is the program's open.
-    add(file, "PathClick1", tr("&Set Path ..."), &MainWindow::PathClick1Click, {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    const common::StandardActions keys(this,
+        {.save = [this] { BitBtn1Click(); },
+            // Opening a game folder is the program's open.
+            .open = [this] { PathClick1Click(); },
+            // Through close(), so the exit question still comes.
+            .quit = [this] { Exit1Click(); },
+            .undo = [this] { undoEdit(); },
+            .redo = [this] { redoEdit(); }});
+    const auto put = [](QMenu* menu, QAction* a, const QString& name, const QString& text) {
+        a->setObjectName(name);
+        a->setText(text);
+        menu->addAction(a);
+        return a;
+    };
+    put(file, keys.open(), "PathClick1", tr("&Set Path ..."));
     file->addSeparator();
-    add(file, "SavedatatoFLTfiles1", tr("Sa&ve data to FLT files"), &MainWindow::BitBtn1Click,
-        {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    put(file, keys.save(), "SavedatatoFLTfiles1", tr("Sa&ve data to FLT files"));
     file->addSeparator();
     add(file, "GetdatafromDATACDFandFLTCDF1", tr("&Import data from DATA.CDF and FLT.CDF"), &MainWindow::BitBtn2Click);
     add(file, "SavedatatoDATACDFandFLTCDF1", tr("&Export data to DATA.CDF and FLT.CDF"),
         &MainWindow::SavedatatoDATACDFandFLTCDF1Click);
     file->addSeparator();
-    // Through close(), so the exit question still comes.
-    add(file, "Exit1", tr("E&xit"), &MainWindow::Exit1Click, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    put(file, keys.quit(), "Exit1", tr("E&xit"));
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName("Edit1Menu");
-    QAction* undo = add(edit, "Undo1", tr("&Undo"), &MainWindow::undoEdit, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction* redo = add(edit, "Redo1", tr("&Redo"), &MainWindow::redoEdit,
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QAction* undo = put(edit, keys.undo(), "Undo1", tr("&Undo"));
+    QAction* redo = put(edit, keys.redo(), "Redo1", tr("&Redo"));
     undo->setEnabled(false);
     redo->setEnabled(false);
     connect(undoStack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);

@@ -9,6 +9,7 @@
 
 #include "common/ui/Dialogs.h"
 #include "common/ui/FitText.h"
+#include "common/ui/StandardActions.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QShortcut>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -132,8 +132,7 @@ FacetWindow::FacetWindow(QWidget* parent) : QWidget(parent)
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-        &QWidget::close);
+    common::StandardActions(this, {.quit = [this] { close(); }});
 }
 
 void FacetWindow::Command1_Click()

@@ -273,7 +273,7 @@ TEST_F(VectorWindow, SaveNeedsANameAndReportsAFailedWrite)
     find("Text1", save3dz())->setText("missing/out.txt");
     click("OKButton", save3dz());
     ASSERT_EQ(dlg->texts().size(), 2);
-    EXPECT_TRUE(dlg->texts()[1].contains("cannot be written")) << dlg->texts()[1].toStdString();
+    EXPECT_TRUE(dlg->texts()[1].startsWith("Cannot write ")) << dlg->texts()[1].toStdString();
     EXPECT_TRUE(save3dz()->isVisible());
 
     // Clicking a listed file takes its name; with no model the file holds

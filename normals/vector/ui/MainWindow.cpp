@@ -16,7 +16,9 @@
 
 #include "common/ui/Dialogs.h"
 #include "common/ui/FitText.h"
+#include "common/ui/StandardActions.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFont>
@@ -88,17 +90,20 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setObjectName("Form1");
     updateTitle();
 
-    auto* Open = menuBar()->addAction(tr("&Open"));
+    const common::StandardActions keys(
+        this, {.save = [this] { save_Click(); }, .open = [this] { Open_Click(); }, .quit = [this] { close(); }});
+    QAction* Open = keys.open();
+    Open->setText(tr("&Open"));
     Open->setObjectName("Open");
-    Open->setShortcut(QKeySequence::Open);
     Open->setToolTip(tr("Read a 3dz model (Ctrl+O)"));
-    auto* save = menuBar()->addAction(tr("&Save"));
+    QAction* save = keys.save();
+    save->setText(tr("&Save"));
     save->setObjectName("save");
-    save->setShortcut(QKeySequence::Save);
     save->setToolTip(tr("Write the model's normals as text (Ctrl+S)"));
-    auto* Exit = menuBar()->addAction(tr("E&xit"));
+    QAction* Exit = keys.quit();
+    Exit->setText(tr("E&xit"));
     Exit->setObjectName("Exit");
-    Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    menuBar()->addActions({Open, save, Exit});
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -208,9 +213,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     input_[0]->setFocus();
 
-    connect(Open, &QAction::triggered, this, [this] { Open_Click(); });
-    connect(save, &QAction::triggered, this, [this] { save_Click(); });
-    connect(Exit, &QAction::triggered, this, &QWidget::close);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(showNormals, &QCheckBox::toggled, preview_, &ModelPreview::setShowNormals);
@@ -244,7 +246,7 @@ void MainWindow::openModelFile(const QString& path)
         Model read = readModel(toPath(info.absolutePath()), toPath(info.fileName()).string(), model_);
         model_ = std::move(read);
     } catch (const std::exception& e) {
-        showError(tr("%1 cannot be read:\n%2").arg(path, common::failureText(e)));
+        showError(common::readFailureText(path, e));
         return;
     }
     showModel();

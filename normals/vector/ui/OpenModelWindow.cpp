@@ -53,7 +53,7 @@ void OpenModelWindow::OKButton_Click()
         Model read = readModel(folderPath(), toPath(name).string(), model_);
         model_ = std::move(read);
     } catch (const std::exception& e) {
-        showError(tr("%1 cannot be read:\n%2").arg(name, common::failureText(e)));
+        showError(common::readFailureText(name, e));
         return;
     }
     common::rememberFolder(kProgram, kDialog, folder());

@@ -72,8 +72,7 @@ void SaveNormalsWindow::OKButton_Click()
         writeNormalsText(path, model_,
             [this, &unit](int e) { showElementProgress(ProgressBar1, e, model_.elementCount, unit); });
     } catch (const std::exception& e) {
-        showError(
-            tr("%1 cannot be written:\n%2").arg(QDir::toNativeSeparators(fromPath(path)), common::failureText(e)));
+        showError(common::writeFailureText(fromPath(path), e));
         return;
     }
     common::rememberFolder(kProgram, kDialog, folder());
