@@ -1,4 +1,5 @@
 #include "LoadoutEditorWindow.h"
+#include "common/ui/StandardActions.h"
 #include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"
 
@@ -33,7 +34,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
@@ -173,34 +173,31 @@ void LoadoutEditorWindow::warn(const QString& text)
 void LoadoutEditorWindow::createActions()
 {
     QUndoStack* history = document_->undoStack();
-    auto* save = new QAction(tr("Save Loadout"), this);
-    save->setShortcut(QKeySequence::Save);
-    connect(save, &QAction::triggered, this, &LoadoutEditorWindow::Command2_Click);
-    auto* load = new QAction(tr("Load Loadout"), this);
-    load->setShortcut(QKeySequence::Open);
-    connect(load, &QAction::triggered, this, &LoadoutEditorWindow::Command4_Click);
-    auto* quit = new QAction(tr("Exit"), this);
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, &LoadoutEditorWindow::Command3_Click);
+    const common::StandardActions actions(this,
+        {.save = [this] { Command2_Click(); },
+            .open = [this] { Command4_Click(); },
+            .quit = [this] { Command3_Click(); },
+            .undo = [history] { history->undo(); },
+            .redo = [history] { history->redo(); }});
+    actions.save()->setText(tr("Save Loadout"));
+    actions.open()->setText(tr("Load Loadout"));
+    actions.quit()->setText(tr("Exit"));
 
     // Fixed captions keep the narrow column steady; the tooltip names the step.
-    auto* undo = new QAction(tr("&Undo"), this);
+    QAction* undo = actions.undo();
+    undo->setText(tr("&Undo"));
     undo->setObjectName(QStringLiteral("undoAction"));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undo->setEnabled(false);
-    connect(undo, &QAction::triggered, history, &QUndoStack::undo);
     connect(history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(history, &QUndoStack::undoTextChanged, undo,
         [undo](const QString& step) { undo->setToolTip(tr("Undo %1 (Ctrl+Z)").arg(step)); });
-    auto* redo = new QAction(tr("Red&o"), this);
+    QAction* redo = actions.redo();
+    redo->setText(tr("Red&o"));
     redo->setObjectName(QStringLiteral("redoAction"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     redo->setEnabled(false);
-    connect(redo, &QAction::triggered, history, &QUndoStack::redo);
     connect(history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     connect(history, &QUndoStack::redoTextChanged, redo,
         [redo](const QString& step) { redo->setToolTip(tr("Redo %1 (Ctrl+Shift+Z)").arg(step)); });
-    addActions({save, load, quit, undo, redo});
     commands_->setUndoActions(undo, redo);
 }
 
