@@ -49,6 +49,7 @@ TEST_P(FailureWording, IsTheSameWhereverItIsShown)
     const IoError failure = c.pathIsFolder ? c.failure.about(dir / "P51D.FLT") : c.failure;
     EXPECT_EQ(failureText(failure), QString::fromUtf8(c.text));
     EXPECT_EQ(failureDescription(failure), QString::fromUtf8(c.description));
+    EXPECT_EQ(failureMessage(failure), QString::fromUtf8(c.description));
     EXPECT_EQ(writeFailureText(QStringLiteral("game/P51D.FLT"), failure), QString::fromUtf8(c.writing));
     EXPECT_EQ(readFailureText(QStringLiteral("planes.txt"), failure),
         QStringLiteral("Cannot read planes.txt: ") + QString::fromUtf8(c.text));
@@ -75,6 +76,8 @@ TEST(FailureWording, OtherFailuresKeepTheirText)
 {
     EXPECT_EQ(writeFailureText(QStringLiteral("out.txt"), std::runtime_error("Element 3 has no nodes")),
         QStringLiteral("Cannot write out.txt: Element 3 has no nodes"));
+    EXPECT_EQ(failureMessage(std::runtime_error("Mod A: change 2 names no field")),
+        QStringLiteral("Mod A: change 2 names no field"));
 }
 
 } // namespace

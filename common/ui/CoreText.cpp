@@ -40,6 +40,13 @@ QString failureText(const std::exception& failure)
     return coreText(failure.what());
 }
 
+QString failureMessage(const std::exception& failure)
+{
+    if (const auto* io = dynamic_cast<const IoError*>(&failure))
+        return failureDescription(*io);
+    return failureText(failure);
+}
+
 QString failureDescription(const IoError& failure)
 {
     if (!plainWording(failure))

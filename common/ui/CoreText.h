@@ -21,6 +21,8 @@ QString gameText(std::string_view text);
 // file is a folder.
 QString failureText(const std::exception& failure);
 QString failureDescription(const IoError& failure);
+// Either, for any failure: a file-layer one with the file it concerns.
+QString failureMessage(const std::exception& failure);
 
 // Reading or writing `file` (a path or a name, shown with the system's
 // separators) failed: "Cannot read FILE: text".

@@ -7,6 +7,7 @@
 #include "mods/core/ModOperations.h"
 #include "mods/core/UtcNow.h"
 
+#include "common/ui/CoreText.h"
 #include "common/core/AtomicWrite.h"
 #include "common/core/FileActions.h"
 #include "common/core/FileLookup.h"
@@ -45,7 +46,7 @@ AvailableMod readModFile(const fs::path& file)
     try {
         out.mod = mods::readModFile(file);
     } catch (const std::exception& e) {
-        out.error = e.what();
+        out.error = common::failureMessage(e).toStdString();
     }
     return out;
 }
@@ -90,7 +91,7 @@ void KitbagDocument::reload()
         try {
             installed_ = mods::installedMods(game_);
         } catch (const std::exception& e) {
-            installedError_ = e.what();
+            installedError_ = common::failureMessage(e).toStdString();
         }
     }
     std::vector<fs::path> searched;
