@@ -145,8 +145,7 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] {
         hide();
-        module_.pp2().show();
-        module_.pp2().raise();
+        module_.showLocator();
     });
     connect(Command2, &QPushButton::clicked, this, [this] { module_.requestEnd(this); });
     common::routeUndoToWindow(this);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "ScreenRowsDocument.h"
+
 #include "menuwright/menufile/SelectionLayout.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 class QCheckBox;
 class QHBoxLayout;
@@ -42,10 +46,9 @@ public:
     ButtonRow row(int i) const;
     // The rows as a layout of the given side, with Text1 as picture name.
     SelectionLayout layout(Side side) const;
-    // The row's caption and coordinates; the caption reaches its rectangle
-    // through the caption box's change event.
-    void setRowTexts(int i, const ButtonRow& row);
     bool rowInUse(int i) const;
+    // Shows or hides the row's label and boxes.
+    void showRow(int i, bool shown);
 
     QLineEdit* Text1;
     QLabel* Label1;
@@ -75,6 +78,9 @@ private:
     void Command1_Click();
     void Command3_Click();
     void Command5_Click();
+    // The boxes follow the document, whoever changed it.
+    void showRows(const QList<int>& rows);
+    std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> rowBoxes(int i) const;
 
     MenuwrightSession& module_;
     QHBoxLayout* editRow_;
