@@ -6,6 +6,7 @@
 #include "common/ui/PictureRectangle.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QUndoStack>
 
@@ -220,6 +221,66 @@ TEST_F(RowsThroughTheDocument, UndoingATableEditPutsTheDocumentBack)
     module.selectionHistory().stack()->undo();
     EXPECT_EQ(rows().row(1).caption, was.toStdString());
     EXPECT_EQ(rectangle(1)->text(), was);
+}
+
+// The hangar window shows a document of its own.
+class HangarThroughTheDocument : public MenuwrightWindows {
+protected:
+    HangarThroughTheDocument()
+    {
+        QTest::mouseClick(child<QPushButton>(locator.get(), "Command4"), Qt::LeftButton);
+        hangar = &module.ph1();
+    }
+    ScreenRowsDocument& rows() { return module.hangarRows(); }
+    common::PictureRectangle* rectangle(int i) { return child<common::PictureRectangle>(hangar, indexed("Label2", i)); }
+    QStringList cells(int i)
+    {
+        QStringList out;
+        for (const char* name : {"Text2", "Text3", "Text4", "Text5", "Text6"})
+            out << text(hangar, indexed(name, i));
+        return out;
+    }
+
+    HangarTableWindow* hangar = nullptr;
+};
+
+TEST_F(HangarThroughTheDocument, HoldsTheDefaultCaptionsTheWindowShows)
+{
+    ASSERT_EQ(rows().rowCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(rows().row(i), (ButtonRow{HangarLayout::defaultCaptions()[i], "", "", "", ""})) << i;
+        EXPECT_EQ(rectangle(i)->text(), QString::fromStdString(HangarLayout::defaultCaptions()[i]));
+    }
+}
+
+TEST_F(HangarThroughTheDocument, TypedBoxesEditTheHangarRowsOnly)
+{
+    const ButtonRow selection = module.selectionRows().row(2);
+    QLineEdit* box = child<QLineEdit>(hangar, "Text2_2");
+    box->selectAll();
+    QTest::keyClicks(box, "Briefing");
+    QTest::keyClicks(child<QLineEdit>(hangar, "Text5_2"), "90");
+    EXPECT_EQ(rows().row(2), (ButtonRow{"Briefing", "", "", "90", ""}));
+    EXPECT_EQ(rectangle(2)->text(), "Briefing");
+    EXPECT_EQ(module.selectionRows().row(2), selection);
+}
+
+TEST_F(HangarThroughTheDocument, ALoadFillsTheBoxesAndPlacesTheRectangles)
+{
+    std::istringstream in(numberedLayoutText(25));
+    EXPECT_EQ(rows().loadRows(in, 0, 4), 5);
+    EXPECT_EQ(cells(4), QStringList({"F4", "14", "24", "34", "44"}));
+    EXPECT_EQ(rectangle(4)->text(), "F4");
+    EXPECT_EQ(rectangle(4)->geometry(), QRect(14, 24, 34, 44));
+
+    // Typed coordinates leave the rectangle; passing over it copies its
+    // place back into the rows.
+    rows().setCoordinates(4, "1", "2", "3", "4");
+    EXPECT_EQ(cells(4), QStringList({"F4", "1", "2", "3", "4"}));
+    EXPECT_EQ(rectangle(4)->geometry(), QRect(14, 24, 34, 44));
+    moveWithButtons(rectangle(4), {3, 3}, Qt::NoButton);
+    EXPECT_EQ(rows().row(4), (ButtonRow{"F4", "14", "24", "34", "44"}));
+    EXPECT_EQ(cells(4), QStringList({"F4", "14", "24", "34", "44"}));
 }
 
 } // namespace

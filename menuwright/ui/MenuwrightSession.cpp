@@ -48,6 +48,7 @@ MenuwrightSession::MenuwrightSession(RectangleLocatorWindow& locator)
     : CD1(new CommonDialog(this))
     , pp2_(locator)
     , selectionRows_(SelectionTableWindow::kRows)
+    , hangarRows_(HangarTableWindow::kRows)
     , pp1_(std::make_unique<SelectionTableWindow>(*this))
 {
     setObjectName(QStringLiteral("Module1"));

@@ -55,6 +55,8 @@ public:
     // The eleven rows of the selection screen, shown by the table and the
     // rectangle locator alike.
     ScreenRowsDocument& selectionRows() { return selectionRows_; }
+    // The five rows of the hangar screen.
+    ScreenRowsDocument& hangarRows() { return hangarRows_; }
     std::optional<Side> selectedSide() const;
     // Rectangles 6 and 7, the Axis rows, on the locator's picture.
     void showAxisRectangles(bool shown);
@@ -121,6 +123,7 @@ private:
     RectangleLocatorWindow& pp2_;
     // Before the windows, which connect to it as they are made.
     ScreenRowsDocument selectionRows_;
+    ScreenRowsDocument hangarRows_;
     std::unique_ptr<SelectionTableWindow> pp1_;
     std::unique_ptr<HangarTableWindow> ph1_;
     bool started_ = false;
