@@ -174,38 +174,22 @@ HangarTableWindow& MenuwrightSession::ph1()
 
 void MenuwrightSession::applySide(Side side)
 {
-    SelectionTableWindow& table = *pp1_;
-    for (int i = 0; i <= 7; ++i)
-        table.showRow(i, true);
     pp2_.showAxisRectangles(false);
 
     const SideSetup& setup = sideSetup(side);
-    table.Text1->setText(common::coreText(setup.pictureName));
     menuFileName = common::coreText(setup.menuFileName);
     otherSide1 = common::coreText(setup.otherSide1);
     otherSide2 = common::coreText(setup.otherSide2);
+    pp1_->showSide(side, setup);
 
-    for (std::size_t i = 0; i < setup.aircraft.size(); ++i) {
-        const QString name = common::coreText(setup.aircraft[i]);
-        selectionRows_.setCaption(static_cast<int>(i), name);
-        table.Label2[i]->setText(name);
-    }
+    for (std::size_t i = 0; i < setup.aircraft.size(); ++i)
+        selectionRows_.setCaption(static_cast<int>(i), common::coreText(setup.aircraft[i]));
     if (side == Side::Axis && pp2_.shownRectangle(0))
         pp2_.showAxisRectangles(true);
-
-    if (side != Side::Axis) {
-        for (int i : {6, 7}) {
-            table.showRow(i, false);
-            table.Label2[i]->clear();
-        }
-    }
 
     selectionRows_.setCaption(8, otherSide1);
     selectionRows_.setCaption(9, otherSide2);
     selectionRows_.setCaption(10, QStringLiteral("EXIT"));
-    table.Label2[8]->setText(otherSide1);
-    table.Label2[9]->setText(otherSide2);
-    table.Label2[10]->setText(QStringLiteral("Exit"));
     // The side's own captions are no edit of the user's.
     selectionHistory_->takeAsBase();
 }

@@ -8,6 +8,7 @@
 #include "WarningBox.h"
 
 #include "common/ui/ButtonRowsHistory.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/NamedWidgets.h"
 
 #include <QCheckBox>
@@ -210,6 +211,24 @@ void SelectionTableWindow::showRow(int i, bool shown)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{Label2[i], Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
         w->setVisible(shown);
+}
+
+void SelectionTableWindow::showSide(Side side, const SideSetup& setup)
+{
+    for (int i = 0; i <= 7; ++i)
+        showRow(i, true);
+    Text1->setText(common::coreText(setup.pictureName));
+    for (std::size_t i = 0; i < setup.aircraft.size(); ++i)
+        Label2[i]->setText(common::coreText(setup.aircraft[i]));
+    if (side != Side::Axis) {
+        for (int i : {6, 7}) {
+            showRow(i, false);
+            Label2[i]->clear();
+        }
+    }
+    Label2[8]->setText(common::coreText(setup.otherSide1));
+    Label2[9]->setText(common::coreText(setup.otherSide2));
+    Label2[10]->setText(QStringLiteral("Exit"));
 }
 
 void SelectionTableWindow::Command1_Click()

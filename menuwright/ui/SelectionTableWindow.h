@@ -2,6 +2,7 @@
 
 #include "ScreenRowsDocument.h"
 
+#include "menuwright/core/SideSetup.h"
 #include "menuwright/menufile/SelectionLayout.h"
 
 #include <QList>
@@ -47,8 +48,9 @@ public:
     // The rows as a layout of the given side, with Text1 as picture name.
     SelectionLayout layout(Side side) const;
     bool rowInUse(int i) const;
-    // Shows or hides the row's label and boxes.
-    void showRow(int i, bool shown);
+    // The side's rows, labels and picture name; the captions themselves
+    // come through the rows document.
+    void showSide(Side side, const SideSetup& setup);
 
     QLineEdit* Text1;
     QLabel* Label1;
@@ -80,6 +82,8 @@ private:
     void Command5_Click();
     // The boxes follow the document, whoever changed it.
     void showRows(const QList<int>& rows);
+    // Shows or hides the row's label and boxes.
+    void showRow(int i, bool shown);
     std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> rowBoxes(int i) const;
 
     MenuwrightSession& module_;
