@@ -97,8 +97,11 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     for (int i = 0; i < kRows; ++i) {
         Text2[i] = Frame2->caption(i);
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(Frame2->coordinates(i));
-        connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) { Label2[i]->setText(text); });
+        for (const auto& [box, field] : rowBoxes(i))
+            connect(box, &QLineEdit::textChanged, this,
+                [this, i, field](const QString& text) { module_.hangarRows().setText(i, field, text); });
     }
+    connect(&module_.hangarRows(), &ScreenRowsDocument::rowsChanged, this, &HangarTableWindow::showRows);
     std::vector<common::ButtonRowsHistory::Row> rows;
     for (int i = 0; i < kRows; ++i)
         rows.push_back({{Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}, Label2[i]});
@@ -145,8 +148,7 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] {
         hide();
-        module_.pp2().show();
-        module_.pp2().raise();
+        module_.showLocator();
     });
     connect(Command2, &QPushButton::clicked, this, [this] { module_.requestEnd(this); });
     common::routeUndoToWindow(this);
@@ -158,13 +160,9 @@ void HangarTableWindow::load()
         rectangle->hide();
     Frame4->reset();
     for (int i = 0; i < kRows; ++i) {
-        for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}) {
+        for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
             e->show();
-            e->clear();
-        }
-        const QString caption = QString::fromStdString(HangarLayout::defaultCaptions()[i]);
-        Text2[i]->setText(caption);
-        Label2[i]->setText(caption);
+        module_.hangarRows().setRow(i, {HangarLayout::defaultCaptions()[i], {}, {}, {}, {}});
     }
     Dir1->setPath(module_.startDirectory);
     File1->setPath(module_.startDirectory);
@@ -177,9 +175,38 @@ HangarLayout HangarTableWindow::layout() const
 {
     HangarLayout layout;
     for (int i = 0; i < kRows; ++i)
-        layout.rows[i] = {Text2[i]->text().toStdString(), Text3[i]->text().toStdString(), Text4[i]->text().toStdString(),
-            Text5[i]->text().toStdString(), Text6[i]->text().toStdString()};
+        layout.rows[i] = module_.hangarRows().row(i);
     return layout;
+}
+
+std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> HangarTableWindow::rowBoxes(int i) const
+{
+    return {{
+        {Text2[i], ScreenRowsDocument::Field::Caption},
+        {Text3[i], ScreenRowsDocument::Field::L},
+        {Text4[i], ScreenRowsDocument::Field::T},
+        {Text5[i], ScreenRowsDocument::Field::W},
+        {Text6[i], ScreenRowsDocument::Field::H},
+    }};
+}
+
+void HangarTableWindow::showRows(const QList<int>& rows, ScreenRowsDocument::Change change)
+{
+    const ScreenRowsDocument& document = module_.hangarRows();
+    for (int i : rows) {
+        // A box that already reads so keeps its cursor.
+        for (const auto& [box, field] : rowBoxes(i)) {
+            const QString text = document.text(i, field);
+            if (box->text() != text)
+                box->setText(text);
+        }
+        const ButtonRow& row = document.row(i);
+        Label2[i]->setText(QString::fromStdString(row.caption));
+        if (change == ScreenRowsDocument::Change::Loaded) {
+            const RectangleGeometry g = geometryFromTexts(row.L, row.T, row.W, row.H);
+            Label2[i]->setGeometry(g.left, g.top, g.width, g.height);
+        }
+    }
 }
 
 void HangarTableWindow::Option1_Click(int i)
@@ -274,18 +301,7 @@ void HangarTableWindow::Command4_Click()
     if (!text)
         return;
     std::istringstream in(*text);
-    const auto rows = readLayoutRows(in, 0, kRows - 1);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ButtonRow& row = rows[i];
-        Text2[i]->setText(QString::fromStdString(row.caption));
-        Label2[i]->setText(QString::fromStdString(row.caption));
-        Text3[i]->setText(QString::fromStdString(row.L));
-        Text4[i]->setText(QString::fromStdString(row.T));
-        Text5[i]->setText(QString::fromStdString(row.W));
-        Text6[i]->setText(QString::fromStdString(row.H));
-        const RectangleGeometry g = geometryFromTexts(row.L, row.T, row.W, row.H);
-        Label2[i]->setGeometry(g.left, g.top, g.width, g.height);
-    }
+    module_.hangarRows().loadRows(in, 0, kRows - 1);
     status->setText(tr("Loaded %1.").arg(QDir::toNativeSeparators(*path)));
     history_->record(tr("Load Hangar Text"));
     history_->markSaved();
@@ -301,10 +317,8 @@ void HangarTableWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons b
         buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
     Label2[i]->setGeometry(moved.left, moved.top, std::max(0, moved.width), std::max(0, moved.height));
     const auto texts = coordinateTexts(moved);
-    Text3[i]->setText(QString::fromStdString(texts[0]));
-    Text4[i]->setText(QString::fromStdString(texts[1]));
-    Text5[i]->setText(QString::fromStdString(texts[2]));
-    Text6[i]->setText(QString::fromStdString(texts[3]));
+    module_.hangarRows().setCoordinates(i, QString::fromStdString(texts[0]), QString::fromStdString(texts[1]),
+        QString::fromStdString(texts[2]), QString::fromStdString(texts[3]));
     // Passing over a rectangle only copies it into the boxes; a drag is a
     // step when the button is let go.
     if (buttons == Qt::NoButton)

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "ScreenRowsDocument.h"
 #include "SideOptions.h"
 
 #include "menuwright/core/RectangleDrag.h"
 #include "menuwright/menufile/HangarLayout.h"
 #include "menuwright/menufile/Side.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 class QButtonGroup;
 class QGroupBox;
@@ -82,6 +85,9 @@ private:
     void Command1_Click();
     void Command4_Click();
     void rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons);
+    // Boxes and captions follow the rows; loaded rows place their rectangles.
+    void showRows(const QList<int>& rows, ScreenRowsDocument::Change change);
+    std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> rowBoxes(int i) const;
 
     MenuwrightSession& module_;
     void updateTitle();

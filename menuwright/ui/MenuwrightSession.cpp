@@ -44,7 +44,12 @@ const char* const kClickToClose =
 
 } // namespace
 
-MenuwrightSession::MenuwrightSession(RectangleLocatorWindow& locator) : CD1(new CommonDialog(this)), pp2_(locator), pp1_(std::make_unique<SelectionTableWindow>(*this))
+MenuwrightSession::MenuwrightSession(RectangleLocatorWindow& locator)
+    : CD1(new CommonDialog(this))
+    , pp2_(locator)
+    , selectionRows_(SelectionTableWindow::kRows)
+    , hangarRows_(HangarTableWindow::kRows)
+    , pp1_(std::make_unique<SelectionTableWindow>(*this))
 {
     setObjectName(QStringLiteral("Module1"));
     std::vector<common::ButtonRowsHistory::Row> rows;
@@ -126,6 +131,38 @@ void MenuwrightSession::start()
     pp2_.show();
 }
 
+std::optional<Side> MenuwrightSession::selectedSide() const
+{
+    return pp2_.selectedSide();
+}
+
+void MenuwrightSession::showAxisRectangles(bool shown)
+{
+    pp2_.showAxisRectangles(shown);
+}
+
+std::optional<RectangleGeometry> MenuwrightSession::shownRectangle(int i) const
+{
+    return pp2_.shownRectangle(i);
+}
+
+void MenuwrightSession::showTable()
+{
+    pp1_->show();
+    pp1_->raise();
+}
+
+void MenuwrightSession::showLocator()
+{
+    pp2_.show();
+    pp2_.raise();
+}
+
+void MenuwrightSession::hideTable()
+{
+    pp1_->hide();
+}
+
 HangarTableWindow& MenuwrightSession::ph1()
 {
     if (!ph1_) {
@@ -137,55 +174,22 @@ HangarTableWindow& MenuwrightSession::ph1()
 
 void MenuwrightSession::applySide(Side side)
 {
-    SelectionTableWindow& table = *pp1_;
-    for (int i = 0; i <= 7; ++i) {
-        table.Label2[i]->show();
-        for (QLineEdit* e : {table.Text2[i], table.Text3[i], table.Text4[i], table.Text5[i], table.Text6[i]})
-            e->show();
-    }
-    pp2_.Label2[6]->hide();
-    pp2_.Label2[7]->hide();
+    pp2_.showAxisRectangles(false);
 
     const SideSetup& setup = sideSetup(side);
-    table.Text1->setText(common::coreText(setup.pictureName));
     menuFileName = common::coreText(setup.menuFileName);
     otherSide1 = common::coreText(setup.otherSide1);
     otherSide2 = common::coreText(setup.otherSide2);
+    pp1_->showSide(side, setup);
 
-    for (std::size_t i = 0; i < setup.aircraft.size(); ++i) {
-        const QString name = common::coreText(setup.aircraft[i]);
-        table.Text2[i]->setText(name);
-        table.Label2[i]->setText(name);
-        pp2_.Label2[i]->setText(name);
-    }
-    if (side == Side::Axis && !pp2_.Label2[0]->isHidden()) {
-        pp2_.Label2[6]->show();
-        pp2_.Label2[7]->show();
-    }
+    for (std::size_t i = 0; i < setup.aircraft.size(); ++i)
+        selectionRows_.setCaption(static_cast<int>(i), common::coreText(setup.aircraft[i]));
+    if (side == Side::Axis && pp2_.shownRectangle(0))
+        pp2_.showAxisRectangles(true);
 
-    pp2_.Label2[8]->setText(otherSide1);
-    pp2_.Label2[9]->setText(otherSide2);
-    pp2_.Label2[10]->setText(QStringLiteral("Exit"));
-
-    if (side != Side::Axis) {
-        for (int i : {6, 7}) {
-            table.Label2[i]->hide();
-            table.Label2[i]->clear();
-            for (QLineEdit* e : {table.Text2[i], table.Text3[i], table.Text4[i], table.Text5[i], table.Text6[i]})
-                e->hide();
-        }
-    }
-
-    table.Text2[8]->setText(otherSide1);
-    table.Text2[9]->setText(otherSide2);
-    table.Text2[10]->setText(QStringLiteral("EXIT"));
-    table.Label2[8]->setText(otherSide1);
-    table.Label2[9]->setText(otherSide2);
-    table.Label2[10]->setText(QStringLiteral("Exit"));
-    // A caption box set to the text it already held reports no change, so
-    // the rectangles are brought in line with the boxes here.
-    for (int i = 8; i <= 10; ++i)
-        pp2_.Label2[i]->setText(table.Text2[i]->text());
+    selectionRows_.setCaption(8, otherSide1);
+    selectionRows_.setCaption(9, otherSide2);
+    selectionRows_.setCaption(10, QStringLiteral("EXIT"));
     // The side's own captions are no edit of the user's.
     selectionHistory_->takeAsBase();
 }
@@ -205,8 +209,8 @@ bool MenuwrightSession::padFixedLength(WarningBox& warning)
     for (int i = 0; i <= 7; ++i) {
         if (!table.rowInUse(i))
             continue;
-        table.Text2[i]->setText(
-            common::coreText(menuwright::padFixedLength(table.Text2[i]->text().toStdString(), *length)));
+        selectionRows_.setCaption(
+            i, common::coreText(menuwright::padFixedLength(selectionRows_.row(i).caption, *length)));
     }
     selectionHistory_->record(tr("Fixed length names"));
     return true;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ScreenRowsDocument.h"
+
+#include "menuwright/core/RectangleDrag.h"
 #include "menuwright/menufile/LayoutText.h"
 #include "menuwright/menufile/Side.h"
 
@@ -48,6 +51,20 @@ public:
     // The hangar window, loaded the first time it is needed.
     HangarTableWindow& ph1();
     bool hangarWindowLoaded() const { return ph1_ != nullptr; }
+
+    // The eleven rows of the selection screen, shown by the table and the
+    // rectangle locator alike.
+    ScreenRowsDocument& selectionRows() { return selectionRows_; }
+    // The five rows of the hangar screen.
+    ScreenRowsDocument& hangarRows() { return hangarRows_; }
+    std::optional<Side> selectedSide() const;
+    // Rectangles 6 and 7, the Axis rows, on the locator's picture.
+    void showAxisRectangles(bool shown);
+    // The rectangle of row i where it is shown on the picture.
+    std::optional<RectangleGeometry> shownRectangle(int i) const;
+    void showTable();
+    void showLocator();
+    void hideTable();
 
     void applySide(Side side);
     // Pads the plane captions in use when "Fixed length names" is ticked;
@@ -104,6 +121,9 @@ private:
     void updateSelectionTitles();
 
     RectangleLocatorWindow& pp2_;
+    // Before the windows, which connect to it as they are made.
+    ScreenRowsDocument selectionRows_;
+    ScreenRowsDocument hangarRows_;
     std::unique_ptr<SelectionTableWindow> pp1_;
     std::unique_ptr<HangarTableWindow> ph1_;
     bool started_ = false;

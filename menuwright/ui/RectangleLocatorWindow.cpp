@@ -4,7 +4,6 @@
 
 #include "FileBrowser.h"
 #include "MenuwrightSession.h"
-#include "SelectionTableWindow.h"
 #include "StatusLine.h"
 #include "WarningBox.h"
 
@@ -144,18 +143,16 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
         [this] { module_->selectionHistory().record(tr("Edit"), {module_->selectedRow}); });
     connect(Label4, &common::ClickLabel::clicked, this, [this] { Label4_Click(); });
     connect(Label8, &common::ClickLabel::clicked, this, [this] { Label8_Click(); });
-    connect(Label7, &common::ClickLabel::clicked, this, [this] {
-        module_->pp1().show();
-        module_->pp1().raise();
-    });
+    connect(Label7, &common::ClickLabel::clicked, this, [this] { module_->showTable(); });
     connect(Command4, &QPushButton::clicked, this, [this] {
-        module_->pp1().hide();
+        module_->hideTable();
         hide();
         module_->showHangars();
     });
     connect(Command2, &QPushButton::clicked, this, [this] { module_->requestEnd(this); });
 
     module_ = std::make_unique<MenuwrightSession>(*this);
+    connect(&module_->selectionRows(), &ScreenRowsDocument::rowsChanged, this, &RectangleLocatorWindow::showRows);
 }
 
 RectangleLocatorWindow::~RectangleLocatorWindow()
@@ -209,20 +206,38 @@ void RectangleLocatorWindow::setRectangle(int i, const RectangleGeometry& g)
     Label2[i]->setGeometry(g.left, g.top, std::max(0, g.width), std::max(0, g.height));
 }
 
+void RectangleLocatorWindow::showAxisRectangles(bool shown)
+{
+    Label2[6]->setVisible(shown);
+    Label2[7]->setVisible(shown);
+}
+
+std::optional<RectangleGeometry> RectangleLocatorWindow::shownRectangle(int i) const
+{
+    if (Label2[i]->isHidden())
+        return std::nullopt;
+    const QRect g = Label2[i]->geometry();
+    return RectangleGeometry{g.x(), g.y(), g.width(), g.height()};
+}
+
 int RectangleLocatorWindow::applyRows(std::istream& in, int first, int last, bool showRectangles)
 {
-    const auto rows = readLayoutRows(in, first, last);
-    SelectionTableWindow& table = module_->pp1();
-    int i = first;
-    for (const ButtonRow& row : rows) {
-        table.setRowTexts(i, row);
-        Label2[i]->setText(QString::fromStdString(row.caption));
-        setRectangle(i, geometryFromTexts(row.L, row.T, row.W, row.H));
-        if (showRectangles)
+    const int read = module_->selectionRows().loadRows(in, first, last);
+    if (showRectangles)
+        for (int i = first; i < first + read; ++i)
             Label2[i]->show();
-        ++i;
+    return read;
+}
+
+void RectangleLocatorWindow::showRows(const QList<int>& rows, ScreenRowsDocument::Change change)
+{
+    const ScreenRowsDocument& document = module_->selectionRows();
+    for (int i : rows) {
+        const ButtonRow& row = document.row(i);
+        Label2[i]->setText(QString::fromStdString(row.caption));
+        if (change == ScreenRowsDocument::Change::Loaded)
+            setRectangle(i, geometryFromTexts(row.L, row.T, row.W, row.H));
     }
-    return static_cast<int>(rows.size());
 }
 
 void RectangleLocatorWindow::File1_Click(const QString& name)
@@ -239,10 +254,8 @@ void RectangleLocatorWindow::File1_Click(const QString& name)
     for (common::PictureRectangle* rectangle : Label2)
         rectangle->show();
     Label1->setText(name);
-    if (selectedSide() != Side::Axis) {
-        Label2[6]->hide();
-        Label2[7]->hide();
-    }
+    if (selectedSide() != Side::Axis)
+        showAxisRectangles(false);
     module_->selectionHistory().takeAsBase();
     status->setText(tr("Showing %1.").arg(QDir::toNativeSeparators(path)));
     show();
@@ -250,8 +263,7 @@ void RectangleLocatorWindow::File1_Click(const QString& name)
 
 void RectangleLocatorWindow::Command1_Click()
 {
-    Label2[6]->hide();
-    Label2[7]->hide();
+    showAxisRectangles(false);
     const auto path = module_->openLayoutText(this);
     if (path)
         loadTextfile(*path);
@@ -259,8 +271,7 @@ void RectangleLocatorWindow::Command1_Click()
 
 void RectangleLocatorWindow::loadTextfile(const QString& path)
 {
-    Label2[6]->hide();
-    Label2[7]->hide();
+    showAxisRectangles(false);
     const auto text = module_->readLayoutFile(path, *Frame1);
     if (!text)
         return;
@@ -276,8 +287,7 @@ void RectangleLocatorWindow::loadTextfile(const QString& path)
 
     std::istringstream in(*text);
     applyRows(in, 0, 5, true);
-    Label2[6]->hide();
-    Label2[7]->hide();
+    showAxisRectangles(false);
     if (!check.axisFile) {
         clearSide(Side::Axis);
     } else {
@@ -296,11 +306,10 @@ void RectangleLocatorWindow::Label4_Click()
     const int s = module_->selectedRow;
     Label2[s]->hide();
     Label2[s]->setGeometry(0, 0, 0, 0);
-    SelectionTableWindow& table = module_->pp1();
-    for (QLineEdit* e : {table.Text3[s], table.Text4[s], table.Text5[s], table.Text6[s]})
-        e->setText(QStringLiteral("0"));
+    const QString zero = QStringLiteral("0");
+    module_->selectionRows().setCoordinates(s, zero, zero, zero, zero);
     Text1->setText(QStringLiteral(" "));
-    table.Text2[s]->setText(QStringLiteral(" "));
+    module_->selectionRows().setCaption(s, QStringLiteral(" "));
     module_->selectionHistory().record(tr("Make non-selectable"), {s});
 }
 
@@ -311,15 +320,12 @@ void RectangleLocatorWindow::Label8_Click()
 
 bool RectangleLocatorWindow::makeMnuFile()
 {
-    Label2[6]->hide();
-    Label2[7]->hide();
+    showAxisRectangles(false);
     const auto side = selectedSide();
     if (side) {
         module_->menuFileName = QString::fromStdString(selectionMenuFileName(*side));
-        if (*side == Side::Axis) {
-            Label2[6]->show();
-            Label2[7]->show();
-        }
+        if (*side == Side::Axis)
+            showAxisRectangles(true);
     }
     return module_->makeSelectionFiles(this, *Frame1, status, LayoutTextVariant::SelectionComplete);
 }
@@ -330,8 +336,7 @@ void RectangleLocatorWindow::Text1_Change()
     const int row = Label3->text().toInt(&ok);
     if (!ok || row < 0 || row >= kRows)
         return;
-    Label2[row]->setText(Text1->text());
-    module_->pp1().Text2[row]->setText(Text1->text());
+    module_->selectionRows().setCaption(row, Text1->text());
 }
 
 void RectangleLocatorWindow::rectanglePressed(int, QPointF pixels)
@@ -350,11 +355,8 @@ void RectangleLocatorWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButt
     setRectangle(i, moved);
 
     const auto texts = coordinateTexts(moved);
-    SelectionTableWindow& table = module_->pp1();
-    table.Text3[i]->setText(QString::fromStdString(texts[0]));
-    table.Text4[i]->setText(QString::fromStdString(texts[1]));
-    table.Text5[i]->setText(QString::fromStdString(texts[2]));
-    table.Text6[i]->setText(QString::fromStdString(texts[3]));
+    module_->selectionRows().setCoordinates(i, QString::fromStdString(texts[0]), QString::fromStdString(texts[1]),
+        QString::fromStdString(texts[2]), QString::fromStdString(texts[3]));
     // Passing over a rectangle only copies it into the table; a drag is a
     // step when the button is let go.
     if (buttons == Qt::NoButton)

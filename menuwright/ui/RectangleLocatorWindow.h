@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ScreenRowsDocument.h"
 #include "SideOptions.h"
 
 #include "menuwright/core/RectangleDrag.h"
 #include "menuwright/menufile/Side.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
@@ -60,11 +62,15 @@ public:
     void selectSide(Side side);
     void clearSide(Side side);
 
-    // Reads rows first..last from the stream into the rows and rectangles;
+    // Reads rows first..last from the stream into the rows, which places
+    // their rectangles;
     // a short file leaves the rows it does not reach unchanged. Returns the
     // number of rows read.
     int applyRows(std::istream& in, int first, int last, bool showRectangles = false);
     void setRectangle(int i, const RectangleGeometry& g);
+    // Rectangles 6 and 7, the Axis rows.
+    void showAxisRectangles(bool shown);
+    std::optional<RectangleGeometry> shownRectangle(int i) const;
 
     // File list click: shows the picture of the current folder.
     void File1_Click(const QString& name);
@@ -103,6 +109,9 @@ private:
     void rectanglePressed(int i, QPointF pixels);
     void rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons);
     void rectangleClicked(int i);
+    // Captions always, places only for loaded rows: a typed coordinate waits
+    // for the user to move the rectangle.
+    void showRows(const QList<int>& rows, ScreenRowsDocument::Change change);
 
     std::unique_ptr<MenuwrightSession> module_;
     RectangleDrag drag_;

@@ -2,13 +2,13 @@
 
 #include "HeadingFrame.h"
 #include "MenuwrightSession.h"
-#include "RectangleLocatorWindow.h"
+#include "ScreenRowsDocument.h"
 #include "common/ui/WindowUndoRouting.h"
-#include "common/ui/PictureRectangle.h"
 #include "StatusLine.h"
 #include "WarningBox.h"
 
 #include "common/ui/ButtonRowsHistory.h"
+#include "common/ui/CoreText.h"
 #include "common/ui/NamedWidgets.h"
 
 #include <QCheckBox>
@@ -22,6 +22,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <initializer_list>
+#include <utility>
 
 #include <sstream>
 
@@ -80,10 +83,13 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
         grid->addWidget(Text2[i], i + 1, 2);
         for (int k = 0; k < 4; ++k)
             grid->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 6 + k);
-        connect(Text2[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-            module_.pp2().Label2[i]->setText(text);
-        });
+        // Every change of a box, typed or put back by an undo, is an edit of the row.
+        for (const auto& [box, field] : rowBoxes(i))
+            connect(box, &QLineEdit::textChanged, this,
+                [this, i, field](const QString& text) { module_.selectionRows().setText(i, field, text); });
     }
+    connect(&module_.selectionRows(), &ScreenRowsDocument::rowsChanged, this,
+        [this](const QList<int>& rows) { showRows(rows); });
     Frame3->setToolTip(tr("Left, top, width and height of each button in pixels of the 640 x 480 screen"));
     Frame3->setColumnAnchors({Text3[0], Text4[0], Text5[0], Text6[0]});
     outer->addLayout(grid);
@@ -159,8 +165,7 @@ void SelectionTableWindow::load()
 
 ButtonRow SelectionTableWindow::row(int i) const
 {
-    return {Text2[i]->text().toStdString(), Text3[i]->text().toStdString(), Text4[i]->text().toStdString(),
-        Text5[i]->text().toStdString(), Text6[i]->text().toStdString()};
+    return module_.selectionRows().row(i);
 }
 
 SelectionLayout SelectionTableWindow::layout(Side side) const
@@ -173,18 +178,57 @@ SelectionLayout SelectionTableWindow::layout(Side side) const
     return layout;
 }
 
-void SelectionTableWindow::setRowTexts(int i, const ButtonRow& row)
+void SelectionTableWindow::showRows(const QList<int>& rows)
 {
-    Text2[i]->setText(QString::fromStdString(row.caption));
-    Text3[i]->setText(QString::fromStdString(row.L));
-    Text4[i]->setText(QString::fromStdString(row.T));
-    Text5[i]->setText(QString::fromStdString(row.W));
-    Text6[i]->setText(QString::fromStdString(row.H));
+    const ScreenRowsDocument& document = module_.selectionRows();
+    for (int i : rows) {
+        // A box that already reads so keeps its cursor.
+        for (const auto& [box, field] : rowBoxes(i)) {
+            const QString text = document.text(i, field);
+            if (box->text() != text)
+                box->setText(text);
+        }
+    }
+}
+
+std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> SelectionTableWindow::rowBoxes(int i) const
+{
+    return {{
+        {Text2[i], ScreenRowsDocument::Field::Caption},
+        {Text3[i], ScreenRowsDocument::Field::L},
+        {Text4[i], ScreenRowsDocument::Field::T},
+        {Text5[i], ScreenRowsDocument::Field::W},
+        {Text6[i], ScreenRowsDocument::Field::H},
+    }};
 }
 
 bool SelectionTableWindow::rowInUse(int i) const
 {
     return !Text2[i]->isHidden();
+}
+
+void SelectionTableWindow::showRow(int i, bool shown)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{Label2[i], Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
+        w->setVisible(shown);
+}
+
+void SelectionTableWindow::showSide(Side side, const SideSetup& setup)
+{
+    for (int i = 0; i <= 7; ++i)
+        showRow(i, true);
+    Text1->setText(common::coreText(setup.pictureName));
+    for (std::size_t i = 0; i < setup.aircraft.size(); ++i)
+        Label2[i]->setText(common::coreText(setup.aircraft[i]));
+    if (side != Side::Axis) {
+        for (int i : {6, 7}) {
+            showRow(i, false);
+            Label2[i]->clear();
+        }
+    }
+    Label2[8]->setText(common::coreText(setup.otherSide1));
+    Label2[9]->setText(common::coreText(setup.otherSide2));
+    Label2[10]->setText(QStringLiteral("Exit"));
 }
 
 void SelectionTableWindow::Command1_Click()
@@ -194,9 +238,7 @@ void SelectionTableWindow::Command1_Click()
 
 void SelectionTableWindow::Command3_Click()
 {
-    RectangleLocatorWindow& locator = module_.pp2();
-    locator.Label2[6]->hide();
-    locator.Label2[7]->hide();
+    module_.showAxisRectangles(false);
 
     const auto path = module_.openLayoutText(this);
     if (!path)
@@ -205,13 +247,13 @@ void SelectionTableWindow::Command3_Click()
     if (!text)
         return;
     std::istringstream in(*text);
-    locator.applyRows(in, 0, 5);
-    if (locator.selectedSide() == Side::Axis) {
-        locator.applyRows(in, 6, 7);
-        locator.Label2[6]->show();
-        locator.Label2[7]->show();
+    ScreenRowsDocument& document = module_.selectionRows();
+    document.loadRows(in, 0, 5);
+    if (module_.selectedSide() == Side::Axis) {
+        document.loadRows(in, 6, 7);
+        module_.showAxisRectangles(true);
     }
-    locator.applyRows(in, 8, 10);
+    document.loadRows(in, 8, 10);
     status->setText(tr("Loaded %1.").arg(QDir::toNativeSeparators(*path)));
     module_.selectionHistory().record(tr("Load settings"));
     module_.selectionHistory().markSaved();
@@ -220,17 +262,13 @@ void SelectionTableWindow::Command3_Click()
 
 void SelectionTableWindow::Command5_Click()
 {
-    RectangleLocatorWindow& locator = module_.pp2();
-    locator.show();
-    locator.raise();
+    module_.showLocator();
     for (int i = 0; i < kRows; ++i) {
-        if (locator.Label2[i]->isHidden())
+        const auto g = module_.shownRectangle(i);
+        if (!g)
             continue;
-        const QRect g = locator.Label2[i]->geometry();
-        Text3[i]->setText(QString::number(g.x()));
-        Text4[i]->setText(QString::number(g.y()));
-        Text5[i]->setText(QString::number(g.width()));
-        Text6[i]->setText(QString::number(g.height()));
+        module_.selectionRows().setCoordinates(i, QString::number(g->left), QString::number(g->top),
+            QString::number(g->width), QString::number(g->height));
     }
     module_.selectionHistory().takeAsBase();
 }

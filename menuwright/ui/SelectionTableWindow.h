@@ -1,10 +1,15 @@
 #pragma once
 
+#include "ScreenRowsDocument.h"
+
+#include "menuwright/core/SideSetup.h"
 #include "menuwright/menufile/SelectionLayout.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 class QCheckBox;
 class QHBoxLayout;
@@ -42,10 +47,10 @@ public:
     ButtonRow row(int i) const;
     // The rows as a layout of the given side, with Text1 as picture name.
     SelectionLayout layout(Side side) const;
-    // The row's caption and coordinates; the caption reaches its rectangle
-    // through the caption box's change event.
-    void setRowTexts(int i, const ButtonRow& row);
     bool rowInUse(int i) const;
+    // The side's rows, labels and picture name; the captions themselves
+    // come through the rows document.
+    void showSide(Side side, const SideSetup& setup);
 
     QLineEdit* Text1;
     QLabel* Label1;
@@ -75,6 +80,11 @@ private:
     void Command1_Click();
     void Command3_Click();
     void Command5_Click();
+    // The boxes follow the document, whoever changed it.
+    void showRows(const QList<int>& rows);
+    // Shows or hides the row's label and boxes.
+    void showRow(int i, bool shown);
+    std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> rowBoxes(int i) const;
 
     MenuwrightSession& module_;
     QHBoxLayout* editRow_;
