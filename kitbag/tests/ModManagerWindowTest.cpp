@@ -76,6 +76,16 @@ protected:
         common::writeAllText(game() / "Mods" / (name + ".vmod"), mods::modText(made.mod));
         document_->reload();
     }
+    // An empty mod NAME in `folder`, as a download would leave it.
+    static mods::Mod writeEmptyMod(const fs::path& folder, const std::string& name, const std::string& fileName = {})
+    {
+        fs::create_directories(folder);
+        mods::Mod m;
+        m.name = name;
+        m.version = "1.0.0";
+        common::writeAllText(folder / (fileName.empty() ? name + ".vmod" : fileName), mods::modText(m));
+        return m;
+    }
     void selectAvailable(const QStringList& names)
     {
         auto* list = window_->findChild<QListWidget*>("availableList");
@@ -225,11 +235,7 @@ TEST_F(ModManager, RestoreAndMakeFromABackup)
 TEST_F(ModManager, ADroppedModIsCopiedIntoTheGamesModsFolder)
 {
     const fs::path elsewhere = dir_.path() / "Downloads";
-    fs::create_directories(elsewhere);
-    mods::Mod m;
-    m.name = "Dropped";
-    m.version = "1.0.0";
-    common::writeAllText(elsewhere / "Dropped.vmod", mods::modText(m));
+    const mods::Mod m = writeEmptyMod(elsewhere, "Dropped");
     window_->addDroppedFiles({elsewhere / "Dropped.vmod"});
     EXPECT_EQ(common::readAllText(game() / "Mods" / "Dropped.vmod"), mods::modText(m));
     ASSERT_EQ(window_->findChild<QListWidget*>("availableList")->count(), 1);
@@ -240,11 +246,7 @@ TEST_F(ModManager, ADroppedModIsCopiedIntoTheGamesModsFolder)
 TEST_F(ModManager, ADragOfModsIsTakenAndItsDropCopiesOnlyTheMods)
 {
     const fs::path elsewhere = dir_.path() / "Downloads";
-    fs::create_directories(elsewhere);
-    mods::Mod m;
-    m.name = "Dragged";
-    m.version = "1.0.0";
-    common::writeAllText(elsewhere / "Dragged.VMOD", mods::modText(m));
+    const mods::Mod m = writeEmptyMod(elsewhere, "Dragged", "Dragged.VMOD");
     common::writeAllText(elsewhere / "notes.txt", "not a mod");
     const auto url = [&](const char* name) { return QUrl::fromLocalFile(common::pathText(elsewhere / name)); };
     ASSERT_TRUE(window_->acceptDrops());
@@ -278,13 +280,8 @@ TEST_F(ModManager, AddedModFoldersAreListedAgainAtTheNextStartUntilForgotten)
 {
     const fs::path shared = dir_.path() / "shared mods";
     const fs::path gone = dir_.path() / "gone";
-    for (const fs::path& folder : {shared, gone}) {
-        fs::create_directories(folder);
-        mods::Mod m;
-        m.name = folder.filename().string();
-        m.version = "1.0.0";
-        common::writeAllText(folder / (m.name + ".vmod"), mods::modText(m));
-    }
+    for (const fs::path& folder : {shared, gone})
+        writeEmptyMod(folder, folder.filename().string());
     common::ScopedScriptedDialogs dlg;
     dlg->files = {common::pathText(shared), common::pathText(gone)};
     click("addFolderButton");

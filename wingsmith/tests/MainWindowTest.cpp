@@ -111,6 +111,16 @@ protected:
         Workspace().extractFltFiles(game.path());
     }
 
+    // planes.dat with the first aircraft's first gun group of `caliber`.
+    Bytes withFirstCaliber(std::int16_t caliber)
+    {
+        extract();
+        Bytes planes = common::readAllBytes(game / "planes.dat");
+        common::le::putI16(planes, 92 + 4, caliber);
+        common::writeAllBytes(game / "planes.dat", planes);
+        return planes;
+    }
+
     void showPage(const QString& sheet)
     {
         auto* pages = child<QTabWidget>("PageControl1");
@@ -483,10 +493,7 @@ TEST_F(MainWindowTest, ChoicesInListsCommitAtOnce)
 
 TEST_F(MainWindowTest, AnUnknownCaliberShowsNoItemAndKeepsItsCode)
 {
-    extract();
-    Bytes planes = common::readAllBytes(game / "planes.dat");
-    common::le::putI16(planes, 92 + 4, 8);
-    common::writeAllBytes(game / "planes.dat", planes);
+    withFirstCaliber(8);
     open();
     showPage("TabSheet4");
     EXPECT_EQ(child<QComboBox>("ComboBox5")->currentIndex(), -1);
@@ -499,10 +506,7 @@ TEST_F(MainWindowTest, AnUnknownCaliberShowsNoItemAndKeepsItsCode)
 // aircraft holding it is shown, until a choice mends it; undo brings it back.
 TEST_F(MainWindowTest, AValueTheGameDoesNotKnowIsNamedInTheStatusLineUntilMended)
 {
-    extract();
-    Bytes planes = common::readAllBytes(game / "planes.dat");
-    common::le::putI16(planes, 92 + 4, 8);
-    common::writeAllBytes(game / "planes.dat", planes);
+    const Bytes planes = withFirstCaliber(8);
     open();
     auto* warning = child<QLabel>("DomainWarning");
     const auto caption = QString::fromLatin1(rosterByPosition(0).caption.data());

@@ -365,7 +365,8 @@ void MainWindow::GunGroupVisibility()
 void MainWindow::commitGrid(StringGrid* grid)
 {
     pending_.erase(grid);
-    const int n = grid->objectName().mid(QStringLiteral("StringGrid").size()).toInt();
+    // Which grid it is, by where it was put, never by its name.
+    const int n = static_cast<int>(std::find(StringGrid_.begin(), StringGrid_.end(), grid) - StringGrid_.begin());
     const char sep = decimalSeparator().toLatin1();
     auto asFloat = [sep](const QString& t) { return parseFloat(t.toStdString(), sep); };
     auto asInteger = [](const QString& t) { return parseInteger(t.toStdString()); };
