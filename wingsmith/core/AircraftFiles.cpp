@@ -64,7 +64,8 @@ bool isFile(const std::filesystem::path& path)
     if (status.type() != std::filesystem::file_type::regular) {
         const bool folder = status.type() == std::filesystem::file_type::directory;
         throw IoError(IoFailure::AccessDenied, 0, path)
-            .withSentence(path.filename().string() + (folder ? " is a folder, not a file" : " is not a plain file"));
+            .withSentence(
+                common::utf8FromPath(path.filename()) + (folder ? " is a folder, not a file" : " is not a plain file"));
     }
     return true;
 }
