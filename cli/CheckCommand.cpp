@@ -15,6 +15,7 @@
 
 #include "common/core/FileLookup.h"
 #include "common/core/ShownText.h"
+#include "common/core/PathText.h"
 
 namespace vantorcli {
 
@@ -24,12 +25,12 @@ namespace {
 
 std::string fileName(const fs::path& path)
 {
-    return common::shownText(path.filename().string());
+    return common::shownText(common::utf8FromPath(path.filename()));
 }
 
 void checkAircraft(const fs::path& game, std::vector<std::string>& lines)
 {
-    const wingsmith::AircraftFiles files = wingsmith::readAircraftFiles(game.string());
+    const wingsmith::AircraftFiles files = wingsmith::readAircraftFiles(common::utf8FromPath(game));
     for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
         const std::string aircraft(wingsmith::rosterByPosition(p).caption);
         const auto add = [&](const fs::path& file, const std::vector<wingsmith::DomainWarning>& warnings) {
@@ -64,7 +65,7 @@ void checkMenus(const fs::path& game, std::vector<std::string>& lines)
     for (const auto& [key, name] : mods::listInstallationFiles(game)) {
         if (!key.ends_with(".mnu"))
             continue;
-        const auto contents = menuwright::readMenuFile(mods::readBytes(game / name));
+        const auto contents = menuwright::readMenuFile(mods::readBytes(game / common::pathFromUtf8(name)));
         if (!contents)
             continue; // not of the layout the programs write: diff names its bytes
         for (const std::string& line : menuwright::offScreenWarnings(*contents))
@@ -78,10 +79,10 @@ void checkMenus(const fs::path& game, std::vector<std::string>& lines)
 void checkCatalogued(const fs::path& game, std::vector<std::string>& lines)
 {
     for (const auto& [key, name] : mods::listInstallationFiles(game)) {
-        const auto* catalogue = mods::catalogueFor(name);
+        const auto* catalogue = mods::catalogueFor(common::pathFromUtf8(name));
         if (!catalogue || (catalogue->kind() != "squadron" && catalogue->kind() != "airfield"))
             continue;
-        const auto bytes = mods::readBytes(game / name);
+        const auto bytes = mods::readBytes(game / common::pathFromUtf8(name));
         for (const std::string& warning : catalogue->domainWarnings(bytes))
             lines.push_back(common::shownText(name) + ": " + warning);
     }

@@ -2,7 +2,9 @@
 
 #include "common/core/AtomicWrite.h"
 #include "common/core/IoError.h"
+#include "common/core/PathText.h"
 #include "common/core/ShownText.h"
+#include "common/core/SystemCalls.h"
 #include "common/core/TextLines.h"
 
 #include <algorithm>
@@ -26,9 +28,13 @@ bool isStandardStream(const std::filesystem::path& path)
 
 void writeStandardOutput(std::string_view bytes)
 {
-    if ((std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
-        && standardOutputErrno == 0)
+    if (!common::sys::writeText(stdout, bytes) && standardOutputErrno == 0)
         standardOutputErrno = errno != 0 ? errno : EIO;
+}
+
+void writeStandardError(std::string_view text)
+{
+    common::sys::writeText(stderr, text);
 }
 
 void checkStandardOutput()
@@ -92,7 +98,7 @@ std::string shown(const std::string& argument)
 
 std::string shown(const std::filesystem::path& path)
 {
-    return common::shownText(path.string());
+    return common::shownText(common::utf8FromPath(path));
 }
 
 } // namespace vantorcli

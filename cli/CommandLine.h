@@ -36,6 +36,9 @@ bool isStandardStream(const std::filesystem::path& path);
 // Writes the bytes to standard output as they are. A failure is not thrown
 // here but kept for checkStandardOutput().
 void writeStandardOutput(std::string_view bytes);
+// A message to standard error, as UTF-8 (a Windows console shows it
+// letter for letter).
+void writeStandardError(std::string_view text);
 // Flushes standard output; throws IoError ("standard output: why") when
 // anything written to it was lost.
 void checkStandardOutput();

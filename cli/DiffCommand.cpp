@@ -14,6 +14,7 @@
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 #include <algorithm>
 #include <map>
@@ -73,8 +74,8 @@ private:
     void compareAircraft()
     {
         try {
-            aircraftA_ = wingsmith::readAircraftFiles(a_.string());
-            aircraftB_ = wingsmith::readAircraftFiles(b_.string());
+            aircraftA_ = wingsmith::readAircraftFiles(common::utf8FromPath(a_));
+            aircraftB_ = wingsmith::readAircraftFiles(common::utf8FromPath(b_));
         } catch (const common::IoError&) {
             aircraftA_.reset();
             return; // not both installations hold the aircraft; their files compare by bytes
@@ -85,10 +86,10 @@ private:
         for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
             const auto idx = static_cast<std::size_t>(p);
             const std::string caption(wingsmith::rosterByPosition(p).caption);
-            const std::string fltName = a->recordPaths[idx].filename().string();
+            const std::string fltName = common::utf8FromPath(a->recordPaths[idx].filename());
             for (const auto& f : wingsmith::fltRecordFields())
                 field(fltName, caption, f.name, text(*a, p, f, false), text(*b, p, f, false));
-            const std::string planes = a->gunTablePath.filename().string();
+            const std::string planes = common::utf8FromPath(a->gunTablePath.filename());
             for (const auto& f : wingsmith::gunTableRowFields())
                 field(planes, caption, f.name, text(*a, p, f, true), text(*b, p, f, true));
         }
@@ -114,11 +115,11 @@ private:
 
     void compareFile(const std::string& key, const std::string& nameA, const std::string& nameB)
     {
-        const Bytes a = mods::readBytes(a_ / nameA);
-        const Bytes b = mods::readBytes(b_ / nameB);
+        const Bytes a = mods::readBytes(a_ / common::pathFromUtf8(nameA));
+        const Bytes b = mods::readBytes(b_ / common::pathFromUtf8(nameB));
         if (a == b)
             return;
-        const std::string base = lowerCase(fs::path(key).filename().string());
+        const std::string base = lowerCase(common::utf8FromPath(common::pathFromUtf8(key).filename()));
         Seen seen(std::min(a.size(), b.size()), false);
         if (const auto* catalogue = fileCatalogue(base)) {
             compareFields(*catalogue, nameA, a, b, seen);

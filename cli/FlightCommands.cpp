@@ -14,6 +14,7 @@
 
 #include "common/core/LittleEndian.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 #include <algorithm>
 #include <array>
@@ -72,7 +73,7 @@ int positionArgument(const std::string& name)
 
 AircraftFiles readGame(const std::string& game)
 {
-    return readAircraftFiles(toPath(game).string());
+    return readAircraftFiles(game);
 }
 
 // A number where JSON has one; -0 and what is not finite as text.
@@ -297,8 +298,9 @@ std::string roundedValues(const std::vector<FieldChange>& changes)
 std::string changeLine(const FieldChange& c, const AircraftFiles& files)
 {
     const RosterRow& row = rosterByPosition(c.position);
-    const std::string file = c.gunTable ? files.gunTablePath.filename().string()
-                                        : files.recordPaths[static_cast<std::size_t>(c.position)].filename().string();
+    const std::string file = c.gunTable
+        ? common::utf8FromPath(files.gunTablePath.filename())
+        : common::utf8FromPath(files.recordPaths[static_cast<std::size_t>(c.position)].filename());
     return std::string(row.caption) + " (" + file + ") " + c.field->name + ": " + c.before + " -> " + c.after + "\n";
 }
 
@@ -326,8 +328,8 @@ int flightImport(const CommandArguments& arguments)
     if (const std::string rounded = roundedValues(changes); !rounded.empty()) {
         if (arguments.isSet("strict"))
             throw Refusal(aboutFile(tablePath, rounded + "; nothing was changed"));
-        std::fprintf(stderr, "vantor: %s\n",
-            aboutFile(tablePath, rounded + "; imported as given (--strict refuses them)").c_str());
+        writeStandardError(
+            "vantor: " + aboutFile(tablePath, rounded + "; imported as given (--strict refuses them)") + "\n");
     }
     std::string out;
     for (const FieldChange& c : changes)

@@ -10,6 +10,7 @@
 #include "common/core/AtomicWrite.h"
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 namespace vantorcli {
 
@@ -19,7 +20,8 @@ ordnix::LoadoutImage load(const std::filesystem::path& path)
 {
     refuseFolder(path);
     try {
-        return ordnix::LoadFile(path.parent_path().empty() ? "." : path.parent_path(), path.filename().string());
+        return ordnix::LoadFile(
+            path.parent_path().empty() ? "." : path.parent_path(), common::utf8FromPath(path.filename()));
     } catch (const ordnix::LoadoutError& e) {
         throw Refusal(aboutFile(path, e.what()));
     } catch (const common::IoError& e) {
@@ -76,7 +78,7 @@ int loadoutApply(const CommandArguments& arguments)
     } catch (const ordnix::LoadoutError& e) {
         throw Refusal(aboutFile(loadoutPath, e.what()));
     }
-    writeStandardOutput(written.string() + "\n");
+    writeStandardOutput(common::utf8FromPath(written) + "\n");
     return 0;
 }
 

@@ -14,6 +14,7 @@
 #include "common/core/AtomicWrite.h"
 #include "common/core/RunBackups.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 #include <set>
 
@@ -115,7 +116,7 @@ int modMake(const CommandArguments& arguments)
     if (output.empty())
         throw UsageError("-o NAME.vmod names the mod file to write");
     mods::Mod manifest;
-    manifest.name = arguments.value("name").value_or(toPath(output).stem().string());
+    manifest.name = arguments.value("name").value_or(common::utf8FromPath(toPath(output).stem()));
     manifest.version = *arguments.value("version");
     if (!mods::isSemanticVersion(manifest.version))
         throw UsageError("--version takes a semantic version such as 1.0.0");
@@ -135,7 +136,7 @@ int modMake(const CommandArguments& arguments)
         + " in " + counted(made.mod.files.size(), "file") + "\n";
     if (output == "-") {
         writeStandardOutput(text);
-        std::fputs(report.c_str(), stderr);
+        writeStandardError(report);
         return 0;
     }
     if (!arguments.isSet("dry-run"))
@@ -209,7 +210,7 @@ int modInstall(const CommandArguments& arguments)
                 {.over = arguments.isSet("over"),
                     .force = arguments.isSet("force"),
                     .dryRun = dryRun,
-                    .source = modFile.filename().string(),
+                    .source = common::utf8FromPath(modFile.filename()),
                     .when = mods::utcNow(true)});
         } catch (const mods::ModError& e) {
             // The sentence ends in a full stop; the option that lets it go on follows.
@@ -321,7 +322,8 @@ int restore(const CommandArguments& arguments)
     if (arguments.isSet("list") || arguments.positionalCount() < 2) {
         std::string text;
         for (const auto& f : mods::backupFolders(game))
-            text += "Backups/" + f.filename().string() + ": " + counted(mods::backedUpFiles(f).size(), "file") + "\n";
+            text += "Backups/" + common::utf8FromPath(f.filename()) + ": "
+                + counted(mods::backedUpFiles(f).size(), "file") + "\n";
         writeStandardOutput(text.empty() ? "no backups\n" : text);
         return 0;
     }

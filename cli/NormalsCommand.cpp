@@ -10,6 +10,7 @@
 
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 #include <cstdint>
 #include <memory>
@@ -32,7 +33,7 @@ int normals(const CommandArguments& arguments)
             refuseFolder(modelPath);
             const auto folder = modelPath.parent_path().empty() ? std::filesystem::path(".") : modelPath.parent_path();
             model = std::make_unique<::vector::Model>(
-                ::vector::readModel(folder, modelPath.filename().string(), ::vector::Model{}));
+                ::vector::readModel(folder, common::utf8FromPath(modelPath.filename()), ::vector::Model{}));
         }
         ::vector::calculateNormals(*model);
         lines = ::vector::normalsText(*model);

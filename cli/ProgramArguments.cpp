@@ -1,20 +1,20 @@
-// Everywhere but Windows: argv's bytes are the names as typed.
 #include "ProgramArguments.h"
 
 #include "CommandLine.h"
 
-#include <algorithm>
+#include "common/core/PathText.h"
+#include "common/core/SystemCalls.h"
 
 namespace vantorcli {
 
 std::vector<std::string> programArguments(int argc, char** argv)
 {
-    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+    return common::sys::programArguments(argc, argv);
 }
 
 std::filesystem::path toPath(const std::string& argument)
 {
-    return std::filesystem::path(argument);
+    return common::pathFromUtf8(argument);
 }
 
 } // namespace vantorcli

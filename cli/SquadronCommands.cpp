@@ -9,6 +9,7 @@
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/core/ShownText.h"
+#include "common/core/PathText.h"
 
 #include <charconv>
 #include <cstdio>
@@ -26,7 +27,7 @@ PlaneList planeListBeside(const std::filesystem::path& squadronFile)
     const auto dir = squadronFile.parent_path().empty() ? std::filesystem::path(".") : squadronFile.parent_path();
     const auto file = common::findNoCase(dir, "planes.txt");
     if (!file) {
-        std::fprintf(stderr, "vantor: %s: no planes.txt, aircraft shown by code only\n", shown(dir).c_str());
+        writeStandardError("vantor: " + shown(dir) + ": no planes.txt, aircraft shown by code only\n");
         return {};
     }
     return PlaneList::load(*file);
@@ -68,7 +69,7 @@ int squadronSet(const CommandArguments& arguments)
     const auto record = wholeNumber(arguments.positional(1));
     if (!record || *record < 1)
         throw UsageError("RECORD is a record number from 1");
-    const AirForce force = airForceOf(file.string());
+    const AirForce force = airForceOf(common::utf8FromPath(file));
     const CodeRange range = codesOf(force);
     if (force == AirForce::None)
         throw Refusal(aboutFile(file, "the name tells no air force (squs, squk or sqgr)"));

@@ -5,6 +5,7 @@
 
 #include "common/core/FileTransaction.h"
 #include "common/core/IoError.h"
+#include "common/core/PathText.h"
 #include "common/core/RunBackups.h"
 #include "common/core/ShownText.h"
 
@@ -32,13 +33,13 @@ void error(const std::string& text)
             ++tail;
         line = line.substr(0, head) + "..." + line.substr(tail);
     }
-    std::fprintf(stderr, "vantor: %s\n", line.c_str());
+    vantorcli::writeStandardError("vantor: " + line + "\n");
 }
 
 // The failure naming its file as shown safely; a sentence of its own as it is.
 std::string describe(const common::IoError& e)
 {
-    const std::string name = e.path().filename().string();
+    const std::string name = common::utf8FromPath(e.path().filename());
     if (e.path().empty() || e.describe() != name + ": " + e.what())
         return e.describe();
     return common::shownText(name) + ": " + e.what();
@@ -63,7 +64,7 @@ int main(int argc, char** argv)
     std::vector<std::string> arguments = vantorcli::programArguments(argc, argv);
     const std::string usage = vantorcli::usageText();
     if (arguments.empty()) {
-        std::fputs(usage.c_str(), stderr);
+        vantorcli::writeStandardError(usage);
         return 2;
     }
     std::string name = arguments.front();
@@ -102,8 +103,8 @@ int main(int argc, char** argv)
                 transaction.commit();
         }
         if (const auto folder = common::RunBackups::lastFolder())
-            std::fprintf(
-                stderr, "vantor: originals backed up in %s\n", common::shownText(folder->string(), 300).c_str());
+            vantorcli::writeStandardError(
+                "vantor: originals backed up in " + common::shownText(common::utf8FromPath(*folder), 300) + "\n");
         return status;
     } catch (const vantorcli::UsageError& e) {
         error(e.what());

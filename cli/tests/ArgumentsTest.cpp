@@ -38,6 +38,48 @@ INSTANTIATE_TEST_SUITE_P(Commands, NonUtf8Name,
         QStringList{"report", "G", "-o", "G/Probewell.txt"}),
     [](const auto& info) { return info.param.at(0).toStdString() + std::to_string(info.index); });
 
+// A game folder named in letters beyond ASCII (umlauts, Japanese, a
+// character beyond the BMP): each command finds it and the files in it, says
+// what it says under a plain name, and a message names the folder in UTF-8.
+class NonAsciiName : public VantorRun, public ::testing::WithParamInterface<std::tuple<const char*, QStringList>> {};
+
+std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+TEST_P(NonAsciiName, ReachesTheFolderAndNamesItInUtf8)
+{
+    const std::string folder = std::get<0>(GetParam());
+    fs::copy(game, work.path() / fs::path(std::u8string(folder.begin(), folder.end())), fs::copy_options::recursive);
+    QStringList plain;
+    QStringList named;
+    for (const QString& a : std::get<1>(GetParam())) {
+        plain << QString(a).replace("G", "game");
+        named << QString(a).replace("G", QString::fromStdString(folder));
+    }
+    const auto expected = vantor(plain);
+    const auto run = vantor(named);
+    EXPECT_EQ(run.exitCode, expected.exitCode) << run.standardError;
+    EXPECT_EQ(replaced(run.standardOutput, folder, "game"), expected.standardOutput);
+    EXPECT_EQ(replaced(run.standardError, folder, "game"), expected.standardError);
+    if (!expected.standardError.empty()) {
+        EXPECT_NE(run.standardError.find(folder), std::string::npos) << run.standardError;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, NonAsciiName,
+    ::testing::Combine(::testing::Values("Fl\xc3\xbcgel \xc3\x84ra", "\xe6\x88\xa6\xe9\x97\x98\xe6\xa9\x9f",
+                           "\xf0\x9f\x9b\xa9 Staffel"),
+        ::testing::Values(QStringList{"flight", "export", "G"}, QStringList{"bases", "show", "G"},
+            QStringList{"squadron", "list", "G/sqUK0001.dat"}, QStringList{"normals", "G/box.3dz"},
+            QStringList{"check", "G"}, QStringList{"diff", "G", "game"},
+            QStringList{"report", "G", "-o", "G/Probewell.txt"}, QStringList{"flight", "export", "G/G"},
+            QStringList{"squadron", "list", "G/G.dat"})),
+    [](const auto& info) { return "Folder" + std::to_string(info.index); });
+
 TEST_F(VantorRun, HelpOfACommandIsThatCommandsHelp)
 {
     for (const QStringList& command : {QStringList{"flight"}, QStringList{"squadron", "set"}, QStringList{"report"}}) {

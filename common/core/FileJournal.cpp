@@ -6,6 +6,7 @@
 #include "ScratchFiles.h"
 #include "SystemCalls.h"
 #include "WholeFile.h"
+#include "PathText.h"
 
 #include <chrono>
 #include <string>
@@ -62,7 +63,7 @@ std::vector<std::uint8_t> encode(const Entry& e)
 {
     std::vector<std::uint8_t> body;
     body.push_back(e.kind);
-    const std::string path = e.file.string();
+    const std::string path = common::utf8FromPath(e.file);
     putBytes(body, std::vector<std::uint8_t>(path.begin(), path.end()));
     putU32(body, e.mode);
     if (e.kind == Entry::Patch) {
@@ -160,7 +161,7 @@ private:
         need(1);
         e.kind = static_cast<Entry::Kind>(body[at++]);
         const auto path = bytes();
-        e.file = std::string(path.begin(), path.end());
+        e.file = pathFromUtf8(std::string(path.begin(), path.end()));
         need(4);
         e.mode = le::getU32(body, at);
         at += 4;
@@ -242,8 +243,8 @@ int openLocked(const fs::path& path, bool create, bool wait, const fs::path& sho
                 return -1;
             if (std::chrono::steady_clock::now() > deadline)
                 throw IoError(IoFailure::AccessDenied, 0, shown)
-                    .withSentence(shown.filename().string() + ": another program is still writing in "
-                        + path.parent_path().string() + ", so nothing was changed.");
+                    .withSentence(common::utf8FromPath(shown.filename()) + ": another program is still writing in "
+                        + common::utf8FromPath(path.parent_path()) + ", so nothing was changed.");
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
             continue;
         }

@@ -1,6 +1,7 @@
 #include "FileLookup.h"
 
 #include "SystemCalls.h"
+#include "PathText.h"
 
 #include <algorithm>
 #include <string>
@@ -39,7 +40,7 @@ std::vector<std::string> components(std::string_view name)
 std::optional<fs::path> findEntry(const fs::path& dir, const std::string& part)
 {
     std::error_code ec;
-    const fs::path exact = dir / part;
+    const fs::path exact = dir / pathFromUtf8(part);
     if (part == "." || part == "..")
         return fs::exists(exact, ec) ? std::optional<fs::path>(exact) : std::nullopt;
 #ifndef _WIN32
@@ -50,7 +51,7 @@ std::optional<fs::path> findEntry(const fs::path& dir, const std::string& part)
     // which is the one a message or a listing must show.
     std::vector<fs::path> matches;
     for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = common::utf8FromPath(it->path().filename());
         if (name == part)
             return dir / it->path().filename();
         if (equalsNoCase(name, part))
@@ -109,7 +110,7 @@ fs::path resolveNoCase(const fs::path& dir, std::string_view name)
     fs::path result = dir;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         auto next = i + 1 < parts.size() ? findEntry(result, parts[i]) : std::nullopt;
-        result = next ? *next : result / parts[i];
+        result = next ? *next : result / pathFromUtf8(parts[i]);
     }
     return result;
 }

@@ -1,4 +1,5 @@
 #include "IoError.h"
+#include "PathText.h"
 
 #include <cerrno>
 #include <utility>
@@ -86,7 +87,7 @@ std::string IoError::describe() const
         return sentence_;
     if (path_.empty())
         return what();
-    return path_.filename().string() + ": " + what();
+    return common::utf8FromPath(path_.filename()) + ": " + what();
 }
 
 } // namespace common

@@ -3,6 +3,7 @@
 #include "AtomicWrite.h"
 #include "IoError.h"
 #include "SystemCalls.h"
+#include "PathText.h"
 
 #include <ctime>
 #include <map>
@@ -197,7 +198,7 @@ void RunBackups::beforeChange(const fs::path& file)
             removeEmptyUpTo((folder / rel).parent_path(), folder);
             forgetEmptyFolder(r, folder);
         }
-        throw e.withSentence("Could not back up " + file.filename().string() + " (" + e.describe()
+        throw e.withSentence("Could not back up " + common::utf8FromPath(file.filename()) + " (" + e.describe()
             + "), so it was left as it was.");
     }
     r.lastFolder = folder;

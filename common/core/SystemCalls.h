@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The file layer's own system calls. Each one that changes something on
@@ -123,6 +124,22 @@ std::optional<int> runInCopy(const std::function<void()>& body);
 
 // This process's id, to name a scratch folder.
 long processId();
+// This program's own file, to start it again (a test's child, say).
+std::filesystem::path runningProgram();
+// An environment variable as UTF-8, set for this process and the ones it
+// starts; nullopt when it is not set.
+std::optional<std::string> environmentVariable(const std::string& name);
+void setEnvironmentVariable(const std::string& name, const std::string& value);
+
+// The program's arguments after its name, as UTF-8, with the standard
+// streams made binary. On Windows they come from the UTF-16 command line:
+// argv holds them in the ANSI code page, which loses letters.
+std::vector<std::string> programArguments(int argc, char** argv);
+// Writes UTF-8 text to standard output or error; false when it failed. A
+// Windows console gets UTF-16, so that every letter shows whatever the
+// console's code page (which is left as the user had it); a file or pipe
+// gets the bytes.
+bool writeText(std::FILE* stream, std::string_view text);
 
 // Clears the console `stream` writes to and puts the cursor at the top
 // left: false, doing nothing, when it writes to a file or pipe.

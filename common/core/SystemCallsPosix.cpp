@@ -5,6 +5,7 @@
 
 #include "ScratchFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -409,6 +410,33 @@ std::optional<int> runInCopy(const std::function<void()>& body)
 long processId()
 {
     return static_cast<long>(::getpid());
+}
+
+fs::path runningProgram()
+{
+    std::error_code ec;
+    return fs::read_symlink("/proc/self/exe", ec);
+}
+
+std::optional<std::string> environmentVariable(const std::string& name)
+{
+    const char* value = std::getenv(name.c_str());
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+void setEnvironmentVariable(const std::string& name, const std::string& value)
+{
+    ::setenv(name.c_str(), value.c_str(), 1);
+}
+
+std::vector<std::string> programArguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+}
+
+bool writeText(std::FILE* stream, std::string_view text)
+{
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fflush(stream) == 0;
 }
 
 bool clearTerminal(std::FILE* stream)

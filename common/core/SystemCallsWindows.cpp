@@ -8,8 +8,10 @@
 
 #include "FileFaults.h"
 #include "IoError.h"
+#include "PathText.h"
 #include "ScratchFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <random>
@@ -20,6 +22,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 namespace common::sys {
 
@@ -239,11 +243,11 @@ int createTemporary(const fs::path& target, fs::path& temp, const fs::path& show
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = temporaryPattern(target.filename().string());
+        std::string name = temporaryPattern(common::utf8FromPath(target.filename()));
         for (char& c : name)
             if (c == 'X')
                 c = letters[random() % 62];
-        const fs::path candidate = dir / name;
+        const fs::path candidate = dir / pathFromUtf8(name);
         const HANDLE h = CreateFileW(native(candidate).c_str(), GENERIC_READ | GENERIC_WRITE | FILE_WRITE_ATTRIBUTES,
             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
             nullptr);
@@ -520,6 +524,74 @@ std::optional<int> runInCopy(const std::function<void()>&)
 long processId()
 {
     return static_cast<long>(GetCurrentProcessId());
+}
+
+fs::path runningProgram()
+{
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (n == 0)
+            return {};
+        if (n < name.size()) {
+            name.resize(n);
+            return fs::path(name);
+        }
+        name.resize(name.size() * 2);
+    }
+}
+
+std::optional<std::string> environmentVariable(const std::string& name)
+{
+    const std::wstring key = pathFromUtf8(name).native();
+    const DWORD n = GetEnvironmentVariableW(key.c_str(), nullptr, 0);
+    if (n == 0)
+        return std::nullopt;
+    std::wstring value(n, L'\0');
+    value.resize(GetEnvironmentVariableW(key.c_str(), value.data(), n));
+    return utf8FromPath(fs::path(value));
+}
+
+void setEnvironmentVariable(const std::string& name, const std::string& value)
+{
+    // The system's block, which a started process inherits; the C
+    // runtime's copy too, for getenv().
+    SetEnvironmentVariableW(pathFromUtf8(name).c_str(), pathFromUtf8(value).c_str());
+    _wputenv_s(pathFromUtf8(name).c_str(), pathFromUtf8(value).c_str());
+}
+
+std::vector<std::string> programArguments(int, char**)
+{
+    useBinaryStandardStreams();
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    // Arguments are no paths, but a path holds any UTF-16 exactly.
+    for (int i = 1; wide && i < count; ++i)
+        arguments.push_back(utf8FromPath(fs::path(wide[i])));
+    LocalFree(wide);
+    return arguments;
+}
+
+bool writeText(std::FILE* stream, std::string_view text)
+{
+    const HANDLE h = handleOf(_fileno(stream));
+    DWORD mode = 0;
+    if (h == INVALID_HANDLE_VALUE || !GetConsoleMode(h, &mode))
+        return std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fflush(stream) == 0;
+    std::fflush(stream);
+    const std::wstring wide = pathFromUtf8(text).native();
+    for (std::size_t done = 0; done < wide.size();) {
+        DWORD n = 0;
+        std::size_t chunk = std::min<std::size_t>(wide.size() - done, 8192);
+        // A pair of surrogates stays in one write.
+        if (chunk > 1 && wide[done + chunk - 1] >= 0xD800 && wide[done + chunk - 1] <= 0xDBFF)
+            --chunk;
+        if (!WriteConsoleW(h, wide.data() + done, static_cast<DWORD>(chunk), &n, nullptr) || n == 0)
+            return false;
+        done += n;
+    }
+    return true;
 }
 
 bool clearTerminal(std::FILE* stream)

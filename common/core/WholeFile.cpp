@@ -3,6 +3,7 @@
 #include "IoError.h"
 #include "ScratchFiles.h"
 #include "SystemCalls.h"
+#include "PathText.h"
 
 #include <algorithm>
 #include <vector>
@@ -30,10 +31,10 @@ void verify(int fd, std::span<const std::uint8_t> bytes, const fs::path& shown)
 
 void removeStaleTemporaries(const fs::path& real)
 {
-    const std::string target = real.filename().string();
+    const std::string target = common::utf8FromPath(real.filename());
     std::error_code ec;
     for (fs::directory_iterator it(folderOf(real), ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = common::utf8FromPath(it->path().filename());
         if (!isTemporaryFor(name, target))
             continue;
         int fd = -1;

@@ -5,8 +5,10 @@
 #include "common/core/FileJournal.h"
 #include "common/core/FileTransaction.h"
 #include "common/core/IoError.h"
+#include "common/core/PathText.h"
 #include "common/core/RunBackups.h"
 #include "common/core/ScratchFiles.h"
+#include "common/core/SystemCalls.h"
 #include "common/core/TextLines.h"
 #include "common/testing/TempDir.h"
 #include "common/testing/WriteFailureWalk.h"
@@ -86,28 +88,36 @@ TEST_F(Operation, SeveralFilesChangeTogetherOrNotAtAll)
     EXPECT_GT(runs, 10);
 }
 
-#ifndef _WIN32 // fork
+// The child of the test below, which starts this program again to run it
+// alone: the write killed between its two fields.
+constexpr const char* kKilledWriteFolder = "VANTOR_TEST_KILLED_WRITE_FOLDER";
+
+TEST(KilledFieldWrites, ChildOfTheKillTest)
+{
+    const auto folder = sys::environmentVariable(kKilledWriteFolder);
+    if (!folder || folder->empty())
+        GTEST_SKIP() << "run as a child by Operation.AKillBetweenTwoFieldWritesIsPutBackByTheNextOpen";
+    FileFaults::reset();
+    // Write 1 is the journal; 2 the first field; 3 the second.
+    FileFaults::killAtNth(FileOp::Write, 3);
+    auto f = BinaryFile::open(pathFromUtf8(*folder) / "P51D.FLT", BinaryFile::Mode::ReadWrite);
+    f.writeU8(1, 0);
+    f.writeU8(50, 0);
+    f.close();
+    std::_Exit(0);
+}
+
 // The next program that opens a file of the folder finishes what a kill
 // left, whichever program it is and whatever it opens.
 TEST_F(Operation, AKillBetweenTwoFieldWritesIsPutBackByTheNextOpen)
 {
     writeAllBytes(dir / "P51D.FLT", patterned(64, 5));
     writeAllBytes(dir / "other.txt", patterned(4, 6));
-    const pid_t child = ::fork();
-    if (child == 0) {
-        FileFaults::reset();
-        // Write 1 is the journal; 2 the first field; 3 the second.
-        FileFaults::killAtNth(FileOp::Write, 3);
-        auto f = BinaryFile::open(dir / "P51D.FLT", BinaryFile::Mode::ReadWrite);
-        f.writeU8(1, 0);
-        f.writeU8(50, 0);
-        f.close();
-        std::_Exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), FileFaults::kKilledStatus);
+    sys::setEnvironmentVariable(kKilledWriteFolder, utf8FromPath(dir.path()));
+    const int status = sys::runAndWait(
+        sys::runningProgram(), {"--gtest_filter=KilledFieldWrites.ChildOfTheKillTest", "--gtest_brief=1"});
+    sys::setEnvironmentVariable(kKilledWriteFolder, "");
+    ASSERT_EQ(status, FileFaults::kKilledStatus);
     Bytes half = patterned(64, 5);
     half[1] = 0;
     ASSERT_EQ(readAllBytes(dir / "P51D.FLT"), half) << "the kill did not fall between the two writes";
@@ -117,7 +127,6 @@ TEST_F(Operation, AKillBetweenTwoFieldWritesIsPutBackByTheNextOpen)
     EXPECT_EQ(readAllBytes(dir / "P51D.FLT"), patterned(64, 5));
     EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"P51D.FLT", "other.txt"}));
 }
-#endif
 
 // A journal whose operation is still running is another program's: it is
 // neither put back nor removed under it.

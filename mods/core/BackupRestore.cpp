@@ -7,6 +7,7 @@
 #include "common/core/FileTransaction.h"
 #include "common/core/IoError.h"
 #include "common/core/ScratchFiles.h"
+#include "common/core/PathText.h"
 
 #include <algorithm>
 #include <set>
@@ -34,8 +35,8 @@ std::vector<std::string> backedUpFiles(const fs::path& backup)
     std::vector<std::string> out;
     std::error_code ec;
     for (fs::recursive_directory_iterator it(backup, ec), end; !ec && it != end; it.increment(ec))
-        if (it->is_regular_file(ec) && !common::isScratchFileName(it->path().filename().string()))
-            out.push_back(fs::relative(it->path(), backup).generic_string());
+        if (it->is_regular_file(ec) && !common::isScratchFileName(common::utf8FromPath(it->path().filename())))
+            out.push_back(common::genericUtf8FromPath(fs::relative(it->path(), backup)));
     if (ec)
         throw common::IoError::fromErrno(ec.value(), backup);
     std::sort(out.begin(), out.end());
@@ -69,7 +70,7 @@ RestoreOutcome restoreBackup(const fs::path& game, const fs::path& backup, bool 
         fs::create_directories(target.parent_path(), ec);
         if (ec)
             throw common::IoError::fromErrno(ec.value(), target.parent_path());
-        common::copyFileWhole(backup / file, target);
+        common::copyFileWhole(backup / common::pathFromUtf8(file), target);
     }
     transaction.commit();
     return out;

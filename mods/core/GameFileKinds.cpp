@@ -7,6 +7,7 @@
 #include "wingsmith/core/FlightFileCatalogue.h"
 
 #include "common/core/FileLookup.h"
+#include "common/core/PathText.h"
 
 #include <algorithm>
 
@@ -35,7 +36,7 @@ const common::FileCatalogue* catalogueFor(const std::filesystem::path& relativeP
 {
     if (relativePath.has_parent_path())
         return nullptr;
-    const std::string name = common::lowerCase(relativePath.string());
+    const std::string name = common::lowerCase(common::utf8FromPath(relativePath));
     for (const auto* c : gameFileKinds())
         if (c->holds(name))
             return c;

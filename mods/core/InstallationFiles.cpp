@@ -4,6 +4,7 @@
 #include "common/core/IoError.h"
 #include "common/core/ScratchFiles.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 namespace mods {
 
@@ -27,13 +28,13 @@ std::map<std::string, std::string> listInstallationFiles(const fs::path& root)
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
-        if (it.depth() == 0 && it->is_directory(ec) && isToolFolder(it->path().filename().string())) {
+        if (it.depth() == 0 && it->is_directory(ec) && isToolFolder(common::utf8FromPath(it->path().filename()))) {
             it.disable_recursion_pending();
             continue;
         }
-        if (it->is_regular_file(ec) && !common::isScratchFileName(it->path().filename().string()))
-            files.emplace(common::lowerCase(fs::relative(it->path(), root).generic_string()),
-                fs::relative(it->path(), root).generic_string());
+        if (it->is_regular_file(ec) && !common::isScratchFileName(common::utf8FromPath(it->path().filename())))
+            files.emplace(common::lowerCase(common::genericUtf8FromPath(fs::relative(it->path(), root))),
+                common::genericUtf8FromPath(fs::relative(it->path(), root)));
     }
     if (ec)
         throw common::IoError::fromErrno(ec.value(), root);

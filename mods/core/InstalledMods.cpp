@@ -5,6 +5,7 @@
 
 #include "common/core/FileLookup.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -38,7 +39,7 @@ InstalledMods InstalledMods::load(const fs::path& game)
     std::error_code ec;
     if (!fs::exists(path, ec))
         return {};
-    return fromText(common::readFileBytes(path), path.string());
+    return fromText(common::readFileBytes(path), common::utf8FromPath(path));
 }
 
 InstalledMods InstalledMods::fromText(std::string_view text, const std::string& shown)

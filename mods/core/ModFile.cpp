@@ -6,6 +6,7 @@
 #include "common/core/FileLookup.h"
 #include "common/core/ShownText.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 #include <algorithm>
 #include <set>
@@ -236,7 +237,7 @@ Mod readMod(std::string_view text, const std::string& shown)
 
 Mod readModFile(const std::filesystem::path& file)
 {
-    const std::string shown = common::shownText(file.filename().string());
+    const std::string shown = common::shownText(common::utf8FromPath(file.filename()));
     std::error_code ec;
     if (const auto size = std::filesystem::file_size(file, ec); !ec && size > kMaxModFileBytes)
         throw ModError("Mod " + shown + ": is larger than " + std::to_string(kMaxModFileBytes >> 20) + " MB.");

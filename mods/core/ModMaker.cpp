@@ -8,6 +8,7 @@
 #include "wingsmith/core/AircraftFiles.h"
 
 #include "common/core/FileLookup.h"
+#include "common/core/PathText.h"
 
 namespace mods {
 
@@ -49,7 +50,7 @@ InstallationSources installationSources(const fs::path& root)
 {
     InstallationSources out;
     for (const auto& [key, name] : listInstallationFiles(root))
-        out[key] = {name, root / name};
+        out[key] = {name, root / common::pathFromUtf8(name)};
     return out;
 }
 
@@ -58,7 +59,7 @@ InstallationSources sourcesBeforeBackup(const fs::path& root, const fs::path& ba
     InstallationSources out = installationSources(root);
     for (const auto& [key, name] : listInstallationFiles(backup)) {
         const auto it = out.find(key);
-        out[key] = {it != out.end() ? it->second.first : name, backup / name};
+        out[key] = {it != out.end() ? it->second.first : name, backup / common::pathFromUtf8(name)};
     }
     return out;
 }
@@ -73,9 +74,10 @@ MadeMod makeMod(
         const Bytes b = readBytes(path);
         const auto other = base.find(key);
         if (other == base.end()) {
-            const auto* catalogue = catalogueFor(fs::path(name));
-            const auto archived
-                = catalogue && !baseRoot.empty() ? wingsmith::archivedLooseFile(baseRoot.string(), name) : std::nullopt;
+            const auto* catalogue = catalogueFor(common::pathFromUtf8(name));
+            const auto archived = catalogue && !baseRoot.empty()
+                ? wingsmith::archivedLooseFile(common::utf8FromPath(baseRoot), name)
+                : std::nullopt;
             if (archived) {
                 if (auto changes = fieldChanges(*catalogue, archived->bytes, b)) {
                     out.mod.files.push_back(
@@ -89,7 +91,7 @@ MadeMod makeMod(
         const Bytes a = readBytes(other->second.second);
         if (a == b)
             continue;
-        const auto* catalogue = catalogueFor(fs::path(other->second.first));
+        const auto* catalogue = catalogueFor(common::pathFromUtf8(other->second.first));
         if (catalogue) {
             if (auto changes = fieldChanges(*catalogue, a, b)) {
                 out.mod.files.push_back({.file = other->second.first,

@@ -16,6 +16,7 @@
 #include "common/core/FileJournal.h"
 #include "common/core/FileLookup.h"
 #include "common/core/FileTransaction.h"
+#include "common/core/PathText.h"
 
 #include <map>
 #include <optional>
@@ -50,11 +51,12 @@ std::optional<GameFile> locate(const fs::path& game, const std::string& relative
         out.real = *found;
         out.exists = true;
     } else {
-        const fs::path rel(relative);
-        const auto parent = rel.has_parent_path() ? common::findNoCase(game, rel.parent_path().generic_string())
-                                                  : std::optional<fs::path>(game);
+        const fs::path rel = common::pathFromUtf8(relative);
+        const auto parent = rel.has_parent_path()
+            ? common::findNoCase(game, common::genericUtf8FromPath(rel.parent_path()))
+            : std::optional<fs::path>(game);
         if (!parent) {
-            why = "its folder " + rel.parent_path().generic_string() + " is not in the game folder";
+            why = "its folder " + common::genericUtf8FromPath(rel.parent_path()) + " is not in the game folder";
             return std::nullopt;
         }
         out.real = *parent / rel.filename();
@@ -123,14 +125,14 @@ public:
                 // A loose file the tools have not taken out of its archive
                 // yet is set where it will be, as they would extract it.
                 if (!p.where.exists) {
-                    auto archived = wingsmith::archivedLooseFile(game_.string(), f.file);
-                    if (!archived || fs::path(f.file).has_parent_path())
+                    auto archived = wingsmith::archivedLooseFile(common::utf8FromPath(game_), f.file);
+                    if (!archived || common::pathFromUtf8(f.file).has_parent_path())
                         fail(f.file, "the game folder does not hold it");
-                    p.where.real = game_ / archived->name;
+                    p.where.real = game_ / common::pathFromUtf8(archived->name);
                     p.before = std::move(archived->bytes);
                     p.extracted = true;
                 }
-                p.catalogue = catalogueFor(fs::path(f.file));
+                p.catalogue = catalogueFor(common::pathFromUtf8(f.file));
                 if (!p.catalogue)
                     fail(f.file, "no catalogue knows this file, so its fields cannot be set");
                 if (p.catalogue->kind() != f.kind)
@@ -225,7 +227,7 @@ private:
 
 std::string relativeShown(const fs::path& game, const fs::path& real)
 {
-    return real.lexically_relative(game).generic_string();
+    return common::genericUtf8FromPath(real.lexically_relative(game));
 }
 
 void writeRecord(const fs::path& game, const InstalledMods& installed)
@@ -323,7 +325,7 @@ RemoveOutcome removeMod(std::string_view name, const fs::path& game, bool dryRun
         if (installed.mods[m].name == name)
             index = m;
     if (index == installed.mods.size())
-        throw ModError("No mod named " + std::string(name) + " is installed in " + game.string() + ".");
+        throw ModError("No mod named " + std::string(name) + " is installed in " + common::utf8FromPath(game) + ".");
     const InstalledMod removed = installed.mods[index];
     installed.mods.erase(installed.mods.begin() + static_cast<std::ptrdiff_t>(index));
 
@@ -361,7 +363,7 @@ RemoveOutcome removeMod(std::string_view name, const fs::path& game, bool dryRun
         }
         std::string why;
         Pending* p = pending(e.file, why);
-        const auto* catalogue = catalogueFor(fs::path(e.file));
+        const auto* catalogue = catalogueFor(common::pathFromUtf8(e.file));
         if (p && catalogue && !p->index)
             p->index.emplace(*catalogue, p->before);
         const auto place = p && catalogue ? p->index->find(e.record, e.field) : std::nullopt;
@@ -485,7 +487,7 @@ std::vector<InstalledModStatus> installedMods(const fs::path& game)
             }
             if (stacks.top(fieldKey(e.file, e.record, e.field))->field != &e)
                 continue; // a later mod's value stands there by design
-            const auto* catalogue = catalogueFor(fs::path(e.file));
+            const auto* catalogue = catalogueFor(common::pathFromUtf8(e.file));
             if (catalogue && !indexes.count(common::lowerCase(e.file)))
                 indexes.emplace(common::lowerCase(e.file), FieldIndex(*catalogue, *bytes));
             const auto place = catalogue ? indexes.at(common::lowerCase(e.file)).find(e.record, e.field) : std::nullopt;

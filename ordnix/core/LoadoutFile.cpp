@@ -9,6 +9,7 @@
 #include "common/core/FileLookup.h"
 #include "common/core/ShownText.h"
 #include "common/core/IoError.h"
+#include "common/core/PathText.h"
 
 #include <algorithm>
 #include <system_error>
@@ -46,10 +47,10 @@ LoadoutImage LoadFile(const fs::path& dir, const std::string& name, const LoadPr
     fs::path path;
     if (name.empty())
         path = common::resolveNoCase(dir, "loadout.dat");
-    else if (fs::path(name).is_absolute())
-        path = name;
+    else if (common::pathFromUtf8(name).is_absolute())
+        path = common::pathFromUtf8(name);
     else
-        path = dir / name;
+        path = dir / common::pathFromUtf8(name);
 
     // Read straight into the buffer the image keeps: not cleared first, and
     // not copied afterwards.
@@ -74,8 +75,8 @@ LoadoutImage LoadFile(const fs::path& dir, const std::string& name, const LoadPr
     if (progress && bytes.empty())
         progress(0);
 
-    LoadoutImage image =
-        LoadoutImage::fromBytes(std::move(bytes), name.empty() ? fs::path("loadout.dat") : fs::path(name));
+    LoadoutImage image = LoadoutImage::fromBytes(
+        std::move(bytes), name.empty() ? fs::path("loadout.dat") : common::pathFromUtf8(name));
     CheckLoadoutLength(image);
     return image;
 }
@@ -107,7 +108,7 @@ std::vector<std::string> ListLoadoutFiles(const fs::path& dir)
         std::error_code typeError;
         if (!it->is_regular_file(typeError))
             continue;
-        std::string name = it->path().filename().string();
+        std::string name = common::utf8FromPath(it->path().filename());
         if (isLoadoutName(name))
             names.push_back(std::move(name));
     }
@@ -118,7 +119,7 @@ std::vector<std::string> ListLoadoutFiles(const fs::path& dir)
 fs::path SaveFileName(const fs::path& dir, bool replace, const fs::path& loaded)
 {
     if (replace) {
-        if (!loaded.empty() && common::equalsNoCase(loaded.filename().string(), "loadout.dat")) {
+        if (!loaded.empty() && common::equalsNoCase(common::utf8FromPath(loaded.filename()), "loadout.dat")) {
             const fs::path file = loaded.is_absolute() ? loaded : dir / loaded;
             if (common::sameFile(file.parent_path(), dir))
                 return file;
@@ -130,14 +131,14 @@ fs::path SaveFileName(const fs::path& dir, bool replace, const fs::path& loaded)
     auto taken = [&](const std::string& name) {
         return std::any_of(existing.begin(), existing.end(), [&](const std::string& e) {
             return common::equalsNoCase(e, name);
-        }) || fs::exists(dir / name, ec);
+        }) || fs::exists(dir / common::pathFromUtf8(name), ec);
     };
     for (std::size_t n = existing.size(), tries = 0; tries < 1000; ++n, ++tries) {
         const std::string name = "Loadout." + threeDigits(n % 1000);
         if (!taken(name))
-            return dir / name;
+            return dir / common::pathFromUtf8(name);
     }
-    throw LoadoutError("There is no free number left for a copy of loadout.dat in " + dir.string()
+    throw LoadoutError("There is no free number left for a copy of loadout.dat in " + common::utf8FromPath(dir)
         + ": Loadout.000 to Loadout.999 all exist.");
 }
 

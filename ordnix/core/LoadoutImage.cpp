@@ -1,4 +1,5 @@
 #include "LoadoutImage.h"
+#include "common/core/PathText.h"
 
 #include <stdexcept>
 
@@ -23,7 +24,7 @@ void LoadoutImage::takeBytes(std::shared_ptr<ValueColumn::Bytes> bytes, std::fil
     loaded_ = ValueColumn(bytes);
     current_ = ValueColumn(std::move(bytes));
     fileName_ = std::move(fileName);
-    const std::string name = fileName_.string();
+    const std::string name = common::utf8FromPath(fileName_);
     const auto cut = name.find_last_of("\\/");
     shownName_ = cut == std::string::npos ? name : name.substr(cut + 1);
 }

@@ -3,6 +3,7 @@
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 namespace ordnix {
 
@@ -12,7 +13,8 @@ void loadList(const std::filesystem::path& dir, NameList& list, std::vector<std:
 {
     const auto found = common::findNoCase(dir, list.fileName());
     if (!found) {
-        problems.push_back(list.fileName() + " was not found in " + dir.string() + "; its names are missing.");
+        problems.push_back(
+            list.fileName() + " was not found in " + common::utf8FromPath(dir) + "; its names are missing.");
         return;
     }
     std::vector<std::string> lines;

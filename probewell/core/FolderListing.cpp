@@ -2,6 +2,7 @@
 
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
+#include "common/core/PathText.h"
 
 #include <algorithm>
 #include <system_error>
@@ -31,7 +32,7 @@ std::vector<std::string> entryNames(const fs::path& dir, Kind kind)
         return names;
     fs::directory_iterator it(dir, ec);
     for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = common::utf8FromPath(it->path().filename());
         if (name.empty() || name.front() == '.')
             continue;
         // A link counts as what it points to; a dangling one is neither.
@@ -61,7 +62,7 @@ std::vector<std::string> listSubfolders(const fs::path& dir)
         throw common::IoError::fromErrno(ec.value(), dir);
     full = full.lexically_normal();
     for (const std::string& name : names)
-        paths.push_back((full / name).string());
+        paths.push_back(common::utf8FromPath(full / common::pathFromUtf8(name)));
     return paths;
 }
 

@@ -5,6 +5,7 @@
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 #include <iterator>
 #include <map>
@@ -119,7 +120,7 @@ std::vector<std::string> buildReportLines(const fs::path& gameFolder, std::vecto
         try {
             return list(folder);
         } catch (const common::IoError& e) {
-            std::string problem = folder.string() + " could not be listed: " + e.what();
+            std::string problem = common::utf8FromPath(folder) + " could not be listed: " + e.what();
             if (problems && !unlisted.count(folder))
                 problems->push_back(problem);
             unlisted[folder] = problem;

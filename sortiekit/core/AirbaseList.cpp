@@ -8,6 +8,7 @@
 
 #include "common/core/FileLookup.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 #include <string>
 
@@ -68,7 +69,7 @@ AirbaseList AirbaseList::load(const std::filesystem::path& folder)
 {
     const auto file = common::findNoCase(folder, "airbase.txt");
     if (!file)
-        throw SortiekitError("airbase.txt was not found in " + folder.string() + ".");
+        throw SortiekitError("airbase.txt was not found in " + common::utf8FromPath(folder) + ".");
     return parse(common::readFileBytes(*file));
 }
 

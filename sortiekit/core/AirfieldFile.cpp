@@ -8,6 +8,7 @@
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 #include <cerrno>
 #include <string>
@@ -71,7 +72,7 @@ void AirfieldFile::saveSelection(const fs::path& folder, const std::array<int, 4
 {
     const auto master = common::findNoCase(folder, "airfield.bak");
     if (!master) {
-        throw SortiekitError("airfield.bak was not found in " + folder.string()
+        throw SortiekitError("airfield.bak was not found in " + common::utf8FromPath(folder)
             + "; it is the master copy airfield.dat is made from.");
     }
     std::string bytes;

@@ -5,6 +5,7 @@
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
+#include "common/core/PathText.h"
 
 #include <system_error>
 #include <vector>
@@ -108,9 +109,9 @@ bool BuiltinProcessor::copy(std::string_view source, std::string_view target)
         to = common::resolveNoCase(baseFor(folder_, target), target); // a new file takes the spelling given
     if (fs::exists(to, ec)) {
         if (common::sameFile(*from, to))
-            return fail(to.string() + ": a file cannot be copied onto itself");
+            return fail(common::utf8FromPath(to) + ": a file cannot be copied onto itself");
         if (!fs::is_regular_file(to, ec) || isReadOnly(to))
-            return fail(to.string() + ": " + common::ioErrorText(common::IoFailure::AccessDenied));
+            return fail(common::utf8FromPath(to) + ": " + common::ioErrorText(common::IoFailure::AccessDenied));
     }
     try {
         common::writeFileAtomically(to, common::readFileBytes(*from));

@@ -8,6 +8,7 @@
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
 #include "common/core/LittleEndian.h"
+#include "common/core/PathText.h"
 
 #include <charconv>
 #include <system_error>
@@ -63,7 +64,8 @@ bool isFile(const std::filesystem::path& path)
     if (status.type() != std::filesystem::file_type::regular) {
         const bool folder = status.type() == std::filesystem::file_type::directory;
         throw IoError(IoFailure::AccessDenied, 0, path)
-            .withSentence(path.filename().string() + (folder ? " is a folder, not a file" : " is not a plain file"));
+            .withSentence(
+                common::utf8FromPath(path.filename()) + (folder ? " is a folder, not a file" : " is not a plain file"));
     }
     return true;
 }
@@ -89,8 +91,9 @@ int AircraftFiles::groupCount(int position) const
 AircraftFiles readAircraftFiles(const std::string& resourcePath)
 {
     std::error_code ec;
-    if (!std::filesystem::is_directory(resourcePath, ec))
-        throw IoError(IoFailure::FileNotFound, 0, resourcePath);
+    const std::filesystem::path folder = common::pathFromUtf8(resourcePath);
+    if (!std::filesystem::is_directory(folder, ec))
+        throw IoError(IoFailure::FileNotFound, 0, folder);
 
     AircraftFiles files;
     files.resourcePath = resourcePath;

@@ -4,6 +4,7 @@
 
 #include "common/core/BinaryFile.h"
 #include "common/core/FileLookup.h"
+#include "common/core/PathText.h"
 
 #include <algorithm>
 
@@ -124,7 +125,7 @@ Model readModelBytes(std::span<const std::uint8_t> bytes, std::uint64_t fileLeng
 
 Model readModel(const std::filesystem::path& folder, const std::string& fileName, const Model& previous)
 {
-    const auto path = common::findNoCase(folder, fileName).value_or(folder / fileName);
+    const auto path = common::findNoCase(folder, fileName).value_or(folder / common::pathFromUtf8(fileName));
     auto file = common::BinaryFile::open(path, common::BinaryFile::Mode::Read);
     const std::uint64_t length = file.size();
     // Nothing past the last 16-bit position can be addressed, so a longer
@@ -132,7 +133,7 @@ Model readModel(const std::filesystem::path& folder, const std::string& fileName
     const auto readable = static_cast<std::size_t>(std::min<std::uint64_t>(length, kLastModelPosition + 2));
     const std::vector<std::uint8_t> bytes = file.read(0, readable);
     file.close();
-    return readModelBytes(bytes, length, path.filename().string(), previous);
+    return readModelBytes(bytes, length, common::utf8FromPath(path.filename()), previous);
 }
 
 } // namespace vector
