@@ -97,9 +97,7 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     for (int i = 0; i < kRows; ++i) {
         Text2[i] = Frame2->caption(i);
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(Frame2->coordinates(i));
-        for (const auto& [box, field] : rowBoxes(i))
-            connect(box, &QLineEdit::textChanged, this,
-                [this, i, field](const QString& text) { module_.hangarRows().setText(i, field, text); });
+        rowBoxes(i).sendEditsTo(module_.hangarRows(), i, this);
     }
     connect(&module_.hangarRows(), &ScreenRowsDocument::rowsChanged, this, &HangarTableWindow::showRows);
     std::vector<common::ButtonRowsHistory::Row> rows;
@@ -179,27 +177,16 @@ HangarLayout HangarTableWindow::layout() const
     return layout;
 }
 
-std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> HangarTableWindow::rowBoxes(int i) const
+RowBoxes HangarTableWindow::rowBoxes(int i) const
 {
-    return {{
-        {Text2[i], ScreenRowsDocument::Field::Caption},
-        {Text3[i], ScreenRowsDocument::Field::L},
-        {Text4[i], ScreenRowsDocument::Field::T},
-        {Text5[i], ScreenRowsDocument::Field::W},
-        {Text6[i], ScreenRowsDocument::Field::H},
-    }};
+    return {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]};
 }
 
 void HangarTableWindow::showRows(const QList<int>& rows, ScreenRowsDocument::Change change)
 {
     const ScreenRowsDocument& document = module_.hangarRows();
     for (int i : rows) {
-        // A box that already reads so keeps its cursor.
-        for (const auto& [box, field] : rowBoxes(i)) {
-            const QString text = document.text(i, field);
-            if (box->text() != text)
-                box->setText(text);
-        }
+        rowBoxes(i).show(document, i);
         const ButtonRow& row = document.row(i);
         Label2[i]->setText(QString::fromStdString(row.caption));
         if (change == ScreenRowsDocument::Change::Loaded) {

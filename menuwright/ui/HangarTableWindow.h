@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowBoxes.h"
 #include "ScreenRowsDocument.h"
 #include "SideOptions.h"
 
@@ -87,7 +88,7 @@ private:
     void rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons);
     // Boxes and captions follow the rows; loaded rows place their rectangles.
     void showRows(const QList<int>& rows, ScreenRowsDocument::Change change);
-    std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> rowBoxes(int i) const;
+    RowBoxes rowBoxes(int i) const;
 
     MenuwrightSession& module_;
     void updateTitle();

@@ -84,9 +84,7 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
         for (int k = 0; k < 4; ++k)
             grid->addWidget(coordinates[static_cast<std::size_t>(k)], i + 1, 6 + k);
         // Every change of a box, typed or put back by an undo, is an edit of the row.
-        for (const auto& [box, field] : rowBoxes(i))
-            connect(box, &QLineEdit::textChanged, this,
-                [this, i, field](const QString& text) { module_.selectionRows().setText(i, field, text); });
+        rowBoxes(i).sendEditsTo(module_.selectionRows(), i, this);
     }
     connect(&module_.selectionRows(), &ScreenRowsDocument::rowsChanged, this,
         [this](const QList<int>& rows) { showRows(rows); });
@@ -182,24 +180,13 @@ void SelectionTableWindow::showRows(const QList<int>& rows)
 {
     const ScreenRowsDocument& document = module_.selectionRows();
     for (int i : rows) {
-        // A box that already reads so keeps its cursor.
-        for (const auto& [box, field] : rowBoxes(i)) {
-            const QString text = document.text(i, field);
-            if (box->text() != text)
-                box->setText(text);
-        }
+        rowBoxes(i).show(document, i);
     }
 }
 
-std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> SelectionTableWindow::rowBoxes(int i) const
+RowBoxes SelectionTableWindow::rowBoxes(int i) const
 {
-    return {{
-        {Text2[i], ScreenRowsDocument::Field::Caption},
-        {Text3[i], ScreenRowsDocument::Field::L},
-        {Text4[i], ScreenRowsDocument::Field::T},
-        {Text5[i], ScreenRowsDocument::Field::W},
-        {Text6[i], ScreenRowsDocument::Field::H},
-    }};
+    return {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]};
 }
 
 bool SelectionTableWindow::rowInUse(int i) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowBoxes.h"
 #include "ScreenRowsDocument.h"
 
 #include "menuwright/core/SideSetup.h"
@@ -84,7 +85,7 @@ private:
     void showRows(const QList<int>& rows);
     // Shows or hides the row's label and boxes.
     void showRow(int i, bool shown);
-    std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> rowBoxes(int i) const;
+    RowBoxes rowBoxes(int i) const;
 
     MenuwrightSession& module_;
     QHBoxLayout* editRow_;

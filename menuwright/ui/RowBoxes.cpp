@@ -1,0 +1,29 @@
+#include "RowBoxes.h"
+
+#include <QLineEdit>
+
+namespace menuwright {
+
+RowBoxes::RowBoxes(QLineEdit* caption, QLineEdit* l, QLineEdit* t, QLineEdit* w, QLineEdit* h)
+    : boxes_{{{caption, ScreenRowsDocument::Field::Caption}, {l, ScreenRowsDocument::Field::L},
+        {t, ScreenRowsDocument::Field::T}, {w, ScreenRowsDocument::Field::W}, {h, ScreenRowsDocument::Field::H}}}
+{
+}
+
+void RowBoxes::sendEditsTo(ScreenRowsDocument& document, int row, QObject* context) const
+{
+    for (const auto& [box, field] : boxes_)
+        QObject::connect(box, &QLineEdit::textChanged, context,
+            [&document, row, field = field](const QString& text) { document.setText(row, field, text); });
+}
+
+void RowBoxes::show(const ScreenRowsDocument& document, int row) const
+{
+    for (const auto& [box, field] : boxes_) {
+        const QString text = document.text(row, field);
+        if (box->text() != text)
+            box->setText(text);
+    }
+}
+
+} // namespace menuwright

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ScreenRowsDocument.h"
+
+#include <array>
+#include <utility>
+
+class QLineEdit;
+class QObject;
+
+namespace menuwright {
+
+// The five boxes of one button row (caption, L, T, W, H) as a table window
+// shows them: each change of a box goes to the row in the document, and the
+// document's row is shown back in them.
+class RowBoxes {
+public:
+    RowBoxes(QLineEdit* caption, QLineEdit* l, QLineEdit* t, QLineEdit* w, QLineEdit* h);
+
+    // Every change of a box, typed or put back by an undo, is an edit of the
+    // row; `context` ends the connections.
+    void sendEditsTo(ScreenRowsDocument& document, int row, QObject* context) const;
+    // A box that already reads so keeps its cursor.
+    void show(const ScreenRowsDocument& document, int row) const;
+
+private:
+    std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> boxes_;
+};
+
+} // namespace menuwright
