@@ -42,13 +42,7 @@ protected:
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
     }
     common::PictureRectangle* rectangle(int i) { return child<common::PictureRectangle>(hangar, indexed("Label2", i)); }
-    QStringList row(int i)
-    {
-        QStringList out;
-        for (const char* name : {"Text2", "Text3", "Text4", "Text5", "Text6"})
-            out << text(hangar, indexed(name, i));
-        return out;
-    }
+    QStringList row(int i) { return rowTexts(hangar, i); }
 
     HangarTableWindow* hangar = nullptr;
 };

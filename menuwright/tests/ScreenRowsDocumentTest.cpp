@@ -233,13 +233,7 @@ protected:
     }
     ScreenRowsDocument& rows() { return module.hangarRows(); }
     common::PictureRectangle* rectangle(int i) { return child<common::PictureRectangle>(hangar, indexed("Label2", i)); }
-    QStringList cells(int i)
-    {
-        QStringList out;
-        for (const char* name : {"Text2", "Text3", "Text4", "Text5", "Text6"})
-            out << text(hangar, indexed(name, i));
-        return out;
-    }
+    QStringList cells(int i) { return rowTexts(hangar, i); }
 
     HangarTableWindow* hangar = nullptr;
 };

@@ -77,6 +77,15 @@ inline QString indexed(const char* name, int i)
 
 // A mouse move with the given buttons held, at a position in pixels
 // within the widget.
+// The caption and L, T, W, H boxes of row `i`, as they read.
+inline QStringList rowTexts(QWidget* window, int i)
+{
+    QStringList out;
+    for (const char* name : {"Text2", "Text3", "Text4", "Text5", "Text6"})
+        out << text(window, indexed(name, i));
+    return out;
+}
+
 inline void moveWithButtons(QWidget* w, QPointF pos, Qt::MouseButtons buttons)
 {
     QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, buttons, Qt::NoModifier);
