@@ -110,14 +110,11 @@ void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange
         }
     }
 
-    // The values as the files hold them, and as the changes leave them,
-    // saved by Wingsmith's own save.
+    // The values as the changes leave them, saved by Wingsmith's own save;
+    // only the aircraft a change names are written.
     std::vector<std::uint8_t> table = files.gunTable;
     auto records = files.records;
     Workspace workspace;
-    workspace.decodeGunTable(files.gunTable);
-    for (int i = 0; i < kAircraftCount; ++i)
-        workspace.decodeFlightRecord(i, files.records[static_cast<std::size_t>(i)], files.gunTable);
     for (const FieldChange& c : changes) {
         const auto idx = static_cast<std::size_t>(c.position);
         auto& bytes = c.gunTable ? table : records[idx];
@@ -126,11 +123,9 @@ void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange
         // Marked by the change itself: a -0 over a 0 is a change here.
         (c.gunTable ? workspace.planesChanged : workspace.fltChanged)[idx] = true;
     }
-    Workspace changed;
-    changed.decodeGunTable(table);
+    workspace.decodeGunTable(table);
     for (int i = 0; i < kAircraftCount; ++i)
-        changed.decodeFlightRecord(i, records[static_cast<std::size_t>(i)], table);
-    workspace.working = changed.working;
+        workspace.decodeFlightRecord(i, records[static_cast<std::size_t>(i)], table);
 
     // A file still only in its archive is extracted first, as the start-up
     // would.
