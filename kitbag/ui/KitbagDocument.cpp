@@ -71,8 +71,14 @@ fs::path KitbagDocument::modsFolder() const
 
 void KitbagDocument::addModFolder(const fs::path& folder)
 {
-    if (std::find(folders_.begin(), folders_.end(), folder) == folders_.end())
-        folders_.push_back(folder);
+    addModFolders({folder});
+}
+
+void KitbagDocument::addModFolders(const std::vector<fs::path>& folders)
+{
+    for (const fs::path& folder : folders)
+        if (std::find(folders_.begin(), folders_.end(), folder) == folders_.end())
+            folders_.push_back(folder);
     reload();
 }
 

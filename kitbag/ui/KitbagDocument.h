@@ -39,6 +39,8 @@ public:
     // Folders searched besides the game's Mods/, in the order added.
     const std::vector<std::filesystem::path>& modFolders() const { return folders_; }
     void addModFolder(const std::filesystem::path& folder);
+    // Several at once, reading the mods once (the folders of an earlier run).
+    void addModFolders(const std::vector<std::filesystem::path>& folders);
     // Only the game's Mods/ is searched from here on.
     void forgetModFolders();
 

@@ -191,8 +191,11 @@ ModManagerWindow::ModManagerWindow(std::shared_ptr<KitbagDocument> document, QWi
 
 void ModManagerWindow::openStartFolder()
 {
+    std::vector<fs::path> remembered;
     for (const QString& folder : common::rememberedFolders(kProgram, kModFolderList))
-        document_->addModFolder(common::nativePath(folder));
+        remembered.push_back(common::nativePath(folder));
+    if (!remembered.empty())
+        document_->addModFolders(remembered);
     QString folder = common::rememberedFolder(kProgram, kGameFolderDialog, QString());
     if (folder.isEmpty() && common::isGameFolder(common::currentFolderText()))
         folder = common::currentFolderText();
