@@ -7,7 +7,7 @@
 
 #include "wingsmith/core/AircraftFiles.h"
 #include "wingsmith/core/FieldText.h"
-#include "wingsmith/core/FltRecord.h"
+#include "wingsmith/core/FlightFileCatalogue.h"
 #include "wingsmith/core/GamePaths.h"
 #include "wingsmith/core/RecordFields.h"
 
@@ -121,43 +121,40 @@ private:
             return;
         const std::string base = lowerCase(common::utf8FromPath(common::pathFromUtf8(key).filename()));
         Seen seen(std::min(a.size(), b.size()), false);
-        if (const auto* catalogue = fileCatalogue(base)) {
+        if (const auto* catalogue = fileCatalogue(base))
             compareFields(*catalogue, nameA, a, b, seen);
-        } else if (aircraftCompared_ && key == lowerCase(std::string(wingsmith::kPlanesDatName))) {
-            for (std::size_t row = 0; row < wingsmith::kAircraftCount; ++row)
-                for (const auto& f : wingsmith::gunTableRowFields())
-                    mark(seen, wingsmith::GunTableRow::kSize * row + f.offset, wingsmith::fieldWidth(f.type));
-        } else if (aircraftCompared_ && isRosterFile(key)) {
-            for (const auto& f : wingsmith::fltRecordFields())
-                mark(seen, f.offset, wingsmith::fieldWidth(f.type));
-        } else if (aircraftCompared_ && key == lowerCase(std::string(wingsmith::kFltCdfName))) {
-            // The records both sides took from the archive were compared by field.
-            for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
-                const auto idx = static_cast<std::size_t>(p);
-                if (!aircraftA_->recordFromArchive[idx] || !aircraftB_->recordFromArchive[idx])
-                    continue;
-                const std::size_t start = wingsmith::kFltCdfRecords
-                    + wingsmith::FltRecord::kSize
-                        * static_cast<std::size_t>(wingsmith::rosterByPosition(p).archiveIndex);
-                for (const auto& f : wingsmith::fltRecordFields())
-                    mark(seen, start + f.offset, wingsmith::fieldWidth(f.type));
-            }
-        } else if (aircraftCompared_ && key == lowerCase(std::string(wingsmith::kDataCdfName))
-            && aircraftA_->gunTableFromArchive && aircraftB_->gunTableFromArchive) {
-            for (std::size_t row = 0; row < wingsmith::kAircraftCount; ++row)
-                for (const auto& f : wingsmith::gunTableRowFields())
-                    mark(seen, wingsmith::kDataCdfGunTable + wingsmith::GunTableRow::kSize * row + f.offset,
-                        wingsmith::fieldWidth(f.type));
-        }
+        else if (const auto* flight = aircraftCatalogue(key))
+            markComparedAircraft(*flight, a, seen);
         otherBytes(nameA, a, b, seen);
     }
 
-    static bool isRosterFile(const std::string& key)
+    // The catalogue of a file the aircraft were read from, at the top of
+    // the installation as Wingsmith reads it.
+    const wingsmith::FlightFileCatalogue* aircraftCatalogue(const std::string& key) const
     {
-        for (int p = 0; p < wingsmith::kAircraftCount; ++p)
-            if (key == lowerCase(std::string(wingsmith::rosterByPosition(p).fltName)))
-                return true;
-        return false;
+        if (!aircraftCompared_)
+            return nullptr;
+        for (const auto* c : wingsmith::FlightFileCatalogue::all())
+            if (c->holds(key))
+                return c;
+        return nullptr;
+    }
+
+    // The fields the aircraft comparison above has reported: all of a loose
+    // record and of planes.dat; of an archive, only what both sides took
+    // from it, since a loose file stands in for its record otherwise.
+    void markComparedAircraft(const wingsmith::FlightFileCatalogue& catalogue, const Bytes& a, Seen& seen) const
+    {
+        const std::string_view kind = catalogue.kind();
+        for (const auto& place : catalogue.fields(a)) {
+            const auto p = static_cast<std::size_t>(wingsmith::aircraftPosition(place.record));
+            if (kind == "flight record archive"
+                && !(aircraftA_->recordFromArchive[p] && aircraftB_->recordFromArchive[p]))
+                continue;
+            if (kind == "gun table archive" && !(aircraftA_->gunTableFromArchive && aircraftB_->gunTableFromArchive))
+                continue;
+            mark(seen, place.offset, place.width);
+        }
     }
 
     // Every differing byte no field has reported, by its offset.
