@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <map>
+#include <span>
 
 namespace vantorcli {
 
@@ -88,19 +89,26 @@ private:
             const std::string caption(wingsmith::rosterByPosition(p).caption);
             const std::string fltName = common::utf8FromPath(a->recordPaths[idx].filename());
             for (const auto& f : wingsmith::fltRecordFields())
-                field(fltName, caption, f.name, text(*a, p, f, false), text(*b, p, f, false));
+                aircraftField(fltName, caption, f, a->record(p), b->record(p), a->groupCount(p), b->groupCount(p));
             const std::string planes = common::utf8FromPath(a->gunTablePath.filename());
             for (const auto& f : wingsmith::gunTableRowFields())
-                field(planes, caption, f.name, text(*a, p, f, true), text(*b, p, f, true));
+                aircraftField(planes, caption, f, a->row(p), b->row(p), a->groupCount(p), b->groupCount(p));
         }
     }
 
     // A gun group beyond the group count still holds bytes the game keeps:
-    // they are compared too, marked as not in use.
-    static std::string text(const wingsmith::AircraftFiles& files, int p, const wingsmith::RecordField& f, bool row)
+    // they are compared too, marked as not in use. A changed count alone
+    // changes no other field's bytes, so it is no difference of theirs.
+    void aircraftField(const std::string& file, const std::string& caption, const wingsmith::RecordField& f,
+        std::span<const std::uint8_t> a, std::span<const std::uint8_t> b, int groupsA, int groupsB)
     {
-        const std::string value = wingsmith::fieldText(row ? files.row(p) : files.record(p), f);
-        return wingsmith::fieldInUse(f, files.groupCount(p)) ? value : value + " (not in use)";
+        const std::string valueA = wingsmith::fieldText(a, f), valueB = wingsmith::fieldText(b, f);
+        if (valueA == valueB)
+            return;
+        const auto shown = [&f](const std::string& value, int groups) {
+            return wingsmith::fieldInUse(f, groups) ? value : value + " (not in use)";
+        };
+        field(file, caption, f.name, shown(valueA, groupsA), shown(valueB, groupsB));
     }
 
     // Bytes a comparison has looked at field by field are marked in `seen`;

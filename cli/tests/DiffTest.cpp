@@ -2,6 +2,7 @@
 #include "DemoGameTest.h"
 
 #include "menuwright/menufile/MenuFileWriter.h"
+#include "mods/core/GameFileKinds.h"
 #include "rosterly/core/SquadronFile.h"
 #include "tools/demogen/OrdnixDemo.h"
 #include "wingsmith/core/FieldText.h"
@@ -16,6 +17,7 @@
 
 #include <bit>
 #include <functional>
+#include <map>
 
 namespace vantorcli {
 namespace {
@@ -63,6 +65,14 @@ const std::vector<DiffCase>& diffCases()
             [](const fs::path&) {
                 return std::vector<std::string>{"planes.dat: P-38H gun6.guns: 0 (not in use) -> 256 (not in use)"};
             }},
+        // P-38H's third group comes into use: its values are the same bytes
+        // on both sides, so only the count differs.
+        {"GroupCountAlone",
+            [](const fs::path&, const fs::path& b) {
+                editFile(
+                    b / "planes.dat", [](Bytes& t) { common::le::putI16(t, wingsmith::GunTableRow::kGroupCount, 3); });
+            },
+            [](const fs::path&) { return std::vector<std::string>{"planes.dat: P-38H gunGroupCount: 2 -> 3"}; }},
         {"FlightRecordBytesNoFieldHolds",
             [](const fs::path&, const fs::path& b) {
                 editFile(b / "P38H.FLT", [](Bytes& r) {
@@ -196,6 +206,83 @@ TEST_P(Diff, ReportsEveryDifferingByteAndNothingElse)
 
 INSTANTIATE_TEST_SUITE_P(Cases, Diff, ::testing::ValuesIn(diffCases()),
     [](const ::testing::TestParamInfo<DiffCase>& info) { return std::string(info.param.name); });
+
+// Every byte of every file the catalogues know, changed, is reported: under
+// the field that holds it, or among the bytes outside the fields by its
+// offset, and nothing else is. Each trial changes every fourth byte of one
+// file, so that no two changed bytes share a field and the file keeps its
+// shape. Of an archive, the part the fields lie in and a little around it:
+// the rest of it compares as any uncatalogued bytes do.
+TEST_F(Diff, EveryChangedByteOfACataloguedFileIsNamed)
+{
+    constexpr std::size_t kStride = 4;
+    std::vector<fs::path> catalogued;
+    for (const auto& entry : fs::recursive_directory_iterator(game))
+        if (entry.is_regular_file() && mods::catalogueFor(fs::relative(entry.path(), game)))
+            catalogued.push_back(fs::relative(entry.path(), game));
+    ASSERT_GE(catalogued.size(), 6u);
+    for (const fs::path& name : catalogued) {
+        const Bytes original = common::readAllBytes(game / name);
+        const auto* catalogue = mods::catalogueFor(name);
+        std::size_t first = 0, last = original.size();
+        if (const auto places = catalogue->fields(original); original.size() > 65536 && !places.empty()) {
+            first = places.front().offset - std::min<std::size_t>(places.front().offset, 64);
+            last = std::min(original.size(), places.back().offset + places.back().width + 64);
+        }
+        for (std::size_t phase = 0; phase < kStride; ++phase) {
+            SCOPED_TRACE(name.string() + ", bytes " + std::to_string(phase) + " + 4n");
+            Bytes changed = original;
+            std::vector<bool> flipped(changed.size(), false);
+            for (std::size_t i = first + phase; i < last; i += kStride) {
+                changed[i] ^= 0x5A;
+                flipped[i] = true;
+            }
+            common::writeAllBytes(copy / name, changed);
+            const auto run = vantor({"diff", "game", "copy", "--format", "json"});
+            common::writeAllBytes(copy / name, original);
+            ASSERT_EQ(run.exitCode, 1) << run.standardError;
+            std::vector<bool> named(changed.size(), false);
+            std::map<std::pair<std::string, std::string>, common::FieldPlace> places;
+            for (auto& place : catalogue->fields(changed))
+                places.emplace(std::pair(place.record, place.field), place);
+            const QJsonArray all = QJsonDocument::fromJson(QByteArray::fromStdString(run.standardOutput)).array();
+            for (const auto& value : all) {
+                const QJsonObject d = value.toObject();
+                if (d.value("kind").toString() == "bytes") {
+                    EXPECT_EQ(d.value("file").toString().toStdString(), name.generic_string());
+                    for (const auto& r : d.value("offsets").toArray()) {
+                        for (auto i = static_cast<std::size_t>(r.toArray().at(0).toDouble());
+                             i <= static_cast<std::size_t>(r.toArray().at(1).toDouble()); ++i) {
+                            ASSERT_LT(i, changed.size());
+                            EXPECT_TRUE(flipped[i]) << "unchanged byte " << i << " reported";
+                            named[i] = true;
+                        }
+                    }
+                    continue;
+                }
+                // A field: where it lies in the file changed, whichever file
+                // the aircraft's values are reported under.
+                const auto found = places.find(
+                    {d.value("item").toString().toStdString(), d.value("field").toString().toStdString()});
+                ASSERT_NE(found, places.end())
+                    << d.value("file").toString().toStdString() << " " << d.value("item").toString().toStdString()
+                    << " " << d.value("field").toString().toStdString();
+                const common::FieldPlace* place = &found->second;
+                bool holdsAChange = false;
+                for (std::size_t i = place->offset; i < place->offset + place->width; ++i) {
+                    holdsAChange = holdsAChange || flipped[i];
+                    named[i] = true;
+                }
+                EXPECT_TRUE(holdsAChange) << place->record << " " << place->field << " reported unchanged";
+            }
+            std::size_t missed = 0;
+            for (std::size_t i = 0; i < changed.size(); ++i)
+                if (flipped[i] && !named[i] && ++missed <= 3)
+                    ADD_FAILURE() << "byte " << i << " changed, not reported";
+            EXPECT_EQ(missed, 0u);
+        }
+    }
+}
 
 // Scripts read the offsets from the JSON form, one range per run of bytes.
 TEST_F(Diff, JsonGivesTheOffsetRanges)
