@@ -7,6 +7,7 @@
 #include "common/core/TextLines.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 
 namespace common {
 
@@ -14,12 +15,26 @@ QString domainNotice(const std::vector<std::string>& warnings)
 {
     if (warnings.empty())
         return {};
-    QString notice = QCoreApplication::translate("common::DomainNotice", "Not known to the game: %1")
-                         .arg(coreText(warnings.front()));
-    if (warnings.size() > 1)
-        notice += QCoreApplication::translate(
-            "common::DomainNotice", " (and %n more)", nullptr, static_cast<int>(warnings.size() - 1));
-    return notice + QLatin1Char('.');
+    return withMoreCount(QCoreApplication::translate("common::DomainNotice", "Not known to the game: %1")
+                             .arg(coreText(warnings.front())),
+               1, warnings.size())
+        + QLatin1Char('.');
+}
+
+QString withMoreCount(const QString& shown, std::size_t shownCount, std::size_t count)
+{
+    if (count <= shownCount)
+        return shown;
+    return shown
+        + QCoreApplication::translate(
+            "common::DomainNotice", " (and %n more)", nullptr, static_cast<int>(count - shownCount));
+}
+
+void showDomainLabel(QLabel& label, const QString& text, const QString& toolTip)
+{
+    label.setText(text);
+    label.setToolTip(text.isEmpty() ? QString() : toolTip);
+    label.setVisible(!text.isEmpty());
 }
 
 QString domainNotice(const FileCatalogue& catalogue, const std::filesystem::path& file)

@@ -1,6 +1,7 @@
 #include "LoadoutEditorWindow.h"
 #include "common/ui/StandardActions.h"
 #include "common/ui/CoreText.h"
+#include "common/ui/DomainNotice.h"
 #include "common/ui/NativePath.h"
 
 #include "ChoosePlanePage.h"
@@ -247,21 +248,17 @@ void LoadoutEditorWindow::showDomainWarnings()
 {
     const auto warnings
         = document_->isLoaded() ? planeCodesOutsideList(image(), lists_.planes) : std::vector<PlaneCodeWarning>{};
-    if (warnings.empty()) {
-        domainWarning_->clear();
-        domainWarning_->hide();
-        return;
-    }
-    QString text = tr("Record %1 (position %2) aircraft code is %3, beyond %4 (%5 aircraft)")
-                       .arg(warnings[0].record)
-                       .arg(warnings[0].position)
-                       .arg(common::gameText(warnings[0].code), QString::fromStdString(lists_.planes.fileName()))
-                       .arg(lists_.planes.count());
-    if (warnings.size() > 1)
-        text += tr(" (and %n more)", nullptr, static_cast<int>(warnings.size() - 1));
-    domainWarning_->setText(text);
-    domainWarning_->setToolTip(tr("The game knows no aircraft by that code; Ordnix saves it as it is."));
-    domainWarning_->show();
+    QString text;
+    if (!warnings.empty())
+        text = common::withMoreCount(
+            tr("Record %1 (position %2) aircraft code is %3, beyond %4 (%5 aircraft)")
+                .arg(warnings[0].record)
+                .arg(warnings[0].position)
+                .arg(common::gameText(warnings[0].code), QString::fromStdString(lists_.planes.fileName()))
+                .arg(lists_.planes.count()),
+            1, warnings.size());
+    common::showDomainLabel(
+        *domainWarning_, text, tr("The game knows no aircraft by that code; Ordnix saves it as it is."));
 }
 
 void LoadoutEditorWindow::showUndoStep(std::size_t first, std::size_t last, int row, int mission)
