@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "CommandArguments.h"
+
 #include "common/core/AtomicWrite.h"
 #include "common/core/IoError.h"
 #include "common/core/PathText.h"
@@ -55,6 +57,13 @@ void writeResult(const std::optional<std::filesystem::path>& file, std::string_v
         common::writeFileAtomically(*file, bytes);
     else
         writeStandardOutput(bytes);
+}
+
+std::optional<std::filesystem::path> outputOption(const CommandArguments& arguments)
+{
+    if (const auto o = arguments.value("o"))
+        return toPath(*o);
+    return std::nullopt;
 }
 
 void refuseFolder(const std::filesystem::path& path)

@@ -10,6 +10,8 @@
 
 namespace vantorcli {
 
+class CommandArguments;
+
 // Bad usage: exit code 2, the text on stderr.
 class UsageError : public std::runtime_error {
 public:
@@ -45,6 +47,8 @@ void checkStandardOutput();
 // To `file` through the file layer when given (standard output for "-"),
 // else to standard output.
 void writeResult(const std::optional<std::filesystem::path>& file, std::string_view bytes);
+// The file `-o` names; nothing when it is not given.
+std::optional<std::filesystem::path> outputOption(const CommandArguments& arguments);
 
 // The whole file ("-": standard input); a failure names it. A folder in the
 // file's place is refused as "NAME is a folder".

@@ -32,9 +32,8 @@ int menuMake(const CommandArguments& arguments)
 
     const auto layoutPath = toPath(arguments.positional(0));
     std::istringstream text(readTextInput(layoutPath));
-    std::filesystem::path out = hangar ? menuwright::hangarMenuFileName(side) : menuwright::selectionMenuFileName(side);
-    if (const auto o = arguments.value("o"))
-        out = toPath(*o);
+    const std::filesystem::path out = outputOption(arguments).value_or(
+        hangar ? menuwright::hangarMenuFileName(side) : menuwright::selectionMenuFileName(side));
     try {
         const std::vector<std::uint8_t> bytes = hangar
             ? menuwright::buildHangarFile(menuwright::loadHangarLayout(text))

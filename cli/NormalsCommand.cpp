@@ -44,10 +44,7 @@ int normals(const CommandArguments& arguments)
     } catch (const common::IoError& e) {
         throw e.about(modelPath);
     }
-    std::optional<std::filesystem::path> out;
-    if (const auto o = arguments.value("o"))
-        out = toPath(*o);
-    writeResult(out, common::joinCrlfLines(lines));
+    writeResult(outputOption(arguments), common::joinCrlfLines(lines));
     return 0;
 }
 

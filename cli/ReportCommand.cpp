@@ -15,10 +15,7 @@ int report(const CommandArguments& arguments)
     if (!std::filesystem::is_directory(folder, ec))
         throw Refusal(aboutFile(folder, "File not found"));
     const auto lines = probewell::buildReportLines(folder);
-    std::optional<std::filesystem::path> out;
-    if (const auto o = arguments.value("o"))
-        out = toPath(*o);
-    writeResult(out, common::joinCrlfLines(lines));
+    writeResult(outputOption(arguments), common::joinCrlfLines(lines));
     return 0;
 }
 

@@ -37,8 +37,6 @@
 
 #include <filesystem>
 
-#include <unistd.h>
-
 namespace bayward {
 namespace {
 
