@@ -1,6 +1,7 @@
 #include "ButtonRowsHistory.h"
 
 #include "PictureRectangle.h"
+#include "UndoButtons.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -67,48 +68,7 @@ ButtonRowsHistory::ButtonRowsHistory(std::vector<Row> rows, QObject* parent)
 
 StandardActions ButtonRowsHistory::addCommands(QWidget* window, QBoxLayout* row, StandardActions::Commands others)
 {
-    // Held weakly: a window's last key may come while its history goes.
-    others.undo = [stack = QPointer(stack_)] {
-        if (stack)
-            stack->undo();
-    };
-    others.redo = [stack = QPointer(stack_)] {
-        if (stack)
-            stack->redo();
-    };
-    StandardActions actions(window, std::move(others));
-    QAction* undo = actions.undo();
-    QAction* redo = actions.redo();
-    undo->setObjectName(QStringLiteral("actionUndo"));
-    redo->setObjectName(QStringLiteral("actionRedo"));
-    // As the stack's own actions would: enabled while there is a step, and
-    // captioned with it.
-    const auto caption = [](QAction* action, const QString& prefix, const QString& step) {
-        action->setText(step.isEmpty() ? prefix : prefix + QLatin1Char(' ') + step);
-    };
-    caption(undo, tr("&Undo"), stack_->undoText());
-    caption(redo, tr("&Redo"), stack_->redoText());
-    undo->setEnabled(stack_->canUndo());
-    redo->setEnabled(stack_->canRedo());
-    connect(stack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    connect(stack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    connect(stack_, &QUndoStack::undoTextChanged, undo,
-        [undo, caption, prefix = tr("&Undo")](const QString& step) { caption(undo, prefix, step); });
-    connect(stack_, &QUndoStack::redoTextChanged, redo,
-        [redo, caption, prefix = tr("&Redo")](const QString& step) { caption(redo, prefix, step); });
-    for (QAction* action : {undo, redo}) {
-        // A steady caption; what the step was shows as its tip.
-        auto* button = new QPushButton(action == undo ? tr("Undo") : tr("Redo"), window);
-        button->setObjectName(action == undo ? QStringLiteral("undoButton") : QStringLiteral("redoButton"));
-        button->setEnabled(action->isEnabled());
-        connect(action, &QAction::changed, button, [button, action] {
-            button->setEnabled(action->isEnabled());
-            button->setToolTip(QString(action->text()).remove(QLatin1Char('&')));
-        });
-        connect(button, &QPushButton::clicked, action, &QAction::trigger);
-        row->addWidget(button);
-    }
-    return actions;
+    return addUndoCommands(stack_, window, row, std::move(others));
 }
 
 ButtonRowsHistory::State ButtonRowsHistory::current(int row) const

@@ -23,7 +23,6 @@ class QRadioButton;
 
 namespace common {
 class ButtonRowsFrame;
-class ButtonRowsHistory;
 class PictureBoard;
 class PictureRectangle;
 } // namespace common
@@ -50,7 +49,6 @@ public:
     void load();
 
     HangarLayout layout() const;
-    common::ButtonRowsHistory& history() { return *history_; }
     QString hangarFileName() const { return fileName_; }
 
     void File1_Click(const QString& name);
@@ -86,8 +84,9 @@ private:
     void Command1_Click();
     void Command4_Click();
     void rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons);
-    // Boxes and captions follow the rows; loaded rows place their rectangles.
-    void showRows(const QList<int>& rows, ScreenRowsDocument::Change change);
+    // Boxes, captions and rectangles follow the rows.
+    void showRows(const QList<int>& rows);
+    ScreenRowsDocument& rows();
     RowBoxes rowBoxes(int i) const;
 
     MenuwrightSession& module_;
@@ -95,7 +94,6 @@ private:
 
     RectangleDrag drag_;
     QString fileName_;
-    common::ButtonRowsHistory* history_;
     // The layout text file last saved or loaded.
     QString textFile_;
 };

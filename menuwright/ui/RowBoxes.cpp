@@ -12,9 +12,12 @@ RowBoxes::RowBoxes(QLineEdit* caption, QLineEdit* l, QLineEdit* t, QLineEdit* w,
 
 void RowBoxes::sendEditsTo(ScreenRowsDocument& document, int row, QObject* context) const
 {
-    for (const auto& [box, field] : boxes_)
+    for (const auto& [box, field] : boxes_) {
         QObject::connect(box, &QLineEdit::textChanged, context,
             [&document, row, field = field](const QString& text) { document.setText(row, field, text); });
+        // What was typed into one box is one step.
+        QObject::connect(box, &QLineEdit::editingFinished, context, [&document] { document.closeStep(); });
+    }
 }
 
 void RowBoxes::show(const ScreenRowsDocument& document, int row) const

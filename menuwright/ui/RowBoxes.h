@@ -17,8 +17,8 @@ class RowBoxes {
 public:
     RowBoxes(QLineEdit* caption, QLineEdit* l, QLineEdit* t, QLineEdit* w, QLineEdit* h);
 
-    // Every change of a box, typed or put back by an undo, is an edit of the
-    // row; `context` ends the connections.
+    // Every change of a box is an edit of the row, and what is typed into it
+    // until it is left is one step; `context` ends the connections.
     void sendEditsTo(ScreenRowsDocument& document, int row, QObject* context) const;
     // A box that already reads so keeps its cursor.
     void show(const ScreenRowsDocument& document, int row) const;
