@@ -182,7 +182,7 @@ HangarLayout HangarTableWindow::layout() const
     return layout;
 }
 
-RowBoxes HangarTableWindow::rowBoxes(int i) const
+common::RowBoxes HangarTableWindow::rowBoxes(int i) const
 {
     return {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RowBoxes.h"
+#include "common/ui/RowBoxes.h"
 #include "ScreenRowsDocument.h"
 #include "SideOptions.h"
 
@@ -87,7 +87,7 @@ private:
     // Boxes, captions and rectangles follow the rows.
     void showRows(const QList<int>& rows);
     ScreenRowsDocument& rows();
-    RowBoxes rowBoxes(int i) const;
+    common::RowBoxes rowBoxes(int i) const;
 
     MenuwrightSession& module_;
     void updateTitle();

@@ -209,7 +209,7 @@ void SelectionTableWindow::showScreen()
     Check1->setChecked(document.fixedNames());
 }
 
-RowBoxes SelectionTableWindow::rowBoxes(int i) const
+common::RowBoxes SelectionTableWindow::rowBoxes(int i) const
 {
     return {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RowBoxes.h"
+#include "common/ui/RowBoxes.h"
 #include "ScreenRowsDocument.h"
 
 #include "menuwright/core/SideSetup.h"
@@ -82,7 +82,7 @@ private:
     void showScreen();
     // Shows or hides the row's label and boxes.
     void showRow(int i, bool shown);
-    RowBoxes rowBoxes(int i) const;
+    common::RowBoxes rowBoxes(int i) const;
 
     MenuwrightSession& module_;
     QHBoxLayout* editRow_;

@@ -2,15 +2,15 @@
 
 #include <QLineEdit>
 
-namespace menuwright {
+namespace common {
 
 RowBoxes::RowBoxes(QLineEdit* caption, QLineEdit* l, QLineEdit* t, QLineEdit* w, QLineEdit* h)
-    : boxes_{{{caption, ScreenRowsDocument::Field::Caption}, {l, ScreenRowsDocument::Field::L},
-        {t, ScreenRowsDocument::Field::T}, {w, ScreenRowsDocument::Field::W}, {h, ScreenRowsDocument::Field::H}}}
+    : boxes_{{{caption, ButtonRowsDocument::Field::Caption}, {l, ButtonRowsDocument::Field::L},
+        {t, ButtonRowsDocument::Field::T}, {w, ButtonRowsDocument::Field::W}, {h, ButtonRowsDocument::Field::H}}}
 {
 }
 
-void RowBoxes::sendEditsTo(ScreenRowsDocument& document, int row, QObject* context) const
+void RowBoxes::sendEditsTo(ButtonRowsDocument& document, int row, QObject* context) const
 {
     for (const auto& [box, field] : boxes_) {
         QObject::connect(box, &QLineEdit::textChanged, context,
@@ -20,7 +20,7 @@ void RowBoxes::sendEditsTo(ScreenRowsDocument& document, int row, QObject* conte
     }
 }
 
-void RowBoxes::show(const ScreenRowsDocument& document, int row) const
+void RowBoxes::show(const ButtonRowsDocument& document, int row) const
 {
     for (const auto& [box, field] : boxes_) {
         const QString text = document.text(row, field);
@@ -29,4 +29,4 @@ void RowBoxes::show(const ScreenRowsDocument& document, int row) const
     }
 }
 
-} // namespace menuwright
+} // namespace common
