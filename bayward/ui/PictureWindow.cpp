@@ -6,6 +6,7 @@
 
 #include "common/ui/PictureBoard.h"
 #include "common/ui/PictureRectangle.h"
+#include "common/ui/RowRectangles.h"
 
 #include <QCloseEvent>
 #include <QImageReader>
@@ -85,11 +86,8 @@ void PictureWindow::Picture1_MouseUp(QPointF position, Qt::MouseButton button)
 
 void PictureWindow::showRows(const QList<int>& changed)
 {
-    for (int i : changed) {
-        const common::ButtonRowsDocument::Row& row = table_.rows().rowAt(i);
-        Label2[i]->setGeometry(row.place);
-        Label2[i]->setVisible(row.shown);
-    }
+    // Named when placed, not as the row's caption changes.
+    common::RowRectangles(Label2).show(table_.rows(), changed, false);
 }
 
 void PictureWindow::closeEvent(QCloseEvent* event)

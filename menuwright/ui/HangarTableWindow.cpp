@@ -23,6 +23,7 @@
 #include "common/ui/NamedWidgets.h"
 #include "common/ui/PictureBoard.h"
 #include "common/ui/PictureRectangle.h"
+#include "common/ui/RowRectangles.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -97,13 +98,7 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(Frame2->coordinates(i));
         rowBoxes(i).sendEditsTo(module_.hangarRows(), i, this);
     }
-    // The rectangles wait where they stand.
-    rows().adopt([this] {
-        for (int i = 0; i < kRows; ++i) {
-            rows().setPlace(i, Label2[i]->geometry());
-            rows().setShown(i, !Label2[i]->isHidden());
-        }
-    });
+    common::RowRectangles(Label2).adoptInto(rows());
     connect(&rows(), &ScreenRowsDocument::rowsChanged, this, [this](const QList<int>& changed) { showRows(changed); });
     connect(&rows(), &ScreenRowsDocument::modifiedChanged, this, &QWidget::setWindowModified);
     side->addWidget(Frame2);
@@ -156,10 +151,7 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
 
 void HangarTableWindow::load()
 {
-    rows().adopt([this] {
-        for (int i = 0; i < kRows; ++i)
-            rows().setShown(i, false);
-    });
+    rows().showEveryRectangle(false);
     Frame4->reset();
     rows().adopt([this] {
         for (int i = 0; i < kRows; ++i)
@@ -194,13 +186,9 @@ ScreenRowsDocument& HangarTableWindow::rows()
 
 void HangarTableWindow::showRows(const QList<int>& changed)
 {
-    for (int i : changed) {
+    for (int i : changed)
         rowBoxes(i).show(rows(), i);
-        const ScreenRowsDocument::Row& row = rows().rowAt(i);
-        Label2[i]->setText(row.text(ScreenRowsDocument::Field::Caption));
-        Label2[i]->setGeometry(row.place);
-        Label2[i]->setVisible(row.shown);
-    }
+    common::RowRectangles(Label2).show(rows(), changed, true);
 }
 
 void HangarTableWindow::Option1_Click(int i)
@@ -222,11 +210,7 @@ void HangarTableWindow::File1_Click(const QString& name)
         return;
     }
     Picture1->setPicture(QPixmap::fromImage(image));
-    // A new picture is no edit of the rows.
-    rows().adopt([this] {
-        for (int i = 0; i < kRows; ++i)
-            rows().setShown(i, true);
-    });
+    rows().showEveryRectangle(true);
     status->setText(tr("Showing %1.").arg(QDir::toNativeSeparators(path)));
 }
 

@@ -20,7 +20,6 @@
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 #include "common/ui/Dialogs.h"
-#include "common/ui/PictureRectangle.h"
 
 #include <QCoreApplication>
 #include <QScreen>
@@ -117,10 +116,7 @@ void MenuwrightSession::start()
     }
     pp1_->hide();
     pp1_->load();
-    selectionRows_.adopt([this] {
-        for (int i = 0; i < selectionRows_.rowCount(); ++i)
-            selectionRows_.setShown(i, false);
-    });
+    selectionRows_.showEveryRectangle(false);
     pp2_.load();
     pp2_.show();
 }

@@ -14,6 +14,7 @@
 #include "common/ui/NamedWidgets.h"
 #include "common/ui/PictureBoard.h"
 #include "common/ui/PictureRectangle.h"
+#include "common/ui/RowRectangles.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -148,13 +149,7 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
     connect(Command2, &QPushButton::clicked, this, [this] { module_->requestEnd(this); });
 
     module_ = std::make_unique<MenuwrightSession>(*this);
-    // The rectangles wait where they stand.
-    rows().adopt([this] {
-        for (int i = 0; i < kRows; ++i) {
-            rows().setPlace(i, Label2[i]->geometry());
-            rows().setShown(i, !Label2[i]->isHidden());
-        }
-    });
+    common::RowRectangles(Label2).adoptInto(rows());
     connect(&rows(), &ScreenRowsDocument::rowsChanged, this, [this](const QList<int>& changed) { showRows(changed); });
 }
 
@@ -237,12 +232,7 @@ int RectangleLocatorWindow::applyRows(std::istream& in, int first, int last, boo
 
 void RectangleLocatorWindow::showRows(const QList<int>& changed)
 {
-    for (int i : changed) {
-        const ScreenRowsDocument::Row& row = rows().rowAt(i);
-        Label2[i]->setText(row.text(ScreenRowsDocument::Field::Caption));
-        Label2[i]->setGeometry(row.place);
-        Label2[i]->setVisible(row.shown);
-    }
+    common::RowRectangles(Label2).show(rows(), changed, true);
 }
 
 void RectangleLocatorWindow::File1_Click(const QString& name)
@@ -256,10 +246,9 @@ void RectangleLocatorWindow::File1_Click(const QString& name)
         return;
     }
     Picture1->setPicture(QPixmap::fromImage(image));
-    // A new picture is no edit of the rows.
+    // The Axis rows stay hidden for the other sides; no step either.
     rows().adopt([this] {
-        for (int i = 0; i < kRows; ++i)
-            rows().setShown(i, true);
+        rows().showEveryRectangle(true);
         if (selectedSide() != Side::Axis)
             showAxisRectangles(false);
     });

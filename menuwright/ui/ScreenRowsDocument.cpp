@@ -44,6 +44,14 @@ int ScreenRowsDocument::loadRows(std::istream& in, int first, int last)
     return static_cast<int>(read.size());
 }
 
+void ScreenRowsDocument::showEveryRectangle(bool shown)
+{
+    adopt([&] {
+        for (int i = 0; i < rowCount(); ++i)
+            setShown(i, shown);
+    });
+}
+
 std::optional<RectangleGeometry> ScreenRowsDocument::shownPlace(int i) const
 {
     const Row& r = rowAt(i);

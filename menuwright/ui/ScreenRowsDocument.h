@@ -24,6 +24,8 @@ public:
     // their rectangles from them; a short file leaves the rows it does not
     // reach unchanged. Returns the rows read.
     int loadRows(std::istream& in, int first, int last);
+    // Every rectangle shown or hidden (a new picture, a start): no step.
+    void showEveryRectangle(bool shown);
     // The row's rectangle where it is shown on the picture.
     std::optional<RectangleGeometry> shownPlace(int i) const;
     // The rectangle dragged to `moved`, its coordinates copied into the row:
