@@ -1,4 +1,5 @@
 #include "bayward/ui/ButtonTableWindow.h"
+#include "bayward/ui/HangarRowsDocument.h"
 #include "bayward/ui/PictureWindow.h"
 #include "common/testing/AccessibleNameCheck.h"
 #include "common/ui/AccessibleNames.h"
@@ -21,6 +22,7 @@
 #include "common/testing/TempDir.h"
 
 #include <QAction>
+#include <QUndoStack>
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -265,6 +267,42 @@ TEST_F(BaywardWindows, PlacementsAndHidingAreUndoneAndRedone)
     undo->trigger(); // saving kept the history; undoing writes nothing
     EXPECT_TRUE(table->isWindowModified());
     EXPECT_EQ(common::readAllBytes(dir / "hangarus.mnu").at(16 + 24 + 8 + 12 + 1), 0x64);
+}
+
+// Both windows show the one document, whoever edits it.
+TEST_F(BaywardWindows, BothWindowsFollowThePlacementsOfTheRows)
+{
+    HangarRowsDocument& rows = table->rows();
+    rows.placeButton(2, {10, 20, 30, 40});
+    EXPECT_EQ(boxes(2), QStringList({" 10", " 20", " 30", " 40"}));
+    EXPECT_EQ(picture->Label2[2]->geometry(), QRect(10, 20, 30, 40));
+    EXPECT_FALSE(picture->Label2[2]->isHidden());
+    EXPECT_TRUE(table->isWindowModified());
+
+    rows.hideButton(2);
+    EXPECT_TRUE(picture->Label2[2]->isHidden());
+    rows.stack()->undo();
+    rows.stack()->undo();
+    EXPECT_EQ(boxes(2), QStringList({"", "", "", ""}));
+    EXPECT_TRUE(picture->Label2[2]->isHidden());
+    EXPECT_FALSE(table->isWindowModified());
+}
+
+TEST_F(BaywardWindows, WhatIsTypedIntoABoxIsOneStep)
+{
+    QLineEdit* width = child<QLineEdit>(table.get(), "Text5_3");
+    QTest::keyClicks(width, "120");
+    QTest::keyClick(width, Qt::Key_Return);
+    QTest::keyClicks(child<QLineEdit>(table.get(), "Text6_3"), "25");
+    EXPECT_EQ(table->layout().rows[3].W, "120");
+    EXPECT_EQ(table->rows().stack()->count(), 2);
+
+    QAction* undo = child<QAction>(table.get(), "actionUndo");
+    undo->trigger();
+    EXPECT_EQ(boxes(3), QStringList({"", "", "120", ""}));
+    undo->trigger();
+    EXPECT_EQ(boxes(3), QStringList({"", "", "", ""}));
+    EXPECT_FALSE(table->isWindowModified());
 }
 
 TEST_F(BaywardWindows, RightClickOnAPlacedRectangleGoesBackToTheTable)

@@ -3,6 +3,7 @@
 #include "common/ui/FolderListing.h"
 #include "common/ui/NativePath.h"
 
+#include "HangarRowsDocument.h"
 #include "PictureWindow.h"
 
 #include "menuwright/menufile/ScreenCheck.h"
@@ -14,11 +15,12 @@
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/ButtonRowsFrame.h"
-#include "common/ui/ButtonRowsHistory.h"
 #include "common/ui/ClickLabel.h"
 #include "common/ui/Dialogs.h"
 #include "common/ui/NamedWidgets.h"
+#include "common/ui/RowBoxes.h"
 #include "common/ui/StandardActions.h"
+#include "common/ui/UndoButtons.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -53,7 +55,7 @@ QRadioButton* option(const QString& name, const QString& caption, QWidget* paren
 
 } // namespace
 
-ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
+ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window), rows_(new HangarRowsDocument(this))
 {
     setObjectName(QStringLiteral("PH1"));
     // Follows the captions in the title bars, so that they are not taken
@@ -126,7 +128,10 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
         Frame2->setRowLead(i, Label2[i]);
         Text2[i] = Frame2->caption(i);
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(Frame2->coordinates(i));
+        common::RowBoxes(Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]).sendEditsTo(*rows_, i, this);
     }
+    connect(rows_, &HangarRowsDocument::rowsChanged, this, [this](const QList<int>& changed) { showRows(changed); });
+    connect(rows_, &HangarRowsDocument::modifiedChanged, this, &QWidget::setWindowModified);
     outer->addWidget(Frame2);
 
     auto* commands = new QHBoxLayout;
@@ -161,12 +166,6 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
 
     picture_ = std::make_unique<PictureWindow>(*this);
     Form_Load();
-
-    std::vector<common::ButtonRowsHistory::Row> rows;
-    for (int i = 0; i < kRows; ++i)
-        rows.push_back({{Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}, picture_->Label2[i]});
-    history_ = new common::ButtonRowsHistory(std::move(rows), this);
-    connect(history_, &common::ButtonRowsHistory::modifiedChanged, this, &QWidget::setWindowModified);
     addCommands();
     updateTitle();
     common::routeUndoToWindow(this);
@@ -174,7 +173,7 @@ ButtonTableWindow::ButtonTableWindow() : QWidget(nullptr, Qt::Window)
 
 void ButtonTableWindow::addCommands()
 {
-    const common::StandardActions actions = history_->addCommands(this, editRow_,
+    const common::StandardActions actions = common::addUndoCommands(rows_->stack(), this, editRow_,
         {.save = [this] { Command1->click(); },
             // The picture is "opened" from the file list.
             .open = [this] { File1->setFocus(Qt::ShortcutFocusReason); },
@@ -197,17 +196,14 @@ void ButtonTableWindow::updateTitle()
     setWindowTitle(title + QStringLiteral("[*] \u2014 Bayward"));
 }
 
-void ButtonTableWindow::recordPlacement(int row, bool shown)
+void ButtonTableWindow::showRows(const QList<int>& changed)
 {
-    history_->record(shown ? tr("Place") : tr("Hide"), {row});
+    for (int i : changed)
+        common::RowBoxes(Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]).show(*rows_, i);
 }
 
 ButtonTableWindow::~ButtonTableWindow()
 {
-    // The history reads the picture's rectangles whenever a box loses its
-    // focus, which a box being destroyed does: it goes first.
-    delete history_;
-    history_ = nullptr;
     picture_.reset();
 }
 
@@ -217,14 +213,11 @@ void ButtonTableWindow::Form_Load()
     for (QRadioButton* o : Option1)
         o->setChecked(false);
     countries_->setExclusive(true);
+    rows_->setDefaults();
     for (int i = 0; i < kRows; ++i) {
-        for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}) {
+        for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
             e->show();
-            e->clear();
-        }
-        const QString caption = QString::fromStdString(menuwright::HangarLayout::defaultCaptions()[i]);
-        Text2[i]->setText(caption);
-        Label2[i]->setText(caption);
+        Label2[i]->setText(rows_->text(i, common::ButtonRowsDocument::Field::Caption));
     }
     refreshFiles();
 }
@@ -237,11 +230,7 @@ void ButtonTableWindow::refreshFiles()
 
 menuwright::HangarLayout ButtonTableWindow::layout() const
 {
-    menuwright::HangarLayout layout;
-    for (int i = 0; i < kRows; ++i)
-        layout.rows[i] = {Text2[i]->text().toStdString(), Text3[i]->text().toStdString(), Text4[i]->text().toStdString(),
-            Text5[i]->text().toStdString(), Text6[i]->text().toStdString()};
-    return layout;
+    return rows_->layout();
 }
 
 int ButtonTableWindow::selectedRow() const
@@ -323,13 +312,14 @@ bool ButtonTableWindow::writeHangarFile()
         common::dialogs().message(this, windowTitle(), common::writeFailureText(path, e), common::MessageIcon::Error);
         return false;
     }
-    history_->record(tr("Edit"));
+    // What was still being typed was written: its step ends here.
+    rows_->closeStep();
     QString said = common::withBackupNotice(tr("Wrote %1.").arg(QDir::toNativeSeparators(path)));
     // A button the game would draw cut off is named, never refused.
     if (const auto offScreen = menuwright::offScreenNotice(hangar); !offScreen.empty())
         said += '\n' + common::coreText(offScreen);
     status->setText(said);
-    history_->markSaved();
+    rows_->markSaved();
     return true;
 }
 
@@ -337,8 +327,8 @@ bool ButtonTableWindow::writeHangarFile()
 // an unchanged window ends at once.
 bool ButtonTableWindow::mayEnd()
 {
-    history_->record(tr("Edit")); // what is still being typed counts too
-    if (!history_->modified())
+    rows_->closeStep();
+    if (!rows_->modified())
         return true;
     const common::Answer answer = common::dialogs().cancellableQuestion(this, QStringLiteral("Bayward"),
         tr("The hangar buttons were changed since the hangar file was last written.\nSave them before you exit?"),

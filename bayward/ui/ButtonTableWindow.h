@@ -2,6 +2,7 @@
 
 #include "menuwright/menufile/HangarLayout.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
@@ -18,12 +19,12 @@ class QRadioButton;
 
 namespace common {
 class ButtonRowsFrame;
-class ButtonRowsHistory;
 class ClickLabel;
 } // namespace common
 
 namespace bayward {
 
+class HangarRowsDocument;
 class PictureWindow;
 
 // "Hangar Screen Menu Maker": the country, the picture file, the five
@@ -39,13 +40,12 @@ public:
     ~ButtonTableWindow() override;
 
     PictureWindow& picture() { return *picture_; }
+    // The rows both windows show and edit.
+    HangarRowsDocument& rows() { return *rows_; }
     menuwright::HangarLayout layout() const;
     QString hangarFileName() const { return fileName_; }
     bool pictureLoaded() const { return pictureLoaded_; }
     int selectedRow() const;
-    common::ButtonRowsHistory& history() { return *history_; }
-    // A rectangle placed or hidden in the picture window: one undo step.
-    void recordPlacement(int row, bool shown);
     // Fills the file list from the current folder with the current pattern.
     void refreshFiles();
 
@@ -82,6 +82,8 @@ private:
     bool mayEnd();
     void addCommands();
     void updateTitle();
+    // The boxes follow the rows, whoever changed them.
+    void showRows(const QList<int>& rows);
 
     std::unique_ptr<PictureWindow> picture_;
     QButtonGroup* countries_;
@@ -90,7 +92,7 @@ private:
     QString pattern_ = QStringLiteral("*.*");
     bool pictureLoaded_ = false;
     bool ending_ = false;
-    common::ButtonRowsHistory* history_;
+    HangarRowsDocument* rows_;
     QHBoxLayout* editRow_;
 };
 

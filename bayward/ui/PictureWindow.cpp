@@ -2,9 +2,11 @@
 #include "common/ui/FolderListing.h"
 
 #include "ButtonTableWindow.h"
+#include "HangarRowsDocument.h"
 
 #include "common/ui/PictureBoard.h"
 #include "common/ui/PictureRectangle.h"
+#include "common/ui/RowRectangles.h"
 
 #include <QCloseEvent>
 #include <QImageReader>
@@ -35,10 +37,9 @@ PictureWindow::PictureWindow(ButtonTableWindow& table) : QWidget(nullptr, Qt::Wi
         Label2[i]->setToolTip(tr("Click to hide this rectangle"));
         Label2[i]->hide();
     }
-    connect(Picture1, &common::PictureBoard::rectangleClicked, this, [this](int i) {
-        Label2[i]->hide();
-        table_.recordPlacement(i, false);
-    });
+    connect(Picture1, &common::PictureBoard::rectangleClicked, this, [this](int i) { table_.rows().hideButton(i); });
+    connect(&table_.rows(), &HangarRowsDocument::rowsChanged, this,
+        [this](const QList<int>& changed) { showRows(changed); });
     // A right click on a placed rectangle means "done" as well.
     connect(Picture1, &common::PictureBoard::rectanglePressed, this,
         [this](int i, QPointF position, Qt::MouseButton button) {
@@ -78,14 +79,15 @@ void PictureWindow::Picture1_MouseUp(QPointF position, Qt::MouseButton button)
     if (s < 0 || s >= kRows)
         return;
     const Placement p = placeRectangle(start_, position.x(), position.y(), Picture1->width(), Picture1->height());
-    table_.Text3[s]->setText(QString::fromStdString(coordinateText(p.left)));
-    table_.Text4[s]->setText(QString::fromStdString(coordinateText(p.top)));
-    table_.Text5[s]->setText(QString::fromStdString(coordinateText(p.width)));
-    table_.Text6[s]->setText(QString::fromStdString(coordinateText(p.height)));
-    Label2[s]->setGeometry(p.left, p.top, p.width, p.height);
-    Label2[s]->setText(table_.Text2[s]->text());
-    Label2[s]->show();
-    table_.recordPlacement(s, true);
+    // Named as the row reads when it is placed.
+    Label2[s]->setText(table_.rows().text(s, common::ButtonRowsDocument::Field::Caption));
+    table_.rows().placeButton(s, p);
+}
+
+void PictureWindow::showRows(const QList<int>& changed)
+{
+    // Named when placed, not as the row's caption changes.
+    common::RowRectangles(Label2).show(table_.rows(), changed, false);
 }
 
 void PictureWindow::closeEvent(QCloseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "bayward/core/Placement.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
@@ -41,6 +42,8 @@ protected:
 private:
     void Picture1_MouseDown(QPointF position, Qt::MouseButton button);
     void Picture1_MouseUp(QPointF position, Qt::MouseButton button);
+    // The rectangles follow the rows.
+    void showRows(const QList<int>& rows);
 
     ButtonTableWindow& table_;
     PicturePoint start_;

@@ -2,7 +2,6 @@
 
 #include "menuwright/ui/ScreenRowsDocument.h"
 
-#include "common/ui/ButtonRowsHistory.h"
 #include "common/ui/PictureRectangle.h"
 
 #include <QLabel>
@@ -137,6 +136,136 @@ INSTANTIATE_TEST_SUITE_P(Edits, DocumentEdit,
             {"A", "1", "2", "3", "4"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// How the document's edits become steps of its undo stack: each case edits
+// row 1 (starting empty) and says how many steps result and what one undo
+// leaves.
+struct StepCase {
+    const char* name;
+    std::function<void(ScreenRowsDocument&)> edits;
+    int steps;
+    ButtonRow afterUndo;
+};
+
+void PrintTo(const StepCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DocumentSteps : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(DocumentSteps, MakeTheStepsTheUserSees)
+{
+    const StepCase& c = GetParam();
+    ScreenRowsDocument document(11);
+    c.edits(document);
+    const ButtonRow edited = document.row(1);
+    EXPECT_EQ(document.stack()->count(), c.steps);
+    EXPECT_EQ(document.modified(), c.steps > 0);
+    if (c.steps == 0)
+        return;
+
+    QSignalSpy spy(&document, &ScreenRowsDocument::rowsChanged);
+    document.stack()->undo();
+    EXPECT_EQ(document.row(1), c.afterUndo);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(announcedRows(spy, 0), QList<int>{1});
+    // The redo makes the edit again.
+    document.stack()->redo();
+    EXPECT_EQ(document.row(1), edited);
+    EXPECT_EQ(spy.count(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, DocumentSteps,
+    ::testing::Values(StepCase{"TypingIntoOneBoxIsOneStep",
+                          [](ScreenRowsDocument& d) {
+                              for (const char* typed : {"S", "Sp", "Spi"})
+                                  d.setCaption(1, typed);
+                          },
+                          1, {}},
+        StepCase{"LeavingTheBoxEndsTheStep",
+            [](ScreenRowsDocument& d) {
+                d.setCaption(1, "Sp");
+                d.closeStep();
+                d.setCaption(1, "Spit");
+            },
+            2, {"Sp", "", "", "", ""}},
+        StepCase{"AnotherBoxIsAnotherStep",
+            [](ScreenRowsDocument& d) {
+                d.setText(1, Field::L, "5");
+                d.setText(1, Field::T, "6");
+            },
+            2, {"", "5", "", "", ""}},
+        StepCase{"TypedBackIsNoStep",
+            [](ScreenRowsDocument& d) {
+                d.setCaption(1, "x");
+                d.setCaption(1, "");
+            },
+            0, {}},
+        StepCase{"AdoptedIsNoStep", [](ScreenRowsDocument& d) { d.adopt([&] { d.setCaption(1, "Side"); }); }, 0, {}},
+        StepCase{"UndoKeepsWhatWasAdoptedSince",
+            [](ScreenRowsDocument& d) {
+                d.setText(1, Field::L, "5");
+                d.adopt([&] { d.setCaption(1, "Side"); });
+            },
+            1, {"Side", "", "", "", ""}},
+        StepCase{"AnEditIsOneStep",
+            [](ScreenRowsDocument& d) {
+                d.edit("Both", [&] {
+                    d.setCaption(1, "A");
+                    d.setCoordinates(1, "1", "2", "3", "4");
+                });
+            },
+            1, {}},
+        StepCase{"WhatAnEditAdoptsStaysWhenItIsUndone",
+            [](ScreenRowsDocument& d) {
+                d.edit("Load", [&] {
+                    d.setCaption(1, "F1");
+                    d.adopt([&] { d.setCaption(1, "Side"); });
+                    d.setText(1, Field::W, "9");
+                });
+            },
+            1, {"Side", "", "", "", ""}},
+        StepCase{"ADragIsOneStepAndPassingOverNone",
+            [](ScreenRowsDocument& d) {
+                d.dragTo(1, {1, 2, 3, 4}, Qt::NoButton);
+                d.dragTo(1, {5, 2, 3, 4}, Qt::LeftButton);
+                d.dragTo(1, {6, 2, 3, 4}, Qt::LeftButton);
+            },
+            1, {"", "1", "2", "3", "4"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ScreenRowsDocument, AnEditIsAnnouncedOnceAndUndoneWhole)
+{
+    ScreenRowsDocument document(11);
+    QSignalSpy spy(&document, &ScreenRowsDocument::rowsChanged);
+    document.edit("Both", [&] {
+        document.setCaption(0, "A");
+        document.setCoordinates(3, "1", "2", "3", "4");
+    });
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(announcedRows(spy, 0), QList<int>({0, 3}));
+    EXPECT_EQ(document.stack()->undoText(), "Both");
+    document.stack()->undo();
+    EXPECT_EQ(document.row(0), ButtonRow{});
+    EXPECT_EQ(document.row(3), ButtonRow{});
+}
+
+TEST(ScreenRowsDocument, TypingAfterASaveIsAStepOfItsOwn)
+{
+    ScreenRowsDocument document(11);
+    QSignalSpy modified(&document, &ScreenRowsDocument::modifiedChanged);
+    document.setPictureName("a.pic");
+    document.markSaved();
+    EXPECT_FALSE(document.modified());
+    document.setPictureName("ab.pic");
+    EXPECT_TRUE(document.modified());
+    document.stack()->undo();
+    EXPECT_EQ(document.pictureName(), "a.pic");
+    EXPECT_FALSE(document.modified());
+    ASSERT_EQ(modified.count(), 4);
+    EXPECT_FALSE(modified.last().at(0).toBool());
+}
+
 // The table and the rectangle locator each show the one document.
 class RowsThroughTheDocument : public MenuwrightWindows {
 protected:
@@ -215,10 +344,10 @@ TEST_F(RowsThroughTheDocument, UndoingATableEditPutsTheDocumentBack)
     const QString was = box->text();
     box->selectAll();
     QTest::keyClicks(box, "Typed");
-    module.selectionHistory().record(QStringLiteral("Edit"), {1});
+    rows().closeStep();
     EXPECT_EQ(rectangle(1)->text(), "Typed");
 
-    module.selectionHistory().stack()->undo();
+    rows().stack()->undo();
     EXPECT_EQ(rows().row(1).caption, was.toStdString());
     EXPECT_EQ(rectangle(1)->text(), was);
 }

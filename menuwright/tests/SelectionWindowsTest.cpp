@@ -351,6 +351,25 @@ TEST_F(SelectionWindows, UndoTakesBackOnlyWhatItsStepChanged)
     EXPECT_EQ(rectangle(0)->text(), "Typhoon");
 }
 
+// The whole load is one step, the Axis side it selects on the way
+// included; the side's captions stay, as the side does.
+TEST_F(SelectionWindows, UndoingALoadPutsBackEveryRowItRead)
+{
+    fillCoordinates(0, {"1", "2", "3", "4"});
+    const QRect waiting = rectangle(0)->geometry();
+    loadTextfile("axis.txt", numberedLayoutText(55));
+    ASSERT_EQ(coordinates(0), QStringList({"10", "20", "30", "40"}));
+    ASSERT_EQ(caption(0), "Bf 109K");
+
+    child<QAction>(locator.get(), "actionUndo")->trigger();
+    EXPECT_EQ(coordinates(0), QStringList({"1", "2", "3", "4"}));
+    EXPECT_EQ(coordinates(9), QStringList({"", "", "", ""}));
+    EXPECT_EQ(caption(0), "Bf 109K");
+    EXPECT_EQ(caption(9), "USA");
+    EXPECT_EQ(rectangle(0)->geometry(), waiting);
+    EXPECT_TRUE(locator->isWindowModified());
+}
+
 TEST_F(SelectionWindows, PictureNameAndFixedLengthAreStepsToo)
 {
     QLineEdit* picture = child<QLineEdit>(table, "Text1");

@@ -20,10 +20,10 @@
 #include "common/ui/BackupNotice.h"
 #include "common/core/IoError.h"
 #include "common/ui/ButtonRowsFrame.h"
-#include "common/ui/ButtonRowsHistory.h"
 #include "common/ui/NamedWidgets.h"
 #include "common/ui/PictureBoard.h"
 #include "common/ui/PictureRectangle.h"
+#include "common/ui/RowRectangles.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -67,9 +67,8 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
         drag_.press(twips.x(), twips.y());
     });
     connect(Picture1, &common::PictureBoard::rectangleMoved, this, &HangarTableWindow::rectangleMoved);
-    connect(Picture1, &common::PictureBoard::rectangleReleased, this, [this](int i, QPointF, Qt::MouseButton button) {
-        history_->record(button == Qt::RightButton ? tr("Size") : tr("Move"), {i});
-    });
+    // A drag is one step, ended when the button is let go.
+    connect(Picture1, &common::PictureBoard::rectangleReleased, this, [this] { rows().closeStep(); });
     outer->addWidget(Picture1, 0, Qt::AlignTop);
 
     auto* side = new QVBoxLayout;
@@ -99,12 +98,9 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
         std::tie(Text3[i], Text4[i], Text5[i], Text6[i]) = std::tuple_cat(Frame2->coordinates(i));
         rowBoxes(i).sendEditsTo(module_.hangarRows(), i, this);
     }
-    connect(&module_.hangarRows(), &ScreenRowsDocument::rowsChanged, this, &HangarTableWindow::showRows);
-    std::vector<common::ButtonRowsHistory::Row> rows;
-    for (int i = 0; i < kRows; ++i)
-        rows.push_back({{Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}, Label2[i]});
-    history_ = new common::ButtonRowsHistory(std::move(rows), this);
-    connect(history_, &common::ButtonRowsHistory::modifiedChanged, this, &QWidget::setWindowModified);
+    common::RowRectangles(Label2).adoptInto(rows());
+    connect(&rows(), &ScreenRowsDocument::rowsChanged, this, [this](const QList<int>& changed) { showRows(changed); });
+    connect(&rows(), &ScreenRowsDocument::modifiedChanged, this, &QWidget::setWindowModified);
     side->addWidget(Frame2);
 
     auto* commands = new QGridLayout;
@@ -121,8 +117,9 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
     commands->addWidget(Command2, 1, 1);
     side->addLayout(commands);
     auto* editRow = new QHBoxLayout;
-    MenuwrightSession::addCommands(this, *history_, editRow, [this] { makeHangarFiles(); },
-        [this] { Command4->click(); }, [this] { Command2->click(); });
+    MenuwrightSession::addCommands(
+        this, rows(), editRow, [this] { makeHangarFiles(); }, [this] { Command4->click(); },
+        [this] { Command2->click(); });
     editRow->addStretch();
     side->addLayout(editRow);
     updateTitle();
@@ -154,19 +151,19 @@ HangarTableWindow::HangarTableWindow(MenuwrightSession& module) : QWidget(nullpt
 
 void HangarTableWindow::load()
 {
-    for (common::PictureRectangle* rectangle : Label2)
-        rectangle->hide();
+    rows().showEveryRectangle(false);
     Frame4->reset();
-    for (int i = 0; i < kRows; ++i) {
+    rows().adopt([this] {
+        for (int i = 0; i < kRows; ++i)
+            rows().setRow(i, {HangarLayout::defaultCaptions()[i], {}, {}, {}, {}});
+    });
+    for (int i = 0; i < kRows; ++i)
         for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
             e->show();
-        module_.hangarRows().setRow(i, {HangarLayout::defaultCaptions()[i], {}, {}, {}, {}});
-    }
     Dir1->setPath(module_.startDirectory);
     File1->setPath(module_.startDirectory);
     Drive1->showDriveOf(module_.startDirectory);
     File1->setPattern(QStringLiteral("*.bmp;*.jpg;*.gif"));
-    history_->takeAsBase();
 }
 
 HangarLayout HangarTableWindow::layout() const
@@ -177,23 +174,21 @@ HangarLayout HangarTableWindow::layout() const
     return layout;
 }
 
-RowBoxes HangarTableWindow::rowBoxes(int i) const
+common::RowBoxes HangarTableWindow::rowBoxes(int i) const
 {
     return {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]};
 }
 
-void HangarTableWindow::showRows(const QList<int>& rows, ScreenRowsDocument::Change change)
+ScreenRowsDocument& HangarTableWindow::rows()
 {
-    const ScreenRowsDocument& document = module_.hangarRows();
-    for (int i : rows) {
-        rowBoxes(i).show(document, i);
-        const ButtonRow& row = document.row(i);
-        Label2[i]->setText(QString::fromStdString(row.caption));
-        if (change == ScreenRowsDocument::Change::Loaded) {
-            const RectangleGeometry g = geometryFromTexts(row.L, row.T, row.W, row.H);
-            Label2[i]->setGeometry(g.left, g.top, g.width, g.height);
-        }
-    }
+    return module_.hangarRows();
+}
+
+void HangarTableWindow::showRows(const QList<int>& changed)
+{
+    for (int i : changed)
+        rowBoxes(i).show(rows(), i);
+    common::RowRectangles(Label2).show(rows(), changed, true);
 }
 
 void HangarTableWindow::Option1_Click(int i)
@@ -215,11 +210,7 @@ void HangarTableWindow::File1_Click(const QString& name)
         return;
     }
     Picture1->setPicture(QPixmap::fromImage(image));
-    for (int i = 0; i < kRows; ++i) {
-        Label2[i]->setText(Text2[i]->text());
-        Label2[i]->show();
-    }
-    history_->takeAsBase();
+    rows().showEveryRectangle(true);
     status->setText(tr("Showing %1.").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -235,8 +226,8 @@ void HangarTableWindow::Command1_Click()
 
 bool HangarTableWindow::makeHangarFiles()
 {
-    // A box still being typed in is written as it reads: its edit is a step.
-    history_->record(tr("Edit"));
+    // A box still being typed in is written as it reads; its edit is a step.
+    rows().closeStep();
     const HangarLayout hangar = layout();
     const QString menuPath = QDir(File1->path()).filePath(fileName_);
     try {
@@ -259,7 +250,7 @@ bool HangarTableWindow::makeHangarFiles()
         return false;
     std::array<bool, kRows> shown{};
     for (int i = 0; i < kRows; ++i)
-        shown[i] = !Label2[i]->isHidden();
+        shown[i] = rows().rowAt(i).shown;
     try {
         writeLayoutText(localPath(*textPath), hangar, shown);
     } catch (const MenuFileError& e) {
@@ -273,7 +264,7 @@ bool HangarTableWindow::makeHangarFiles()
     }
     status->setText(withNotice(common::withBackupNotice(
         tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()))));
-    history_->markSaved();
+    rows().markSaved();
     textFile_ = QFileInfo(*textPath).fileName();
     updateTitle();
     return true;
@@ -288,10 +279,9 @@ void HangarTableWindow::Command4_Click()
     if (!text)
         return;
     std::istringstream in(*text);
-    module_.hangarRows().loadRows(in, 0, kRows - 1);
+    rows().edit(tr("Load Hangar Text"), [&] { rows().loadRows(in, 0, kRows - 1); });
     status->setText(tr("Loaded %1.").arg(QDir::toNativeSeparators(*path)));
-    history_->record(tr("Load Hangar Text"));
-    history_->markSaved();
+    rows().markSaved();
     textFile_ = QFileInfo(*path).fileName();
     updateTitle();
 }
@@ -302,14 +292,7 @@ void HangarTableWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons b
     const QRect g = Label2[i]->geometry();
     const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()}, buttons.testFlag(Qt::LeftButton),
         buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
-    Label2[i]->setGeometry(moved.left, moved.top, std::max(0, moved.width), std::max(0, moved.height));
-    const auto texts = coordinateTexts(moved);
-    module_.hangarRows().setCoordinates(i, QString::fromStdString(texts[0]), QString::fromStdString(texts[1]),
-        QString::fromStdString(texts[2]), QString::fromStdString(texts[3]));
-    // Passing over a rectangle only copies it into the boxes; a drag is a
-    // step when the button is let go.
-    if (buttons == Qt::NoButton)
-        history_->takeAsBase({i});
+    rows().dragTo(i, moved, buttons);
 }
 
 void HangarTableWindow::closeEvent(QCloseEvent* event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RowBoxes.h"
+#include "common/ui/RowBoxes.h"
 #include "ScreenRowsDocument.h"
 #include "SideOptions.h"
 
@@ -23,7 +23,6 @@ class QRadioButton;
 
 namespace common {
 class ButtonRowsFrame;
-class ButtonRowsHistory;
 class PictureBoard;
 class PictureRectangle;
 } // namespace common
@@ -50,7 +49,6 @@ public:
     void load();
 
     HangarLayout layout() const;
-    common::ButtonRowsHistory& history() { return *history_; }
     QString hangarFileName() const { return fileName_; }
 
     void File1_Click(const QString& name);
@@ -86,16 +84,16 @@ private:
     void Command1_Click();
     void Command4_Click();
     void rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons);
-    // Boxes and captions follow the rows; loaded rows place their rectangles.
-    void showRows(const QList<int>& rows, ScreenRowsDocument::Change change);
-    RowBoxes rowBoxes(int i) const;
+    // Boxes, captions and rectangles follow the rows.
+    void showRows(const QList<int>& rows);
+    ScreenRowsDocument& rows();
+    common::RowBoxes rowBoxes(int i) const;
 
     MenuwrightSession& module_;
     void updateTitle();
 
     RectangleDrag drag_;
     QString fileName_;
-    common::ButtonRowsHistory* history_;
     // The layout text file last saved or loaded.
     QString textFile_;
 };

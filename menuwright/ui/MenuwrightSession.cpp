@@ -16,11 +16,10 @@
 #include "menuwright/menufile/MenuFileWriter.h"
 
 #include "common/ui/BackupNotice.h"
-#include "common/ui/ButtonRowsHistory.h"
+#include "common/ui/UndoButtons.h"
 #include "common/core/IoError.h"
 #include "common/core/TextLines.h"
 #include "common/ui/Dialogs.h"
-#include "common/ui/PictureRectangle.h"
 
 #include <QCoreApplication>
 #include <QScreen>
@@ -52,32 +51,23 @@ MenuwrightSession::MenuwrightSession(RectangleLocatorWindow& locator)
     , pp1_(std::make_unique<SelectionTableWindow>(*this))
 {
     setObjectName(QStringLiteral("Module1"));
-    std::vector<common::ButtonRowsHistory::Row> rows;
-    for (int i = 0; i < SelectionTableWindow::kRows; ++i)
-        rows.push_back(
-            {{pp1_->Text2[i], pp1_->Text3[i], pp1_->Text4[i], pp1_->Text5[i], pp1_->Text6[i]}, pp2_.Label2[i]});
-    // The picture name and the fixed length are edits of the screen too.
-    rows.push_back({{pp1_->Text1}});
-    rows.push_back({{pp1_->Text7}});
-    rows.push_back({{}, nullptr, pp1_->Check1});
-    selectionHistory_ = new common::ButtonRowsHistory(std::move(rows), this);
-    connect(selectionHistory_, &common::ButtonRowsHistory::modifiedChanged, this, [this](bool modified) {
+    connect(&selectionRows_, &ScreenRowsDocument::modifiedChanged, this, [this](bool modified) {
         pp1_->setWindowModified(modified);
         pp2_.setWindowModified(modified);
     });
-    pp1_->addEditCommands(*selectionHistory_);
-    pp2_.addEditCommands(*selectionHistory_);
+    pp1_->addEditCommands(selectionRows_);
+    pp2_.addEditCommands(selectionRows_);
     updateSelectionTitles();
 }
 
 bool MenuwrightSession::selectionUnsaved() const
 {
-    return selectionHistory_->modified();
+    return selectionRows_.modified();
 }
 
 bool MenuwrightSession::hangarUnsaved() const
 {
-    return ph1_ && ph1_->history().modified();
+    return ph1_ && hangarRows_.modified();
 }
 
 void MenuwrightSession::setSelectionFile(const QString& path)
@@ -100,10 +90,11 @@ QString MenuwrightSession::windowTitle(const QString& caption, const QString& fi
     return title + QStringLiteral("[*] \u2014 Menuwright");
 }
 
-void MenuwrightSession::addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row,
+void MenuwrightSession::addCommands(QWidget* window, ScreenRowsDocument& rows, QBoxLayout* row,
     std::function<void()> save, std::function<void()> open, std::function<void()> quit)
 {
-    history.addCommands(window, row, {.save = std::move(save), .open = std::move(open), .quit = std::move(quit)});
+    common::addUndoCommands(
+        rows.stack(), window, row, {.save = std::move(save), .open = std::move(open), .quit = std::move(quit)});
 }
 
 MenuwrightSession::~MenuwrightSession() = default;
@@ -125,8 +116,7 @@ void MenuwrightSession::start()
     }
     pp1_->hide();
     pp1_->load();
-    for (common::PictureRectangle* rectangle : pp2_.Label2)
-        rectangle->hide();
+    selectionRows_.showEveryRectangle(false);
     pp2_.load();
     pp2_.show();
 }
@@ -174,6 +164,12 @@ HangarTableWindow& MenuwrightSession::ph1()
 
 void MenuwrightSession::applySide(Side side)
 {
+    // The side's own captions and picture are no edit of the user's.
+    selectionRows_.adopt([&] { setUpSide(side); });
+}
+
+void MenuwrightSession::setUpSide(Side side)
+{
     pp2_.showAxisRectangles(false);
 
     const SideSetup& setup = sideSetup(side);
@@ -190,29 +186,27 @@ void MenuwrightSession::applySide(Side side)
     selectionRows_.setCaption(8, otherSide1);
     selectionRows_.setCaption(9, otherSide2);
     selectionRows_.setCaption(10, QStringLiteral("EXIT"));
-    // The side's own captions are no edit of the user's.
-    selectionHistory_->takeAsBase();
 }
 
 bool MenuwrightSession::padFixedLength(WarningBox& warning)
 {
-    SelectionTableWindow& table = *pp1_;
-    if (!table.Check1->isChecked())
+    if (!selectionRows_.fixedNames())
         return true;
-    const auto length = fixedLengthFromText(table.Text7->text().toStdString());
+    const auto length = fixedLengthFromText(selectionRows_.fixedLength().toStdString());
     if (!length) {
         warning.showWarning(warningLines(
-            tr("The fixed length \"%1\" is not a whole number from 1 to 254.").arg(table.Text7->text()),
+            tr("The fixed length \"%1\" is not a whole number from 1 to 254.").arg(selectionRows_.fixedLength()),
             tr("Nothing was written.")));
         return false;
     }
-    for (int i = 0; i <= 7; ++i) {
-        if (!table.rowInUse(i))
-            continue;
-        selectionRows_.setCaption(
-            i, common::coreText(menuwright::padFixedLength(selectionRows_.row(i).caption, *length)));
-    }
-    selectionHistory_->record(tr("Fixed length names"));
+    selectionRows_.edit(tr("Fixed length names"), [&] {
+        for (int i = 0; i <= 7; ++i) {
+            if (!pp1_->rowInUse(i))
+                continue;
+            selectionRows_.setCaption(
+                i, common::coreText(menuwright::padFixedLength(selectionRows_.row(i).caption, *length)));
+        }
+    });
     return true;
 }
 
@@ -225,8 +219,8 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
             tr("Nothing was written.")));
         return false;
     }
-    // A box still being typed in is written as it reads: its edit is a step.
-    selectionHistory_->record(tr("Edit"));
+    // A box still being typed in is written as it reads; its edit is a step.
+    selectionRows_.closeStep();
     if (!padFixedLength(warning))
         return false;
 
@@ -262,7 +256,7 @@ bool MenuwrightSession::makeSelectionFiles(QWidget* window, WarningBox& warning,
     }
     status->setText(withNotice(common::withBackupNotice(
         tr("Wrote %1 and %2.").arg(QDir::toNativeSeparators(menuPath), QFileInfo(*textPath).fileName()))));
-    selectionHistory_->markSaved();
+    selectionRows_.markSaved();
     setSelectionFile(*textPath);
     return true;
 }
@@ -313,9 +307,8 @@ bool MenuwrightSession::requestEnd(QWidget* window)
     if (ending_)
         return true;
     // What is still being typed counts too.
-    selectionHistory_->record(tr("Edit"));
-    if (ph1_)
-        ph1_->history().record(tr("Edit"));
+    selectionRows_.closeStep();
+    hangarRows_.closeStep();
     const bool selection = selectionUnsaved();
     const bool hangar = hangarUnsaved();
     if (selection || hangar) {

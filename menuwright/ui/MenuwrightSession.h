@@ -19,10 +19,6 @@ class QBoxLayout;
 class QLabel;
 class QWidget;
 
-namespace common {
-class ButtonRowsHistory;
-} // namespace common
-
 namespace menuwright {
 
 class CommonDialog;
@@ -52,8 +48,9 @@ public:
     HangarTableWindow& ph1();
     bool hangarWindowLoaded() const { return ph1_ != nullptr; }
 
-    // The eleven rows of the selection screen, shown by the table and the
-    // rectangle locator alike.
+    // The eleven rows of the selection screen, with its picture name and
+    // fixed length, shown by the table and the rectangle locator alike; one
+    // undo stack for both.
     ScreenRowsDocument& selectionRows() { return selectionRows_; }
     // The five rows of the hangar screen.
     ScreenRowsDocument& hangarRows() { return hangarRows_; }
@@ -92,19 +89,16 @@ public:
     // to that point counts as unchanged.
     bool selectionUnsaved() const;
     bool hangarUnsaved() const;
-    // Undo and redo over the selection rows, shared by the table and the
-    // rectangle locator.
-    common::ButtonRowsHistory& selectionHistory() { return *selectionHistory_; }
     // The layout text file the selection rows were last saved in or loaded
     // from, shown in the title bars.
     void setSelectionFile(const QString& path);
     // "Caption — file[*] — Menuwright".
     static QString windowTitle(const QString& caption, const QString& file);
-    // Undo and Redo buttons into `row`, and the window's shortcuts: Ctrl+Z,
+    // Undo and Redo buttons over the rows' steps into `row`, and the window's shortcuts: Ctrl+Z,
     // Ctrl+Shift+Z or Ctrl+Y, Ctrl+S (its make command), Ctrl+O (its load command),
     // Ctrl+Q (its exit).
-    static void addCommands(QWidget* window, common::ButtonRowsHistory& history, QBoxLayout* row,
-        std::function<void()> save, std::function<void()> open, std::function<void()> quit);
+    static void addCommands(QWidget* window, ScreenRowsDocument& rows, QBoxLayout* row, std::function<void()> save,
+        std::function<void()> open, std::function<void()> quit);
 
     // Program-wide state.
     QString menuFileName;
@@ -117,6 +111,7 @@ public:
     static QStringList warningLines(const QString& problem, const QString& consequence);
 
 private:
+    void setUpSide(Side side);
     void endProgram();
     void updateSelectionTitles();
 
@@ -129,7 +124,6 @@ private:
     bool started_ = false;
     bool ending_ = false;
     bool hangarPlaced_ = false;
-    common::ButtonRowsHistory* selectionHistory_ = nullptr;
     QString selectionFile_;
 };
 

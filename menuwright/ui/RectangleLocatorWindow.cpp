@@ -10,11 +10,11 @@
 #include "menuwright/core/TextfileCheck.h"
 #include "menuwright/menufile/LayoutText.h"
 
-#include "common/ui/ButtonRowsHistory.h"
 #include "common/ui/ClickLabel.h"
 #include "common/ui/NamedWidgets.h"
 #include "common/ui/PictureBoard.h"
 #include "common/ui/PictureRectangle.h"
+#include "common/ui/RowRectangles.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -56,9 +56,8 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
         [this](int i, QPointF position, Qt::MouseButton, Qt::MouseButtons) { rectanglePressed(i, position); });
     connect(Picture1, &common::PictureBoard::rectangleMoved, this, &RectangleLocatorWindow::rectangleMoved);
     connect(Picture1, &common::PictureBoard::rectangleClicked, this, &RectangleLocatorWindow::rectangleClicked);
-    connect(Picture1, &common::PictureBoard::rectangleReleased, this, [this](int i, QPointF, Qt::MouseButton button) {
-        module_->selectionHistory().record(button == Qt::RightButton ? tr("Size") : tr("Move"), {i});
-    });
+    // A drag is one step, ended when the button is let go.
+    connect(Picture1, &common::PictureBoard::rectangleReleased, this, [this] { rows().closeStep(); });
     outer->addWidget(Picture1, 0, Qt::AlignTop);
 
     auto* side = new QVBoxLayout;
@@ -138,9 +137,7 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
         File1->setPath(Dir1->path());
     });
     connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    connect(Text1, &QLineEdit::textEdited, this, [this] { module_->selectionHistory().markTyping(); });
-    connect(Text1, &QLineEdit::editingFinished, this,
-        [this] { module_->selectionHistory().record(tr("Edit"), {module_->selectedRow}); });
+    connect(Text1, &QLineEdit::editingFinished, this, [this] { rows().closeStep(); });
     connect(Label4, &common::ClickLabel::clicked, this, [this] { Label4_Click(); });
     connect(Label8, &common::ClickLabel::clicked, this, [this] { Label8_Click(); });
     connect(Label7, &common::ClickLabel::clicked, this, [this] { module_->showTable(); });
@@ -152,7 +149,13 @@ RectangleLocatorWindow::RectangleLocatorWindow() : QWidget(nullptr, Qt::Window)
     connect(Command2, &QPushButton::clicked, this, [this] { module_->requestEnd(this); });
 
     module_ = std::make_unique<MenuwrightSession>(*this);
-    connect(&module_->selectionRows(), &ScreenRowsDocument::rowsChanged, this, &RectangleLocatorWindow::showRows);
+    common::RowRectangles(Label2).adoptInto(rows());
+    connect(&rows(), &ScreenRowsDocument::rowsChanged, this, [this](const QList<int>& changed) { showRows(changed); });
+}
+
+ScreenRowsDocument& RectangleLocatorWindow::rows()
+{
+    return module_->selectionRows();
 }
 
 RectangleLocatorWindow::~RectangleLocatorWindow()
@@ -161,10 +164,10 @@ RectangleLocatorWindow::~RectangleLocatorWindow()
     module_.reset();
 }
 
-void RectangleLocatorWindow::addEditCommands(common::ButtonRowsHistory& history)
+void RectangleLocatorWindow::addEditCommands(ScreenRowsDocument& rows)
 {
-    MenuwrightSession::addCommands(this, history, editRow_, [this] { makeMnuFile(); }, [this] { Command1->click(); },
-        [this] { Command2->click(); });
+    MenuwrightSession::addCommands(
+        this, rows, editRow_, [this] { makeMnuFile(); }, [this] { Command1->click(); }, [this] { Command2->click(); });
     // In the order the column shows them.
     QWidget* undo = editRow_->itemAt(0)->widget();
     QWidget* redo = editRow_->itemAt(1)->widget();
@@ -201,43 +204,35 @@ void RectangleLocatorWindow::clearSide(Side side)
     Frame4->clear(static_cast<int>(side));
 }
 
-void RectangleLocatorWindow::setRectangle(int i, const RectangleGeometry& g)
-{
-    Label2[i]->setGeometry(g.left, g.top, std::max(0, g.width), std::max(0, g.height));
-}
-
 void RectangleLocatorWindow::showAxisRectangles(bool shown)
 {
-    Label2[6]->setVisible(shown);
-    Label2[7]->setVisible(shown);
+    // Follows the side: a step only as part of one.
+    rows().adopt([&] {
+        rows().setShown(6, shown);
+        rows().setShown(7, shown);
+    });
 }
 
 std::optional<RectangleGeometry> RectangleLocatorWindow::shownRectangle(int i) const
 {
-    if (Label2[i]->isHidden())
-        return std::nullopt;
-    const QRect g = Label2[i]->geometry();
-    return RectangleGeometry{g.x(), g.y(), g.width(), g.height()};
+    return module_->selectionRows().shownPlace(i);
 }
 
 int RectangleLocatorWindow::applyRows(std::istream& in, int first, int last, bool showRectangles)
 {
-    const int read = module_->selectionRows().loadRows(in, first, last);
-    if (showRectangles)
-        for (int i = first; i < first + read; ++i)
-            Label2[i]->show();
+    int read = 0;
+    rows().edit(tr("Load Textfile"), [&] {
+        read = rows().loadRows(in, first, last);
+        if (showRectangles)
+            for (int i = first; i < first + read; ++i)
+                rows().setShown(i, true);
+    });
     return read;
 }
 
-void RectangleLocatorWindow::showRows(const QList<int>& rows, ScreenRowsDocument::Change change)
+void RectangleLocatorWindow::showRows(const QList<int>& changed)
 {
-    const ScreenRowsDocument& document = module_->selectionRows();
-    for (int i : rows) {
-        const ButtonRow& row = document.row(i);
-        Label2[i]->setText(QString::fromStdString(row.caption));
-        if (change == ScreenRowsDocument::Change::Loaded)
-            setRectangle(i, geometryFromTexts(row.L, row.T, row.W, row.H));
-    }
+    common::RowRectangles(Label2).show(rows(), changed, true);
 }
 
 void RectangleLocatorWindow::File1_Click(const QString& name)
@@ -251,12 +246,13 @@ void RectangleLocatorWindow::File1_Click(const QString& name)
         return;
     }
     Picture1->setPicture(QPixmap::fromImage(image));
-    for (common::PictureRectangle* rectangle : Label2)
-        rectangle->show();
+    // The Axis rows stay hidden for the other sides; no step either.
+    rows().adopt([this] {
+        rows().showEveryRectangle(true);
+        if (selectedSide() != Side::Axis)
+            showAxisRectangles(false);
+    });
     Label1->setText(name);
-    if (selectedSide() != Side::Axis)
-        showAxisRectangles(false);
-    module_->selectionHistory().takeAsBase();
     status->setText(tr("Showing %1.").arg(QDir::toNativeSeparators(path)));
     show();
 }
@@ -286,31 +282,34 @@ void RectangleLocatorWindow::loadTextfile(const QString& path)
     }
 
     std::istringstream in(*text);
-    applyRows(in, 0, 5, true);
-    showAxisRectangles(false);
-    if (!check.axisFile) {
-        clearSide(Side::Axis);
-    } else {
-        selectSide(Side::Axis);
-        applyRows(in, 6, 7, true);
-    }
-    applyRows(in, 8, 10, true);
+    // The whole load, the side it sets up included, is one step.
+    rows().edit(tr("Load Textfile"), [&] {
+        applyRows(in, 0, 5, true);
+        showAxisRectangles(false);
+        if (!check.axisFile) {
+            clearSide(Side::Axis);
+        } else {
+            selectSide(Side::Axis);
+            applyRows(in, 6, 7, true);
+        }
+        applyRows(in, 8, 10, true);
+    });
     status->setText(tr("Loaded %1.").arg(QDir::toNativeSeparators(path)));
-    module_->selectionHistory().record(tr("Load Textfile"));
-    module_->selectionHistory().markSaved();
+    rows().markSaved();
     module_->setSelectionFile(path);
 }
 
 void RectangleLocatorWindow::Label4_Click()
 {
     const int s = module_->selectedRow;
-    Label2[s]->hide();
-    Label2[s]->setGeometry(0, 0, 0, 0);
     const QString zero = QStringLiteral("0");
-    module_->selectionRows().setCoordinates(s, zero, zero, zero, zero);
+    rows().edit(tr("Make non-selectable"), [&] {
+        rows().setShown(s, false);
+        rows().setPlace(s, QRect(0, 0, 0, 0));
+        rows().setCoordinates(s, zero, zero, zero, zero);
+        rows().setCaption(s, QStringLiteral(" "));
+    });
     Text1->setText(QStringLiteral(" "));
-    module_->selectionRows().setCaption(s, QStringLiteral(" "));
-    module_->selectionHistory().record(tr("Make non-selectable"), {s});
 }
 
 void RectangleLocatorWindow::Label8_Click()
@@ -348,19 +347,10 @@ void RectangleLocatorWindow::rectanglePressed(int, QPointF pixels)
 void RectangleLocatorWindow::rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons)
 {
     const QPointF twips = pixels * RectangleDrag::kTwipsPerPixel;
-    common::PictureRectangle* rectangle = Label2[i];
-    const QRect g = rectangle->geometry();
+    const QRect g = Label2[i]->geometry();
     const RectangleGeometry moved = drag_.move({g.x(), g.y(), g.width(), g.height()},
         buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::RightButton), twips.x(), twips.y());
-    setRectangle(i, moved);
-
-    const auto texts = coordinateTexts(moved);
-    module_->selectionRows().setCoordinates(i, QString::fromStdString(texts[0]), QString::fromStdString(texts[1]),
-        QString::fromStdString(texts[2]), QString::fromStdString(texts[3]));
-    // Passing over a rectangle only copies it into the table; a drag is a
-    // step when the button is let go.
-    if (buttons == Qt::NoButton)
-        module_->selectionHistory().takeAsBase({i});
+    rows().dragTo(i, moved, buttons);
 }
 
 void RectangleLocatorWindow::rectangleClicked(int i)

@@ -23,7 +23,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace common {
-class ButtonRowsHistory;
 class ClickLabel;
 class PictureBoard;
 class PictureRectangle;
@@ -51,8 +50,8 @@ public:
 
     MenuwrightSession& module() { return *module_; }
 
-    // Undo, Redo and the shortcuts, over the rows' history.
-    void addEditCommands(common::ButtonRowsHistory& history);
+    // Undo, Redo and the shortcuts, over the rows' steps.
+    void addEditCommands(ScreenRowsDocument& rows);
 
     // Start-up part of this window (run by MenuwrightSession during start-up).
     void load();
@@ -63,11 +62,9 @@ public:
     void clearSide(Side side);
 
     // Reads rows first..last from the stream into the rows, which places
-    // their rectangles;
-    // a short file leaves the rows it does not reach unchanged. Returns the
-    // number of rows read.
+    // their rectangles; a short file leaves the rows it does not reach
+    // unchanged. Returns the number of rows read.
     int applyRows(std::istream& in, int first, int last, bool showRectangles = false);
-    void setRectangle(int i, const RectangleGeometry& g);
     // Rectangles 6 and 7, the Axis rows.
     void showAxisRectangles(bool shown);
     std::optional<RectangleGeometry> shownRectangle(int i) const;
@@ -109,9 +106,10 @@ private:
     void rectanglePressed(int i, QPointF pixels);
     void rectangleMoved(int i, QPointF pixels, Qt::MouseButtons buttons);
     void rectangleClicked(int i);
-    // Captions always, places only for loaded rows: a typed coordinate waits
-    // for the user to move the rectangle.
-    void showRows(const QList<int>& rows, ScreenRowsDocument::Change change);
+    // Captions and rectangles as the rows hold them: a typed coordinate
+    // waits for the user to move the rectangle.
+    void showRows(const QList<int>& rows);
+    ScreenRowsDocument& rows();
 
     std::unique_ptr<MenuwrightSession> module_;
     RectangleDrag drag_;

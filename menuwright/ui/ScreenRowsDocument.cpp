@@ -2,91 +2,76 @@
 
 #include "menuwright/menufile/LayoutText.h"
 
-#include <stdexcept>
+#include <algorithm>
 
 namespace menuwright {
 
 namespace {
 
-// For a row and a const row alike.
-template <typename Row>
-auto& field(Row& row, ScreenRowsDocument::Field f)
+std::array<QString, 5> texts(const ButtonRow& row)
 {
-    switch (f) {
-    case ScreenRowsDocument::Field::Caption:
-        return row.caption;
-    case ScreenRowsDocument::Field::L:
-        return row.L;
-    case ScreenRowsDocument::Field::T:
-        return row.T;
-    case ScreenRowsDocument::Field::W:
-        return row.W;
-    case ScreenRowsDocument::Field::H:
-        return row.H;
-    }
-    throw std::invalid_argument("unknown button row field");
+    return {QString::fromStdString(row.caption), QString::fromStdString(row.L), QString::fromStdString(row.T),
+        QString::fromStdString(row.W), QString::fromStdString(row.H)};
 }
 
 } // namespace
 
-ScreenRowsDocument::ScreenRowsDocument(int rowCount, QObject* parent)
-    : QObject(parent)
-    , rows_(static_cast<std::size_t>(rowCount))
+ScreenRowsDocument::ScreenRowsDocument(int rowCount, QObject* parent) : common::ButtonRowsDocument(rowCount, parent)
 {
 }
 
-const ButtonRow& ScreenRowsDocument::row(int i) const
+ButtonRow ScreenRowsDocument::row(int i) const
 {
-    return rows_.at(static_cast<std::size_t>(i));
-}
-
-QString ScreenRowsDocument::text(int i, Field f) const
-{
-    return QString::fromStdString(field(row(i), f));
-}
-
-bool ScreenRowsDocument::store(int i, const ButtonRow& row)
-{
-    ButtonRow& held = rows_.at(static_cast<std::size_t>(i));
-    if (held == row)
-        return false;
-    held = row;
-    return true;
-}
-
-void ScreenRowsDocument::setText(int i, Field f, const QString& text)
-{
-    ButtonRow changed = row(i);
-    field(changed, f) = text.toStdString();
-    setRow(i, changed);
-}
-
-void ScreenRowsDocument::setCoordinates(int i, const QString& L, const QString& T, const QString& W, const QString& H)
-{
-    setRow(i, {row(i).caption, L.toStdString(), T.toStdString(), W.toStdString(), H.toStdString()});
+    const auto& t = rowAt(i).texts;
+    return {t[0].toStdString(), t[1].toStdString(), t[2].toStdString(), t[3].toStdString(), t[4].toStdString()};
 }
 
 void ScreenRowsDocument::setRow(int i, const ButtonRow& row)
 {
-    if (store(i, row))
-        emit rowsChanged({i}, Change::Edited);
+    setTexts(i, texts(row));
 }
 
 int ScreenRowsDocument::loadRows(std::istream& in, int first, int last)
 {
     const auto read = readLayoutRows(in, first, last);
-    QList<int> changed;
-    int i = first;
-    for (const ButtonRow& r : read) {
-        // A loaded row is announced even when it held these texts already:
-        // its rectangle is placed from them.
-        store(i, r);
-        changed << i;
-        ++i;
-    }
-    if (!changed.isEmpty())
-        emit rowsChanged(changed, Change::Loaded);
+    edit(tr("Load"), [&] {
+        int i = first;
+        for (const ButtonRow& r : read) {
+            const RectangleGeometry g = geometryFromTexts(r.L, r.T, r.W, r.H);
+            loadRow(i++, texts(r), QRect(g.left, g.top, std::max(0, g.width), std::max(0, g.height)));
+        }
+    });
     return static_cast<int>(read.size());
+}
+
+void ScreenRowsDocument::showEveryRectangle(bool shown)
+{
+    adopt([&] {
+        for (int i = 0; i < rowCount(); ++i)
+            setShown(i, shown);
+    });
+}
+
+std::optional<RectangleGeometry> ScreenRowsDocument::shownPlace(int i) const
+{
+    const Row& r = rowAt(i);
+    if (!r.shown)
+        return std::nullopt;
+    return RectangleGeometry{r.place.x(), r.place.y(), r.place.width(), r.place.height()};
+}
+
+void ScreenRowsDocument::dragTo(int i, const RectangleGeometry& moved, Qt::MouseButtons buttons)
+{
+    const QRect place(moved.left, moved.top, std::max(0, moved.width), std::max(0, moved.height));
+    const auto t = coordinateTexts(moved);
+    const std::array<QString, 4> coordinates{QString::fromStdString(t[0]), QString::fromStdString(t[1]),
+        QString::fromStdString(t[2]), QString::fromStdString(t[3])};
+    // Passing over a rectangle only copies it into the boxes; a drag is a
+    // step, ended when the button is let go.
+    if (buttons == Qt::NoButton)
+        adopt([&] { drag(i, {}, place, coordinates); });
+    else
+        drag(i, buttons == Qt::RightButton ? tr("Size") : tr("Move"), place, coordinates);
 }
 
 } // namespace menuwright

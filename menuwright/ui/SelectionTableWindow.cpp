@@ -7,7 +7,6 @@
 #include "StatusLine.h"
 #include "WarningBox.h"
 
-#include "common/ui/ButtonRowsHistory.h"
 #include "common/ui/CoreText.h"
 #include "common/ui/NamedWidgets.h"
 
@@ -86,8 +85,8 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
         // Every change of a box, typed or put back by an undo, is an edit of the row.
         rowBoxes(i).sendEditsTo(module_.selectionRows(), i, this);
     }
-    connect(&module_.selectionRows(), &ScreenRowsDocument::rowsChanged, this,
-        [this](const QList<int>& rows) { showRows(rows); });
+    ScreenRowsDocument& document = module_.selectionRows();
+    connect(&document, &ScreenRowsDocument::rowsChanged, this, [this](const QList<int>& rows) { showRows(rows); });
     Frame3->setToolTip(tr("Left, top, width and height of each button in pixels of the 640 x 480 screen"));
     Frame3->setColumnAnchors({Text3[0], Text4[0], Text5[0], Text6[0]});
     outer->addLayout(grid);
@@ -100,6 +99,17 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
     Text7->setFixedWidth(Text3[0]->minimumWidth());
     Text7->setAccessibleName(tr("Length of fixed names"));
     Text7->setToolTip(tr("Length of the plane captions when \"Fixed length names\" is ticked"));
+    // The picture name and the fixed length are edits of the screen too.
+    document.adopt([&] { document.setFixedLength(Text7->text()); });
+    connect(Text1, &QLineEdit::textChanged, &document, &ScreenRowsDocument::setPictureName);
+    connect(Text7, &QLineEdit::textChanged, &document, &ScreenRowsDocument::setFixedLength);
+    for (QLineEdit* box : {Text1, Text7})
+        connect(box, &QLineEdit::editingFinished, &document, &ScreenRowsDocument::closeStep);
+    connect(Check1, &QCheckBox::toggled, this, [this](bool checked) {
+        ScreenRowsDocument& rows = module_.selectionRows();
+        rows.edit(QString(Check1->text()).remove(QLatin1Char('&')), [&] { rows.setFixedNames(checked); });
+    });
+    connect(&document, &ScreenRowsDocument::screenChanged, this, &SelectionTableWindow::showScreen);
     fixedLine->addWidget(Check1);
     fixedLine->addWidget(Text7);
     fixedLine->addStretch();
@@ -138,10 +148,11 @@ SelectionTableWindow::SelectionTableWindow(MenuwrightSession& module) : QWidget(
     common::routeUndoToWindow(this);
 }
 
-void SelectionTableWindow::addEditCommands(common::ButtonRowsHistory& history)
+void SelectionTableWindow::addEditCommands(ScreenRowsDocument& rows)
 {
-    MenuwrightSession::addCommands(this, history, editRow_, [this] { Command1->click(); },
-        [this] { Command3->click(); }, [this] { Command2->click(); });
+    MenuwrightSession::addCommands(
+        this, rows, editRow_, [this] { Command1->click(); }, [this] { Command3->click(); },
+        [this] { Command2->click(); });
     // In the order the row shows them.
     QWidget* undo = editRow_->itemAt(0)->widget();
     QWidget* redo = editRow_->itemAt(1)->widget();
@@ -152,11 +163,14 @@ void SelectionTableWindow::addEditCommands(common::ButtonRowsHistory& history)
 
 void SelectionTableWindow::load()
 {
+    ScreenRowsDocument& document = module_.selectionRows();
+    document.adopt([&] {
+        for (int i = 0; i < kRows; ++i)
+            document.setTexts(i, {});
+    });
     for (int i = 0; i < kRows; ++i) {
-        for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]}) {
+        for (QLineEdit* e : {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]})
             e->setVisible(true);
-            e->clear();
-        }
         Label2[i]->clear();
     }
 }
@@ -170,7 +184,7 @@ SelectionLayout SelectionTableWindow::layout(Side side) const
 {
     SelectionLayout layout;
     layout.side = side;
-    layout.pictureName = Text1->text().toStdString();
+    layout.pictureName = module_.selectionRows().pictureName().toStdString();
     for (int i = 0; i < kRows; ++i)
         layout.rows[i] = row(i);
     return layout;
@@ -184,7 +198,18 @@ void SelectionTableWindow::showRows(const QList<int>& rows)
     }
 }
 
-RowBoxes SelectionTableWindow::rowBoxes(int i) const
+void SelectionTableWindow::showScreen()
+{
+    const ScreenRowsDocument& document = module_.selectionRows();
+    // A box that already reads so keeps its cursor.
+    if (Text1->text() != document.pictureName())
+        Text1->setText(document.pictureName());
+    if (Text7->text() != document.fixedLength())
+        Text7->setText(document.fixedLength());
+    Check1->setChecked(document.fixedNames());
+}
+
+common::RowBoxes SelectionTableWindow::rowBoxes(int i) const
 {
     return {Text2[i], Text3[i], Text4[i], Text5[i], Text6[i]};
 }
@@ -204,7 +229,7 @@ void SelectionTableWindow::showSide(Side side, const SideSetup& setup)
 {
     for (int i = 0; i <= 7; ++i)
         showRow(i, true);
-    Text1->setText(common::coreText(setup.pictureName));
+    module_.selectionRows().setPictureName(common::coreText(setup.pictureName));
     for (std::size_t i = 0; i < setup.aircraft.size(); ++i)
         Label2[i]->setText(common::coreText(setup.aircraft[i]));
     if (side != Side::Axis) {
@@ -235,29 +260,35 @@ void SelectionTableWindow::Command3_Click()
         return;
     std::istringstream in(*text);
     ScreenRowsDocument& document = module_.selectionRows();
-    document.loadRows(in, 0, 5);
-    if (module_.selectedSide() == Side::Axis) {
-        document.loadRows(in, 6, 7);
-        module_.showAxisRectangles(true);
-    }
-    document.loadRows(in, 8, 10);
+    document.edit(tr("Load settings"), [&] {
+        document.loadRows(in, 0, 5);
+        if (module_.selectedSide() == Side::Axis) {
+            document.loadRows(in, 6, 7);
+            // Shown by the load, so hidden again by its undo.
+            document.setShown(6, true);
+            document.setShown(7, true);
+        }
+        document.loadRows(in, 8, 10);
+    });
     status->setText(tr("Loaded %1.").arg(QDir::toNativeSeparators(*path)));
-    module_.selectionHistory().record(tr("Load settings"));
-    module_.selectionHistory().markSaved();
+    document.markSaved();
     module_.setSelectionFile(*path);
 }
 
 void SelectionTableWindow::Command5_Click()
 {
     module_.showLocator();
-    for (int i = 0; i < kRows; ++i) {
-        const auto g = module_.shownRectangle(i);
-        if (!g)
-            continue;
-        module_.selectionRows().setCoordinates(i, QString::number(g->left), QString::number(g->top),
-            QString::number(g->width), QString::number(g->height));
-    }
-    module_.selectionHistory().takeAsBase();
+    // Copied from the rectangles, not the user's edit.
+    ScreenRowsDocument& document = module_.selectionRows();
+    document.adopt([&] {
+        for (int i = 0; i < kRows; ++i) {
+            const auto g = document.shownPlace(i);
+            if (!g)
+                continue;
+            document.setCoordinates(i, QString::number(g->left), QString::number(g->top), QString::number(g->width),
+                QString::number(g->height));
+        }
+    });
 }
 
 void SelectionTableWindow::closeEvent(QCloseEvent* event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RowBoxes.h"
+#include "common/ui/RowBoxes.h"
 #include "ScreenRowsDocument.h"
 
 #include "menuwright/core/SideSetup.h"
@@ -17,10 +17,6 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace common {
-class ButtonRowsHistory;
-} // namespace common
 
 namespace menuwright {
 
@@ -39,18 +35,18 @@ public:
 
     explicit SelectionTableWindow(MenuwrightSession& module);
 
-    // Undo, Redo and the shortcuts, over the rows' history.
-    void addEditCommands(common::ButtonRowsHistory& history);
+    // Undo, Redo and the shortcuts, over the rows' steps.
+    void addEditCommands(ScreenRowsDocument& rows);
 
     // Start-up part of this window (run once by MenuwrightSession).
     void load();
 
     ButtonRow row(int i) const;
-    // The rows as a layout of the given side, with Text1 as picture name.
+    // The rows as a layout of the given side, with their picture name.
     SelectionLayout layout(Side side) const;
     bool rowInUse(int i) const;
-    // The side's rows, labels and picture name; the captions themselves
-    // come through the rows document.
+    // The side's rows, labels and picture name; the captions come through
+    // the rows document.
     void showSide(Side side, const SideSetup& setup);
 
     QLineEdit* Text1;
@@ -83,9 +79,10 @@ private:
     void Command5_Click();
     // The boxes follow the document, whoever changed it.
     void showRows(const QList<int>& rows);
+    void showScreen();
     // Shows or hides the row's label and boxes.
     void showRow(int i, bool shown);
-    RowBoxes rowBoxes(int i) const;
+    common::RowBoxes rowBoxes(int i) const;
 
     MenuwrightSession& module_;
     QHBoxLayout* editRow_;

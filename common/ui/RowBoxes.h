@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScreenRowsDocument.h"
+#include "common/ui/ButtonRowsDocument.h"
 
 #include <array>
 #include <utility>
@@ -8,7 +8,7 @@
 class QLineEdit;
 class QObject;
 
-namespace menuwright {
+namespace common {
 
 // The five boxes of one button row (caption, L, T, W, H) as a table window
 // shows them: each change of a box goes to the row in the document, and the
@@ -17,14 +17,14 @@ class RowBoxes {
 public:
     RowBoxes(QLineEdit* caption, QLineEdit* l, QLineEdit* t, QLineEdit* w, QLineEdit* h);
 
-    // Every change of a box, typed or put back by an undo, is an edit of the
-    // row; `context` ends the connections.
-    void sendEditsTo(ScreenRowsDocument& document, int row, QObject* context) const;
+    // Every change of a box is an edit of the row, and what is typed into it
+    // until it is left is one step; `context` ends the connections.
+    void sendEditsTo(ButtonRowsDocument& document, int row, QObject* context) const;
     // A box that already reads so keeps its cursor.
-    void show(const ScreenRowsDocument& document, int row) const;
+    void show(const ButtonRowsDocument& document, int row) const;
 
 private:
-    std::array<std::pair<QLineEdit*, ScreenRowsDocument::Field>, 5> boxes_;
+    std::array<std::pair<QLineEdit*, ButtonRowsDocument::Field>, 5> boxes_;
 };
 
-} // namespace menuwright
+} // namespace common
