@@ -9,9 +9,9 @@
 #include "splashroll/core/Request.h"
 #include "splashroll/core/Rotation.h"
 
+#include "common/core/SystemCalls.h"
+
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -32,9 +32,9 @@ const char* const kUsage =
     "Exit status: 0 done, 1 a command carried out without a command processor failed,\n"
     "2 the arguments were refused (nothing was done).\n";
 
-bool is(const char* argument, const char* shortName, const char* longName)
+bool is(const std::string& argument, const char* shortName, const char* longName)
 {
-    return std::strcmp(argument, shortName) == 0 || std::strcmp(argument, longName) == 0;
+    return argument == shortName || argument == longName;
 }
 
 } // namespace
@@ -42,14 +42,18 @@ bool is(const char* argument, const char* shortName, const char* longName)
 int main(int argc, char** argv)
 {
     using namespace splashroll;
+    namespace sys = common::sys;
+    // UTF-8, from the UTF-16 command line on Windows: a stem beyond the
+    // ANSI code page keeps its letters.
+    const std::vector<std::string> arguments = sys::programArguments(argc, argv);
     // Asked before the request is read, so a series named "--help.000"
     // cannot be rotated; a fair price for the usual options.
-    if (argc > 1 && is(argv[1], "-h", "--help")) {
-        std::fputs(kUsage, stdout);
+    if (!arguments.empty() && is(arguments[0], "-h", "--help")) {
+        sys::writeText(stdout, kUsage);
         return 0;
     }
-    if (argc > 1 && is(argv[1], "-v", "--version")) {
-        std::fputs("splashroll " VANTOR_VERSION "\n", stdout);
+    if (!arguments.empty() && is(arguments[0], "-v", "--version")) {
+        sys::writeText(stdout, "splashroll " VANTOR_VERSION "\n");
         return 0;
     }
     std::error_code ec;
@@ -57,16 +61,18 @@ int main(int argc, char** argv)
 
     Rotation rotation;
     try {
-        const Request request = parseRequest(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+        const Request request = parseRequest(arguments);
         rotation = planRotation(request, static_cast<std::uint32_t>(std::time(nullptr)));
         checkPictureIsThere(rotation, ec ? std::filesystem::path(".") : folder);
     } catch (const Refusal& refusal) {
-        std::fprintf(stderr, "splashroll: %s (usage: splashroll STEM HIGHEST-NUMBER)\n", refusal.what());
+        sys::writeText(
+            stderr, "splashroll: " + std::string(refusal.what()) + " (usage: splashroll STEM HIGHEST-NUMBER)\n");
         return 2;
     }
 
     clearConsole(stdout);
-    if (const auto program = findCommandProcessor(std::getenv("COMSPEC"), std::getenv("PATH"))) {
+    if (const auto program
+        = findCommandProcessor(sys::environmentVariable("COMSPEC"), sys::environmentVariable("PATH"))) {
         // The command processor shows its own messages; its outcomes are
         // left to it.
         ExternalProcessor processor(*program);
@@ -78,6 +84,6 @@ int main(int argc, char** argv)
     BuiltinProcessor processor(ec ? std::filesystem::path(".") : folder);
     const auto failed = runRotation(rotation, processor);
     for (const FailedCommand& f : failed)
-        std::fprintf(stderr, "splashroll: \"%s\" failed: %s\n", f.command.c_str(), f.reason.c_str());
+        sys::writeText(stderr, "splashroll: \"" + f.command + "\" failed: " + f.reason + "\n");
     return failed.empty() ? 0 : 1;
 }

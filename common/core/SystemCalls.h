@@ -106,8 +106,8 @@ int errnoOfSystemCode(unsigned long code);
 // Processes and the console, for the programs that need them: these calls
 // neither pass the seam nor throw.
 
-// Starts `program` with `arguments` (after its own name, in the narrow
-// encoding main() receives) in the current folder, sharing this process's
+// Starts `program` with `arguments` (after its own name, in UTF-8, as
+// programArguments gives them) in the current folder, sharing this process's
 // standard streams, and waits for it: its exit status, or -1 when it could
 // not be started or did not end by itself.
 int runAndWait(const std::filesystem::path& program, const std::vector<std::string>& arguments);

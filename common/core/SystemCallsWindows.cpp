@@ -498,8 +498,7 @@ int runAndWait(const fs::path& program, const std::vector<std::string>& argument
     // Quoted in UTF-8 (the quoting touches ASCII only), so that neither the
     // program's name nor an argument loses a character on the way.
     std::vector<std::string> all{utf8(program.wstring())};
-    for (const std::string& a : arguments)
-        all.push_back(utf8(wide(a, CP_ACP)));
+    all.insert(all.end(), arguments.begin(), arguments.end());
     std::wstring line = wide(windowsCommandLine(all), CP_UTF8);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

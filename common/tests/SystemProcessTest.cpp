@@ -88,6 +88,37 @@ TEST(RunAndWait, ReportsTheExitStatusOrThatNothingRan)
     EXPECT_EQ(readAllText(dir / "out.txt"), written);
 }
 
+// The child of the test below: its last argument, read as the program reads
+// its own (from the UTF-16 command line on Windows), must be the one the
+// test passed in the environment.
+constexpr const char* kExpectedArgument = "VANTOR_TEST_EXPECTED_ARGUMENT";
+
+TEST(RunAndWait, ChildOfTheArgumentTest)
+{
+    const auto expected = sys::environmentVariable(kExpectedArgument);
+    if (!expected || expected->empty())
+        GTEST_SKIP() << "run as a child by RunAndWait.PassesArgumentsBeyondAsciiAsTheyAre";
+    std::vector<std::string> argv = ::testing::internal::GetArgvs();
+    std::vector<char*> pointers;
+    for (std::string& a : argv)
+        pointers.push_back(a.data());
+    const auto arguments = sys::programArguments(static_cast<int>(pointers.size()), pointers.data());
+    ASSERT_FALSE(arguments.empty());
+    EXPECT_EQ(arguments.back(), *expected);
+}
+
+// Arguments go as UTF-8 and arrive so: on Windows a letter beyond the ANSI
+// code page would otherwise turn into "?".
+TEST(RunAndWait, PassesArgumentsBeyondAsciiAsTheyAre)
+{
+    const std::string argument = "gr\xc3\xbc\xc3\x9f \xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x9b\xa9 \"q\"";
+    sys::setEnvironmentVariable(kExpectedArgument, argument);
+    const int status = sys::runAndWait(
+        sys::runningProgram(), {"--gtest_filter=RunAndWait.ChildOfTheArgumentTest", "--gtest_brief=1", argument});
+    sys::setEnvironmentVariable(kExpectedArgument, "");
+    EXPECT_EQ(status, 0);
+}
+
 // A copy's status: its body returned, threw or was ended from outside; the
 // caller's memory is not the copy's.
 TEST(RunInCopy, ReportsHowTheCopyEnded)

@@ -84,7 +84,7 @@ bool BuiltinProcessor::del(std::string_view name)
         return true; // nothing to delete is not a failure
     std::error_code ec;
     if (!fs::is_regular_file(*file, ec) || isReadOnly(*file))
-        return fail(file->string() + ": " + common::ioErrorText(common::IoFailure::AccessDenied));
+        return fail(common::utf8FromPath(*file) + ": " + common::ioErrorText(common::IoFailure::AccessDenied));
     try {
         common::removeFile(*file);
     } catch (const common::IoError& e) {

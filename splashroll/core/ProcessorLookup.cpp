@@ -1,6 +1,7 @@
 #include "ProcessorLookup.h"
 
 #include "common/core/FileLookup.h"
+#include "common/core/PathText.h"
 
 #include <string_view>
 #include <system_error>
@@ -33,13 +34,14 @@ bool isProgram(const fs::path& p)
 
 } // namespace
 
-std::optional<fs::path> findCommandProcessor(const char* comspec, const char* path)
+std::optional<fs::path> findCommandProcessor(
+    const std::optional<std::string>& comspec, const std::optional<std::string>& path)
 {
-    if (comspec && *comspec && isProgram(comspec))
-        return fs::path(comspec);
+    if (comspec && !comspec->empty() && isProgram(common::pathFromUtf8(*comspec)))
+        return common::pathFromUtf8(*comspec);
     if (!path)
         return std::nullopt;
-    std::string_view rest(path);
+    std::string_view rest(*path);
     while (!rest.empty()) {
         const auto cut = rest.find(kPathSeparator);
         const std::string_view dir = rest.substr(0, cut);
@@ -48,7 +50,7 @@ std::optional<fs::path> findCommandProcessor(const char* comspec, const char* pa
         // is no place to take a program from.
         if (dir.empty())
             continue;
-        if (const auto found = common::findNoCase(fs::path(dir), "CMD.EXE"); found && isProgram(*found))
+        if (const auto found = common::findNoCase(common::pathFromUtf8(dir), "CMD.EXE"); found && isProgram(*found))
             return found;
     }
     return std::nullopt;

@@ -2,6 +2,7 @@
 #include "splashroll/core/ExternalProcessor.h"
 #include "splashroll/core/ProcessorLookup.h"
 
+#include "common/core/PathText.h"
 #include "common/testing/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -116,15 +117,28 @@ TEST(ProcessorLookup, TakesComspecThenCmdExeAlongPath)
     writeScript(dir / "bin2" / "cmd.exe", "exit 0\n");
     const std::string path = (dir / "none").string() + "::" + (dir / "bin1").string() + ":" + (dir / "bin2").string();
 
-    EXPECT_EQ(findCommandProcessor((dir / "shell").c_str(), path.c_str()), dir / "shell");
-    EXPECT_EQ(findCommandProcessor(nullptr, path.c_str()), dir / "bin2" / "cmd.exe");
-    EXPECT_EQ(findCommandProcessor("", path.c_str()), dir / "bin2" / "cmd.exe");
-    EXPECT_EQ(findCommandProcessor((dir / "missing").c_str(), path.c_str()), dir / "bin2" / "cmd.exe");
-    EXPECT_EQ(findCommandProcessor(dir.path().c_str(), nullptr), std::nullopt); // a folder is no program
-    EXPECT_EQ(findCommandProcessor(nullptr, (dir / "bin1").c_str()), std::nullopt);
-    EXPECT_EQ(findCommandProcessor(nullptr, ""), std::nullopt);
+    EXPECT_EQ(findCommandProcessor((dir / "shell").string(), path), dir / "shell");
+    EXPECT_EQ(findCommandProcessor(std::nullopt, path), dir / "bin2" / "cmd.exe");
+    EXPECT_EQ(findCommandProcessor("", path), dir / "bin2" / "cmd.exe");
+    EXPECT_EQ(findCommandProcessor((dir / "missing").string(), path), dir / "bin2" / "cmd.exe");
+    EXPECT_EQ(findCommandProcessor(dir.path().string(), std::nullopt), std::nullopt); // a folder is no program
+    EXPECT_EQ(findCommandProcessor(std::nullopt, (dir / "bin1").string()), std::nullopt);
+    EXPECT_EQ(findCommandProcessor(std::nullopt, ""), std::nullopt);
 }
 #endif
+
+// COMSPEC and PATH come as UTF-8: a folder named beyond ASCII is found, on
+// Windows too, where a narrow name would pass through the ANSI code page.
+TEST(ProcessorLookup, FindsTheProcessorInAFolderNamedBeyondAscii)
+{
+    common::TempDir dir;
+    const std::string folder = common::utf8FromPath(dir.path()) + "/Spiele gr\xc3\xbc\xc3\x9f \xe6\x97\xa5\xe6\x9c\xac";
+    fs::create_directories(common::pathFromUtf8(folder));
+    writeScript(common::pathFromUtf8(folder + "/CMD.EXE"), "exit 0\n");
+    const fs::path expected = common::pathFromUtf8(folder + "/CMD.EXE");
+    EXPECT_EQ(findCommandProcessor(std::nullopt, folder), expected);
+    EXPECT_EQ(findCommandProcessor(folder + "/CMD.EXE", std::nullopt), expected);
+}
 
 #ifndef _WIN32 // a POSIX search path and shell scripts
 TEST(ExternalProcessor, PassesSlashCAndTheCommandAndReportsTheExitStatus)
