@@ -1,10 +1,9 @@
 #pragma once
 
-#include "wingsmith/core/ArchiveAttributes.h"
-#include "wingsmith/core/Settings.h"
-#include "wingsmith/core/Workspace.h"
+#include "AircraftSetDocument.h"
 
-#include "common/core/FileStamp.h"
+#include "wingsmith/core/Settings.h"
+
 #include "common/core/IoError.h"
 
 #include <QMainWindow>
@@ -23,7 +22,6 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QUndoStack;
 class QWidget;
 
 namespace wingsmith {
@@ -55,11 +53,12 @@ public:
     bool RestoreDir();
     void SaveDir();
 
-    const Workspace& workspace() const { return workspace_; }
-    Workspace& workspace() { return workspace_; }
+    AircraftSetDocument& document() { return *document_; }
+    const Workspace& workspace() const { return document_->workspace(); }
+    Workspace& workspace() { return document_->workspace(); }
     const std::string& resourcePath() const { return resourcePath_; }
     // The list position whose values the controls show and edits go into.
-    int shownPosition() const { return shownPosition_; }
+    int shownPosition() const { return document_->shownPosition(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,32 +96,30 @@ private:
     QString fixed(float v, int decimals) const;
 
     // Committing.
-    // The values edits go into: the aircraft shown, or a scratch set that
-    // is never saved while no aircraft is shown.
-    AircraftValues& shown();
+    using Store = std::function<void(AircraftValues&)>;
     void enableAircraftPages(bool enabled);
     // A text field stored as soon as its text reads as a number; a text that
     // does not read is reported once, when the field is left.
     // `control` names the field for undo, so its keystrokes make one step.
-    void wireNumberField(QLineEdit* edit, int control, const std::function<void(const QString&)>& store);
-    // Runs `change` on the aircraft shown and makes it one undo step when it
-    // changed anything; `control` as for AircraftEdit.
-    void record(int control, const std::function<void()>& change);
-    // Puts an aircraft's values back (undo, redo) and shows that aircraft.
-    void applyValues(int position, const AircraftValues& values);
+    void wireNumberField(
+        QLineEdit* edit, int control, const std::function<void(AircraftValues&, const QString&)>& store);
+    // Sends `change` of the aircraft shown to the document as one edit;
+    // `control` as for AircraftEdit.
+    void record(int control, const Store& change);
+    // The document's news: an aircraft's values, the aircraft shown.
+    void onAircraftChanged(int position, const QStringList& fields);
+    void onShownChanged(int position);
     void undoEdit();
     void redoEdit();
     void commitGrid(StringGrid* grid);
     void commitCheckBox(int index);
     void commitPending();
     void onFocusChanged(QWidget* from, QWidget* to);
-    void CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber);
+    static void CheckBoxRem(AircraftValues& values, QCheckBox* box, std::uint8_t bit, int byteNumber);
 
     // Operations.
     // The save of "Save data to FLT files"; false when it failed (and said so).
     bool save();
-    // The game files as read, to tell another program's change at save.
-    void stampGameFiles();
     // Before a save: when another program changed a file it writes since it
     // was read, asks whether to overwrite, reload or save nothing; true when
     // the save may go on.
@@ -132,7 +129,6 @@ private:
     bool offerToSave(const QString& question);
     bool exitProgram();
     void updateTitle();
-    void updateModified();
     // The status line's warning when a value of the aircraft shown lies
     // outside what the game knows; a warning only, nothing is refused.
     void showDomainWarnings();
@@ -144,16 +140,13 @@ private:
     void warn(const QString& text);
 
     Settings settings_;
-    Workspace workspace_;
-    ArchiveAttributes attributes_;
+    AircraftSetDocument* document_ = nullptr;
     std::string resourcePath_;
-    // planes.dat, then each aircraft's loose file in list order.
-    std::vector<common::FileStamp> stamps_;
-    int shownPosition_ = -1;
     QLabel* domainWarning_ = nullptr;
-    AircraftValues detached_{};
     bool filling_ = false;
     bool showing_ = false;
+    // An edit of the window's own controls, which show it already.
+    bool committing_ = false;
     std::set<QLineEdit*> unreadable_;
     bool exited_ = false;
 
@@ -161,7 +154,6 @@ private:
     std::set<QWidget*> pending_;
 
     QListWidget* ListBox1 = nullptr;
-    QUndoStack* undoStack_ = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
     QTabWidget* PageControl1 = nullptr;

@@ -2,7 +2,6 @@
 // back into the working copy.
 #include "MainWindow.h"
 
-#include "AircraftEdit.h"
 #include "StringGrid.h"
 #include "UpDown.h"
 
@@ -21,6 +20,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QUndoStack>
 
@@ -69,30 +69,36 @@ void MainWindow::wireCommitOnLeave()
 
     // Engine page: lists on a choice, text fields at once, the count by its arrows.
     connect(UpDown_[1], &UpDown::arrowClicked, this, [this] {
-        record(0, [this] { shown().flight.engineCount = static_cast<std::int16_t>(UpDown_[1]->position()); });
+        record(
+            0, [this](AircraftValues& v) { v.flight.engineCount = static_cast<std::int16_t>(UpDown_[1]->position()); });
     });
     connect(ComboBox[1], &QComboBox::activated, this,
-        [this](int i) { record(0, [&] { shown().flight.engineType = codeAt(engineTypeCodes(), i); }); });
+        [this](int i) { record(0, [&](AircraftValues& v) { v.flight.engineType = codeAt(engineTypeCodes(), i); }); });
     auto asFloat = [this](const QString& t) { return parseFloat(t.toStdString(), decimalSeparator().toLatin1()); };
-    wireNumberField(Edit[2], 2, [this, asFloat](const QString& t) { shown().flight.engineBestAltitude = asFloat(t); });
-    wireNumberField(Edit[3], 3, [this, asFloat](const QString& t) { shown().flight.engineUnknown1 = asFloat(t); });
-    wireNumberField(Edit[4], 4, [this, asFloat](const QString& t) { shown().flight.engineUnknown2 = asFloat(t); });
+    wireNumberField(
+        Edit[2], 2, [asFloat](AircraftValues& v, const QString& t) { v.flight.engineBestAltitude = asFloat(t); });
+    wireNumberField(
+        Edit[3], 3, [asFloat](AircraftValues& v, const QString& t) { v.flight.engineUnknown1 = asFloat(t); });
+    wireNumberField(
+        Edit[4], 4, [asFloat](AircraftValues& v, const QString& t) { v.flight.engineUnknown2 = asFloat(t); });
     connect(ComboBox[2], &QComboBox::activated, this, [this](int i) {
-        record(
-            0, [&] { shown().flight.propellerFactor = EngineCodes::kPropellerPatterns[static_cast<std::size_t>(i)]; });
+        record(0, [&](AircraftValues& v) {
+            v.flight.propellerFactor = EngineCodes::kPropellerPatterns[static_cast<std::size_t>(i)];
+        });
     });
     connect(ComboBox[3], &QComboBox::activated, this, [this](int i) {
-        record(
-            0, [&] { shown().flight.torqueMultiplier = i == 0 ? EngineCodes::kTorqueProp : EngineCodes::kTorqueJet; });
+        record(0, [&](AircraftValues& v) {
+            v.flight.torqueMultiplier = i == 0 ? EngineCodes::kTorqueProp : EngineCodes::kTorqueJet;
+        });
     });
-
 }
 
 void MainWindow::wireGunPage()
 {
     connect(Edit[5], &QLineEdit::textChanged, this, [this] {
         GunGroupVisibility();
-        record(0, [this] { shown().planes.gunGroupCount = static_cast<std::int16_t>(UpDown_[2]->position()); });
+        record(0,
+            [this](AircraftValues& v) { v.planes.gunGroupCount = static_cast<std::int16_t>(UpDown_[2]->position()); });
     });
     for (int g = 1; g <= 6; ++g) {
         const auto gi = static_cast<std::size_t>(g - 1);
@@ -102,22 +108,27 @@ void MainWindow::wireGunPage()
         UpDown* gunsUp = UpDown_[static_cast<std::size_t>(3 + 2 * (g - 1))];
         UpDown* ammoUp = UpDown_[static_cast<std::size_t>(4 + 2 * (g - 1))];
         connect(Edit[guns], &QLineEdit::textChanged, this, [this, gi, gunsUp] {
-            record(0, [&] { shown().planes.planesGunGroups[gi].guns = static_cast<std::int16_t>(gunsUp->position()); });
+            record(0, [&](AircraftValues& v) {
+                v.planes.planesGunGroups[gi].guns = static_cast<std::int16_t>(gunsUp->position());
+            });
         });
         connect(Edit[ammo], &QLineEdit::textChanged, this, [this, gi, ammoUp] {
-            record(0, [&] { shown().planes.planesGunGroups[gi].ammo = static_cast<std::int16_t>(ammoUp->position()); });
+            record(0, [&](AircraftValues& v) {
+                v.planes.planesGunGroups[gi].ammo = static_cast<std::int16_t>(ammoUp->position());
+            });
         });
         connect(ComboBox[list], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].position = codeAt(gunPositionCodes(), i); });
+            record(
+                0, [&](AircraftValues& v) { v.planes.planesGunGroups[gi].position = codeAt(gunPositionCodes(), i); });
         });
         connect(ComboBox[list + 1], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].caliber = codeAt(caliberCodes(), i); });
+            record(0, [&](AircraftValues& v) { v.planes.planesGunGroups[gi].caliber = codeAt(caliberCodes(), i); });
         });
         connect(ComboBox[list + 2], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].sound = codeAt(gunSoundCodes(), i); });
+            record(0, [&](AircraftValues& v) { v.planes.planesGunGroups[gi].sound = codeAt(gunSoundCodes(), i); });
         });
         connect(ComboBox[list + 3], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].smoke = codeAt(smokeCodes(), i); });
+            record(0, [&](AircraftValues& v) { v.planes.planesGunGroups[gi].smoke = codeAt(smokeCodes(), i); });
         });
     }
 
@@ -127,17 +138,18 @@ void MainWindow::wireDamagePage()
 {
     // Hit points: the text as an integer, kept to its low 8 bits.
     for (std::size_t i = 0; i < 12; ++i) {
-        wireNumberField(Edit[18 + i], static_cast<int>(18 + i), [this, i](const QString& t) {
-            shown().planes.hitPoints[i] = static_cast<std::uint8_t>(parseInteger(t.toStdString()) & 0xFF);
+        wireNumberField(Edit[18 + i], static_cast<int>(18 + i), [i](AircraftValues& v, const QString& t) {
+            v.planes.hitPoints[i] = static_cast<std::uint8_t>(parseInteger(t.toStdString()) & 0xFF);
         });
     }
 }
 
-void MainWindow::wireNumberField(QLineEdit* edit, int control, const std::function<void(const QString&)>& store)
+void MainWindow::wireNumberField(
+    QLineEdit* edit, int control, const std::function<void(AircraftValues&, const QString&)>& store)
 {
     connect(edit, &QLineEdit::textChanged, this, [this, edit, control, store](const QString& t) {
         try {
-            record(control, [&] { store(t); });
+            record(control, [&](AircraftValues& v) { store(v, t); });
             unreadable_.erase(edit);
         } catch (const ConversionError&) {
             // Half-typed ("-", "") or shown by the program itself (NAN):
@@ -150,18 +162,11 @@ void MainWindow::wireNumberField(QLineEdit* edit, int control, const std::functi
         if (!unreadable_.erase(edit))
             return;
         try {
-            record(control, [&] { store(edit->text()); });
+            record(control, [&](AircraftValues& v) { store(v, edit->text()); });
         } catch (const ConversionError& e) {
             showConversionError(e);
         }
     });
-}
-
-AircraftValues& MainWindow::shown()
-{
-    if (shownPosition_ < 0 || shownPosition_ >= kAircraftCount)
-        return detached_;
-    return workspace_.working[static_cast<std::size_t>(shownPosition_)];
 }
 
 void MainWindow::enableAircraftPages(bool enabled)
@@ -194,18 +199,37 @@ void MainWindow::ListBox1Click()
     if (p < 0)
         return;
     commitPending();
-    shownPosition_ = p;
+    document_->show(p);
+}
+
+void MainWindow::onShownChanged(int position)
+{
+    filling_ = true;
+    ListBox1->setCurrentRow(position);
+    filling_ = false;
+    if (position < 0) {
+        enableAircraftPages(false);
+        return;
+    }
+    fillAircraft();
+    enableAircraftPages(true);
+}
+
+void MainWindow::onAircraftChanged(int position, const QStringList&)
+{
+    // An edit made here is on show already.
+    if (committing_ || showing_ || position != document_->shownPosition()) {
+        showDomainWarnings();
+        return;
+    }
     fillAircraft();
     enableAircraftPages(true);
 }
 
 void MainWindow::fillAircraft()
 {
-    const int p = shownPosition_;
-    const AircraftValues v = workspace_.working[static_cast<std::size_t>(p)];
+    const AircraftValues v = document_->shown();
     showing_ = true;
-    const auto& row = rosterByPosition(p);
-    workspace_.currentFltName = std::string(row.fltName);
 
     for (int n = 1; n <= 6; ++n)
         for (int r = 0; r < StringGrid_[static_cast<std::size_t>(n)]->rowCount(); ++r)
@@ -259,7 +283,7 @@ void MainWindow::fillControlPage(const AircraftValues& v)
 
 void MainWindow::fillGunPage(const AircraftValues& v)
 {
-    const auto& fltName = rosterByPosition(shownPosition_).fltName;
+    const auto& fltName = rosterByPosition(document_->shownPosition()).fltName;
     PageControl2->setTabText(PageControl2->indexOf(TabSheet[6]),
         QString::fromUtf8(fltName.data(), static_cast<int>(fltName.size())));
 
@@ -325,9 +349,9 @@ void MainWindow::ensurePage(int sheet)
         wireGunPage();
     if (sheet == 8)
         wireDamagePage();
-    if (shownPosition_ < 0 || shownPosition_ >= kAircraftCount)
+    if (!document_->hasShown())
         return;
-    const AircraftValues v = workspace_.working[static_cast<std::size_t>(shownPosition_)];
+    const AircraftValues v = document_->shown();
     const bool wasShowing = showing_;
     showing_ = true;
     switch (sheet) {
@@ -370,22 +394,27 @@ void MainWindow::commitGrid(StringGrid* grid)
     const char sep = decimalSeparator().toLatin1();
     auto asFloat = [sep](const QString& t) { return parseFloat(t.toStdString(), sep); };
     auto asInteger = [](const QString& t) { return parseInteger(t.toStdString()); };
-    FlightValues& f = shown().flight;
-
-    std::function<void(int, int, const QString&)> store;
+    std::function<void(FlightValues&, int, int, const QString&)> store;
     if (n >= 1 && n <= 6) {
-        store = [&, n](int r, int, const QString& t) {
+        store = [&, n](FlightValues& f, int r, int, const QString& t) {
             f.stability[static_cast<std::size_t>(kStabilityFirst[n] - 1 + r)] = asFloat(t);
         };
     } else if (n == 7) {
-        store = [&](int r, int, const QString& t) { f.controlSurfaces[static_cast<std::size_t>(r)] = asFloat(t); };
+        store = [&](FlightValues& f, int r, int, const QString& t) {
+            f.controlSurfaces[static_cast<std::size_t>(r)] = asFloat(t);
+        };
     } else if (n == 8) {
-        store = [&](int r, int, const QString& t) { f.flightLimits[static_cast<std::size_t>(r)] = asFloat(t); };
+        store = [&](FlightValues& f, int r, int, const QString& t) {
+            f.flightLimits[static_cast<std::size_t>(r)] = asFloat(t);
+        };
     } else if (n == 9) {
-        store = [&](int r, int, const QString& t) { f.massValues[static_cast<std::size_t>(r)] = asFloat(t); };
+        store = [&](FlightValues& f, int r, int, const QString& t) {
+            f.massValues[static_cast<std::size_t>(r)] = asFloat(t);
+        };
     } else if (n >= 10 && n <= 15) {
-        FltGunGroup& g = f.fltGunGroups[static_cast<std::size_t>(n - 10)];
-        store = [&](int r, int, const QString& t) {
+        const auto gi = static_cast<std::size_t>(n - 10);
+        store = [&, gi](FlightValues& f, int r, int, const QString& t) {
+            FltGunGroup& g = f.fltGunGroups[gi];
             if (r < 10)
                 g.values[static_cast<std::size_t>(r)] = asFloat(t);
             else if (r == 10)
@@ -394,9 +423,11 @@ void MainWindow::commitGrid(StringGrid* grid)
                 g.tracerRange = static_cast<std::uint16_t>(asInteger(t) & 0xFFFF);
         };
     } else if (n == 16) {
-        store = [&](int r, int c, const QString& t) { f.hitBubbles[static_cast<std::size_t>(4 * r + c)] = asFloat(t); };
+        store = [&](FlightValues& f, int r, int c, const QString& t) {
+            f.hitBubbles[static_cast<std::size_t>(4 * r + c)] = asFloat(t);
+        };
     } else {
-        store = [&](int r, int, const QString& t) {
+        store = [&](FlightValues& f, int r, int, const QString& t) {
             if (r == 0)
                 f.collisionUnknown = asInteger(t);
             else if (r == 1)
@@ -407,15 +438,16 @@ void MainWindow::commitGrid(StringGrid* grid)
     }
     try {
         // Each changed cell is a step of its own.
-        grid->commitEdits([&](int r, int c, const QString& t) { record(0, [&] { store(r, c, t); }); });
+        grid->commitEdits(
+            [&](int r, int c, const QString& t) { record(0, [&](AircraftValues& v) { store(v.flight, r, c, t); }); });
     } catch (const ConversionError& e) {
         showConversionError(e);
     }
 }
 
-void MainWindow::CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber)
+void MainWindow::CheckBoxRem(AircraftValues& values, QCheckBox* box, std::uint8_t bit, int byteNumber)
 {
-    std::uint8_t& byte = shown().planes.typeFlags[static_cast<std::size_t>(byteNumber - 1)];
+    std::uint8_t& byte = values.planes.typeFlags[static_cast<std::size_t>(byteNumber - 1)];
     const bool set = (byte & bit) != 0;
     if (set && !box->isChecked())
         byte = static_cast<std::uint8_t>(byte - bit);
@@ -428,7 +460,7 @@ void MainWindow::commitCheckBox(int index)
     QCheckBox* box = CheckBox[static_cast<std::size_t>(index)];
     pending_.erase(box);
     const TypeBit tb = typeBitOf(index);
-    record(0, [&] { CheckBoxRem(box, tb.bit, tb.byteNumber); });
+    record(0, [&](AircraftValues& v) { CheckBoxRem(v, box, tb.bit, tb.byteNumber); });
 }
 
 void MainWindow::onFocusChanged(QWidget* from, QWidget* to)
@@ -460,68 +492,40 @@ void MainWindow::commitPending()
             commitCheckBox(i);
 }
 
-void MainWindow::record(int control, const std::function<void()>& change)
+void MainWindow::record(int control, const Store& change)
 {
     // Showing an aircraft reads some fields back; that is no edit.
-    if (showing_ || shownPosition_ < 0) {
-        change();
+    if (showing_) {
+        document_->storeShown(change);
         return;
     }
-    const int p = shownPosition_;
-    const AircraftValues before = workspace_.working[static_cast<std::size_t>(p)];
-    change();
-    const AircraftValues& after = workspace_.working[static_cast<std::size_t>(p)];
-    if (!AircraftEdit::sameValues(before, after))
-        undoStack_->push(
-            new AircraftEdit(p, before, after, control, [this](int q, const AircraftValues& v) { applyValues(q, v); }));
-    updateModified();
-    showDomainWarnings();
-}
-
-void MainWindow::applyValues(int position, const AircraftValues& values)
-{
-    workspace_.working[static_cast<std::size_t>(position)] = values;
-    if (shownPosition_ != position) {
-        filling_ = true;
-        ListBox1->setCurrentRow(position);
-        filling_ = false;
-        shownPosition_ = position;
-    }
-    fillAircraft();
-    enableAircraftPages(true);
-    updateModified();
+    const QScopedValueRollback<bool> committing(committing_, true);
+    document_->edit(control, {}, change);
 }
 
 void MainWindow::undoEdit()
 {
     // An edit still held by a grid or box becomes the step undone.
     commitPending();
-    undoStack_->undo();
+    document_->undo();
 }
 
 void MainWindow::redoEdit()
 {
     commitPending();
-    undoStack_->redo();
-}
-
-void MainWindow::updateModified()
-{
-    workspace_.compareValues();
-    setWindowModified(workspace_.anyChanged());
+    document_->redo();
 }
 
 void MainWindow::showDomainWarnings()
 {
-    const auto warnings = shownPosition_ < 0
-        ? std::vector<DomainWarning>{}
-        : aircraftOutOfDomain(workspace_.working[static_cast<std::size_t>(shownPosition_)]);
+    const auto warnings
+        = document_->hasShown() ? aircraftOutOfDomain(document_->shown()) : std::vector<DomainWarning>{};
     if (warnings.empty()) {
         domainWarning_->clear();
         domainWarning_->hide();
         return;
     }
-    const auto& caption = rosterByPosition(shownPosition_).caption;
+    const auto& caption = rosterByPosition(document_->shownPosition()).caption;
     QStringList parts;
     for (std::size_t i = 0; i < warnings.size() && i < 2; ++i)
         parts << tr("%1 is %2, expected %3")
@@ -540,7 +544,7 @@ void MainWindow::Comparevalues()
 {
     BitBtn1->setFocus();
     commitPending();
-    workspace_.compareValues();
+    document_->workspace().compareValues();
 }
 
 } // namespace wingsmith

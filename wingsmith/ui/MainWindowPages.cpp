@@ -188,8 +188,8 @@ void MainWindow::buildMenus()
     QAction* redo = put(edit, keys.redo(), "Redo1", tr("&Redo"));
     undo->setEnabled(false);
     redo->setEnabled(false);
-    connect(undoStack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    connect(undoStack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(document_->undoStack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(document_->undoStack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 
     QMenu* info = menuBar()->addMenu(tr("&Info"));
     info->setObjectName("Info1");
