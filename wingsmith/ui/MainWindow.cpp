@@ -3,6 +3,8 @@
 #include "common/ui/NativePath.h"
 
 #include "AboutBox.h"
+#include "ControlPage.h"
+#include "StabilityPage.h"
 #include "GameFolderDialog.h"
 #include "StringGrid.h"
 #include "UpDown.h"
@@ -49,7 +51,15 @@ const char* const kProgram = "Wingsmith";
 const char* const kGameFolderDialog = "GameFolder";
 } // namespace
 
-MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent), settings_(std::move(settings))
+MainWindow::MainWindow(Settings settings, QWidget* parent)
+    : MainWindow(std::move(settings), PageCatalogue::program(), parent)
+{
+}
+
+MainWindow::MainWindow(Settings settings, const PageCatalogue& catalogue, QWidget* parent)
+    : QMainWindow(parent)
+    , settings_(std::move(settings))
+    , catalogue_(catalogue)
 {
     setObjectName("Form1");
     document_ = new AircraftSetDocument(this);
@@ -92,7 +102,10 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
         // The type page is cheap and sets the window's width, so it is built
         // at once like the first two.
         if (sheet == 1 || sheet == 2 || sheet == 7) {
-            page = sheet == 1 ? buildStabilityPage() : sheet == 2 ? buildEnginePage() : buildTypePage();
+            if (sheet == 1)
+                page = stabilityPage_ = new StabilityPage(catalogue_, pageHooks());
+            else
+                page = sheet == 2 ? buildEnginePage() : buildTypePage();
         } else {
             page = new QWidget;
             new QVBoxLayout(page);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AircraftSetDocument.h"
+#include "PageCatalogue.h"
+#include "PageHooks.h"
 
 #include "wingsmith/core/Settings.h"
 
@@ -26,6 +28,8 @@ class QWidget;
 
 namespace wingsmith {
 
+class FieldPage;
+class FieldGrid;
 class StringGrid;
 class UpDown;
 
@@ -36,6 +40,8 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(Settings settings, QWidget* parent = nullptr);
+    // The pages built from `catalogue`, which must outlive the window.
+    MainWindow(Settings settings, const PageCatalogue& catalogue, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Handlers, public so tests can drive the window as a user would.
@@ -67,9 +73,8 @@ private:
     // Building the window.
     void buildMenus();
     void buildToolBar();
-    QWidget* buildStabilityPage();
+    PageHooks pageHooks();
     QWidget* buildEnginePage();
-    QWidget* buildControlPage();
     QWidget* buildGunPage();
     QWidget* buildGunTablePage();
     QWidget* buildFltGunPage();
@@ -87,7 +92,6 @@ private:
 
     // Showing.
     void fillAircraft();
-    void fillControlPage(const AircraftValues& v);
     void fillGunPage(const AircraftValues& v);
     void fillTypePage(const AircraftValues& v);
     void fillDamagePage(const AircraftValues& v);
@@ -105,7 +109,12 @@ private:
         QLineEdit* edit, int control, const std::function<void(AircraftValues&, const QString&)>& store);
     // Sends `change` of the aircraft shown to the document as one edit;
     // `control` as for AircraftEdit.
-    void record(int control, const Store& change);
+    void record(int control, const Store& change) { record(control, {}, change); }
+    void record(int control, const QStringList& fields, const Store& change);
+    // The pages built from the catalogue so far.
+    std::vector<FieldPage*> fieldPages() const;
+    // Every grid built so far, the catalogue pages' and the window's own.
+    std::vector<StringGrid*> grids() const;
     // The document's news: an aircraft's values, the aircraft shown.
     void onAircraftChanged(int position, const QStringList& fields);
     void onShownChanged(int position);
@@ -140,7 +149,10 @@ private:
     void warn(const QString& text);
 
     Settings settings_;
+    PageCatalogue catalogue_;
     AircraftSetDocument* document_ = nullptr;
+    FieldPage* stabilityPage_ = nullptr;
+    FieldPage* controlPage_ = nullptr;
     std::string resourcePath_;
     QLabel* domainWarning_ = nullptr;
     bool filling_ = false;
@@ -160,7 +172,7 @@ private:
     QTabWidget* PageControl2 = nullptr;
     std::array<QWidget*, 9> TabSheet{};       // 1..8
     std::array<bool, 9> builtPages_{}; // the pages built when first shown: 3, 4, 8
-    std::array<StringGrid*, 18> StringGrid_{}; // 1..17
+    std::array<StringGrid*, 18> StringGrid_{}; // 10..17: the grids the window builds itself
     std::array<QLineEdit*, 30> Edit{};        // 1..29
     std::array<UpDown*, 27> UpDown_{};        // 1..26
     std::array<QComboBox*, 28> ComboBox{};    // 1..27

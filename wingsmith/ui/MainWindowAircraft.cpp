@@ -2,6 +2,8 @@
 // back into the working copy.
 #include "MainWindow.h"
 
+#include "ControlPage.h"
+#include "StabilityPage.h"
 #include "StringGrid.h"
 #include "UpDown.h"
 
@@ -30,9 +32,6 @@ namespace wingsmith {
 
 namespace {
 
-// First stability value of each of the six stability grids.
-constexpr int kStabilityFirst[7] = {0, 1, 6, 14, 20, 29, 35};
-
 // Byte and bit of each type check box.
 struct TypeBit {
     int byteNumber;
@@ -58,6 +57,35 @@ std::int16_t codeAt(const std::vector<FieldCode>& codes, int row)
 }
 
 } // namespace
+
+PageHooks MainWindow::pageHooks()
+{
+    return {[this](int control, const QStringList& fields, const PageHooks::Change& change) {
+                record(control, fields, change);
+            },
+        [this] { return decimalSeparator().toLatin1(); }, [this](const std::exception& e) { showConversionError(e); },
+        [this](StringGrid* grid) { pending_.insert(grid); }};
+}
+
+std::vector<FieldPage*> MainWindow::fieldPages() const
+{
+    std::vector<FieldPage*> pages;
+    for (FieldPage* page : {stabilityPage_, controlPage_})
+        if (page)
+            pages.push_back(page);
+    return pages;
+}
+
+std::vector<StringGrid*> MainWindow::grids() const
+{
+    std::vector<StringGrid*> out;
+    for (FieldPage* page : fieldPages())
+        out.insert(out.end(), page->grids().begin(), page->grids().end());
+    for (StringGrid* grid : StringGrid_)
+        if (grid)
+            out.push_back(grid);
+    return out;
+}
 
 void MainWindow::wireCommitOnLeave()
 {
@@ -231,10 +259,7 @@ void MainWindow::fillAircraft()
     const AircraftValues v = document_->shown();
     showing_ = true;
 
-    for (int n = 1; n <= 6; ++n)
-        for (int r = 0; r < StringGrid_[static_cast<std::size_t>(n)]->rowCount(); ++r)
-            StringGrid_[static_cast<std::size_t>(n)]->fillCell(r, 0,
-                general(v.flight.stability[static_cast<std::size_t>(kStabilityFirst[n] - 1 + r)]));
+    stabilityPage_->fill(v);
 
     UpDown_[1]->setPosition(v.flight.engineCount);
     ComboBox[1]->setCurrentIndex(codeIndex(engineTypeCodes(), v.flight.engineType));
@@ -257,8 +282,8 @@ void MainWindow::fillAircraft()
         ComboBox[3]->setCurrentIndex(1);
 
     fillTypePage(v);
-    if (pageBuilt(3))
-        fillControlPage(v);
+    if (controlPage_)
+        controlPage_->fill(v);
     if (pageBuilt(4))
         fillGunPage(v);
     if (pageBuilt(8))
@@ -269,16 +294,6 @@ void MainWindow::fillAircraft()
     pending_.clear();
     unreadable_.clear();
     showDomainWarnings();
-}
-
-void MainWindow::fillControlPage(const AircraftValues& v)
-{
-    for (int r = 0; r < 15; ++r)
-        StringGrid_[7]->fillCell(r, 0, fixed(v.flight.controlSurfaces[static_cast<std::size_t>(r)], 4));
-    for (int r = 0; r < 7; ++r)
-        StringGrid_[8]->fillCell(r, 0, fixed(v.flight.flightLimits[static_cast<std::size_t>(r)], 5));
-    for (int r = 0; r < 8; ++r)
-        StringGrid_[9]->fillCell(r, 0, fixed(v.flight.massValues[static_cast<std::size_t>(r)], 6));
 }
 
 void MainWindow::fillGunPage(const AircraftValues& v)
@@ -337,7 +352,9 @@ void MainWindow::ensurePage(int sheet)
         return;
     QWidget* content = nullptr;
     switch (sheet) {
-    case 3: content = buildControlPage(); break;
+    case 3:
+        content = controlPage_ = new ControlPage(catalogue_, pageHooks());
+        break;
     case 4: content = buildGunPage(); break;
     case 8: content = buildDamagePage(); break;
     default: return;
@@ -355,7 +372,9 @@ void MainWindow::ensurePage(int sheet)
     const bool wasShowing = showing_;
     showing_ = true;
     switch (sheet) {
-    case 3: fillControlPage(v); break;
+    case 3:
+        controlPage_->fill(v);
+        break;
     case 4: fillGunPage(v); break;
     default: fillDamagePage(v); break;
     }
@@ -389,29 +408,19 @@ void MainWindow::GunGroupVisibility()
 void MainWindow::commitGrid(StringGrid* grid)
 {
     pending_.erase(grid);
+    for (FieldPage* page : fieldPages())
+        for (FieldGrid* own : page->grids())
+            if (own == grid) {
+                page->commitGrid(own);
+                return;
+            }
     // Which grid it is, by where it was put, never by its name.
     const int n = static_cast<int>(std::find(StringGrid_.begin(), StringGrid_.end(), grid) - StringGrid_.begin());
     const char sep = decimalSeparator().toLatin1();
     auto asFloat = [sep](const QString& t) { return parseFloat(t.toStdString(), sep); };
     auto asInteger = [](const QString& t) { return parseInteger(t.toStdString()); };
     std::function<void(FlightValues&, int, int, const QString&)> store;
-    if (n >= 1 && n <= 6) {
-        store = [&, n](FlightValues& f, int r, int, const QString& t) {
-            f.stability[static_cast<std::size_t>(kStabilityFirst[n] - 1 + r)] = asFloat(t);
-        };
-    } else if (n == 7) {
-        store = [&](FlightValues& f, int r, int, const QString& t) {
-            f.controlSurfaces[static_cast<std::size_t>(r)] = asFloat(t);
-        };
-    } else if (n == 8) {
-        store = [&](FlightValues& f, int r, int, const QString& t) {
-            f.flightLimits[static_cast<std::size_t>(r)] = asFloat(t);
-        };
-    } else if (n == 9) {
-        store = [&](FlightValues& f, int r, int, const QString& t) {
-            f.massValues[static_cast<std::size_t>(r)] = asFloat(t);
-        };
-    } else if (n >= 10 && n <= 15) {
+    if (n >= 10 && n <= 15) {
         const auto gi = static_cast<std::size_t>(n - 10);
         store = [&, gi](FlightValues& f, int r, int, const QString& t) {
             FltGunGroup& g = f.fltGunGroups[gi];
@@ -466,11 +475,9 @@ void MainWindow::commitCheckBox(int index)
 void MainWindow::onFocusChanged(QWidget* from, QWidget* to)
 {
     auto inside = [](QWidget* control, QWidget* w) { return w && (w == control || control->isAncestorOf(w)); };
-    for (int n = 1; n <= 17; ++n) {
-        StringGrid* grid = StringGrid_[static_cast<std::size_t>(n)];
-        if (grid && inside(grid, from) && !inside(grid, to) && pending_.count(grid))
+    for (StringGrid* grid : grids())
+        if (inside(grid, from) && !inside(grid, to) && pending_.count(grid))
             commitGrid(grid);
-    }
     for (int i = 1; i <= 28; ++i) {
         QCheckBox* box = CheckBox[static_cast<std::size_t>(i)];
         if (box && from == box && to != box && pending_.count(box))
@@ -481,18 +488,18 @@ void MainWindow::onFocusChanged(QWidget* from, QWidget* to)
 void MainWindow::commitPending()
 {
     // Pages not built yet hold no input.
-    for (int n = 1; n <= 17; ++n)
-        if (StringGrid* grid = StringGrid_[static_cast<std::size_t>(n)])
-            grid->finishEditing();
-    for (int n = 1; n <= 17; ++n)
-        if (StringGrid* grid = StringGrid_[static_cast<std::size_t>(n)]; grid && pending_.count(grid))
+    const std::vector<StringGrid*> all = grids();
+    for (StringGrid* grid : all)
+        grid->finishEditing();
+    for (StringGrid* grid : all)
+        if (pending_.count(grid))
             commitGrid(grid);
     for (int i = 1; i <= 28; ++i)
         if (QCheckBox* box = CheckBox[static_cast<std::size_t>(i)]; box && pending_.count(box))
             commitCheckBox(i);
 }
 
-void MainWindow::record(int control, const Store& change)
+void MainWindow::record(int control, const QStringList& fields, const Store& change)
 {
     // Showing an aircraft reads some fields back; that is no edit.
     if (showing_) {
@@ -500,7 +507,7 @@ void MainWindow::record(int control, const Store& change)
         return;
     }
     const QScopedValueRollback<bool> committing(committing_, true);
-    document_->edit(control, {}, change);
+    document_->edit(control, fields, change);
 }
 
 void MainWindow::undoEdit()

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "AircraftPicture.h"
+#include "FieldPage.h"
 #include "StringGrid.h"
 #include "UpDown.h"
 
@@ -119,12 +120,9 @@ const QStringList kFailureMarks{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "NCF"
     QT_TRANSLATE_NOOP("wingsmith::MainWindow", "NCF"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"),
     QT_TRANSLATE_NOOP("wingsmith::MainWindow", "NCF")};
 
-// What the "Unknown" rows are, for their tooltips.
 QString unknownValueTip()
 {
-    return QCoreApplication::translate("wingsmith::MainWindow",
-        "A value of the file whose meaning is not known. Wingsmith does not interpret it: it keeps it as it is "
-        "and writes back only what you type here.");
+    return FieldPage::unknownValueTip();
 }
 
 // A coded field's list, in code order and the user's language.
@@ -215,55 +213,6 @@ void MainWindow::buildToolBar()
     connect(BitBtn2, &QPushButton::clicked, this, &MainWindow::BitBtn2Click);
 }
 
-QWidget* MainWindow::buildStabilityPage()
-{
-    struct Spec {
-        const char* name;
-        const char* caption;
-        int rows;
-        std::vector<int> engine;
-        int wingspan;
-    };
-    const Spec specs[6] = {{"StringGrid1", QT_TR_NOOP("Drag stability "), 5, {3}, -1},
-        {"StringGrid2", QT_TR_NOOP("Sideforce stability "), 8, {2, 3, 4, 5}, 1},
-        {"StringGrid3", QT_TR_NOOP("Lift stability "), 6, {}, -1},
-        {"StringGrid4", QT_TR_NOOP("Roll stability "), 9, {5, 6, 7, 8}, 1},
-        {"StringGrid5", QT_TR_NOOP("Pitch stability "), 6, {}, 1},
-        {"StringGrid6", QT_TR_NOOP("Yaw stability "), 9, {5, 6, 7, 8}, -1}};
-
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    grid->setHorizontalSpacing(24);
-    grid->setVerticalSpacing(4);
-    for (int i = 0; i < 6; ++i) {
-        const Spec& s = specs[i];
-        StringGrid* g = addGrid(s.name, s.rows, 1, 150);
-        QStringList marks;
-        for (int r = 0; r < s.rows; ++r) {
-            if (std::find(s.engine.begin(), s.engine.end(), r) != s.engine.end())
-                marks << tr("Engine");
-            else if (r == s.wingspan)
-                marks << tr("Wingspan/area");
-            else
-                marks << QString();
-        }
-        // The marks take the same width in every grid, so the columns align;
-        // the current row's mark is drawn bold, so it is measured bold.
-        QFont bold = g->verticalHeader()->font();
-        bold.setBold(true);
-        g->verticalHeader()->setFixedWidth(QFontMetrics(bold).horizontalAdvance("Wingspan/area")
-            + 2 * g->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, g) + 8);
-        g->setRowCaptions(marks);
-        const int col = i % 3;
-        const int row = (i / 3) * 2;
-        grid->addWidget(caption(tr(s.caption)), row, col, Qt::AlignLeft | Qt::AlignBottom);
-        grid->addWidget(g, row + 1, col, Qt::AlignLeft | Qt::AlignTop);
-    }
-    grid->setRowStretch(4, 1);
-    grid->setColumnStretch(3, 1);
-    return page;
-}
-
 QWidget* MainWindow::buildEnginePage()
 {
     auto* page = new QWidget;
@@ -300,39 +249,6 @@ QWidget* MainWindow::buildEnginePage()
     v->addWidget(page);
     v->addStretch();
     return outer;
-}
-
-QWidget* MainWindow::buildControlPage()
-{
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    grid->setHorizontalSpacing(24);
-
-    QStringList controls;
-    for (const char* surface : {QT_TR_NOOP("Throttle "), QT_TR_NOOP("Elevator "), QT_TR_NOOP("Flaps "),
-             QT_TR_NOOP("Ailerons "), QT_TR_NOOP("Rudder ")})
-        for (const char* which : {QT_TR_NOOP("Maximum "), QT_TR_NOOP("Minimum "), QT_TR_NOOP("Rate ")})
-            controls << tr(surface) + tr(which);
-    StringGrid* g7 = addGrid("StringGrid7", 15, 1, 125);
-    g7->setRowCaptions(controls);
-    StringGrid* g8 = addGrid("StringGrid8", 7, 1, 125);
-    g8->setRowCaptions({tr("Maximum altitude "), tr("Maximum velocity "), tr("Maximum Angle of Attack "),
-        tr("Critical mach "), tr("Maximum g-force "), tr("Minimum g-force "), tr("Rotational inertia related value ")});
-    StringGrid* g9 = addGrid("StringGrid9", 8, 1, 125);
-    g9->setRowCaptions({tr("Mass of empty aircraft "), tr("Mass of fuel "), tr("Unknown "), tr("Unknown "),
-        tr("Unknown "), tr("Unknown "), tr("Unknown "), tr("Unknown ")});
-    for (int r = 2; r < 8; ++r)
-        g9->setRowToolTip(r, unknownValueTip());
-
-    grid->addWidget(caption(tr("Control surfaces")), 0, 0);
-    grid->addWidget(g7, 1, 0, 3, 1, Qt::AlignTop);
-    grid->addWidget(caption(tr("Flight limits")), 0, 1);
-    grid->addWidget(g8, 1, 1, Qt::AlignTop);
-    grid->addWidget(caption(tr("Mass")), 2, 1, Qt::AlignBottom);
-    grid->addWidget(g9, 3, 1, Qt::AlignTop);
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(3, 1);
-    return page;
 }
 
 QWidget* MainWindow::buildGunTablePage()

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "wingsmith/core/AircraftValues.h"
+
+#include <QStringList>
+
+#include <exception>
+#include <functional>
+
+namespace wingsmith {
+
+class StringGrid;
+
+// What a page asks of the window that holds it.
+struct PageHooks {
+    using Change = std::function<void(AircraftValues&)>;
+    // Sends one change of the aircraft shown to the document; `control` > 0
+    // merges a text field's keystrokes into one step.
+    std::function<void(int control, const QStringList& fields, const Change& change)> record;
+    // The locale's decimal separator, as numbers are shown and read.
+    std::function<char()> separator;
+    std::function<void(const std::exception&)> conversionError;
+    // A grid the user typed into, to commit when it is left.
+    std::function<void(StringGrid*)> gridEdited;
+};
+
+} // namespace wingsmith
