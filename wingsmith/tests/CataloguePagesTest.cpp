@@ -101,8 +101,10 @@ TEST_P(CataloguePagesTest, AFieldAddedToTheCatalogueIsShownAndCommittedOnItsPage
 INSTANTIATE_TEST_SUITE_P(Pages, CataloguePagesTest,
     ::testing::Values(AddedField{"ceiling", FltRecord::kFlightLimits + 4 * 3, FieldPages::kControl, "TabSheet3",
                           "StringGrid8", 8, "Ceiling "},
-        AddedField{"dragStability6", FltRecord::kStability + 4 * 5, FieldPages::kStability, "TabSheet1", "StringGrid1",
-            6, {}}),
+        AddedField{
+            "dragStability6", FltRecord::kStability + 4 * 5, FieldPages::kStability, "TabSheet1", "StringGrid1", 6, {}},
+        AddedField{"engineHitPointsAgain", FltRecord::kCollisionEngineHitPoints, FieldPages::kDamage, "TabSheet8",
+            "StringGrid17", 4, "Ceiling"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -79,11 +79,9 @@ private:
     QWidget* buildGunTablePage();
     QWidget* buildFltGunPage();
     QWidget* buildTypePage();
-    QWidget* buildDamagePage();
     StringGrid* addGrid(const QString& name, int rows, int columns, int cellWidth);
     void wireCommitOnLeave();
     void wireGunPage();
-    void wireDamagePage();
     // The control, gun and damage pages are built when first shown, and then
     // show the aircraft picked: most of a start's cost would otherwise be
     // widgets no one has looked at yet. Filling those pages changes no value.
@@ -94,7 +92,6 @@ private:
     void fillAircraft();
     void fillGunPage(const AircraftValues& v);
     void fillTypePage(const AircraftValues& v);
-    void fillDamagePage(const AircraftValues& v);
     QChar decimalSeparator() const;
     QString general(float v) const;
     QString fixed(float v, int decimals) const;
@@ -105,8 +102,8 @@ private:
     // A text field stored as soon as its text reads as a number; a text that
     // does not read is reported once, when the field is left.
     // `control` names the field for undo, so its keystrokes make one step.
-    void wireNumberField(
-        QLineEdit* edit, int control, const std::function<void(AircraftValues&, const QString&)>& store);
+    void wireNumberField(QLineEdit* edit, int control, const QStringList& fields,
+        const std::function<void(AircraftValues&, const QString&)>& store);
     // Sends `change` of the aircraft shown to the document as one edit;
     // `control` as for AircraftEdit.
     void record(int control, const Store& change) { record(control, {}, change); }
@@ -153,6 +150,7 @@ private:
     AircraftSetDocument* document_ = nullptr;
     FieldPage* stabilityPage_ = nullptr;
     FieldPage* controlPage_ = nullptr;
+    FieldPage* damagePage_ = nullptr;
     std::string resourcePath_;
     QLabel* domainWarning_ = nullptr;
     bool filling_ = false;

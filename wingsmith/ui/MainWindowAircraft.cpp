@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "ControlPage.h"
+#include "DamagePage.h"
 #include "StabilityPage.h"
 #include "StringGrid.h"
 #include "UpDown.h"
@@ -23,6 +24,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QUndoStack>
 
@@ -64,13 +66,17 @@ PageHooks MainWindow::pageHooks()
                 record(control, fields, change);
             },
         [this] { return decimalSeparator().toLatin1(); }, [this](const std::exception& e) { showConversionError(e); },
-        [this](StringGrid* grid) { pending_.insert(grid); }};
+        [this](StringGrid* grid) { pending_.insert(grid); },
+        [this](QLineEdit* edit, int control, const QStringList& fields,
+            const std::function<void(AircraftValues&, const QString&)>& store) {
+            wireNumberField(edit, control, fields, store);
+        }};
 }
 
 std::vector<FieldPage*> MainWindow::fieldPages() const
 {
     std::vector<FieldPage*> pages;
-    for (FieldPage* page : {stabilityPage_, controlPage_})
+    for (FieldPage* page : {stabilityPage_, controlPage_, damagePage_})
         if (page)
             pages.push_back(page);
     return pages;
@@ -103,12 +109,12 @@ void MainWindow::wireCommitOnLeave()
     connect(ComboBox[1], &QComboBox::activated, this,
         [this](int i) { record(0, [&](AircraftValues& v) { v.flight.engineType = codeAt(engineTypeCodes(), i); }); });
     auto asFloat = [this](const QString& t) { return parseFloat(t.toStdString(), decimalSeparator().toLatin1()); };
-    wireNumberField(
-        Edit[2], 2, [asFloat](AircraftValues& v, const QString& t) { v.flight.engineBestAltitude = asFloat(t); });
-    wireNumberField(
-        Edit[3], 3, [asFloat](AircraftValues& v, const QString& t) { v.flight.engineUnknown1 = asFloat(t); });
-    wireNumberField(
-        Edit[4], 4, [asFloat](AircraftValues& v, const QString& t) { v.flight.engineUnknown2 = asFloat(t); });
+    wireNumberField(Edit[2], 2, {"engineBestAltitude"},
+        [asFloat](AircraftValues& v, const QString& t) { v.flight.engineBestAltitude = asFloat(t); });
+    wireNumberField(Edit[3], 3, {"engineUnknown1"},
+        [asFloat](AircraftValues& v, const QString& t) { v.flight.engineUnknown1 = asFloat(t); });
+    wireNumberField(Edit[4], 4, {"engineUnknown2"},
+        [asFloat](AircraftValues& v, const QString& t) { v.flight.engineUnknown2 = asFloat(t); });
     connect(ComboBox[2], &QComboBox::activated, this, [this](int i) {
         record(0, [&](AircraftValues& v) {
             v.flight.propellerFactor = EngineCodes::kPropellerPatterns[static_cast<std::size_t>(i)];
@@ -162,22 +168,12 @@ void MainWindow::wireGunPage()
 
 }
 
-void MainWindow::wireDamagePage()
+void MainWindow::wireNumberField(QLineEdit* edit, int control, const QStringList& fields,
+    const std::function<void(AircraftValues&, const QString&)>& store)
 {
-    // Hit points: the text as an integer, kept to its low 8 bits.
-    for (std::size_t i = 0; i < 12; ++i) {
-        wireNumberField(Edit[18 + i], static_cast<int>(18 + i), [i](AircraftValues& v, const QString& t) {
-            v.planes.hitPoints[i] = static_cast<std::uint8_t>(parseInteger(t.toStdString()) & 0xFF);
-        });
-    }
-}
-
-void MainWindow::wireNumberField(
-    QLineEdit* edit, int control, const std::function<void(AircraftValues&, const QString&)>& store)
-{
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, control, store](const QString& t) {
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, control, fields, store](const QString& t) {
         try {
-            record(control, [&](AircraftValues& v) { store(v, t); });
+            record(control, fields, [&](AircraftValues& v) { store(v, t); });
             unreadable_.erase(edit);
         } catch (const ConversionError&) {
             // Half-typed ("-", "") or shown by the program itself (NAN):
@@ -186,11 +182,11 @@ void MainWindow::wireNumberField(
                 unreadable_.insert(edit);
         }
     });
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, control, store] {
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, control, fields, store] {
         if (!unreadable_.erase(edit))
             return;
         try {
-            record(control, [&](AircraftValues& v) { store(v, edit->text()); });
+            record(control, fields, [&](AircraftValues& v) { store(v, edit->text()); });
         } catch (const ConversionError& e) {
             showConversionError(e);
         }
@@ -286,8 +282,8 @@ void MainWindow::fillAircraft()
         controlPage_->fill(v);
     if (pageBuilt(4))
         fillGunPage(v);
-    if (pageBuilt(8))
-        fillDamagePage(v);
+    if (damagePage_)
+        damagePage_->fill(v);
 
     // Filling is not an edit.
     showing_ = false;
@@ -333,18 +329,6 @@ void MainWindow::fillTypePage(const AircraftValues& v)
     }
 }
 
-void MainWindow::fillDamagePage(const AircraftValues& v)
-{
-    for (int r = 0; r < 8; ++r)
-        for (int c = 0; c < 4; ++c)
-            StringGrid_[16]->fillCell(r, c, general(v.flight.hitBubbles[static_cast<std::size_t>(4 * r + c)]));
-    StringGrid_[17]->fillCell(0, 0, QString::fromStdString(formatInteger(v.flight.collisionUnknown)));
-    StringGrid_[17]->fillCell(1, 0, QString::fromStdString(formatInteger(v.flight.collisionRadius)));
-    StringGrid_[17]->fillCell(2, 0, general(v.flight.hitBubbles[32]));
-    for (std::size_t i = 0; i < 12; ++i)
-        UpDown_[15 + i]->setPosition(v.planes.hitPoints[i]);
-}
-
 void MainWindow::ensurePage(int sheet)
 {
     const auto s = static_cast<std::size_t>(sheet);
@@ -356,7 +340,16 @@ void MainWindow::ensurePage(int sheet)
         content = controlPage_ = new ControlPage(catalogue_, pageHooks());
         break;
     case 4: content = buildGunPage(); break;
-    case 8: content = buildDamagePage(); break;
+    case 8: {
+        damagePage_ = new DamagePage(catalogue_, pageHooks());
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName("ScrollBox1");
+        scroll->setWidget(damagePage_);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        content = scroll;
+        break;
+    }
     default: return;
     }
     builtPages_[s] = true;
@@ -364,8 +357,6 @@ void MainWindow::ensurePage(int sheet)
     common::nameControlsByLabels(*content);
     if (sheet == 4)
         wireGunPage();
-    if (sheet == 8)
-        wireDamagePage();
     if (!document_->hasShown())
         return;
     const AircraftValues v = document_->shown();
@@ -376,7 +367,9 @@ void MainWindow::ensurePage(int sheet)
         controlPage_->fill(v);
         break;
     case 4: fillGunPage(v); break;
-    default: fillDamagePage(v); break;
+    default:
+        damagePage_->fill(v);
+        break;
     }
     showing_ = wasShowing;
 }
@@ -431,19 +424,8 @@ void MainWindow::commitGrid(StringGrid* grid)
             else
                 g.tracerRange = static_cast<std::uint16_t>(asInteger(t) & 0xFFFF);
         };
-    } else if (n == 16) {
-        store = [&](FlightValues& f, int r, int c, const QString& t) {
-            f.hitBubbles[static_cast<std::size_t>(4 * r + c)] = asFloat(t);
-        };
     } else {
-        store = [&](FlightValues& f, int r, int, const QString& t) {
-            if (r == 0)
-                f.collisionUnknown = asInteger(t);
-            else if (r == 1)
-                f.collisionRadius = asInteger(t);
-            else
-                f.hitBubbles[32] = asFloat(t);
-        };
+        return;
     }
     try {
         // Each changed cell is a step of its own.

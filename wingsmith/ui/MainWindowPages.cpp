@@ -101,25 +101,6 @@ QWidget* withArrows(QLineEdit* edit, UpDown* arrows)
     return box;
 }
 
-const QStringList kHitPointSections{
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Fuselage mechanics, fuel, hydraulic lines, elevators and rudder "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Pilot "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Fuselage structure "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Tail section "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Right wing structure "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Right wing mechanical parts. Aileron damage. "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Left wing structure "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Left wing mechanical parts. Aileron damage. "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Engine or outer left engine "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Right engine (twin engined) or inner left engine (quad engined) "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Inner right engine "),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", " Outer right engine ")};
-const QStringList kFailureMarks{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "NCF"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "NCF"), QT_TRANSLATE_NOOP("wingsmith::MainWindow", "CF"),
-    QT_TRANSLATE_NOOP("wingsmith::MainWindow", "NCF")};
-
 QString unknownValueTip()
 {
     return FieldPage::unknownValueTip();
@@ -400,64 +381,6 @@ QWidget* MainWindow::buildTypePage()
     Memo1->setFixedWidth(QFontMetrics(Memo1->font()).horizontalAdvance("- an aircraft cannot be German, British  ") + 30);
     h->addWidget(Memo1);
     return page;
-}
-
-QWidget* MainWindow::buildDamagePage()
-{
-    auto* content = new QWidget;
-    auto* v = new QVBoxLayout(content);
-    v->setSpacing(10);
-
-    v->addWidget(caption(tr("Hitbubble position and size")));
-    auto* bubbles = new QHBoxLayout;
-    StringGrid* g16 = addGrid("StringGrid16", 8, 4, 90);
-    g16->setColumnCaptions({tr(" X "), tr(" Y "), tr(" Z "), tr(" Size ")});
-    g16->setRowCaptions({tr(" Front "), tr(" Pilot "), tr(" Middle "), tr(" Tail "), tr(" Right Inner Wing "),
-        tr(" Right Wing Tip "), tr(" Left Inner Wing "), tr(" Left Wing Tip ")});
-    bubbles->addWidget(g16, 0, Qt::AlignTop);
-    auto* picture = new QLabel;
-    picture->setObjectName("Image1");
-    picture->setPixmap(aircraftPicture());
-    picture->setFixedSize(120, 120);
-    bubbles->addWidget(picture, 0, Qt::AlignTop);
-    bubbles->addStretch();
-    v->addLayout(bubbles);
-
-    StringGrid* g17 = addGrid("StringGrid17", 3, 1, 90);
-    g17->setRowCaptions({tr(" Unknown "), tr("Collision Radius"), tr("Collision Engine Hit Points")});
-    g17->setRowToolTip(0, unknownValueTip());
-    auto* collision = new QHBoxLayout;
-    collision->addWidget(g17);
-    collision->addStretch();
-    v->addLayout(collision);
-
-    v->addWidget(caption(tr(" Hitpoints ")));
-    auto* points = new QGridLayout;
-    points->setHorizontalSpacing(8);
-    points->setVerticalSpacing(3);
-    for (int i = 0; i < 12; ++i) {
-        const int e = 18 + i;
-        Edit[static_cast<std::size_t>(e)] = field(QString("Edit%1").arg(e), false, 50);
-        UpDown_[static_cast<std::size_t>(15 + i)] = new UpDown(QString("UpDown%1").arg(15 + i), Edit[static_cast<std::size_t>(e)], 0, 255);
-        points->addWidget(withArrows(Edit[static_cast<std::size_t>(e)], UpDown_[static_cast<std::size_t>(15 + i)]), i, 0);
-        QLabel* mark = label(i < 8 ? tr(kFailureMarks[i].toUtf8().constData()) : QString());
-        if (i < 8)
-            mark->setToolTip(kFailureMarks[i] == "CF" ? tr("Catastrophic Failure") : tr("Not a Critical Failure"));
-        points->addWidget(mark, i, 1);
-        points->addWidget(label(tr(kHitPointSections[i].toUtf8().constData())), i, 2);
-    }
-    points->setColumnStretch(3, 1);
-    v->addLayout(points);
-    v->addWidget(label(tr("NCF = Not a Critical Failure")));
-    v->addWidget(label(tr("CF = Catastrophic Failure")));
-    v->addStretch();
-
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName("ScrollBox1");
-    scroll->setWidget(content);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    return scroll;
 }
 
 } // namespace wingsmith

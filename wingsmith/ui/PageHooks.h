@@ -7,6 +7,8 @@
 #include <exception>
 #include <functional>
 
+class QLineEdit;
+
 namespace wingsmith {
 
 class StringGrid;
@@ -22,6 +24,11 @@ struct PageHooks {
     std::function<void(const std::exception&)> conversionError;
     // A grid the user typed into, to commit when it is left.
     std::function<void(StringGrid*)> gridEdited;
+    // Stores a text field as soon as its text reads, through `store`; a
+    // text that does not read is reported once, when the field is left.
+    std::function<void(QLineEdit* edit, int control, const QStringList& fields,
+        const std::function<void(AircraftValues&, const QString&)>& store)>
+        numberField;
 };
 
 } // namespace wingsmith
