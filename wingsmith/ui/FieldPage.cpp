@@ -36,7 +36,7 @@ FieldGrid* FieldPage::addGrid(
     auto* grid = new FieldGrid(name, std::move(fields), columns, decimals);
     grid->setCellWidth(cellWidth);
     grids_.push_back(grid);
-    connect(grid, &StringGrid::userEdited, this, [this, grid] { hooks_.gridEdited(grid); });
+    connect(grid, &StringGrid::userEdited, this, [this, grid] { hooks_.leftPending(grid); });
     return grid;
 }
 

@@ -5,6 +5,7 @@
 #include "AboutBox.h"
 #include "ControlPage.h"
 #include "StabilityPage.h"
+#include "TypePage.h"
 #include "GameFolderDialog.h"
 #include "StringGrid.h"
 #include "UpDown.h"
@@ -105,7 +106,7 @@ MainWindow::MainWindow(Settings settings, const PageCatalogue& catalogue, QWidge
             if (sheet == 1)
                 page = stabilityPage_ = new StabilityPage(catalogue_, pageHooks());
             else
-                page = sheet == 2 ? buildEnginePage() : buildTypePage();
+                page = sheet == 2 ? buildEnginePage() : typePage_ = new TypePage(catalogue_, pageHooks());
         } else {
             page = new QWidget;
             new QVBoxLayout(page);

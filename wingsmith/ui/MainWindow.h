@@ -30,6 +30,7 @@ namespace wingsmith {
 
 class FieldPage;
 class FieldGrid;
+class TypePage;
 class StringGrid;
 class UpDown;
 
@@ -78,7 +79,6 @@ private:
     QWidget* buildGunPage();
     QWidget* buildGunTablePage();
     QWidget* buildFltGunPage();
-    QWidget* buildTypePage();
     StringGrid* addGrid(const QString& name, int rows, int columns, int cellWidth);
     void wireCommitOnLeave();
     void wireGunPage();
@@ -91,7 +91,6 @@ private:
     // Showing.
     void fillAircraft();
     void fillGunPage(const AircraftValues& v);
-    void fillTypePage(const AircraftValues& v);
     QChar decimalSeparator() const;
     QString general(float v) const;
     QString fixed(float v, int decimals) const;
@@ -118,10 +117,9 @@ private:
     void undoEdit();
     void redoEdit();
     void commitGrid(StringGrid* grid);
-    void commitCheckBox(int index);
+    void commitCheckBox(QCheckBox* box);
     void commitPending();
     void onFocusChanged(QWidget* from, QWidget* to);
-    static void CheckBoxRem(AircraftValues& values, QCheckBox* box, std::uint8_t bit, int byteNumber);
 
     // Operations.
     // The save of "Save data to FLT files"; false when it failed (and said so).
@@ -151,6 +149,7 @@ private:
     FieldPage* stabilityPage_ = nullptr;
     FieldPage* controlPage_ = nullptr;
     FieldPage* damagePage_ = nullptr;
+    TypePage* typePage_ = nullptr;
     std::string resourcePath_;
     QLabel* domainWarning_ = nullptr;
     bool filling_ = false;
@@ -174,10 +173,8 @@ private:
     std::array<QLineEdit*, 30> Edit{};        // 1..29
     std::array<UpDown*, 27> UpDown_{};        // 1..26
     std::array<QComboBox*, 28> ComboBox{};    // 1..27
-    std::array<QCheckBox*, 29> CheckBox{};    // 1..28
     std::array<QLabel*, 7> rowLabel_{};       // Label58..Label63 for groups 1..6
     std::array<QLabel*, 7> groupHeader_{};    // Label76..Label81 for groups 1..6
-    QPlainTextEdit* Memo1 = nullptr;
 };
 
 } // namespace wingsmith

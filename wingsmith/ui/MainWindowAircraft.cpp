@@ -5,6 +5,7 @@
 #include "ControlPage.h"
 #include "DamagePage.h"
 #include "StabilityPage.h"
+#include "TypePage.h"
 #include "StringGrid.h"
 #include "UpDown.h"
 
@@ -34,24 +35,6 @@ namespace wingsmith {
 
 namespace {
 
-// Byte and bit of each type check box.
-struct TypeBit {
-    int byteNumber;
-    std::uint8_t bit;
-};
-
-TypeBit typeBitOf(int box)
-{
-    static constexpr std::uint8_t kBits7[7] = {0x01, 0x02, 0x04, 0x10, 0x20, 0x40, 0x80};
-    if (box <= 8)
-        return {1, static_cast<std::uint8_t>(1u << (box - 1))};
-    if (box <= 15)
-        return {2, kBits7[box - 9]};
-    if (box <= 22)
-        return {3, kBits7[box - 16]};
-    return {4, static_cast<std::uint8_t>(1u << (box - 23))};
-}
-
 // The code of a coded field's list row.
 std::int16_t codeAt(const std::vector<FieldCode>& codes, int row)
 {
@@ -66,7 +49,7 @@ PageHooks MainWindow::pageHooks()
                 record(control, fields, change);
             },
         [this] { return decimalSeparator().toLatin1(); }, [this](const std::exception& e) { showConversionError(e); },
-        [this](StringGrid* grid) { pending_.insert(grid); },
+        [this](QWidget* control) { pending_.insert(control); },
         [this](QLineEdit* edit, int control, const QStringList& fields,
             const std::function<void(AircraftValues&, const QString&)>& store) {
             wireNumberField(edit, control, fields, store);
@@ -76,7 +59,7 @@ PageHooks MainWindow::pageHooks()
 std::vector<FieldPage*> MainWindow::fieldPages() const
 {
     std::vector<FieldPage*> pages;
-    for (FieldPage* page : {stabilityPage_, controlPage_, damagePage_})
+    for (FieldPage* page : {stabilityPage_, controlPage_, static_cast<FieldPage*>(typePage_), damagePage_})
         if (page)
             pages.push_back(page);
     return pages;
@@ -277,7 +260,7 @@ void MainWindow::fillAircraft()
     else if (v.flight.torqueMultiplier == EngineCodes::kTorqueJet)
         ComboBox[3]->setCurrentIndex(1);
 
-    fillTypePage(v);
+    typePage_->fill(v);
     if (controlPage_)
         controlPage_->fill(v);
     if (pageBuilt(4))
@@ -317,15 +300,6 @@ void MainWindow::fillGunPage(const AircraftValues& v)
             grid->fillCell(r, 0, general(group.values[static_cast<std::size_t>(r)]));
         grid->fillCell(10, 0, QString::number(group.gunId));
         grid->fillCell(11, 0, QString::number(group.tracerRange));
-    }
-}
-
-void MainWindow::fillTypePage(const AircraftValues& v)
-{
-    for (int i = 1; i <= 28; ++i) {
-        const TypeBit tb = typeBitOf(i);
-        CheckBox[static_cast<std::size_t>(i)]->setChecked(
-            (v.planes.typeFlags[static_cast<std::size_t>(tb.byteNumber - 1)] & tb.bit) != 0);
     }
 }
 
@@ -436,22 +410,10 @@ void MainWindow::commitGrid(StringGrid* grid)
     }
 }
 
-void MainWindow::CheckBoxRem(AircraftValues& values, QCheckBox* box, std::uint8_t bit, int byteNumber)
+void MainWindow::commitCheckBox(QCheckBox* box)
 {
-    std::uint8_t& byte = values.planes.typeFlags[static_cast<std::size_t>(byteNumber - 1)];
-    const bool set = (byte & bit) != 0;
-    if (set && !box->isChecked())
-        byte = static_cast<std::uint8_t>(byte - bit);
-    else if (!set && box->isChecked())
-        byte = static_cast<std::uint8_t>(byte + bit);
-}
-
-void MainWindow::commitCheckBox(int index)
-{
-    QCheckBox* box = CheckBox[static_cast<std::size_t>(index)];
     pending_.erase(box);
-    const TypeBit tb = typeBitOf(index);
-    record(0, [&](AircraftValues& v) { CheckBoxRem(v, box, tb.bit, tb.byteNumber); });
+    typePage_->commitBox(box);
 }
 
 void MainWindow::onFocusChanged(QWidget* from, QWidget* to)
@@ -460,11 +422,9 @@ void MainWindow::onFocusChanged(QWidget* from, QWidget* to)
     for (StringGrid* grid : grids())
         if (inside(grid, from) && !inside(grid, to) && pending_.count(grid))
             commitGrid(grid);
-    for (int i = 1; i <= 28; ++i) {
-        QCheckBox* box = CheckBox[static_cast<std::size_t>(i)];
-        if (box && from == box && to != box && pending_.count(box))
-            commitCheckBox(i);
-    }
+    for (QCheckBox* box : typePage_->boxes())
+        if (from == box && to != box && pending_.count(box))
+            commitCheckBox(box);
 }
 
 void MainWindow::commitPending()
@@ -476,9 +436,9 @@ void MainWindow::commitPending()
     for (StringGrid* grid : all)
         if (pending_.count(grid))
             commitGrid(grid);
-    for (int i = 1; i <= 28; ++i)
-        if (QCheckBox* box = CheckBox[static_cast<std::size_t>(i)]; box && pending_.count(box))
-            commitCheckBox(i);
+    for (QCheckBox* box : typePage_->boxes())
+        if (pending_.count(box))
+            commitCheckBox(box);
 }
 
 void MainWindow::record(int control, const QStringList& fields, const Store& change)

@@ -338,49 +338,4 @@ QWidget* MainWindow::buildGunPage()
     return page;
 }
 
-QWidget* MainWindow::buildTypePage()
-{
-    const char* names[28] = {QT_TR_NOOP("Fighter"), QT_TR_NOOP("Bomber"), QT_TR_NOOP("Flyable"), QT_TR_NOOP("Jet"),
-        QT_TR_NOOP("Twin Engined"), QT_TR_NOOP("Quad Engined"), QT_TR_NOOP("V1"), QT_TR_NOOP("German"),
-        QT_TR_NOOP("British"), QT_TR_NOOP("American"), QT_TR_NOOP("Inline Engine"), QT_TR_NOOP("Gear Back"),
-        QT_TR_NOOP("Gear Rotation Inward"), QT_TR_NOOP("Gear Rotation Outward"), QT_TR_NOOP("Gear Center (Nose)"),
-        QT_TR_NOOP("Counter Rotating Props"), QT_TR_NOOP("Counter Clockwise Props"),
-        QT_TR_NOOP("Gravity Fed Carburator"), QT_TR_NOOP("Dive Bomber"), QT_TR_NOOP("Attack Plane"),
-        QT_TR_NOOP("Angle Fighter"), QT_TR_NOOP("Energy Fighter"), QT_TR_NOOP("Defensive Gun"),
-        QT_TR_NOOP("Multi Crewed"), QT_TR_NOOP("Combat Flaps"), QT_TR_NOOP("Automatic Slats"), QT_TR_NOOP("Armor"),
-        QT_TR_NOOP("Heavy Armor")};
-    auto* page = new QWidget;
-    auto* h = new QHBoxLayout(page);
-    // One column per type byte: 1-8, 9-15, 16-22, 23-28.
-    const int firsts[5] = {1, 9, 16, 23, 29};
-    for (int col = 0; col < 4; ++col) {
-        auto* v = new QVBoxLayout;
-        for (int i = firsts[col]; i < firsts[col + 1]; ++i) {
-            auto* box = new QCheckBox(tr(names[i - 1]));
-            box->setObjectName(QString("CheckBox%1").arg(i));
-            CheckBox[static_cast<std::size_t>(i)] = box;
-            connect(box, &QCheckBox::clicked, this, [this, box] { pending_.insert(box); });
-            v->addWidget(box);
-        }
-        v->addStretch();
-        h->addLayout(v);
-    }
-    Memo1 = new QPlainTextEdit;
-    Memo1->setObjectName("Memo1");
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setFocusPolicy(Qt::NoFocus);
-    Memo1->setPlainText(QStringList{tr("Impossibilities:"), "", tr("- an aircraft cannot be German, British "),
-        tr("and American at the same time"), "", tr("- an aircraft cannot have two and four "),
-        tr("engines at the same time, you have "), tr("either two or four engines."), "",
-        tr("- an aircraft cannot be an angle fighter "), tr("an energy fighter at the same time"), "",
-        tr("- the gear of an aircraft cannot rotate "), tr("inward and outward at the same time"), "",
-        tr("- an aircraft cannot have armor and "), tr("heavy armor at the same time")}
-                            .join('\n'));
-    Memo1->setStyleSheet("QPlainTextEdit { color: #ffd700; background: #202a38; }");
-    Memo1->setFixedWidth(QFontMetrics(Memo1->font()).horizontalAdvance("- an aircraft cannot be German, British  ") + 30);
-    h->addWidget(Memo1);
-    return page;
-}
-
 } // namespace wingsmith

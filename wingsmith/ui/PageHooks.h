@@ -8,10 +8,9 @@
 #include <functional>
 
 class QLineEdit;
+class QWidget;
 
 namespace wingsmith {
-
-class StringGrid;
 
 // What a page asks of the window that holds it.
 struct PageHooks {
@@ -22,8 +21,9 @@ struct PageHooks {
     // The locale's decimal separator, as numbers are shown and read.
     std::function<char()> separator;
     std::function<void(const std::exception&)> conversionError;
-    // A grid the user typed into, to commit when it is left.
-    std::function<void(StringGrid*)> gridEdited;
+    // A grid the user typed into, or a box the user clicked, to commit when
+    // it is left.
+    std::function<void(QWidget*)> leftPending;
     // Stores a text field as soon as its text reads, through `store`; a
     // text that does not read is reported once, when the field is left.
     std::function<void(QLineEdit* edit, int control, const QStringList& fields,
