@@ -4,6 +4,7 @@
 
 #include "AboutBox.h"
 #include "ControlPage.h"
+#include "EnginePage.h"
 #include "StabilityPage.h"
 #include "TypePage.h"
 #include "GameFolderDialog.h"
@@ -106,7 +107,8 @@ MainWindow::MainWindow(Settings settings, const PageCatalogue& catalogue, QWidge
             if (sheet == 1)
                 page = stabilityPage_ = new StabilityPage(catalogue_, pageHooks());
             else
-                page = sheet == 2 ? buildEnginePage() : typePage_ = new TypePage(catalogue_, pageHooks());
+                page = sheet == 2 ? enginePage_ = new EnginePage(catalogue_, pageHooks())
+                                  : typePage_ = new TypePage(catalogue_, pageHooks());
         } else {
             page = new QWidget;
             new QVBoxLayout(page);

@@ -75,7 +75,6 @@ private:
     void buildMenus();
     void buildToolBar();
     PageHooks pageHooks();
-    QWidget* buildEnginePage();
     QWidget* buildGunPage();
     QWidget* buildGunTablePage();
     QWidget* buildFltGunPage();
@@ -147,6 +146,7 @@ private:
     PageCatalogue catalogue_;
     AircraftSetDocument* document_ = nullptr;
     FieldPage* stabilityPage_ = nullptr;
+    FieldPage* enginePage_ = nullptr;
     FieldPage* controlPage_ = nullptr;
     FieldPage* damagePage_ = nullptr;
     TypePage* typePage_ = nullptr;

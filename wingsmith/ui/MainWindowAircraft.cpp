@@ -4,6 +4,7 @@
 
 #include "ControlPage.h"
 #include "DamagePage.h"
+#include "EnginePage.h"
 #include "StabilityPage.h"
 #include "TypePage.h"
 #include "StringGrid.h"
@@ -59,7 +60,7 @@ PageHooks MainWindow::pageHooks()
 std::vector<FieldPage*> MainWindow::fieldPages() const
 {
     std::vector<FieldPage*> pages;
-    for (FieldPage* page : {stabilityPage_, controlPage_, static_cast<FieldPage*>(typePage_), damagePage_})
+    for (FieldPage* page : {stabilityPage_, enginePage_, controlPage_, static_cast<FieldPage*>(typePage_), damagePage_})
         if (page)
             pages.push_back(page);
     return pages;
@@ -82,31 +83,6 @@ void MainWindow::wireCommitOnLeave()
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!filling_ && row >= 0)
             ListBox1Click();
-    });
-
-    // Engine page: lists on a choice, text fields at once, the count by its arrows.
-    connect(UpDown_[1], &UpDown::arrowClicked, this, [this] {
-        record(
-            0, [this](AircraftValues& v) { v.flight.engineCount = static_cast<std::int16_t>(UpDown_[1]->position()); });
-    });
-    connect(ComboBox[1], &QComboBox::activated, this,
-        [this](int i) { record(0, [&](AircraftValues& v) { v.flight.engineType = codeAt(engineTypeCodes(), i); }); });
-    auto asFloat = [this](const QString& t) { return parseFloat(t.toStdString(), decimalSeparator().toLatin1()); };
-    wireNumberField(Edit[2], 2, {"engineBestAltitude"},
-        [asFloat](AircraftValues& v, const QString& t) { v.flight.engineBestAltitude = asFloat(t); });
-    wireNumberField(Edit[3], 3, {"engineUnknown1"},
-        [asFloat](AircraftValues& v, const QString& t) { v.flight.engineUnknown1 = asFloat(t); });
-    wireNumberField(Edit[4], 4, {"engineUnknown2"},
-        [asFloat](AircraftValues& v, const QString& t) { v.flight.engineUnknown2 = asFloat(t); });
-    connect(ComboBox[2], &QComboBox::activated, this, [this](int i) {
-        record(0, [&](AircraftValues& v) {
-            v.flight.propellerFactor = EngineCodes::kPropellerPatterns[static_cast<std::size_t>(i)];
-        });
-    });
-    connect(ComboBox[3], &QComboBox::activated, this, [this](int i) {
-        record(0, [&](AircraftValues& v) {
-            v.flight.torqueMultiplier = i == 0 ? EngineCodes::kTorqueProp : EngineCodes::kTorqueJet;
-        });
     });
 }
 
@@ -240,26 +216,7 @@ void MainWindow::fillAircraft()
 
     stabilityPage_->fill(v);
 
-    UpDown_[1]->setPosition(v.flight.engineCount);
-    ComboBox[1]->setCurrentIndex(codeIndex(engineTypeCodes(), v.flight.engineType));
-    // These three are read back from the text just written, so they keep
-    // only the precision shown.
-    const std::pair<QLineEdit*, QString> engineTexts[] = {{Edit[2], fixed(v.flight.engineBestAltitude, 0)},
-        {Edit[3], fixed(v.flight.engineUnknown1, 6)}, {Edit[4], fixed(v.flight.engineUnknown2, 6)}};
-    for (const auto& [edit, text] : engineTexts) {
-        if (edit->text() == text)
-            emit edit->textChanged(text);
-        else
-            edit->setText(text);
-    }
-    const auto& blades = EngineCodes::kPropellerPatterns;
-    if (auto it = std::find(blades.begin(), blades.end(), v.flight.propellerFactor); it != blades.end())
-        ComboBox[2]->setCurrentIndex(static_cast<int>(it - blades.begin()));
-    if (v.flight.torqueMultiplier == EngineCodes::kTorqueProp)
-        ComboBox[3]->setCurrentIndex(0);
-    else if (v.flight.torqueMultiplier == EngineCodes::kTorqueJet)
-        ComboBox[3]->setCurrentIndex(1);
-
+    enginePage_->fill(v);
     typePage_->fill(v);
     if (controlPage_)
         controlPage_->fill(v);

@@ -101,11 +101,6 @@ QWidget* withArrows(QLineEdit* edit, UpDown* arrows)
     return box;
 }
 
-QString unknownValueTip()
-{
-    return FieldPage::unknownValueTip();
-}
-
 // A coded field's list, in code order and the user's language.
 QStringList codeTexts(const std::vector<FieldCode>& codes)
 {
@@ -192,44 +187,6 @@ void MainWindow::buildToolBar()
     }
     connect(BitBtn1, &QPushButton::clicked, this, &MainWindow::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &MainWindow::BitBtn2Click);
-}
-
-QWidget* MainWindow::buildEnginePage()
-{
-    auto* page = new QWidget;
-    auto* form = new QFormLayout(page);
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->setHorizontalSpacing(12);
-    form->setVerticalSpacing(8);
-
-    Edit[1] = int16Field("Edit1", false, 60);
-    UpDown_[1] = new UpDown("UpDown1", Edit[1], 1, 4);
-    form->addRow(tr("Number of Engines "), withArrows(Edit[1], UpDown_[1]));
-    ComboBox[1] = fixedList("ComboBox1", codeTexts(engineTypeCodes()));
-    form->addRow(tr("Engine type "), ComboBox[1]);
-    Edit[2] = field("Edit2", false, 120);
-    form->addRow(tr("Engine best altitude "), Edit[2]);
-    for (int e : {3, 4}) {
-        Edit[static_cast<std::size_t>(e)] = field(QString("Edit%1").arg(e), false, 120);
-        auto* unknown = new QLabel(tr("Unknown "));
-        for (QWidget* w : {static_cast<QWidget*>(unknown), static_cast<QWidget*>(Edit[static_cast<std::size_t>(e)])})
-            w->setToolTip(unknownValueTip());
-        form->addRow(unknown, Edit[static_cast<std::size_t>(e)]);
-    }
-    ComboBox[2] = fixedList("ComboBox2", {tr("0 blades /Jet"), tr("3 blades"), tr("4 blades"), tr("5 blades")});
-    form->addRow(tr("Number of propellor blades "), ComboBox[2]);
-    ComboBox[3] = fixedList("ComboBox3", {tr("Prop"), tr("Jet")});
-    form->addRow(tr("Engine torque multiplier "), ComboBox[3]);
-
-    for (auto* list : {ComboBox[1], ComboBox[2], ComboBox[3]})
-        list->setMinimumWidth(160);
-
-    auto* outer = new QWidget;
-    auto* v = new QVBoxLayout(outer);
-    v->addWidget(page);
-    v->addStretch();
-    return outer;
 }
 
 QWidget* MainWindow::buildGunTablePage()
