@@ -31,6 +31,7 @@ namespace wingsmith {
 class FieldPage;
 class FieldGrid;
 class TypePage;
+class GunPage;
 class StringGrid;
 class UpDown;
 
@@ -75,12 +76,7 @@ private:
     void buildMenus();
     void buildToolBar();
     PageHooks pageHooks();
-    QWidget* buildGunPage();
-    QWidget* buildGunTablePage();
-    QWidget* buildFltGunPage();
-    StringGrid* addGrid(const QString& name, int rows, int columns, int cellWidth);
     void wireCommitOnLeave();
-    void wireGunPage();
     // The control, gun and damage pages are built when first shown, and then
     // show the aircraft picked: most of a start's cost would otherwise be
     // widgets no one has looked at yet. Filling those pages changes no value.
@@ -89,7 +85,8 @@ private:
 
     // Showing.
     void fillAircraft();
-    void fillGunPage(const AircraftValues& v);
+    // The flight-record name of the aircraft shown.
+    QString recordName() const;
     QChar decimalSeparator() const;
     QString general(float v) const;
     QString fixed(float v, int decimals) const;
@@ -150,6 +147,7 @@ private:
     FieldPage* controlPage_ = nullptr;
     FieldPage* damagePage_ = nullptr;
     TypePage* typePage_ = nullptr;
+    GunPage* gunPage_ = nullptr;
     std::string resourcePath_;
     QLabel* domainWarning_ = nullptr;
     bool filling_ = false;
@@ -168,13 +166,7 @@ private:
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
     std::array<QWidget*, 9> TabSheet{};       // 1..8
-    std::array<bool, 9> builtPages_{}; // the pages built when first shown: 3, 4, 8
-    std::array<StringGrid*, 18> StringGrid_{}; // 10..17: the grids the window builds itself
-    std::array<QLineEdit*, 30> Edit{};        // 1..29
-    std::array<UpDown*, 27> UpDown_{};        // 1..26
-    std::array<QComboBox*, 28> ComboBox{};    // 1..27
-    std::array<QLabel*, 7> rowLabel_{};       // Label58..Label63 for groups 1..6
-    std::array<QLabel*, 7> groupHeader_{};    // Label76..Label81 for groups 1..6
+    std::array<bool, 9> builtPages_{};        // the pages built when first shown: 3, 4, 8
 };
 
 } // namespace wingsmith

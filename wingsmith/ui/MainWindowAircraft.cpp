@@ -5,6 +5,7 @@
 #include "ControlPage.h"
 #include "DamagePage.h"
 #include "EnginePage.h"
+#include "GunPage.h"
 #include "StabilityPage.h"
 #include "TypePage.h"
 #include "StringGrid.h"
@@ -34,16 +35,6 @@
 
 namespace wingsmith {
 
-namespace {
-
-// The code of a coded field's list row.
-std::int16_t codeAt(const std::vector<FieldCode>& codes, int row)
-{
-    return static_cast<std::int16_t>(codes[static_cast<std::size_t>(row)].value);
-}
-
-} // namespace
-
 PageHooks MainWindow::pageHooks()
 {
     return {[this](int control, const QStringList& fields, const PageHooks::Change& change) {
@@ -60,7 +51,8 @@ PageHooks MainWindow::pageHooks()
 std::vector<FieldPage*> MainWindow::fieldPages() const
 {
     std::vector<FieldPage*> pages;
-    for (FieldPage* page : {stabilityPage_, enginePage_, controlPage_, static_cast<FieldPage*>(typePage_), damagePage_})
+    for (FieldPage* page : {stabilityPage_, enginePage_, controlPage_, static_cast<FieldPage*>(gunPage_),
+             static_cast<FieldPage*>(typePage_), damagePage_})
         if (page)
             pages.push_back(page);
     return pages;
@@ -71,9 +63,6 @@ std::vector<StringGrid*> MainWindow::grids() const
     std::vector<StringGrid*> out;
     for (FieldPage* page : fieldPages())
         out.insert(out.end(), page->grids().begin(), page->grids().end());
-    for (StringGrid* grid : StringGrid_)
-        if (grid)
-            out.push_back(grid);
     return out;
 }
 
@@ -84,47 +73,6 @@ void MainWindow::wireCommitOnLeave()
         if (!filling_ && row >= 0)
             ListBox1Click();
     });
-}
-
-void MainWindow::wireGunPage()
-{
-    connect(Edit[5], &QLineEdit::textChanged, this, [this] {
-        GunGroupVisibility();
-        record(0,
-            [this](AircraftValues& v) { v.planes.gunGroupCount = static_cast<std::int16_t>(UpDown_[2]->position()); });
-    });
-    for (int g = 1; g <= 6; ++g) {
-        const auto gi = static_cast<std::size_t>(g - 1);
-        const auto guns = static_cast<std::size_t>(6 + 2 * (g - 1));
-        const auto ammo = guns + 1;
-        const auto list = static_cast<std::size_t>(4 + 4 * (g - 1));
-        UpDown* gunsUp = UpDown_[static_cast<std::size_t>(3 + 2 * (g - 1))];
-        UpDown* ammoUp = UpDown_[static_cast<std::size_t>(4 + 2 * (g - 1))];
-        connect(Edit[guns], &QLineEdit::textChanged, this, [this, gi, gunsUp] {
-            record(0, [&](AircraftValues& v) {
-                v.planes.planesGunGroups[gi].guns = static_cast<std::int16_t>(gunsUp->position());
-            });
-        });
-        connect(Edit[ammo], &QLineEdit::textChanged, this, [this, gi, ammoUp] {
-            record(0, [&](AircraftValues& v) {
-                v.planes.planesGunGroups[gi].ammo = static_cast<std::int16_t>(ammoUp->position());
-            });
-        });
-        connect(ComboBox[list], &QComboBox::activated, this, [this, gi](int i) {
-            record(
-                0, [&](AircraftValues& v) { v.planes.planesGunGroups[gi].position = codeAt(gunPositionCodes(), i); });
-        });
-        connect(ComboBox[list + 1], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&](AircraftValues& v) { v.planes.planesGunGroups[gi].caliber = codeAt(caliberCodes(), i); });
-        });
-        connect(ComboBox[list + 2], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&](AircraftValues& v) { v.planes.planesGunGroups[gi].sound = codeAt(gunSoundCodes(), i); });
-        });
-        connect(ComboBox[list + 3], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&](AircraftValues& v) { v.planes.planesGunGroups[gi].smoke = codeAt(smokeCodes(), i); });
-        });
-    }
-
 }
 
 void MainWindow::wireNumberField(QLineEdit* edit, int control, const QStringList& fields,
@@ -220,8 +168,10 @@ void MainWindow::fillAircraft()
     typePage_->fill(v);
     if (controlPage_)
         controlPage_->fill(v);
-    if (pageBuilt(4))
-        fillGunPage(v);
+    if (gunPage_) {
+        gunPage_->setRecordName(recordName());
+        gunPage_->fill(v);
+    }
     if (damagePage_)
         damagePage_->fill(v);
 
@@ -230,34 +180,6 @@ void MainWindow::fillAircraft()
     pending_.clear();
     unreadable_.clear();
     showDomainWarnings();
-}
-
-void MainWindow::fillGunPage(const AircraftValues& v)
-{
-    const auto& fltName = rosterByPosition(document_->shownPosition()).fltName;
-    PageControl2->setTabText(PageControl2->indexOf(TabSheet[6]),
-        QString::fromUtf8(fltName.data(), static_cast<int>(fltName.size())));
-
-    UpDown_[2]->setPosition(v.planes.gunGroupCount);
-    for (int g = 1; g <= 6; ++g) {
-        const auto& group = v.planes.planesGunGroups[static_cast<std::size_t>(g - 1)];
-        const auto list = static_cast<std::size_t>(4 + 4 * (g - 1));
-        UpDown_[static_cast<std::size_t>(3 + 2 * (g - 1))]->setPosition(group.guns);
-        UpDown_[static_cast<std::size_t>(4 + 2 * (g - 1))]->setPosition(group.ammo);
-        ComboBox[list]->setCurrentIndex(codeIndex(gunPositionCodes(), group.position));
-        ComboBox[list + 1]->setCurrentIndex(codeIndex(caliberCodes(), group.caliber));
-        ComboBox[list + 2]->setCurrentIndex(codeIndex(gunSoundCodes(), group.sound));
-        ComboBox[list + 3]->setCurrentIndex(codeIndex(smokeCodes(), group.smoke));
-    }
-
-    for (int g = 1; g <= 6; ++g) {
-        const auto& group = v.flight.fltGunGroups[static_cast<std::size_t>(g - 1)];
-        StringGrid* grid = StringGrid_[static_cast<std::size_t>(9 + g)];
-        for (int r = 0; r < 10; ++r)
-            grid->fillCell(r, 0, general(group.values[static_cast<std::size_t>(r)]));
-        grid->fillCell(10, 0, QString::number(group.gunId));
-        grid->fillCell(11, 0, QString::number(group.tracerRange));
-    }
 }
 
 void MainWindow::ensurePage(int sheet)
@@ -270,7 +192,12 @@ void MainWindow::ensurePage(int sheet)
     case 3:
         content = controlPage_ = new ControlPage(catalogue_, pageHooks());
         break;
-    case 4: content = buildGunPage(); break;
+    case 4:
+        content = gunPage_ = new GunPage(catalogue_, pageHooks());
+        PageControl2 = gunPage_->pages();
+        TabSheet[5] = gunPage_->tableSheet();
+        TabSheet[6] = gunPage_->recordSheet();
+        break;
     case 8: {
         damagePage_ = new DamagePage(catalogue_, pageHooks());
         auto* scroll = new QScrollArea;
@@ -286,8 +213,6 @@ void MainWindow::ensurePage(int sheet)
     builtPages_[s] = true;
     TabSheet[s]->layout()->addWidget(content);
     common::nameControlsByLabels(*content);
-    if (sheet == 4)
-        wireGunPage();
     if (!document_->hasShown())
         return;
     const AircraftValues v = document_->shown();
@@ -297,7 +222,10 @@ void MainWindow::ensurePage(int sheet)
     case 3:
         controlPage_->fill(v);
         break;
-    case 4: fillGunPage(v); break;
+    case 4:
+        gunPage_->setRecordName(recordName());
+        gunPage_->fill(v);
+        break;
     default:
         damagePage_->fill(v);
         break;
@@ -305,26 +233,16 @@ void MainWindow::ensurePage(int sheet)
     showing_ = wasShowing;
 }
 
+QString MainWindow::recordName() const
+{
+    const auto& fltName = rosterByPosition(document_->shownPosition()).fltName;
+    return QString::fromUtf8(fltName.data(), static_cast<int>(fltName.size()));
+}
+
 void MainWindow::GunGroupVisibility()
 {
-    if (!pageBuilt(4))
-        return;
-    const int n = UpDown_[2]->position();
-    for (int g = 1; g <= 6; ++g) {
-        const bool visible = g <= n;
-        const auto list = static_cast<std::size_t>(4 + 4 * (g - 1));
-        rowLabel_[static_cast<std::size_t>(g)]->setVisible(visible);
-        for (std::size_t e : {static_cast<std::size_t>(6 + 2 * (g - 1)), static_cast<std::size_t>(7 + 2 * (g - 1))})
-            Edit[e]->setVisible(visible);
-        for (std::size_t u : {static_cast<std::size_t>(3 + 2 * (g - 1)), static_cast<std::size_t>(4 + 2 * (g - 1))}) {
-            UpDown_[u]->setVisible(visible);
-            UpDown_[u]->setEnabled(visible);
-        }
-        for (std::size_t c = list; c < list + 4; ++c)
-            ComboBox[c]->setVisible(visible);
-        StringGrid_[static_cast<std::size_t>(9 + g)]->setVisible(visible);
-        groupHeader_[static_cast<std::size_t>(g)]->setVisible(visible);
-    }
+    if (gunPage_)
+        gunPage_->GunGroupVisibility();
 }
 
 // ---- Committing ----
@@ -338,33 +256,6 @@ void MainWindow::commitGrid(StringGrid* grid)
                 page->commitGrid(own);
                 return;
             }
-    // Which grid it is, by where it was put, never by its name.
-    const int n = static_cast<int>(std::find(StringGrid_.begin(), StringGrid_.end(), grid) - StringGrid_.begin());
-    const char sep = decimalSeparator().toLatin1();
-    auto asFloat = [sep](const QString& t) { return parseFloat(t.toStdString(), sep); };
-    auto asInteger = [](const QString& t) { return parseInteger(t.toStdString()); };
-    std::function<void(FlightValues&, int, int, const QString&)> store;
-    if (n >= 10 && n <= 15) {
-        const auto gi = static_cast<std::size_t>(n - 10);
-        store = [&, gi](FlightValues& f, int r, int, const QString& t) {
-            FltGunGroup& g = f.fltGunGroups[gi];
-            if (r < 10)
-                g.values[static_cast<std::size_t>(r)] = asFloat(t);
-            else if (r == 10)
-                g.gunId = static_cast<std::uint16_t>(asInteger(t) & 0xFFFF);
-            else
-                g.tracerRange = static_cast<std::uint16_t>(asInteger(t) & 0xFFFF);
-        };
-    } else {
-        return;
-    }
-    try {
-        // Each changed cell is a step of its own.
-        grid->commitEdits(
-            [&](int r, int c, const QString& t) { record(0, [&](AircraftValues& v) { store(v.flight, r, c, t); }); });
-    } catch (const ConversionError& e) {
-        showConversionError(e);
-    }
 }
 
 void MainWindow::commitCheckBox(QCheckBox* box)
