@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace wingsmith {
 namespace {
 
@@ -32,6 +34,8 @@ struct AddedField {
     const char* grid;
     int rows;        // the grid's rows with the new field
     QString caption; // its row's caption; empty where the page marks rows
+    int gunGroup = 0;
+    const char* subSheet = nullptr;
     QString shownAs(float v) const
     {
         return QString::fromStdString(std::string(page) == FieldPages::kControl ? formatFixed(v, 5) : formatGeneral(v));
@@ -55,7 +59,8 @@ protected:
     void open()
     {
         const AddedField& added = GetParam();
-        flight.push_back({added.name, added.offset, FieldType::Float, 0, added.page, "Ceiling", 0, 0, nullptr});
+        flight.push_back(
+            {added.name, added.offset, FieldType::Float, added.gunGroup, added.page, "Ceiling", 0, 0, nullptr});
         Settings settings(config / "Wingsmith.ini");
         settings.setResourcePath(game.path());
         form = std::make_unique<MainWindow>(settings, PageCatalogue{&flight, &gunTableRowFields()});
@@ -64,6 +69,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         auto* pages = form->findChild<QTabWidget*>("PageControl1");
         pages->setCurrentWidget(form->findChild<QWidget*>(added.sheet));
+        if (added.subSheet)
+            form->findChild<QTabWidget*>("PageControl2")->setCurrentWidget(form->findChild<QWidget*>(added.subSheet));
     }
 
     float stored() const
@@ -104,8 +111,14 @@ INSTANTIATE_TEST_SUITE_P(Pages, CataloguePagesTest,
         AddedField{
             "dragStability6", FltRecord::kStability + 4 * 5, FieldPages::kStability, "TabSheet1", "StringGrid1", 6, {}},
         AddedField{"engineHitPointsAgain", FltRecord::kCollisionEngineHitPoints, FieldPages::kDamage, "TabSheet8",
-            "StringGrid17", 4, "Ceiling"}),
-    [](const auto& info) { return std::string(info.param.name); });
+            "StringGrid17", 4, "Ceiling"},
+        AddedField{"gun1.velocityAgain", FltRecord::kGunGroups + 4 * 5, FieldPages::kFltGun, "TabSheet4",
+            "StringGrid10", 13, {}, 1, "TabSheet6"}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), '.', '_');
+        return name;
+    });
 
 } // namespace
 } // namespace wingsmith
