@@ -26,13 +26,13 @@ std::size_t fieldWidth(FieldType type)
 
 namespace {
 
-constexpr const char* kStabilityPage = "Flight stability data";
-constexpr const char* kEnginePage = "Engine data";
-constexpr const char* kControlPage = "Flight control data";
-constexpr const char* kPlanesGunPage = "Gun data: PLANES.DAT";
-constexpr const char* kFltGunPage = "Gun data: flight record";
-constexpr const char* kTypePage = "Aircraft type";
-constexpr const char* kDamagePage = "Damage data";
+constexpr const char* kStabilityPage = FieldPages::kStability;
+constexpr const char* kEnginePage = FieldPages::kEngine;
+constexpr const char* kControlPage = FieldPages::kControl;
+constexpr const char* kPlanesGunPage = FieldPages::kPlanesGun;
+constexpr const char* kFltGunPage = FieldPages::kFltGun;
+constexpr const char* kTypePage = FieldPages::kType;
+constexpr const char* kDamagePage = FieldPages::kDamage;
 
 RecordField floatField(std::string name, std::size_t offset, const char* page, std::string caption, int group = 0)
 {

@@ -7,6 +7,17 @@
 
 namespace wingsmith {
 
+// The pages of Wingsmith's window, as a field's `page` names them.
+namespace FieldPages {
+inline constexpr const char* kStability = "Flight stability data";
+inline constexpr const char* kEngine = "Engine data";
+inline constexpr const char* kControl = "Flight control data";
+inline constexpr const char* kPlanesGun = "Gun data: PLANES.DAT";
+inline constexpr const char* kFltGun = "Gun data: flight record";
+inline constexpr const char* kType = "Aircraft type";
+inline constexpr const char* kDamage = "Damage data";
+} // namespace FieldPages
+
 // Every interpreted field of the 1284-byte flight record, in record order.
 const std::vector<RecordField>& fltRecordFields();
 

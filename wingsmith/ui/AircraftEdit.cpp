@@ -22,15 +22,11 @@ AircraftEdit::AircraftEdit(
 void AircraftEdit::undo()
 {
     apply_(position_, before_);
-    applied_ = false;
 }
 
 void AircraftEdit::redo()
 {
-    if (applied_)
-        return;
     apply_(position_, after_);
-    applied_ = true;
 }
 
 int AircraftEdit::id() const

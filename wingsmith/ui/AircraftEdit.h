@@ -8,9 +8,9 @@
 
 namespace wingsmith {
 
-// One undoable edit: the values of one aircraft before and after it. Undo
-// and redo only put values back into the working copy; they never write a
-// file.
+// One undoable edit: the values of one aircraft before and after it. Redo
+// makes the edit, also when the step is pushed; undo and redo only put
+// values into the working copy and never write a file.
 class AircraftEdit : public QUndoCommand {
 public:
     using Apply = std::function<void(int position, const AircraftValues& values)>;
@@ -33,7 +33,6 @@ private:
     AircraftValues after_;
     int control_;
     Apply apply_;
-    bool applied_ = true; // pushed after the change was made
 };
 
 } // namespace wingsmith

@@ -3,6 +3,10 @@
 #include "common/ui/NativePath.h"
 
 #include "AboutBox.h"
+#include "ControlPage.h"
+#include "EnginePage.h"
+#include "StabilityPage.h"
+#include "TypePage.h"
 #include "GameFolderDialog.h"
 #include "StringGrid.h"
 #include "UpDown.h"
@@ -49,12 +53,21 @@ const char* const kProgram = "Wingsmith";
 const char* const kGameFolderDialog = "GameFolder";
 } // namespace
 
-MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent), settings_(std::move(settings))
+MainWindow::MainWindow(Settings settings, QWidget* parent)
+    : MainWindow(std::move(settings), PageCatalogue::program(), parent)
+{
+}
+
+MainWindow::MainWindow(Settings settings, const PageCatalogue& catalogue, QWidget* parent)
+    : QMainWindow(parent)
+    , settings_(std::move(settings))
+    , catalogue_(catalogue)
 {
     setObjectName("Form1");
-    undoStack_ = new QUndoStack(this);
-    connect(undoStack_, &QUndoStack::cleanChanged, this, &MainWindow::updateModified);
-    connect(undoStack_, &QUndoStack::indexChanged, this, &MainWindow::updateModified);
+    document_ = new AircraftSetDocument(this);
+    connect(document_, &AircraftSetDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(document_, &AircraftSetDocument::aircraftChanged, this, &MainWindow::onAircraftChanged);
+    connect(document_, &AircraftSetDocument::shownChanged, this, &MainWindow::onShownChanged);
     updateTitle();
     buildMenus();
     buildToolBar();
@@ -91,7 +104,11 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
         // The type page is cheap and sets the window's width, so it is built
         // at once like the first two.
         if (sheet == 1 || sheet == 2 || sheet == 7) {
-            page = sheet == 1 ? buildStabilityPage() : sheet == 2 ? buildEnginePage() : buildTypePage();
+            if (sheet == 1)
+                page = stabilityPage_ = new StabilityPage(catalogue_, pageHooks());
+            else
+                page = sheet == 2 ? enginePage_ = new EnginePage(catalogue_, pageHooks())
+                                  : typePage_ = new TypePage(catalogue_, pageHooks());
         } else {
             page = new QWidget;
             new QVBoxLayout(page);
@@ -122,8 +139,9 @@ MainWindow::MainWindow(Settings settings, QWidget* parent) : QMainWindow(parent)
 MainWindow::~MainWindow()
 {
     disconnect(qApp, nullptr, this, nullptr);
-    // The stack, a child, signals as it goes; the window is gone by then.
-    disconnect(undoStack_, nullptr, this, nullptr);
+    // The document, a child, signals as it goes; the window is gone by then.
+    disconnect(document_, nullptr, this, nullptr);
+    disconnect(document_->undoStack(), nullptr, nullptr, nullptr);
 }
 
 // ---- Start-up and paths ----
@@ -177,18 +195,11 @@ void MainWindow::SaveDir()
 void MainWindow::StartUp()
 {
     updateTitle();
-    // A new start has nothing to undo.
-    undoStack_->clear();
     // Until an aircraft is shown, the pages take no input: an edit would
     // have no aircraft to go into.
-    shownPosition_ = -1;
-    enableAircraftPages(false);
-    filling_ = true;
-    ListBox1->setCurrentRow(-1);
-    filling_ = false;
+    document_->show(-1);
     RestoreDir();
-    const StartUpOutcome outcome = startUpFiles(workspace_, attributes_, resourcePath_);
-    stampGameFiles();
+    const StartUpOutcome outcome = document_->startUp(resourcePath_);
     for (const auto& m : outcome.messages) {
         if (m.kind == StartUpMessage::Kind::Warning)
             warn(QString::fromStdString(m.text));
@@ -196,7 +207,6 @@ void MainWindow::StartUp()
             common::dialogs().message(
                 this, tr("Wingsmith"), QString::fromStdString(m.text), common::MessageIcon::Error);
     }
-    updateModified();
     if (!outcome.completed)
         return;
     filling_ = true;
@@ -206,7 +216,7 @@ void MainWindow::StartUp()
     PageControl1->setCurrentWidget(TabSheet[1]);
     if (PageControl2)
         PageControl2->setCurrentWidget(TabSheet[5]);
-    updateModified();
+    document_->updateModified();
 }
 
 void MainWindow::PathClick1Click()
@@ -228,7 +238,7 @@ void MainWindow::PathClick1Click()
     // before the new path is stored: the settings still name the old one.
     // Without an old folder there is nothing to save into.
     Comparevalues();
-    if (!previous.empty() && workspace_.anyChanged()
+    if (!previous.empty() && document_->workspace().anyChanged()
         && common::dialogs().question(
                this, tr("Information"), tr("Do you want to save changes?"), common::MessageIcon::Information)
             == common::Answer::Yes)
@@ -236,7 +246,7 @@ void MainWindow::PathClick1Click()
 
     // The old installation's archives get their permissions back before the
     // new ones are taken.
-    attributes_.restore();
+    document_->restoreAttributes();
     resourcePath_ = chosen;
     SaveDir();
     StartUp();
@@ -258,19 +268,11 @@ bool MainWindow::save()
         return false;
     // What the save writes, named afterwards in the status bar.
     QStringList written;
-    if (std::find(workspace_.planesChanged.begin(), workspace_.planesChanged.end(), true)
-        != workspace_.planesChanged.end())
-        written << QString::fromUtf8(kPlanesDatName.data(), static_cast<int>(kPlanesDatName.size()));
-    for (int i = 0; i < kAircraftCount; ++i)
-        if (workspace_.fltChanged[static_cast<std::size_t>(i)])
-            written << QString::fromUtf8(
-                rosterByPosition(i).fltName.data(), static_cast<int>(rosterByPosition(i).fltName.size()));
+    for (const std::string& name : document_->filesToSave())
+        written << QString::fromStdString(name);
     const int backups = common::backupCount();
     try {
-        workspace_.save(resourcePath_);
-        stampGameFiles();
-        undoStack_->setClean();
-        updateModified();
+        document_->save(resourcePath_);
         const QString folder = QDir::toNativeSeparators(QString::fromStdString(resourcePath_));
         // The backup goes in the status line, where no key typed next lands.
         statusBar()->showMessage(common::withNewBackupNotice(written.isEmpty()
@@ -286,34 +288,11 @@ bool MainWindow::save()
     }
 }
 
-void MainWindow::stampGameFiles()
-{
-    stamps_.clear();
-    if (resourcePath_.empty())
-        return;
-    stamps_.push_back(common::FileStamp::read(gameFile(resourcePath_, kPlanesDatName)));
-    for (int i = 0; i < kAircraftCount; ++i)
-        stamps_.push_back(common::FileStamp::read(gameFile(resourcePath_, rosterByPosition(i).fltName)));
-}
-
 bool MainWindow::mayOverwriteGameFiles()
 {
-    if (stamps_.size() != static_cast<std::size_t>(kAircraftCount) + 1)
-        return true;
     QStringList names;
-    // A file gone is left to the save, which names it.
-    const auto check = [&](std::size_t stamp, std::string_view name) {
-        const auto path = gameFile(resourcePath_, name);
-        std::error_code error;
-        if (std::filesystem::exists(path, error) && stamps_[stamp].changedOnDisk(path))
-            names << QString::fromUtf8(name.data(), static_cast<int>(name.size()));
-    };
-    if (std::find(workspace_.planesChanged.begin(), workspace_.planesChanged.end(), true)
-        != workspace_.planesChanged.end())
-        check(0, kPlanesDatName);
-    for (int i = 0; i < kAircraftCount; ++i)
-        if (workspace_.fltChanged[static_cast<std::size_t>(i)])
-            check(static_cast<std::size_t>(i) + 1, rosterByPosition(i).fltName);
+    for (const std::string& name : document_->filesChangedOnDisk(resourcePath_))
+        names << QString::fromStdString(name);
     if (names.isEmpty())
         return true;
     const QString text = names.size() == 1
@@ -343,7 +322,7 @@ void MainWindow::BitBtn1Click()
 bool MainWindow::offerToSave(const QString& question)
 {
     Comparevalues();
-    if (!workspace_.anyChanged())
+    if (!document_->workspace().anyChanged())
         return true;
     switch (common::dialogs().cancellableQuestion(
         this, tr("Confirm"), question, common::CancellableQuestion::YesNoCancel)) {
@@ -361,18 +340,16 @@ void MainWindow::BitBtn2Click()
         return;
     RestoreDir();
     try {
-        workspace_.importArchives(resourcePath_);
+        document_->importArchives(resourcePath_);
     } catch (const common::IoError& e) {
         showIoError(e);
         return;
     }
-    // The steps before referred to values the import replaced.
-    undoStack_->clear();
     filling_ = true;
     ListBox1->setCurrentRow(0);
     filling_ = false;
     ListBox1Click();
-    updateModified();
+    document_->updateModified();
     statusBar()->showMessage(tr("Imported all aircraft from DATA.CDF and FLT.CDF in %1")
                                  .arg(QDir::toNativeSeparators(QString::fromStdString(resourcePath_))));
 }
@@ -382,7 +359,7 @@ void MainWindow::SavedatatoDATACDFandFLTCDF1Click()
     RestoreDir();
     const int backups = common::backupCount();
     try {
-        workspace_.exportArchives(resourcePath_);
+        document_->exportArchives(resourcePath_);
         statusBar()->showMessage(common::withNewBackupNotice(tr("Exported all aircraft to DATA.CDF and FLT.CDF in %1")
                                                                  .arg(QDir::toNativeSeparators(
                                                                      QString::fromStdString(resourcePath_))),
@@ -397,7 +374,7 @@ bool MainWindow::exitProgram()
 {
     if (!offerToSave(tr("Exiting Wingsmith. Changes have been detected. Do you want to save changes?")))
         return false; // the program stays open, the attributes untouched
-    attributes_.restore();
+    document_->restoreAttributes();
     return true;
 }
 

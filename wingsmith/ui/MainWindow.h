@@ -1,10 +1,11 @@
 #pragma once
 
-#include "wingsmith/core/ArchiveAttributes.h"
-#include "wingsmith/core/Settings.h"
-#include "wingsmith/core/Workspace.h"
+#include "AircraftSetDocument.h"
+#include "PageCatalogue.h"
+#include "PageHooks.h"
 
-#include "common/core/FileStamp.h"
+#include "wingsmith/core/Settings.h"
+
 #include "common/core/IoError.h"
 
 #include <QMainWindow>
@@ -23,11 +24,14 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QUndoStack;
 class QWidget;
 
 namespace wingsmith {
 
+class FieldPage;
+class FieldGrid;
+class TypePage;
+class GunPage;
 class StringGrid;
 class UpDown;
 
@@ -38,6 +42,8 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(Settings settings, QWidget* parent = nullptr);
+    // The pages built from `catalogue`, which must outlive the window.
+    MainWindow(Settings settings, const PageCatalogue& catalogue, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Handlers, public so tests can drive the window as a user would.
@@ -55,11 +61,12 @@ public:
     bool RestoreDir();
     void SaveDir();
 
-    const Workspace& workspace() const { return workspace_; }
-    Workspace& workspace() { return workspace_; }
+    AircraftSetDocument& document() { return *document_; }
+    const Workspace& workspace() const { return document_->workspace(); }
+    Workspace& workspace() { return document_->workspace(); }
     const std::string& resourcePath() const { return resourcePath_; }
     // The list position whose values the controls show and edits go into.
-    int shownPosition() const { return shownPosition_; }
+    int shownPosition() const { return document_->shownPosition(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,18 +75,8 @@ private:
     // Building the window.
     void buildMenus();
     void buildToolBar();
-    QWidget* buildStabilityPage();
-    QWidget* buildEnginePage();
-    QWidget* buildControlPage();
-    QWidget* buildGunPage();
-    QWidget* buildGunTablePage();
-    QWidget* buildFltGunPage();
-    QWidget* buildTypePage();
-    QWidget* buildDamagePage();
-    StringGrid* addGrid(const QString& name, int rows, int columns, int cellWidth);
+    PageHooks pageHooks();
     void wireCommitOnLeave();
-    void wireGunPage();
-    void wireDamagePage();
     // The control, gun and damage pages are built when first shown, and then
     // show the aircraft picked: most of a start's cost would otherwise be
     // widgets no one has looked at yet. Filling those pages changes no value.
@@ -88,41 +85,41 @@ private:
 
     // Showing.
     void fillAircraft();
-    void fillControlPage(const AircraftValues& v);
-    void fillGunPage(const AircraftValues& v);
-    void fillTypePage(const AircraftValues& v);
-    void fillDamagePage(const AircraftValues& v);
+    // The flight-record name of the aircraft shown.
+    QString recordName() const;
     QChar decimalSeparator() const;
     QString general(float v) const;
     QString fixed(float v, int decimals) const;
 
     // Committing.
-    // The values edits go into: the aircraft shown, or a scratch set that
-    // is never saved while no aircraft is shown.
-    AircraftValues& shown();
+    using Store = std::function<void(AircraftValues&)>;
     void enableAircraftPages(bool enabled);
     // A text field stored as soon as its text reads as a number; a text that
     // does not read is reported once, when the field is left.
     // `control` names the field for undo, so its keystrokes make one step.
-    void wireNumberField(QLineEdit* edit, int control, const std::function<void(const QString&)>& store);
-    // Runs `change` on the aircraft shown and makes it one undo step when it
-    // changed anything; `control` as for AircraftEdit.
-    void record(int control, const std::function<void()>& change);
-    // Puts an aircraft's values back (undo, redo) and shows that aircraft.
-    void applyValues(int position, const AircraftValues& values);
+    void wireNumberField(QLineEdit* edit, int control, const QStringList& fields,
+        const std::function<void(AircraftValues&, const QString&)>& store);
+    // Sends `change` of the aircraft shown to the document as one edit;
+    // `control` as for AircraftEdit.
+    void record(int control, const Store& change) { record(control, {}, change); }
+    void record(int control, const QStringList& fields, const Store& change);
+    // The pages built from the catalogue so far.
+    std::vector<FieldPage*> fieldPages() const;
+    // Every grid built so far, the catalogue pages' and the window's own.
+    std::vector<StringGrid*> grids() const;
+    // The document's news: an aircraft's values, the aircraft shown.
+    void onAircraftChanged(int position, const QStringList& fields);
+    void onShownChanged(int position);
     void undoEdit();
     void redoEdit();
     void commitGrid(StringGrid* grid);
-    void commitCheckBox(int index);
+    void commitCheckBox(QCheckBox* box);
     void commitPending();
     void onFocusChanged(QWidget* from, QWidget* to);
-    void CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber);
 
     // Operations.
     // The save of "Save data to FLT files"; false when it failed (and said so).
     bool save();
-    // The game files as read, to tell another program's change at save.
-    void stampGameFiles();
     // Before a save: when another program changed a file it writes since it
     // was read, asks whether to overwrite, reload or save nothing; true when
     // the save may go on.
@@ -132,7 +129,6 @@ private:
     bool offerToSave(const QString& question);
     bool exitProgram();
     void updateTitle();
-    void updateModified();
     // The status line's warning when a value of the aircraft shown lies
     // outside what the game knows; a warning only, nothing is refused.
     void showDomainWarnings();
@@ -144,16 +140,20 @@ private:
     void warn(const QString& text);
 
     Settings settings_;
-    Workspace workspace_;
-    ArchiveAttributes attributes_;
+    PageCatalogue catalogue_;
+    AircraftSetDocument* document_ = nullptr;
+    FieldPage* stabilityPage_ = nullptr;
+    FieldPage* enginePage_ = nullptr;
+    FieldPage* controlPage_ = nullptr;
+    FieldPage* damagePage_ = nullptr;
+    TypePage* typePage_ = nullptr;
+    GunPage* gunPage_ = nullptr;
     std::string resourcePath_;
-    // planes.dat, then each aircraft's loose file in list order.
-    std::vector<common::FileStamp> stamps_;
-    int shownPosition_ = -1;
     QLabel* domainWarning_ = nullptr;
-    AircraftValues detached_{};
     bool filling_ = false;
     bool showing_ = false;
+    // An edit of the window's own controls, which show it already.
+    bool committing_ = false;
     std::set<QLineEdit*> unreadable_;
     bool exited_ = false;
 
@@ -161,21 +161,12 @@ private:
     std::set<QWidget*> pending_;
 
     QListWidget* ListBox1 = nullptr;
-    QUndoStack* undoStack_ = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
     std::array<QWidget*, 9> TabSheet{};       // 1..8
-    std::array<bool, 9> builtPages_{}; // the pages built when first shown: 3, 4, 8
-    std::array<StringGrid*, 18> StringGrid_{}; // 1..17
-    std::array<QLineEdit*, 30> Edit{};        // 1..29
-    std::array<UpDown*, 27> UpDown_{};        // 1..26
-    std::array<QComboBox*, 28> ComboBox{};    // 1..27
-    std::array<QCheckBox*, 29> CheckBox{};    // 1..28
-    std::array<QLabel*, 7> rowLabel_{};       // Label58..Label63 for groups 1..6
-    std::array<QLabel*, 7> groupHeader_{};    // Label76..Label81 for groups 1..6
-    QPlainTextEdit* Memo1 = nullptr;
+    std::array<bool, 9> builtPages_{};        // the pages built when first shown: 3, 4, 8
 };
 
 } // namespace wingsmith

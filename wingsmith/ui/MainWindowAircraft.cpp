@@ -2,7 +2,12 @@
 // back into the working copy.
 #include "MainWindow.h"
 
-#include "AircraftEdit.h"
+#include "ControlPage.h"
+#include "DamagePage.h"
+#include "EnginePage.h"
+#include "GunPage.h"
+#include "StabilityPage.h"
+#include "TypePage.h"
 #include "StringGrid.h"
 #include "UpDown.h"
 
@@ -21,6 +26,8 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QUndoStack>
 
@@ -28,36 +35,36 @@
 
 namespace wingsmith {
 
-namespace {
-
-// First stability value of each of the six stability grids.
-constexpr int kStabilityFirst[7] = {0, 1, 6, 14, 20, 29, 35};
-
-// Byte and bit of each type check box.
-struct TypeBit {
-    int byteNumber;
-    std::uint8_t bit;
-};
-
-TypeBit typeBitOf(int box)
+PageHooks MainWindow::pageHooks()
 {
-    static constexpr std::uint8_t kBits7[7] = {0x01, 0x02, 0x04, 0x10, 0x20, 0x40, 0x80};
-    if (box <= 8)
-        return {1, static_cast<std::uint8_t>(1u << (box - 1))};
-    if (box <= 15)
-        return {2, kBits7[box - 9]};
-    if (box <= 22)
-        return {3, kBits7[box - 16]};
-    return {4, static_cast<std::uint8_t>(1u << (box - 23))};
+    return {[this](int control, const QStringList& fields, const PageHooks::Change& change) {
+                record(control, fields, change);
+            },
+        [this] { return decimalSeparator().toLatin1(); }, [this](const std::exception& e) { showConversionError(e); },
+        [this](QWidget* control) { pending_.insert(control); },
+        [this](QLineEdit* edit, int control, const QStringList& fields,
+            const std::function<void(AircraftValues&, const QString&)>& store) {
+            wireNumberField(edit, control, fields, store);
+        }};
 }
 
-// The code of a coded field's list row.
-std::int16_t codeAt(const std::vector<FieldCode>& codes, int row)
+std::vector<FieldPage*> MainWindow::fieldPages() const
 {
-    return static_cast<std::int16_t>(codes[static_cast<std::size_t>(row)].value);
+    std::vector<FieldPage*> pages;
+    for (FieldPage* page : {stabilityPage_, enginePage_, controlPage_, static_cast<FieldPage*>(gunPage_),
+             static_cast<FieldPage*>(typePage_), damagePage_})
+        if (page)
+            pages.push_back(page);
+    return pages;
 }
 
-} // namespace
+std::vector<StringGrid*> MainWindow::grids() const
+{
+    std::vector<StringGrid*> out;
+    for (FieldPage* page : fieldPages())
+        out.insert(out.end(), page->grids().begin(), page->grids().end());
+    return out;
+}
 
 void MainWindow::wireCommitOnLeave()
 {
@@ -66,78 +73,14 @@ void MainWindow::wireCommitOnLeave()
         if (!filling_ && row >= 0)
             ListBox1Click();
     });
-
-    // Engine page: lists on a choice, text fields at once, the count by its arrows.
-    connect(UpDown_[1], &UpDown::arrowClicked, this, [this] {
-        record(0, [this] { shown().flight.engineCount = static_cast<std::int16_t>(UpDown_[1]->position()); });
-    });
-    connect(ComboBox[1], &QComboBox::activated, this,
-        [this](int i) { record(0, [&] { shown().flight.engineType = codeAt(engineTypeCodes(), i); }); });
-    auto asFloat = [this](const QString& t) { return parseFloat(t.toStdString(), decimalSeparator().toLatin1()); };
-    wireNumberField(Edit[2], 2, [this, asFloat](const QString& t) { shown().flight.engineBestAltitude = asFloat(t); });
-    wireNumberField(Edit[3], 3, [this, asFloat](const QString& t) { shown().flight.engineUnknown1 = asFloat(t); });
-    wireNumberField(Edit[4], 4, [this, asFloat](const QString& t) { shown().flight.engineUnknown2 = asFloat(t); });
-    connect(ComboBox[2], &QComboBox::activated, this, [this](int i) {
-        record(
-            0, [&] { shown().flight.propellerFactor = EngineCodes::kPropellerPatterns[static_cast<std::size_t>(i)]; });
-    });
-    connect(ComboBox[3], &QComboBox::activated, this, [this](int i) {
-        record(
-            0, [&] { shown().flight.torqueMultiplier = i == 0 ? EngineCodes::kTorqueProp : EngineCodes::kTorqueJet; });
-    });
-
 }
 
-void MainWindow::wireGunPage()
+void MainWindow::wireNumberField(QLineEdit* edit, int control, const QStringList& fields,
+    const std::function<void(AircraftValues&, const QString&)>& store)
 {
-    connect(Edit[5], &QLineEdit::textChanged, this, [this] {
-        GunGroupVisibility();
-        record(0, [this] { shown().planes.gunGroupCount = static_cast<std::int16_t>(UpDown_[2]->position()); });
-    });
-    for (int g = 1; g <= 6; ++g) {
-        const auto gi = static_cast<std::size_t>(g - 1);
-        const auto guns = static_cast<std::size_t>(6 + 2 * (g - 1));
-        const auto ammo = guns + 1;
-        const auto list = static_cast<std::size_t>(4 + 4 * (g - 1));
-        UpDown* gunsUp = UpDown_[static_cast<std::size_t>(3 + 2 * (g - 1))];
-        UpDown* ammoUp = UpDown_[static_cast<std::size_t>(4 + 2 * (g - 1))];
-        connect(Edit[guns], &QLineEdit::textChanged, this, [this, gi, gunsUp] {
-            record(0, [&] { shown().planes.planesGunGroups[gi].guns = static_cast<std::int16_t>(gunsUp->position()); });
-        });
-        connect(Edit[ammo], &QLineEdit::textChanged, this, [this, gi, ammoUp] {
-            record(0, [&] { shown().planes.planesGunGroups[gi].ammo = static_cast<std::int16_t>(ammoUp->position()); });
-        });
-        connect(ComboBox[list], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].position = codeAt(gunPositionCodes(), i); });
-        });
-        connect(ComboBox[list + 1], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].caliber = codeAt(caliberCodes(), i); });
-        });
-        connect(ComboBox[list + 2], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].sound = codeAt(gunSoundCodes(), i); });
-        });
-        connect(ComboBox[list + 3], &QComboBox::activated, this, [this, gi](int i) {
-            record(0, [&] { shown().planes.planesGunGroups[gi].smoke = codeAt(smokeCodes(), i); });
-        });
-    }
-
-}
-
-void MainWindow::wireDamagePage()
-{
-    // Hit points: the text as an integer, kept to its low 8 bits.
-    for (std::size_t i = 0; i < 12; ++i) {
-        wireNumberField(Edit[18 + i], static_cast<int>(18 + i), [this, i](const QString& t) {
-            shown().planes.hitPoints[i] = static_cast<std::uint8_t>(parseInteger(t.toStdString()) & 0xFF);
-        });
-    }
-}
-
-void MainWindow::wireNumberField(QLineEdit* edit, int control, const std::function<void(const QString&)>& store)
-{
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, control, store](const QString& t) {
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, control, fields, store](const QString& t) {
         try {
-            record(control, [&] { store(t); });
+            record(control, fields, [&](AircraftValues& v) { store(v, t); });
             unreadable_.erase(edit);
         } catch (const ConversionError&) {
             // Half-typed ("-", "") or shown by the program itself (NAN):
@@ -146,22 +89,15 @@ void MainWindow::wireNumberField(QLineEdit* edit, int control, const std::functi
                 unreadable_.insert(edit);
         }
     });
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, control, store] {
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, control, fields, store] {
         if (!unreadable_.erase(edit))
             return;
         try {
-            record(control, [&] { store(edit->text()); });
+            record(control, fields, [&](AircraftValues& v) { store(v, edit->text()); });
         } catch (const ConversionError& e) {
             showConversionError(e);
         }
     });
-}
-
-AircraftValues& MainWindow::shown()
-{
-    if (shownPosition_ < 0 || shownPosition_ >= kAircraftCount)
-        return detached_;
-    return workspace_.working[static_cast<std::size_t>(shownPosition_)];
 }
 
 void MainWindow::enableAircraftPages(bool enabled)
@@ -194,116 +130,56 @@ void MainWindow::ListBox1Click()
     if (p < 0)
         return;
     commitPending();
-    shownPosition_ = p;
+    document_->show(p);
+}
+
+void MainWindow::onShownChanged(int position)
+{
+    filling_ = true;
+    ListBox1->setCurrentRow(position);
+    filling_ = false;
+    if (position < 0) {
+        enableAircraftPages(false);
+        return;
+    }
+    fillAircraft();
+    enableAircraftPages(true);
+}
+
+void MainWindow::onAircraftChanged(int position, const QStringList&)
+{
+    // An edit made here is on show already.
+    if (committing_ || showing_ || position != document_->shownPosition()) {
+        showDomainWarnings();
+        return;
+    }
     fillAircraft();
     enableAircraftPages(true);
 }
 
 void MainWindow::fillAircraft()
 {
-    const int p = shownPosition_;
-    const AircraftValues v = workspace_.working[static_cast<std::size_t>(p)];
+    const AircraftValues v = document_->shown();
     showing_ = true;
-    const auto& row = rosterByPosition(p);
-    workspace_.currentFltName = std::string(row.fltName);
 
-    for (int n = 1; n <= 6; ++n)
-        for (int r = 0; r < StringGrid_[static_cast<std::size_t>(n)]->rowCount(); ++r)
-            StringGrid_[static_cast<std::size_t>(n)]->fillCell(r, 0,
-                general(v.flight.stability[static_cast<std::size_t>(kStabilityFirst[n] - 1 + r)]));
+    stabilityPage_->fill(v);
 
-    UpDown_[1]->setPosition(v.flight.engineCount);
-    ComboBox[1]->setCurrentIndex(codeIndex(engineTypeCodes(), v.flight.engineType));
-    // These three are read back from the text just written, so they keep
-    // only the precision shown.
-    const std::pair<QLineEdit*, QString> engineTexts[] = {{Edit[2], fixed(v.flight.engineBestAltitude, 0)},
-        {Edit[3], fixed(v.flight.engineUnknown1, 6)}, {Edit[4], fixed(v.flight.engineUnknown2, 6)}};
-    for (const auto& [edit, text] : engineTexts) {
-        if (edit->text() == text)
-            emit edit->textChanged(text);
-        else
-            edit->setText(text);
+    enginePage_->fill(v);
+    typePage_->fill(v);
+    if (controlPage_)
+        controlPage_->fill(v);
+    if (gunPage_) {
+        gunPage_->setRecordName(recordName());
+        gunPage_->fill(v);
     }
-    const auto& blades = EngineCodes::kPropellerPatterns;
-    if (auto it = std::find(blades.begin(), blades.end(), v.flight.propellerFactor); it != blades.end())
-        ComboBox[2]->setCurrentIndex(static_cast<int>(it - blades.begin()));
-    if (v.flight.torqueMultiplier == EngineCodes::kTorqueProp)
-        ComboBox[3]->setCurrentIndex(0);
-    else if (v.flight.torqueMultiplier == EngineCodes::kTorqueJet)
-        ComboBox[3]->setCurrentIndex(1);
-
-    fillTypePage(v);
-    if (pageBuilt(3))
-        fillControlPage(v);
-    if (pageBuilt(4))
-        fillGunPage(v);
-    if (pageBuilt(8))
-        fillDamagePage(v);
+    if (damagePage_)
+        damagePage_->fill(v);
 
     // Filling is not an edit.
     showing_ = false;
     pending_.clear();
     unreadable_.clear();
     showDomainWarnings();
-}
-
-void MainWindow::fillControlPage(const AircraftValues& v)
-{
-    for (int r = 0; r < 15; ++r)
-        StringGrid_[7]->fillCell(r, 0, fixed(v.flight.controlSurfaces[static_cast<std::size_t>(r)], 4));
-    for (int r = 0; r < 7; ++r)
-        StringGrid_[8]->fillCell(r, 0, fixed(v.flight.flightLimits[static_cast<std::size_t>(r)], 5));
-    for (int r = 0; r < 8; ++r)
-        StringGrid_[9]->fillCell(r, 0, fixed(v.flight.massValues[static_cast<std::size_t>(r)], 6));
-}
-
-void MainWindow::fillGunPage(const AircraftValues& v)
-{
-    const auto& fltName = rosterByPosition(shownPosition_).fltName;
-    PageControl2->setTabText(PageControl2->indexOf(TabSheet[6]),
-        QString::fromUtf8(fltName.data(), static_cast<int>(fltName.size())));
-
-    UpDown_[2]->setPosition(v.planes.gunGroupCount);
-    for (int g = 1; g <= 6; ++g) {
-        const auto& group = v.planes.planesGunGroups[static_cast<std::size_t>(g - 1)];
-        const auto list = static_cast<std::size_t>(4 + 4 * (g - 1));
-        UpDown_[static_cast<std::size_t>(3 + 2 * (g - 1))]->setPosition(group.guns);
-        UpDown_[static_cast<std::size_t>(4 + 2 * (g - 1))]->setPosition(group.ammo);
-        ComboBox[list]->setCurrentIndex(codeIndex(gunPositionCodes(), group.position));
-        ComboBox[list + 1]->setCurrentIndex(codeIndex(caliberCodes(), group.caliber));
-        ComboBox[list + 2]->setCurrentIndex(codeIndex(gunSoundCodes(), group.sound));
-        ComboBox[list + 3]->setCurrentIndex(codeIndex(smokeCodes(), group.smoke));
-    }
-
-    for (int g = 1; g <= 6; ++g) {
-        const auto& group = v.flight.fltGunGroups[static_cast<std::size_t>(g - 1)];
-        StringGrid* grid = StringGrid_[static_cast<std::size_t>(9 + g)];
-        for (int r = 0; r < 10; ++r)
-            grid->fillCell(r, 0, general(group.values[static_cast<std::size_t>(r)]));
-        grid->fillCell(10, 0, QString::number(group.gunId));
-        grid->fillCell(11, 0, QString::number(group.tracerRange));
-    }
-}
-
-void MainWindow::fillTypePage(const AircraftValues& v)
-{
-    for (int i = 1; i <= 28; ++i) {
-        const TypeBit tb = typeBitOf(i);
-        CheckBox[static_cast<std::size_t>(i)]->setChecked(
-            (v.planes.typeFlags[static_cast<std::size_t>(tb.byteNumber - 1)] & tb.bit) != 0);
-    }
-}
-
-void MainWindow::fillDamagePage(const AircraftValues& v)
-{
-    for (int r = 0; r < 8; ++r)
-        for (int c = 0; c < 4; ++c)
-            StringGrid_[16]->fillCell(r, c, general(v.flight.hitBubbles[static_cast<std::size_t>(4 * r + c)]));
-    StringGrid_[17]->fillCell(0, 0, QString::fromStdString(formatInteger(v.flight.collisionUnknown)));
-    StringGrid_[17]->fillCell(1, 0, QString::fromStdString(formatInteger(v.flight.collisionRadius)));
-    StringGrid_[17]->fillCell(2, 0, general(v.flight.hitBubbles[32]));
-    for (std::size_t i = 0; i < 12; ++i)
-        UpDown_[15 + i]->setPosition(v.planes.hitPoints[i]);
 }
 
 void MainWindow::ensurePage(int sheet)
@@ -313,51 +189,60 @@ void MainWindow::ensurePage(int sheet)
         return;
     QWidget* content = nullptr;
     switch (sheet) {
-    case 3: content = buildControlPage(); break;
-    case 4: content = buildGunPage(); break;
-    case 8: content = buildDamagePage(); break;
+    case 3:
+        content = controlPage_ = new ControlPage(catalogue_, pageHooks());
+        break;
+    case 4:
+        content = gunPage_ = new GunPage(catalogue_, pageHooks());
+        PageControl2 = gunPage_->pages();
+        TabSheet[5] = gunPage_->tableSheet();
+        TabSheet[6] = gunPage_->recordSheet();
+        break;
+    case 8: {
+        damagePage_ = new DamagePage(catalogue_, pageHooks());
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName("ScrollBox1");
+        scroll->setWidget(damagePage_);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        content = scroll;
+        break;
+    }
     default: return;
     }
     builtPages_[s] = true;
     TabSheet[s]->layout()->addWidget(content);
     common::nameControlsByLabels(*content);
-    if (sheet == 4)
-        wireGunPage();
-    if (sheet == 8)
-        wireDamagePage();
-    if (shownPosition_ < 0 || shownPosition_ >= kAircraftCount)
+    if (!document_->hasShown())
         return;
-    const AircraftValues v = workspace_.working[static_cast<std::size_t>(shownPosition_)];
+    const AircraftValues v = document_->shown();
     const bool wasShowing = showing_;
     showing_ = true;
     switch (sheet) {
-    case 3: fillControlPage(v); break;
-    case 4: fillGunPage(v); break;
-    default: fillDamagePage(v); break;
+    case 3:
+        controlPage_->fill(v);
+        break;
+    case 4:
+        gunPage_->setRecordName(recordName());
+        gunPage_->fill(v);
+        break;
+    default:
+        damagePage_->fill(v);
+        break;
     }
     showing_ = wasShowing;
 }
 
+QString MainWindow::recordName() const
+{
+    const auto& fltName = rosterByPosition(document_->shownPosition()).fltName;
+    return QString::fromUtf8(fltName.data(), static_cast<int>(fltName.size()));
+}
+
 void MainWindow::GunGroupVisibility()
 {
-    if (!pageBuilt(4))
-        return;
-    const int n = UpDown_[2]->position();
-    for (int g = 1; g <= 6; ++g) {
-        const bool visible = g <= n;
-        const auto list = static_cast<std::size_t>(4 + 4 * (g - 1));
-        rowLabel_[static_cast<std::size_t>(g)]->setVisible(visible);
-        for (std::size_t e : {static_cast<std::size_t>(6 + 2 * (g - 1)), static_cast<std::size_t>(7 + 2 * (g - 1))})
-            Edit[e]->setVisible(visible);
-        for (std::size_t u : {static_cast<std::size_t>(3 + 2 * (g - 1)), static_cast<std::size_t>(4 + 2 * (g - 1))}) {
-            UpDown_[u]->setVisible(visible);
-            UpDown_[u]->setEnabled(visible);
-        }
-        for (std::size_t c = list; c < list + 4; ++c)
-            ComboBox[c]->setVisible(visible);
-        StringGrid_[static_cast<std::size_t>(9 + g)]->setVisible(visible);
-        groupHeader_[static_cast<std::size_t>(g)]->setVisible(visible);
-    }
+    if (gunPage_)
+        gunPage_->GunGroupVisibility();
 }
 
 // ---- Committing ----
@@ -365,163 +250,79 @@ void MainWindow::GunGroupVisibility()
 void MainWindow::commitGrid(StringGrid* grid)
 {
     pending_.erase(grid);
-    // Which grid it is, by where it was put, never by its name.
-    const int n = static_cast<int>(std::find(StringGrid_.begin(), StringGrid_.end(), grid) - StringGrid_.begin());
-    const char sep = decimalSeparator().toLatin1();
-    auto asFloat = [sep](const QString& t) { return parseFloat(t.toStdString(), sep); };
-    auto asInteger = [](const QString& t) { return parseInteger(t.toStdString()); };
-    FlightValues& f = shown().flight;
-
-    std::function<void(int, int, const QString&)> store;
-    if (n >= 1 && n <= 6) {
-        store = [&, n](int r, int, const QString& t) {
-            f.stability[static_cast<std::size_t>(kStabilityFirst[n] - 1 + r)] = asFloat(t);
-        };
-    } else if (n == 7) {
-        store = [&](int r, int, const QString& t) { f.controlSurfaces[static_cast<std::size_t>(r)] = asFloat(t); };
-    } else if (n == 8) {
-        store = [&](int r, int, const QString& t) { f.flightLimits[static_cast<std::size_t>(r)] = asFloat(t); };
-    } else if (n == 9) {
-        store = [&](int r, int, const QString& t) { f.massValues[static_cast<std::size_t>(r)] = asFloat(t); };
-    } else if (n >= 10 && n <= 15) {
-        FltGunGroup& g = f.fltGunGroups[static_cast<std::size_t>(n - 10)];
-        store = [&](int r, int, const QString& t) {
-            if (r < 10)
-                g.values[static_cast<std::size_t>(r)] = asFloat(t);
-            else if (r == 10)
-                g.gunId = static_cast<std::uint16_t>(asInteger(t) & 0xFFFF);
-            else
-                g.tracerRange = static_cast<std::uint16_t>(asInteger(t) & 0xFFFF);
-        };
-    } else if (n == 16) {
-        store = [&](int r, int c, const QString& t) { f.hitBubbles[static_cast<std::size_t>(4 * r + c)] = asFloat(t); };
-    } else {
-        store = [&](int r, int, const QString& t) {
-            if (r == 0)
-                f.collisionUnknown = asInteger(t);
-            else if (r == 1)
-                f.collisionRadius = asInteger(t);
-            else
-                f.hitBubbles[32] = asFloat(t);
-        };
-    }
-    try {
-        // Each changed cell is a step of its own.
-        grid->commitEdits([&](int r, int c, const QString& t) { record(0, [&] { store(r, c, t); }); });
-    } catch (const ConversionError& e) {
-        showConversionError(e);
-    }
+    for (FieldPage* page : fieldPages())
+        for (FieldGrid* own : page->grids())
+            if (own == grid) {
+                page->commitGrid(own);
+                return;
+            }
 }
 
-void MainWindow::CheckBoxRem(QCheckBox* box, std::uint8_t bit, int byteNumber)
+void MainWindow::commitCheckBox(QCheckBox* box)
 {
-    std::uint8_t& byte = shown().planes.typeFlags[static_cast<std::size_t>(byteNumber - 1)];
-    const bool set = (byte & bit) != 0;
-    if (set && !box->isChecked())
-        byte = static_cast<std::uint8_t>(byte - bit);
-    else if (!set && box->isChecked())
-        byte = static_cast<std::uint8_t>(byte + bit);
-}
-
-void MainWindow::commitCheckBox(int index)
-{
-    QCheckBox* box = CheckBox[static_cast<std::size_t>(index)];
     pending_.erase(box);
-    const TypeBit tb = typeBitOf(index);
-    record(0, [&] { CheckBoxRem(box, tb.bit, tb.byteNumber); });
+    typePage_->commitBox(box);
 }
 
 void MainWindow::onFocusChanged(QWidget* from, QWidget* to)
 {
     auto inside = [](QWidget* control, QWidget* w) { return w && (w == control || control->isAncestorOf(w)); };
-    for (int n = 1; n <= 17; ++n) {
-        StringGrid* grid = StringGrid_[static_cast<std::size_t>(n)];
-        if (grid && inside(grid, from) && !inside(grid, to) && pending_.count(grid))
+    for (StringGrid* grid : grids())
+        if (inside(grid, from) && !inside(grid, to) && pending_.count(grid))
             commitGrid(grid);
-    }
-    for (int i = 1; i <= 28; ++i) {
-        QCheckBox* box = CheckBox[static_cast<std::size_t>(i)];
-        if (box && from == box && to != box && pending_.count(box))
-            commitCheckBox(i);
-    }
+    for (QCheckBox* box : typePage_->boxes())
+        if (from == box && to != box && pending_.count(box))
+            commitCheckBox(box);
 }
 
 void MainWindow::commitPending()
 {
     // Pages not built yet hold no input.
-    for (int n = 1; n <= 17; ++n)
-        if (StringGrid* grid = StringGrid_[static_cast<std::size_t>(n)])
-            grid->finishEditing();
-    for (int n = 1; n <= 17; ++n)
-        if (StringGrid* grid = StringGrid_[static_cast<std::size_t>(n)]; grid && pending_.count(grid))
+    const std::vector<StringGrid*> all = grids();
+    for (StringGrid* grid : all)
+        grid->finishEditing();
+    for (StringGrid* grid : all)
+        if (pending_.count(grid))
             commitGrid(grid);
-    for (int i = 1; i <= 28; ++i)
-        if (QCheckBox* box = CheckBox[static_cast<std::size_t>(i)]; box && pending_.count(box))
-            commitCheckBox(i);
+    for (QCheckBox* box : typePage_->boxes())
+        if (pending_.count(box))
+            commitCheckBox(box);
 }
 
-void MainWindow::record(int control, const std::function<void()>& change)
+void MainWindow::record(int control, const QStringList& fields, const Store& change)
 {
     // Showing an aircraft reads some fields back; that is no edit.
-    if (showing_ || shownPosition_ < 0) {
-        change();
+    if (showing_) {
+        document_->storeShown(change);
         return;
     }
-    const int p = shownPosition_;
-    const AircraftValues before = workspace_.working[static_cast<std::size_t>(p)];
-    change();
-    const AircraftValues& after = workspace_.working[static_cast<std::size_t>(p)];
-    if (!AircraftEdit::sameValues(before, after))
-        undoStack_->push(
-            new AircraftEdit(p, before, after, control, [this](int q, const AircraftValues& v) { applyValues(q, v); }));
-    updateModified();
-    showDomainWarnings();
-}
-
-void MainWindow::applyValues(int position, const AircraftValues& values)
-{
-    workspace_.working[static_cast<std::size_t>(position)] = values;
-    if (shownPosition_ != position) {
-        filling_ = true;
-        ListBox1->setCurrentRow(position);
-        filling_ = false;
-        shownPosition_ = position;
-    }
-    fillAircraft();
-    enableAircraftPages(true);
-    updateModified();
+    const QScopedValueRollback<bool> committing(committing_, true);
+    document_->edit(control, fields, change);
 }
 
 void MainWindow::undoEdit()
 {
     // An edit still held by a grid or box becomes the step undone.
     commitPending();
-    undoStack_->undo();
+    document_->undo();
 }
 
 void MainWindow::redoEdit()
 {
     commitPending();
-    undoStack_->redo();
-}
-
-void MainWindow::updateModified()
-{
-    workspace_.compareValues();
-    setWindowModified(workspace_.anyChanged());
+    document_->redo();
 }
 
 void MainWindow::showDomainWarnings()
 {
-    const auto warnings = shownPosition_ < 0
-        ? std::vector<DomainWarning>{}
-        : aircraftOutOfDomain(workspace_.working[static_cast<std::size_t>(shownPosition_)]);
+    const auto warnings
+        = document_->hasShown() ? aircraftOutOfDomain(document_->shown()) : std::vector<DomainWarning>{};
     if (warnings.empty()) {
         domainWarning_->clear();
         domainWarning_->hide();
         return;
     }
-    const auto& caption = rosterByPosition(shownPosition_).caption;
+    const auto& caption = rosterByPosition(document_->shownPosition()).caption;
     QStringList parts;
     for (std::size_t i = 0; i < warnings.size() && i < 2; ++i)
         parts << tr("%1 is %2, expected %3")
@@ -540,7 +341,7 @@ void MainWindow::Comparevalues()
 {
     BitBtn1->setFocus();
     commitPending();
-    workspace_.compareValues();
+    document_->workspace().compareValues();
 }
 
 } // namespace wingsmith

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "FieldPage.h"
+
+namespace wingsmith {
+
+// "Flight control data": control surfaces, flight limits and masses, each
+// a one-column grid whose rows bear the fields' captions.
+class ControlPage : public FieldPage {
+    Q_OBJECT
+
+public:
+    ControlPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+};
+
+} // namespace wingsmith

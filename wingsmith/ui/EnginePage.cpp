@@ -1,0 +1,248 @@
+#include "EnginePage.h"
+
+#include "UpDown.h"
+
+#include "wingsmith/core/AircraftValues.h"
+#include "wingsmith/core/NumberFormat.h"
+#include "wingsmith/core/RecordFields.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string_view>
+
+namespace wingsmith {
+
+namespace {
+
+QString text(const char* s)
+{
+    return QCoreApplication::translate("wingsmith::MainWindow", s);
+}
+
+// How the page shows a field beyond what the catalogue says.
+struct Presentation {
+    std::string_view name;
+    const char* caption = nullptr; // the catalogue's when null
+    int decimals = -1;
+    // A count moved by arrows within this range, committed by them alone.
+    int minimum = 0;
+    int maximum = 0;
+    // A float kept as its pattern, chosen from these.
+    std::vector<std::pair<const char*, std::uint32_t>> patterns;
+};
+
+const std::vector<Presentation>& presentations()
+{
+    static const std::vector<Presentation> shown{
+        {"engineCount", nullptr, -1, 1, 4, {}},
+        {"engineType", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Engine type"), -1, 0, 0, {}},
+        {"engineBestAltitude", nullptr, 0, 0, 0, {}},
+        {"engineUnknown1", nullptr, 6, 0, 0, {}},
+        {"engineUnknown2", nullptr, 6, 0, 0, {}},
+        {"propellerFactor", nullptr, -1, 0, 0,
+            {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "0 blades /Jet"), EngineCodes::kPropellerPatterns[0]},
+                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "3 blades"), EngineCodes::kPropellerPatterns[1]},
+                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "4 blades"), EngineCodes::kPropellerPatterns[2]},
+                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "5 blades"), EngineCodes::kPropellerPatterns[3]}}},
+        {"torqueMultiplier", nullptr, -1, 0, 0,
+            {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Prop"), EngineCodes::kTorqueProp},
+                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Jet"), EngineCodes::kTorqueJet}}},
+    };
+    return shown;
+}
+
+const Presentation* presentationOf(std::string_view name)
+{
+    for (const Presentation& p : presentations())
+        if (p.name == name)
+            return &p;
+    return nullptr;
+}
+
+QLineEdit* numberField(const QString& name, int width)
+{
+    auto* e = new QLineEdit;
+    e->setObjectName(name);
+    e->setFixedWidth(width);
+    e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+// Its items never change; see the window's lists.
+QComboBox* fixedList(const QString& name, const QStringList& items)
+{
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setEditable(false);
+    box->addItems(items);
+    box->setMinimumWidth(160);
+    return box;
+}
+
+bool isFloat(const RecordField& f)
+{
+    return f.type == FieldType::Float || f.type == FieldType::Bits;
+}
+
+// The control names, counted on in the order the fields stand.
+constexpr int kFirstEdit = 1;
+constexpr int kFirstList = 1;
+constexpr int kFirstArrows = 1;
+
+} // namespace
+
+EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
+    : FieldPage(FieldPages::kEngine, catalogue, std::move(hooks), parent)
+{
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->setHorizontalSpacing(12);
+    form->setVerticalSpacing(8);
+
+    int edits = kFirstEdit;
+    int lists = kFirstList;
+    int arrows = kFirstArrows;
+    controls_.reserve(fields().size());
+    for (const PageField& pf : fields()) {
+        const RecordField& f = *pf.field;
+        const Presentation* p = presentationOf(f.name);
+        Control c;
+        c.field = pf;
+        auto* label = new QLabel((p && p->caption ? text(p->caption) : shown(f.caption)) + QStringLiteral(" "));
+        QWidget* control = nullptr;
+        if (f.codes || (p && !p->patterns.empty())) {
+            QStringList items;
+            if (f.codes) {
+                for (const FieldCode& code : *f.codes) {
+                    items << text(code.name);
+                    c.values.push_back(code.value);
+                }
+            } else {
+                for (const auto& [item, pattern] : p->patterns) {
+                    items << text(item);
+                    c.patterns.push_back(pattern);
+                }
+            }
+            c.list = fixedList(QString("ComboBox%1").arg(lists++), items);
+            control = c.list;
+        } else if (p && p->maximum > p->minimum) {
+            c.edit = numberField(QString("Edit%1").arg(edits++), 60);
+            // Wide enough for the widest int16, which a damaged or modded file may hold.
+            const int frame = c.edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, c.edit);
+            c.edit->setFixedWidth(std::max(60, c.edit->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10));
+            c.arrows = new UpDown(QString("UpDown%1").arg(arrows++), c.edit, p->minimum, p->maximum);
+            auto* box = new QWidget;
+            auto* h = new QHBoxLayout(box);
+            h->setContentsMargins(0, 0, 0, 0);
+            h->setSpacing(1);
+            h->addWidget(c.edit);
+            h->addWidget(c.arrows);
+            h->addStretch();
+            control = box;
+        } else {
+            c.edit = numberField(QString("Edit%1").arg(edits++), 120);
+            c.decimals = p ? p->decimals : -1;
+            control = c.edit;
+        }
+        if (f.caption == "Unknown")
+            for (QWidget* w : {static_cast<QWidget*>(label), control})
+                w->setToolTip(unknownValueTip());
+        form->addRow(label, control);
+        controls_.push_back(std::move(c));
+    }
+
+    // Wired once every control stands, so that each refers to its own.
+    for (const Control& c : controls_) {
+        const PageField pf = c.field;
+        const QStringList names{QString::fromStdString(pf.field->name)};
+        const auto store = [this, pf, names](const std::function<void(AircraftImage&)>& set) {
+            this->hooks().record(0, names, [&](AircraftValues& values) {
+                AircraftImage image(values);
+                set(image);
+                image.storeInto(values);
+            });
+        };
+        if (c.list && !c.patterns.empty()) {
+            const auto patterns = c.patterns;
+            connect(c.list, &QComboBox::activated, this, [store, pf, patterns](int i) {
+                store([&](AircraftImage& image) {
+                    image.setBits(pf.record, *pf.field, patterns[static_cast<std::size_t>(i)]);
+                });
+            });
+        } else if (c.list) {
+            const auto values = c.values;
+            connect(c.list, &QComboBox::activated, this, [store, pf, values](int i) {
+                store([&](AircraftImage& image) {
+                    image.setInteger(pf.record, *pf.field, values[static_cast<std::size_t>(i)]);
+                });
+            });
+        } else if (c.arrows) {
+            // Typing into the count's field stores nothing; its arrows do.
+            UpDown* arrows = c.arrows;
+            connect(arrows, &UpDown::arrowClicked, this, [store, pf, arrows] {
+                store([&](AircraftImage& image) { image.setInteger(pf.record, *pf.field, arrows->position()); });
+            });
+        } else {
+            const bool asFloat = isFloat(*pf.field);
+            // Its own undo id keeps a field's keystrokes one step.
+            const int control = static_cast<int>(&c - controls_.data()) + 1;
+            this->hooks().numberField(
+                c.edit, control, names, [this, pf, asFloat](AircraftValues& values, const QString& t) {
+                    AircraftImage image(values);
+                    if (asFloat)
+                        image.setFloat(pf.record, *pf.field, parseFloat(t.toStdString(), this->hooks().separator()));
+                    else
+                        image.setInteger(pf.record, *pf.field, parseInteger(t.toStdString()));
+                    image.storeInto(values);
+                });
+        }
+    }
+
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(page);
+    v->addStretch();
+}
+
+void EnginePage::fill(const AircraftValues& values)
+{
+    const AircraftImage image(values);
+    const char sep = hooks().separator();
+    for (const Control& c : controls_) {
+        const PageField& pf = c.field;
+        if (c.list && !c.patterns.empty()) {
+            // A pattern found in no item leaves the list as it was.
+            const std::uint32_t bits = image.bits(pf.record, *pf.field);
+            if (auto it = std::find(c.patterns.begin(), c.patterns.end(), bits); it != c.patterns.end())
+                c.list->setCurrentIndex(static_cast<int>(it - c.patterns.begin()));
+        } else if (c.list) {
+            const std::int64_t value = image.integerValue(pf.record, *pf.field);
+            const auto it = std::find(c.values.begin(), c.values.end(), value);
+            c.list->setCurrentIndex(it == c.values.end() ? -1 : static_cast<int>(it - c.values.begin()));
+        } else if (c.arrows) {
+            c.arrows->setPosition(static_cast<int>(image.integerValue(pf.record, *pf.field)));
+        } else {
+            const QString shownText = QString::fromStdString(isFloat(*pf.field)
+                    ? (c.decimals < 0 ? formatGeneral(image.floatValue(pf.record, *pf.field), sep)
+                                      : formatFixed(image.floatValue(pf.record, *pf.field), c.decimals, sep))
+                    : formatInteger(image.integerValue(pf.record, *pf.field)));
+            // Read back from the text just written, so the value keeps only
+            // the precision shown.
+            if (c.edit->text() == shownText)
+                emit c.edit->textChanged(shownText);
+            else
+                c.edit->setText(shownText);
+        }
+    }
+}
+
+} // namespace wingsmith

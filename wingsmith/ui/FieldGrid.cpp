@@ -1,0 +1,70 @@
+#include "FieldGrid.h"
+
+#include "wingsmith/core/NumberFormat.h"
+
+namespace wingsmith {
+
+namespace {
+int rowsFor(std::size_t fields, int columns)
+{
+    return static_cast<int>((fields + static_cast<std::size_t>(columns) - 1) / static_cast<std::size_t>(columns));
+}
+
+bool isFloat(const RecordField& f)
+{
+    return f.type == FieldType::Float || f.type == FieldType::Bits;
+}
+} // namespace
+
+FieldGrid::FieldGrid(const QString& name, std::vector<PageField> fields, int columns, int decimals)
+    : StringGrid(name, rowsFor(fields.size(), columns), columns)
+    , fields_(std::move(fields))
+    , columns_(columns)
+    , decimals_(decimals)
+{
+}
+
+const PageField& FieldGrid::fieldAt(int row, int column) const
+{
+    return fields_[static_cast<std::size_t>(row * columns_ + column)];
+}
+
+void FieldGrid::fill(const AircraftImage& image, char separator)
+{
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const PageField& pf = fields_[i];
+        std::string text;
+        if (isFloat(*pf.field)) {
+            const float v = image.floatValue(pf.record, *pf.field);
+            text = decimals_ == kGeneral ? formatGeneral(v, separator) : formatFixed(v, decimals_, separator);
+        } else {
+            text = formatInteger(image.integerValue(pf.record, *pf.field));
+        }
+        fillCell(static_cast<int>(i) / columns_, static_cast<int>(i) % columns_, QString::fromStdString(text));
+    }
+}
+
+void FieldGrid::commit(const PageHooks& hooks)
+{
+    const char sep = hooks.separator();
+    commitEdits([&](int r, int c, const QString& t) {
+        if (static_cast<std::size_t>(r * columns_ + c) >= fields_.size())
+            return;
+        const PageField& pf = fieldAt(r, c);
+        const std::string text = t.toStdString();
+        // Read before the step, so a text that does not read stores nothing.
+        const bool asFloat = isFloat(*pf.field);
+        const float f = asFloat ? parseFloat(text, sep) : 0.0f;
+        const std::int64_t i = asFloat ? 0 : parseInteger(text);
+        hooks.record(0, {QString::fromStdString(pf.field->name)}, [&](AircraftValues& v) {
+            AircraftImage image(v);
+            if (asFloat)
+                image.setFloat(pf.record, *pf.field, f);
+            else
+                image.setInteger(pf.record, *pf.field, i);
+            image.storeInto(v);
+        });
+    });
+}
+
+} // namespace wingsmith

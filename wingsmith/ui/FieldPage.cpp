@@ -1,0 +1,55 @@
+#include "FieldPage.h"
+
+#include "wingsmith/core/NumberFormat.h"
+
+#include <QCoreApplication>
+
+namespace wingsmith {
+
+FieldPage::FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
+    : QWidget(parent)
+    , fields_(catalogue.fieldsOf(page))
+    , hooks_(std::move(hooks))
+{
+}
+
+void FieldPage::fill(const AircraftValues& values)
+{
+    const AircraftImage image(values);
+    const char sep = hooks_.separator();
+    for (FieldGrid* grid : grids_)
+        grid->fill(image, sep);
+}
+
+void FieldPage::commitGrid(FieldGrid* grid)
+{
+    try {
+        grid->commit(hooks_);
+    } catch (const ConversionError& e) {
+        hooks_.conversionError(e);
+    }
+}
+
+FieldGrid* FieldPage::addGrid(
+    const QString& name, std::vector<PageField> fields, int columns, int decimals, int cellWidth)
+{
+    auto* grid = new FieldGrid(name, std::move(fields), columns, decimals);
+    grid->setCellWidth(cellWidth);
+    grids_.push_back(grid);
+    connect(grid, &StringGrid::userEdited, this, [this, grid] { hooks_.leftPending(grid); });
+    return grid;
+}
+
+QString FieldPage::unknownValueTip()
+{
+    return QCoreApplication::translate("wingsmith::MainWindow",
+        "A value of the file whose meaning is not known. Wingsmith does not interpret it: it keeps it as it is "
+        "and writes back only what you type here.");
+}
+
+QString FieldPage::shown(const std::string& text)
+{
+    return QCoreApplication::translate("wingsmith::MainWindow", text.c_str());
+}
+
+} // namespace wingsmith

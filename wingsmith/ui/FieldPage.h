@@ -1,0 +1,42 @@
+#pragma once
+
+#include "FieldGrid.h"
+#include "PageCatalogue.h"
+#include "PageHooks.h"
+
+#include <QWidget>
+
+#include <vector>
+
+namespace wingsmith {
+
+// A page of the window built from the fields the catalogue puts on it: a
+// view of the aircraft shown, which sends the user's input back as edits.
+class FieldPage : public QWidget {
+    Q_OBJECT
+
+public:
+    FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+
+    const std::vector<FieldGrid*>& grids() const { return grids_; }
+    // What the "Unknown" rows are, for their tooltips.
+    static QString unknownValueTip();
+    virtual void fill(const AircraftValues& values);
+    // Commits a grid of this page that the user typed into; a text that
+    // does not read is reported and stops the grid there.
+    void commitGrid(FieldGrid* grid);
+
+protected:
+    const std::vector<PageField>& fields() const { return fields_; }
+    const PageHooks& hooks() const { return hooks_; }
+    FieldGrid* addGrid(const QString& name, std::vector<PageField> fields, int columns, int decimals, int cellWidth);
+    // A catalogue text as the user's language shows it.
+    static QString shown(const std::string& text);
+
+private:
+    std::vector<PageField> fields_;
+    PageHooks hooks_;
+    std::vector<FieldGrid*> grids_;
+};
+
+} // namespace wingsmith

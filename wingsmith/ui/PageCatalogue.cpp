@@ -1,0 +1,24 @@
+#include "PageCatalogue.h"
+
+#include "wingsmith/core/RecordFields.h"
+
+namespace wingsmith {
+
+PageCatalogue PageCatalogue::program()
+{
+    return {&fltRecordFields(), &gunTableRowFields()};
+}
+
+std::vector<PageField> PageCatalogue::fieldsOf(std::string_view page) const
+{
+    std::vector<PageField> out;
+    for (const auto& [record, fields] :
+        {std::pair{RecordKind::FlightRecord, flightRecord}, std::pair{RecordKind::GunTableRow, gunTableRow}})
+        if (fields)
+            for (const RecordField& f : *fields)
+                if (f.page == page)
+                    out.push_back({record, &f});
+    return out;
+}
+
+} // namespace wingsmith

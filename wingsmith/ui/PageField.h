@@ -1,0 +1,14 @@
+#pragma once
+
+#include "wingsmith/core/AircraftImage.h"
+#include "wingsmith/core/RecordField.h"
+
+namespace wingsmith {
+
+// A field a page shows, and the record it lies in.
+struct PageField {
+    RecordKind record = RecordKind::FlightRecord;
+    const RecordField* field = nullptr;
+};
+
+} // namespace wingsmith

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "FieldPage.h"
+
+namespace wingsmith {
+
+// "Flight stability data": a one-column grid for each stability block.
+class StabilityPage : public FieldPage {
+    Q_OBJECT
+
+public:
+    StabilityPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+};
+
+} // namespace wingsmith

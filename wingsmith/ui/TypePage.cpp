@@ -1,0 +1,101 @@
+#include "TypePage.h"
+
+#include "wingsmith/core/FltRecord.h"
+#include "wingsmith/core/RecordFields.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace wingsmith {
+
+namespace {
+
+QString text(const char* s)
+{
+    return QCoreApplication::translate("wingsmith::MainWindow", s);
+}
+
+} // namespace
+
+TypePage::TypePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
+    : FieldPage(FieldPages::kType, catalogue, std::move(hooks), parent)
+{
+    auto* h = new QHBoxLayout(this);
+    int number = 1; // the boxes are named in the order they stand
+    for (const PageField& pf : fields()) {
+        auto* v = new QVBoxLayout;
+        for (const TypeFlagBit& b : typeFlagBits()) {
+            if (pf.record != RecordKind::GunTableRow
+                || pf.field->offset != GunTableRow::kTypeFlags + static_cast<std::size_t>(b.byte))
+                continue;
+            auto* box = new QCheckBox(text(b.caption));
+            box->setObjectName(QString("CheckBox%1").arg(number++));
+            boxes_.push_back({box, pf, b.bit});
+            connect(box, &QCheckBox::clicked, this, [this, box] { this->hooks().leftPending(box); });
+            v->addWidget(box);
+        }
+        v->addStretch();
+        h->addLayout(v);
+    }
+    auto* memo = new QPlainTextEdit;
+    memo->setObjectName("Memo1");
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setPlainText(QStringList{text("Impossibilities:"), "", text("- an aircraft cannot be German, British "),
+        text("and American at the same time"), "", text("- an aircraft cannot have two and four "),
+        text("engines at the same time, you have "), text("either two or four engines."), "",
+        text("- an aircraft cannot be an angle fighter "), text("an energy fighter at the same time"), "",
+        text("- the gear of an aircraft cannot rotate "), text("inward and outward at the same time"), "",
+        text("- an aircraft cannot have armor and "), text("heavy armor at the same time")}
+                           .join('\n'));
+    memo->setStyleSheet("QPlainTextEdit { color: #ffd700; background: #202a38; }");
+    memo->setFixedWidth(QFontMetrics(memo->font()).horizontalAdvance("- an aircraft cannot be German, British  ") + 30);
+    h->addWidget(memo);
+}
+
+void TypePage::fill(const AircraftValues& values)
+{
+    const AircraftImage image(values);
+    for (const Box& b : boxes_)
+        b.box->setChecked((image.integerValue(b.field.record, *b.field.field) & b.bit) != 0);
+}
+
+std::vector<QCheckBox*> TypePage::boxes() const
+{
+    std::vector<QCheckBox*> out;
+    for (const Box& b : boxes_)
+        out.push_back(b.box);
+    return out;
+}
+
+std::uint8_t TypePage::CheckBoxRem(std::uint8_t byte, bool checked, std::uint8_t bit)
+{
+    const bool set = (byte & bit) != 0;
+    if (set && !checked)
+        return static_cast<std::uint8_t>(byte - bit);
+    if (!set && checked)
+        return static_cast<std::uint8_t>(byte + bit);
+    return byte;
+}
+
+void TypePage::commitBox(QCheckBox* box)
+{
+    for (const Box& b : boxes_) {
+        if (b.box != box)
+            continue;
+        const bool checked = box->isChecked();
+        hooks().record(0, {QString::fromStdString(b.field.field->name)}, [&](AircraftValues& values) {
+            AircraftImage image(values);
+            const auto byte = static_cast<std::uint8_t>(image.integerValue(b.field.record, *b.field.field));
+            image.setInteger(b.field.record, *b.field.field, CheckBoxRem(byte, checked, b.bit));
+            image.storeInto(values);
+        });
+        return;
+    }
+}
+
+} // namespace wingsmith
