@@ -16,6 +16,7 @@
 #include "wingsmith/core/NumberFormat.h"
 
 #include "common/ui/AccessibleNames.h"
+#include "common/ui/DomainNotice.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -317,24 +318,20 @@ void MainWindow::showDomainWarnings()
 {
     const auto warnings
         = document_->hasShown() ? aircraftOutOfDomain(document_->shown()) : std::vector<DomainWarning>{};
-    if (warnings.empty()) {
-        domainWarning_->clear();
-        domainWarning_->hide();
-        return;
+    QString text;
+    if (!warnings.empty()) {
+        const auto& caption = rosterByPosition(document_->shownPosition()).caption;
+        QStringList parts;
+        for (std::size_t i = 0; i < warnings.size() && i < 2; ++i)
+            parts << tr("%1 is %2, expected %3")
+                         .arg(QString::fromStdString(warnings[i].field), QString::fromStdString(warnings[i].value),
+                             QString::fromStdString(warnings[i].expected));
+        text = common::withMoreCount(QString::fromLatin1(caption.data(), static_cast<int>(caption.size()))
+                + QStringLiteral(": ") + parts.join(QStringLiteral("; ")),
+            2, warnings.size());
     }
-    const auto& caption = rosterByPosition(document_->shownPosition()).caption;
-    QStringList parts;
-    for (std::size_t i = 0; i < warnings.size() && i < 2; ++i)
-        parts << tr("%1 is %2, expected %3")
-                     .arg(QString::fromStdString(warnings[i].field), QString::fromStdString(warnings[i].value),
-                         QString::fromStdString(warnings[i].expected));
-    QString text = QString::fromLatin1(caption.data(), static_cast<int>(caption.size())) + QStringLiteral(": ")
-        + parts.join(QStringLiteral("; "));
-    if (warnings.size() > 2)
-        text += tr(" (and %n more)", nullptr, static_cast<int>(warnings.size() - 2));
-    domainWarning_->setText(text);
-    domainWarning_->setToolTip(tr("The game does not know these values; Wingsmith saves them as they are."));
-    domainWarning_->show();
+    common::showDomainLabel(
+        *domainWarning_, text, tr("The game does not know these values; Wingsmith saves them as they are."));
 }
 
 void MainWindow::Comparevalues()
