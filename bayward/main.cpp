@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bayward: places the five buttons of a hangar screen on a picture of it
 // and writes the side's hangar menu file.
 #include "bayward/ui/ProgramDescription.h"

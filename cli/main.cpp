@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor: the suite's command-line front end over the programs' cores.
 #include "CommandLine.h"
 #include "CommandTable.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vantor_add_test(NAME [WINDOW] SOURCES ... LIBS ...)
 # A GoogleTest executable whose cases are registered one by one with CTest.
 # WINDOW tests get a main() that creates the QApplication; they run on Qt's

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads),
 # programs linked statically so that they need no DLL beside them; Wine
 # runs them, tests included.

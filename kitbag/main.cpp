@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kitbag: installs, removes and checks field-level mods (.vmod files) in a
 // Vantor installation, and makes mods from the changes since a backup.
 #include "kitbag/ui/ProgramDescription.h"

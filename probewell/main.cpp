@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // probewell: writes Probewell.txt, a report of the Vantor installation in
 // the current folder and of its Nimbar add-on folder.
 #include "probewell/ui/ProgramDescription.h"

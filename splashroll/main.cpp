@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // splashroll STEM HIGHEST: run in a folder holding STEM.000 ... STEM.HIGHEST,
 // installs one of them at random as main2.pic there and in the game folder
 // above it.

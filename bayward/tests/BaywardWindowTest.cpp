@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bayward/ui/ButtonTableWindow.h"
 #include "bayward/ui/HangarRowsDocument.h"
 #include "bayward/ui/PictureWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureWindow.h"
 #include "common/ui/FolderListing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PROGRAM-probed [--widget-tree FILE] ARGUMENTS...: the window program as
 // it ships, for the start-up benchmark; with --widget-tree FILE (and
 // --screenshot) its first window's widgets are written to FILE as it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // emptywindow WIDTH HEIGHT --screenshot FILE.png: shows an empty main window
 // of the given size, renders it to FILE.png and closes it, the way a
 // program's --screenshot start does, so its cost is what Qt alone needs for

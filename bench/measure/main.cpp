@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // runstat COMMAND [ARGS...]: runs COMMAND and prints one line to stdout:
 // "WALL_MS CPU_MS PEAK_KIB", wall-clock time from start to exit, user plus
 // system CPU time and peak resident memory of the command. The command's own

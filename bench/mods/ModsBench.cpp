@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installing and removing a mod of 1,000 field changes over 45 files: the
 // demo's 30 loose flight records and planes.dat, the two archives,
 // loadout.dat, four squadron files, airfield.dat and six menu files. Run a Release build:

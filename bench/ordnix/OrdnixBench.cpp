@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the loadout image: loading, naming the records and finding
 // the changed bytes, on the demo loadout.dat and on a 1 MiB file. Run a
 // Release build: build-release/ordnix/ordnix_bench

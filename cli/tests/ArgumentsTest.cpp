@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How vantor takes its arguments: names as bytes, help per command, one
 // exit-code rule, and input quoted in messages kept to one short line.
 #include "cli/tests/VantorRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parser against QCommandLineParser, which vantor used before: the same
 // arguments must give the same values, the same error texts and, for every
 // command of the table, the same --help text.

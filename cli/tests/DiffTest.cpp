@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor diff on two demo installations that differ where each case says.
 #include "DemoGameTest.h"
 

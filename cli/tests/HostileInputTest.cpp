@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command that reads files, given files that are missing, unreadable,
 // cut short, binary, huge, or a folder, or a target it may not write: a
 // refusal in one short line naming the file, and the game left as it was.

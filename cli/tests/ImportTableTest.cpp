@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor flight import and loadout apply on tables and scripts as editors
 // and spreadsheets leave them.
 #include "DemoGameTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JSON vantor writes against QJsonDocument's indented text, which it
 // wrote before: a script reading the old output reads the new.
 #include "cli/JsonText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor mod and restore on demo installations, as a modder runs them.
 #include "DemoGameTest.h"
 

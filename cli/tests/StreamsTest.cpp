@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "-" for standard input and -o - for standard output, and output that is
 // lost making the run fail.
 #include "cli/tests/VantorRun.h"

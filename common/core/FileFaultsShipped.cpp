@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileFaults.h"
 
 // The seam as the shipped programs carry it: nothing is counted, nothing

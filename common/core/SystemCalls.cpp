@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system calls that are the same on every system (std::filesystem).
 #include "SystemCalls.h"
 

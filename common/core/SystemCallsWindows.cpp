@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file layer's system calls on Windows, with the promises of the POSIX
 // file: files are opened sharing read, write and delete (so that a rename
 // over an open file works as on POSIX), names cross the system boundary as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/testing/ScriptedDialogs.h"
 #include "common/ui/HeadlessDialogs.h"
 #include "common/ui/QtDialogs.h"

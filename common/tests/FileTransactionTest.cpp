@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/core/AtomicWrite.h"
 #include "common/core/BinaryFile.h"
 #include "common/core/FileActions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the two kinds of change (a whole-file write and a patch) meet what a
 // Windows user's disk does to them, each case run on Linux where it means
 // something there too.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSOURCE_DIR=DIR -P SystemLayerCheck.cmake
 # Fails when a program source outside the system layer's two files uses a
 # POSIX header or call, so that every program keeps building for Windows

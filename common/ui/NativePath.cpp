@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "NativePath.h"
 
 #include "common/core/Utf8.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-fuzz-seeds DIR: writes the seed corpus of every fuzz target into
 // DIR/TARGET/, taken from the demo installation's files and shaped as each
 // target reads its input.

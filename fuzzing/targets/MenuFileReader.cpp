@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A selection or hangar menu file read back, as `vantor diff` compares two
 // installations' menus.
 #include "menuwright/menufile/MenuFileReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A layout text file as the rectangle locator and the hangar window load it,
 // and the menu files made from what was loaded.
 #include "menuwright/core/RectangleDrag.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mods/installed.json as a crash, an editor or a stranger may have left it.
 #include "mods/core/InstalledMods.h"
 #include "mods/core/ModError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A .vmod file a stranger sends: what reads must write and read again to
 // the very same text.
 #include "mods/core/ModError.h"

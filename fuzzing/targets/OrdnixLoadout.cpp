@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // loadout.dat as the editor loads it: the record list and the mission
 // options of every aircraft, and the slots of a tenth of the records (which
 // tenth follows from the input's length), as showing them reads them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four name lists (Weapons.txt, Planes.txt, Locations.txt, Mounts.txt),
 // each given the input's text as the loader turns a file it has read into
 // the list, and the names the editor shows from them. Finding and reading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A loadout script or any text file the script page opens.
 #include "fuzzing/support/Scratch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state files the report copies (LastNimbarDir, FoldersLoaded.txt,
 // PlanesLoaded.txt), each given its own part of the input, as the report
 // turns a file it has read into its section. Finding and reading the files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // planes.txt as Rosterly reads it, and the record names it gives every code.
 #include "fuzzing/support/Scratch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A squadron file: the aircraft codes of its records and the names the list
 // shows for them.
 #include "fuzzing/support/Scratch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One entry of airbase.txt as the list reads each of its 162, and the
 // airfield number of the base chosen from it. Input: a byte that picks how
 // the entry before it was written (the reader's state at its start), then

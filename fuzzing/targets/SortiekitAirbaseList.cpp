@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // airbase.txt's text, and the airfield numbers of the bases chosen from it.
 
 #include "sortiekit/core/AirbaseList.h"

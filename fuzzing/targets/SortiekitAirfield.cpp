@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // airfield.bak, the master copy airfield.dat is made from. Input: four
 // record numbers (one byte each, 255 none), then the file.
 #include "sortiekit/core/AirfieldFile.h"

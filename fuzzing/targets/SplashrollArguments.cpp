@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splashroll's command line: the input split at NUL bytes into arguments,
 // then the picture it would choose and the commands that install it.
 #include "splashroll/core/Refusal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A 3dz model as vector opens it, and the normals it computes for it.
 #include "vector/core/ModelNormals.h"
 #include "vector/core/ModelReader.h"

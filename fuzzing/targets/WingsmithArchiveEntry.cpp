@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One aircraft of FLT.CDF and DATA.CDF: its directory entry, its gun-table
 // row and its flight record, put in place in otherwise empty archives and
 // decoded as the start-up and the archive import do. Input: a byte that

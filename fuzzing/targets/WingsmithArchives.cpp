@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FLT.CDF and DATA.CDF as Wingsmith decodes them: the start-up's steps for
 // every aircraft whose loose file is missing (directory name, archive
 // record, gun table, flight record) and the import of both archives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A loose flight-record file (*.FLT). Input: the gun-group count (int16, as
 // planes.dat gives it), then the file.
 #include "fuzzing/support/Scratch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // planes.dat: every row of the gun table.
 #include "fuzzing/support/Scratch.h"
 

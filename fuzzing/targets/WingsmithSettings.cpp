@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wingsmith.ini's text: reading the game folder, then storing a new one,
 // which keeps every other line, and reading it back. The file handling
 // around these steps is the same for every content and is covered by the

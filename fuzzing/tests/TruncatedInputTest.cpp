@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every demo file a program's core reads, cut at every length up to 4 KiB
 // and at 200 lengths beyond, loaded as the program loads it: the load must
 // give a result or throw what the window shows; any other exception, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kitbag/ui/KitbagDocument.h"
 
 #include "mods/core/BackupRestore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MenuFileReader.h"
 
 #include "Latin1Text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menuwright/menufile/MenuFileCatalogue.h"
 #include "menuwright/menufile/MenuFileReader.h"
 #include "menuwright/menufile/MenuFileWriter.h"

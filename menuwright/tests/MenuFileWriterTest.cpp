@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menuwright/menufile/CoordinateText.h"
 #include "menuwright/menufile/MenuFileError.h"
 #include "menuwright/menufile/MenuFileWriter.h"

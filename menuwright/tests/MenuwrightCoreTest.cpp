@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menuwright/core/FixedLength.h"
 #include "menuwright/core/RectangleDrag.h"
 #include "menuwright/core/TextfileCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A first session on the demo installation, the way a new user goes
 // through it, and the real program started from the command line.
 #include "WindowTestSupport.h"

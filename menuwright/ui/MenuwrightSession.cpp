@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MenuwrightSession.h"
 #include "common/ui/CoreText.h"
 #include "common/ui/NativePath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menuwright/ui/ProgramDescription.h"
 
 #include "menuwright/ui/MenuwrightProgram.h"

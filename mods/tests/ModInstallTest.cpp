@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mods/core/BackupRestore.h"
 #include "mods/core/GameFileKinds.h"
 #include "mods/core/InstallationFiles.h"

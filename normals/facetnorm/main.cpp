@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // facetnorm: the normal of one triangular facet of a 3dz model.
 #include "facetnorm/ui/ProgramDescription.h"
 

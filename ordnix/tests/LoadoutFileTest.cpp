@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoadoutFixture.h"
 
 #include "ordnix/core/LoadoutError.h"

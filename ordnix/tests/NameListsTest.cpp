@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ordnix/core/NameLists.h"
 
 #include "common/testing/TempDir.h"

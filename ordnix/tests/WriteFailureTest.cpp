@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ordnix/core/ChangeScript.h"
 #include "ordnix/core/LoadoutFile.h"
 #include "tools/demogen/OrdnixDemo.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED=a|b|... -P CheckInstall.cmake
 # Installs the build into a scratch prefix and compares what arrived with
 # the expected list both ways: a missing file and a stray one (a test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built programs' command lines, run as a user (or a desktop's menu)
 // starts them.
 #include "common/testing/ProgramRun.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DBUILD_DIR=... -DSCRATCH=... -P Lintian.cmake
 # Makes the Debian package of the build and runs lintian over it: any error
 # fails. Without lintian the test is skipped (scripts/ensure-deps installs

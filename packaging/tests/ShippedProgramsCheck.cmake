@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DNM=nm -DPROGRAMS="a;b" -P ShippedProgramsCheck.cmake
 # The shipped programs carry neither the benchmark's --widget-tree nor the
 # file layer's armed fault seam (its arming calls: failNth and the rest).

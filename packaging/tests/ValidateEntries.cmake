@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DPREFIX=... -P ValidateEntries.cmake
 # Runs the freedesktop checkers over the desktop entries and metainfo of a
 # scratch install; any complaint, warnings included, fails.

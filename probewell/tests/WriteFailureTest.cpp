@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "probewell/core/InstallationReport.h"
 #include "tools/demogen/ProbewellDemo.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built program the way a user starts it, in a game folder.
 #include "common/testing/ProgramRun.h"
 #include "common/testing/TempDir.h"

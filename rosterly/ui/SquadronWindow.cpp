@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SquadronWindow.h"
 #include "common/ui/DomainNotice.h"
 #include "common/ui/CoreText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "splashroll/core/PictureCommands.h"
 #include "splashroll/core/PictureRandom.h"
 #include "splashroll/core/Refusal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "splashroll/core/BuiltinProcessor.h"
 #include "splashroll/core/ExternalProcessor.h"
 #include "splashroll/core/ProcessorLookup.h"

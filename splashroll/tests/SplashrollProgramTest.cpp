@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built splashroll in picture folders of its own.
 #include "splashroll/core/Request.h"
 #include "splashroll/core/Rotation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-demo DIR: writes a synthetic Vantor installation for trying the
 // tools out. None of it comes from the real game.
 #include "DemoInstallation.h"

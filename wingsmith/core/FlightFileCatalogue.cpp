@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wingsmith/core/FlightFileCatalogue.h"
 
 #include "wingsmith/core/AircraftFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built program as a user would, with --screenshot, on a demo
 // installation named by a settings file of its own.
 #include "DemoGame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wingsmith/core/AircraftDomain.h"
 #include "wingsmith/core/AircraftFiles.h"
 #include "wingsmith/core/DomainCheck.h"

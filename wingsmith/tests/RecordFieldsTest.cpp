@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wingsmith/core/FieldText.h"
 #include "wingsmith/core/FlightRecordIo.h"
 #include "wingsmith/core/FltRecord.h"

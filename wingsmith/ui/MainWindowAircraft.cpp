@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the controls show an aircraft's values and store the user's input
 // back into the working copy.
 #include "MainWindow.h"

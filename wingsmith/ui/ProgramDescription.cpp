@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wingsmith/ui/ProgramDescription.h"
 
 #include "wingsmith/ui/MainWindow.h"

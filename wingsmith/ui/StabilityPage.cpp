@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "StabilityPage.h"
 
 #include "wingsmith/core/RecordFields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "facetnorm/ui/FacetWindow.h"
 
 #include "common/testing/AccessibleNameCheck.h"

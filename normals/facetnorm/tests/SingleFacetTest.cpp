@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "facetnorm/core/FacetError.h"
 #include "facetnorm/core/SingleFacet.h"
 #include "facetnorm/core/SingleText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "normals/vector/core/ModelNormals.h"
 #include "normals/vector/core/ModelReader.h"
 #include "normals/vector/core/NormalsText.h"

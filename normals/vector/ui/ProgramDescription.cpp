@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vector/ui/ProgramDescription.h"
 
 #include "vector/ui/MainWindow.h"
