@@ -21,15 +21,6 @@ struct Block {
     int decimals;
 };
 
-QLabel* caption(const char* s)
-{
-    auto* l = new QLabel(QCoreApplication::translate("wingsmith::MainWindow", s));
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
 } // namespace
 
 ControlPage::ControlPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
@@ -66,11 +57,11 @@ ControlPage::ControlPage(const PageCatalogue& catalogue, PageHooks hooks, QWidge
 
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(24);
-    layout->addWidget(caption(QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Control surfaces")), 0, 0);
+    layout->addWidget(caption(text(QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Control surfaces"))), 0, 0);
     layout->addWidget(grids[0], 1, 0, 3, 1, Qt::AlignTop);
-    layout->addWidget(caption(QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Flight limits")), 0, 1);
+    layout->addWidget(caption(text(QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Flight limits"))), 0, 1);
     layout->addWidget(grids[1], 1, 1, Qt::AlignTop);
-    layout->addWidget(caption(QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Mass")), 2, 1, Qt::AlignBottom);
+    layout->addWidget(caption(text(QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Mass"))), 2, 1, Qt::AlignBottom);
     layout->addWidget(grids[2], 3, 1, Qt::AlignTop);
     layout->setColumnStretch(2, 1);
     layout->setRowStretch(3, 1);

@@ -21,20 +21,6 @@ namespace wingsmith {
 
 namespace {
 
-QString text(const char* s)
-{
-    return QCoreApplication::translate("wingsmith::MainWindow", s);
-}
-
-QLabel* caption(const QString& s)
-{
-    auto* l = new QLabel(s);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
 // The captions the page gives rows of known fields; a field added later
 // shows its catalogue caption.
 QStringList captionsFor(const std::vector<PageField>& fields, const QStringList& known)

@@ -23,11 +23,6 @@ namespace wingsmith {
 
 namespace {
 
-QString text(const char* s)
-{
-    return QCoreApplication::translate("wingsmith::MainWindow", s);
-}
-
 // How the page shows a field beyond what the catalogue says.
 struct Presentation {
     std::string_view name;

@@ -4,6 +4,7 @@
 #include "wingsmith/core/NumberFormat.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 
 namespace wingsmith {
 
@@ -50,7 +51,21 @@ QString FieldPage::unknownValueTip()
 
 QString FieldPage::shown(const std::string& text)
 {
-    return QCoreApplication::translate("wingsmith::MainWindow", text.c_str());
+    return FieldPage::text(text.c_str());
+}
+
+QString FieldPage::text(const char* s)
+{
+    return QCoreApplication::translate("wingsmith::MainWindow", s);
+}
+
+QLabel* FieldPage::caption(const QString& s)
+{
+    auto* l = new QLabel(s);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
 }
 
 } // namespace wingsmith

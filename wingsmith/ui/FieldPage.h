@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class QLabel;
+
 namespace wingsmith {
 
 // A page of the window built from the fields the catalogue puts on it: a
@@ -31,8 +33,12 @@ protected:
     const std::vector<PageField>& fields() const { return fields_; }
     const PageHooks& hooks() const { return hooks_; }
     FieldGrid* addGrid(const QString& name, std::vector<PageField> fields, int columns, int decimals, int cellWidth);
-    // A catalogue text as the user's language shows it.
+    // A catalogue text, or one of the page's own, as the user's language
+    // shows it.
     static QString shown(const std::string& text);
+    static QString text(const char* s);
+    // A heading over a part of the page.
+    static QLabel* caption(const QString& s);
 
 private:
     std::vector<PageField> fields_;

@@ -25,20 +25,6 @@ namespace wingsmith {
 
 namespace {
 
-QString text(const char* s)
-{
-    return QCoreApplication::translate("wingsmith::MainWindow", s);
-}
-
-QLabel* caption(const QString& s)
-{
-    auto* l = new QLabel(s);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
 // A field that shows a stored int16, read-only, wide enough for the widest.
 QLineEdit* int16Field(const QString& name, int width)
 {

@@ -25,11 +25,6 @@ struct Block {
     int wingspanRow;
 };
 
-QString text(const char* s)
-{
-    return QCoreApplication::translate("wingsmith::MainWindow", s);
-}
-
 } // namespace
 
 StabilityPage::StabilityPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)

@@ -12,15 +12,6 @@
 
 namespace wingsmith {
 
-namespace {
-
-QString text(const char* s)
-{
-    return QCoreApplication::translate("wingsmith::MainWindow", s);
-}
-
-} // namespace
-
 TypePage::TypePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
     : FieldPage(FieldPages::kType, catalogue, std::move(hooks), parent)
 {
