@@ -41,14 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::copy(row.begin(), row.end(), table.begin() + static_cast<std::ptrdiff_t>(rowAt));
 
         PlanesValues planes{};
-        decodeGunTableRow(table, rowAt, planes);
+        decodeGunTableRow(AircraftCatalogue::program(), table, rowAt, planes);
         const int groupCount = fields::i16(table, rowAt + GunTableRow::kGroupCount);
         FlightValues flight{};
         // The start-up takes whole records only; the import reads what there is.
         if (record.size() == FltRecord::kSize)
-            decodeFlightRecord(fltArchiveRecord(archive, k), 0, groupCount, flight);
+            decodeFlightRecord(AircraftCatalogue::program(), fltArchiveRecord(archive, k), 0, groupCount, flight);
         else
-            decodeFlightRecord(fields::upTo(archive, recordAt, FltRecord::kSize), 0, groupCount, flight);
+            decodeFlightRecord(AircraftCatalogue::program(), fields::upTo(archive, recordAt, FltRecord::kSize), 0, groupCount, flight);
     } catch (const common::IoError&) {
     }
     return 0;

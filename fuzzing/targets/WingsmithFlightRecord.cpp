@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wingsmith::FlightValues values{};
     try {
         auto file = common::BinaryFile::open(path, common::BinaryFile::Mode::Read);
-        wingsmith::readFlightRecord(file, 0, groupCount, values);
+        wingsmith::readFlightRecord(wingsmith::AircraftCatalogue::program(), file, 0, groupCount, values);
         file.close();
     } catch (const common::IoError&) {
     }

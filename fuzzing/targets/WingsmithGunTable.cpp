@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < wingsmith::kAircraftCount; ++i) {
         wingsmith::PlanesValues values{};
         try {
-            wingsmith::readGunTableRow(file, wingsmith::GunTableRow::kSize * static_cast<std::uint64_t>(i), values);
+            wingsmith::readGunTableRow(wingsmith::AircraftCatalogue::program(), file, wingsmith::GunTableRow::kSize * static_cast<std::uint64_t>(i), values);
         } catch (const common::IoError&) {
             break;
         }

@@ -3,19 +3,14 @@
 
 #include "AircraftValues.h"
 #include "RecordField.h"
+#include "RecordKind.h"
 
 #include <cstdint>
 #include <span>
-#include <vector>
 
 namespace wingsmith {
 
-// Which record a catalogue field lies in.
-enum class RecordKind { FlightRecord, GunTableRow };
-
-// An aircraft's values as the bytes of its flight record and gun-table row,
-// all six gun groups included, so that a field of the catalogue is read and
-// written by its place there and not by a member of its own.
+// A copy of an aircraft's values to change field by field and store back.
 class AircraftImage {
 public:
     explicit AircraftImage(const AircraftValues& values);
@@ -32,14 +27,11 @@ public:
     // stored a typed number.
     void setInteger(RecordKind record, const RecordField& field, std::int64_t value);
 
-    // Every interpreted field back into `values`.
+    // Every field back into `values`.
     void storeInto(AircraftValues& values) const;
 
 private:
-    std::vector<std::uint8_t>& bytesOf(RecordKind record);
-
-    std::vector<std::uint8_t> flight_;
-    std::vector<std::uint8_t> row_;
+    AircraftValues values_;
 };
 
 } // namespace wingsmith

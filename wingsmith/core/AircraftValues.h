@@ -2,9 +2,13 @@
 #pragma once
 
 #include "AircraftRoster.h"
+#include "FltRecord.h"
+#include "RecordField.h"
+#include "RecordKind.h"
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace wingsmith {
 
@@ -15,54 +19,38 @@ inline constexpr std::uint32_t kTorqueProp = 0x42800000; // 64.0
 inline constexpr std::uint32_t kTorqueJet = 0x41CCCCCD;  // 25.6
 } // namespace EngineCodes
 
-struct FltGunGroup {
-    // X/Y first pair, Z, X/Y second pair, muzzle velocity, rate of fire,
-    // dispersion, shells first pair, shells second pair.
-    std::array<float, 10> values{};
-    std::uint16_t gunId = 0;
-    std::uint16_t tracerRange = 0;
-};
-
-// The flight part of an aircraft: every interpreted field of its record.
+// The flight part of an aircraft: its record's fields, each at its place in
+// the record. Bytes no field covers are never read into it nor written out.
 struct FlightValues {
-    std::array<float, 43> stability{};
-    std::int16_t engineCount = 0;
-    std::int16_t engineType = 0;
-    float engineBestAltitude = 0;
-    float engineUnknown1 = 0;
-    float engineUnknown2 = 0;
-    std::uint32_t propellerFactor = 0;  // raw pattern
-    std::uint32_t torqueMultiplier = 0; // raw pattern
-    std::array<float, 15> controlSurfaces{};
-    std::array<float, 7> flightLimits{};
-    std::array<float, 8> massValues{};
-    std::array<FltGunGroup, 6> fltGunGroups{};
-    // 1-32: eight bubbles of X, Y, Z, Size; 33: collision engine hit points.
-    std::array<float, 33> hitBubbles{};
-    std::int32_t collisionUnknown = 0;
-    std::int32_t collisionRadius = 0;
+    std::array<std::uint8_t, FltRecord::kSize> bytes{};
 };
 
-struct PlanesGunGroup {
-    std::int16_t guns = 0;
-    std::int16_t position = 0;
-    std::int16_t caliber = 0;
-    std::int16_t ammo = 0;
-    std::int16_t sound = 0;
-    std::int16_t smoke = 0;
-};
-
-// The gun-table part of an aircraft: its row of planes.dat.
+// The gun-table part of an aircraft: its row of planes.dat, the same way.
 struct PlanesValues {
-    std::int16_t gunGroupCount = 0;
-    std::array<PlanesGunGroup, 6> planesGunGroups{};
-    std::array<std::uint8_t, 4> typeFlags{};
-    std::array<std::uint8_t, 12> hitPoints{};
+    std::array<std::uint8_t, GunTableRow::kSize> bytes{};
+
+    std::int16_t gunGroupCount() const;
+    void setGunGroupCount(std::int16_t count);
 };
 
+// An aircraft's values, a field read and written by its place in its
+// record, so that no member of its own stands for a field.
 struct AircraftValues {
     FlightValues flight;
     PlanesValues planes;
+
+    std::span<const std::uint8_t> bytes(RecordKind record) const;
+    std::span<std::uint8_t> bytes(RecordKind record);
+
+    float floatValue(RecordKind record, const RecordField& field) const;
+    std::uint32_t bits(RecordKind record, const RecordField& field) const;
+    std::int64_t integerValue(RecordKind record, const RecordField& field) const;
+
+    void setFloat(RecordKind record, const RecordField& field, float value);
+    void setBits(RecordKind record, const RecordField& field, std::uint32_t bits);
+    // Keeps the low bits the field's width holds, as the game's own editor
+    // stored a typed number.
+    void setInteger(RecordKind record, const RecordField& field, std::int64_t value);
 };
 
 using AircraftSet = std::array<AircraftValues, kAircraftCount>;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RecordFields.h"
 
+#include "AircraftCatalogue.h"
 #include "FltRecord.h"
 
 #include "wingsmith/core/FieldCodes.h"
@@ -52,6 +53,27 @@ RecordField coded(RecordField field, const std::vector<FieldCode>& codes)
     return field;
 }
 
+// The steps of the record procedures: a flight record's stability values
+// first, then the fields before them, each gun group's ten floats, the
+// groups' two integers, and the damage fields; a gun-table row's group
+// count, its groups, then the bytes before them.
+namespace Step {
+constexpr int kStability = 0;
+constexpr int kEngineToMass = 1;
+constexpr int kGunFloats = 2;
+constexpr int kGunIntegers = 3;
+constexpr int kDamage = 4;
+constexpr int kGroupCount = 0;
+constexpr int kGroups = 1;
+constexpr int kTypeAndHitPoints = 2;
+} // namespace Step
+
+void setStep(std::vector<RecordField>& fields, std::size_t from, int step)
+{
+    for (std::size_t i = from; i < fields.size(); ++i)
+        fields[i].step = step;
+}
+
 std::vector<RecordField> buildFltFields()
 {
     using namespace FltRecord;
@@ -91,11 +113,14 @@ std::vector<RecordField> buildFltFields()
         {{"drag", 5}, {"sideforce", 8}, {"lift", 6}, {"roll", 9}, {"pitch", 6}, {"yaw", 9}}};
     const std::array<const char*, 6> stabilityCaptions{
         "Drag stability", "Sideforce stability", "Lift stability", "Roll stability", "Pitch stability", "Yaw stability"};
+    setStep(f, 0, Step::kEngineToMass);
+    const std::size_t stabilityFrom = f.size();
     std::size_t at = kStability;
     for (std::size_t s = 0; s < stability.size(); ++s)
         for (std::size_t r = 1; r <= stability[s].second; ++r, at += 4)
             f.push_back(floatField(std::string(stability[s].first) + "Stability" + std::to_string(r), at, kStabilityPage,
                 std::string(stabilityCaptions[s]) + " " + std::to_string(r)));
+    setStep(f, stabilityFrom, Step::kStability);
 
     const std::array<std::pair<const char*, const char*>, 10> gunValues{{{"firstPairX", "X first pair in group"},
         {"firstPairY", "Y first pair in group"}, {"z", "Z"}, {"secondPairX", "X second pair in group"},
@@ -105,12 +130,16 @@ std::vector<RecordField> buildFltFields()
     for (int g = 1; g <= kGunGroupCount; ++g) {
         const std::string prefix = "gun" + std::to_string(g) + ".";
         const std::size_t base = kGunGroups + kGunGroupSize * static_cast<std::size_t>(g - 1);
-        for (std::size_t n = 0; n < gunValues.size(); ++n)
+        for (std::size_t n = 0; n < gunValues.size(); ++n) {
             f.push_back(floatField(prefix + gunValues[n].first, base + 4 * n, kFltGunPage, gunValues[n].second, g));
+            f.back().step = Step::kGunFloats;
+        }
         f.push_back(intField(prefix + "gunId", base + kGunId, FieldType::UInt16, kFltGunPage, "Gun ID", 0, 65535, g));
         f.push_back(intField(prefix + "tracerRange", base + kTracerRange, FieldType::UInt16, kFltGunPage,
             "Tracer duration/Range", 0, 65535, g));
+        setStep(f, f.size() - 2, Step::kGunIntegers);
     }
+    const std::size_t damageFrom = f.size();
 
     const std::array<std::pair<const char*, const char*>, 8> bubbles{{{"front", "Front"}, {"pilot", "Pilot"},
         {"middle", "Middle"}, {"tail", "Tail"}, {"rightInnerWing", "Right Inner Wing"},
@@ -126,6 +155,7 @@ std::vector<RecordField> buildFltFields()
         INT32_MIN, INT32_MAX));
     f.push_back(floatField("collisionEngineHitPoints", kCollisionEngineHitPoints, kDamagePage,
         "Collision Engine Hit Points"));
+    setStep(f, damageFrom, Step::kDamage);
     return f;
 }
 
@@ -153,8 +183,10 @@ std::vector<RecordField> buildGunTableFields()
     for (std::size_t s = 0; s < sections.size(); ++s)
         f.push_back(intField(std::string("hitPoints.") + sections[s].first, kHitPoints + s, FieldType::UInt8, kDamagePage,
             std::string("Hit points: ") + sections[s].second, 0, 255));
+    setStep(f, 0, Step::kTypeAndHitPoints);
     f.push_back(intField("gunGroupCount", kGroupCount, FieldType::Int16, kPlanesGunPage, "Current Number of Gungroups",
         0, kGunGroupCount));
+    f.back().step = Step::kGroupCount;
     struct GroupField {
         const char* name;
         const char* caption;
@@ -169,6 +201,7 @@ std::vector<RecordField> buildGunTableFields()
                 kGroups + kGroupSize * static_cast<std::size_t>(g - 1) + 2 * n, FieldType::Int16, kPlanesGunPage,
                 groupFields[n].caption, -32768, 32767, g);
             field.codes = groupFields[n].codes;
+            field.step = Step::kGroups;
             f.push_back(std::move(field));
         }
     return f;
@@ -184,16 +217,20 @@ const RecordField* findIn(const std::vector<RecordField>& fields, std::string_vi
 
 } // namespace
 
+const AircraftCatalogue& AircraftCatalogue::program()
+{
+    static const AircraftCatalogue catalogue(buildFltFields(), buildGunTableFields());
+    return catalogue;
+}
+
 const std::vector<RecordField>& fltRecordFields()
 {
-    static const std::vector<RecordField> fields = buildFltFields();
-    return fields;
+    return AircraftCatalogue::program().fields(RecordKind::FlightRecord);
 }
 
 const std::vector<RecordField>& gunTableRowFields()
 {
-    static const std::vector<RecordField> fields = buildGunTableFields();
-    return fields;
+    return AircraftCatalogue::program().fields(RecordKind::GunTableRow);
 }
 
 const RecordField* findFltRecordField(std::string_view name)

@@ -75,42 +75,19 @@ bool sameFloat(float a, float b)
     return a == b || std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-template <std::size_t N>
-bool sameFloats(const std::array<float, N>& a, const std::array<float, N>& b)
+// Every field, in use or not, as the window may have changed any.
+bool fieldsDiffer(const AircraftCatalogue& catalogue, RecordKind record, const AircraftValues& w,
+    const AircraftValues& r)
 {
-    for (std::size_t i = 0; i < N; ++i)
-        if (!sameFloat(a[i], b[i]))
-            return false;
-    return true;
-}
-
-bool flightDiffers(const FlightValues& w, const FlightValues& r)
-{
-    if (!sameFloats(w.stability, r.stability) || !sameFloat(w.engineBestAltitude, r.engineBestAltitude)
-        || !sameFloat(w.engineUnknown1, r.engineUnknown1) || !sameFloat(w.engineUnknown2, r.engineUnknown2)
-        || !sameFloats(w.controlSurfaces, r.controlSurfaces) || !sameFloats(w.flightLimits, r.flightLimits)
-        || !sameFloats(w.massValues, r.massValues) || !sameFloats(w.hitBubbles, r.hitBubbles))
-        return true;
-    for (std::size_t g = 0; g < w.fltGunGroups.size(); ++g) {
-        const auto& a = w.fltGunGroups[g];
-        const auto& b = r.fltGunGroups[g];
-        if (!sameFloats(a.values, b.values) || a.gunId != b.gunId || a.tracerRange != b.tracerRange)
-            return true;
-    }
-    return w.engineCount != r.engineCount || w.engineType != r.engineType || w.propellerFactor != r.propellerFactor
-        || w.torqueMultiplier != r.torqueMultiplier || w.collisionUnknown != r.collisionUnknown
-        || w.collisionRadius != r.collisionRadius;
-}
-
-bool planesDiffer(const PlanesValues& w, const PlanesValues& r)
-{
-    if (w.gunGroupCount != r.gunGroupCount || w.typeFlags != r.typeFlags || w.hitPoints != r.hitPoints)
-        return true;
-    for (std::size_t g = 0; g < w.planesGunGroups.size(); ++g) {
-        const auto& a = w.planesGunGroups[g];
-        const auto& b = r.planesGunGroups[g];
-        if (a.guns != b.guns || a.position != b.position || a.caliber != b.caliber || a.ammo != b.ammo
-            || a.sound != b.sound || a.smoke != b.smoke)
+    for (const RecordField& f : catalogue.fields(record)) {
+        if (f.type == FieldType::Float) {
+            if (!sameFloat(w.floatValue(record, f), r.floatValue(record, f)))
+                return true;
+            continue;
+        }
+        const auto a = w.bytes(record).subspan(f.offset, fieldWidth(f.type));
+        const auto b = r.bytes(record).subspan(f.offset, fieldWidth(f.type));
+        if (!std::equal(a.begin(), a.end(), b.begin()))
             return true;
     }
     return false;
@@ -181,7 +158,7 @@ void Workspace::decodeGunTable(std::span<const std::uint8_t> table)
     for (int i = 0; i < kAircraftCount; ++i) {
         auto idx = static_cast<std::size_t>(i);
         readIntoBoth(working[idx].planes, reference[idx].planes,
-            [&](PlanesValues& v) { decodeGunTableRow(table, rowBase(i), v); });
+            [&](PlanesValues& v) { decodeGunTableRow(*catalogue_, table, rowBase(i), v); });
     }
 }
 
@@ -191,7 +168,7 @@ void Workspace::decodeFlightRecord(int position, std::span<const std::uint8_t> r
     const auto idx = static_cast<std::size_t>(position);
     const int groupCount = fields::i16(table, rowBase(position) + GunTableRow::kGroupCount);
     readIntoBoth(working[idx].flight, reference[idx].flight,
-        [&](FlightValues& v) { wingsmith::decodeFlightRecord(record, 0, groupCount, v); });
+        [&](FlightValues& v) { wingsmith::decodeFlightRecord(*catalogue_, record, 0, groupCount, v); });
 }
 
 void Workspace::loadAircraft(const std::string& resourcePath, const std::string& fltName)
@@ -228,8 +205,8 @@ void Workspace::extractFltFiles(const std::string& resourcePath)
 void Workspace::compareValues()
 {
     for (std::size_t i = 0; i < working.size(); ++i) {
-        fltChanged[i] = flightDiffers(working[i].flight, reference[i].flight);
-        planesChanged[i] = planesDiffer(working[i].planes, reference[i].planes);
+        fltChanged[i] = fieldsDiffer(*catalogue_, RecordKind::FlightRecord, working[i], reference[i]);
+        planesChanged[i] = fieldsDiffer(*catalogue_, RecordKind::GunTableRow, working[i], reference[i]);
     }
 }
 
@@ -254,11 +231,11 @@ void Workspace::save(const std::string& resourcePath)
         for (int i = 0; i < kAircraftCount; ++i)
             if (planesChanged[static_cast<std::size_t>(i)])
                 rowsEnd
-                    = std::max(rowsEnd, rowBase(i) + gunTableRowExtent(working[static_cast<std::size_t>(i)].planes));
+                    = std::max(rowsEnd, rowBase(i) + gunTableRowExtent(*catalogue_, working[static_cast<std::size_t>(i)].planes));
         requireLength(planes, planesPath, rowsEnd);
         for (int i = 0; i < kAircraftCount; ++i)
             if (planesChanged[static_cast<std::size_t>(i)])
-                writeGunTableRow(planes, rowBase(i), working[static_cast<std::size_t>(i)].planes);
+                writeGunTableRow(*catalogue_, planes, rowBase(i), working[static_cast<std::size_t>(i)].planes);
         planes.close();
     }
 
@@ -268,8 +245,8 @@ void Workspace::save(const std::string& resourcePath)
             continue;
         const auto path = gameFile(resourcePath, rosterByPosition(i).fltName);
         BinaryFile loose = BinaryFile::open(path, BinaryFile::Mode::ReadWrite);
-        requireLength(loose, path, FltRecord::kInterpretedEnd);
-        writeFlightRecord(loose, 0, working[idx].flight, working[idx].planes.gunGroupCount);
+        requireLength(loose, path, catalogue_->interpretedEnd(RecordKind::FlightRecord));
+        writeFlightRecord(*catalogue_, loose, 0, working[idx].flight, working[idx].planes.gunGroupCount());
         loose.close();
     }
     operation.commit();
@@ -301,7 +278,7 @@ void Workspace::decodeArchives(std::span<const std::uint8_t> gunTable, std::span
 void Workspace::decodeArchiveRows(std::span<const std::uint8_t> gunTable)
 {
     for (int i = 0; i < kAircraftCount; ++i)
-        decodeGunTableRow(gunTable, rowBase(i), working[static_cast<std::size_t>(i)].planes);
+        decodeGunTableRow(*catalogue_, gunTable, rowBase(i), working[static_cast<std::size_t>(i)].planes);
 }
 
 void Workspace::decodeArchiveRecords(std::span<const std::uint8_t> gunTable, std::span<const std::uint8_t> fltArchive)
@@ -309,7 +286,7 @@ void Workspace::decodeArchiveRecords(std::span<const std::uint8_t> gunTable, std
     for (int i = 0; i < kAircraftCount; ++i) {
         const int groupCount = fields::i16(gunTable, rowBase(i) + GunTableRow::kGroupCount);
         const auto base = archiveRecordBase(rosterByPosition(i).archiveIndex);
-        wingsmith::decodeFlightRecord(fields::upTo(fltArchive, base, FltRecord::kSize), 0, groupCount,
+        wingsmith::decodeFlightRecord(*catalogue_, fields::upTo(fltArchive, base, FltRecord::kSize), 0, groupCount,
             working[static_cast<std::size_t>(i)].flight);
     }
 }
@@ -324,9 +301,10 @@ void Workspace::exportArchives(const std::string& resourcePath) const
     std::uint64_t recordsEnd = 0;
     for (int i = 0; i < kAircraftCount; ++i) {
         const auto idx = static_cast<std::size_t>(i);
-        rowsEnd = std::max(rowsEnd, kDataCdfGunTable + rowBase(i) + gunTableRowExtent(working[idx].planes));
+        rowsEnd
+            = std::max(rowsEnd, kDataCdfGunTable + rowBase(i) + gunTableRowExtent(*catalogue_, working[idx].planes));
         recordsEnd = std::max(recordsEnd,
-            archiveRecordBase(rosterByPosition(i).archiveIndex) + FltRecord::kInterpretedEnd);
+            archiveRecordBase(rosterByPosition(i).archiveIndex) + catalogue_->interpretedEnd(RecordKind::FlightRecord));
     }
     common::FileTransaction operation;
     BinaryFile data = BinaryFile::open(dataPath, BinaryFile::Mode::ReadWrite);
@@ -338,13 +316,13 @@ void Workspace::exportArchives(const std::string& resourcePath) const
     }
 
     for (int i = 0; i < kAircraftCount; ++i)
-        writeGunTableRow(data, kDataCdfGunTable + rowBase(i), working[static_cast<std::size_t>(i)].planes);
+        writeGunTableRow(*catalogue_, data, kDataCdfGunTable + rowBase(i), working[static_cast<std::size_t>(i)].planes);
     data.close();
     for (int i = 0; i < kAircraftCount; ++i) {
         const auto idx = static_cast<std::size_t>(i);
         BinaryFile flt = BinaryFile::open(fltPath, BinaryFile::Mode::ReadWrite);
-        writeFlightRecord(flt, archiveRecordBase(rosterByPosition(i).archiveIndex), working[idx].flight,
-            working[idx].planes.gunGroupCount);
+        writeFlightRecord(*catalogue_, flt, archiveRecordBase(rosterByPosition(i).archiveIndex), working[idx].flight,
+            working[idx].planes.gunGroupCount());
         flt.close();
     }
     operation.commit();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AircraftCatalogue.h"
 #include "AircraftValues.h"
 
 #include <array>
@@ -16,6 +17,12 @@ namespace wingsmith {
 // common::IoError and stop where they failed; nothing is rolled back.
 class Workspace {
 public:
+    // The fields it reads, writes and compares: the program's, or a test's.
+    Workspace() = default;
+    explicit Workspace(const AircraftCatalogue& catalogue) : catalogue_(&catalogue) {}
+
+    const AircraftCatalogue& catalogue() const { return *catalogue_; }
+
     AircraftSet working{};
     AircraftSet reference{};
     std::array<bool, kAircraftCount> fltChanged{};
@@ -53,6 +60,8 @@ public:
     void exportArchives(const std::string& resourcePath) const;
 
 private:
+    const AircraftCatalogue* catalogue_ = &AircraftCatalogue::program();
+
     void decodeArchiveRows(std::span<const std::uint8_t> gunTable);
     void decodeArchiveRecords(std::span<const std::uint8_t> gunTable, std::span<const std::uint8_t> fltArchive);
 };

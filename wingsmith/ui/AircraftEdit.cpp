@@ -5,9 +5,9 @@
 
 namespace wingsmith {
 
-// Compared byte by byte: both parts hold no padding.
-static_assert(sizeof(FlightValues) == 720);
-static_assert(sizeof(PlanesValues) == 90);
+// Compared byte by byte: both parts are their records' bytes alone.
+static_assert(sizeof(FlightValues) == FltRecord::kSize);
+static_assert(sizeof(PlanesValues) == GunTableRow::kSize);
 
 namespace {
 // Control ids of different aircraft must not merge: the id carries both.
