@@ -8,6 +8,7 @@
 #include "wingsmith/core/FieldCodes.h"
 #include "wingsmith/core/FltRecord.h"
 #include "wingsmith/core/RecordFields.h"
+#include "wingsmith/tests/AircraftFields.h"
 
 #include "tools/demogen/WingsmithDemo.h"
 
@@ -96,26 +97,24 @@ TEST(DomainCheck, NamesEachValueOutsideItsListOrRangeOnce)
 AircraftValues demoValues(int row)
 {
     AircraftValues v;
-    decodeGunTableRow(demoGunRow(row), 0, v.planes);
-    decodeFlightRecord(demoFltRecord(row), 0, v.planes.gunGroupCount, v.flight);
+    decodeGunTableRow(AircraftCatalogue::program(), demoGunRow(row), 0, v.planes);
+    decodeFlightRecord(AircraftCatalogue::program(), demoFltRecord(row), 0, v.planes.gunGroupCount(), v.flight);
     return v;
 }
 
-// The window checks values by writing them as a save would, into memory:
-// every field in use comes out as the file holds it.
-TEST(DomainCheck, ValuesWrittenIntoMemoryAreTheFilesOwnBytes)
+// The window checks the values' own bytes as the command line checks the
+// files': every field in use holds what the file holds.
+TEST(DomainCheck, ValuesReadIntoMemoryAreTheFilesOwnBytes)
 {
     for (int row = 0; row < 30; ++row) {
         SCOPED_TRACE(row);
         const AircraftValues v = demoValues(row);
-        RecordBytes gun(GunTableRow::kSize);
-        writeGunTableRow(gun, 0, v.planes);
-        RecordBytes flight(FltRecord::kSize);
-        writeFlightRecord(flight, 0, v.flight, v.planes.gunGroupCount);
-        for (const auto& [fields, file, written] : {std::tuple{&gunTableRowFields(), demoGunRow(row), gun.bytes()},
-                 std::tuple{&fltRecordFields(), demoFltRecord(row), flight.bytes()}})
+        const std::vector<std::uint8_t> gun(v.planes.bytes.begin(), v.planes.bytes.end());
+        const std::vector<std::uint8_t> flight(v.flight.bytes.begin(), v.flight.bytes.end());
+        for (const auto& [fields, file, written] : {std::tuple{&gunTableRowFields(), demoGunRow(row), gun},
+                 std::tuple{&fltRecordFields(), demoFltRecord(row), flight}})
             for (const RecordField& f : *fields) {
-                if (fieldInUse(f, v.planes.gunGroupCount)) {
+                if (fieldInUse(f, v.planes.gunGroupCount())) {
                     EXPECT_EQ(storedBytes(written, f), storedBytes(file, f)) << f.name;
                 }
             }
@@ -125,7 +124,7 @@ TEST(DomainCheck, ValuesWrittenIntoMemoryAreTheFilesOwnBytes)
 TEST(DomainCheck, AnAircraftsValuesAreCheckedAsTheyWouldBeSaved)
 {
     const AircraftValues demo = demoValues(5);
-    const int groups = demo.planes.gunGroupCount;
+    const int groups = demo.planes.gunGroupCount();
     ASSERT_GE(groups, 1);
     ASSERT_LT(groups, kGunGroupCount);
     EXPECT_TRUE(aircraftOutOfDomain(demo).empty());
@@ -133,12 +132,12 @@ TEST(DomainCheck, AnAircraftsValuesAreCheckedAsTheyWouldBeSaved)
         std::function<void(AircraftValues&)> edit;
         std::vector<std::string> fields;
     } cases[] = {
-        {[](AircraftValues& v) { v.planes.planesGunGroups[0].caliber = 7; }, {"gun1.caliber"}},
-        {[](AircraftValues& v) { v.planes.planesGunGroups[0].position = 14; }, {"gun1.position"}},
-        {[&](AircraftValues& v) { v.planes.planesGunGroups[static_cast<std::size_t>(groups)].caliber = 7; }, {}},
+        {[](AircraftValues& v) { test::setInt(v, "gun1.caliber", 7); }, {"gun1.caliber"}},
+        {[](AircraftValues& v) { test::setInt(v, "gun1.position", 14); }, {"gun1.position"}},
+        {[&](AircraftValues& v) { test::setInt(v, "gun" + std::to_string(groups + 1) + ".caliber", 7); }, {}},
         {[](AircraftValues& v) {
-             v.planes.planesGunGroups[0].sound = 9;
-             v.flight.engineType = 77;
+             test::setInt(v, "gun1.sound", 9);
+             test::setInt(v, "engineType", 77);
          },
             {"gun1.sound", "engineType"}},
     };

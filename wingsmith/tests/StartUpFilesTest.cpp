@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DemoGame.h"
+#include "wingsmith/tests/AircraftFields.h"
 
 #include "wingsmith/core/StartUpFiles.h"
 
@@ -28,8 +29,8 @@ TEST(StartUpFiles, AFreshInstallationLoadsAllThirtyAircraftSilently)
     EXPECT_TRUE(outcome.completed);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_TRUE(fs::exists(game / "planes.dat"));
-    EXPECT_EQ(ws.working[24].flight.engineType, 1); // the Me 262 is a jet
-    EXPECT_EQ(ws.working[29].planes.typeFlags[0] & 0x40, 0x40); // the V1
+    EXPECT_EQ(test::intOf(ws.working[24], "engineType"), 1);           // the Me 262 is a jet
+    EXPECT_EQ(test::intOf(ws.working[29], "typeFlags1") & 0x40, 0x40); // the V1
 }
 
 TEST(StartUpFiles, MissingFltCdfWarnsAndLoadsNothing)
@@ -41,7 +42,7 @@ TEST(StartUpFiles, MissingFltCdfWarnsAndLoadsNothing)
     const auto outcome = startUpFiles(ws, attributes, game.path());
     EXPECT_EQ(texts(outcome), std::vector<std::string>{"FLT.CDF not found!"});
     EXPECT_TRUE(outcome.completed);
-    EXPECT_EQ(ws.working[0].flight.engineCount, 0);
+    EXPECT_EQ(test::intOf(ws.working[0], "engineCount"), 0);
 }
 
 TEST(StartUpFiles, AShortDataCdfEndsTheStartUpWithItsTwoMessages)
@@ -84,7 +85,7 @@ TEST(StartUpFiles, WithPlanesDatPresentDataCdfIsNotNeeded)
     Workspace ws;
     const auto outcome = startUpFiles(ws, attributes, game.path());
     EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_EQ(ws.working[6].planes.gunGroupCount, 6);
+    EXPECT_EQ(ws.working[6].planes.gunGroupCount(), 6);
 }
 
 TEST(StartUpFiles, ABrokenLooseFileEndsTheStartUpWithItsText)

@@ -5,6 +5,7 @@
 #include "wingsmith/core/FltRecord.h"
 #include "wingsmith/core/GamePaths.h"
 #include "wingsmith/core/Workspace.h"
+#include "wingsmith/tests/AircraftFields.h"
 
 #include "common/core/IoError.h"
 #include "common/core/LittleEndian.h"
@@ -89,8 +90,8 @@ TEST(Extraction, NeverOverwritesALooseFileAndLoadsItAsItIs)
     Workspace ws;
     ws.extractFltFiles(game.path());
     EXPECT_EQ(common::readAllBytes(game / "P38H.FLT"), own);
-    EXPECT_EQ(ws.working[0].flight.engineCount, 4);
-    EXPECT_EQ(ws.reference[0].flight.engineCount, 4);
+    EXPECT_EQ(test::intOf(ws.working[0], "engineCount"), 4);
+    EXPECT_EQ(test::intOf(ws.reference[0], "engineCount"), 4);
 }
 
 TEST(Extraction, AnUnknownDirectoryNameIsCreatedAndLoadedIntoPositionZero)
@@ -106,7 +107,7 @@ TEST(Extraction, AnUnknownDirectoryNameIsCreatedAndLoadedIntoPositionZero)
     ws.extractFltFiles(game.path());
     EXPECT_TRUE(fs::exists(game / "ZZ99.FLT"));
     EXPECT_FALSE(fs::exists(game / "P38H.FLT"));
-    EXPECT_EQ(ws.working[0].flight.engineCount, 2);
+    EXPECT_EQ(test::intOf(ws.working[0], "engineCount"), 2);
 }
 
 TEST(Extraction, ADirectoryNamePointingOutsideTheGameFolderIsRefused)
@@ -141,8 +142,8 @@ TEST(Loading, FailuresStopWhereTheyHappenAndKeepWhatWasRead)
     common::writeAllBytes(game / "P51D.FLT", record);
     Workspace ws;
     EXPECT_EQ(failureText([&] { ws.loadAircraft(game.path(), "P51D.FLT"); }), "Read beyond end of file");
-    EXPECT_EQ(ws.working[5].flight.stability[0], stability1);
-    EXPECT_EQ(ws.reference[5].flight.stability[0], stability1);
+    EXPECT_EQ(test::floatOf(ws.working[5], test::stabilityName(0)), stability1);
+    EXPECT_EQ(test::floatOf(ws.reference[5], test::stabilityName(0)), stability1);
 
     fs::remove(game / "P47C.FLT");
     EXPECT_EQ(failureText([&] { ws.loadAircraft(game.path(), "P47C.FLT"); }), "File not found");
@@ -154,15 +155,21 @@ TEST(Loading, AGunTableCutShortStopsInsideTheRowWhereItEnds)
 {
     LoadedGame game;
     const Workspace full = game.ws;
-    ASSERT_NE(full.working[3].planes.planesGunGroups[0].guns, 0);
+    ASSERT_NE(test::intOf(full.working[3], "gun1.guns"), 0);
     // Row 3 (P-47D) keeps its group count; its groups and flags are cut off.
     fs::resize_file(game / "planes.dat", 216 * 3 + 90);
     Workspace ws;
     EXPECT_EQ(failureText([&] { ws.extractFltFiles(game.path()); }), "Read beyond end of file");
-    EXPECT_EQ(ws.working[2].planes.hitPoints, full.working[2].planes.hitPoints);
-    EXPECT_EQ(ws.reference[2].planes.typeFlags, full.working[2].planes.typeFlags);
-    EXPECT_EQ(ws.working[3].planes.gunGroupCount, full.working[3].planes.gunGroupCount);
-    EXPECT_EQ(ws.working[3].planes.planesGunGroups[0].guns, 0);
+    for (const RecordField& f : gunTableRowFields()) {
+        if (f.name.starts_with("hitPoints.")) {
+            EXPECT_EQ(test::intOf(ws.working[2], f.name), test::intOf(full.working[2], f.name)) << f.name;
+        }
+        if (f.name.starts_with("typeFlags")) {
+            EXPECT_EQ(test::intOf(ws.reference[2], f.name), test::intOf(full.working[2], f.name)) << f.name;
+        }
+    }
+    EXPECT_EQ(ws.working[3].planes.gunGroupCount(), full.working[3].planes.gunGroupCount());
+    EXPECT_EQ(test::intOf(ws.working[3], "gun1.guns"), 0);
     EXPECT_EQ(ws.currentFltName, "MOSQ.FLT"); // the first aircraft loaded
 }
 
@@ -173,8 +180,8 @@ TEST(Loading, FindsGameFilesWhateverTheirCase)
     fs::rename(game / "P38J.FLT", game / "p38j.flt");
     Workspace ws;
     ws.loadAircraft(game.path(), "P38J.FLT");
-    EXPECT_EQ(ws.working[1].flight.engineCount, 2);
-    EXPECT_EQ(ws.working[1].planes.gunGroupCount, 2);
+    EXPECT_EQ(test::intOf(ws.working[1], "engineCount"), 2);
+    EXPECT_EQ(ws.working[1].planes.gunGroupCount(), 2);
 }
 
 TEST(Save, WithNothingChangedWritesNothing)
@@ -190,14 +197,14 @@ TEST(Save, LoweringTheGroupCountLeavesTheDroppedGroupsBytes)
 {
     LoadedGame game;
     const int p = 19; // Bf 110C, three gun groups
-    ASSERT_EQ(game.ws.working[p].planes.gunGroupCount, 3);
+    ASSERT_EQ(game.ws.working[p].planes.gunGroupCount(), 3);
     const Bytes planesBefore = common::readAllBytes(game / "planes.dat");
     const Bytes recordBefore = common::readAllBytes(game / "110C.FLT");
 
-    game.ws.working[p].planes.gunGroupCount = 2;
-    game.ws.working[p].planes.planesGunGroups[2].ammo = 1; // held, but beyond the count
-    game.ws.working[p].flight.fltGunGroups[2].gunId = 999;
-    game.ws.working[p].flight.fltGunGroups[0].gunId = 555;
+    game.ws.working[p].planes.setGunGroupCount(2);
+    test::setInt(game.ws.working[p], "gun3.ammo", 1); // held, but beyond the count
+    test::setInt(game.ws.working[p], "gun3.gunId", 999);
+    test::setInt(game.ws.working[p], "gun1.gunId", 555);
     game.ws.compareValues();
     EXPECT_TRUE(game.ws.planesChanged[p]);
     EXPECT_TRUE(game.ws.fltChanged[p]);
@@ -222,18 +229,20 @@ TEST(Save, LoweringTheGroupCountLeavesTheDroppedGroupsBytes)
 TEST(Save, AMissingLooseFileStopsTheSaveAndLeavesEveryFileAsItWas)
 {
     LoadedGame game;
-    game.ws.working[2].flight.engineBestAltitude = 9000; // P-47C, written first
-    game.ws.working[10].flight.engineBestAltitude = 7000; // Spit Ia, file deleted
-    game.ws.working[12].planes.hitPoints[0] = 1;
+    test::setFloat(game.ws.working[2], "engineBestAltitude", 9000);  // P-47C, written first
+    test::setFloat(game.ws.working[10], "engineBestAltitude", 7000); // Spit Ia, file deleted
+    test::setInt(game.ws.working[12], "hitPoints.fuselageMechanics", 1);
     fs::remove(game / "SP2A.FLT");
     game.ws.compareValues();
     EXPECT_EQ(failureText([&] { game.ws.save(game.path()); }), "File not found");
 
     Workspace reloaded;
     reloaded.loadAircraft(game.path(), "P47C.FLT");
-    EXPECT_EQ(reloaded.working[2].flight.engineBestAltitude, game.ws.reference[2].flight.engineBestAltitude);
-    EXPECT_EQ(reloaded.working[12].planes.hitPoints[0], game.ws.reference[12].planes.hitPoints[0]);
-    EXPECT_NE(reloaded.working[12].planes.hitPoints[0], 1);
+    EXPECT_EQ(test::floatOf(reloaded.working[2], "engineBestAltitude"),
+        test::floatOf(game.ws.reference[2], "engineBestAltitude"));
+    EXPECT_EQ(test::intOf(reloaded.working[12], "hitPoints.fuselageMechanics"),
+        test::intOf(game.ws.reference[12], "hitPoints.fuselageMechanics"));
+    EXPECT_NE(test::intOf(reloaded.working[12], "hitPoints.fuselageMechanics"), 1);
     game.ws.compareValues();
     EXPECT_TRUE(game.ws.fltChanged[10]);
     EXPECT_TRUE(game.ws.fltChanged[2]); // the reference copy keeps its old values
@@ -242,7 +251,7 @@ TEST(Save, AMissingLooseFileStopsTheSaveAndLeavesEveryFileAsItWas)
 TEST(Save, AFileThatCannotBeOpenedForWritingReportsAccessDenied)
 {
     LoadedGame game;
-    game.ws.working[0].flight.engineCount = 1;
+    test::setInt(game.ws.working[0], "engineCount", 1);
     fs::remove(game / "P38H.FLT");
     fs::create_directory(game / "P38H.FLT");
     game.ws.compareValues();
@@ -282,8 +291,8 @@ TEST(Archives, ExportOfAnUntouchedSetLeavesBothArchivesByteIdentical)
 TEST(Archives, ExportWritesTheWorkingCopyIntoTheArchiveRecordOfEachAircraft)
 {
     LoadedGame game;
-    game.ws.working[15].flight.engineCount = 3; // Mosquito, archive index 0
-    game.ws.working[29].planes.hitPoints[11] = 0x7E;
+    test::setInt(game.ws.working[15], "engineCount", 3); // Mosquito, archive index 0
+    test::setInt(game.ws.working[29], "hitPoints.engine4", 0x7E);
     game.ws.exportArchives(game.path());
     const Bytes flt = common::readAllBytes(game / "FLT.CDF");
     const Bytes data = common::readAllBytes(game / "DATA.CDF");
@@ -308,8 +317,8 @@ TEST_P(ShortFile, IsRefusedByNameAndKeepsItsLengthAndBytes)
 {
     const ShortFileCase& c = GetParam();
     LoadedGame game;
-    game.ws.working[29].planes.hitPoints[0] = 99;         // V1: last row, last record
-    game.ws.working[29].flight.engineBestAltitude = 1234;
+    test::setInt(game.ws.working[29], "hitPoints.fuselageMechanics", 99); // V1: last row, last record
+    test::setFloat(game.ws.working[29], "engineBestAltitude", 1234);
     fs::resize_file(game / c.file, c.size);
     const Bytes before = common::readAllBytes(game / c.file);
     try {
@@ -335,12 +344,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, ShortFile,
 TEST(Compare, FloatsCompareAsNumbersAndAnUntouchedPatternNeverChanges)
 {
     Workspace ws;
-    ws.working[3].flight.stability[0] = -0.0f;
-    ws.reference[3].flight.stability[0] = 0.0f;
-    ws.working[4].flight.hitBubbles[32] = std::numeric_limits<float>::quiet_NaN();
-    ws.reference[4].flight.hitBubbles[32] = ws.working[4].flight.hitBubbles[32];
-    ws.working[5].flight.fltGunGroups[5].tracerRange = 1; // beyond any group count, still compared
-    ws.working[6].planes.planesGunGroups[5].smoke = 1;
+    test::setFloat(ws.working[3], test::stabilityName(0), -0.0f);
+    test::setFloat(ws.reference[3], test::stabilityName(0), 0.0f);
+    test::setFloat(ws.working[4], "collisionEngineHitPoints", std::numeric_limits<float>::quiet_NaN());
+    test::setBits(ws.reference[4], "collisionEngineHitPoints", test::bitsOf(ws.working[4], "collisionEngineHitPoints"));
+    test::setInt(ws.working[5], "gun6.tracerRange", 1); // beyond any group count, still compared
+    test::setInt(ws.working[6], "gun6.smoke", 1);
     ws.compareValues();
     EXPECT_FALSE(ws.fltChanged[3]);
     EXPECT_FALSE(ws.fltChanged[4]);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DemoGame.h"
+#include "wingsmith/tests/AircraftFields.h"
 
 #include "wingsmith/core/Settings.h"
 #include "wingsmith/core/Workspace.h"
@@ -22,8 +23,8 @@ Workspace loadedAndChanged(const std::string& path)
     Workspace ws;
     ws.extractFltFiles(path);
     const int p = 19; // Bf 110C
-    ws.working[p].flight.fltGunGroups[0].gunId = 555;
-    ws.working[p].planes.gunGroupCount = 2;
+    test::setInt(ws.working[p], "gun1.gunId", 555);
+    ws.working[p].planes.setGunGroupCount(2);
     ws.compareValues();
     return ws;
 }
