@@ -3,6 +3,8 @@
 
 #include "ui/AircraftSetDocument.h"
 
+#include "wingsmith/tests/AircraftFields.h"
+
 #include <QSignalSpy>
 #include <QUndoStack>
 
@@ -11,6 +13,7 @@
 namespace wingsmith {
 namespace {
 
+using test::floatOf;
 using testing::DemoGame;
 
 class AircraftSetDocumentTest : public ::testing::Test {
@@ -28,16 +31,17 @@ protected:
 
     void setAltitude(float value, int control = 0)
     {
-        document.edit(control, {"engineBestAltitude"}, [&](AircraftValues& v) { v.flight.engineBestAltitude = value; });
+        document.edit(control, {"engineBestAltitude"},
+            [&](AircraftValues& v) { test::setFloat(v, "engineBestAltitude", value); });
     }
 };
 
 TEST_F(AircraftSetDocumentTest, AnEditIsOneStepThatRedoMakesAgain)
 {
-    const float before = working(0).flight.engineBestAltitude;
+    const float before = floatOf(working(0), "engineBestAltitude");
     QSignalSpy changed(&document, &AircraftSetDocument::aircraftChanged);
     setAltitude(before + 100);
-    EXPECT_EQ(working(0).flight.engineBestAltitude, before + 100);
+    EXPECT_EQ(floatOf(working(0), "engineBestAltitude"), before + 100);
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(document.undoStack()->count(), 1);
     ASSERT_EQ(changed.count(), 1);
@@ -45,17 +49,17 @@ TEST_F(AircraftSetDocumentTest, AnEditIsOneStepThatRedoMakesAgain)
     EXPECT_EQ(changed[0][1].toStringList(), QStringList{"engineBestAltitude"});
 
     document.undo();
-    EXPECT_EQ(working(0).flight.engineBestAltitude, before);
+    EXPECT_EQ(floatOf(working(0), "engineBestAltitude"), before);
     EXPECT_FALSE(document.isModified());
     document.redo();
-    EXPECT_EQ(working(0).flight.engineBestAltitude, before + 100);
+    EXPECT_EQ(floatOf(working(0), "engineBestAltitude"), before + 100);
     // Undo and redo may change anything: no field is named.
     EXPECT_EQ(changed.last()[1].toStringList(), QStringList{});
 }
 
 TEST_F(AircraftSetDocumentTest, StoringTheSameValueIsNoStepAndOneFieldsKeystrokesMerge)
 {
-    const float before = working(0).flight.engineBestAltitude;
+    const float before = floatOf(working(0), "engineBestAltitude");
     setAltitude(before);
     EXPECT_EQ(document.undoStack()->count(), 0);
 
@@ -64,7 +68,7 @@ TEST_F(AircraftSetDocumentTest, StoringTheSameValueIsNoStepAndOneFieldsKeystroke
     setAltitude(123, 2);
     EXPECT_EQ(document.undoStack()->count(), 1);
     document.undo();
-    EXPECT_EQ(working(0).flight.engineBestAltitude, before);
+    EXPECT_EQ(floatOf(working(0), "engineBestAltitude"), before);
 
     // Typed back to where it started: no step is left.
     setAltitude(1, 3);
@@ -91,7 +95,8 @@ TEST_F(AircraftSetDocumentTest, WithNothingShownAnEditGoesNowhere)
     setAltitude(5);
     EXPECT_EQ(document.undoStack()->count(), 0);
     for (int p = 0; p < kAircraftCount; ++p)
-        EXPECT_EQ(working(p).flight.engineBestAltitude, before[static_cast<std::size_t>(p)].flight.engineBestAltitude);
+        EXPECT_EQ(floatOf(working(p), "engineBestAltitude"),
+            floatOf(before[static_cast<std::size_t>(p)], "engineBestAltitude"));
 }
 
 TEST_F(AircraftSetDocumentTest, ASaveWritesTheChangedFileAndLeavesNothingModified)
@@ -106,7 +111,7 @@ TEST_F(AircraftSetDocumentTest, ASaveWritesTheChangedFileAndLeavesNothingModifie
 
     AircraftSetDocument again;
     ASSERT_TRUE(again.startUp(game.path()).completed);
-    EXPECT_EQ(again.workspace().working[0].flight.engineBestAltitude, 4321.0f);
+    EXPECT_EQ(floatOf(again.workspace().working[0], "engineBestAltitude"), 4321.0f);
 }
 
 TEST_F(AircraftSetDocumentTest, AFileChangedBehindItsBackIsNamedBeforeASave)

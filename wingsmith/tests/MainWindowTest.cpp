@@ -11,6 +11,7 @@
 
 #include "wingsmith/core/FltRecord.h"
 #include "wingsmith/core/NumberFormat.h"
+#include "wingsmith/tests/AircraftFields.h"
 
 #include "common/ui/RememberedFolder.h"
 #include "common/core/RunBackups.h"
@@ -46,6 +47,10 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 using common::Answer;
+using test::bitsOf;
+using test::floatOf;
+using test::intOf;
+using test::stabilityName;
 using testing::DemoGame;
 
 std::map<std::string, Bytes> snapshot(const fs::path& dir)
@@ -151,14 +156,14 @@ TEST_F(MainWindowTest, StartUpLoadsAllThirtyAircraftAndShowsTheFirst)
     EXPECT_EQ(child<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
     showPage("TabSheet4");
     EXPECT_EQ(child<QTabWidget>("PageControl2")->tabText(1), "P38H.FLT");
-    EXPECT_EQ(grid(1)->cellText(0, 0).toStdString(), formatGeneral(working(0).flight.stability[0]));
+    EXPECT_EQ(grid(1)->cellText(0, 0).toStdString(), formatGeneral(floatOf(working(0), stabilityName(0))));
     EXPECT_EQ(child<QLineEdit>("Edit1")->text(), "2");
     EXPECT_EQ(child<QComboBox>("ComboBox2")->currentText(), "3 blades");
     EXPECT_TRUE(child<QCheckBox>("CheckBox10")->isChecked()); // American
     // Loading and showing changed nothing.
     form->Comparevalues();
     EXPECT_FALSE(form->workspace().anyChanged());
-    EXPECT_EQ(working(29).planes.typeFlags[0] & 0x40, 0x40);
+    EXPECT_EQ(intOf(working(29), "typeFlags1") & 0x40, 0x40);
 }
 
 TEST_F(MainWindowTest, AFirstStartAsksForTheGameFolderAndRemembersIt)
@@ -173,13 +178,13 @@ TEST_F(MainWindowTest, AFirstStartAsksForTheGameFolderAndRemembersIt)
     ASSERT_EQ(dialogs->events.size(), 1u);
     EXPECT_EQ(dialogs->events[0].kind, common::ScriptedDialogs::Kind::Modal);
     EXPECT_EQ(fs::path(settings().resourcePath()), game.dir.path());
-    EXPECT_EQ(working(24).flight.engineType, 1);
+    EXPECT_EQ(intOf(working(24), "engineType"), 1);
 }
 
 TEST_F(MainWindowTest, ABadCellCommitsTheRowsAboveItAndKeepsTheRest)
 {
     open();
-    const auto before = working(0).flight.stability;
+    const AircraftValues before = working(0);
     for (int r : {0, 1, 2})
         typeIntoGrid(2, r, 0, QString::number(r + 10));
     typeIntoGrid(2, 3, 0, "abc");
@@ -187,11 +192,11 @@ TEST_F(MainWindowTest, ABadCellCommitsTheRowsAboveItAndKeepsTheRest)
     leaveTo(child<QListWidget>("ListBox1"));
 
     EXPECT_EQ(dialogs->texts(), QStringList{"'abc' is not a valid floating point value"});
-    EXPECT_EQ(working(0).flight.stability[5], 10.0f);
-    EXPECT_EQ(working(0).flight.stability[6], 11.0f);
-    EXPECT_EQ(working(0).flight.stability[7], 12.0f);
+    EXPECT_EQ(floatOf(working(0), stabilityName(5)), 10.0f);
+    EXPECT_EQ(floatOf(working(0), stabilityName(6)), 11.0f);
+    EXPECT_EQ(floatOf(working(0), stabilityName(7)), 12.0f);
     for (std::size_t i = 8; i < 13; ++i)
-        EXPECT_EQ(working(0).flight.stability[i], before[i]) << "stability " << i + 1;
+        EXPECT_EQ(floatOf(working(0), stabilityName(i)), floatOf(before, stabilityName(i))) << "stability " << i + 1;
     EXPECT_EQ(grid(2)->cellText(3, 0), "abc");
 }
 
@@ -224,14 +229,14 @@ TEST_F(MainWindowTest, LeavingAnUntouchedGridKeepsDigitsTheDisplayDoesNotShow)
     leaveTo(child<QListWidget>("ListBox1"));
     form->Comparevalues();
     EXPECT_FALSE(form->workspace().anyChanged());
-    EXPECT_EQ(working(0).flight.controlSurfaces[0], 0.123456789f);
+    EXPECT_EQ(floatOf(working(0), "throttleMaximum"), 0.123456789f);
 }
 
 TEST_F(MainWindowTest, CtrlZTakesBackACommittedCellInTheAircraftItBelongsToAndCtrlShiftZRedoesIt)
 {
     open();
     const auto before = snapshot(game.dir.path());
-    const float old = working(0).flight.stability[1];
+    const float old = floatOf(working(0), stabilityName(1));
     const QString oldText = grid(1)->cellText(1, 0);
     typeIntoGrid(1, 1, 0, "123.5");
     leaveTo(child<QListWidget>("ListBox1"));
@@ -242,12 +247,12 @@ TEST_F(MainWindowTest, CtrlZTakesBackACommittedCellInTheAircraftItBelongsToAndCt
 
     keys(Qt::CTRL | Qt::Key_Z);
     EXPECT_EQ(form->shownPosition(), 0);
-    EXPECT_EQ(working(0).flight.stability[1], old);
+    EXPECT_EQ(floatOf(working(0), stabilityName(1)), old);
     EXPECT_EQ(grid(1)->cellText(1, 0), oldText);
     EXPECT_FALSE(form->isWindowModified());
 
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-    EXPECT_EQ(working(0).flight.stability[1], 123.5f);
+    EXPECT_EQ(floatOf(working(0), stabilityName(1)), 123.5f);
     EXPECT_EQ(grid(1)->cellText(1, 0), "123.5");
     EXPECT_TRUE(form->isWindowModified());
 
@@ -262,7 +267,7 @@ TEST_F(MainWindowTest, ASaveKeepsItsStepsAndNamesTheFilesWritten)
 {
     open();
     auto* altitude = child<QLineEdit>("Edit2");
-    const float old = working(0).flight.engineBestAltitude;
+    const float old = floatOf(working(0), "engineBestAltitude");
     altitude->setFocus();
     altitude->selectAll();
     QTest::keyClicks(altitude, "2500");
@@ -274,7 +279,7 @@ TEST_F(MainWindowTest, ASaveKeepsItsStepsAndNamesTheFilesWritten)
 
     // The four keystrokes were one step; undoing it after the save is a change again.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(working(0).flight.engineBestAltitude, old);
+    EXPECT_EQ(floatOf(working(0), "engineBestAltitude"), old);
     EXPECT_TRUE(form->isWindowModified());
     EXPECT_EQ(common::le::getF32(common::readAllBytes(game / "P38H.FLT"), FltRecord::kEngineBestAltitude), 2500.0f);
 
@@ -339,11 +344,11 @@ TEST_F(MainWindowTest, HitPointsKeepTheirLowEightBitsAndArrowsStayInRange)
     showPage("TabSheet8");
     auto* edit = child<QLineEdit>("Edit18");
     edit->setText("300");
-    EXPECT_EQ(working(0).planes.hitPoints[0], 44);
+    EXPECT_EQ(intOf(working(0), "hitPoints.fuselageMechanics"), 44);
     auto* arrows = child<UpDown>("UpDown15");
     arrows->clickUp();
     EXPECT_EQ(edit->text(), "255");
-    EXPECT_EQ(working(0).planes.hitPoints[0], 255);
+    EXPECT_EQ(intOf(working(0), "hitPoints.fuselageMechanics"), 255);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
@@ -363,7 +368,7 @@ TEST_F(MainWindowTest, EngineFieldsReportAnUnreadableTextOnceWhenLeftAndNeverWha
     altitude->setFocus();
     altitude->selectAll();
     QTest::keyClicks(altitude, "-5");
-    EXPECT_EQ(working(0).flight.engineBestAltitude, -5.0f); // stored as soon as it reads
+    EXPECT_EQ(floatOf(working(0), "engineBestAltitude"), -5.0f); // stored as soon as it reads
     QTest::keyClicks(altitude, "x");
     QTest::keyClick(altitude, Qt::Key_Backspace);
     QTest::keyClick(altitude, Qt::Key_Backspace);
@@ -372,7 +377,7 @@ TEST_F(MainWindowTest, EngineFieldsReportAnUnreadableTextOnceWhenLeftAndNeverWha
     QTest::keyClick(altitude, Qt::Key_Return);
     leaveTo(child<QListWidget>("ListBox1"));
     EXPECT_EQ(dialogs->texts(), QStringList{"'-abc' is not a valid floating point value"});
-    EXPECT_EQ(working(0).flight.engineBestAltitude, -5.0f);
+    EXPECT_EQ(floatOf(working(0), "engineBestAltitude"), -5.0f);
 }
 
 TEST_F(MainWindowTest, AStartUpThatEndedEarlyTakesNoEditsUntilAnAircraftIsPicked)
@@ -414,19 +419,19 @@ TEST_F(MainWindowTest, RaisingTheGroupCountShowsTheNextRowAndMarksTheGunTable)
     open();
     showPage("TabSheet4");
     pick(5); // P-51D: two groups
-    ASSERT_EQ(working(5).planes.gunGroupCount, 2);
+    ASSERT_EQ(working(5).planes.gunGroupCount(), 2);
     EXPECT_TRUE(child<QLabel>("Label60")->isHidden());
     EXPECT_TRUE(grid(12)->isHidden());
     EXPECT_FALSE(child<UpDown>("UpDown7")->isEnabled());
     child<UpDown>("UpDown2")->clickUp();
-    EXPECT_EQ(working(5).planes.gunGroupCount, 3);
+    EXPECT_EQ(working(5).planes.gunGroupCount(), 3);
     EXPECT_FALSE(child<QLabel>("Label60")->isHidden());
     EXPECT_FALSE(child<QComboBox>("ComboBox12")->isHidden());
     EXPECT_FALSE(grid(12)->isHidden());
     EXPECT_TRUE(grid(13)->isHidden());
     EXPECT_TRUE(child<UpDown>("UpDown7")->isEnabled());
     // Row 3 shows what group 3 held all along.
-    EXPECT_EQ(child<QLineEdit>("Edit11")->text().toInt(), working(5).planes.planesGunGroups[2].ammo);
+    EXPECT_EQ(child<QLineEdit>("Edit11")->text().toInt(), intOf(working(5), "gun3.ammo"));
     form->Comparevalues();
     EXPECT_TRUE(form->workspace().planesChanged[5]);
     EXPECT_FALSE(form->workspace().fltChanged[5]);
@@ -437,22 +442,22 @@ TEST_F(MainWindowTest, TheLowerArrowOfTheEngineCountAtTwoStoresOne)
     open();
     ASSERT_EQ(child<QLineEdit>("Edit1")->text(), "2");
     child<UpDown>("UpDown1")->clickDown();
-    EXPECT_EQ(working(0).flight.engineCount, 1);
+    EXPECT_EQ(intOf(working(0), "engineCount"), 1);
     // Typing into the field stores nothing.
     child<QLineEdit>("Edit1")->setText("3");
-    EXPECT_EQ(working(0).flight.engineCount, 1);
+    EXPECT_EQ(intOf(working(0), "engineCount"), 1);
 }
 
 TEST_F(MainWindowTest, AnEditLandsInTheAircraftShownWhenAnotherIsPicked)
 {
     open();
-    const float other = working(5).flight.stability[0];
+    const float other = floatOf(working(5), stabilityName(0));
     typeIntoGrid(1, 0, 0, "42");
     auto* list = child<QListWidget>("ListBox1");
     list->setFocus();
     pick(5);
-    EXPECT_EQ(working(0).flight.stability[0], 42.0f);
-    EXPECT_EQ(working(5).flight.stability[0], other);
+    EXPECT_EQ(floatOf(working(0), stabilityName(0)), 42.0f);
+    EXPECT_EQ(floatOf(working(5), stabilityName(0)), other);
     // The gun page, first shown now, shows the aircraft picked.
     showPage("TabSheet4");
     EXPECT_EQ(child<QTabWidget>("PageControl2")->tabText(1), "P51D.FLT");
@@ -464,16 +469,16 @@ TEST_F(MainWindowTest, APageFirstShownLateShowsTheAircraftPickedAndTakesUndo)
     pick(6);
     showPage("TabSheet8");
     auto* edit = child<QLineEdit>("Edit18");
-    EXPECT_EQ(edit->text().toInt(), working(6).planes.hitPoints[0]);
-    EXPECT_EQ(grid(17)->cellText(1, 0).toInt(), working(6).flight.collisionRadius);
+    EXPECT_EQ(edit->text().toInt(), intOf(working(6), "hitPoints.fuselageMechanics"));
+    EXPECT_EQ(grid(17)->cellText(1, 0).toInt(), intOf(working(6), "collisionRadius"));
     form->Comparevalues();
     EXPECT_FALSE(form->workspace().anyChanged());
-    const auto old = working(6).planes.hitPoints[0];
+    const auto old = intOf(working(6), "hitPoints.fuselageMechanics");
     edit->setFocus();
     edit->setText(QString::number((old + 1) % 256));
     leaveTo(child<QListWidget>("ListBox1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(working(6).planes.hitPoints[0], old);
+    EXPECT_EQ(intOf(working(6), "hitPoints.fuselageMechanics"), old);
     EXPECT_EQ(edit->text().toInt(), old);
 }
 
@@ -484,12 +489,12 @@ TEST_F(MainWindowTest, ChoicesInListsCommitAtOnce)
     auto* caliber = child<QComboBox>("ComboBox5");
     caliber->setCurrentIndex(3);
     emit caliber->activated(3);
-    EXPECT_EQ(working(0).planes.planesGunGroups[0].caliber, 24);
+    EXPECT_EQ(intOf(working(0), "gun1.caliber"), 24);
     auto* blades = child<QComboBox>("ComboBox2");
     emit blades->activated(2);
-    EXPECT_EQ(working(0).flight.propellerFactor, 0x3BF21709u);
+    EXPECT_EQ(bitsOf(working(0), "propellerFactor"), 0x3BF21709u);
     emit child<QComboBox>("ComboBox3")->activated(1);
-    EXPECT_EQ(working(0).flight.torqueMultiplier, 0x41CCCCCDu);
+    EXPECT_EQ(bitsOf(working(0), "torqueMultiplier"), 0x41CCCCCDu);
 }
 
 TEST_F(MainWindowTest, AnUnknownCaliberShowsNoItemAndKeepsItsCode)
@@ -498,7 +503,7 @@ TEST_F(MainWindowTest, AnUnknownCaliberShowsNoItemAndKeepsItsCode)
     open();
     showPage("TabSheet4");
     EXPECT_EQ(child<QComboBox>("ComboBox5")->currentIndex(), -1);
-    EXPECT_EQ(working(0).planes.planesGunGroups[0].caliber, 8);
+    EXPECT_EQ(intOf(working(0), "gun1.caliber"), 8);
     form->Comparevalues();
     EXPECT_FALSE(form->workspace().anyChanged());
 }
@@ -540,7 +545,7 @@ TEST_F(MainWindowTest, EngineFieldsKeepOnlyThePrecisionShown)
     open();
     pick(1);
     EXPECT_EQ(child<QLineEdit>("Edit2")->text(), "1501");
-    EXPECT_EQ(working(1).flight.engineBestAltitude, 1501.0f);
+    EXPECT_EQ(floatOf(working(1), "engineBestAltitude"), 1501.0f);
     form->Comparevalues();
     EXPECT_TRUE(form->workspace().fltChanged[1]);
 }
@@ -624,12 +629,12 @@ TEST_F(MainWindowTest, ImportAsksBeforeReplacingUnsavedWork)
     dialogs->answers = {Answer::Cancel};
     form->BitBtn2Click();
     EXPECT_EQ(dialogs->texts(), QStringList{question});
-    EXPECT_EQ(working(0).flight.engineCount, 1);
+    EXPECT_EQ(intOf(working(0), "engineCount"), 1);
 
     dialogs->answers = {Answer::Yes};
     form->BitBtn2Click();
     EXPECT_EQ(common::le::getI16(common::readAllBytes(game / "P38H.FLT"), 0), 1);
-    EXPECT_EQ(working(0).flight.engineCount, 2); // the archive's value
+    EXPECT_EQ(intOf(working(0), "engineCount"), 2); // the archive's value
 }
 
 TEST_F(MainWindowTest, TheExitQuestionCanBeCancelled)
@@ -640,7 +645,7 @@ TEST_F(MainWindowTest, TheExitQuestionCanBeCancelled)
     dialogs->answers = {Answer::Cancel};
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(working(0).flight.engineCount, 1);
+    EXPECT_EQ(intOf(working(0), "engineCount"), 1);
     dialogs->answers = {Answer::No};
     EXPECT_TRUE(form->close());
     EXPECT_EQ(snapshot(game.dir.path()), before);
@@ -746,7 +751,7 @@ TEST_F(MainWindowTest, GridEditorsCloseCleanlyAndNeverOpenByThemselves)
     form->Comparevalues();
     qInstallMessageHandler(previous);
     EXPECT_EQ(loggedWarnings(), QStringList{});
-    EXPECT_EQ(working(0).flight.stability[2], 42.0f);
+    EXPECT_EQ(floatOf(working(0), stabilityName(2)), 42.0f);
 
     // A grid that takes the focus is not opened for typing by that alone.
     showPage("TabSheet4");
