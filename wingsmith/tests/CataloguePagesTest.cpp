@@ -8,6 +8,7 @@
 #include "wingsmith/core/NumberFormat.h"
 #include "wingsmith/core/RecordFields.h"
 
+#include "common/core/LittleEndian.h"
 #include "common/testing/ScriptedDialogs.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace wingsmith {
 namespace {
@@ -49,6 +51,7 @@ protected:
     common::TempDir config;
     common::ScopedScriptedDialogs dialogs;
     std::vector<RecordField> flight = fltRecordFields();
+    std::optional<AircraftCatalogue> catalogue;
     std::unique_ptr<MainWindow> form;
 
     CataloguePagesTest()
@@ -64,7 +67,8 @@ protected:
             {added.name, added.offset, FieldType::Float, added.gunGroup, added.page, "Ceiling", 0, 0, nullptr});
         Settings settings(config / "Wingsmith.ini");
         settings.setResourcePath(game.path());
-        form = std::make_unique<MainWindow>(settings, PageCatalogue{&flight, &gunTableRowFields()});
+        catalogue.emplace(flight, gunTableRowFields());
+        form = std::make_unique<MainWindow>(settings, *catalogue);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -74,11 +78,7 @@ protected:
             form->findChild<QTabWidget*>("PageControl2")->setCurrentWidget(form->findChild<QWidget*>(added.subSheet));
     }
 
-    float stored() const
-    {
-        const AircraftImage image(form->workspace().working[0]);
-        return image.floatValue(RecordKind::FlightRecord, flight.back());
-    }
+    float stored() const { return form->workspace().working[0].floatValue(RecordKind::FlightRecord, flight.back()); }
 };
 
 TEST_P(CataloguePagesTest, AFieldAddedToTheCatalogueIsShownAndCommittedOnItsPage)
@@ -105,6 +105,34 @@ TEST_P(CataloguePagesTest, AFieldAddedToTheCatalogueIsShownAndCommittedOnItsPage
     EXPECT_NE(stored(), 1234.0f);
     EXPECT_NE(grid->cellText(row, 0), added.shownAs(1234.0f));
 }
+
+// A field at a place no field held before: read from the aircraft's file,
+// and written back by the save, alone.
+class CataloguePagesSaveTest : public CataloguePagesTest {};
+
+TEST_P(CataloguePagesSaveTest, AFieldAtANewPlaceIsReadFromTheFileAndSavedIntoIt)
+{
+    const AddedField& added = GetParam();
+    open(); // extracts the loose files
+    const auto before = common::readAllBytes(game / "P38H.FLT");
+    EXPECT_EQ(common::le::floatToBits(stored()), common::le::getU32(before, added.offset));
+    auto* grid = form->findChild<StringGrid*>(added.grid);
+    ASSERT_NE(grid, nullptr);
+    ASSERT_EQ(grid->rowCount(), added.rows);
+    grid->setFocus();
+    grid->typeCell(added.rows - 1, 0, "1234");
+    form->findChild<QListWidget*>("ListBox1")->setFocus();
+    form->BitBtn1Click();
+    EXPECT_TRUE(dialogs->texts().isEmpty()) << dialogs->texts().join(" | ").toStdString();
+
+    auto expected = before;
+    common::le::putF32(expected, added.offset, 1234.0f);
+    EXPECT_EQ(common::readAllBytes(game / "P38H.FLT"), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(NewPlace, CataloguePagesSaveTest,
+    ::testing::Values(AddedField{"ceiling", 320, FieldPages::kControl, "TabSheet3", "StringGrid9", 9, "Ceiling "}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Pages, CataloguePagesTest,
     ::testing::Values(AddedField{"ceiling", FltRecord::kFlightLimits + 4 * 3, FieldPages::kControl, "TabSheet3",

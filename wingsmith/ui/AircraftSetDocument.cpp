@@ -12,7 +12,13 @@
 
 namespace wingsmith {
 
-AircraftSetDocument::AircraftSetDocument(QObject* parent) : QObject(parent)
+AircraftSetDocument::AircraftSetDocument(QObject* parent) : AircraftSetDocument(AircraftCatalogue::program(), parent)
+{
+}
+
+AircraftSetDocument::AircraftSetDocument(const AircraftCatalogue& catalogue, QObject* parent)
+    : QObject(parent)
+    , workspace_(catalogue)
 {
     undoStack_ = new QUndoStack(this);
     connect(undoStack_, &QUndoStack::cleanChanged, this, &AircraftSetDocument::updateModified);

@@ -27,6 +27,9 @@ class AircraftSetDocument : public QObject {
 
 public:
     explicit AircraftSetDocument(QObject* parent = nullptr);
+    // Reads, writes and compares the fields of `catalogue`, which must
+    // outlive it.
+    AircraftSetDocument(const AircraftCatalogue& catalogue, QObject* parent);
 
     const Workspace& workspace() const { return workspace_; }
     Workspace& workspace() { return workspace_; }

@@ -55,17 +55,17 @@ const char* const kGameFolderDialog = "GameFolder";
 } // namespace
 
 MainWindow::MainWindow(Settings settings, QWidget* parent)
-    : MainWindow(std::move(settings), PageCatalogue::program(), parent)
+    : MainWindow(std::move(settings), AircraftCatalogue::program(), parent)
 {
 }
 
-MainWindow::MainWindow(Settings settings, const PageCatalogue& catalogue, QWidget* parent)
+MainWindow::MainWindow(Settings settings, const AircraftCatalogue& catalogue, QWidget* parent)
     : QMainWindow(parent)
     , settings_(std::move(settings))
-    , catalogue_(catalogue)
+    , catalogue_(PageCatalogue::of(catalogue))
 {
     setObjectName("Form1");
-    document_ = new AircraftSetDocument(this);
+    document_ = new AircraftSetDocument(catalogue, this);
     connect(document_, &AircraftSetDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(document_, &AircraftSetDocument::aircraftChanged, this, &MainWindow::onAircraftChanged);
     connect(document_, &AircraftSetDocument::shownChanged, this, &MainWindow::onShownChanged);

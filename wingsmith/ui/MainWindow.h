@@ -43,8 +43,9 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(Settings settings, QWidget* parent = nullptr);
-    // The pages built from `catalogue`, which must outlive the window.
-    MainWindow(Settings settings, const PageCatalogue& catalogue, QWidget* parent = nullptr);
+    // The pages built from `catalogue`, and the aircraft read, compared and
+    // saved by it; it must outlive the window.
+    MainWindow(Settings settings, const AircraftCatalogue& catalogue, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Handlers, public so tests can drive the window as a user would.

@@ -7,7 +7,12 @@ namespace wingsmith {
 
 PageCatalogue PageCatalogue::program()
 {
-    return {&fltRecordFields(), &gunTableRowFields()};
+    return of(AircraftCatalogue::program());
+}
+
+PageCatalogue PageCatalogue::of(const AircraftCatalogue& catalogue)
+{
+    return {&catalogue.fields(RecordKind::FlightRecord), &catalogue.fields(RecordKind::GunTableRow)};
 }
 
 std::vector<PageField> PageCatalogue::fieldsOf(std::string_view page) const

@@ -3,6 +3,7 @@
 
 #include "PageField.h"
 
+#include "wingsmith/core/AircraftCatalogue.h"
 #include "wingsmith/core/RecordField.h"
 
 #include <string_view>
@@ -17,6 +18,7 @@ struct PageCatalogue {
     const std::vector<RecordField>* gunTableRow = nullptr;
 
     static PageCatalogue program();
+    static PageCatalogue of(const AircraftCatalogue& catalogue);
     // The fields whose page is `page`, flight record first, each in
     // catalogue order.
     std::vector<PageField> fieldsOf(std::string_view page) const;
