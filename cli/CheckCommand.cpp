@@ -12,7 +12,6 @@
 #include "ordnix/core/PlaneCodeCheck.h"
 #include "wingsmith/core/AircraftFiles.h"
 #include "wingsmith/core/DomainCheck.h"
-#include "wingsmith/core/RecordFields.h"
 
 #include "common/core/FileLookup.h"
 #include "common/core/ShownText.h"
@@ -29,7 +28,7 @@ std::string fileName(const fs::path& path)
     return common::shownText(common::utf8FromPath(path.filename()));
 }
 
-void checkAircraft(const fs::path& game, std::vector<std::string>& lines)
+void checkAircraft(const fs::path& game, const wingsmith::AircraftCatalogue& catalogue, std::vector<std::string>& lines)
 {
     const wingsmith::AircraftFiles files = wingsmith::readAircraftFiles(common::utf8FromPath(game));
     for (int p = 0; p < wingsmith::kAircraftCount; ++p) {
@@ -40,9 +39,10 @@ void checkAircraft(const fs::path& game, std::vector<std::string>& lines)
                     fileName(file) + ": " + aircraft + " " + w.field + " is " + w.value + ", expected " + w.expected);
         };
         const int groups = files.groupCount(p);
-        add(files.gunTablePath, wingsmith::outOfDomain(wingsmith::gunTableRowFields(), files.row(p), groups));
+        add(files.gunTablePath,
+            wingsmith::outOfDomain(catalogue.fields(wingsmith::RecordKind::GunTableRow), files.row(p), groups));
         add(files.recordPaths[static_cast<std::size_t>(p)],
-            wingsmith::outOfDomain(wingsmith::fltRecordFields(), files.record(p), groups));
+            wingsmith::outOfDomain(catalogue.fields(wingsmith::RecordKind::FlightRecord), files.record(p), groups));
     }
 }
 
@@ -91,10 +91,10 @@ void checkCatalogued(const fs::path& game, std::vector<std::string>& lines)
 
 } // namespace
 
-std::vector<std::string> checkInstallation(const fs::path& game)
+std::vector<std::string> checkInstallation(const fs::path& game, const wingsmith::AircraftCatalogue& aircraft)
 {
     std::vector<std::string> lines;
-    checkAircraft(game, lines);
+    checkAircraft(game, aircraft, lines);
     checkLoadout(game, lines);
     checkMenus(game, lines);
     checkCatalogued(game, lines);

@@ -10,7 +10,6 @@
 #include "wingsmith/core/FieldText.h"
 #include "wingsmith/core/FlightFileCatalogue.h"
 #include "wingsmith/core/GamePaths.h"
-#include "wingsmith/core/RecordFields.h"
 
 #include "common/core/FileLookup.h"
 #include "common/core/IoError.h"
@@ -19,6 +18,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <span>
 
 namespace vantorcli {
@@ -44,7 +44,13 @@ using Bytes = std::vector<std::uint8_t>;
 
 class Comparison {
 public:
-    Comparison(fs::path a, fs::path b) : a_(std::move(a)), b_(std::move(b)) {}
+    Comparison(fs::path a, fs::path b, const wingsmith::AircraftCatalogue& aircraft)
+        : a_(std::move(a))
+        , b_(std::move(b))
+        , aircraft_(aircraft)
+        , flightFiles_(wingsmith::FlightFileCatalogue::of(aircraft))
+    {
+    }
 
     std::vector<Difference> run()
     {
@@ -89,10 +95,10 @@ private:
             const auto idx = static_cast<std::size_t>(p);
             const std::string caption(wingsmith::rosterByPosition(p).caption);
             const std::string fltName = common::utf8FromPath(a->recordPaths[idx].filename());
-            for (const auto& f : wingsmith::fltRecordFields())
+            for (const auto& f : aircraft_.fields(wingsmith::RecordKind::FlightRecord))
                 aircraftField(fltName, caption, f, a->record(p), b->record(p), a->groupCount(p), b->groupCount(p));
             const std::string planes = common::utf8FromPath(a->gunTablePath.filename());
-            for (const auto& f : wingsmith::gunTableRowFields())
+            for (const auto& f : aircraft_.fields(wingsmith::RecordKind::GunTableRow))
                 aircraftField(planes, caption, f, a->row(p), b->row(p), a->groupCount(p), b->groupCount(p));
         }
     }
@@ -143,9 +149,9 @@ private:
     {
         if (!aircraftCompared_)
             return nullptr;
-        for (const auto* c : wingsmith::FlightFileCatalogue::all())
+        for (const auto& c : flightFiles_)
             if (c->holds(key))
-                return c;
+                return c.get();
         return nullptr;
     }
 
@@ -278,6 +284,8 @@ private:
     }
 
     fs::path a_, b_;
+    const wingsmith::AircraftCatalogue& aircraft_;
+    std::vector<std::unique_ptr<const wingsmith::FlightFileCatalogue>> flightFiles_;
     std::vector<Difference> out_;
     bool aircraftCompared_ = false;
     std::optional<wingsmith::AircraftFiles> aircraftA_, aircraftB_;
@@ -327,6 +335,11 @@ std::string differencesJson(const std::vector<Difference>& differences)
 
 int diff(const CommandArguments& arguments)
 {
+    return diff(arguments, wingsmith::AircraftCatalogue::program());
+}
+
+int diff(const CommandArguments& arguments, const wingsmith::AircraftCatalogue& aircraft)
+{
     const std::string format = lowerCase(*arguments.value("format"));
     if (format != "text" && format != "json")
         throw UsageError("--format takes text or json");
@@ -337,7 +350,7 @@ int diff(const CommandArguments& arguments)
         if (!fs::is_directory(dir, ec))
             throw Refusal(aboutFile(dir, "File not found"));
     }
-    const auto differences = Comparison(a, b).run();
+    const auto differences = Comparison(a, b, aircraft).run();
     writeStandardOutput(format == "json" ? differencesJson(differences) : humanText(differences));
     return differences.empty() ? 0 : 1;
 }

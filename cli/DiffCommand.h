@@ -3,8 +3,12 @@
 
 #include "cli/CommandArguments.h"
 
+#include "wingsmith/core/AircraftCatalogue.h"
+
 namespace vantorcli {
 
 int diff(const CommandArguments& arguments);
+// The same with the aircraft's fields as `aircraft` gives them.
+int diff(const CommandArguments& arguments, const wingsmith::AircraftCatalogue& aircraft);
 
 } // namespace vantorcli

@@ -40,12 +40,12 @@ struct AnyField {
 };
 
 // Export order: the flight record's fields, then the gun-table row's.
-std::vector<AnyField> allFields()
+std::vector<AnyField> allFields(const AircraftCatalogue& catalogue)
 {
     std::vector<AnyField> fields;
-    for (const RecordField& f : fltRecordFields())
+    for (const RecordField& f : catalogue.fields(RecordKind::FlightRecord))
         fields.push_back({&f, false});
-    for (const RecordField& f : gunTableRowFields())
+    for (const RecordField& f : catalogue.fields(RecordKind::GunTableRow))
         fields.push_back({&f, true});
     return fields;
 }
@@ -93,6 +93,11 @@ nlohmann::json jsonValue(const std::string& text, const RecordField& field)
 
 int flightExport(const CommandArguments& arguments)
 {
+    return flightExport(arguments, AircraftCatalogue::program());
+}
+
+int flightExport(const CommandArguments& arguments, const AircraftCatalogue& catalogue)
+{
     const std::string format = lowerCase(*arguments.value("format"));
     if (format != "csv" && format != "json")
         throw UsageError("--format takes csv or json");
@@ -108,7 +113,7 @@ int flightExport(const CommandArguments& arguments)
             positions.push_back(p);
     }
     const AircraftFiles files = readGame(arguments.positional(0));
-    const auto fields = allFields();
+    const auto fields = allFields(catalogue);
 
     if (format == "csv") {
         std::vector<std::string> header{kAircraftColumn};
@@ -309,6 +314,11 @@ std::string changeLine(const FieldChange& c, const AircraftFiles& files)
 
 int flightImport(const CommandArguments& arguments)
 {
+    return flightImport(arguments, AircraftCatalogue::program());
+}
+
+int flightImport(const CommandArguments& arguments, const AircraftCatalogue& catalogue)
+{
     const auto tablePath = toPath(arguments.positional(0));
     std::string text = readInput(tablePath);
     // Spreadsheets begin "CSV UTF-8" with a byte-order mark.
@@ -322,7 +332,7 @@ int flightImport(const CommandArguments& arguments)
         while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start])))
             ++start;
         const bool json = start < text.size() && (text[start] == '[' || text[start] == '{');
-        changes = planFlightImport(files, json ? rowsFromJson(text) : rowsFromCsv(text));
+        changes = planFlightImport(files, json ? rowsFromJson(text) : rowsFromCsv(text), catalogue);
     } catch (const FlightImportError& e) {
         throw Refusal(aboutFile(tablePath, e.what()));
     }
@@ -336,7 +346,7 @@ int flightImport(const CommandArguments& arguments)
     for (const FieldChange& c : changes)
         out += changeLine(c, files);
     if (!arguments.isSet("dry-run"))
-        applyFlightImport(files, changes);
+        applyFlightImport(files, changes, catalogue);
     writeStandardOutput(out);
     return 0;
 }
@@ -368,13 +378,18 @@ std::string patternName(const RecordField& field, std::span<const std::uint8_t> 
 
 int flightShow(const CommandArguments& arguments)
 {
+    return flightShow(arguments, AircraftCatalogue::program());
+}
+
+int flightShow(const CommandArguments& arguments, const AircraftCatalogue& catalogue)
+{
     const int p = positionArgument(arguments.positional(1));
     const AircraftFiles files = readGame(arguments.positional(0));
     const RosterRow& roster = rosterByPosition(p);
     std::string out = std::string(roster.caption) + " (" + std::string(roster.fltName) + ", list position "
         + std::to_string(p) + ")\n";
 
-    const auto fields = allFields();
+    const auto fields = allFields(catalogue);
     // Wingsmith's page order: stability, engine, control, guns, type, damage.
     const std::vector<std::string> order{"Flight stability data", "Engine data", "Flight control data",
         "Gun data: PLANES.DAT", "Gun data: flight record", "Aircraft type", "Damage data"};

@@ -7,7 +7,6 @@
 #include "wingsmith/core/FieldText.h"
 #include "wingsmith/core/FltRecord.h"
 #include "wingsmith/core/GamePaths.h"
-#include "wingsmith/core/RecordFields.h"
 
 #include "common/core/FileLookup.h"
 #include "common/core/LittleEndian.h"
@@ -17,9 +16,10 @@
 
 namespace wingsmith {
 
-FlightFileCatalogue::FlightFileCatalogue(
-    std::string kind, std::string fileName, std::vector<Record> records, bool gunTable)
-    : kind_(std::move(kind))
+FlightFileCatalogue::FlightFileCatalogue(const AircraftCatalogue& catalogue, std::string kind, std::string fileName,
+    std::vector<Record> records, bool gunTable)
+    : catalogue_(&catalogue)
+    , kind_(std::move(kind))
     , fileName_(std::move(fileName))
     , records_(std::move(records))
     , gunTable_(gunTable)
@@ -28,27 +28,31 @@ FlightFileCatalogue::FlightFileCatalogue(
         interpretedEnd_ = std::max(interpretedEnd_, f.offset + fieldWidth(f.type));
 }
 
+std::vector<std::unique_ptr<const FlightFileCatalogue>> FlightFileCatalogue::of(const AircraftCatalogue& catalogue)
+{
+    std::vector<std::unique_ptr<const FlightFileCatalogue>> owned;
+    std::vector<Record> rows, archived;
+    for (int p = 0; p < kAircraftCount; ++p) {
+        const RosterRow& roster = rosterByPosition(p);
+        owned.emplace_back(new FlightFileCatalogue(
+            catalogue, "flight record", common::lowerCase(std::string(roster.fltName)), {{p, 0}}, false));
+        rows.push_back({p, GunTableRow::kSize * static_cast<std::uint64_t>(p)});
+        archived.push_back({p, kFltCdfRecords + FltRecord::kSize * static_cast<std::uint64_t>(roster.archiveIndex)});
+    }
+    std::vector<Record> archivedRows = rows;
+    for (Record& r : archivedRows)
+        r.start += kDataCdfGunTable;
+    owned.emplace_back(new FlightFileCatalogue(catalogue, "gun table", std::string(kPlanesDatName), rows, true));
+    owned.emplace_back(
+        new FlightFileCatalogue(catalogue, "flight record archive", std::string(kFltCdfName), archived, false));
+    owned.emplace_back(
+        new FlightFileCatalogue(catalogue, "gun table archive", std::string(kDataCdfName), archivedRows, true));
+    return owned;
+}
+
 const std::vector<const FlightFileCatalogue*>& FlightFileCatalogue::all()
 {
-    static const auto owned = [] {
-        std::vector<std::unique_ptr<FlightFileCatalogue>> owned;
-        std::vector<Record> rows, archived;
-        for (int p = 0; p < kAircraftCount; ++p) {
-            const RosterRow& roster = rosterByPosition(p);
-            owned.emplace_back(new FlightFileCatalogue(
-                "flight record", common::lowerCase(std::string(roster.fltName)), {{p, 0}}, false));
-            rows.push_back({p, GunTableRow::kSize * static_cast<std::uint64_t>(p)});
-            archived.push_back(
-                {p, kFltCdfRecords + FltRecord::kSize * static_cast<std::uint64_t>(roster.archiveIndex)});
-        }
-        std::vector<Record> archivedRows = rows;
-        for (Record& r : archivedRows)
-            r.start += kDataCdfGunTable;
-        owned.emplace_back(new FlightFileCatalogue("gun table", std::string(kPlanesDatName), rows, true));
-        owned.emplace_back(new FlightFileCatalogue("flight record archive", std::string(kFltCdfName), archived, false));
-        owned.emplace_back(new FlightFileCatalogue("gun table archive", std::string(kDataCdfName), archivedRows, true));
-        return owned;
-    }();
+    static const auto owned = of(AircraftCatalogue::program());
     static const auto catalogues = [] {
         std::vector<const FlightFileCatalogue*> out;
         for (const auto& c : owned)
@@ -79,12 +83,15 @@ std::vector<common::FieldPlace> FlightFileCatalogue::fields(std::span<const std:
 
 const std::vector<RecordField>& FlightFileCatalogue::recordFields() const
 {
-    return gunTable_ ? gunTableRowFields() : fltRecordFields();
+    return catalogue_->fields(gunTable_ ? RecordKind::GunTableRow : RecordKind::FlightRecord);
 }
 
 std::pair<const RecordField*, std::uint64_t> FlightFileCatalogue::resolve(const common::FieldPlace& place) const
 {
-    const RecordField* field = gunTable_ ? findGunTableRowField(place.field) : findFltRecordField(place.field);
+    const auto& fields = recordFields();
+    const auto named
+        = std::find_if(fields.begin(), fields.end(), [&](const RecordField& f) { return f.name == place.field; });
+    const RecordField* field = named == fields.end() ? nullptr : &*named;
     if (!field || place.offset < field->offset)
         throw common::FieldValueError("no field " + place.field + " in a " + kind_);
     return {field, place.offset - field->offset};

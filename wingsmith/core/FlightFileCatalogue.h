@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wingsmith/core/AircraftCatalogue.h"
 #include "wingsmith/core/RecordField.h"
 
 #include "common/core/FileCatalogue.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,9 @@ public:
     // The catalogues of every such file: one per loose flight record, then
     // planes.dat, FLT.CDF and DATA.CDF.
     static const std::vector<const FlightFileCatalogue*>& all();
+    // The same files with the fields of another catalogue, which must
+    // outlive them.
+    static std::vector<std::unique_ptr<const FlightFileCatalogue>> of(const AircraftCatalogue& catalogue);
 
     std::string_view kind() const override { return kind_; }
     bool holds(std::string_view fileName) const override { return fileName == fileName_; }
@@ -35,7 +40,8 @@ private:
         int position;
         std::uint64_t start;
     };
-    FlightFileCatalogue(std::string kind, std::string fileName, std::vector<Record> records, bool gunTable);
+    FlightFileCatalogue(const AircraftCatalogue& catalogue, std::string kind, std::string fileName,
+        std::vector<Record> records, bool gunTable);
 
     // A flight record's fields, or a gun-table row's.
     const std::vector<RecordField>& recordFields() const;
@@ -43,6 +49,7 @@ private:
     // The record field a place stands for, and where its record starts.
     std::pair<const RecordField*, std::uint64_t> resolve(const common::FieldPlace& place) const;
 
+    const AircraftCatalogue* catalogue_;
     std::string kind_;
     std::string fileName_;
     std::size_t interpretedEnd_ = 0; // a record must reach it to be read

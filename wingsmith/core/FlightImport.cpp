@@ -4,7 +4,6 @@
 
 #include "FieldText.h"
 #include "FltRecord.h"
-#include "RecordFields.h"
 #include "SpreadsheetRounding.h"
 #include "Workspace.h"
 
@@ -30,9 +29,18 @@ std::string fieldError(const ImportRow& row, const std::string& field, const std
     return row.where + ", field " + field + ": " + why;
 }
 
+const RecordField* fieldNamed(const AircraftCatalogue& catalogue, RecordKind record, std::string_view name)
+{
+    for (const RecordField& f : catalogue.fields(record))
+        if (f.name == name)
+            return &f;
+    return nullptr;
+}
+
 } // namespace
 
-std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std::vector<ImportRow>& rows)
+std::vector<FieldChange> planFlightImport(
+    const AircraftFiles& files, const std::vector<ImportRow>& rows, const AircraftCatalogue& catalogue)
 {
     std::vector<FieldChange> changes;
     std::set<int> seen;
@@ -47,10 +55,10 @@ std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std:
         std::vector<Given> given;
         int groupCount = files.groupCount(p);
         for (const auto& [name, text] : row.values) {
-            const RecordField* field = findGunTableRowField(name);
+            const RecordField* field = fieldNamed(catalogue, RecordKind::GunTableRow, name);
             const bool gunTable = field != nullptr;
             if (!field)
-                field = findFltRecordField(name);
+                field = fieldNamed(catalogue, RecordKind::FlightRecord, name);
             if (!field)
                 throw FlightImportError(fieldError(row, name, "no such field"));
             if (text.empty())
@@ -91,7 +99,8 @@ std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std:
     return changes;
 }
 
-void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange>& changes)
+void applyFlightImport(
+    const AircraftFiles& files, const std::vector<FieldChange>& changes, const AircraftCatalogue& catalogue)
 {
     // Every file of the import or none, after a failure or a kill.
     common::FileTransaction operation;
@@ -115,7 +124,7 @@ void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange
     // only the aircraft a change names are written.
     std::vector<std::uint8_t> table = files.gunTable;
     auto records = files.records;
-    Workspace workspace;
+    Workspace workspace(catalogue);
     for (const FieldChange& c : changes) {
         const auto idx = static_cast<std::size_t>(c.position);
         auto& bytes = c.gunTable ? table : records[idx];

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AircraftCatalogue.h"
 #include "AircraftFiles.h"
 #include "RecordField.h"
 
@@ -43,12 +44,14 @@ public:
 // the rows give them. Refuses the whole table for an unknown aircraft or
 // field, an aircraft given twice, a value that does not read or does not
 // fit, or a gun-group value beyond the group count the row leaves. Writes
-// nothing.
-std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std::vector<ImportRow>& rows);
+// nothing. The fields are `catalogue`'s.
+std::vector<FieldChange> planFlightImport(const AircraftFiles& files, const std::vector<ImportRow>& rows,
+    const AircraftCatalogue& catalogue = AircraftCatalogue::program());
 
 // Writes the changes field by field into planes.dat and the loose files,
 // as Wingsmith's save does; no other byte changes. A file still only in
 // its archive is extracted first. Throws common::IoError naming the file.
-void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange>& changes);
+void applyFlightImport(const AircraftFiles& files, const std::vector<FieldChange>& changes,
+    const AircraftCatalogue& catalogue = AircraftCatalogue::program());
 
 } // namespace wingsmith
