@@ -23,8 +23,8 @@ struct Block {
 
 } // namespace
 
-ControlPage::ControlPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kControl, catalogue, std::move(hooks), parent)
+ControlPage::ControlPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kControl, catalogue, hooks, parent)
 {
     using namespace FltRecord;
     const Block blocks[] = {{kControlSurfaces, kFlightLimits, "StringGrid7", 4},

@@ -11,7 +11,7 @@ class ControlPage : public FieldPage {
     Q_OBJECT
 
 public:
-    ControlPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    ControlPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 };
 
 } // namespace wingsmith

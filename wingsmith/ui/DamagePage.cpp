@@ -43,8 +43,8 @@ constexpr int kFirstHitPointControl = 100;
 
 } // namespace
 
-DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kDamage, catalogue, std::move(hooks), parent)
+DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kDamage, catalogue, hooks, parent)
 {
     std::vector<PageField> bubbles;
     std::vector<PageField> collision;
@@ -132,13 +132,7 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget*
 
         hitPoints_.push_back({pf, arrows});
         // The text as an integer, kept to the field's low bits.
-        this->hooks().numberField(edit, kFirstHitPointControl + n, {QString::fromStdString(pf.field->name)},
-            [pf](AircraftValues& values, const QString& t) {
-                const std::int64_t typed = parseInteger(t.toStdString());
-                AircraftImage image(values);
-                image.setInteger(pf.record, *pf.field, typed);
-                image.storeInto(values);
-            });
+        this->hooks().numberField(edit, kFirstHitPointControl + n, pf, false);
     }
     grid->setColumnStretch(3, 1);
     v->addLayout(grid);

@@ -15,7 +15,7 @@ class DamagePage : public FieldPage {
     Q_OBJECT
 
 public:
-    DamagePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 
     void fill(const AircraftValues& values) override;
 

@@ -95,8 +95,8 @@ constexpr int kFirstArrows = 1;
 
 } // namespace
 
-EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kEngine, catalogue, std::move(hooks), parent)
+EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kEngine, catalogue, hooks, parent)
 {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
@@ -157,56 +157,45 @@ EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget*
         controls_.push_back(std::move(c));
     }
 
-    // Wired once every control stands, so that each refers to its own.
+    // Wired once every control stands; a list's or arrows' slot finds the
+    // control that sent.
     for (const Control& c : controls_) {
-        const PageField pf = c.field;
-        const QStringList names{QString::fromStdString(pf.field->name)};
-        const auto store = [this, pf, names](const std::function<void(AircraftImage&)>& set) {
-            this->hooks().record(0, names, [&](AircraftValues& values) {
-                AircraftImage image(values);
-                set(image);
-                image.storeInto(values);
-            });
-        };
-        if (c.list && !c.patterns.empty()) {
-            const auto patterns = c.patterns;
-            connect(c.list, &QComboBox::activated, this, [store, pf, patterns](int i) {
-                store([&](AircraftImage& image) {
-                    image.setBits(pf.record, *pf.field, patterns[static_cast<std::size_t>(i)]);
-                });
-            });
-        } else if (c.list) {
-            const auto values = c.values;
-            connect(c.list, &QComboBox::activated, this, [store, pf, values](int i) {
-                store([&](AircraftImage& image) {
-                    image.setInteger(pf.record, *pf.field, values[static_cast<std::size_t>(i)]);
-                });
-            });
-        } else if (c.arrows) {
+        if (c.list)
+            connect(c.list, &QComboBox::activated, this, &EnginePage::listChosen);
+        else if (c.arrows)
             // Typing into the count's field stores nothing; its arrows do.
-            UpDown* arrows = c.arrows;
-            connect(arrows, &UpDown::arrowClicked, this, [store, pf, arrows] {
-                store([&](AircraftImage& image) { image.setInteger(pf.record, *pf.field, arrows->position()); });
-            });
-        } else {
-            const bool asFloat = isFloat(*pf.field);
+            connect(c.arrows, &UpDown::arrowClicked, this, &EnginePage::arrowsClicked);
+        else
             // Its own undo id keeps a field's keystrokes one step.
-            const int control = static_cast<int>(&c - controls_.data()) + 1;
             this->hooks().numberField(
-                c.edit, control, names, [this, pf, asFloat](AircraftValues& values, const QString& t) {
-                    AircraftImage image(values);
-                    if (asFloat)
-                        image.setFloat(pf.record, *pf.field, parseFloat(t.toStdString(), this->hooks().separator()));
-                    else
-                        image.setInteger(pf.record, *pf.field, parseInteger(t.toStdString()));
-                    image.storeInto(values);
-                });
-        }
+                c.edit, static_cast<int>(&c - controls_.data()) + 1, c.field, isFloat(*c.field.field));
     }
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(page);
     v->addStretch();
+}
+
+void EnginePage::listChosen(int item)
+{
+    const auto i = static_cast<std::size_t>(item);
+    for (const Control& c : controls_)
+        if (c.list && c.list == sender()) {
+            if (!c.patterns.empty())
+                hooks().storeBits(c.field, c.patterns[i]);
+            else
+                hooks().storeInteger(c.field, c.values[i]);
+            return;
+        }
+}
+
+void EnginePage::arrowsClicked()
+{
+    for (const Control& c : controls_)
+        if (c.arrows && c.arrows == sender()) {
+            hooks().storeInteger(c.field, c.arrows->position());
+            return;
+        }
 }
 
 void EnginePage::fill(const AircraftValues& values)

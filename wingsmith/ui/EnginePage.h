@@ -19,11 +19,14 @@ class EnginePage : public FieldPage {
     Q_OBJECT
 
 public:
-    EnginePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    EnginePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 
     void fill(const AircraftValues& values) override;
 
 private:
+    void listChosen(int item);
+    void arrowsClicked();
+
     struct Control {
         PageField field;
         QLineEdit* edit = nullptr;

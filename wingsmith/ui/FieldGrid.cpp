@@ -45,7 +45,7 @@ void FieldGrid::fill(const AircraftImage& image, char separator)
     }
 }
 
-void FieldGrid::commit(const PageHooks& hooks)
+void FieldGrid::commit(PageHooks& hooks)
 {
     const char sep = hooks.separator();
     commitEdits([&](int r, int c, const QString& t) {
@@ -54,17 +54,10 @@ void FieldGrid::commit(const PageHooks& hooks)
         const PageField& pf = fieldAt(r, c);
         const std::string text = t.toStdString();
         // Read before the step, so a text that does not read stores nothing.
-        const bool asFloat = isFloat(*pf.field);
-        const float f = asFloat ? parseFloat(text, sep) : 0.0f;
-        const std::int64_t i = asFloat ? 0 : parseInteger(text);
-        hooks.record(0, {QString::fromStdString(pf.field->name)}, [&](AircraftValues& v) {
-            AircraftImage image(v);
-            if (asFloat)
-                image.setFloat(pf.record, *pf.field, f);
-            else
-                image.setInteger(pf.record, *pf.field, i);
-            image.storeInto(v);
-        });
+        if (isFloat(*pf.field))
+            hooks.storeFloat(pf, parseFloat(text, sep));
+        else
+            hooks.storeInteger(pf, parseInteger(text));
     });
 }
 

@@ -27,7 +27,7 @@ public:
     void fill(const AircraftImage& image, char separator);
     // Throws the conversion error of the first cell that does not read, as
     // StringGrid::commitEdits says.
-    void commit(const PageHooks& hooks);
+    void commit(PageHooks& hooks);
 
 private:
     std::vector<PageField> fields_;

@@ -3,15 +3,16 @@
 
 #include "wingsmith/core/NumberFormat.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 
 namespace wingsmith {
 
-FieldPage::FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
+FieldPage::FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
     : QWidget(parent)
     , fields_(catalogue.fieldsOf(page))
-    , hooks_(std::move(hooks))
+    , hooks_(hooks)
 {
 }
 
@@ -38,8 +39,18 @@ FieldGrid* FieldPage::addGrid(
     auto* grid = new FieldGrid(name, std::move(fields), columns, decimals);
     grid->setCellWidth(cellWidth);
     grids_.push_back(grid);
-    connect(grid, &StringGrid::userEdited, this, [this, grid] { hooks_.leftPending(grid); });
+    connect(grid, &StringGrid::userEdited, this, &FieldPage::userInput);
     return grid;
+}
+
+void FieldPage::commitWhenLeft(QCheckBox* box)
+{
+    connect(box, &QCheckBox::clicked, this, &FieldPage::userInput);
+}
+
+void FieldPage::userInput()
+{
+    hooks_.leftPending(static_cast<QWidget*>(sender()));
 }
 
 QString FieldPage::unknownValueTip()

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class QCheckBox;
 class QLabel;
 
 namespace wingsmith {
@@ -19,7 +20,7 @@ class FieldPage : public QWidget {
     Q_OBJECT
 
 public:
-    FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 
     const std::vector<FieldGrid*>& grids() const { return grids_; }
     // What the "Unknown" rows are, for their tooltips.
@@ -31,7 +32,9 @@ public:
 
 protected:
     const std::vector<PageField>& fields() const { return fields_; }
-    const PageHooks& hooks() const { return hooks_; }
+    PageHooks& hooks() const { return hooks_; }
+    // A box to commit when it is left, once the user clicked it.
+    void commitWhenLeft(QCheckBox* box);
     FieldGrid* addGrid(const QString& name, std::vector<PageField> fields, int columns, int decimals, int cellWidth);
     // A catalogue text, or one of the page's own, as the user's language
     // shows it.
@@ -41,8 +44,11 @@ protected:
     static QLabel* caption(const QString& s);
 
 private:
+    // The grid or box that sent the user's input, one slot for all of them.
+    void userInput();
+
     std::vector<PageField> fields_;
-    PageHooks hooks_;
+    PageHooks& hooks_;
     std::vector<FieldGrid*> grids_;
 };
 

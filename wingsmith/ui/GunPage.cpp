@@ -76,8 +76,8 @@ constexpr int kFirstGroupHeader = 76;
 
 } // namespace
 
-GunPage::GunPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kPlanesGun, catalogue, std::move(hooks), parent)
+GunPage::GunPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kPlanesGun, catalogue, hooks, parent)
 {
     pages_ = new QTabWidget;
     pages_->setObjectName("PageControl2");
@@ -114,16 +114,7 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
         count_.arrows = new UpDown(QString("UpDown%1").arg(arrows++), count_.edit, 0, kGunGroupCount);
         countRow->addWidget(new QLabel(shown(count_.field.field->caption) + QStringLiteral(" ")));
         countRow->addWidget(withArrows(count_.edit, count_.arrows));
-        const PageField pf = count_.field;
-        UpDown* countArrows = count_.arrows;
-        connect(count_.edit, &QLineEdit::textChanged, this, [this, pf, countArrows] {
-            GunGroupVisibility();
-            hooks().record(0, {QString::fromStdString(pf.field->name)}, [&](AircraftValues& values) {
-                AircraftImage image(values);
-                image.setInteger(pf.record, *pf.field, countArrows->position());
-                image.storeInto(values);
-            });
-        });
+        connect(count_.edit, &QLineEdit::textChanged, this, &GunPage::countChanged);
     }
     countRow->addStretch();
     grid->addLayout(countRow, 0, 0, 1, 7);
@@ -148,7 +139,6 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
             Control c;
             c.field = pf;
             QWidget* cell = nullptr;
-            const QStringList names{QString::fromStdString(pf.field->name)};
             const auto* a = std::find_if(
                 std::begin(kArrows), std::end(kArrows), [&](const Arrows& x) { return x.member == member(*pf.field); });
             if (pf.field->codes) {
@@ -161,14 +151,7 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
                 c.list->addItems(items);
                 cell = c.list;
                 groupWidgets_[group].push_back(c.list);
-                const auto* codes = pf.field->codes;
-                connect(c.list, &QComboBox::activated, this, [this, pf, names, codes](int i) {
-                    hooks().record(0, names, [&](AircraftValues& values) {
-                        AircraftImage image(values);
-                        image.setInteger(pf.record, *pf.field, (*codes)[static_cast<std::size_t>(i)].value);
-                        image.storeInto(values);
-                    });
-                });
+                connect(c.list, &QComboBox::activated, this, &GunPage::listChosen);
             } else {
                 const int maximum = a != std::end(kArrows) ? a->maximum : 32767;
                 const int step = a != std::end(kArrows) ? a->step : 1;
@@ -178,14 +161,7 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
                 groupWidgets_[group].push_back(c.edit);
                 groupWidgets_[group].push_back(c.arrows);
                 groupArrows_[group].push_back(c.arrows);
-                UpDown* cellArrows = c.arrows;
-                connect(c.edit, &QLineEdit::textChanged, this, [this, pf, names, cellArrows] {
-                    hooks().record(0, names, [&](AircraftValues& values) {
-                        AircraftImage image(values);
-                        image.setInteger(pf.record, *pf.field, cellArrows->position());
-                        image.storeInto(values);
-                    });
-                });
+                connect(c.edit, &QLineEdit::textChanged, this, &GunPage::cellChanged);
             }
             grid->addWidget(cell, row, column++);
             controls_.push_back(c);
@@ -246,6 +222,30 @@ QWidget* GunPage::buildRecord(const std::vector<PageField>& fields)
     grid->setColumnStretch(7, 1);
     grid->setRowStretch(2, 1);
     return page;
+}
+
+void GunPage::countChanged()
+{
+    GunGroupVisibility();
+    hooks().storeInteger(count_.field, count_.arrows->position());
+}
+
+void GunPage::listChosen(int item)
+{
+    for (const Control& c : controls_)
+        if (c.list && c.list == sender()) {
+            hooks().storeInteger(c.field, (*c.field.field->codes)[static_cast<std::size_t>(item)].value);
+            return;
+        }
+}
+
+void GunPage::cellChanged()
+{
+    for (const Control& c : controls_)
+        if (c.edit && c.edit == sender()) {
+            hooks().storeInteger(c.field, c.arrows->position());
+            return;
+        }
 }
 
 void GunPage::fill(const AircraftValues& values)

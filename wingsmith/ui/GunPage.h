@@ -21,7 +21,7 @@ class GunPage : public FieldPage {
     Q_OBJECT
 
 public:
-    GunPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    GunPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 
     QTabWidget* pages() const { return pages_; }
     QWidget* tableSheet() const { return tableSheet_; }
@@ -39,6 +39,11 @@ private:
         UpDown* arrows = nullptr;
         QComboBox* list = nullptr;
     };
+    // The slots of the count, the lists and the cells with arrows; each finds
+    // the control that sent.
+    void countChanged();
+    void listChosen(int item);
+    void cellChanged();
     QWidget* buildTable(const std::vector<PageField>& fields);
     QWidget* buildRecord(const std::vector<PageField>& fields);
 

@@ -37,17 +37,19 @@
 
 namespace wingsmith {
 
-PageHooks MainWindow::pageHooks()
+char MainWindow::separator() const
 {
-    return {[this](int control, const QStringList& fields, const PageHooks::Change& change) {
-                record(control, fields, change);
-            },
-        [this] { return decimalSeparator().toLatin1(); }, [this](const std::exception& e) { showConversionError(e); },
-        [this](QWidget* control) { pending_.insert(control); },
-        [this](QLineEdit* edit, int control, const QStringList& fields,
-            const std::function<void(AircraftValues&, const QString&)>& store) {
-            wireNumberField(edit, control, fields, store);
-        }};
+    return decimalSeparator().toLatin1();
+}
+
+void MainWindow::conversionError(const std::exception& e)
+{
+    showConversionError(e);
+}
+
+void MainWindow::leftPending(QWidget* control)
+{
+    pending_.insert(control);
 }
 
 std::vector<FieldPage*> MainWindow::fieldPages() const
@@ -77,9 +79,12 @@ void MainWindow::wireCommitOnLeave()
     });
 }
 
-void MainWindow::wireNumberField(QLineEdit* edit, int control, const QStringList& fields,
-    const std::function<void(AircraftValues&, const QString&)>& store)
+void MainWindow::numberField(QLineEdit* edit, int control, const PageField& field, bool asFloat)
 {
+    const QStringList fields{QString::fromStdString(field.field->name)};
+    const auto store = [this, field, asFloat](AircraftValues& v, const QString& t) {
+        PageHooks::storeText(v, field, asFloat, t, separator());
+    };
     connect(edit, &QLineEdit::textChanged, this, [this, edit, control, fields, store](const QString& t) {
         try {
             record(control, fields, [&](AircraftValues& v) { store(v, t); });
@@ -192,16 +197,16 @@ void MainWindow::ensurePage(int sheet)
     QWidget* content = nullptr;
     switch (sheet) {
     case 3:
-        content = controlPage_ = new ControlPage(catalogue_, pageHooks());
+        content = controlPage_ = new ControlPage(catalogue_, *this);
         break;
     case 4:
-        content = gunPage_ = new GunPage(catalogue_, pageHooks());
+        content = gunPage_ = new GunPage(catalogue_, *this);
         PageControl2 = gunPage_->pages();
         TabSheet[5] = gunPage_->tableSheet();
         TabSheet[6] = gunPage_->recordSheet();
         break;
     case 8: {
-        damagePage_ = new DamagePage(catalogue_, pageHooks());
+        damagePage_ = new DamagePage(catalogue_, *this);
         auto* scroll = new QScrollArea;
         scroll->setObjectName("ScrollBox1");
         scroll->setWidget(damagePage_);

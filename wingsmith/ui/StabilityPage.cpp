@@ -27,8 +27,8 @@ struct Block {
 
 } // namespace
 
-StabilityPage::StabilityPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kStability, catalogue, std::move(hooks), parent)
+StabilityPage::StabilityPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kStability, catalogue, hooks, parent)
 {
     const Block blocks[]
         = {{"drag", "StringGrid1", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Drag stability "), {3}, -1},

@@ -10,7 +10,7 @@ class StabilityPage : public FieldPage {
     Q_OBJECT
 
 public:
-    StabilityPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    StabilityPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 };
 
 } // namespace wingsmith

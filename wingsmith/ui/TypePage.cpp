@@ -12,8 +12,8 @@
 
 namespace wingsmith {
 
-TypePage::TypePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kType, catalogue, std::move(hooks), parent)
+TypePage::TypePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kType, catalogue, hooks, parent)
 {
     auto* h = new QHBoxLayout(this);
     int number = 1; // the boxes are named in the order they stand
@@ -26,7 +26,7 @@ TypePage::TypePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* par
             auto* box = new QCheckBox(text(b.caption));
             box->setObjectName(QString("CheckBox%1").arg(number++));
             boxes_.push_back({box, pf, b.bit});
-            connect(box, &QCheckBox::clicked, this, [this, box] { this->hooks().leftPending(box); });
+            commitWhenLeft(box);
             v->addWidget(box);
         }
         v->addStretch();

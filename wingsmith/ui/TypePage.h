@@ -16,7 +16,7 @@ class TypePage : public FieldPage {
     Q_OBJECT
 
 public:
-    TypePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    TypePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 
     void fill(const AircraftValues& values) override;
     std::vector<QCheckBox*> boxes() const;
