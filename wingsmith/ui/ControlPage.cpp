@@ -55,7 +55,7 @@ ControlPage::ControlPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidg
             grids[i]->setRowToolTip(r, unknownValueTip());
     }
 
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QGridLayout(widget());
     layout->setHorizontalSpacing(24);
     layout->addWidget(caption(text(QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Control surfaces"))), 0, 0);
     layout->addWidget(grids[0], 1, 0, 3, 1, Qt::AlignTop);

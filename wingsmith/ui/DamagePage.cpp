@@ -58,7 +58,7 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
             collision.push_back(pf);
     }
 
-    auto* v = new QVBoxLayout(this);
+    auto* v = new QVBoxLayout(widget());
     v->setSpacing(10);
 
     v->addWidget(caption(text("Hitbubble position and size")));

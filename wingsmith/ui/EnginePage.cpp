@@ -157,45 +157,40 @@ EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
         controls_.push_back(std::move(c));
     }
 
-    // Wired once every control stands; a list's or arrows' slot finds the
-    // control that sent.
+    // Wired once every control stands: a list's or arrows' slot is told the
+    // control by its place.
     for (const Control& c : controls_) {
+        const std::size_t i = static_cast<std::size_t>(&c - controls_.data());
         if (c.list)
-            connect(c.list, &QComboBox::activated, this, &EnginePage::listChosen);
+            QObject::connect(c.list, &QComboBox::activated, widget(), [this, i](int item) { listChosen(i, item); });
         else if (c.arrows)
             // Typing into the count's field stores nothing; its arrows do.
-            connect(c.arrows, &UpDown::arrowClicked, this, &EnginePage::arrowsClicked);
+            QObject::connect(c.arrows, &UpDown::arrowClicked, widget(), [this, i] { arrowsClicked(i); });
         else
             // Its own undo id keeps a field's keystrokes one step.
             this->hooks().numberField(
                 c.edit, static_cast<int>(&c - controls_.data()) + 1, c.field, isFloat(*c.field.field));
     }
 
-    auto* v = new QVBoxLayout(this);
+    auto* v = new QVBoxLayout(widget());
     v->addWidget(page);
     v->addStretch();
 }
 
-void EnginePage::listChosen(int item)
+void EnginePage::listChosen(std::size_t control, int item)
 {
+    const Control& c = controls_[control];
     const auto i = static_cast<std::size_t>(item);
-    for (const Control& c : controls_)
-        if (c.list && c.list == sender()) {
-            if (!c.patterns.empty())
-                hooks().storeBits(c.field, c.patterns[i]);
-            else
-                hooks().storeInteger(c.field, c.values[i]);
-            return;
-        }
+    if (!c.patterns.empty())
+        hooks().storeBits(c.field, c.patterns[i]);
+    else
+        hooks().storeInteger(c.field, c.values[i]);
 }
 
-void EnginePage::arrowsClicked()
+void EnginePage::arrowsClicked(std::size_t control)
 {
-    for (const Control& c : controls_)
-        if (c.arrows && c.arrows == sender()) {
-            hooks().storeInteger(c.field, c.arrows->position());
-            return;
-        }
+    const Control& c = controls_[control];
+    hooks().storeInteger(c.field, c.arrows->position());
 }
 
 void EnginePage::fill(const AircraftValues& values)

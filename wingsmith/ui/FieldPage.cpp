@@ -6,14 +6,17 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QWidget>
 
 namespace wingsmith {
 
 FieldPage::FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
-    : QWidget(parent)
+    : widget_(new QWidget(parent))
     , fields_(catalogue.fieldsOf(page))
     , hooks_(hooks)
 {
+    // Its controls went with the widget already.
+    QObject::connect(widget_, &QObject::destroyed, [this] { delete this; });
 }
 
 void FieldPage::fill(const AircraftValues& values)
@@ -39,18 +42,13 @@ FieldGrid* FieldPage::addGrid(
     auto* grid = new FieldGrid(name, std::move(fields), columns, decimals);
     grid->setCellWidth(cellWidth);
     grids_.push_back(grid);
-    connect(grid, &StringGrid::userEdited, this, &FieldPage::userInput);
+    QObject::connect(grid, &StringGrid::userEdited, widget_, [this, grid] { hooks_.leftPending(grid); });
     return grid;
 }
 
 void FieldPage::commitWhenLeft(QCheckBox* box)
 {
-    connect(box, &QCheckBox::clicked, this, &FieldPage::userInput);
-}
-
-void FieldPage::userInput()
-{
-    hooks_.leftPending(static_cast<QWidget*>(sender()));
+    QObject::connect(box, &QCheckBox::clicked, widget_, [this, box] { hooks_.leftPending(box); });
 }
 
 QString FieldPage::unknownValueTip()

@@ -5,22 +5,29 @@
 #include "PageCatalogue.h"
 #include "PageHooks.h"
 
-#include <QWidget>
+#include <QString>
 
 #include <vector>
 
 class QCheckBox;
 class QLabel;
+class QWidget;
 
 namespace wingsmith {
 
 // A page of the window built from the fields the catalogue puts on it: a
 // view of the aircraft shown, which sends the user's input back as edits.
-class FieldPage : public QWidget {
-    Q_OBJECT
-
+// It keeps a plain widget rather than being one, and goes with it: a widget
+// class a page would bring its own tables and meta-object for nothing.
+class FieldPage {
 public:
     FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
+    FieldPage(const FieldPage&) = delete;
+    FieldPage& operator=(const FieldPage&) = delete;
+    virtual ~FieldPage() = default;
+
+    // The page as the window shows it; deleting it deletes the page.
+    QWidget* widget() const { return widget_; }
 
     const std::vector<FieldGrid*>& grids() const { return grids_; }
     // What the "Unknown" rows are, for their tooltips.
@@ -44,9 +51,7 @@ protected:
     static QLabel* caption(const QString& s);
 
 private:
-    // The grid or box that sent the user's input, one slot for all of them.
-    void userInput();
-
+    QWidget* widget_;
     std::vector<PageField> fields_;
     PageHooks& hooks_;
     std::vector<FieldGrid*> grids_;

@@ -87,7 +87,7 @@ GunPage::GunPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* pare
     recordSheet_->setObjectName("TabSheet6");
     pages_->addTab(tableSheet_, text("PLANES.DAT"));
     pages_->addTab(recordSheet_, text("*.FLT"));
-    auto* v = new QVBoxLayout(this);
+    auto* v = new QVBoxLayout(widget());
     v->addWidget(pages_);
 }
 
@@ -114,7 +114,7 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
         count_.arrows = new UpDown(QString("UpDown%1").arg(arrows++), count_.edit, 0, kGunGroupCount);
         countRow->addWidget(new QLabel(shown(count_.field.field->caption) + QStringLiteral(" ")));
         countRow->addWidget(withArrows(count_.edit, count_.arrows));
-        connect(count_.edit, &QLineEdit::textChanged, this, &GunPage::countChanged);
+        QObject::connect(count_.edit, &QLineEdit::textChanged, widget(), [this] { countChanged(); });
     }
     countRow->addStretch();
     grid->addLayout(countRow, 0, 0, 1, 7);
@@ -138,6 +138,7 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
         for (const PageField& pf : members) {
             Control c;
             c.field = pf;
+            const std::size_t i = controls_.size();
             QWidget* cell = nullptr;
             const auto* a = std::find_if(
                 std::begin(kArrows), std::end(kArrows), [&](const Arrows& x) { return x.member == member(*pf.field); });
@@ -151,7 +152,7 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
                 c.list->addItems(items);
                 cell = c.list;
                 groupWidgets_[group].push_back(c.list);
-                connect(c.list, &QComboBox::activated, this, &GunPage::listChosen);
+                QObject::connect(c.list, &QComboBox::activated, widget(), [this, i](int item) { listChosen(i, item); });
             } else {
                 const int maximum = a != std::end(kArrows) ? a->maximum : 32767;
                 const int step = a != std::end(kArrows) ? a->step : 1;
@@ -161,7 +162,7 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
                 groupWidgets_[group].push_back(c.edit);
                 groupWidgets_[group].push_back(c.arrows);
                 groupArrows_[group].push_back(c.arrows);
-                connect(c.edit, &QLineEdit::textChanged, this, &GunPage::cellChanged);
+                QObject::connect(c.edit, &QLineEdit::textChanged, widget(), [this, i] { cellChanged(i); });
             }
             grid->addWidget(cell, row, column++);
             controls_.push_back(c);
@@ -230,22 +231,16 @@ void GunPage::countChanged()
     hooks().storeInteger(count_.field, count_.arrows->position());
 }
 
-void GunPage::listChosen(int item)
+void GunPage::listChosen(std::size_t control, int item)
 {
-    for (const Control& c : controls_)
-        if (c.list && c.list == sender()) {
-            hooks().storeInteger(c.field, (*c.field.field->codes)[static_cast<std::size_t>(item)].value);
-            return;
-        }
+    const Control& c = controls_[control];
+    hooks().storeInteger(c.field, (*c.field.field->codes)[static_cast<std::size_t>(item)].value);
 }
 
-void GunPage::cellChanged()
+void GunPage::cellChanged(std::size_t control)
 {
-    for (const Control& c : controls_)
-        if (c.edit && c.edit == sender()) {
-            hooks().storeInteger(c.field, c.arrows->position());
-            return;
-        }
+    const Control& c = controls_[control];
+    hooks().storeInteger(c.field, c.arrows->position());
 }
 
 void GunPage::fill(const AircraftValues& values)

@@ -18,8 +18,6 @@ class UpDown;
 // "Gun data": the gun table's groups ("PLANES.DAT"), a row a group, and the
 // flight record's, a grid a group; the groups beyond the count are hidden.
 class GunPage : public FieldPage {
-    Q_OBJECT
-
 public:
     GunPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 
@@ -39,11 +37,11 @@ private:
         UpDown* arrows = nullptr;
         QComboBox* list = nullptr;
     };
-    // The slots of the count, the lists and the cells with arrows; each finds
-    // the control that sent.
+    // The slots of the count, and of the lists and the cells with arrows,
+    // told their control by its place.
     void countChanged();
-    void listChosen(int item);
-    void cellChanged();
+    void listChosen(std::size_t control, int item);
+    void cellChanged(std::size_t control);
     QWidget* buildTable(const std::vector<PageField>& fields);
     QWidget* buildRecord(const std::vector<PageField>& fields);
 

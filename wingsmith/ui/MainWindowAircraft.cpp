@@ -197,10 +197,10 @@ void MainWindow::ensurePage(int sheet)
     QWidget* content = nullptr;
     switch (sheet) {
     case 3:
-        content = controlPage_ = new ControlPage(catalogue_, *this);
+        content = (controlPage_ = new ControlPage(catalogue_, *this))->widget();
         break;
     case 4:
-        content = gunPage_ = new GunPage(catalogue_, *this);
+        content = (gunPage_ = new GunPage(catalogue_, *this))->widget();
         PageControl2 = gunPage_->pages();
         TabSheet[5] = gunPage_->tableSheet();
         TabSheet[6] = gunPage_->recordSheet();
@@ -209,7 +209,7 @@ void MainWindow::ensurePage(int sheet)
         damagePage_ = new DamagePage(catalogue_, *this);
         auto* scroll = new QScrollArea;
         scroll->setObjectName("ScrollBox1");
-        scroll->setWidget(damagePage_);
+        scroll->setWidget(damagePage_->widget());
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         content = scroll;

@@ -49,7 +49,7 @@ StabilityPage::StabilityPage(const PageCatalogue& catalogue, PageHooks& hooks, Q
         members[b].push_back(pf);
     }
 
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QGridLayout(widget());
     layout->setHorizontalSpacing(24);
     layout->setVerticalSpacing(4);
     for (std::size_t i = 0; i < kBlocks; ++i) {

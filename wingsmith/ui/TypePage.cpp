@@ -15,7 +15,7 @@ namespace wingsmith {
 TypePage::TypePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
     : FieldPage(FieldPages::kType, catalogue, hooks, parent)
 {
-    auto* h = new QHBoxLayout(this);
+    auto* h = new QHBoxLayout(widget());
     int number = 1; // the boxes are named in the order they stand
     for (const PageField& pf : fields()) {
         auto* v = new QVBoxLayout;
