@@ -65,9 +65,9 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
     auto* bubbleRow = new QHBoxLayout;
     const std::size_t bubbleCount = bubbles.size();
     FieldGrid* g16 = addGrid("StringGrid16", std::move(bubbles), 4, FieldGrid::kGeneral, 90);
-    g16->setColumnCaptions({text(" X "), text(" Y "), text(" Z "), text(" Size ")});
-    QStringList rows{text(" Front "), text(" Pilot "), text(" Middle "), text(" Tail "), text(" Right Inner Wing "),
-        text(" Right Wing Tip "), text(" Left Inner Wing "), text(" Left Wing Tip ")};
+    g16->setColumnCaptions(texts({" X ", " Y ", " Z ", " Size "}));
+    QStringList rows = texts({" Front ", " Pilot ", " Middle ", " Tail ", " Right Inner Wing ", " Right Wing Tip ",
+        " Left Inner Wing ", " Left Wing Tip "});
     while (static_cast<std::size_t>(rows.size()) * 4 < bubbleCount)
         rows << QString();
     g16->setRowCaptions(rows);
@@ -81,7 +81,7 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
     v->addLayout(bubbleRow);
 
     const QStringList collisionCaptions
-        = captionsFor(collision, {text(" Unknown "), text("Collision Radius"), text("Collision Engine Hit Points")});
+        = captionsFor(collision, texts({" Unknown ", "Collision Radius", "Collision Engine Hit Points"}));
     std::vector<int> unknownRows;
     for (std::size_t i = 0; i < collision.size(); ++i)
         if (collision[i].field->caption == "Unknown")
@@ -112,14 +112,7 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
         edit->setFixedWidth(50);
         edit->setAlignment(Qt::AlignRight);
         auto* arrows = new UpDown(QString("UpDown%1").arg(kFirstHitPointArrows + n), edit, 0, 255);
-        auto* box = new QWidget;
-        auto* h = new QHBoxLayout(box);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->setSpacing(1);
-        h->addWidget(edit);
-        h->addWidget(arrows);
-        h->addStretch();
-        grid->addWidget(box, n, 0);
+        grid->addWidget(withArrows(edit, arrows), n, 0);
         QLabel* mark = new QLabel(i < std::size(marks) ? text(marks[i]) : QString());
         if (i < std::size(marks))
             mark->setToolTip(

@@ -17,47 +17,53 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 
 namespace wingsmith {
 
 namespace {
 
-// How the page shows a field beyond what the catalogue says.
-struct Presentation {
-    std::string_view name;
-    const char* caption = nullptr; // the catalogue's when null
-    int decimals = -1;
-    // A count moved by arrows within this range, committed by them alone.
-    int minimum = 0;
-    int maximum = 0;
-    // A float kept as its pattern, chosen from these.
-    std::vector<std::pair<const char*, std::uint32_t>> patterns;
+// A float kept as its pattern, and the list item that shows it.
+struct Pattern {
+    const char* item;
+    std::uint32_t bits;
 };
 
-const std::vector<Presentation>& presentations()
-{
-    static const std::vector<Presentation> shown{
-        {"engineCount", nullptr, -1, 1, 4, {}},
-        {"engineType", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Engine type"), -1, 0, 0, {}},
-        {"engineBestAltitude", nullptr, 0, 0, 0, {}},
-        {"engineUnknown1", nullptr, 6, 0, 0, {}},
-        {"engineUnknown2", nullptr, 6, 0, 0, {}},
-        {"propellerFactor", nullptr, -1, 0, 0,
-            {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "0 blades /Jet"), EngineCodes::kPropellerPatterns[0]},
-                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "3 blades"), EngineCodes::kPropellerPatterns[1]},
-                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "4 blades"), EngineCodes::kPropellerPatterns[2]},
-                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "5 blades"), EngineCodes::kPropellerPatterns[3]}}},
-        {"torqueMultiplier", nullptr, -1, 0, 0,
-            {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Prop"), EngineCodes::kTorqueProp},
-                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Jet"), EngineCodes::kTorqueJet}}},
-    };
-    return shown;
-}
+constexpr Pattern kPropellerPatterns[]
+    = {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "0 blades /Jet"), EngineCodes::kPropellerPatterns[0]},
+        {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "3 blades"), EngineCodes::kPropellerPatterns[1]},
+        {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "4 blades"), EngineCodes::kPropellerPatterns[2]},
+        {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "5 blades"), EngineCodes::kPropellerPatterns[3]}};
+constexpr Pattern kTorquePatterns[] = {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Prop"), EngineCodes::kTorqueProp},
+    {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Jet"), EngineCodes::kTorqueJet}};
+
+// How the page shows a field beyond what the catalogue says: a constant
+// table, so that it costs no code to build.
+struct Presentation {
+    std::string_view name;
+    const char* caption; // the catalogue's when null
+    int decimals;
+    // A count moved by arrows within this range, committed by them alone.
+    int minimum;
+    int maximum;
+    // A float kept as its pattern, chosen from these.
+    std::span<const Pattern> patterns;
+};
+
+constexpr Presentation kPresentations[] = {
+    {"engineCount", nullptr, -1, 1, 4, {}},
+    {"engineType", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Engine type"), -1, 0, 0, {}},
+    {"engineBestAltitude", nullptr, 0, 0, 0, {}},
+    {"engineUnknown1", nullptr, 6, 0, 0, {}},
+    {"engineUnknown2", nullptr, 6, 0, 0, {}},
+    {"propellerFactor", nullptr, -1, 0, 0, kPropellerPatterns},
+    {"torqueMultiplier", nullptr, -1, 0, 0, kTorquePatterns},
+};
 
 const Presentation* presentationOf(std::string_view name)
 {
-    for (const Presentation& p : presentations())
+    for (const Presentation& p : kPresentations)
         if (p.name == name)
             return &p;
     return nullptr;
@@ -124,9 +130,9 @@ EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
                     c.values.push_back(code.value);
                 }
             } else {
-                for (const auto& [item, pattern] : p->patterns) {
-                    items << text(item);
-                    c.patterns.push_back(pattern);
+                for (const Pattern& pattern : p->patterns) {
+                    items << text(pattern.item);
+                    c.patterns.push_back(pattern.bits);
                 }
             }
             c.list = fixedList(QString("ComboBox%1").arg(lists++), items);
@@ -137,14 +143,7 @@ EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
             const int frame = c.edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, c.edit);
             c.edit->setFixedWidth(std::max(60, c.edit->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10));
             c.arrows = new UpDown(QString("UpDown%1").arg(arrows++), c.edit, p->minimum, p->maximum);
-            auto* box = new QWidget;
-            auto* h = new QHBoxLayout(box);
-            h->setContentsMargins(0, 0, 0, 0);
-            h->setSpacing(1);
-            h->addWidget(c.edit);
-            h->addWidget(c.arrows);
-            h->addStretch();
-            control = box;
+            control = withArrows(c.edit, c.arrows);
         } else {
             c.edit = numberField(QString("Edit%1").arg(edits++), 120);
             c.decimals = p ? p->decimals : -1;

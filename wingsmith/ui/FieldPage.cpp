@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FieldPage.h"
 
+#include "UpDown.h"
+
 #include "wingsmith/core/NumberFormat.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace wingsmith {
@@ -66,6 +70,26 @@ QString FieldPage::shown(const std::string& text)
 QString FieldPage::text(const char* s)
 {
     return QCoreApplication::translate("wingsmith::MainWindow", s);
+}
+
+QStringList FieldPage::texts(std::initializer_list<const char*> s)
+{
+    QStringList out;
+    for (const char* t : s)
+        out << (t ? text(t) : QString());
+    return out;
+}
+
+QWidget* FieldPage::withArrows(QLineEdit* edit, UpDown* arrows)
+{
+    auto* box = new QWidget;
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(1);
+    h->addWidget(edit);
+    h->addWidget(arrows);
+    h->addStretch();
+    return box;
 }
 
 QLabel* FieldPage::caption(const QString& s)

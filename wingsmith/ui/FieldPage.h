@@ -7,13 +7,17 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <vector>
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace wingsmith {
+
+class UpDown;
 
 // A page of the window built from the fields the catalogue puts on it: a
 // view of the aircraft shown, which sends the user's input back as edits.
@@ -47,6 +51,10 @@ protected:
     // shows it.
     static QString shown(const std::string& text);
     static QString text(const char* s);
+    // Several of the page's own texts; a null one is a blank.
+    static QStringList texts(std::initializer_list<const char*> s);
+    // A field and its arrows side by side, as one control.
+    static QWidget* withArrows(QLineEdit* edit, UpDown* arrows);
     // A heading over a part of the page.
     static QLabel* caption(const QString& s);
 

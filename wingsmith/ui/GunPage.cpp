@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
 #include <string_view>
 
 namespace wingsmith {
@@ -35,18 +36,6 @@ QLineEdit* int16Field(const QString& name, int width)
     const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
     e->setFixedWidth(std::max(width, e->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10));
     return e;
-}
-
-QWidget* withArrows(QLineEdit* edit, UpDown* arrows)
-{
-    auto* box = new QWidget;
-    auto* h = new QHBoxLayout(box);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(1);
-    h->addWidget(edit);
-    h->addWidget(arrows);
-    h->addStretch();
-    return box;
 }
 
 // The part of a group field's name after "gunN.".
@@ -132,7 +121,8 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
         auto* label = new QLabel(QString::number(group));
         label->setObjectName(QString("Label%1").arg(rowLabel++));
         grid->addWidget(label, row, 0, Qt::AlignRight);
-        groupWidgets_[group].push_back(label);
+        Group& shown = groupNumbered(group);
+        shown.widgets.push_back(label);
         int column = 1;
         // Created left to right, so the tab key follows the row.
         for (const PageField& pf : members) {
@@ -151,7 +141,7 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
                 c.list->setEditable(false);
                 c.list->addItems(items);
                 cell = c.list;
-                groupWidgets_[group].push_back(c.list);
+                shown.widgets.push_back(c.list);
                 QObject::connect(c.list, &QComboBox::activated, widget(), [this, i](int item) { listChosen(i, item); });
             } else {
                 const int maximum = a != std::end(kArrows) ? a->maximum : 32767;
@@ -159,9 +149,9 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
                 c.edit = int16Field(QString("Edit%1").arg(edits++), a != std::end(kArrows) ? a->width : 60);
                 c.arrows = new UpDown(QString("UpDown%1").arg(arrows++), c.edit, 0, maximum, step);
                 cell = withArrows(c.edit, c.arrows);
-                groupWidgets_[group].push_back(c.edit);
-                groupWidgets_[group].push_back(c.arrows);
-                groupArrows_[group].push_back(c.arrows);
+                shown.widgets.push_back(c.edit);
+                shown.widgets.push_back(c.arrows);
+                shown.arrows.push_back(c.arrows);
                 QObject::connect(c.edit, &QLineEdit::textChanged, widget(), [this, i] { cellChanged(i); });
             }
             grid->addWidget(cell, row, column++);
@@ -216,8 +206,9 @@ QWidget* GunPage::buildRecord(const std::vector<PageField>& fields)
         grid->addWidget(label, 0, column);
         FieldGrid* g = addGrid(QString("StringGrid%1").arg(gridName++), std::move(members), 1, FieldGrid::kGeneral, 90);
         grid->addWidget(g, 1, column, Qt::AlignTop);
-        groupWidgets_[group].push_back(g);
-        groupWidgets_[group].push_back(label);
+        Group& shown = groupNumbered(group);
+        shown.widgets.push_back(g);
+        shown.widgets.push_back(label);
         ++column;
     }
     grid->setColumnStretch(7, 1);
@@ -267,12 +258,22 @@ void GunPage::setRecordName(const QString& name)
 void GunPage::GunGroupVisibility()
 {
     const int n = count_.arrows ? count_.arrows->position() : kGunGroupCount;
-    for (const auto& [group, widgets] : groupWidgets_)
-        for (QWidget* w : widgets)
-            w->setVisible(group <= n);
-    for (const auto& [group, arrows] : groupArrows_)
-        for (UpDown* a : arrows)
-            a->setEnabled(group <= n);
+    for (const Group& g : groups_)
+        for (QWidget* w : g.widgets)
+            w->setVisible(g.number <= n);
+    for (const Group& g : groups_)
+        for (UpDown* a : g.arrows)
+            a->setEnabled(g.number <= n);
+}
+
+GunPage::Group& GunPage::groupNumbered(int number)
+{
+    auto it = groups_.begin();
+    while (it != groups_.end() && it->number < number)
+        ++it;
+    if (it == groups_.end() || it->number != number)
+        it = groups_.insert(it, Group{number, {}, {}});
+    return *it;
 }
 
 } // namespace wingsmith

@@ -3,7 +3,6 @@
 
 #include "FieldPage.h"
 
-#include <map>
 #include <vector>
 
 class QComboBox;
@@ -50,9 +49,14 @@ private:
     QWidget* recordSheet_ = nullptr;
     Control count_;
     std::vector<Control> controls_;
-    // What each group shows, to hide it with its group.
-    std::map<int, std::vector<QWidget*>> groupWidgets_;
-    std::map<int, std::vector<UpDown*>> groupArrows_;
+    // What each group shows, to hide it with its group; by number.
+    struct Group {
+        int number;
+        std::vector<QWidget*> widgets;
+        std::vector<UpDown*> arrows;
+    };
+    Group& groupNumbered(int number);
+    std::vector<Group> groups_;
 };
 
 } // namespace wingsmith

@@ -37,13 +37,14 @@ TypePage::TypePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* pa
     memo->setReadOnly(true);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setFocusPolicy(Qt::NoFocus);
-    memo->setPlainText(QStringList{text("Impossibilities:"), "", text("- an aircraft cannot be German, British "),
-        text("and American at the same time"), "", text("- an aircraft cannot have two and four "),
-        text("engines at the same time, you have "), text("either two or four engines."), "",
-        text("- an aircraft cannot be an angle fighter "), text("an energy fighter at the same time"), "",
-        text("- the gear of an aircraft cannot rotate "), text("inward and outward at the same time"), "",
-        text("- an aircraft cannot have armor and "), text("heavy armor at the same time")}
-                           .join('\n'));
+    memo->setPlainText(
+        texts({"Impossibilities:", nullptr, "- an aircraft cannot be German, British ", "and American at the same time",
+                  nullptr, "- an aircraft cannot have two and four ", "engines at the same time, you have ",
+                  "either two or four engines.", nullptr, "- an aircraft cannot be an angle fighter ",
+                  "an energy fighter at the same time", nullptr, "- the gear of an aircraft cannot rotate ",
+                  "inward and outward at the same time", nullptr, "- an aircraft cannot have armor and ",
+                  "heavy armor at the same time"})
+            .join('\n'));
     memo->setStyleSheet("QPlainTextEdit { color: #ffd700; background: #202a38; }");
     memo->setFixedWidth(QFontMetrics(memo->font()).horizontalAdvance("- an aircraft cannot be German, British  ") + 30);
     h->addWidget(memo);
