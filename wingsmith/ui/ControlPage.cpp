@@ -40,7 +40,7 @@ ControlPage::ControlPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidg
         members[b].push_back(pf);
     }
 
-    FieldGrid* grids[kBlocks];
+    StringGrid* grids[kBlocks];
     for (std::size_t i = 0; i < kBlocks; ++i) {
         QStringList captions;
         std::vector<int> unknownRows;

@@ -64,7 +64,7 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
     v->addWidget(caption(text("Hitbubble position and size")));
     auto* bubbleRow = new QHBoxLayout;
     const std::size_t bubbleCount = bubbles.size();
-    FieldGrid* g16 = addGrid("StringGrid16", std::move(bubbles), 4, FieldGrid::kGeneral, 90);
+    StringGrid* g16 = addGrid("StringGrid16", std::move(bubbles), 4, FieldGrid::kGeneral, 90);
     g16->setColumnCaptions(texts({" X ", " Y ", " Z ", " Size "}));
     QStringList rows = texts({" Front ", " Pilot ", " Middle ", " Tail ", " Right Inner Wing ", " Right Wing Tip ",
         " Left Inner Wing ", " Left Wing Tip "});
@@ -86,7 +86,7 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
     for (std::size_t i = 0; i < collision.size(); ++i)
         if (collision[i].field->caption == "Unknown")
             unknownRows.push_back(static_cast<int>(i));
-    FieldGrid* g17 = addGrid("StringGrid17", std::move(collision), 1, FieldGrid::kGeneral, 90);
+    StringGrid* g17 = addGrid("StringGrid17", std::move(collision), 1, FieldGrid::kGeneral, 90);
     g17->setRowCaptions(collisionCaptions);
     for (int r : unknownRows)
         g17->setRowToolTip(r, unknownValueTip());

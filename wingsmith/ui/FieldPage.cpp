@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FieldPage.h"
 
+#include "StringGrid.h"
 #include "UpDown.h"
 
 #include "wingsmith/core/NumberFormat.h"
@@ -27,25 +28,30 @@ void FieldPage::fill(const AircraftValues& values)
 {
     const AircraftImage image(values);
     const char sep = hooks_.separator();
-    for (FieldGrid* grid : grids_)
-        grid->fill(image, sep);
+    for (const FieldGrid& grid : grids_)
+        grid.fill(image, sep);
 }
 
-void FieldPage::commitGrid(FieldGrid* grid)
+bool FieldPage::commitGrid(StringGrid* grid)
 {
-    try {
-        grid->commit(hooks_);
-    } catch (const ConversionError& e) {
-        hooks_.conversionError(e);
+    for (const FieldGrid& own : grids_) {
+        if (own.grid() != grid)
+            continue;
+        try {
+            own.commit(hooks_);
+        } catch (const ConversionError& e) {
+            hooks_.conversionError(e);
+        }
+        return true;
     }
+    return false;
 }
 
-FieldGrid* FieldPage::addGrid(
+StringGrid* FieldPage::addGrid(
     const QString& name, std::vector<PageField> fields, int columns, int decimals, int cellWidth)
 {
-    auto* grid = new FieldGrid(name, std::move(fields), columns, decimals);
+    StringGrid* grid = grids_.emplace_back(name, std::move(fields), columns, decimals).grid();
     grid->setCellWidth(cellWidth);
-    grids_.push_back(grid);
     QObject::connect(grid, &StringGrid::userEdited, widget_, [this, grid] { hooks_.leftPending(grid); });
     return grid;
 }

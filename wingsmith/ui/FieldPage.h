@@ -4,6 +4,7 @@
 #include "FieldGrid.h"
 #include "PageCatalogue.h"
 #include "PageHooks.h"
+#include "StringGrid.h"
 
 #include <QString>
 
@@ -33,20 +34,21 @@ public:
     // The page as the window shows it; deleting it deletes the page.
     QWidget* widget() const { return widget_; }
 
-    const std::vector<FieldGrid*>& grids() const { return grids_; }
+    const std::vector<FieldGrid>& grids() const { return grids_; }
     // What the "Unknown" rows are, for their tooltips.
     static QString unknownValueTip();
     virtual void fill(const AircraftValues& values);
     // Commits a grid of this page that the user typed into; a text that
     // does not read is reported and stops the grid there.
-    void commitGrid(FieldGrid* grid);
+    // False when the grid is not this page's.
+    bool commitGrid(StringGrid* grid);
 
 protected:
     const std::vector<PageField>& fields() const { return fields_; }
     PageHooks& hooks() const { return hooks_; }
     // A box to commit when it is left, once the user clicked it.
     void commitWhenLeft(QCheckBox* box);
-    FieldGrid* addGrid(const QString& name, std::vector<PageField> fields, int columns, int decimals, int cellWidth);
+    StringGrid* addGrid(const QString& name, std::vector<PageField> fields, int columns, int decimals, int cellWidth);
     // A catalogue text, or one of the page's own, as the user's language
     // shows it.
     static QString shown(const std::string& text);
@@ -62,7 +64,7 @@ private:
     QWidget* widget_;
     std::vector<PageField> fields_;
     PageHooks& hooks_;
-    std::vector<FieldGrid*> grids_;
+    std::vector<FieldGrid> grids_;
 };
 
 } // namespace wingsmith

@@ -204,7 +204,8 @@ QWidget* GunPage::buildRecord(const std::vector<PageField>& fields)
         label->setObjectName(QString("Label%1").arg(header++));
         label->setAlignment(Qt::AlignCenter);
         grid->addWidget(label, 0, column);
-        FieldGrid* g = addGrid(QString("StringGrid%1").arg(gridName++), std::move(members), 1, FieldGrid::kGeneral, 90);
+        StringGrid* g
+            = addGrid(QString("StringGrid%1").arg(gridName++), std::move(members), 1, FieldGrid::kGeneral, 90);
         grid->addWidget(g, 1, column, Qt::AlignTop);
         Group& shown = groupNumbered(group);
         shown.widgets.push_back(g);

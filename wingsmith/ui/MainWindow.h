@@ -99,6 +99,8 @@ private:
     // does not read is reported once, when the field is left.
     // `control` names the field for undo, so its keystrokes make one step.
     void numberField(QLineEdit* edit, int control, const PageField& field, bool asFloat) override;
+    // One step storing a number field's `text`, as numberField says.
+    void storeTyped(int control, const QStringList& fields, const PageField& field, bool asFloat, const QString& text);
     char separator() const override;
     void conversionError(const std::exception& e) override;
     void leftPending(QWidget* control) override;

@@ -66,7 +66,8 @@ std::vector<StringGrid*> MainWindow::grids() const
 {
     std::vector<StringGrid*> out;
     for (FieldPage* page : fieldPages())
-        out.insert(out.end(), page->grids().begin(), page->grids().end());
+        for (const FieldGrid& grid : page->grids())
+            out.push_back(grid.grid());
     return out;
 }
 
@@ -82,12 +83,9 @@ void MainWindow::wireCommitOnLeave()
 void MainWindow::numberField(QLineEdit* edit, int control, const PageField& field, bool asFloat)
 {
     const QStringList fields{QString::fromStdString(field.field->name)};
-    const auto store = [this, field, asFloat](AircraftValues& v, const QString& t) {
-        PageHooks::storeText(v, field, asFloat, t, separator());
-    };
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, control, fields, store](const QString& t) {
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, control, fields, field, asFloat](const QString& t) {
         try {
-            record(control, fields, [&](AircraftValues& v) { store(v, t); });
+            storeTyped(control, fields, field, asFloat, t);
             unreadable_.erase(edit);
         } catch (const ConversionError&) {
             // Half-typed ("-", "") or shown by the program itself (NAN):
@@ -96,15 +94,21 @@ void MainWindow::numberField(QLineEdit* edit, int control, const PageField& fiel
                 unreadable_.insert(edit);
         }
     });
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, control, fields, store] {
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, control, fields, field, asFloat] {
         if (!unreadable_.erase(edit))
             return;
         try {
-            record(control, fields, [&](AircraftValues& v) { store(v, edit->text()); });
+            storeTyped(control, fields, field, asFloat, edit->text());
         } catch (const ConversionError& e) {
             showConversionError(e);
         }
     });
+}
+
+void MainWindow::storeTyped(
+    int control, const QStringList& fields, const PageField& field, bool asFloat, const QString& text)
+{
+    record(control, fields, [&](AircraftValues& v) { PageHooks::storeText(v, field, asFloat, text, separator()); });
 }
 
 void MainWindow::enableAircraftPages(bool enabled)
@@ -258,11 +262,8 @@ void MainWindow::commitGrid(StringGrid* grid)
 {
     pending_.erase(grid);
     for (FieldPage* page : fieldPages())
-        for (FieldGrid* own : page->grids())
-            if (own == grid) {
-                page->commitGrid(own);
-                return;
-            }
+        if (page->commitGrid(grid))
+            return;
 }
 
 void MainWindow::commitCheckBox(QCheckBox* box)

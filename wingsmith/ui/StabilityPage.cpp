@@ -55,7 +55,7 @@ StabilityPage::StabilityPage(const PageCatalogue& catalogue, PageHooks& hooks, Q
     for (std::size_t i = 0; i < kBlocks; ++i) {
         const Block& s = blocks[i];
         const int rows = static_cast<int>(members[i].size());
-        FieldGrid* g = addGrid(s.grid, std::move(members[i]), 1, FieldGrid::kGeneral, 150);
+        StringGrid* g = addGrid(s.grid, std::move(members[i]), 1, FieldGrid::kGeneral, 150);
         QStringList marks;
         for (int r = 0; r < rows; ++r) {
             if (std::find(s.engineRows.begin(), s.engineRows.end(), r) != s.engineRows.end())
