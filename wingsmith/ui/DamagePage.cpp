@@ -50,12 +50,12 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
     std::vector<PageField> collision;
     std::vector<PageField> points;
     for (const PageField& pf : fields()) {
+        std::vector<PageField>* to = &collision;
         if (pf.record == RecordKind::GunTableRow)
-            points.push_back(pf);
+            to = &points;
         else if (pf.field->offset >= FltRecord::kHitBubbles && pf.field->offset < FltRecord::kCollisionUnknown)
-            bubbles.push_back(pf);
-        else
-            collision.push_back(pf);
+            to = &bubbles;
+        to->push_back(pf);
     }
 
     auto* v = new QVBoxLayout(widget());
@@ -108,10 +108,10 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
         const PageField& pf = points[i];
         const int n = static_cast<int>(i);
         auto* edit = new QLineEdit;
-        edit->setObjectName(QString("Edit%1").arg(kFirstHitPointEdit + n));
+        edit->setObjectName(numbered("Edit", kFirstHitPointEdit + n));
         edit->setFixedWidth(50);
         edit->setAlignment(Qt::AlignRight);
-        auto* arrows = new UpDown(QString("UpDown%1").arg(kFirstHitPointArrows + n), edit, 0, 255);
+        auto* arrows = new UpDown(numbered("UpDown", kFirstHitPointArrows + n), edit, 0, 255);
         grid->addWidget(withArrows(edit, arrows), n, 0);
         QLabel* mark = new QLabel(i < std::size(marks) ? text(marks[i]) : QString());
         if (i < std::size(marks))

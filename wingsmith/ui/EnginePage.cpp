@@ -135,17 +135,15 @@ EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
                     c.patterns.push_back(pattern.bits);
                 }
             }
-            c.list = fixedList(QString("ComboBox%1").arg(lists++), items);
+            c.list = fixedList(numbered("ComboBox", lists++), items);
             control = c.list;
         } else if (p && p->maximum > p->minimum) {
-            c.edit = numberField(QString("Edit%1").arg(edits++), 60);
-            // Wide enough for the widest int16, which a damaged or modded file may hold.
-            const int frame = c.edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, c.edit);
-            c.edit->setFixedWidth(std::max(60, c.edit->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10));
-            c.arrows = new UpDown(QString("UpDown%1").arg(arrows++), c.edit, p->minimum, p->maximum);
+            c.edit = numberField(numbered("Edit", edits++), 60);
+            fitInt16(c.edit, 60);
+            c.arrows = new UpDown(numbered("UpDown", arrows++), c.edit, p->minimum, p->maximum);
             control = withArrows(c.edit, c.arrows);
         } else {
-            c.edit = numberField(QString("Edit%1").arg(edits++), 120);
+            c.edit = numberField(numbered("Edit", edits++), 120);
             c.decimals = p ? p->decimals : -1;
             control = c.edit;
         }

@@ -6,11 +6,14 @@
 
 #include "wingsmith/core/NumberFormat.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QWidget>
 
 namespace wingsmith {
@@ -84,6 +87,17 @@ QStringList FieldPage::texts(std::initializer_list<const char*> s)
     for (const char* t : s)
         out << (t ? text(t) : QString());
     return out;
+}
+
+QString FieldPage::numbered(const char* name, int n)
+{
+    return QString::fromLatin1(name) + QString::number(n);
+}
+
+void FieldPage::fitInt16(QLineEdit* edit, int width)
+{
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    edit->setFixedWidth(std::max(width, edit->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10));
 }
 
 QWidget* FieldPage::withArrows(QLineEdit* edit, UpDown* arrows)

@@ -37,6 +37,9 @@ public:
     const std::vector<FieldGrid>& grids() const { return grids_; }
     // What the "Unknown" rows are, for their tooltips.
     static QString unknownValueTip();
+    // Makes `edit` `width` wide, or wide enough for the widest int16, which
+    // a damaged or modded file may hold.
+    static void fitInt16(QLineEdit* edit, int width);
     virtual void fill(const AircraftValues& values);
     // Commits a grid of this page that the user typed into; a text that
     // does not read is reported and stops the grid there.
@@ -55,6 +58,8 @@ protected:
     static QString text(const char* s);
     // Several of the page's own texts; a null one is a blank.
     static QStringList texts(std::initializer_list<const char*> s);
+    // A control's name: `name` and its number.
+    static QString numbered(const char* name, int n);
     // A field and its arrows side by side, as one control.
     static QWidget* withArrows(QLineEdit* edit, UpDown* arrows);
     // A heading over a part of the page.

@@ -33,8 +33,7 @@ QLineEdit* int16Field(const QString& name, int width)
     e->setObjectName(name);
     e->setReadOnly(true);
     e->setAlignment(Qt::AlignRight);
-    const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
-    e->setFixedWidth(std::max(width, e->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10));
+    FieldPage::fitInt16(e, width);
     return e;
 }
 
@@ -99,8 +98,8 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
     int lists = kFirstList;
     auto* countRow = new QHBoxLayout;
     if (count_.field.field) {
-        count_.edit = int16Field(QString("Edit%1").arg(edits++), 40);
-        count_.arrows = new UpDown(QString("UpDown%1").arg(arrows++), count_.edit, 0, kGunGroupCount);
+        count_.edit = int16Field(numbered("Edit", edits++), 40);
+        count_.arrows = new UpDown(numbered("UpDown", arrows++), count_.edit, 0, kGunGroupCount);
         countRow->addWidget(new QLabel(shown(count_.field.field->caption) + QStringLiteral(" ")));
         countRow->addWidget(withArrows(count_.edit, count_.arrows));
         QObject::connect(count_.edit, &QLineEdit::textChanged, widget(), [this] { countChanged(); });
@@ -119,7 +118,7 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
     int rowLabel = kFirstRowLabel;
     for (const auto& [group, members] : groups) {
         auto* label = new QLabel(QString::number(group));
-        label->setObjectName(QString("Label%1").arg(rowLabel++));
+        label->setObjectName(numbered("Label", rowLabel++));
         grid->addWidget(label, row, 0, Qt::AlignRight);
         Group& shown = groupNumbered(group);
         shown.widgets.push_back(label);
@@ -137,7 +136,7 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
                 for (const FieldCode& code : *pf.field->codes)
                     items << text(code.name);
                 c.list = new QComboBox;
-                c.list->setObjectName(QString("ComboBox%1").arg(lists++));
+                c.list->setObjectName(numbered("ComboBox", lists++));
                 c.list->setEditable(false);
                 c.list->addItems(items);
                 cell = c.list;
@@ -146,8 +145,8 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
             } else {
                 const int maximum = a != std::end(kArrows) ? a->maximum : 32767;
                 const int step = a != std::end(kArrows) ? a->step : 1;
-                c.edit = int16Field(QString("Edit%1").arg(edits++), a != std::end(kArrows) ? a->width : 60);
-                c.arrows = new UpDown(QString("UpDown%1").arg(arrows++), c.edit, 0, maximum, step);
+                c.edit = int16Field(numbered("Edit", edits++), a != std::end(kArrows) ? a->width : 60);
+                c.arrows = new UpDown(numbered("UpDown", arrows++), c.edit, 0, maximum, step);
                 cell = withArrows(c.edit, c.arrows);
                 shown.widgets.push_back(c.edit);
                 shown.widgets.push_back(c.arrows);
@@ -201,11 +200,10 @@ QWidget* GunPage::buildRecord(const std::vector<PageField>& fields)
     int header = kFirstGroupHeader;
     for (auto& [group, members] : groups) {
         auto* label = new QLabel(QString::number(group));
-        label->setObjectName(QString("Label%1").arg(header++));
+        label->setObjectName(numbered("Label", header++));
         label->setAlignment(Qt::AlignCenter);
         grid->addWidget(label, 0, column);
-        StringGrid* g
-            = addGrid(QString("StringGrid%1").arg(gridName++), std::move(members), 1, FieldGrid::kGeneral, 90);
+        StringGrid* g = addGrid(numbered("StringGrid", gridName++), std::move(members), 1, FieldGrid::kGeneral, 90);
         grid->addWidget(g, 1, column, Qt::AlignTop);
         Group& shown = groupNumbered(group);
         shown.widgets.push_back(g);

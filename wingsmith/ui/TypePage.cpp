@@ -24,7 +24,7 @@ TypePage::TypePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* pa
                 || pf.field->offset != GunTableRow::kTypeFlags + static_cast<std::size_t>(b.byte))
                 continue;
             auto* box = new QCheckBox(text(b.caption));
-            box->setObjectName(QString("CheckBox%1").arg(number++));
+            box->setObjectName(numbered("CheckBox", number++));
             boxes_.push_back({box, pf, b.bit});
             commitWhenLeft(box);
             v->addWidget(box);
