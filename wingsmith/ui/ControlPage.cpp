@@ -23,8 +23,8 @@ struct Block {
 
 } // namespace
 
-ControlPage::ControlPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kControl, catalogue, std::move(hooks), parent)
+ControlPage::ControlPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kControl, catalogue, hooks, parent)
 {
     using namespace FltRecord;
     const Block blocks[] = {{kControlSurfaces, kFlightLimits, "StringGrid7", 4},
@@ -40,7 +40,7 @@ ControlPage::ControlPage(const PageCatalogue& catalogue, PageHooks hooks, QWidge
         members[b].push_back(pf);
     }
 
-    FieldGrid* grids[kBlocks];
+    StringGrid* grids[kBlocks];
     for (std::size_t i = 0; i < kBlocks; ++i) {
         QStringList captions;
         std::vector<int> unknownRows;
@@ -55,7 +55,7 @@ ControlPage::ControlPage(const PageCatalogue& catalogue, PageHooks hooks, QWidge
             grids[i]->setRowToolTip(r, unknownValueTip());
     }
 
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QGridLayout(widget());
     layout->setHorizontalSpacing(24);
     layout->addWidget(caption(text(QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Control surfaces"))), 0, 0);
     layout->addWidget(grids[0], 1, 0, 3, 1, Qt::AlignTop);

@@ -8,10 +8,8 @@ namespace wingsmith {
 // "Flight control data": control surfaces, flight limits and masses, each
 // a one-column grid whose rows bear the fields' captions.
 class ControlPage : public FieldPage {
-    Q_OBJECT
-
 public:
-    ControlPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    ControlPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 };
 
 } // namespace wingsmith

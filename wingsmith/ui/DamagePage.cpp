@@ -43,31 +43,31 @@ constexpr int kFirstHitPointControl = 100;
 
 } // namespace
 
-DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kDamage, catalogue, std::move(hooks), parent)
+DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kDamage, catalogue, hooks, parent)
 {
     std::vector<PageField> bubbles;
     std::vector<PageField> collision;
     std::vector<PageField> points;
     for (const PageField& pf : fields()) {
+        std::vector<PageField>* to = &collision;
         if (pf.record == RecordKind::GunTableRow)
-            points.push_back(pf);
+            to = &points;
         else if (pf.field->offset >= FltRecord::kHitBubbles && pf.field->offset < FltRecord::kCollisionUnknown)
-            bubbles.push_back(pf);
-        else
-            collision.push_back(pf);
+            to = &bubbles;
+        to->push_back(pf);
     }
 
-    auto* v = new QVBoxLayout(this);
+    auto* v = new QVBoxLayout(widget());
     v->setSpacing(10);
 
     v->addWidget(caption(text("Hitbubble position and size")));
     auto* bubbleRow = new QHBoxLayout;
     const std::size_t bubbleCount = bubbles.size();
-    FieldGrid* g16 = addGrid("StringGrid16", std::move(bubbles), 4, FieldGrid::kGeneral, 90);
-    g16->setColumnCaptions({text(" X "), text(" Y "), text(" Z "), text(" Size ")});
-    QStringList rows{text(" Front "), text(" Pilot "), text(" Middle "), text(" Tail "), text(" Right Inner Wing "),
-        text(" Right Wing Tip "), text(" Left Inner Wing "), text(" Left Wing Tip ")};
+    StringGrid* g16 = addGrid("StringGrid16", std::move(bubbles), 4, FieldGrid::kGeneral, 90);
+    g16->setColumnCaptions(texts({" X ", " Y ", " Z ", " Size "}));
+    QStringList rows = texts({" Front ", " Pilot ", " Middle ", " Tail ", " Right Inner Wing ", " Right Wing Tip ",
+        " Left Inner Wing ", " Left Wing Tip "});
     while (static_cast<std::size_t>(rows.size()) * 4 < bubbleCount)
         rows << QString();
     g16->setRowCaptions(rows);
@@ -81,12 +81,12 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget*
     v->addLayout(bubbleRow);
 
     const QStringList collisionCaptions
-        = captionsFor(collision, {text(" Unknown "), text("Collision Radius"), text("Collision Engine Hit Points")});
+        = captionsFor(collision, texts({" Unknown ", "Collision Radius", "Collision Engine Hit Points"}));
     std::vector<int> unknownRows;
     for (std::size_t i = 0; i < collision.size(); ++i)
         if (collision[i].field->caption == "Unknown")
             unknownRows.push_back(static_cast<int>(i));
-    FieldGrid* g17 = addGrid("StringGrid17", std::move(collision), 1, FieldGrid::kGeneral, 90);
+    StringGrid* g17 = addGrid("StringGrid17", std::move(collision), 1, FieldGrid::kGeneral, 90);
     g17->setRowCaptions(collisionCaptions);
     for (int r : unknownRows)
         g17->setRowToolTip(r, unknownValueTip());
@@ -108,18 +108,11 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget*
         const PageField& pf = points[i];
         const int n = static_cast<int>(i);
         auto* edit = new QLineEdit;
-        edit->setObjectName(QString("Edit%1").arg(kFirstHitPointEdit + n));
+        edit->setObjectName(numbered("Edit", kFirstHitPointEdit + n));
         edit->setFixedWidth(50);
         edit->setAlignment(Qt::AlignRight);
-        auto* arrows = new UpDown(QString("UpDown%1").arg(kFirstHitPointArrows + n), edit, 0, 255);
-        auto* box = new QWidget;
-        auto* h = new QHBoxLayout(box);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->setSpacing(1);
-        h->addWidget(edit);
-        h->addWidget(arrows);
-        h->addStretch();
-        grid->addWidget(box, n, 0);
+        auto* arrows = new UpDown(numbered("UpDown", kFirstHitPointArrows + n), edit, 0, 255);
+        grid->addWidget(withArrows(edit, arrows), n, 0);
         QLabel* mark = new QLabel(i < std::size(marks) ? text(marks[i]) : QString());
         if (i < std::size(marks))
             mark->setToolTip(
@@ -132,13 +125,7 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget*
 
         hitPoints_.push_back({pf, arrows});
         // The text as an integer, kept to the field's low bits.
-        this->hooks().numberField(edit, kFirstHitPointControl + n, {QString::fromStdString(pf.field->name)},
-            [pf](AircraftValues& values, const QString& t) {
-                const std::int64_t typed = parseInteger(t.toStdString());
-                AircraftImage image(values);
-                image.setInteger(pf.record, *pf.field, typed);
-                image.storeInto(values);
-            });
+        this->hooks().numberField(edit, kFirstHitPointControl + n, pf, false);
     }
     grid->setColumnStretch(3, 1);
     v->addLayout(grid);

@@ -12,10 +12,8 @@ class UpDown;
 // "Damage data": the hit bubbles, the collision values and a field with
 // arrows for each section's hit points.
 class DamagePage : public FieldPage {
-    Q_OBJECT
-
 public:
-    DamagePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 
     void fill(const AircraftValues& values) override;
 

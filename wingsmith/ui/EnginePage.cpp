@@ -17,47 +17,53 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 
 namespace wingsmith {
 
 namespace {
 
-// How the page shows a field beyond what the catalogue says.
-struct Presentation {
-    std::string_view name;
-    const char* caption = nullptr; // the catalogue's when null
-    int decimals = -1;
-    // A count moved by arrows within this range, committed by them alone.
-    int minimum = 0;
-    int maximum = 0;
-    // A float kept as its pattern, chosen from these.
-    std::vector<std::pair<const char*, std::uint32_t>> patterns;
+// A float kept as its pattern, and the list item that shows it.
+struct Pattern {
+    const char* item;
+    std::uint32_t bits;
 };
 
-const std::vector<Presentation>& presentations()
-{
-    static const std::vector<Presentation> shown{
-        {"engineCount", nullptr, -1, 1, 4, {}},
-        {"engineType", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Engine type"), -1, 0, 0, {}},
-        {"engineBestAltitude", nullptr, 0, 0, 0, {}},
-        {"engineUnknown1", nullptr, 6, 0, 0, {}},
-        {"engineUnknown2", nullptr, 6, 0, 0, {}},
-        {"propellerFactor", nullptr, -1, 0, 0,
-            {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "0 blades /Jet"), EngineCodes::kPropellerPatterns[0]},
-                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "3 blades"), EngineCodes::kPropellerPatterns[1]},
-                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "4 blades"), EngineCodes::kPropellerPatterns[2]},
-                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "5 blades"), EngineCodes::kPropellerPatterns[3]}}},
-        {"torqueMultiplier", nullptr, -1, 0, 0,
-            {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Prop"), EngineCodes::kTorqueProp},
-                {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Jet"), EngineCodes::kTorqueJet}}},
-    };
-    return shown;
-}
+constexpr Pattern kPropellerPatterns[]
+    = {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "0 blades /Jet"), EngineCodes::kPropellerPatterns[0]},
+        {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "3 blades"), EngineCodes::kPropellerPatterns[1]},
+        {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "4 blades"), EngineCodes::kPropellerPatterns[2]},
+        {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "5 blades"), EngineCodes::kPropellerPatterns[3]}};
+constexpr Pattern kTorquePatterns[] = {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Prop"), EngineCodes::kTorqueProp},
+    {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Jet"), EngineCodes::kTorqueJet}};
+
+// How the page shows a field beyond what the catalogue says: a constant
+// table, so that it costs no code to build.
+struct Presentation {
+    std::string_view name;
+    const char* caption; // the catalogue's when null
+    int decimals;
+    // A count moved by arrows within this range, committed by them alone.
+    int minimum;
+    int maximum;
+    // A float kept as its pattern, chosen from these.
+    std::span<const Pattern> patterns;
+};
+
+constexpr Presentation kPresentations[] = {
+    {"engineCount", nullptr, -1, 1, 4, {}},
+    {"engineType", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Engine type"), -1, 0, 0, {}},
+    {"engineBestAltitude", nullptr, 0, 0, 0, {}},
+    {"engineUnknown1", nullptr, 6, 0, 0, {}},
+    {"engineUnknown2", nullptr, 6, 0, 0, {}},
+    {"propellerFactor", nullptr, -1, 0, 0, kPropellerPatterns},
+    {"torqueMultiplier", nullptr, -1, 0, 0, kTorquePatterns},
+};
 
 const Presentation* presentationOf(std::string_view name)
 {
-    for (const Presentation& p : presentations())
+    for (const Presentation& p : kPresentations)
         if (p.name == name)
             return &p;
     return nullptr;
@@ -95,8 +101,8 @@ constexpr int kFirstArrows = 1;
 
 } // namespace
 
-EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kEngine, catalogue, std::move(hooks), parent)
+EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kEngine, catalogue, hooks, parent)
 {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
@@ -124,29 +130,20 @@ EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget*
                     c.values.push_back(code.value);
                 }
             } else {
-                for (const auto& [item, pattern] : p->patterns) {
-                    items << text(item);
-                    c.patterns.push_back(pattern);
+                for (const Pattern& pattern : p->patterns) {
+                    items << text(pattern.item);
+                    c.patterns.push_back(pattern.bits);
                 }
             }
-            c.list = fixedList(QString("ComboBox%1").arg(lists++), items);
+            c.list = fixedList(numbered("ComboBox", lists++), items);
             control = c.list;
         } else if (p && p->maximum > p->minimum) {
-            c.edit = numberField(QString("Edit%1").arg(edits++), 60);
-            // Wide enough for the widest int16, which a damaged or modded file may hold.
-            const int frame = c.edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, c.edit);
-            c.edit->setFixedWidth(std::max(60, c.edit->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10));
-            c.arrows = new UpDown(QString("UpDown%1").arg(arrows++), c.edit, p->minimum, p->maximum);
-            auto* box = new QWidget;
-            auto* h = new QHBoxLayout(box);
-            h->setContentsMargins(0, 0, 0, 0);
-            h->setSpacing(1);
-            h->addWidget(c.edit);
-            h->addWidget(c.arrows);
-            h->addStretch();
-            control = box;
+            c.edit = numberField(numbered("Edit", edits++), 60);
+            fitInt16(c.edit, 60);
+            c.arrows = new UpDown(numbered("UpDown", arrows++), c.edit, p->minimum, p->maximum);
+            control = withArrows(c.edit, c.arrows);
         } else {
-            c.edit = numberField(QString("Edit%1").arg(edits++), 120);
+            c.edit = numberField(numbered("Edit", edits++), 120);
             c.decimals = p ? p->decimals : -1;
             control = c.edit;
         }
@@ -157,56 +154,40 @@ EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget*
         controls_.push_back(std::move(c));
     }
 
-    // Wired once every control stands, so that each refers to its own.
+    // Wired once every control stands: a list's or arrows' slot is told the
+    // control by its place.
     for (const Control& c : controls_) {
-        const PageField pf = c.field;
-        const QStringList names{QString::fromStdString(pf.field->name)};
-        const auto store = [this, pf, names](const std::function<void(AircraftImage&)>& set) {
-            this->hooks().record(0, names, [&](AircraftValues& values) {
-                AircraftImage image(values);
-                set(image);
-                image.storeInto(values);
-            });
-        };
-        if (c.list && !c.patterns.empty()) {
-            const auto patterns = c.patterns;
-            connect(c.list, &QComboBox::activated, this, [store, pf, patterns](int i) {
-                store([&](AircraftImage& image) {
-                    image.setBits(pf.record, *pf.field, patterns[static_cast<std::size_t>(i)]);
-                });
-            });
-        } else if (c.list) {
-            const auto values = c.values;
-            connect(c.list, &QComboBox::activated, this, [store, pf, values](int i) {
-                store([&](AircraftImage& image) {
-                    image.setInteger(pf.record, *pf.field, values[static_cast<std::size_t>(i)]);
-                });
-            });
-        } else if (c.arrows) {
+        const std::size_t i = static_cast<std::size_t>(&c - controls_.data());
+        if (c.list)
+            QObject::connect(c.list, &QComboBox::activated, widget(), [this, i](int item) { listChosen(i, item); });
+        else if (c.arrows)
             // Typing into the count's field stores nothing; its arrows do.
-            UpDown* arrows = c.arrows;
-            connect(arrows, &UpDown::arrowClicked, this, [store, pf, arrows] {
-                store([&](AircraftImage& image) { image.setInteger(pf.record, *pf.field, arrows->position()); });
-            });
-        } else {
-            const bool asFloat = isFloat(*pf.field);
+            QObject::connect(c.arrows, &UpDown::arrowClicked, widget(), [this, i] { arrowsClicked(i); });
+        else
             // Its own undo id keeps a field's keystrokes one step.
-            const int control = static_cast<int>(&c - controls_.data()) + 1;
             this->hooks().numberField(
-                c.edit, control, names, [this, pf, asFloat](AircraftValues& values, const QString& t) {
-                    AircraftImage image(values);
-                    if (asFloat)
-                        image.setFloat(pf.record, *pf.field, parseFloat(t.toStdString(), this->hooks().separator()));
-                    else
-                        image.setInteger(pf.record, *pf.field, parseInteger(t.toStdString()));
-                    image.storeInto(values);
-                });
-        }
+                c.edit, static_cast<int>(&c - controls_.data()) + 1, c.field, isFloat(*c.field.field));
     }
 
-    auto* v = new QVBoxLayout(this);
+    auto* v = new QVBoxLayout(widget());
     v->addWidget(page);
     v->addStretch();
+}
+
+void EnginePage::listChosen(std::size_t control, int item)
+{
+    const Control& c = controls_[control];
+    const auto i = static_cast<std::size_t>(item);
+    if (!c.patterns.empty())
+        hooks().storeBits(c.field, c.patterns[i]);
+    else
+        hooks().storeInteger(c.field, c.values[i]);
+}
+
+void EnginePage::arrowsClicked(std::size_t control)
+{
+    const Control& c = controls_[control];
+    hooks().storeInteger(c.field, c.arrows->position());
 }
 
 void EnginePage::fill(const AircraftValues& values)

@@ -16,14 +16,15 @@ class UpDown;
 // only some values, a number field otherwise; the engine count moves by
 // its arrows.
 class EnginePage : public FieldPage {
-    Q_OBJECT
-
 public:
-    EnginePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    EnginePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 
     void fill(const AircraftValues& values) override;
 
 private:
+    void listChosen(std::size_t control, int item);
+    void arrowsClicked(std::size_t control);
+
     struct Control {
         PageField field;
         QLineEdit* edit = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FieldGrid.h"
 
+#include "StringGrid.h"
+
 #include "wingsmith/core/NumberFormat.h"
 
 namespace wingsmith {
@@ -18,7 +20,7 @@ bool isFloat(const RecordField& f)
 } // namespace
 
 FieldGrid::FieldGrid(const QString& name, std::vector<PageField> fields, int columns, int decimals)
-    : StringGrid(name, rowsFor(fields.size(), columns), columns)
+    : grid_(new StringGrid(name, rowsFor(fields.size(), columns), columns))
     , fields_(std::move(fields))
     , columns_(columns)
     , decimals_(decimals)
@@ -30,7 +32,7 @@ const PageField& FieldGrid::fieldAt(int row, int column) const
     return fields_[static_cast<std::size_t>(row * columns_ + column)];
 }
 
-void FieldGrid::fill(const AircraftImage& image, char separator)
+void FieldGrid::fill(const AircraftImage& image, char separator) const
 {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const PageField& pf = fields_[i];
@@ -41,30 +43,23 @@ void FieldGrid::fill(const AircraftImage& image, char separator)
         } else {
             text = formatInteger(image.integerValue(pf.record, *pf.field));
         }
-        fillCell(static_cast<int>(i) / columns_, static_cast<int>(i) % columns_, QString::fromStdString(text));
+        grid_->fillCell(static_cast<int>(i) / columns_, static_cast<int>(i) % columns_, QString::fromStdString(text));
     }
 }
 
-void FieldGrid::commit(const PageHooks& hooks)
+void FieldGrid::commit(PageHooks& hooks) const
 {
     const char sep = hooks.separator();
-    commitEdits([&](int r, int c, const QString& t) {
+    grid_->commitEdits([&](int r, int c, const QString& t) {
         if (static_cast<std::size_t>(r * columns_ + c) >= fields_.size())
             return;
         const PageField& pf = fieldAt(r, c);
         const std::string text = t.toStdString();
         // Read before the step, so a text that does not read stores nothing.
-        const bool asFloat = isFloat(*pf.field);
-        const float f = asFloat ? parseFloat(text, sep) : 0.0f;
-        const std::int64_t i = asFloat ? 0 : parseInteger(text);
-        hooks.record(0, {QString::fromStdString(pf.field->name)}, [&](AircraftValues& v) {
-            AircraftImage image(v);
-            if (asFloat)
-                image.setFloat(pf.record, *pf.field, f);
-            else
-                image.setInteger(pf.record, *pf.field, i);
-            image.storeInto(v);
-        });
+        if (isFloat(*pf.field))
+            hooks.storeFloat(pf, parseFloat(text, sep));
+        else
+            hooks.storeInteger(pf, parseInteger(text));
     });
 }
 

@@ -1,45 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FieldPage.h"
 
+#include "StringGrid.h"
+#include "UpDown.h"
+
 #include "wingsmith/core/NumberFormat.h"
 
+#include <algorithm>
+
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QWidget>
 
 namespace wingsmith {
 
-FieldPage::FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : QWidget(parent)
+FieldPage::FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : widget_(new QWidget(parent))
     , fields_(catalogue.fieldsOf(page))
-    , hooks_(std::move(hooks))
+    , hooks_(hooks)
 {
+    // Its controls went with the widget already.
+    QObject::connect(widget_, &QObject::destroyed, [this] { delete this; });
 }
 
 void FieldPage::fill(const AircraftValues& values)
 {
     const AircraftImage image(values);
     const char sep = hooks_.separator();
-    for (FieldGrid* grid : grids_)
-        grid->fill(image, sep);
+    for (const FieldGrid& grid : grids_)
+        grid.fill(image, sep);
 }
 
-void FieldPage::commitGrid(FieldGrid* grid)
+bool FieldPage::commitGrid(StringGrid* grid)
 {
-    try {
-        grid->commit(hooks_);
-    } catch (const ConversionError& e) {
-        hooks_.conversionError(e);
+    for (const FieldGrid& own : grids_) {
+        if (own.grid() != grid)
+            continue;
+        try {
+            own.commit(hooks_);
+        } catch (const ConversionError& e) {
+            hooks_.conversionError(e);
+        }
+        return true;
     }
+    return false;
 }
 
-FieldGrid* FieldPage::addGrid(
+StringGrid* FieldPage::addGrid(
     const QString& name, std::vector<PageField> fields, int columns, int decimals, int cellWidth)
 {
-    auto* grid = new FieldGrid(name, std::move(fields), columns, decimals);
+    StringGrid* grid = grids_.emplace_back(name, std::move(fields), columns, decimals).grid();
     grid->setCellWidth(cellWidth);
-    grids_.push_back(grid);
-    connect(grid, &StringGrid::userEdited, this, [this, grid] { hooks_.leftPending(grid); });
+    QObject::connect(grid, &StringGrid::userEdited, widget_, [this, grid] { hooks_.leftPending(grid); });
     return grid;
+}
+
+void FieldPage::commitWhenLeft(QCheckBox* box)
+{
+    QObject::connect(box, &QCheckBox::clicked, widget_, [this, box] { hooks_.leftPending(box); });
 }
 
 QString FieldPage::unknownValueTip()
@@ -57,6 +79,37 @@ QString FieldPage::shown(const std::string& text)
 QString FieldPage::text(const char* s)
 {
     return QCoreApplication::translate("wingsmith::MainWindow", s);
+}
+
+QStringList FieldPage::texts(std::initializer_list<const char*> s)
+{
+    QStringList out;
+    for (const char* t : s)
+        out << (t ? text(t) : QString());
+    return out;
+}
+
+QString FieldPage::numbered(const char* name, int n)
+{
+    return QString::fromLatin1(name) + QString::number(n);
+}
+
+void FieldPage::fitInt16(QLineEdit* edit, int width)
+{
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    edit->setFixedWidth(std::max(width, edit->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10));
+}
+
+QWidget* FieldPage::withArrows(QLineEdit* edit, UpDown* arrows)
+{
+    auto* box = new QWidget;
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(1);
+    h->addWidget(edit);
+    h->addWidget(arrows);
+    h->addStretch();
+    return box;
 }
 
 QLabel* FieldPage::caption(const QString& s)

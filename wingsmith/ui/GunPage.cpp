@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
 #include <string_view>
 
 namespace wingsmith {
@@ -32,21 +33,8 @@ QLineEdit* int16Field(const QString& name, int width)
     e->setObjectName(name);
     e->setReadOnly(true);
     e->setAlignment(Qt::AlignRight);
-    const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
-    e->setFixedWidth(std::max(width, e->fontMetrics().horizontalAdvance("-32768") + 2 * frame + 10));
+    FieldPage::fitInt16(e, width);
     return e;
-}
-
-QWidget* withArrows(QLineEdit* edit, UpDown* arrows)
-{
-    auto* box = new QWidget;
-    auto* h = new QHBoxLayout(box);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(1);
-    h->addWidget(edit);
-    h->addWidget(arrows);
-    h->addStretch();
-    return box;
 }
 
 // The part of a group field's name after "gunN.".
@@ -76,8 +64,8 @@ constexpr int kFirstGroupHeader = 76;
 
 } // namespace
 
-GunPage::GunPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kPlanesGun, catalogue, std::move(hooks), parent)
+GunPage::GunPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kPlanesGun, catalogue, hooks, parent)
 {
     pages_ = new QTabWidget;
     pages_->setObjectName("PageControl2");
@@ -87,7 +75,7 @@ GunPage::GunPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* paren
     recordSheet_->setObjectName("TabSheet6");
     pages_->addTab(tableSheet_, text("PLANES.DAT"));
     pages_->addTab(recordSheet_, text("*.FLT"));
-    auto* v = new QVBoxLayout(this);
+    auto* v = new QVBoxLayout(widget());
     v->addWidget(pages_);
 }
 
@@ -110,20 +98,11 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
     int lists = kFirstList;
     auto* countRow = new QHBoxLayout;
     if (count_.field.field) {
-        count_.edit = int16Field(QString("Edit%1").arg(edits++), 40);
-        count_.arrows = new UpDown(QString("UpDown%1").arg(arrows++), count_.edit, 0, kGunGroupCount);
+        count_.edit = int16Field(numbered("Edit", edits++), 40);
+        count_.arrows = new UpDown(numbered("UpDown", arrows++), count_.edit, 0, kGunGroupCount);
         countRow->addWidget(new QLabel(shown(count_.field.field->caption) + QStringLiteral(" ")));
         countRow->addWidget(withArrows(count_.edit, count_.arrows));
-        const PageField pf = count_.field;
-        UpDown* countArrows = count_.arrows;
-        connect(count_.edit, &QLineEdit::textChanged, this, [this, pf, countArrows] {
-            GunGroupVisibility();
-            hooks().record(0, {QString::fromStdString(pf.field->name)}, [&](AircraftValues& values) {
-                AircraftImage image(values);
-                image.setInteger(pf.record, *pf.field, countArrows->position());
-                image.storeInto(values);
-            });
-        });
+        QObject::connect(count_.edit, &QLineEdit::textChanged, widget(), [this] { countChanged(); });
     }
     countRow->addStretch();
     grid->addLayout(countRow, 0, 0, 1, 7);
@@ -139,16 +118,17 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
     int rowLabel = kFirstRowLabel;
     for (const auto& [group, members] : groups) {
         auto* label = new QLabel(QString::number(group));
-        label->setObjectName(QString("Label%1").arg(rowLabel++));
+        label->setObjectName(numbered("Label", rowLabel++));
         grid->addWidget(label, row, 0, Qt::AlignRight);
-        groupWidgets_[group].push_back(label);
+        Group& shown = groupNumbered(group);
+        shown.widgets.push_back(label);
         int column = 1;
         // Created left to right, so the tab key follows the row.
         for (const PageField& pf : members) {
             Control c;
             c.field = pf;
+            const std::size_t i = controls_.size();
             QWidget* cell = nullptr;
-            const QStringList names{QString::fromStdString(pf.field->name)};
             const auto* a = std::find_if(
                 std::begin(kArrows), std::end(kArrows), [&](const Arrows& x) { return x.member == member(*pf.field); });
             if (pf.field->codes) {
@@ -156,36 +136,22 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
                 for (const FieldCode& code : *pf.field->codes)
                     items << text(code.name);
                 c.list = new QComboBox;
-                c.list->setObjectName(QString("ComboBox%1").arg(lists++));
+                c.list->setObjectName(numbered("ComboBox", lists++));
                 c.list->setEditable(false);
                 c.list->addItems(items);
                 cell = c.list;
-                groupWidgets_[group].push_back(c.list);
-                const auto* codes = pf.field->codes;
-                connect(c.list, &QComboBox::activated, this, [this, pf, names, codes](int i) {
-                    hooks().record(0, names, [&](AircraftValues& values) {
-                        AircraftImage image(values);
-                        image.setInteger(pf.record, *pf.field, (*codes)[static_cast<std::size_t>(i)].value);
-                        image.storeInto(values);
-                    });
-                });
+                shown.widgets.push_back(c.list);
+                QObject::connect(c.list, &QComboBox::activated, widget(), [this, i](int item) { listChosen(i, item); });
             } else {
                 const int maximum = a != std::end(kArrows) ? a->maximum : 32767;
                 const int step = a != std::end(kArrows) ? a->step : 1;
-                c.edit = int16Field(QString("Edit%1").arg(edits++), a != std::end(kArrows) ? a->width : 60);
-                c.arrows = new UpDown(QString("UpDown%1").arg(arrows++), c.edit, 0, maximum, step);
+                c.edit = int16Field(numbered("Edit", edits++), a != std::end(kArrows) ? a->width : 60);
+                c.arrows = new UpDown(numbered("UpDown", arrows++), c.edit, 0, maximum, step);
                 cell = withArrows(c.edit, c.arrows);
-                groupWidgets_[group].push_back(c.edit);
-                groupWidgets_[group].push_back(c.arrows);
-                groupArrows_[group].push_back(c.arrows);
-                UpDown* cellArrows = c.arrows;
-                connect(c.edit, &QLineEdit::textChanged, this, [this, pf, names, cellArrows] {
-                    hooks().record(0, names, [&](AircraftValues& values) {
-                        AircraftImage image(values);
-                        image.setInteger(pf.record, *pf.field, cellArrows->position());
-                        image.storeInto(values);
-                    });
-                });
+                shown.widgets.push_back(c.edit);
+                shown.widgets.push_back(c.arrows);
+                shown.arrows.push_back(c.arrows);
+                QObject::connect(c.edit, &QLineEdit::textChanged, widget(), [this, i] { cellChanged(i); });
             }
             grid->addWidget(cell, row, column++);
             controls_.push_back(c);
@@ -234,18 +200,37 @@ QWidget* GunPage::buildRecord(const std::vector<PageField>& fields)
     int header = kFirstGroupHeader;
     for (auto& [group, members] : groups) {
         auto* label = new QLabel(QString::number(group));
-        label->setObjectName(QString("Label%1").arg(header++));
+        label->setObjectName(numbered("Label", header++));
         label->setAlignment(Qt::AlignCenter);
         grid->addWidget(label, 0, column);
-        FieldGrid* g = addGrid(QString("StringGrid%1").arg(gridName++), std::move(members), 1, FieldGrid::kGeneral, 90);
+        StringGrid* g = addGrid(numbered("StringGrid", gridName++), std::move(members), 1, FieldGrid::kGeneral, 90);
         grid->addWidget(g, 1, column, Qt::AlignTop);
-        groupWidgets_[group].push_back(g);
-        groupWidgets_[group].push_back(label);
+        Group& shown = groupNumbered(group);
+        shown.widgets.push_back(g);
+        shown.widgets.push_back(label);
         ++column;
     }
     grid->setColumnStretch(7, 1);
     grid->setRowStretch(2, 1);
     return page;
+}
+
+void GunPage::countChanged()
+{
+    GunGroupVisibility();
+    hooks().storeInteger(count_.field, count_.arrows->position());
+}
+
+void GunPage::listChosen(std::size_t control, int item)
+{
+    const Control& c = controls_[control];
+    hooks().storeInteger(c.field, (*c.field.field->codes)[static_cast<std::size_t>(item)].value);
+}
+
+void GunPage::cellChanged(std::size_t control)
+{
+    const Control& c = controls_[control];
+    hooks().storeInteger(c.field, c.arrows->position());
 }
 
 void GunPage::fill(const AircraftValues& values)
@@ -272,12 +257,22 @@ void GunPage::setRecordName(const QString& name)
 void GunPage::GunGroupVisibility()
 {
     const int n = count_.arrows ? count_.arrows->position() : kGunGroupCount;
-    for (const auto& [group, widgets] : groupWidgets_)
-        for (QWidget* w : widgets)
-            w->setVisible(group <= n);
-    for (const auto& [group, arrows] : groupArrows_)
-        for (UpDown* a : arrows)
-            a->setEnabled(group <= n);
+    for (const Group& g : groups_)
+        for (QWidget* w : g.widgets)
+            w->setVisible(g.number <= n);
+    for (const Group& g : groups_)
+        for (UpDown* a : g.arrows)
+            a->setEnabled(g.number <= n);
+}
+
+GunPage::Group& GunPage::groupNumbered(int number)
+{
+    auto it = groups_.begin();
+    while (it != groups_.end() && it->number < number)
+        ++it;
+    if (it == groups_.end() || it->number != number)
+        it = groups_.insert(it, Group{number, {}, {}});
+    return *it;
 }
 
 } // namespace wingsmith

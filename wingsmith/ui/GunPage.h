@@ -3,7 +3,6 @@
 
 #include "FieldPage.h"
 
-#include <map>
 #include <vector>
 
 class QComboBox;
@@ -18,10 +17,8 @@ class UpDown;
 // "Gun data": the gun table's groups ("PLANES.DAT"), a row a group, and the
 // flight record's, a grid a group; the groups beyond the count are hidden.
 class GunPage : public FieldPage {
-    Q_OBJECT
-
 public:
-    GunPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    GunPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 
     QTabWidget* pages() const { return pages_; }
     QWidget* tableSheet() const { return tableSheet_; }
@@ -39,6 +36,11 @@ private:
         UpDown* arrows = nullptr;
         QComboBox* list = nullptr;
     };
+    // The slots of the count, and of the lists and the cells with arrows,
+    // told their control by its place.
+    void countChanged();
+    void listChosen(std::size_t control, int item);
+    void cellChanged(std::size_t control);
     QWidget* buildTable(const std::vector<PageField>& fields);
     QWidget* buildRecord(const std::vector<PageField>& fields);
 
@@ -47,9 +49,14 @@ private:
     QWidget* recordSheet_ = nullptr;
     Control count_;
     std::vector<Control> controls_;
-    // What each group shows, to hide it with its group.
-    std::map<int, std::vector<QWidget*>> groupWidgets_;
-    std::map<int, std::vector<UpDown*>> groupArrows_;
+    // What each group shows, to hide it with its group; by number.
+    struct Group {
+        int number;
+        std::vector<QWidget*> widgets;
+        std::vector<UpDown*> arrows;
+    };
+    Group& groupNumbered(int number);
+    std::vector<Group> groups_;
 };
 
 } // namespace wingsmith

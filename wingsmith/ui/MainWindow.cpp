@@ -106,10 +106,10 @@ MainWindow::MainWindow(Settings settings, const AircraftCatalogue& catalogue, QW
         // at once like the first two.
         if (sheet == 1 || sheet == 2 || sheet == 7) {
             if (sheet == 1)
-                page = stabilityPage_ = new StabilityPage(catalogue_, pageHooks());
+                page = (stabilityPage_ = new StabilityPage(catalogue_, *this))->widget();
             else
-                page = sheet == 2 ? enginePage_ = new EnginePage(catalogue_, pageHooks())
-                                  : typePage_ = new TypePage(catalogue_, pageHooks());
+                page = sheet == 2 ? (enginePage_ = new EnginePage(catalogue_, *this))->widget()
+                                  : (typePage_ = new TypePage(catalogue_, *this))->widget();
         } else {
             page = new QWidget;
             new QVBoxLayout(page);

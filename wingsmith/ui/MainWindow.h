@@ -38,7 +38,7 @@ class UpDown;
 
 // The main window: the aircraft list and six pages showing every value of
 // the aircraft picked, with the save, import, export and exit operations.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private PageHooks {
     Q_OBJECT
 
 public:
@@ -77,7 +77,6 @@ private:
     // Building the window.
     void buildMenus();
     void buildToolBar();
-    PageHooks pageHooks();
     void wireCommitOnLeave();
     // The control, gun and damage pages are built when first shown, and then
     // show the aircraft picked: most of a start's cost would otherwise be
@@ -96,15 +95,20 @@ private:
     // Committing.
     using Store = std::function<void(AircraftValues&)>;
     void enableAircraftPages(bool enabled);
+    // What the pages ask of the window.
     // A text field stored as soon as its text reads as a number; a text that
     // does not read is reported once, when the field is left.
     // `control` names the field for undo, so its keystrokes make one step.
-    void wireNumberField(QLineEdit* edit, int control, const QStringList& fields,
-        const std::function<void(AircraftValues&, const QString&)>& store);
+    void numberField(QLineEdit* edit, int control, const PageField& field, bool asFloat) override;
+    // One step storing a number field's `text`, as numberField says.
+    void storeTyped(int control, const QStringList& fields, const PageField& field, bool asFloat, const QString& text);
+    char separator() const override;
+    void conversionError(const std::exception& e) override;
+    void leftPending(QWidget* control) override;
     // Sends `change` of the aircraft shown to the document as one edit;
     // `control` as for AircraftEdit.
     void record(int control, const Store& change) { record(control, {}, change); }
-    void record(int control, const QStringList& fields, const Store& change);
+    void record(int control, const QStringList& fields, const Store& change) override;
     // The pages built from the catalogue so far.
     std::vector<FieldPage*> fieldPages() const;
     // Every grid built so far, the catalogue pages' and the window's own.

@@ -37,17 +37,19 @@
 
 namespace wingsmith {
 
-PageHooks MainWindow::pageHooks()
+char MainWindow::separator() const
 {
-    return {[this](int control, const QStringList& fields, const PageHooks::Change& change) {
-                record(control, fields, change);
-            },
-        [this] { return decimalSeparator().toLatin1(); }, [this](const std::exception& e) { showConversionError(e); },
-        [this](QWidget* control) { pending_.insert(control); },
-        [this](QLineEdit* edit, int control, const QStringList& fields,
-            const std::function<void(AircraftValues&, const QString&)>& store) {
-            wireNumberField(edit, control, fields, store);
-        }};
+    return decimalSeparator().toLatin1();
+}
+
+void MainWindow::conversionError(const std::exception& e)
+{
+    showConversionError(e);
+}
+
+void MainWindow::leftPending(QWidget* control)
+{
+    pending_.insert(control);
 }
 
 std::vector<FieldPage*> MainWindow::fieldPages() const
@@ -64,7 +66,8 @@ std::vector<StringGrid*> MainWindow::grids() const
 {
     std::vector<StringGrid*> out;
     for (FieldPage* page : fieldPages())
-        out.insert(out.end(), page->grids().begin(), page->grids().end());
+        for (const FieldGrid& grid : page->grids())
+            out.push_back(grid.grid());
     return out;
 }
 
@@ -77,12 +80,12 @@ void MainWindow::wireCommitOnLeave()
     });
 }
 
-void MainWindow::wireNumberField(QLineEdit* edit, int control, const QStringList& fields,
-    const std::function<void(AircraftValues&, const QString&)>& store)
+void MainWindow::numberField(QLineEdit* edit, int control, const PageField& field, bool asFloat)
 {
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, control, fields, store](const QString& t) {
+    const QStringList fields{QString::fromStdString(field.field->name)};
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, control, fields, field, asFloat](const QString& t) {
         try {
-            record(control, fields, [&](AircraftValues& v) { store(v, t); });
+            storeTyped(control, fields, field, asFloat, t);
             unreadable_.erase(edit);
         } catch (const ConversionError&) {
             // Half-typed ("-", "") or shown by the program itself (NAN):
@@ -91,15 +94,21 @@ void MainWindow::wireNumberField(QLineEdit* edit, int control, const QStringList
                 unreadable_.insert(edit);
         }
     });
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, control, fields, store] {
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, control, fields, field, asFloat] {
         if (!unreadable_.erase(edit))
             return;
         try {
-            record(control, fields, [&](AircraftValues& v) { store(v, edit->text()); });
+            storeTyped(control, fields, field, asFloat, edit->text());
         } catch (const ConversionError& e) {
             showConversionError(e);
         }
     });
+}
+
+void MainWindow::storeTyped(
+    int control, const QStringList& fields, const PageField& field, bool asFloat, const QString& text)
+{
+    record(control, fields, [&](AircraftValues& v) { PageHooks::storeText(v, field, asFloat, text, separator()); });
 }
 
 void MainWindow::enableAircraftPages(bool enabled)
@@ -192,19 +201,19 @@ void MainWindow::ensurePage(int sheet)
     QWidget* content = nullptr;
     switch (sheet) {
     case 3:
-        content = controlPage_ = new ControlPage(catalogue_, pageHooks());
+        content = (controlPage_ = new ControlPage(catalogue_, *this))->widget();
         break;
     case 4:
-        content = gunPage_ = new GunPage(catalogue_, pageHooks());
+        content = (gunPage_ = new GunPage(catalogue_, *this))->widget();
         PageControl2 = gunPage_->pages();
         TabSheet[5] = gunPage_->tableSheet();
         TabSheet[6] = gunPage_->recordSheet();
         break;
     case 8: {
-        damagePage_ = new DamagePage(catalogue_, pageHooks());
+        damagePage_ = new DamagePage(catalogue_, *this);
         auto* scroll = new QScrollArea;
         scroll->setObjectName("ScrollBox1");
-        scroll->setWidget(damagePage_);
+        scroll->setWidget(damagePage_->widget());
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         content = scroll;
@@ -253,11 +262,8 @@ void MainWindow::commitGrid(StringGrid* grid)
 {
     pending_.erase(grid);
     for (FieldPage* page : fieldPages())
-        for (FieldGrid* own : page->grids())
-            if (own == grid) {
-                page->commitGrid(own);
-                return;
-            }
+        if (page->commitGrid(grid))
+            return;
 }
 
 void MainWindow::commitCheckBox(QCheckBox* box)

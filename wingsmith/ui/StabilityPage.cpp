@@ -27,8 +27,8 @@ struct Block {
 
 } // namespace
 
-StabilityPage::StabilityPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kStability, catalogue, std::move(hooks), parent)
+StabilityPage::StabilityPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kStability, catalogue, hooks, parent)
 {
     const Block blocks[]
         = {{"drag", "StringGrid1", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Drag stability "), {3}, -1},
@@ -49,13 +49,13 @@ StabilityPage::StabilityPage(const PageCatalogue& catalogue, PageHooks hooks, QW
         members[b].push_back(pf);
     }
 
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QGridLayout(widget());
     layout->setHorizontalSpacing(24);
     layout->setVerticalSpacing(4);
     for (std::size_t i = 0; i < kBlocks; ++i) {
         const Block& s = blocks[i];
         const int rows = static_cast<int>(members[i].size());
-        FieldGrid* g = addGrid(s.grid, std::move(members[i]), 1, FieldGrid::kGeneral, 150);
+        StringGrid* g = addGrid(s.grid, std::move(members[i]), 1, FieldGrid::kGeneral, 150);
         QStringList marks;
         for (int r = 0; r < rows; ++r) {
             if (std::find(s.engineRows.begin(), s.engineRows.end(), r) != s.engineRows.end())

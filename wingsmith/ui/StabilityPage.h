@@ -7,10 +7,8 @@ namespace wingsmith {
 
 // "Flight stability data": a one-column grid for each stability block.
 class StabilityPage : public FieldPage {
-    Q_OBJECT
-
 public:
-    StabilityPage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    StabilityPage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 };
 
 } // namespace wingsmith

@@ -12,10 +12,10 @@
 
 namespace wingsmith {
 
-TypePage::TypePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent)
-    : FieldPage(FieldPages::kType, catalogue, std::move(hooks), parent)
+TypePage::TypePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent)
+    : FieldPage(FieldPages::kType, catalogue, hooks, parent)
 {
-    auto* h = new QHBoxLayout(this);
+    auto* h = new QHBoxLayout(widget());
     int number = 1; // the boxes are named in the order they stand
     for (const PageField& pf : fields()) {
         auto* v = new QVBoxLayout;
@@ -24,9 +24,9 @@ TypePage::TypePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* par
                 || pf.field->offset != GunTableRow::kTypeFlags + static_cast<std::size_t>(b.byte))
                 continue;
             auto* box = new QCheckBox(text(b.caption));
-            box->setObjectName(QString("CheckBox%1").arg(number++));
+            box->setObjectName(numbered("CheckBox", number++));
             boxes_.push_back({box, pf, b.bit});
-            connect(box, &QCheckBox::clicked, this, [this, box] { this->hooks().leftPending(box); });
+            commitWhenLeft(box);
             v->addWidget(box);
         }
         v->addStretch();
@@ -37,13 +37,14 @@ TypePage::TypePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* par
     memo->setReadOnly(true);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setFocusPolicy(Qt::NoFocus);
-    memo->setPlainText(QStringList{text("Impossibilities:"), "", text("- an aircraft cannot be German, British "),
-        text("and American at the same time"), "", text("- an aircraft cannot have two and four "),
-        text("engines at the same time, you have "), text("either two or four engines."), "",
-        text("- an aircraft cannot be an angle fighter "), text("an energy fighter at the same time"), "",
-        text("- the gear of an aircraft cannot rotate "), text("inward and outward at the same time"), "",
-        text("- an aircraft cannot have armor and "), text("heavy armor at the same time")}
-                           .join('\n'));
+    memo->setPlainText(
+        texts({"Impossibilities:", nullptr, "- an aircraft cannot be German, British ", "and American at the same time",
+                  nullptr, "- an aircraft cannot have two and four ", "engines at the same time, you have ",
+                  "either two or four engines.", nullptr, "- an aircraft cannot be an angle fighter ",
+                  "an energy fighter at the same time", nullptr, "- the gear of an aircraft cannot rotate ",
+                  "inward and outward at the same time", nullptr, "- an aircraft cannot have armor and ",
+                  "heavy armor at the same time"})
+            .join('\n'));
     memo->setStyleSheet("QPlainTextEdit { color: #ffd700; background: #202a38; }");
     memo->setFixedWidth(QFontMetrics(memo->font()).horizontalAdvance("- an aircraft cannot be German, British  ") + 30);
     h->addWidget(memo);

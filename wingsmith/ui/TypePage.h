@@ -13,10 +13,8 @@ namespace wingsmith {
 // "Aircraft type": a check box for each captioned bit of the type-flag
 // bytes, a column a byte, and the note on impossible combinations.
 class TypePage : public FieldPage {
-    Q_OBJECT
-
 public:
-    TypePage(const PageCatalogue& catalogue, PageHooks hooks, QWidget* parent = nullptr);
+    TypePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* parent = nullptr);
 
     void fill(const AircraftValues& values) override;
     std::vector<QCheckBox*> boxes() const;
