@@ -137,9 +137,8 @@ DamagePage::DamagePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
 void DamagePage::fill(const AircraftValues& values)
 {
     FieldPage::fill(values);
-    const AircraftImage image(values);
     for (const HitPoints& h : hitPoints_)
-        h.arrows->setPosition(static_cast<int>(image.integerValue(h.field.record, *h.field.field)));
+        h.arrows->setPosition(static_cast<int>(values.integerValue(h.field.record, *h.field.field)));
 }
 
 } // namespace wingsmith

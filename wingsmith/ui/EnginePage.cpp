@@ -192,26 +192,25 @@ void EnginePage::arrowsClicked(std::size_t control)
 
 void EnginePage::fill(const AircraftValues& values)
 {
-    const AircraftImage image(values);
     const char sep = hooks().separator();
     for (const Control& c : controls_) {
         const PageField& pf = c.field;
         if (c.list && !c.patterns.empty()) {
             // A pattern found in no item leaves the list as it was.
-            const std::uint32_t bits = image.bits(pf.record, *pf.field);
+            const std::uint32_t bits = values.bits(pf.record, *pf.field);
             if (auto it = std::find(c.patterns.begin(), c.patterns.end(), bits); it != c.patterns.end())
                 c.list->setCurrentIndex(static_cast<int>(it - c.patterns.begin()));
         } else if (c.list) {
-            const std::int64_t value = image.integerValue(pf.record, *pf.field);
+            const std::int64_t value = values.integerValue(pf.record, *pf.field);
             const auto it = std::find(c.values.begin(), c.values.end(), value);
             c.list->setCurrentIndex(it == c.values.end() ? -1 : static_cast<int>(it - c.values.begin()));
         } else if (c.arrows) {
-            c.arrows->setPosition(static_cast<int>(image.integerValue(pf.record, *pf.field)));
+            c.arrows->setPosition(static_cast<int>(values.integerValue(pf.record, *pf.field)));
         } else {
             const QString shownText = QString::fromStdString(isFloat(*pf.field)
-                    ? (c.decimals < 0 ? formatGeneral(image.floatValue(pf.record, *pf.field), sep)
-                                      : formatFixed(image.floatValue(pf.record, *pf.field), c.decimals, sep))
-                    : formatInteger(image.integerValue(pf.record, *pf.field)));
+                    ? (c.decimals < 0 ? formatGeneral(values.floatValue(pf.record, *pf.field), sep)
+                                      : formatFixed(values.floatValue(pf.record, *pf.field), c.decimals, sep))
+                    : formatInteger(values.integerValue(pf.record, *pf.field)));
             // Read back from the text just written, so the value keeps only
             // the precision shown.
             if (c.edit->text() == shownText)

@@ -32,16 +32,16 @@ const PageField& FieldGrid::fieldAt(int row, int column) const
     return fields_[static_cast<std::size_t>(row * columns_ + column)];
 }
 
-void FieldGrid::fill(const AircraftImage& image, char separator) const
+void FieldGrid::fill(const AircraftValues& values, char separator) const
 {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const PageField& pf = fields_[i];
         std::string text;
         if (isFloat(*pf.field)) {
-            const float v = image.floatValue(pf.record, *pf.field);
+            const float v = values.floatValue(pf.record, *pf.field);
             text = decimals_ == kGeneral ? formatGeneral(v, separator) : formatFixed(v, decimals_, separator);
         } else {
-            text = formatInteger(image.integerValue(pf.record, *pf.field));
+            text = formatInteger(values.integerValue(pf.record, *pf.field));
         }
         grid_->fillCell(static_cast<int>(i) / columns_, static_cast<int>(i) % columns_, QString::fromStdString(text));
     }

@@ -29,7 +29,7 @@ public:
     const std::vector<PageField>& fields() const { return fields_; }
     const PageField& fieldAt(int row, int column) const;
 
-    void fill(const AircraftImage& image, char separator) const;
+    void fill(const AircraftValues& values, char separator) const;
     // Throws the conversion error of the first cell that does not read, as
     // StringGrid::commitEdits says.
     void commit(PageHooks& hooks) const;

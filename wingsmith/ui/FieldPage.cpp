@@ -29,10 +29,9 @@ FieldPage::FieldPage(const char* page, const PageCatalogue& catalogue, PageHooks
 
 void FieldPage::fill(const AircraftValues& values)
 {
-    const AircraftImage image(values);
     const char sep = hooks_.separator();
     for (const FieldGrid& grid : grids_)
-        grid.fill(image, sep);
+        grid.fill(values, sep);
 }
 
 bool FieldPage::commitGrid(StringGrid* grid)

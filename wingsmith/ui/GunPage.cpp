@@ -235,12 +235,11 @@ void GunPage::cellChanged(std::size_t control)
 
 void GunPage::fill(const AircraftValues& values)
 {
-    const AircraftImage image(values);
     if (count_.arrows)
-        count_.arrows->setPosition(static_cast<int>(image.integerValue(count_.field.record, *count_.field.field)));
+        count_.arrows->setPosition(static_cast<int>(values.integerValue(count_.field.record, *count_.field.field)));
     // Every group, whatever the count.
     for (const Control& c : controls_) {
-        const std::int64_t value = image.integerValue(c.field.record, *c.field.field);
+        const std::int64_t value = values.integerValue(c.field.record, *c.field.field);
         if (c.list)
             c.list->setCurrentIndex(codeIndex(*c.field.field->codes, value));
         else

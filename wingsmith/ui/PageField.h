@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wingsmith/core/AircraftImage.h"
+#include "wingsmith/core/AircraftValues.h"
 #include "wingsmith/core/RecordField.h"
 
 namespace wingsmith {

@@ -14,40 +14,26 @@ QStringList namesOf(const PageField& field)
 
 void PageHooks::storeInteger(const PageField& field, std::int64_t value)
 {
-    record(0, namesOf(field), [&](AircraftValues& values) {
-        AircraftImage image(values);
-        image.setInteger(field.record, *field.field, value);
-        image.storeInto(values);
-    });
+    record(0, namesOf(field), [&](AircraftValues& values) { values.setInteger(field.record, *field.field, value); });
 }
 
 void PageHooks::storeFloat(const PageField& field, float value)
 {
-    record(0, namesOf(field), [&](AircraftValues& values) {
-        AircraftImage image(values);
-        image.setFloat(field.record, *field.field, value);
-        image.storeInto(values);
-    });
+    record(0, namesOf(field), [&](AircraftValues& values) { values.setFloat(field.record, *field.field, value); });
 }
 
 void PageHooks::storeBits(const PageField& field, std::uint32_t bits)
 {
-    record(0, namesOf(field), [&](AircraftValues& values) {
-        AircraftImage image(values);
-        image.setBits(field.record, *field.field, bits);
-        image.storeInto(values);
-    });
+    record(0, namesOf(field), [&](AircraftValues& values) { values.setBits(field.record, *field.field, bits); });
 }
 
 void PageHooks::storeText(
     AircraftValues& values, const PageField& field, bool asFloat, const QString& text, char separator)
 {
-    AircraftImage image(values);
     if (asFloat)
-        image.setFloat(field.record, *field.field, parseFloat(text.toStdString(), separator));
+        values.setFloat(field.record, *field.field, parseFloat(text.toStdString(), separator));
     else
-        image.setInteger(field.record, *field.field, parseInteger(text.toStdString()));
-    image.storeInto(values);
+        values.setInteger(field.record, *field.field, parseInteger(text.toStdString()));
 }
 
 } // namespace wingsmith

@@ -52,9 +52,8 @@ TypePage::TypePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* pa
 
 void TypePage::fill(const AircraftValues& values)
 {
-    const AircraftImage image(values);
     for (const Box& b : boxes_)
-        b.box->setChecked((image.integerValue(b.field.record, *b.field.field) & b.bit) != 0);
+        b.box->setChecked((values.integerValue(b.field.record, *b.field.field) & b.bit) != 0);
 }
 
 std::vector<QCheckBox*> TypePage::boxes() const
@@ -82,10 +81,8 @@ void TypePage::commitBox(QCheckBox* box)
             continue;
         const bool checked = box->isChecked();
         hooks().record(0, {QString::fromStdString(b.field.field->name)}, [&](AircraftValues& values) {
-            AircraftImage image(values);
-            const auto byte = static_cast<std::uint8_t>(image.integerValue(b.field.record, *b.field.field));
-            image.setInteger(b.field.record, *b.field.field, CheckBoxRem(byte, checked, b.bit));
-            image.storeInto(values);
+            const auto byte = static_cast<std::uint8_t>(values.integerValue(b.field.record, *b.field.field));
+            values.setInteger(b.field.record, *b.field.field, CheckBoxRem(byte, checked, b.bit));
         });
         return;
     }
