@@ -415,9 +415,11 @@ int flightShow(const CommandArguments& arguments, const AircraftCatalogue& catal
         }
         if (page == "Aircraft type") {
             std::string set;
-            for (const TypeFlagBit& bit : typeFlagBits())
-                if (files.row(p)[GunTableRow::kTypeFlags + static_cast<std::size_t>(bit.byte)] & bit.bit)
-                    set += std::string(set.empty() ? "" : ", ") + bit.caption;
+            for (const RecordField& f : catalogue.fields(RecordKind::GunTableRow))
+                if (f.flagBits)
+                    for (const FieldCode& bit : *f.flagBits)
+                        if (fieldInteger(files.row(p), f) & bit.value)
+                            set += std::string(set.empty() ? "" : ", ") + bit.name;
             out += "  Ticked: " + (set.empty() ? std::string("none") : set) + "\n";
         }
     }

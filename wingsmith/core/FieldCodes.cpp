@@ -56,6 +56,41 @@ const std::vector<FieldCode>& smokeCodes()
     return codes;
 }
 
+const std::vector<FieldCode>& typeFlagBitNames(std::size_t byte)
+{
+    static const std::vector<FieldCode> bytes[4]{
+        {{0x01, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Fighter")},
+            {0x02, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Bomber")},
+            {0x04, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Flyable")},
+            {0x08, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Jet")},
+            {0x10, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Twin Engined")},
+            {0x20, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Quad Engined")},
+            {0x40, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "V1")},
+            {0x80, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "German")}},
+        {{0x01, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "British")},
+            {0x02, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "American")},
+            {0x04, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Inline Engine")},
+            {0x10, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Gear Back")},
+            {0x20, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Gear Rotation Inward")},
+            {0x40, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Gear Rotation Outward")},
+            {0x80, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Gear Center (Nose)")}},
+        {{0x01, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Counter Rotating Props")},
+            {0x02, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Counter Clockwise Props")},
+            {0x04, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Gravity Fed Carburator")},
+            {0x10, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Dive Bomber")},
+            {0x20, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Attack Plane")},
+            {0x40, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Angle Fighter")},
+            {0x80, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Energy Fighter")}},
+        {{0x01, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Defensive Gun")},
+            {0x02, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Multi Crewed")},
+            {0x04, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Combat Flaps")},
+            {0x08, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Automatic Slats")},
+            {0x10, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Armor")},
+            {0x20, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Heavy Armor")}},
+    };
+    return bytes[byte];
+}
+
 const char* codeName(const std::vector<FieldCode>& codes, std::int64_t value)
 {
     const int i = codeIndex(codes, value);

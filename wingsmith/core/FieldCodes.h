@@ -3,6 +3,7 @@
 
 #include "wingsmith/core/FieldCode.h"
 
+#include <cstddef>
 #include <vector>
 
 // Marks a code name for the translators' template; the core keeps the
@@ -18,6 +19,8 @@ const std::vector<FieldCode>& gunPositionCodes(); // 0-13
 const std::vector<FieldCode>& caliberCodes();     // 2, 4, 12, 24
 const std::vector<FieldCode>& gunSoundCodes();    // 0-3
 const std::vector<FieldCode>& smokeCodes();
+// The captioned bits of type-flag byte 0-3 of a gun-table row.
+const std::vector<FieldCode>& typeFlagBitNames(std::size_t byte);
 
 // The name of `value` in `codes`; nullptr when it is not one of them.
 const char* codeName(const std::vector<FieldCode>& codes, std::int64_t value);

@@ -30,6 +30,9 @@ struct RecordField {
     std::int64_t maximum = 0;
     // Coded fields: the only values the game knows (a list on the page).
     const std::vector<FieldCode>* codes = nullptr;
+    // Flag bytes: the bits that have a caption (bit value, caption); the
+    // others keep their stored value.
+    const std::vector<FieldCode>* flagBits = nullptr;
     // When the record procedures take the field, as the game's own editor
     // read and wrote it: by step, then by offset. A short file stops a read
     // at the first field in that order it does not reach.

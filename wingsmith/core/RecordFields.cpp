@@ -163,9 +163,11 @@ std::vector<RecordField> buildGunTableFields()
 {
     using namespace GunTableRow;
     std::vector<RecordField> f;
-    for (std::size_t b = 0; b < 4; ++b)
+    for (std::size_t b = 0; b < 4; ++b) {
         f.push_back(intField("typeFlags" + std::to_string(b + 1), kTypeFlags + b, FieldType::UInt8, kTypePage,
             "Type flags byte " + std::to_string(b + 1), 0, 255));
+        f.back().flagBits = &typeFlagBitNames(b);
+    }
     const std::array<std::pair<const char*, const char*>, 12> sections{{
         {"fuselageMechanics", "Fuselage mechanics, fuel, hydraulic lines, elevators and rudder"},
         {"pilot", "Pilot"},
@@ -241,22 +243,6 @@ const RecordField* findFltRecordField(std::string_view name)
 const RecordField* findGunTableRowField(std::string_view name)
 {
     return findIn(gunTableRowFields(), name);
-}
-
-const std::vector<TypeFlagBit>& typeFlagBits()
-{
-    static const std::vector<TypeFlagBit> bits{
-        {0, 0x01, "Fighter"}, {0, 0x02, "Bomber"}, {0, 0x04, "Flyable"}, {0, 0x08, "Jet"},
-        {0, 0x10, "Twin Engined"}, {0, 0x20, "Quad Engined"}, {0, 0x40, "V1"}, {0, 0x80, "German"},
-        {1, 0x01, "British"}, {1, 0x02, "American"}, {1, 0x04, "Inline Engine"}, {1, 0x10, "Gear Back"},
-        {1, 0x20, "Gear Rotation Inward"}, {1, 0x40, "Gear Rotation Outward"}, {1, 0x80, "Gear Center (Nose)"},
-        {2, 0x01, "Counter Rotating Props"}, {2, 0x02, "Counter Clockwise Props"},
-        {2, 0x04, "Gravity Fed Carburator"}, {2, 0x10, "Dive Bomber"}, {2, 0x20, "Attack Plane"},
-        {2, 0x40, "Angle Fighter"}, {2, 0x80, "Energy Fighter"},
-        {3, 0x01, "Defensive Gun"}, {3, 0x02, "Multi Crewed"}, {3, 0x04, "Combat Flaps"},
-        {3, 0x08, "Automatic Slats"}, {3, 0x10, "Armor"}, {3, 0x20, "Heavy Armor"},
-    };
-    return bits;
 }
 
 } // namespace wingsmith

@@ -29,13 +29,4 @@ const std::vector<RecordField>& gunTableRowFields();
 const RecordField* findFltRecordField(std::string_view name);
 const RecordField* findGunTableRowField(std::string_view name);
 
-// Names of the eight hit bubbles and the captions of the type flag bits
-// (byte, bit value, caption), as the pages show them.
-struct TypeFlagBit {
-    int byte; // 0-3
-    std::uint8_t bit;
-    const char* caption;
-};
-const std::vector<TypeFlagBit>& typeFlagBits();
-
 } // namespace wingsmith

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TypePage.h"
 
-#include "wingsmith/core/FltRecord.h"
+#include "wingsmith/core/FieldCodes.h"
 #include "wingsmith/core/RecordFields.h"
 
 #include <QCheckBox>
@@ -18,14 +18,13 @@ TypePage::TypePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget* pa
     auto* h = new QHBoxLayout(widget());
     int number = 1; // the boxes are named in the order they stand
     for (const PageField& pf : fields()) {
+        if (!pf.field->flagBits)
+            continue;
         auto* v = new QVBoxLayout;
-        for (const TypeFlagBit& b : typeFlagBits()) {
-            if (pf.record != RecordKind::GunTableRow
-                || pf.field->offset != GunTableRow::kTypeFlags + static_cast<std::size_t>(b.byte))
-                continue;
-            auto* box = new QCheckBox(text(b.caption));
+        for (const FieldCode& b : *pf.field->flagBits) {
+            auto* box = new QCheckBox(text(b.name));
             box->setObjectName(numbered("CheckBox", number++));
-            boxes_.push_back({box, pf, b.bit});
+            boxes_.push_back({box, pf, static_cast<std::uint8_t>(b.value)});
             commitWhenLeft(box);
             v->addWidget(box);
         }
