@@ -100,6 +100,11 @@ TEST_F(AddedFieldTest, ExportAndShowListIt)
     ASSERT_NE(line, std::string::npos) << shown;
     EXPECT_GT(line, control);
     EXPECT_NE(shown.find("12 (20 mm cannon)", line), std::string::npos) << shown;
+    // The ticked type flags, by the captions the row's flag fields carry.
+    EXPECT_NE(shown.find("  Ticked: Fighter, Flyable, Twin Engined, American, Inline Engine, Gear Center (Nose), "
+                         "Counter Rotating Props, Armor\n"),
+        std::string::npos)
+        << shown;
 }
 
 TEST_F(AddedFieldTest, ImportWritesItAndNothingElse)
