@@ -353,25 +353,16 @@ int flightImport(const CommandArguments& arguments, const AircraftCatalogue& cat
 
 namespace {
 
-// The name of a coded value, as the pages' lists show it.
+// The name of a coded value, as the pages' lists show it; a float kept as
+// its pattern is named by its 32 bits.
 std::string codeNameOf(const RecordField& field, std::span<const std::uint8_t> bytes)
 {
-    const char* name = field.codes ? wingsmith::codeName(*field.codes, fieldInteger(bytes, field)) : nullptr;
+    if (!field.codes)
+        return {};
+    const std::int64_t value
+        = field.type == FieldType::Bits ? common::le::getU32(bytes, field.offset) : fieldInteger(bytes, field);
+    const char* name = wingsmith::codeName(*field.codes, value);
     return name ? name : "";
-}
-
-std::string patternName(const RecordField& field, std::span<const std::uint8_t> record)
-{
-    const std::uint32_t bits = common::le::getU32(record, field.offset);
-    if (field.name == "propellerFactor") {
-        static const std::array<const char*, 4> names{"0 blades /Jet", "3 blades", "4 blades", "5 blades"};
-        for (std::size_t n = 0; n < EngineCodes::kPropellerPatterns.size(); ++n)
-            if (bits == EngineCodes::kPropellerPatterns[n])
-                return names[n];
-    }
-    if (field.name == "torqueMultiplier")
-        return bits == EngineCodes::kTorqueProp ? "Prop" : bits == EngineCodes::kTorqueJet ? "Jet" : "";
-    return {};
 }
 
 } // namespace
@@ -407,8 +398,7 @@ int flightShow(const CommandArguments& arguments, const AircraftCatalogue& catal
             std::string line = "  " + label;
             line.resize(std::max<std::size_t>(line.size() + 1, 46), ' ');
             line += text;
-            std::string name = f.field->type == FieldType::Bits ? patternName(*f.field, files.record(p))
-                                                                : codeNameOf(*f.field, bytesOf(files, p, f));
+            const std::string name = codeNameOf(*f.field, bytesOf(files, p, f));
             if (!name.empty())
                 line += " (" + name + ")";
             out += line + "\n";

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wingsmith/core/FieldCodes.h"
 
+#include "wingsmith/core/AircraftValues.h"
+
 namespace wingsmith {
 
 const std::vector<FieldCode>& engineTypeCodes()
@@ -53,6 +55,24 @@ const std::vector<FieldCode>& smokeCodes()
 {
     static const std::vector<FieldCode> codes{{0, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "No")},
         {1, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Yes")}};
+    return codes;
+}
+
+const std::vector<FieldCode>& propellerPatternCodes()
+{
+    static const std::vector<FieldCode> codes{
+        {EngineCodes::kPropellerPatterns[0], WINGSMITH_CODE_NAME("wingsmith::MainWindow", "0 blades /Jet")},
+        {EngineCodes::kPropellerPatterns[1], WINGSMITH_CODE_NAME("wingsmith::MainWindow", "3 blades")},
+        {EngineCodes::kPropellerPatterns[2], WINGSMITH_CODE_NAME("wingsmith::MainWindow", "4 blades")},
+        {EngineCodes::kPropellerPatterns[3], WINGSMITH_CODE_NAME("wingsmith::MainWindow", "5 blades")}};
+    return codes;
+}
+
+const std::vector<FieldCode>& torquePatternCodes()
+{
+    static const std::vector<FieldCode> codes{
+        {EngineCodes::kTorqueProp, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Prop")},
+        {EngineCodes::kTorqueJet, WINGSMITH_CODE_NAME("wingsmith::MainWindow", "Jet")}};
     return codes;
 }
 

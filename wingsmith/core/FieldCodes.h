@@ -19,6 +19,10 @@ const std::vector<FieldCode>& gunPositionCodes(); // 0-13
 const std::vector<FieldCode>& caliberCodes();     // 2, 4, 12, 24
 const std::vector<FieldCode>& gunSoundCodes();    // 0-3
 const std::vector<FieldCode>& smokeCodes();
+// The float32 patterns of the engine fields kept as patterns, each value
+// the pattern's 32 bits.
+const std::vector<FieldCode>& propellerPatternCodes();
+const std::vector<FieldCode>& torquePatternCodes();
 // The captioned bits of type-flag byte 0-3 of a gun-table row.
 const std::vector<FieldCode>& typeFlagBitNames(std::size_t byte);
 

@@ -28,7 +28,8 @@ struct RecordField {
     // Integer fields: the values the field takes.
     std::int64_t minimum = 0;
     std::int64_t maximum = 0;
-    // Coded fields: the only values the game knows (a list on the page).
+    // Coded fields: the only values the game knows (a list on the page); of
+    // a Bits field, the patterns it is chosen from (another is kept).
     const std::vector<FieldCode>* codes = nullptr;
     // Flag bytes: the bits that have a caption (bit value, caption); the
     // others keep their stored value.

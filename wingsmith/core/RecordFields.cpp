@@ -86,9 +86,9 @@ std::vector<RecordField> buildFltFields()
     f.push_back(floatField("engineUnknown1", kEngineUnknown1, kEnginePage, "Unknown"));
     f.push_back(floatField("engineUnknown2", kEngineUnknown2, kEnginePage, "Unknown"));
     f.push_back({"propellerFactor", kPropellerFactor, FieldType::Bits, 0, kEnginePage, "Number of propellor blades", 0,
-        0, nullptr});
+        0, &propellerPatternCodes()});
     f.push_back({"torqueMultiplier", kTorqueMultiplier, FieldType::Bits, 0, kEnginePage, "Engine torque multiplier", 0,
-        0, nullptr});
+        0, &torquePatternCodes()});
 
     const std::array<const char*, 5> surfaces{"throttle", "elevator", "flaps", "ailerons", "rudder"};
     const std::array<const char*, 5> surfaceCaptions{"Throttle", "Elevator", "Flaps", "Ailerons", "Rudder"};

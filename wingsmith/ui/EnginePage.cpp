@@ -17,26 +17,11 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <span>
 #include <string_view>
 
 namespace wingsmith {
 
 namespace {
-
-// A float kept as its pattern, and the list item that shows it.
-struct Pattern {
-    const char* item;
-    std::uint32_t bits;
-};
-
-constexpr Pattern kPropellerPatterns[]
-    = {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "0 blades /Jet"), EngineCodes::kPropellerPatterns[0]},
-        {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "3 blades"), EngineCodes::kPropellerPatterns[1]},
-        {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "4 blades"), EngineCodes::kPropellerPatterns[2]},
-        {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "5 blades"), EngineCodes::kPropellerPatterns[3]}};
-constexpr Pattern kTorquePatterns[] = {{QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Prop"), EngineCodes::kTorqueProp},
-    {QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Jet"), EngineCodes::kTorqueJet}};
 
 // How the page shows a field beyond what the catalogue says: a constant
 // table, so that it costs no code to build.
@@ -47,18 +32,14 @@ struct Presentation {
     // A count moved by arrows within this range, committed by them alone.
     int minimum;
     int maximum;
-    // A float kept as its pattern, chosen from these.
-    std::span<const Pattern> patterns;
 };
 
 constexpr Presentation kPresentations[] = {
-    {"engineCount", nullptr, -1, 1, 4, {}},
-    {"engineType", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Engine type"), -1, 0, 0, {}},
-    {"engineBestAltitude", nullptr, 0, 0, 0, {}},
-    {"engineUnknown1", nullptr, 6, 0, 0, {}},
-    {"engineUnknown2", nullptr, 6, 0, 0, {}},
-    {"propellerFactor", nullptr, -1, 0, 0, kPropellerPatterns},
-    {"torqueMultiplier", nullptr, -1, 0, 0, kTorquePatterns},
+    {"engineCount", nullptr, -1, 1, 4},
+    {"engineType", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Engine type"), -1, 0, 0},
+    {"engineBestAltitude", nullptr, 0, 0, 0},
+    {"engineUnknown1", nullptr, 6, 0, 0},
+    {"engineUnknown2", nullptr, 6, 0, 0},
 };
 
 const Presentation* presentationOf(std::string_view name)
@@ -122,18 +103,15 @@ EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
         c.field = pf;
         auto* label = new QLabel((p && p->caption ? text(p->caption) : shown(f.caption)) + QStringLiteral(" "));
         QWidget* control = nullptr;
-        if (f.codes || (p && !p->patterns.empty())) {
+        if (f.codes) {
+            // A float kept as its pattern is chosen from its patterns.
             QStringList items;
-            if (f.codes) {
-                for (const FieldCode& code : *f.codes) {
-                    items << text(code.name);
+            for (const FieldCode& code : *f.codes) {
+                items << text(code.name);
+                if (f.type == FieldType::Bits)
+                    c.patterns.push_back(static_cast<std::uint32_t>(code.value));
+                else
                     c.values.push_back(code.value);
-                }
-            } else {
-                for (const Pattern& pattern : p->patterns) {
-                    items << text(pattern.item);
-                    c.patterns.push_back(pattern.bits);
-                }
             }
             c.list = fixedList(numbered("ComboBox", lists++), items);
             control = c.list;
