@@ -31,8 +31,6 @@ inline constexpr std::size_t kHitBubbles = 1084;     // 8 x 4 float32
 inline constexpr std::size_t kCollisionUnknown = 1212;        // int32
 inline constexpr std::size_t kCollisionRadius = 1216;         // int32
 inline constexpr std::size_t kCollisionEngineHitPoints = 1220; // float32
-// Where the last interpreted field ends: a file to be patched must reach it.
-inline constexpr std::size_t kInterpretedEnd = 1224;
 } // namespace FltRecord
 
 // Byte layout of a 216-byte row of the gun table planes.dat.
