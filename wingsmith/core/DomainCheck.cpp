@@ -27,9 +27,8 @@ std::optional<DomainWarning> fieldOutOfDomain(const RecordField& field, std::spa
     if (field.codes) {
         if (codeIndex(*field.codes, value) < 0)
             return DomainWarning{field.name, fieldText(record, field), listOf(*field.codes)};
-    } else if (value < field.minimum || value > field.maximum) {
-        return DomainWarning{field.name, fieldText(record, field),
-            std::to_string(field.minimum) + " to " + std::to_string(field.maximum)};
+    } else if (const auto [low, high] = expectedRange(field); value < low || value > high) {
+        return DomainWarning{field.name, fieldText(record, field), std::to_string(low) + " to " + std::to_string(high)};
     }
     return std::nullopt;
 }

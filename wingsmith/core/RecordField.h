@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace wingsmith {
@@ -31,6 +32,11 @@ struct RecordField {
     // Coded fields: the only values the game knows (a list on the page); of
     // a Bits field, the patterns it is chosen from (another is kept).
     const std::vector<FieldCode>* codes = nullptr;
+    // Where the game gives only some of the values a field holds a meaning
+    // (guns 0 to 4): those, which the check expects and the pages' arrows
+    // keep to. None while the maximum lies below the minimum.
+    std::int64_t expectedMinimum = 0;
+    std::int64_t expectedMaximum = -1;
     // Flag bytes: the bits that have a caption (bit value, caption); the
     // others keep their stored value.
     const std::vector<FieldCode>* flagBits = nullptr;
@@ -41,5 +47,9 @@ struct RecordField {
 };
 
 std::size_t fieldWidth(FieldType type);
+
+// The values an integer field is expected to hold: its expected range, or
+// else all it takes.
+std::pair<std::int64_t, std::int64_t> expectedRange(const RecordField& field);
 
 } // namespace wingsmith

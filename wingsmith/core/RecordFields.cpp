@@ -26,7 +26,21 @@ std::size_t fieldWidth(FieldType type)
     return 4;
 }
 
+std::pair<std::int64_t, std::int64_t> expectedRange(const RecordField& field)
+{
+    if (field.expectedMaximum >= field.expectedMinimum)
+        return {field.expectedMinimum, field.expectedMaximum};
+    return {field.minimum, field.maximum};
+}
+
 namespace {
+
+RecordField expecting(RecordField field, std::int64_t minimum, std::int64_t maximum)
+{
+    field.expectedMinimum = minimum;
+    field.expectedMaximum = maximum;
+    return field;
+}
 
 constexpr const char* kStabilityPage = FieldPages::kStability;
 constexpr const char* kEnginePage = FieldPages::kEngine;
@@ -78,7 +92,9 @@ std::vector<RecordField> buildFltFields()
 {
     using namespace FltRecord;
     std::vector<RecordField> f;
-    f.push_back(intField("engineCount", kEngineCount, FieldType::Int16, kEnginePage, "Number of Engines", -32768, 32767));
+    f.push_back(expecting(
+        intField("engineCount", kEngineCount, FieldType::Int16, kEnginePage, "Number of Engines", -32768, 32767), 1,
+        4));
     f.push_back(coded(intField("engineType", kEngineType, FieldType::Int16, kEnginePage, "Engine type (0 Prop, 1 Jet)",
                           -32768, 32767),
         engineTypeCodes()));
@@ -193,16 +209,19 @@ std::vector<RecordField> buildGunTableFields()
         const char* name;
         const char* caption;
         const std::vector<FieldCode>* codes;
+        std::int64_t expectedMaximum; // from 0; none when negative
     };
-    const std::array<GroupField, 6> groupFields{{{"guns", "# Guns", nullptr},
-        {"position", "Position", &gunPositionCodes()}, {"caliber", "Caliber", &caliberCodes()},
-        {"ammo", "Ammo count", nullptr}, {"sound", "Sound", &gunSoundCodes()}, {"smoke", "Smoke", &smokeCodes()}}};
+    const std::array<GroupField, 6> groupFields{
+        {{"guns", "# Guns", nullptr, 4}, {"position", "Position", &gunPositionCodes(), -1},
+            {"caliber", "Caliber", &caliberCodes(), -1}, {"ammo", "Ammo count", nullptr, 9999},
+            {"sound", "Sound", &gunSoundCodes(), -1}, {"smoke", "Smoke", &smokeCodes(), -1}}};
     for (int g = 1; g <= kGunGroupCount; ++g)
         for (std::size_t n = 0; n < groupFields.size(); ++n) {
             RecordField field = intField("gun" + std::to_string(g) + "." + groupFields[n].name,
                 kGroups + kGroupSize * static_cast<std::size_t>(g - 1) + 2 * n, FieldType::Int16, kPlanesGunPage,
                 groupFields[n].caption, -32768, 32767, g);
             field.codes = groupFields[n].codes;
+            field.expectedMaximum = groupFields[n].expectedMaximum;
             field.step = Step::kGroups;
             f.push_back(std::move(field));
         }

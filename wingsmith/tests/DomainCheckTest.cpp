@@ -76,6 +76,11 @@ TEST(DomainCheck, NamesEachValueOutsideItsListOrRangeOnce)
         {group1 + 4, 24, "", ""}, // a 30 mm cannon is known
         {beyond + 4, 7, "", ""},  // a group beyond the count holds nothing
         {GunTableRow::kGroupCount, 9, "gunGroupCount", "0 to 6"},
+        // Numbers the game gives a meaning only within a range.
+        {group1 + 0, 5, "gun1.guns", "0 to 4"},
+        {group1 + 0, -1, "gun1.guns", "0 to 4"},
+        {group1 + 6, 10000, "gun1.ammo", "0 to 9999"},
+        {group1 + 6, 9999, "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.offset);
@@ -140,6 +145,8 @@ TEST(DomainCheck, AnAircraftsValuesAreCheckedAsTheyWouldBeSaved)
              test::setInt(v, "engineType", 77);
          },
             {"gun1.sound", "engineType"}},
+        {[](AircraftValues& v) { test::setInt(v, "engineCount", 0); }, {"engineCount"}},
+        {[](AircraftValues& v) { test::setInt(v, "engineCount", 4); }, {}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);

@@ -29,17 +29,17 @@ struct Presentation {
     std::string_view name;
     const char* caption; // the catalogue's when null
     int decimals;
-    // A count moved by arrows within this range, committed by them alone.
-    int minimum;
-    int maximum;
+    // A count moved by arrows within the values the field expects,
+    // committed by them alone.
+    bool arrows;
 };
 
 constexpr Presentation kPresentations[] = {
-    {"engineCount", nullptr, -1, 1, 4},
-    {"engineType", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Engine type"), -1, 0, 0},
-    {"engineBestAltitude", nullptr, 0, 0, 0},
-    {"engineUnknown1", nullptr, 6, 0, 0},
-    {"engineUnknown2", nullptr, 6, 0, 0},
+    {"engineCount", nullptr, -1, true},
+    {"engineType", QT_TRANSLATE_NOOP("wingsmith::MainWindow", "Engine type"), -1, false},
+    {"engineBestAltitude", nullptr, 0, false},
+    {"engineUnknown1", nullptr, 6, false},
+    {"engineUnknown2", nullptr, 6, false},
 };
 
 const Presentation* presentationOf(std::string_view name)
@@ -115,10 +115,12 @@ EnginePage::EnginePage(const PageCatalogue& catalogue, PageHooks& hooks, QWidget
             }
             c.list = fixedList(numbered("ComboBox", lists++), items);
             control = c.list;
-        } else if (p && p->maximum > p->minimum) {
+        } else if (p && p->arrows) {
+            const auto [minimum, maximum] = expectedRange(f);
             c.edit = numberField(numbered("Edit", edits++), 60);
             fitInt16(c.edit, 60);
-            c.arrows = new UpDown(numbered("UpDown", arrows++), c.edit, p->minimum, p->maximum);
+            c.arrows = new UpDown(
+                numbered("UpDown", arrows++), c.edit, static_cast<int>(minimum), static_cast<int>(maximum));
             control = withArrows(c.edit, c.arrows);
         } else {
             c.edit = numberField(numbered("Edit", edits++), 120);

@@ -45,14 +45,14 @@ std::string_view member(const RecordField& f)
     return dot == std::string_view::npos ? name : name.substr(dot + 1);
 }
 
-// Counts moved by arrows: their range, step and field width.
+// Counts moved by arrows within the values the field expects: their step
+// and field width.
 struct Arrows {
     std::string_view member;
-    int maximum;
     int step;
     int width;
 };
-constexpr Arrows kArrows[] = {{"guns", 4, 1, 40}, {"ammo", 9999, 5, 60}};
+constexpr Arrows kArrows[] = {{"guns", 1, 40}, {"ammo", 5, 60}};
 
 // The control names, counted on in the order the controls stand.
 constexpr int kCountEdit = 5;
@@ -143,10 +143,11 @@ QWidget* GunPage::buildTable(const std::vector<PageField>& fields)
                 shown.widgets.push_back(c.list);
                 QObject::connect(c.list, &QComboBox::activated, widget(), [this, i](int item) { listChosen(i, item); });
             } else {
-                const int maximum = a != std::end(kArrows) ? a->maximum : 32767;
+                const auto [minimum, maximum] = expectedRange(*pf.field);
                 const int step = a != std::end(kArrows) ? a->step : 1;
                 c.edit = int16Field(numbered("Edit", edits++), a != std::end(kArrows) ? a->width : 60);
-                c.arrows = new UpDown(numbered("UpDown", arrows++), c.edit, 0, maximum, step);
+                c.arrows = new UpDown(
+                    numbered("UpDown", arrows++), c.edit, static_cast<int>(minimum), static_cast<int>(maximum), step);
                 cell = withArrows(c.edit, c.arrows);
                 shown.widgets.push_back(c.edit);
                 shown.widgets.push_back(c.arrows);
