@@ -47,4 +47,12 @@ std::size_t AircraftCatalogue::interpretedEnd(RecordKind record) const
     return part(record).end;
 }
 
+const RecordField* AircraftCatalogue::find(RecordKind record, std::string_view name) const
+{
+    for (const RecordField& f : part(record).fields)
+        if (f.name == name)
+            return &f;
+    return nullptr;
+}
+
 } // namespace wingsmith

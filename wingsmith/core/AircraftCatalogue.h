@@ -5,6 +5,7 @@
 #include "RecordKind.h"
 
 #include <cstddef>
+#include <string_view>
 #include <vector>
 
 namespace wingsmith {
@@ -25,6 +26,8 @@ public:
     const std::vector<std::size_t>& travelOrder(RecordKind record) const;
     // Where the last field ends: a file to be patched must reach it.
     std::size_t interpretedEnd(RecordKind record) const;
+    // A field by its name (exact); nullptr when there is none.
+    const RecordField* find(RecordKind record, std::string_view name) const;
 
 private:
     struct Part {

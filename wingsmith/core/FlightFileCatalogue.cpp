@@ -24,8 +24,6 @@ FlightFileCatalogue::FlightFileCatalogue(const AircraftCatalogue& catalogue, std
     , records_(std::move(records))
     , gunTable_(gunTable)
 {
-    for (const RecordField& f : recordFields())
-        interpretedEnd_ = std::max(interpretedEnd_, f.offset + fieldWidth(f.type));
 }
 
 std::vector<std::unique_ptr<const FlightFileCatalogue>> FlightFileCatalogue::of(const AircraftCatalogue& catalogue)
@@ -68,7 +66,7 @@ std::vector<common::FieldPlace> FlightFileCatalogue::fields(std::span<const std:
     for (const Record& r : records_) {
         // A record the file does not wholly hold has no fields here; its
         // bytes count as the game's own.
-        if (r.start > bytes.size() || bytes.size() - r.start < interpretedEnd_)
+        if (r.start > bytes.size() || bytes.size() - r.start < catalogue_->interpretedEnd(record()))
             continue;
         const auto record = bytes.subspan(r.start);
         // A flight record's group count is in its gun-table row, which
@@ -83,15 +81,17 @@ std::vector<common::FieldPlace> FlightFileCatalogue::fields(std::span<const std:
 
 const std::vector<RecordField>& FlightFileCatalogue::recordFields() const
 {
-    return catalogue_->fields(gunTable_ ? RecordKind::GunTableRow : RecordKind::FlightRecord);
+    return catalogue_->fields(record());
+}
+
+RecordKind FlightFileCatalogue::record() const
+{
+    return gunTable_ ? RecordKind::GunTableRow : RecordKind::FlightRecord;
 }
 
 std::pair<const RecordField*, std::uint64_t> FlightFileCatalogue::resolve(const common::FieldPlace& place) const
 {
-    const auto& fields = recordFields();
-    const auto named
-        = std::find_if(fields.begin(), fields.end(), [&](const RecordField& f) { return f.name == place.field; });
-    const RecordField* field = named == fields.end() ? nullptr : &*named;
+    const RecordField* field = catalogue_->find(record(), place.field);
     if (!field || place.offset < field->offset)
         throw common::FieldValueError("no field " + place.field + " in a " + kind_);
     return {field, place.offset - field->offset};

@@ -45,6 +45,7 @@ private:
 
     // A flight record's fields, or a gun-table row's.
     const std::vector<RecordField>& recordFields() const;
+    RecordKind record() const;
 
     // The record field a place stands for, and where its record starts.
     std::pair<const RecordField*, std::uint64_t> resolve(const common::FieldPlace& place) const;
@@ -52,7 +53,6 @@ private:
     const AircraftCatalogue* catalogue_;
     std::string kind_;
     std::string fileName_;
-    std::size_t interpretedEnd_ = 0; // a record must reach it to be read
     std::vector<Record> records_;
     bool gunTable_;
 };

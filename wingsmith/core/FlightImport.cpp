@@ -29,14 +29,6 @@ std::string fieldError(const ImportRow& row, const std::string& field, const std
     return row.where + ", field " + field + ": " + why;
 }
 
-const RecordField* fieldNamed(const AircraftCatalogue& catalogue, RecordKind record, std::string_view name)
-{
-    for (const RecordField& f : catalogue.fields(record))
-        if (f.name == name)
-            return &f;
-    return nullptr;
-}
-
 } // namespace
 
 std::vector<FieldChange> planFlightImport(
@@ -55,10 +47,10 @@ std::vector<FieldChange> planFlightImport(
         std::vector<Given> given;
         int groupCount = files.groupCount(p);
         for (const auto& [name, text] : row.values) {
-            const RecordField* field = fieldNamed(catalogue, RecordKind::GunTableRow, name);
+            const RecordField* field = catalogue.find(RecordKind::GunTableRow, name);
             const bool gunTable = field != nullptr;
             if (!field)
-                field = fieldNamed(catalogue, RecordKind::FlightRecord, name);
+                field = catalogue.find(RecordKind::FlightRecord, name);
             if (!field)
                 throw FlightImportError(fieldError(row, name, "no such field"));
             if (text.empty())

@@ -228,14 +228,6 @@ std::vector<RecordField> buildGunTableFields()
     return f;
 }
 
-const RecordField* findIn(const std::vector<RecordField>& fields, std::string_view name)
-{
-    for (const RecordField& f : fields)
-        if (f.name == name)
-            return &f;
-    return nullptr;
-}
-
 } // namespace
 
 const AircraftCatalogue& AircraftCatalogue::program()
@@ -256,12 +248,12 @@ const std::vector<RecordField>& gunTableRowFields()
 
 const RecordField* findFltRecordField(std::string_view name)
 {
-    return findIn(fltRecordFields(), name);
+    return AircraftCatalogue::program().find(RecordKind::FlightRecord, name);
 }
 
 const RecordField* findGunTableRowField(std::string_view name)
 {
-    return findIn(gunTableRowFields(), name);
+    return AircraftCatalogue::program().find(RecordKind::GunTableRow, name);
 }
 
 } // namespace wingsmith
