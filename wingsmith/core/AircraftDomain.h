@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wingsmith/core/AircraftCatalogue.h"
 #include "wingsmith/core/AircraftValues.h"
 #include "wingsmith/core/DomainWarning.h"
 
@@ -10,6 +11,6 @@ namespace wingsmith {
 
 // The fields of one aircraft's values, gun-table row first, whose value
 // lies outside its domain, as they would be saved.
-std::vector<DomainWarning> aircraftOutOfDomain(const AircraftValues& values);
+std::vector<DomainWarning> aircraftOutOfDomain(const AircraftCatalogue& catalogue, const AircraftValues& values);
 
 } // namespace wingsmith

@@ -132,7 +132,7 @@ TEST(DomainCheck, AnAircraftsValuesAreCheckedAsTheyWouldBeSaved)
     const int groups = demo.planes.gunGroupCount();
     ASSERT_GE(groups, 1);
     ASSERT_LT(groups, kGunGroupCount);
-    EXPECT_TRUE(aircraftOutOfDomain(demo).empty());
+    EXPECT_TRUE(aircraftOutOfDomain(AircraftCatalogue::program(), demo).empty());
     const struct {
         std::function<void(AircraftValues&)> edit;
         std::vector<std::string> fields;
@@ -153,7 +153,7 @@ TEST(DomainCheck, AnAircraftsValuesAreCheckedAsTheyWouldBeSaved)
         AircraftValues v = demo;
         cases[i].edit(v);
         std::vector<std::string> named;
-        for (const auto& w : aircraftOutOfDomain(v))
+        for (const auto& w : aircraftOutOfDomain(AircraftCatalogue::program(), v))
             named.push_back(w.field);
         EXPECT_EQ(named, cases[i].fields);
     }

@@ -324,7 +324,7 @@ void MainWindow::redoEdit()
 void MainWindow::showDomainWarnings()
 {
     const auto warnings
-        = document_->hasShown() ? aircraftOutOfDomain(document_->shown()) : std::vector<DomainWarning>{};
+        = document_->hasShown() ? aircraftOutOfDomain(workspace().catalogue(), document_->shown()) : std::vector<DomainWarning>{};
     QString text;
     if (!warnings.empty()) {
         const auto& caption = rosterByPosition(document_->shownPosition()).caption;
