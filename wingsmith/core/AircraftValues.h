@@ -12,13 +12,6 @@
 
 namespace wingsmith {
 
-// Code table of the engine fields: the exact float32 patterns stored.
-namespace EngineCodes {
-inline constexpr std::array<std::uint32_t, 4> kPropellerPatterns{0x00000000, 0x3BB59147, 0x3BF21709, 0x3C174E66};
-inline constexpr std::uint32_t kTorqueProp = 0x42800000; // 64.0
-inline constexpr std::uint32_t kTorqueJet = 0x41CCCCCD;  // 25.6
-} // namespace EngineCodes
-
 // The flight part of an aircraft: its record's fields, each at its place in
 // the record. Bytes no field covers are never read into it nor written out.
 struct FlightValues {

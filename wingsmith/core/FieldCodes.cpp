@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wingsmith/core/FieldCodes.h"
 
-#include "wingsmith/core/AircraftValues.h"
-
 namespace wingsmith {
+
+namespace {
+// The exact float32 patterns the engine fields store.
+namespace EngineCodes {
+constexpr std::uint32_t kPropellerPatterns[]{0x00000000, 0x3BB59147, 0x3BF21709, 0x3C174E66};
+constexpr std::uint32_t kTorqueProp = 0x42800000; // 64.0
+constexpr std::uint32_t kTorqueJet = 0x41CCCCCD;  // 25.6
+} // namespace EngineCodes
+} // namespace
 
 const std::vector<FieldCode>& engineTypeCodes()
 {
